@@ -6,6 +6,7 @@
 #include "app/Clock.h"
 #include "app/DialogPrompts.h"
 #include "app/MainWindow.h"
+#include "app/ProgramFont.h"
 #include "scan/UserSettings.h"
 
 #include <QApplication>
@@ -13,6 +14,7 @@
 int runQuorvex(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    QApplication::setFont(programFont());
     QApplication::setOrganizationName(QString::fromLatin1(Branding::productName));
     QApplication::setApplicationName(QString::fromLatin1(Branding::productName));
 

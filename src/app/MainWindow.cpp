@@ -1,9 +1,137 @@
 #include "app/MainWindow.h"
 
+#include "Branding.h"
+#include "app/MainMenus.h"
+#include "app/MainStatusBar.h"
+#include "app/ProgramFont.h"
+#include "app/ToolStrip.h"
+#include "app/Twips.h"
+#include "lists/ResultsView.h"
+#include "lists/UrlPanel.h"
+#include "webview/WebViewPanel.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QString windowCaption()
+{
+    return QString::fromLatin1(Branding::productName) + QStringLiteral(" by ")
+        + QString::fromUtf8(Branding::companyName);
+}
+
+QWidget* framedPage(QWidget* frame)
+{
+    auto* page = new QWidget;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(twips(100), twips(60), twips(100), twips(100));
+    layout->addWidget(frame);
+    return page;
+}
+
+} // namespace
+
 MainWindow::MainWindow(AppContext& context, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
-    resize(878, 741);
+    setFont(programFont());
+    buildWindow();
+    wireCommands();
+    loadWindow();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildWindow()
+{
+    setWindowTitle(windowCaption());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
+
+    m_menus = new MainMenus(menuBar(), this);
+
+    m_toolStrip = new ToolStrip(QStringLiteral("Visit ") + QString::fromUtf8(Branding::comments), this);
+    m_urlPanel = new UrlPanel(this);
+
+    m_resultsView = new ResultsView;
+    m_chartFrame = new QGroupBox(QStringLiteral("Results - Chart View"));
+    m_chartFrame->setObjectName(QStringLiteral("Frame3"));
+    m_webViewPanel = new WebViewPanel;
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("TabStrip1"));
+    m_tabs->setDocumentMode(false);
+    m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")),
+                   QStringLiteral("Data View"));
+    m_tabs->addTab(framedPage(m_chartFrame), QIcon(QStringLiteral(":/icons/tab-chart.svg")),
+                   QStringLiteral("Chart View"));
+    m_tabs->addTab(framedPage(m_webViewPanel), QIcon(QStringLiteral(":/icons/tab-web.svg")),
+                   QStringLiteral("Website View"));
+
+    auto* views = new QHBoxLayout;
+    views->setContentsMargins(twips(60), 0, twips(200), twips(200));
+    views->setSpacing(twips(45));
+    views->addWidget(m_urlPanel);
+    views->addWidget(m_tabs, 1);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolStrip);
+    layout->addLayout(views, 1);
+    setCentralWidget(central);
+
+    m_statusBar = new MainStatusBar(this);
+    setStatusBar(m_statusBar);
+
+    // Small enough for a small screen, large enough that no control is
+    // squeezed below a usable size.
+    setMinimumSize(640, 460);
+}
+
+void MainWindow::loadWindow()
+{
+    m_statusBar->setPanelText(1, QString());
+    m_menus->stop->setEnabled(false);
+
+    // The client area starts at 878 x 741 pixels, centred on the screen.
+    resize(878, 741 + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame(QPoint(), size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void MainWindow::wireCommands()
+{
+    connect(m_menus->exitNow, &QAction::triggered, this, &QWidget::close);
+}
+
+void MainWindow::showView(View view)
+{
+    m_tabs->setCurrentIndex(view);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program: every other window of the
+    // program goes with it. Nothing is saved.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window != this && window->isVisible())
+            window->close();
+    }
+    event->accept();
 }

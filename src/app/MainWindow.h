@@ -4,13 +4,55 @@
 
 #include <QMainWindow>
 
+class MainMenus;
+class MainStatusBar;
+class QGroupBox;
+class QTabWidget;
+class ResultsView;
+class ToolStrip;
+class UrlPanel;
+class WebViewPanel;
+
+// The main window "Form1": the tool strip, the URL panel, the three result
+// views on a tab strip, the status bar and the menus. It composes the panels
+// and wires the commands; the commands themselves live with their panels.
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
     explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    AppContext& context() const { return m_context; }
+    MainMenus& menus() const { return *m_menus; }
+    ToolStrip* toolStrip() const { return m_toolStrip; }
+    UrlPanel* urlPanel() const { return m_urlPanel; }
+    QTabWidget* tabs() const { return m_tabs; }
+    ResultsView* resultsView() const { return m_resultsView; }
+    QGroupBox* chartFrame() const { return m_chartFrame; }
+    WebViewPanel* webViewPanel() const { return m_webViewPanel; }
+    MainStatusBar* statusPanels() const { return m_statusBar; }
+
+    // Tab indexes of the three views.
+    enum View { DataView = 0, ChartView = 1, WebsiteView = 2 };
+    void showView(View view);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
+    void buildWindow();
+    void loadWindow();
+    void wireCommands();
+
     AppContext& m_context;
+    MainMenus* m_menus = nullptr;
+    ToolStrip* m_toolStrip = nullptr;
+    UrlPanel* m_urlPanel = nullptr;
+    QTabWidget* m_tabs = nullptr;
+    ResultsView* m_resultsView = nullptr;
+    QGroupBox* m_chartFrame = nullptr;
+    WebViewPanel* m_webViewPanel = nullptr;
+    MainStatusBar* m_statusBar = nullptr;
 };

@@ -1,0 +1,50 @@
+#include "app/MainStatusBar.h"
+
+#include "app/Twips.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+
+MainStatusBar::MainStatusBar(QWidget* parent)
+    : QStatusBar(parent)
+{
+    setObjectName(QStringLiteral("StatusBar1"));
+    setSizeGripEnabled(true);
+
+    m_panel1 = new QLabel(this);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1->setMinimumWidth(twips(1440));
+    m_panel1->setTextFormat(Qt::PlainText);
+    // Long status texts are cut off instead of widening the window.
+    m_panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(m_panel1, 1);
+
+    auto* panel2 = new QWidget(this);
+    panel2->setObjectName(QStringLiteral("Panel2Host"));
+    panel2->setFixedWidth(twips(3500));
+    m_panel2 = new QLabel(panel2);
+    m_panel2->setObjectName(QStringLiteral("Panel2"));
+    m_panel2->setTextFormat(Qt::PlainText);
+    m_progress = new QProgressBar(panel2);
+    m_progress->setObjectName(QStringLiteral("ProgressBar1"));
+    m_progress->setTextVisible(false);
+    m_progress->setMaximumHeight(twips(315) - 4);
+    m_progress->hide();
+    // The progress bar lies over the panel's text while a scan runs.
+    auto* overlay = new QGridLayout(panel2);
+    overlay->setContentsMargins(2, 1, 2, 1);
+    overlay->addWidget(m_panel2, 0, 0);
+    overlay->addWidget(m_progress, 0, 0);
+    addPermanentWidget(panel2);
+}
+
+QString MainStatusBar::panelText(int panel) const
+{
+    return panel == 1 ? m_panel1->text() : m_panel2->text();
+}
+
+void MainStatusBar::setPanelText(int panel, const QString& text)
+{
+    (panel == 1 ? m_panel1 : m_panel2)->setText(text);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QStatusBar>
+
+class QLabel;
+class QProgressBar;
+
+// The status bar of the main window: panel 1 takes the remaining width and
+// shows status texts; panel 2 has a fixed width and hosts the scan's
+// progress bar over its own text.
+class MainStatusBar : public QStatusBar
+{
+    Q_OBJECT
+
+public:
+    explicit MainStatusBar(QWidget* parent = nullptr);
+
+    QString panelText(int panel) const;
+    void setPanelText(int panel, const QString& text);
+
+    QProgressBar* progressBar() const { return m_progress; }
+
+private:
+    QLabel* m_panel1;
+    QLabel* m_panel2;
+    QProgressBar* m_progress;
+};

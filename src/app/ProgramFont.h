@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QFont>
+
+// Verdana where it is installed, else the closest sans-serif face.
+QFont programFont();

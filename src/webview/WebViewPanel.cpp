@@ -1,0 +1,91 @@
+#include "webview/WebViewPanel.h"
+
+#include "app/ButtonFactory.h"
+#include "app/Twips.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+WebViewPanel::WebViewPanel(QWidget* parent)
+    : QGroupBox(QStringLiteral("Results - Website View"), parent)
+{
+    setObjectName(QStringLiteral("Frame4"));
+
+    m_resultsList = new QTreeWidget(this);
+    m_resultsList->setObjectName(QStringLiteral("ListView2"));
+    m_resultsList->setHeaderLabels({QStringLiteral("Webpage Type"), QStringLiteral("URL")});
+    m_resultsList->setRootIsDecorated(false);
+    m_resultsList->setUniformRowHeights(true);
+    m_resultsList->setAllColumnsShowFocus(true);
+    m_resultsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_resultsList->setFixedHeight(twips(1875));
+    m_resultsList->header()->setSectionsClickable(true);
+
+    m_addressLabel = new QLabel(QStringLiteral("URL:"), this);
+    m_addressLabel->setObjectName(QStringLiteral("Label5"));
+    m_address = new QLineEdit(this);
+    m_address->setObjectName(QStringLiteral("Text1"));
+    m_addressLabel->setBuddy(m_address);
+    m_browse = makePictureButton(this, QStringLiteral("Command10"), QStringLiteral("browse the entered url"),
+                                 QStringLiteral("browse"), CaptionPlacement::IconOnly);
+    m_browse->setFixedSize(twips(795), twips(315) + 6);
+
+    m_back = makePictureButton(this, QStringLiteral("Command8"), QStringLiteral("back"), QStringLiteral("back"),
+                               CaptionPlacement::IconOnly);
+    m_forward = makePictureButton(this, QStringLiteral("Command9"), QStringLiteral("forward"),
+                                  QStringLiteral("forward"), CaptionPlacement::IconOnly);
+    m_stop = makePictureButton(this, QStringLiteral("Command11"), QStringLiteral("stop"),
+                               QStringLiteral("stop-loading"), CaptionPlacement::IconOnly);
+    m_refresh = makePictureButton(this, QStringLiteral("Command70"), QStringLiteral("refresh"),
+                                  QStringLiteral("refresh"), CaptionPlacement::IconOnly);
+
+    auto* addressRow = new QHBoxLayout;
+    addressRow->setSpacing(twips(100));
+    addressRow->addWidget(m_addressLabel);
+    addressRow->addWidget(m_address, 1);
+    addressRow->addWidget(m_browse);
+
+    auto* navigation = new QHBoxLayout;
+    navigation->setSpacing(twips(45));
+    navigation->addSpacing(m_addressLabel->sizeHint().width() + twips(100));
+    for (QToolButton* button : {m_back, m_forward, m_stop, m_refresh}) {
+        button->setFixedSize(twips(435), twips(435));
+        navigation->addWidget(button);
+    }
+    navigation->addStretch();
+
+    m_browserArea = new QFrame(this);
+    m_browserArea->setObjectName(QStringLiteral("browserArea"));
+    m_browserArea->setFrameShape(QFrame::StyledPanel);
+    m_browserArea->setMinimumHeight(40);
+    auto* browserLayout = new QVBoxLayout(m_browserArea);
+    browserLayout->setContentsMargins(0, 0, 0, 0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(60), twips(240) - 6, twips(60), twips(100));
+    layout->setSpacing(twips(45));
+    layout->addWidget(m_resultsList);
+    layout->addLayout(addressRow);
+    layout->addLayout(navigation);
+    layout->addWidget(m_browserArea, 1);
+}
+
+void WebViewPanel::showEvent(QShowEvent* event)
+{
+    QGroupBox::showEvent(event);
+    // The columns share the list's width a quarter to three quarters, taken
+    // from the width the list has when it is first shown.
+    if (!m_columnsSized) {
+        m_columnsSized = true;
+        const int width = m_resultsList->viewport()->width();
+        m_resultsList->setColumnWidth(0, width / 4);
+        m_resultsList->setColumnWidth(1, width * 3 / 4);
+    }
+}

@@ -1,0 +1,287 @@
+#include "app/MainMenus.h"
+#include "app/MainStatusBar.h"
+#include "app/MainWindow.h"
+#include "app/ToolStrip.h"
+#include "support/TestContext.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsCarryTheirNamesAndCaptions_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("start") << "Command1" << "Start";
+        QTest::newRow("stop") << "Command2" << "Stop";
+        QTest::newRow("options") << "Command6" << "Options";
+        QTest::newRow("visit") << "Command3" << "Visit www.quorvex.example";
+        QTest::newRow("add") << "cmdAdd" << "Add";
+        QTest::newRow("delete") << "cmdDel" << "Delete";
+        QTest::newRow("load") << "cmdOpen" << "Load";
+        QTest::newRow("save") << "cmdSave" << "Save";
+        QTest::newRow("save selected") << "Command4" << "Save Selected";
+        QTest::newRow("web results") << "Command12" << "Web Results";
+        QTest::newRow("clear all") << "Command5" << "Clear All";
+    }
+
+    void controlsCarryTheirNamesAndCaptions()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        TestContext test;
+        MainWindow window(test.context);
+        auto* button = window.findChild<QAbstractButton*>(name);
+        QVERIFY2(button, qPrintable(name));
+        QCOMPARE(button->text(), caption);
+    }
+
+    void iconButtonsAreNamedByTheirToolTips_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("toolTip");
+        QTest::newRow("browse") << "Command10" << "browse the entered url";
+        QTest::newRow("back") << "Command8" << "back";
+        QTest::newRow("forward") << "Command9" << "forward";
+        QTest::newRow("stop") << "Command11" << "stop";
+        QTest::newRow("refresh") << "Command70" << "refresh";
+    }
+
+    void iconButtonsAreNamedByTheirToolTips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, toolTip);
+        TestContext test;
+        MainWindow window(test.context);
+        auto* button = window.findChild<QAbstractButton*>(name);
+        QVERIFY2(button, qPrintable(name));
+        QCOMPARE(button->toolTip(), toolTip);
+        QCOMPARE(button->accessibleName(), toolTip);
+    }
+
+    void windowAtStart()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QCOMPARE(window.objectName(), QStringLiteral("Form1"));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex by Quorvex Labs"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The client area below the menu bar starts at 878 x 741 pixels.
+        QCOMPARE(window.width(), 878);
+        QCOMPARE(window.height() - window.menuBar()->height(), 741);
+        QVERIFY(!window.findChild<QAbstractButton*>("Command2")->isEnabled());
+        QVERIFY(!window.menus().stop->isEnabled());
+        QVERIFY(window.statusPanels()->panelText(1).isEmpty());
+        QVERIFY(window.findChild<QProgressBar*>("ProgressBar1")->isHidden());
+        QVERIFY(window.findChild<QListWidget*>("List1"));
+        QVERIFY(window.findChild<QLineEdit*>("Text1"));
+        QCOMPARE(window.findChild<QLabel*>("Label5")->text(), QStringLiteral("URL:"));
+        QCOMPARE(window.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("URLs"));
+        QCOMPARE(window.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("Results - Data View"));
+        QCOMPARE(window.findChild<QGroupBox*>("Frame3")->title(), QStringLiteral("Results - Chart View"));
+        QCOMPARE(window.findChild<QGroupBox*>("Frame4")->title(), QStringLiteral("Results - Website View"));
+    }
+
+    void tables()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        auto* results = window.findChild<QTreeWidget*>("ListView1");
+        QVERIFY(results);
+        const QStringList captions = {"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN",
+                                      "All The Web"};
+        const QList<int> widths = {183, 63, 63, 63, 63, 63, 63, 73};
+        QCOMPARE(results->columnCount(), captions.size());
+        for (int column = 0; column < captions.size(); ++column) {
+            QCOMPARE(results->headerItem()->text(column), captions[column]);
+            QCOMPARE(results->columnWidth(column), widths[column]);
+        }
+        auto* webResults = window.findChild<QTreeWidget*>("ListView2");
+        QVERIFY(webResults);
+        QCOMPARE(webResults->columnCount(), 2);
+        QCOMPARE(webResults->headerItem()->text(0), QStringLiteral("Webpage Type"));
+        QCOMPARE(webResults->headerItem()->text(1), QStringLiteral("URL"));
+    }
+
+    void menuBar()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QStringList titles;
+        for (QAction* action : window.menuBar()->actions())
+            titles << action->text();
+        QCOMPARE(titles, QStringList({"File", "Scan", "Options", "Help", "About"}));
+    }
+
+    void menuItems_data()
+    {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QStringList>("shortcuts");
+        QTest::newRow("File") << "mnuFile2"
+                              << QStringList{"mnuNewURL:Add URL", "mnuFileSplit1:", "mnuSaveUrlList:Save URL List to File",
+                                             "mnuOpenURLList:Load URL List from File",
+                                             "mnuOpenClipboard:Load URL List from Clipboard", "mnuFileSplit84:",
+                                             "mnuExitNow:Exit"}
+                              << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+X"};
+        QTest::newRow("Scan") << "mnuOptions" << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan"}
+                              << QStringList{"", ""};
+        QTest::newRow("Options") << "mnuOptions2" << QStringList{"mnuConfig:View Options"} << QStringList{""};
+        QTest::newRow("Tools") << "mnuTools" << QStringList{"mnuGraph:View Graph..."} << QStringList{""};
+        QTest::newRow("Help") << "mnuHelp01" << QStringList{"mnuHelpItem:View Help"} << QStringList{""};
+        QTest::newRow("About") << "mnuHelp" << QStringList{"mnuAbout:About this software"} << QStringList{""};
+        QTest::newRow("URL") << "mnuURL"
+                             << QStringList{"mnuURLNewURL:New URL", "mnuSPlit83:", "mnuDeleteSelect:Delete Selected",
+                                            "mnuClearList:C&lear list", "mnuURLsplit1:",
+                                            "mnuURLLoadUrlList:Load URL List from File",
+                                            "mnuLoadClipboard:Load URL List from Clipboard",
+                                            "mnuURLSaveUrlList:Save URL List to File"}
+                             << QStringList{"", "", "Del", "Shift+Del", "", "", "", ""};
+        QTest::newRow("ListView") << "mnuListView"
+                                  << QStringList{"mnuSaveResults:Save Results", "mnuWebResults:Web Results",
+                                                 "mnuClearResults:Clear Results"}
+                                  << QStringList{"", "", ""};
+    }
+
+    void menuItems()
+    {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, shortcuts);
+        TestContext test;
+        MainWindow window(test.context);
+        auto* found = window.findChild<QMenu*>(menu);
+        QVERIFY2(found, qPrintable(menu));
+        QStringList actual;
+        QStringList actualShortcuts;
+        for (QAction* action : found->actions()) {
+            actual << action->objectName() + ':' + action->text();
+            actualShortcuts << action->shortcut().toString();
+        }
+        QCOMPARE(actual, items);
+        QCOMPARE(actualShortcuts, shortcuts);
+    }
+
+    void hiddenMenusStayOffTheMenuBar()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        for (QAction* action : window.menuBar()->actions()) {
+            QVERIFY(action->menu());
+            QVERIFY(!QStringList({"mnuTools", "mnuURL", "mnuListView"}).contains(action->menu()->objectName()));
+        }
+    }
+
+    void tabsShowExactlyOneFrame_data()
+    {
+        QTest::addColumn<QList<int>>("order");
+        QTest::newRow("forward") << QList<int>{0, 1, 2};
+        QTest::newRow("backward") << QList<int>{2, 1, 0};
+        QTest::newRow("jumping") << QList<int>{1, 1, 2, 0, 2};
+    }
+
+    void tabsShowExactlyOneFrame()
+    {
+        QFETCH(QList<int>, order);
+        TestContext test;
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto visibleFrames = [&] {
+            QStringList names;
+            for (const char* name : {"Frame2", "Frame3", "Frame4"}) {
+                if (window.findChild<QGroupBox*>(name)->isVisible())
+                    names << QString::fromLatin1(name);
+            }
+            return names;
+        };
+        QCOMPARE(visibleFrames(), QStringList{"Frame2"});
+        auto* tabs = window.findChild<QTabWidget*>("TabStrip1");
+        QCOMPARE(tabs->tabText(0), QStringLiteral("Data View"));
+        QCOMPARE(tabs->tabText(1), QStringLiteral("Chart View"));
+        QCOMPARE(tabs->tabText(2), QStringLiteral("Website View"));
+        for (int index : order) {
+            tabs->setCurrentIndex(index);
+            QCOMPARE(visibleFrames(), QStringList{QStringLiteral("Frame%1").arg(index + 2)});
+        }
+    }
+
+    void layoutFollowsTheWindowSize_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("start size") << QSize(878, 760);
+        QTest::newRow("large") << QSize(1260, 880);
+        QTest::newRow("smallest") << QSize(100, 100);
+    }
+
+    void layoutFollowsTheWindowSize()
+    {
+        QFETCH(QSize, size);
+        TestContext test;
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.resize(size);
+        QCoreApplication::processEvents();
+        const auto* urls = window.findChild<QGroupBox*>("Frame1");
+        QCOMPARE(urls->width(), 221);
+        // The Visit button stretches to 200 twips (13 px) short of the right edge.
+        const auto* visit = window.findChild<QToolButton*>("Command3");
+        const int visitRight = visit->mapTo(&window, QPoint(visit->width(), 0)).x();
+        QCOMPARE(window.width() - visitRight, 13);
+        // The views fill the tab area and never get a negative size.
+        const auto* tabs = window.findChild<QTabWidget*>("TabStrip1");
+        QVERIFY(tabs->width() > 0 && tabs->height() > 0);
+        for (const char* name : {"ListView1", "List1"}) {
+            const auto* view = window.findChild<QWidget*>(name);
+            QVERIFY(view->width() > 50 && view->height() > 50);
+        }
+        QVERIFY(window.width() >= window.minimumWidth());
+    }
+
+    void minimizeAndRestoreKeepTheLayout()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const auto* table = window.findChild<QWidget*>("ListView1");
+        const QRect before = table->geometry();
+        window.showMinimized();
+        QCoreApplication::processEvents();
+        window.showNormal();
+        QCoreApplication::processEvents();
+        QCOMPARE(table->geometry(), before);
+    }
+
+    void exitClosesEveryOtherWindow()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        window.show();
+        QWidget other;
+        other.setWindowTitle(QStringLiteral("Readme/Help"));
+        other.show();
+        window.menus().exitNow->trigger();
+        QVERIFY(!window.isVisible());
+        QVERIFY(!other.isVisible());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
