@@ -52,7 +52,9 @@ public:
         int status = 200;
         QByteArray body;
         // Extra headers. Content-Type defaults to text/html and Cache-Control to
-        // no-store when not given here.
+        // no-store when not given here. A Content-Length or Transfer-Encoding
+        // given here replaces the server's own framing header, so a test can
+        // announce more than it sends.
         QList<Header> headers;
         Framing framing = Framing::ContentLength;
 
