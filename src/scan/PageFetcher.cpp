@@ -1,0 +1,181 @@
+#include "scan/PageFetcher.h"
+
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+#include <utility>
+
+namespace {
+
+bool isWebScheme(const QString& scheme)
+{
+    return scheme.compare(QLatin1String("http"), Qt::CaseInsensitive) == 0 ||
+           scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
+}
+
+// The target of a redirection: a 301, 302, 303, 307 or 308 response with a
+// Location, resolved against the address that gave it. Empty for any other
+// response, which is the page whatever its status.
+QUrl redirectionTarget(const QNetworkReply& reply)
+{
+    const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool redirection = status == 301 || status == 302 || status == 303 || status == 307 || status == 308;
+    const QByteArray location = reply.rawHeader("Location").trimmed();
+    if (!redirection || location.isEmpty())
+        return {};
+    return reply.url().resolved(QUrl(QString::fromUtf8(location)));
+}
+
+} // namespace
+
+PageFetcher::PageFetcher(QObject* parent)
+    : PageFetcher(Limits{}, parent)
+{}
+
+PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
+    : QObject(parent)
+    , m_limits(limits)
+    , m_manager(new QNetworkAccessManager(this))
+{
+    m_manager->setProxy(QNetworkProxy::NoProxy);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(m_limits.idleTimeoutMs);
+    m_totalTimer.setSingleShot(true);
+    m_totalTimer.setInterval(m_limits.totalTimeoutMs);
+    connect(&m_idleTimer, &QTimer::timeout, this, &PageFetcher::timedOut);
+    connect(&m_totalTimer, &QTimer::timeout, this, &PageFetcher::timedOut);
+}
+
+PageFetcher::~PageFetcher()
+{
+    dropReply();
+}
+
+bool PageFetcher::isFetchable(const QString& address)
+{
+    const QUrl url(address);
+    return url.isValid() && isWebScheme(url.scheme()) && !url.host().isEmpty();
+}
+
+void PageFetcher::fetch(const QString& address)
+{
+    cancel();
+    m_busy = true;
+    const quint64 id = ++m_fetchId;
+
+    if (!isFetchable(address)) {
+        // finished() must never come from inside fetch(): callers are state
+        // machines that set their next state after starting a fetch.
+        QTimer::singleShot(0, this, [this, id] {
+            if (m_busy && m_fetchId == id)
+                finishWith({});
+        });
+        return;
+    }
+
+    m_redirects = 0;
+    m_idleTimer.start();
+    m_totalTimer.start();
+    request(QUrl(address));
+}
+
+void PageFetcher::request(const QUrl& url)
+{
+    QNetworkRequest request(url);
+    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
+    // Redirections are followed here rather than by Qt: a browser follows
+    // them between http and https in both directions and shows the body of
+    // a redirection that names no target, and Qt 6.4 loses its way in a
+    // chain of redirections with empty bodies on a kept-alive connection.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+
+    m_reply = m_manager->get(request);
+    connect(m_reply, &QNetworkReply::metaDataChanged, this, &PageFetcher::headersReceived);
+    connect(m_reply, &QNetworkReply::readyRead, this, &PageFetcher::readAvailable);
+    connect(m_reply, &QNetworkReply::finished, this, &PageFetcher::replyFinished);
+}
+
+void PageFetcher::headersReceived()
+{
+    m_idleTimer.start();
+    const QUrl target = redirectionTarget(*m_reply);
+    if (target.isEmpty())
+        return;
+    // A browser does not follow a redirection out of the web either, and
+    // past the limit there is no page at all, not even a redirection's body.
+    if (!target.isValid() || !isWebScheme(target.scheme()) || target.host().isEmpty() ||
+        m_redirects >= m_limits.maxRedirects) {
+        finishWith({});
+        return;
+    }
+    ++m_redirects;
+    dropReply(false);
+    m_page.clear();
+    request(target);
+}
+
+void PageFetcher::cancel()
+{
+    dropReply();
+    m_busy = false;
+    m_page.clear();
+    ++m_fetchId;
+}
+
+void PageFetcher::readAvailable()
+{
+    if (!m_reply)
+        return;
+    m_idleTimer.start();
+    const qint64 room = m_limits.maxBytes - m_page.size();
+    if (room > 0)
+        m_page += m_reply->read(room);
+    if (m_page.size() >= m_limits.maxBytes)
+        finishWith(m_page);
+}
+
+// A time-out ends the fetch with what has arrived: a slow server's page is
+// still worth what it has sent.
+void PageFetcher::timedOut()
+{
+    readAvailable();
+    if (m_reply)
+        finishWith(m_page);
+}
+
+void PageFetcher::replyFinished()
+{
+    if (!m_reply)
+        return;
+    readAvailable();
+    if (m_reply)
+        finishWith(m_page);
+}
+
+void PageFetcher::finishWith(const QByteArray& bytes)
+{
+    const QString text = QString::fromLatin1(bytes);
+    dropReply();
+    m_busy = false;
+    m_page.clear();
+    // Last, as a receiver may start the next fetch or delete this fetcher.
+    emit finished(text);
+}
+
+void PageFetcher::dropReply(bool stopTimers)
+{
+    if (stopTimers) {
+        m_idleTimer.stop();
+        m_totalTimer.stop();
+    }
+    if (QNetworkReply* reply = std::exchange(m_reply, nullptr)) {
+        reply->disconnect(this);
+        reply->abort();
+        reply->deleteLater();
+    }
+}

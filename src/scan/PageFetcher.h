@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class QNetworkAccessManager;
+class QNetworkReply;
+class QUrl;
+
+// Fetches one web page at a time without ever blocking the thread it lives
+// on: fetch() starts the request and finished() later hands over the whole
+// body as text, one character per byte (Latin-1), so character counts equal
+// byte counts. The request goes out directly (no proxy, no cache) with the
+// user agent "Mozilla"; redirections are followed as a browser would; the
+// HTTP status is not looked at, so an error page's body is a page like any
+// other. Nothing here reports an error: a fetch that fails gives the text read
+// until then, which is usually the empty text.
+class PageFetcher : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Limits
+    {
+        int idleTimeoutMs = 30000;         // nothing received for this long ends the fetch
+        int totalTimeoutMs = 120000;       // a fetch ends this long after it began
+        qint64 maxBytes = 8 * 1024 * 1024; // reading stops here
+        int maxRedirects = 10;             // one more gives the empty text
+    };
+
+    explicit PageFetcher(QObject* parent = nullptr);
+    explicit PageFetcher(const Limits& limits, QObject* parent = nullptr);
+    ~PageFetcher() override;
+
+    const Limits& limits() const { return m_limits; }
+
+    // Starts fetching the address. finished() follows exactly once, always
+    // from the event loop (never from inside this call). Only http and https
+    // addresses are requested; any other address finishes with the empty text
+    // without a request. A fetch still running is abandoned first, as by
+    // cancel().
+    void fetch(const QString& address);
+    bool isBusy() const { return m_busy; }
+    // Abandons the running fetch; its finished() is not emitted.
+    void cancel();
+
+    // Whether fetch() would send a request for this address.
+    static bool isFetchable(const QString& address);
+
+signals:
+    void finished(const QString& pageText);
+
+private:
+    void request(const QUrl& url);
+    void headersReceived();
+    void readAvailable();
+    void replyFinished();
+    void timedOut();
+    void finishWith(const QByteArray& bytes);
+    void dropReply(bool stopTimers = true);
+
+    Limits m_limits;
+    QNetworkAccessManager* m_manager;
+    QNetworkReply* m_reply = nullptr;
+    QByteArray m_page;
+    QTimer m_idleTimer;
+    QTimer m_totalTimer;
+    int m_redirects = 0;
+    bool m_busy = false;
+    quint64 m_fetchId = 0;
+};

@@ -1,0 +1,531 @@
+#include "scan/PageFetcher.h"
+#include "support/LoopbackHttpServer.h"
+
+#include <QNetworkProxy>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+
+using Response = LoopbackHttpServer::Response;
+
+namespace {
+
+// A port on which nothing listens.
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = server.serverPort();
+    server.close();
+    return port;
+}
+
+QByteArray patternBytes(qsizetype size)
+{
+    QByteArray bytes;
+    for (qsizetype i = 0; i < size; ++i)
+        bytes.append(static_cast<char>('a' + i % 26));
+    return bytes;
+}
+
+QByteArray allByteValues()
+{
+    QByteArray bytes;
+    for (int i = 0; i < 256; ++i)
+        bytes.append(static_cast<char>(i));
+    return bytes;
+}
+
+Response trickled(const QByteArray& body, int chunkSize, int chunkDelayMs)
+{
+    Response response = Response::page(body);
+    response.chunkSize = chunkSize;
+    response.chunkDelayMs = chunkDelayMs;
+    return response;
+}
+
+Response endless(const QByteArray& pattern, int chunkSize = 0, int chunkDelayMs = 0)
+{
+    Response response = Response::page(pattern);
+    response.endless = true;
+    response.chunkSize = chunkSize;
+    response.chunkDelayMs = chunkDelayMs;
+    return response;
+}
+
+Response silent()
+{
+    Response response;
+    response.neverAnswer = true;
+    return response;
+}
+
+// What one fetch gave.
+struct Outcome
+{
+    bool finishedInsideFetch = false;
+    bool finished = false;
+    QString text;
+};
+
+Outcome fetchPage(PageFetcher& fetcher, const QString& address)
+{
+    QSignalSpy spy(&fetcher, &PageFetcher::finished);
+    Outcome outcome;
+    fetcher.fetch(address);
+    outcome.finishedInsideFetch = !spy.isEmpty();
+    outcome.finished = outcome.finishedInsideFetch || spy.wait(20000);
+    if (outcome.finished)
+        outcome.text = spy.first().first().toString();
+    return outcome;
+}
+
+} // namespace
+
+#define FETCH(fetcher, address, outcome)                                                                               \
+    const Outcome outcome = fetchPage(fetcher, address);                                                               \
+    QVERIFY(!outcome.finishedInsideFetch);                                                                             \
+    QVERIFY(outcome.finished)
+
+class PageFetcherTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void defaultLimits()
+    {
+        const PageFetcher fetcher;
+        QCOMPARE(fetcher.limits().idleTimeoutMs, 30000);
+        QCOMPARE(fetcher.limits().totalTimeoutMs, 120000);
+        QCOMPARE(fetcher.limits().maxBytes, qint64(8 * 1024 * 1024));
+        QCOMPARE(fetcher.limits().maxRedirects, 10);
+        QVERIFY(!fetcher.isBusy());
+    }
+
+    void bodies_data()
+    {
+        QTest::addColumn<Response>("response");
+
+        QTest::newRow("0 bytes") << Response::page({});
+        QTest::newRow("256 bytes") << Response::page(patternBytes(256));
+        QTest::newRow("300 bytes") << Response::page(patternBytes(300));
+        QTest::newRow("every byte value") << Response::page(allByteValues());
+        QTest::newRow("2 MiB") << Response::page(patternBytes(2 * 1024 * 1024));
+        Response chunked = Response::page(patternBytes(1000));
+        chunked.framing = Response::Framing::Chunked;
+        chunked.chunkSize = 64;
+        QTest::newRow("chunked") << chunked;
+        Response untilClose = Response::page(patternBytes(700));
+        untilClose.framing = Response::Framing::UntilClose;
+        QTest::newRow("ended by closing") << untilClose;
+        QTest::newRow("trickled") << trickled(patternBytes(300), 7, 2);
+        Response late = Response::page("late");
+        late.delayMs = 100;
+        QTest::newRow("late answer") << late;
+    }
+
+    void bodies()
+    {
+        QFETCH(Response, response);
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/page"), response);
+        PageFetcher fetcher;
+        FETCH(fetcher, server.url(QStringLiteral("/page")).toString(), outcome);
+        QCOMPARE(outcome.text.size(), response.body.size());
+        for (qsizetype i = 0; i < response.body.size(); ++i) {
+            if (outcome.text[i].unicode() != static_cast<uchar>(response.body[i]))
+                QFAIL(qPrintable(QStringLiteral("character %1 differs").arg(i)));
+        }
+    }
+
+    void compressedBodyIsDecoded()
+    {
+        const QByteArray page = "<html>" + patternBytes(5000) + "</html>";
+        LoopbackHttpServer server;
+        // qCompress writes a zlib stream after a four-byte length.
+        server.setResponse(QStringLiteral("/z"),
+                           Response::page(qCompress(page).mid(4)).withHeader("Content-Encoding", "deflate"));
+        PageFetcher fetcher;
+        FETCH(fetcher, server.url(QStringLiteral("/z")).toString(), outcome);
+        QCOMPARE(outcome.text, QString::fromLatin1(page));
+    }
+
+    void statusIsNotExamined_data()
+    {
+        QTest::addColumn<int>("status");
+        QTest::newRow("404") << 404;
+        QTest::newRow("500") << 500;
+        QTest::newRow("403") << 403;
+    }
+
+    void statusIsNotExamined()
+    {
+        QFETCH(int, status);
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/err"), "<html>error page</html>", status);
+        PageFetcher fetcher;
+        FETCH(fetcher, server.url(QStringLiteral("/err")).toString(), outcome);
+        QCOMPARE(outcome.text, QStringLiteral("<html>error page</html>"));
+    }
+
+    void requestAsSent()
+    {
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/search"),
+                           Response::page("cacheable").withHeader("Cache-Control", "max-age=3600"));
+        PageFetcher fetcher;
+        const QString address = server.url(QStringLiteral("/search?q=link:http://a.example/x&hl=en")).toString();
+        for (int i = 0; i < 2; ++i) {
+            FETCH(fetcher, address, outcome);
+            QCOMPARE(outcome.text, QStringLiteral("cacheable"));
+        }
+        // Both fetches went to the server: nothing is answered from a cache.
+        QCOMPARE(server.requestCount(), 2);
+        const LoopbackHttpServer::Request& request = server.requests().first();
+        QCOMPARE(request.method, QByteArray("GET"));
+        QCOMPARE(request.target, QByteArray("/search?q=link:http://a.example/x&hl=en"));
+        QCOMPARE(request.header("User-Agent"), QByteArray("Mozilla"));
+    }
+
+    void applicationProxyIsNotUsed()
+    {
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/direct"), "direct");
+        const QNetworkProxy previous = QNetworkProxy::applicationProxy();
+        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", closedPort()));
+        PageFetcher fetcher;
+        const Outcome outcome = fetchPage(fetcher, server.url(QStringLiteral("/direct")).toString());
+        QNetworkProxy::setApplicationProxy(previous);
+        QVERIFY(outcome.finished);
+        QCOMPARE(outcome.text, QStringLiteral("direct"));
+    }
+
+    void redirects_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+
+        QTest::newRow("302 relative") << "/r302"
+                                      << "final page";
+        QTest::newRow("301") << "/r301"
+                             << "final page";
+        QTest::newRow("303") << "/r303"
+                             << "final page";
+        QTest::newRow("307") << "/r307"
+                             << "final page";
+        QTest::newRow("308") << "/r308"
+                             << "final page";
+        QTest::newRow("to another server") << "/elsewhere"
+                                           << "other server";
+        QTest::newRow("chain of 10") << "/hop?n=10"
+                                     << "end of chain";
+        QTest::newRow("chain of 11 gives nothing") << "/hop?n=11"
+                                                   << "";
+        QTest::newRow("out of the web gives nothing") << "/toftp"
+                                                      << "";
+        QTest::newRow("no location: the page itself") << "/nolocation"
+                                                      << "moved, nowhere";
+        QTest::newRow("relative to the folder") << "/dir/here"
+                                                << "in the folder";
+        QTest::newRow("endless redirection body") << "/endlessmove"
+                                                  << "final page";
+        QTest::newRow("cycle") << "/ping"
+                               << "";
+        QTest::newRow("unusable location") << "/badlocation"
+                                           << "";
+    }
+
+    void redirects()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        LoopbackHttpServer other;
+        other.setPage(QStringLiteral("/there"), "other server");
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/final"), "final page");
+        for (int status : {301, 302, 303, 307, 308}) {
+            Response redirect = Response::redirect("/final", status);
+            redirect.body = "redirect body";
+            server.setResponse(QStringLiteral("/r%1").arg(status), redirect);
+        }
+        server.setResponse(QStringLiteral("/elsewhere"),
+                           Response::redirect(other.url(QStringLiteral("/there")).toEncoded()));
+        server.setResponse(QStringLiteral("/toftp"), Response::redirect("ftp://127.0.0.1/file"));
+        server.setPage(QStringLiteral("/nolocation"), "moved, nowhere", 302);
+        server.setResponse(QStringLiteral("/dir/here"), Response::redirect("there"));
+        server.setPage(QStringLiteral("/dir/there"), "in the folder");
+        Response endlessMove = endless("moving ");
+        endlessMove.status = 301;
+        endlessMove.withHeader("Location", "/final");
+        server.setResponse(QStringLiteral("/endlessmove"), endlessMove);
+        server.setResponse(QStringLiteral("/ping"), Response::redirect("/pong"));
+        server.setResponse(QStringLiteral("/pong"), Response::redirect("/ping"));
+        server.setResponse(QStringLiteral("/badlocation"), Response::redirect("http://:80:x/"));
+        server.setHandler([](const LoopbackHttpServer::Request& request) {
+            const int n = request.query().mid(2).toInt();
+            if (n == 0)
+                return Response::page("end of chain");
+            return Response::redirect("/hop?n=" + QByteArray::number(n - 1));
+        });
+
+        PageFetcher fetcher;
+        FETCH(fetcher, server.url(path).toString(), outcome);
+        QCOMPARE(outcome.text, expected);
+    }
+
+    void redirectionsAreCountedPerFetch()
+    {
+        LoopbackHttpServer server;
+        server.setHandler([](const LoopbackHttpServer::Request& request) {
+            const int n = request.query().mid(2).toInt();
+            return n == 0 ? Response::page("end") : Response::redirect("/hop?n=" + QByteArray::number(n - 1));
+        });
+        PageFetcher::Limits limits;
+        limits.maxRedirects = 3;
+        PageFetcher fetcher(limits);
+        for (int round = 0; round < 2; ++round) {
+            FETCH(fetcher, server.url(QStringLiteral("/hop?n=3")).toString(), outcome);
+            QCOMPARE(outcome.text, QStringLiteral("end"));
+        }
+        FETCH(fetcher, server.url(QStringLiteral("/hop?n=4")).toString(), outcome);
+        QCOMPARE(outcome.text, QString());
+    }
+
+    void failures_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(closedPort());
+        QTest::newRow("unresolvable host") << QStringLiteral("http://nonexistent.invalid/");
+    }
+
+    void failures()
+    {
+        QFETCH(QString, address);
+        PageFetcher fetcher;
+        FETCH(fetcher, address, outcome);
+        QCOMPARE(outcome.text, QString());
+    }
+
+    void onlyWebAddressesAreRequested_data()
+    {
+        QTest::addColumn<QString>("address"); // %1 stands for the server's port
+        QTest::addColumn<bool>("requested");
+
+        QTest::newRow("empty") << QString() << false;
+        QTest::newRow("no scheme") << QStringLiteral("example.com") << false;
+        QTest::newRow("host and port, no scheme") << QStringLiteral("127.0.0.1:%1/page") << false;
+        QTest::newRow("name and port, no scheme") << QStringLiteral("localhost:%1/page") << false;
+        QTest::newRow("ftp") << QStringLiteral("ftp://127.0.0.1:%1/page") << false;
+        QTest::newRow("file") << QStringLiteral("file:///etc/hostname") << false;
+        QTest::newRow("http without host") << QStringLiteral("http:///page") << false;
+        QTest::newRow("http") << QStringLiteral("http://127.0.0.1:%1/page") << true;
+        QTest::newRow("scheme in capitals") << QStringLiteral("HTTP://127.0.0.1:%1/page") << true;
+    }
+
+    void onlyWebAddressesAreRequested()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, requested);
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/page"), "page");
+        if (address.contains(QStringLiteral("%1")))
+            address = address.arg(server.port());
+        QCOMPARE(PageFetcher::isFetchable(address), requested);
+        PageFetcher fetcher;
+        FETCH(fetcher, address, outcome);
+        QCOMPARE(outcome.text, requested ? QStringLiteral("page") : QString());
+        QCOMPARE(server.requestCount(), requested ? 1 : 0);
+    }
+
+    void limits_data()
+    {
+        QTest::addColumn<Response>("response");
+        QTest::addColumn<int>("idleTimeoutMs");
+        QTest::addColumn<int>("totalTimeoutMs");
+        QTest::addColumn<qint64>("maxBytes");
+        QTest::addColumn<QByteArray>("expectedPrefix");
+        QTest::addColumn<qint64>("expectedSize"); // -1: any size below maxBytes, not 0
+
+        const QByteArray body = patternBytes(300);
+        QTest::newRow("idle: part read") << trickled(body, 5, 600000) << 500 << 600000 << qint64(1 << 20)
+                                         << body.left(5) << qint64(5);
+        QTest::newRow("idle: no answer") << silent() << 300 << 600000 << qint64(1 << 20) << QByteArray() << qint64(0);
+        QTest::newRow("total: endless trickle")
+            << endless(body, 100, 20) << 600000 << 500 << qint64(1 << 20) << body << qint64(-1);
+        Response late = Response::page(body);
+        late.delayMs = 600000;
+        QTest::newRow("total: late answer") << late << 600000 << 300 << qint64(1 << 20) << QByteArray() << qint64(0);
+        QTest::newRow("size: endless") << endless(body) << 600000 << 600000 << qint64(100000) << body << qint64(100000);
+        QTest::newRow("size: longer body")
+            << Response::page(body) << 600000 << 600000 << qint64(256) << body.left(256) << qint64(256);
+        QTest::newRow("size: body of the limit")
+            << Response::page(body) << 600000 << 600000 << qint64(300) << body << qint64(300);
+    }
+
+    void limits()
+    {
+        QFETCH(Response, response);
+        QFETCH(int, idleTimeoutMs);
+        QFETCH(int, totalTimeoutMs);
+        QFETCH(qint64, maxBytes);
+        QFETCH(QByteArray, expectedPrefix);
+        QFETCH(qint64, expectedSize);
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/page"), response);
+        PageFetcher::Limits limits;
+        limits.idleTimeoutMs = idleTimeoutMs;
+        limits.totalTimeoutMs = totalTimeoutMs;
+        limits.maxBytes = maxBytes;
+        PageFetcher fetcher(limits);
+        FETCH(fetcher, server.url(QStringLiteral("/page")).toString(), outcome);
+        if (expectedSize >= 0) {
+            QCOMPARE(outcome.text.size(), expectedSize);
+        } else {
+            QVERIFY(!outcome.text.isEmpty());
+            QVERIFY(outcome.text.size() < maxBytes);
+        }
+        // An endless body repeats its pattern; whatever was read must follow it.
+        for (qsizetype i = 0; i < outcome.text.size(); i += expectedPrefix.size()) {
+            const QString part = outcome.text.mid(i, expectedPrefix.size());
+            QCOMPARE(part, QString::fromLatin1(expectedPrefix.left(part.size())));
+        }
+        // A fetch that ends before its response does lets go of the server.
+        if (response.endless || response.neverAnswer || response.delayMs > 0 || response.chunkDelayMs > 0)
+            QTRY_COMPARE(server.openConnectionCount(), 0);
+        QVERIFY(!fetcher.isBusy());
+    }
+
+    void finishedExactlyOnce_data()
+    {
+        QTest::addColumn<QString>("path"); // empty: the closed port
+        QTest::newRow("page") << QStringLiteral("/page");
+        QTest::newRow("refused address") << QStringLiteral("refused");
+        QTest::newRow("closed port") << QString();
+        QTest::newRow("time-out") << QStringLiteral("/silent");
+        QTest::newRow("size cap") << QStringLiteral("/endless");
+    }
+
+    void finishedExactlyOnce()
+    {
+        QFETCH(QString, path);
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/page"), "page");
+        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/endless"), endless("abc"));
+        PageFetcher::Limits limits;
+        limits.idleTimeoutMs = 200;
+        limits.maxBytes = 1000;
+        PageFetcher fetcher(limits);
+        QSignalSpy spy(&fetcher, &PageFetcher::finished);
+        const QString address = path.isEmpty() ? QStringLiteral("http://127.0.0.1:%1/").arg(closedPort())
+                                : path == QLatin1String("refused") ? QStringLiteral("no address")
+                                                                   : server.url(path).toString();
+        fetcher.fetch(address);
+        QCOMPARE(spy.count(), 0);
+        QVERIFY(fetcher.isBusy());
+        QTRY_COMPARE(spy.count(), 1);
+        QVERIFY(!fetcher.isBusy());
+        QTest::qWait(300);
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void cancelRunningFetch()
+    {
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setPage(QStringLiteral("/page"), "page");
+        PageFetcher fetcher;
+        QSignalSpy spy(&fetcher, &PageFetcher::finished);
+        fetcher.fetch(server.url(QStringLiteral("/silent")).toString());
+        QTRY_COMPARE(server.requestCount(), 1);
+        fetcher.cancel();
+        QVERIFY(!fetcher.isBusy());
+        QTRY_COMPARE(server.openConnectionCount(), 0);
+        QTest::qWait(100);
+        QCOMPARE(spy.count(), 0);
+
+        // The fetcher serves the next fetch as usual.
+        FETCH(fetcher, server.url(QStringLiteral("/page")).toString(), outcome);
+        QCOMPARE(outcome.text, QStringLiteral("page"));
+    }
+
+    void cancelBeforeARefusedAddressFinishes()
+    {
+        PageFetcher fetcher;
+        QSignalSpy spy(&fetcher, &PageFetcher::finished);
+        fetcher.fetch(QStringLiteral("example.com"));
+        fetcher.cancel();
+        QTest::qWait(100);
+        QCOMPARE(spy.count(), 0);
+        fetcher.cancel(); // nothing running: no effect
+        QVERIFY(!fetcher.isBusy());
+    }
+
+    void fetchWhileBusyReplacesTheRunningFetch()
+    {
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setPage(QStringLiteral("/page"), "page");
+        PageFetcher fetcher;
+        QSignalSpy spy(&fetcher, &PageFetcher::finished);
+        fetcher.fetch(server.url(QStringLiteral("/silent")).toString());
+        fetcher.fetch(QString());
+        fetcher.fetch(server.url(QStringLiteral("/page")).toString());
+        QTRY_COMPARE(spy.count(), 1);
+        QTest::qWait(100);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.first().first().toString(), QStringLiteral("page"));
+    }
+
+    void nextFetchFromTheFinishedSignal()
+    {
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/1"), "one");
+        server.setPage(QStringLiteral("/2"), "two");
+        PageFetcher fetcher;
+        QStringList pages;
+        connect(&fetcher, &PageFetcher::finished, this, [&](const QString& text) {
+            QVERIFY(!fetcher.isBusy());
+            pages << text;
+            if (pages.size() == 1)
+                fetcher.fetch(server.url(QStringLiteral("/2")).toString());
+            else if (pages.size() == 2)
+                fetcher.fetch(QStringLiteral("not an address"));
+        });
+        fetcher.fetch(server.url(QStringLiteral("/1")).toString());
+        QTRY_COMPARE(pages.size(), 3);
+        QCOMPARE(pages, QStringList({"one", "two", ""}));
+    }
+
+    void fetcherDeletedByItsReceiver()
+    {
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/page"), "page");
+        auto* fetcher = new PageFetcher;
+        QString text;
+        bool done = false;
+        connect(fetcher, &PageFetcher::finished, this, [&](const QString& pageText) {
+            text = pageText;
+            done = true;
+            delete fetcher;
+        });
+        fetcher->fetch(server.url(QStringLiteral("/page")).toString());
+        QTRY_VERIFY(done);
+        QCOMPARE(text, QStringLiteral("page"));
+        QTRY_COMPARE(server.openConnectionCount(), 0);
+    }
+
+    void fetcherDeletedWhileBusy()
+    {
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/silent"), silent());
+        auto* fetcher = new PageFetcher;
+        fetcher->fetch(server.url(QStringLiteral("/silent")).toString());
+        QTRY_COMPARE(server.requestCount(), 1);
+        delete fetcher;
+        QTRY_COMPARE(server.openConnectionCount(), 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(PageFetcherTest)
+#include "tst_pagefetcher.moc"
