@@ -52,8 +52,11 @@ bool ClearIniSection(const QString& section, const QString& file, QString* error
         return false;
     IniDocument document;
     // A file that exists but cannot be read must not be replaced.
-    if (document.load(file, error) == IniDocument::LoadStatus::Failed)
+    QString loadError;
+    if (document.load(file, &loadError) == IniDocument::LoadStatus::Failed) {
+        setError(error, loadError);
         return false;
+    }
     document.clearSection(section);
     return document.save(file, error);
 }
