@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The lines of one INI file as the INI routines see them. After a read,
+// every header line ("[" first) is preceded by exactly one empty slot and
+// there is no other empty line. A header's section name is the text up to
+// its first "]"; any other line is a key line whose key is the text before
+// its first "=" and whose value is everything after it (";" and "#" lines
+// are key lines too). Section names and keys are matched as prefixes,
+// ignoring letter case.
+class IniDocument
+{
+public:
+    enum class LoadStatus { Loaded, Missing, Failed };
+
+    IniDocument() = default;
+
+    // The document a read of this text gives.
+    static IniDocument fromText(const QString& text);
+
+    // Reads the file. A missing or unreadable file leaves the document empty;
+    // the status tells which.
+    LoadStatus load(const QString& file, QString* error = nullptr);
+
+    // The file text: every line trimmed of leading and trailing spaces and
+    // ended by CR LF (empty slots become empty lines).
+    QString toText() const;
+    bool save(const QString& file, QString* error = nullptr) const;
+
+    bool isEmpty() const { return m_lines.isEmpty(); }
+    const QStringList& lines() const { return m_lines; }
+
+    // The value of the key in the section, or nothing when either is missing.
+    std::optional<QString> value(const QString& section, const QString& key) const;
+    // The section's lines joined by CR LF (so it ends with CR LF when a
+    // section follows, from the empty slot before it).
+    std::optional<QString> sectionText(const QString& section) const;
+    // Section names in file order, duplicates included.
+    QStringList sectionNames() const;
+
+    // Replaces the key's line in place, or inserts it first in its section,
+    // or appends the section at the end after an empty slot. Changes nothing
+    // and returns false on an empty document.
+    bool setValue(const QString& section, const QString& key, const QString& value);
+    // Deletes every key line of the section, or appends its header (after an
+    // empty slot) when the section is missing.
+    void clearSection(const QString& section);
+
+    // Brings the lines into the form a save followed by a read gives, so
+    // that several changes made in memory equal the same changes made each
+    // through its own file write.
+    void normalise();
+
+private:
+    // Index of the first line after `after` that begins with the prefix;
+    // -1 when none does, or when stopAtHeader is set and a header comes first.
+    int findLine(int after, const QString& prefix, bool stopAtHeader) const;
+    int findHeader(const QString& section) const;
+    // Index one past the section's last line: the next header, or the end.
+    int sectionEnd(int header) const;
+
+    QStringList m_lines;
+};
+
+// A valid section or key name holds none of "[", "]" and "="; the empty
+// name is valid.
+bool IsValidIniName(const QString& name);

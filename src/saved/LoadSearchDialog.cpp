@@ -1,0 +1,69 @@
+#include "saved/LoadSearchDialog.h"
+
+#include "app/AppContext.h"
+#include "app/Prompts.h"
+#include "saved/SavedSearches.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+LoadSearchDialog::LoadSearchDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(tr("Load Saved Search"));
+
+    auto* frame = new QGroupBox(tr("Select saved search to load"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    m_searches = new QComboBox(frame);
+    m_searches->setObjectName(QStringLiteral("Combo1"));
+    m_searches->setMinimumContentsLength(24);
+    m_searches->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    auto* frameLayout = new QVBoxLayout(frame);
+    frameLayout->addWidget(m_searches);
+
+    auto* okButton = new QPushButton(tr("Ok"), this);
+    okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setDefault(true);
+    okButton->setMinimumWidth(80);
+    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    cancelButton->setObjectName(QStringLiteral("Command2"));
+    cancelButton->setMinimumWidth(80);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(okButton);
+    buttonRow->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    layout->addLayout(buttonRow);
+
+    connect(okButton, &QPushButton::clicked, this, &LoadSearchDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    const QStringList names = SavedSearches(context.folder.savedFolder()).names();
+    m_searches->addItems(names);
+    // Nothing is chosen until the user picks a search.
+    m_searches->setCurrentIndex(-1);
+    if (names.isEmpty())
+        m_context.prompts.information(tr("You currently do not have any saved searches"), tr("Information"));
+
+    m_searches->setFocus();
+    setFixedHeight(sizeHint().height());
+}
+
+void LoadSearchDialog::confirm()
+{
+    const QString name = m_searches->currentText();
+    if (name.isEmpty()) {
+        m_context.prompts.information(tr("Please choose a saved file in the dropdown box above"),
+                                      tr("Select A Saved Search"));
+        return;
+    }
+    m_chartFileName = SavedSearches::fileName(name);
+    accept();
+}

@@ -1,0 +1,153 @@
+#include "saved/SaveSearchDialog.h"
+
+#include "Branding.h"
+#include "app/AppContext.h"
+#include "app/Clock.h"
+#include "app/Prompts.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton* makeButton(const QString& objectName, const QString& text, QWidget* parent)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    // Return in the name box means "Save", not whichever button was first.
+    button->setAutoDefault(false);
+    button->setMinimumWidth(80);
+    return button;
+}
+
+QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+} // namespace
+
+SaveSearchDialog::SaveSearchDialog(AppContext& context, const QString& saveData, QWidget* parent)
+    : QDialog(parent)
+    , m_context(context)
+    , m_saveData(saveData)
+    , m_searches(context.folder.savedFolder())
+{
+    setObjectName(QStringLiteral("Form5"));
+    setWindowTitle(tr("Save Search Results"));
+
+    auto* oldFrame = new QGroupBox(tr("Save Into An Old Search Result"), this);
+    oldFrame->setObjectName(QStringLiteral("Frame1"));
+    auto* oldLabel = makeLabel(QStringLiteral("Label1"), tr("Append new results to this previous search:"), oldFrame);
+    m_oldSearches = new QComboBox(oldFrame);
+    m_oldSearches->setObjectName(QStringLiteral("Combo1"));
+    m_oldSearches->setMinimumContentsLength(24);
+    m_oldSearches->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    oldLabel->setBuddy(m_oldSearches);
+    QPushButton* appendButton = makeButton(QStringLiteral("Command1"), tr("Ok"), oldFrame);
+
+    auto* oldRow = new QHBoxLayout;
+    oldRow->addWidget(m_oldSearches, 1);
+    oldRow->addWidget(appendButton);
+    auto* oldLayout = new QVBoxLayout(oldFrame);
+    oldLayout->addWidget(oldLabel);
+    oldLayout->addLayout(oldRow);
+
+    auto* newFrame = new QGroupBox(tr("Create New Save File"), this);
+    newFrame->setObjectName(QStringLiteral("Frame2"));
+    auto* newLabel = makeLabel(QStringLiteral("Label2"), tr("Please choose a name for this search:"), newFrame);
+    m_newName = new QLineEdit(newFrame);
+    m_newName->setObjectName(QStringLiteral("Text1"));
+    newLabel->setBuddy(m_newName);
+    QPushButton* saveButton = makeButton(QStringLiteral("Command3"), tr("Save"), newFrame);
+
+    auto* newRow = new QHBoxLayout;
+    newRow->addWidget(m_newName, 1);
+    newRow->addWidget(saveButton);
+    auto* newLayout = new QVBoxLayout(newFrame);
+    newLayout->addWidget(newLabel);
+    newLayout->addLayout(newRow);
+
+    QPushButton* cancelButton = makeButton(QStringLiteral("Command2"), tr("Cancel"), this);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(cancelButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(oldFrame);
+    layout->addWidget(newFrame);
+    layout->addLayout(buttonRow);
+
+    connect(appendButton, &QPushButton::clicked, this, &SaveSearchDialog::appendToOldSearch);
+    connect(saveButton, &QPushButton::clicked, this, &SaveSearchDialog::saveNewSearch);
+    connect(m_newName, &QLineEdit::returnPressed, this, &SaveSearchDialog::saveNewSearch);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+
+    const QStringList names = m_searches.names();
+    m_oldSearches->addItems(names);
+    // Nothing is chosen until the user picks a search.
+    m_oldSearches->setCurrentIndex(-1);
+    if (names.isEmpty())
+        m_context.prompts.information(tr("You currently do not have any saved searches"), tr("Information"));
+
+    m_newName->setFocus();
+    setFixedHeight(sizeHint().height());
+}
+
+void SaveSearchDialog::appendToOldSearch()
+{
+    const QString name = m_oldSearches->currentText();
+    if (name.isEmpty()) {
+        m_context.prompts.information(tr("Please choose a saved file in the dropdown box above"),
+                                      tr("Select A Saved Search"));
+        return;
+    }
+    save(name, false);
+}
+
+void SaveSearchDialog::saveNewSearch()
+{
+    const QString name = m_newName->text();
+    const QString caption = QString::fromLatin1(Branding::applicationTitle);
+    if (name.isEmpty()) {
+        m_context.prompts.notice(tr("Please type a name for this search."), caption);
+        m_newName->setFocus();
+        return;
+    }
+    if (!SavedSearches::isValidName(name)) {
+        QStringList characters;
+        for (const QChar c : SavedSearches::invalidNameCharacters())
+            characters << QString(c);
+        m_context.prompts.notice(tr("A saved search cannot be named \"%1\". A name must not begin with \".\" "
+                                    "and must not contain any of these characters: %2")
+                                     .arg(name, characters.join(u' ')),
+                                 caption);
+        m_newName->setFocus();
+        return;
+    }
+    save(name, true);
+}
+
+void SaveSearchDialog::save(const QString& name, bool startAnew)
+{
+    const QDate today = m_context.clock.today();
+    QString reason;
+    const bool saved = startAnew ? m_searches.startSearch(name, m_saveData, today, &reason)
+                                 : m_searches.appendCounts(name, m_saveData, today, &reason);
+    if (!saved) {
+        m_context.prompts.error(tr("The search results could not be saved into \"%1\".\n\n%2")
+                                    .arg(QDir::toNativeSeparators(m_searches.filePath(name)), reason),
+                                QString::fromLatin1(Branding::applicationTitle));
+        return;
+    }
+    m_savedName = name;
+    accept();
+}

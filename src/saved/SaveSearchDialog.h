@@ -1,0 +1,38 @@
+#pragma once
+
+#include "saved/SavedSearches.h"
+
+#include <QDialog>
+
+struct AppContext;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+// The Save Search Results dialog: puts the counts of the save data into an
+// existing saved search ("Ok") or starts a new one ("Save"). Lists the
+// saved searches when it is created; with none, it tells the user so first.
+class SaveSearchDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    SaveSearchDialog(AppContext& context, const QString& saveData, QWidget* parent = nullptr);
+
+    // The saved search the counts went into, once the dialog was accepted.
+    QString savedName() const { return m_savedName; }
+
+private:
+    void appendToOldSearch();
+    void saveNewSearch();
+    // Writes and closes the dialog; on failure tells the user and stays open.
+    void save(const QString& name, bool startAnew);
+
+    AppContext& m_context;
+    const QString m_saveData;
+    const SavedSearches m_searches;
+    QString m_savedName;
+
+    QComboBox* m_oldSearches = nullptr;
+    QLineEdit* m_newName = nullptr;
+};

@@ -1,0 +1,123 @@
+#include "saved/SavedSearches.h"
+
+#include "saved/IniDocument.h"
+#include "saved/IniFileAccess.h"
+#include "saved/SaveData.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+const QLatin1String extension(".qvh");
+
+} // namespace
+
+SavedSearches::SavedSearches(const QString& folder)
+    : m_folder(folder)
+{}
+
+QStringList SavedSearches::names() const
+{
+    const QStringList files = QDir(m_folder).entryList({u'*' + extension}, QDir::Files, QDir::NoSort);
+    QStringList result;
+    result.reserve(files.size());
+    for (const QString& file : files)
+        result.append(file.chopped(extension.size()));
+    std::sort(result.begin(), result.end(), [](const QString& a, const QString& b) {
+        const int folded = a.compare(b, Qt::CaseInsensitive);
+        return folded != 0 ? folded < 0 : a < b;
+    });
+    return result;
+}
+
+QString SavedSearches::fileName(const QString& name)
+{
+    return name + extension;
+}
+
+QString SavedSearches::filePath(const QString& name) const
+{
+    return QDir(m_folder).filePath(fileName(name));
+}
+
+QString SavedSearches::invalidNameCharacters()
+{
+    return QStringLiteral("/\\:*?\"<>|");
+}
+
+bool SavedSearches::isValidName(const QString& name)
+{
+    if (name.isEmpty() || name.startsWith(u'.'))
+        return false;
+    const QString forbidden = invalidNameCharacters();
+    return std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return forbidden.contains(c); });
+}
+
+QString SavedSearches::dateKey(const QDate& date)
+{
+    const auto twoDigits = [](int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); };
+    return twoDigits(date.month()) + u'-' + twoDigits(date.day()) + u'-' + twoDigits(std::abs(date.year()) % 100);
+}
+
+bool SavedSearches::appendCounts(const QString& name, const QString& saveData, const QDate& date, QString* error) const
+{
+    return write(name, saveData, date, false, error);
+}
+
+bool SavedSearches::startSearch(const QString& name, const QString& saveData, const QDate& date, QString* error) const
+{
+    if (!isValidName(name)) {
+        IniFileAccess::setError(
+            error, QCoreApplication::translate("SavedSearches", "The name cannot be used for a saved search."));
+        return false;
+    }
+    return write(name, saveData, date, true, error);
+}
+
+bool SavedSearches::write(const QString& name, const QString& saveData, const QDate& date, bool restartSections,
+                          QString* error) const
+{
+    const QString path = filePath(name);
+    const QString key = dateKey(date);
+
+    IniDocument document;
+    QString loadError;
+    const IniDocument::LoadStatus status = document.load(path, &loadError);
+    if (status == IniDocument::LoadStatus::Failed || (status == IniDocument::LoadStatus::Missing && !restartSections)) {
+        IniFileAccess::setError(error, loadError);
+        return false;
+    }
+    if (!restartSections) {
+        if (document.isEmpty()) {
+            IniFileAccess::setError(error, QCoreApplication::translate("SavedSearches", "The file is empty."));
+            return false;
+        }
+    }
+
+    // All counts go into one document that is saved once. Between the
+    // changes the document is brought into the form a save and a fresh read
+    // would give, so the result is the same as writing the counts one by one.
+    bool changed = false;
+    const QList<SavedCount> counts = SaveData::parse(saveData);
+    for (const SavedCount& count : counts) {
+        if (count.count == QLatin1String(SaveData::notSaved))
+            continue;
+        if (!IniFileAccess::checkWriteArguments(count.caption, key, count.count, error))
+            return false;
+        if (changed)
+            document.normalise();
+        if (restartSections) {
+            document.clearSection(count.caption);
+            document.normalise();
+        }
+        document.setValue(count.caption, key, count.count);
+        changed = true;
+    }
+    if (!changed)
+        return true;
+    return document.save(path, error);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+// The saved searches of one folder (the application's Saved folder): files
+// named after the search with the extension ".qvh", in INI form, one section
+// per engine caption and one key per saved date ("mm-dd-yy"), the most
+// recent first. Every save is written in one go through a temporary file, so
+// a save that fails leaves the earlier file whole.
+class SavedSearches
+{
+public:
+    explicit SavedSearches(const QString& folder);
+
+    QString folder() const { return m_folder; }
+
+    // The names of the saved searches (file names without the extension,
+    // whose letter case does not matter), sorted ignoring letter case.
+    QStringList names() const;
+
+    static QString fileName(const QString& name);
+    QString filePath(const QString& name) const;
+
+    // A name for a new search is refused when it is empty, begins with "."
+    // or holds any of / \ : * ? " < > |.
+    static bool isValidName(const QString& name);
+    static QString invalidNameCharacters();
+
+    // The key a save on this date is stored under: "mm-dd-yy".
+    static QString dateKey(const QDate& date);
+
+    // Adds the counts of the save data under the date to an existing saved
+    // search: a date already saved gets its value replaced, a new date comes
+    // first in its section, a missing engine section is added at the end.
+    // Cells showing "-" are skipped. Fails when the file is missing or empty.
+    bool appendCounts(const QString& name, const QString& saveData, const QDate& date, QString* error = nullptr) const;
+
+    // Starts the saved search anew: every engine section that receives a
+    // count is emptied first, so it keeps only this date; sections of
+    // skipped ("-") engines stay as they were. Creates the file when needed.
+    bool startSearch(const QString& name, const QString& saveData, const QDate& date, QString* error = nullptr) const;
+
+private:
+    bool write(const QString& name, const QString& saveData, const QDate& date, bool restartSections,
+               QString* error) const;
+
+    QString m_folder;
+};

@@ -1,0 +1,356 @@
+#include "saved/SaveCommand.h"
+#include "saved/SaveSearchDialog.h"
+
+#include "WriteProtection.h"
+#include "app/AppContext.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedPrompts.h"
+#include "support/TestAppFolder.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+struct Fixture
+{
+    TestAppFolder app;
+    ScriptedPrompts prompts;
+    FixedClock clock{QDate(2006, 5, 2)};
+    AppContext context{app.folder(), app.settings(), prompts, clock};
+
+    QString savedFile(const QString& name) const { return app.filePath("Saved/" + name); }
+    QByteArray readSaved(const QString& name) const { return app.readFile("Saved/" + name); }
+    QStringList savedFiles() const { return QDir(app.filePath("Saved")).entryList(QDir::Files | QDir::Hidden); }
+};
+
+const QString saveData = "Google:120\nAltavista:0\nYahoo!:45\nAsk:\nMSN:\nAll The Web:-\n";
+const QByteArray savedOnMay2 = "\r\n[Google]\r\n05-02-06=120\r\n"
+                               "\r\n[Altavista]\r\n05-02-06=0\r\n"
+                               "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
+                               "\r\n[Ask]\r\n05-02-06=\r\n"
+                               "\r\n[MSN]\r\n05-02-06=\r\n";
+const QString noSavedSearches = "You currently do not have any saved searches";
+const QString selectFirst = "You must first select the item in the results list that you would like to save.";
+
+template <typename T> T* child(QWidget& parent, const char* name)
+{
+    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
+    if (!widget)
+        qWarning("missing child %s", name);
+    return widget;
+}
+
+void click(QWidget& dialog, const char* button)
+{
+    QPushButton* target = child<QPushButton>(dialog, button);
+    QVERIFY(target);
+    target->click();
+}
+
+// The results table of the main window, with three rows.
+std::unique_ptr<QTreeWidget> makeResultsTable()
+{
+    auto table = std::make_unique<QTreeWidget>();
+    table->setObjectName("ListView1");
+    table->setHeaderLabels({"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN", "All The Web"});
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    new QTreeWidgetItem(table.get(), {"a.example", "6", "1", "1", "1", "1", "1", "1"});
+    new QTreeWidgetItem(table.get(), {"b.example", "165", "120", "0", "45", "", "", "-"});
+    new QTreeWidgetItem(table.get(), {"c.example", "0", "0", "0", "0", "0", "0", "0"});
+    return table;
+}
+
+// Runs the action on the modal dialog once it is shown; gives up when the
+// owner of the watch goes.
+void whenModalShown(QObject* owner, std::function<void(QWidget*)> action)
+{
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, [timer, action] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            action(modal);
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+class SaveSearchDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsAndCaptions()
+    {
+        Fixture f;
+        SaveSearchDialog dialog(f.context, saveData);
+        QCOMPARE(dialog.objectName(), QStringLiteral("Form5"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Save Search Results"));
+
+        auto* oldFrame = child<QGroupBox>(dialog, "Frame1");
+        auto* newFrame = child<QGroupBox>(dialog, "Frame2");
+        QVERIFY(oldFrame && newFrame);
+        QCOMPARE(oldFrame->title(), QStringLiteral("Save Into An Old Search Result"));
+        QCOMPARE(newFrame->title(), QStringLiteral("Create New Save File"));
+        QCOMPARE(child<QLabel>(*oldFrame, "Label1")->text(),
+                 QStringLiteral("Append new results to this previous search:"));
+        QVERIFY(child<QComboBox>(*oldFrame, "Combo1"));
+        QCOMPARE(child<QPushButton>(*oldFrame, "Command1")->text(), QStringLiteral("Ok"));
+        QCOMPARE(child<QLabel>(*newFrame, "Label2")->text(), QStringLiteral("Please choose a name for this search:"));
+        QCOMPARE(child<QLineEdit>(*newFrame, "Text1")->text(), QString());
+        QCOMPARE(child<QPushButton>(*newFrame, "Command3")->text(), QStringLiteral("Save"));
+        QCOMPARE(child<QPushButton>(dialog, "Command2")->text(), QStringLiteral("Cancel"));
+    }
+
+    void withoutSavedSearchesTellsAndOpensEmpty()
+    {
+        Fixture f;
+        SaveSearchDialog dialog(f.context, saveData);
+        QCOMPARE(f.prompts.shown().size(), 1);
+        QCOMPARE(f.prompts.shown().at(0).kind, ScriptedPrompts::Kind::Information);
+        QCOMPARE(f.prompts.shown().at(0).text, noSavedSearches);
+        QCOMPARE(f.prompts.shown().at(0).caption, QStringLiteral("Information"));
+        QCOMPARE(child<QComboBox>(dialog, "Combo1")->count(), 0);
+
+        // "Ok" with nothing chosen says so and keeps the dialog open.
+        dialog.show();
+        click(dialog, "Command1");
+        QCOMPARE(f.prompts.shown().size(), 2);
+        QCOMPARE(f.prompts.shown().at(1).text, QStringLiteral("Please choose a saved file in the dropdown box above"));
+        QCOMPARE(f.prompts.shown().at(1).caption, QStringLiteral("Select A Saved Search"));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(f.savedFiles().isEmpty());
+    }
+
+    void listsSavedSearchesAlphabetically()
+    {
+        Fixture f;
+        for (const char* name : {"b.qvh", "A.qvh", "c.d.QVH", "list.txt"})
+            QVERIFY(f.app.writeFile(QStringLiteral("Saved/") + name, "\r\n[Google]\r\n05-01-06=1\r\n"));
+        SaveSearchDialog dialog(f.context, saveData);
+        auto* combo = child<QComboBox>(dialog, "Combo1");
+        QStringList listed;
+        for (int i = 0; i < combo->count(); ++i)
+            listed << combo->itemText(i);
+        QCOMPARE(listed, (QStringList{"A", "b", "c.d"}));
+        QCOMPARE(combo->currentText(), QString());
+        QVERIFY(f.prompts.shown().isEmpty());
+    }
+
+    void okAppendsToTheChosenSearch()
+    {
+        Fixture f;
+        QVERIFY(f.app.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-01-06=100\r\n"));
+        QVERIFY(f.app.writeFile("Saved/other.qvh", "\r\n[Google]\r\n05-01-06=7\r\n"));
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        auto* combo = child<QComboBox>(dialog, "Combo1");
+        combo->setCurrentIndex(combo->findText("site"));
+        click(dialog, "Command1");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.savedName(), QStringLiteral("site"));
+        QCOMPARE(f.readSaved("site.qvh"), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n05-01-06=100\r\n"
+                                                     "\r\n[Altavista]\r\n05-02-06=0\r\n"
+                                                     "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
+                                                     "\r\n[Ask]\r\n05-02-06=\r\n"
+                                                     "\r\n[MSN]\r\n05-02-06=\r\n"));
+        QCOMPARE(f.readSaved("other.qvh"), QByteArray("\r\n[Google]\r\n05-01-06=7\r\n"));
+        QVERIFY(f.prompts.shown().isEmpty());
+    }
+
+    void saveStartsANewSearch()
+    {
+        Fixture f;
+        f.prompts.clear();
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        child<QLineEdit>(dialog, "Text1")->setText("new site");
+        click(dialog, "Command3");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(f.readSaved("new site.qvh"), savedOnMay2);
+    }
+
+    void saveOverAnExistingNameRestartsIt()
+    {
+        Fixture f;
+        QVERIFY(
+            f.app.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-01-06=100\r\n\r\n[All The Web]\r\n05-01-06=9\r\n"));
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        child<QLineEdit>(dialog, "Text1")->setText("site");
+        click(dialog, "Command3");
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(f.readSaved("site.qvh"), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n"
+                                                     "\r\n[All The Web]\r\n05-01-06=9\r\n"
+                                                     "\r\n[Altavista]\r\n05-02-06=0\r\n"
+                                                     "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
+                                                     "\r\n[Ask]\r\n05-02-06=\r\n"
+                                                     "\r\n[MSN]\r\n05-02-06=\r\n"));
+    }
+
+    void returnInTheNameBoxSaves()
+    {
+        Fixture f;
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        auto* name = child<QLineEdit>(dialog, "Text1");
+        QTest::keyClicks(name, "typed");
+        QTest::keyClick(name, Qt::Key_Return);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(f.readSaved("typed.qvh"), savedOnMay2);
+    }
+
+    void refusedNamesKeepTheDialogOpen_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("empty") << "";
+        QTest::newRow("leading dot") << ".site";
+        QTest::newRow("slash") << "a/b";
+        QTest::newRow("backslash") << "a\\b";
+        QTest::newRow("colon") << "a:b";
+        QTest::newRow("star") << "*";
+        QTest::newRow("question mark") << "why?";
+        QTest::newRow("quote") << "\"q\"";
+        QTest::newRow("angle brackets") << "<a>";
+        QTest::newRow("bar") << "a|b";
+    }
+
+    void refusedNamesKeepTheDialogOpen()
+    {
+        QFETCH(QString, name);
+        Fixture f;
+        QVERIFY(f.app.writeFile("Saved/x.qvh", "\r\n[Google]\r\n05-01-06=1\r\n"));
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        child<QLineEdit>(dialog, "Text1")->setText(name);
+        click(dialog, "Command3");
+        QCOMPARE(f.prompts.shown().size(), 1);
+        QCOMPARE(f.prompts.shown().at(0).kind, ScriptedPrompts::Kind::Notice);
+        QCOMPARE(f.prompts.shown().at(0).caption, QStringLiteral("Quorvex Full"));
+        if (!name.isEmpty())
+            QVERIFY(f.prompts.shown().at(0).text.contains(name));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(f.savedFiles(), QStringList{"x.qvh"});
+    }
+
+    void failedWriteIsReportedAndTheDialogStaysOpen()
+    {
+        Fixture f;
+        QVERIFY(QDir(f.app.filePath("Saved")).removeRecursively());
+        f.prompts.clear();
+        SaveSearchDialog dialog(f.context, saveData);
+        f.prompts.clear();
+        dialog.show();
+        child<QLineEdit>(dialog, "Text1")->setText("site");
+        click(dialog, "Command3");
+        QCOMPARE(f.prompts.shown().size(), 1);
+        const ScriptedPrompts::Shown shown = f.prompts.shown().at(0);
+        QCOMPARE(shown.kind, ScriptedPrompts::Kind::Error);
+        QVERIFY2(shown.text.contains(QDir::toNativeSeparators(f.savedFile("site.qvh"))), qPrintable(shown.text));
+        QVERIFY(dialog.isVisible());
+        QVERIFY(!QFileInfo::exists(f.app.filePath("Saved")));
+    }
+
+    void readOnlyFolderKeepsTheOldFile()
+    {
+        Fixture f;
+        const QByteArray before = "\r\n[Google]\r\n05-01-06=100\r\n";
+        QVERIFY(f.app.writeFile("Saved/site.qvh", before));
+        WriteProtection protection(f.app.filePath("Saved"));
+        if (!protection.isEffective())
+            QSKIP("This process can write into a write-protected folder");
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        auto* combo = child<QComboBox>(dialog, "Combo1");
+        combo->setCurrentIndex(combo->findText("site"));
+        click(dialog, "Command1");
+        child<QLineEdit>(dialog, "Text1")->setText("site");
+        click(dialog, "Command3");
+        QCOMPARE(f.prompts.shown().size(), 2);
+        for (const ScriptedPrompts::Shown& shown : f.prompts.shown()) {
+            QCOMPARE(shown.kind, ScriptedPrompts::Kind::Error);
+            QVERIFY(shown.text.contains(QDir::toNativeSeparators(f.savedFile("site.qvh"))));
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(f.readSaved("site.qvh"), before);
+    }
+
+    void cancelWritesNothing()
+    {
+        Fixture f;
+        SaveSearchDialog dialog(f.context, saveData);
+        dialog.show();
+        child<QLineEdit>(dialog, "Text1")->setText("site");
+        click(dialog, "Command2");
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(f.savedFiles().isEmpty());
+    }
+
+    void saveDataOfTheSelectedRow()
+    {
+        auto table = makeResultsTable();
+        QVERIFY(!saveDataOfSelectedRow(table.get()));
+        table->topLevelItem(1)->setSelected(true);
+        QCOMPARE(saveDataOfSelectedRow(table.get()).value_or("<none>"), saveData);
+        // A current row that is not selected does not count.
+        table->clearSelection();
+        table->setCurrentItem(table->topLevelItem(2), 0, QItemSelectionModel::NoUpdate);
+        QVERIFY(!saveDataOfSelectedRow(table.get()));
+    }
+
+    void saveCommandWithoutSelectionOpensNoDialog()
+    {
+        Fixture f;
+        auto table = makeResultsTable();
+        bool dialogShown = false;
+        whenModalShown(table.get(), [&](QWidget* modal) {
+            dialogShown = true;
+            modal->close();
+        });
+        QVERIFY(!runSaveCommand(table.get(), f.context, table.get()));
+        QTest::qWait(50);
+        QVERIFY(!dialogShown);
+        QCOMPARE(f.prompts.shown().size(), 1);
+        QCOMPARE(f.prompts.shown().at(0).kind, ScriptedPrompts::Kind::Notice);
+        QCOMPARE(f.prompts.shown().at(0).text, selectFirst);
+        QCOMPARE(f.prompts.shown().at(0).caption, QStringLiteral("Quorvex Full"));
+    }
+
+    void saveCommandSavesTheSelectedRow()
+    {
+        Fixture f;
+        auto table = makeResultsTable();
+        table->show();
+        table->topLevelItem(1)->setSelected(true);
+        QString dialogName;
+        whenModalShown(table.get(), [&](QWidget* modal) {
+            dialogName = modal->objectName();
+            child<QLineEdit>(*modal, "Text1")->setText("b site");
+            click(*modal, "Command3");
+        });
+        QVERIFY(runSaveCommand(table.get(), f.context, table.get()));
+        QCOMPARE(dialogName, QStringLiteral("Form5"));
+        QCOMPARE(f.readSaved("b site.qvh"), savedOnMay2);
+        // Only the empty-folder notice of the dialog was shown.
+        QCOMPARE(f.prompts.messages(), QStringList{noSavedSearches});
+    }
+};
+
+QTEST_MAIN(SaveSearchDialogTest)
+#include "tst_savesearchdialog.moc"
