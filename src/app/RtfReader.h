@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/FormattedText.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+// Reads the part of RTF that a help text needs: groups, the font and colour
+// tables, paragraphs and line breaks, tabs, bold, italic, underline, font
+// and size, colour, paragraph alignment, \'hh bytes in the document's code
+// page and \uN characters. Pictures, ignorable destinations, the document
+// information, style sheets and every unknown control word are skipped.
+//
+// Damaged input never fails: a truncated document or one with unbalanced
+// braces gives the text read up to the damage. Only data that does not
+// start with "{\rtf" is refused (std::nullopt), as it is not RTF at all.
+std::optional<FormattedText> readRtf(const QByteArray& data);

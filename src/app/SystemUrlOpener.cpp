@@ -1,0 +1,8 @@
+#include "app/SystemUrlOpener.h"
+
+#include <QDesktopServices>
+
+UrlOpener systemUrlOpener()
+{
+    return [](const QUrl& url) { QDesktopServices::openUrl(url); };
+}
