@@ -7,6 +7,7 @@
 #include "app/ToolStrip.h"
 #include "app/Twips.h"
 #include "lists/ResultsView.h"
+#include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "webview/WebViewPanel.h"
 
@@ -20,14 +21,15 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 
 QString windowCaption()
 {
-    return QString::fromLatin1(Branding::productName) + QStringLiteral(" by ")
-        + QString::fromUtf8(Branding::companyName);
+    return QString::fromLatin1(Branding::productName) + QStringLiteral(" by ") +
+           QString::fromUtf8(Branding::companyName);
 }
 
 QWidget* framedPage(QWidget* frame)
@@ -118,6 +120,18 @@ void MainWindow::loadWindow()
 void MainWindow::wireCommands()
 {
     connect(m_menus->exitNow, &QAction::triggered, this, &QWidget::close);
+
+    m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
+    m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
+                                m_menus->clearResults);
+    connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
+}
+
+void MainWindow::clearResults()
+{
+    m_resultsView->table()->clear();
+    m_webViewPanel->resultsList()->clear();
+    emit resultsCleared();
 }
 
 void MainWindow::showView(View view)

@@ -10,6 +10,7 @@ class QGroupBox;
 class QTabWidget;
 class ResultsView;
 class ToolStrip;
+class UrlListCommands;
 class UrlPanel;
 class WebViewPanel;
 
@@ -28,6 +29,7 @@ public:
     MainMenus& menus() const { return *m_menus; }
     ToolStrip* toolStrip() const { return m_toolStrip; }
     UrlPanel* urlPanel() const { return m_urlPanel; }
+    UrlListCommands* urlListCommands() const { return m_urlListCommands; }
     QTabWidget* tabs() const { return m_tabs; }
     ResultsView* resultsView() const { return m_resultsView; }
     QGroupBox* chartFrame() const { return m_chartFrame; }
@@ -37,6 +39,14 @@ public:
     // Tab indexes of the three views.
     enum View { DataView = 0, ChartView = 1, WebsiteView = 2 };
     void showView(View view);
+
+    // Empties the results table and the web-results list; the column sort
+    // directions and the web page stay as they are.
+    void clearResults();
+
+signals:
+    // After clearResults(): the scan starts again with the first URL.
+    void resultsCleared();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -50,6 +60,7 @@ private:
     MainMenus* m_menus = nullptr;
     ToolStrip* m_toolStrip = nullptr;
     UrlPanel* m_urlPanel = nullptr;
+    UrlListCommands* m_urlListCommands = nullptr;
     QTabWidget* m_tabs = nullptr;
     ResultsView* m_resultsView = nullptr;
     QGroupBox* m_chartFrame = nullptr;

@@ -2,10 +2,13 @@
 
 #include "app/ButtonFactory.h"
 #include "app/Twips.h"
-#include "lists/ResultsColumns.h"
+#include "lists/ResultsTable.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -52,10 +55,117 @@ ResultsView::ResultsView(QWidget* parent)
     m_table->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < ResultsColumns::count; ++column)
         m_table->setColumnWidth(column, twips(columnWidths[column]));
+    m_resultsTable = new ResultsTable(m_table);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120) - 2, twips(240) - 6, twips(120) - 2, twips(200));
     layout->setSpacing(twips(210));
     layout->addLayout(buttons);
     layout->addWidget(m_table, 1);
+
+    connect(m_table->header(), &QHeaderView::sectionClicked, this, &ResultsView::columnClicked);
+    connect(m_table, &QTreeWidget::itemDoubleClicked, this, &ResultsView::webResultsRequested);
+    connect(m_saveSelected, &QToolButton::clicked, this, &ResultsView::saveRequested);
+    connect(m_webResults, &QToolButton::clicked, this, &ResultsView::webResultsRequested);
+    connect(m_clearAll, &QToolButton::clicked, this, &ResultsView::clearRequested);
+    m_table->viewport()->installEventFilter(this);
+}
+
+void ResultsView::setPopupMenu(QMenu* menu, QAction* saveResults, QAction* webResults, QAction* clearResults)
+{
+    m_popupMenu = menu;
+    m_saveResultsAction = saveResults;
+    connect(saveResults, &QAction::triggered, this, &ResultsView::saveRequested);
+    connect(webResults, &QAction::triggered, this, &ResultsView::webResultsRequested);
+    connect(clearResults, &QAction::triggered, this, &ResultsView::clearRequested);
+}
+
+void ResultsView::setScanRunning(bool running)
+{
+    m_scanRunning = running;
+}
+
+bool ResultsView::columnSortAscending(int column1Based) const
+{
+    if (column1Based < 1 || column1Based > ResultsColumns::count)
+        return false;
+    return m_columnSortAscending[column1Based - 1];
+}
+
+void ResultsView::sortListView(int column1Based, SortDataType type, bool ascending)
+{
+    m_resultsTable->sortListView(column1Based, type, ascending);
+}
+
+void ResultsView::setKeepSorted(bool on)
+{
+    m_resultsTable->setKeepSorted(on);
+}
+
+bool ResultsView::keepSorted() const
+{
+    return m_resultsTable->keepSorted();
+}
+
+void ResultsView::columnClicked(int column)
+{
+    if (m_scanRunning || column < 0 || column >= ResultsColumns::count)
+        return;
+    bool& ascending = m_columnSortAscending[column];
+    ascending = !ascending;
+    const SortDataType type = column == ResultsColumns::domainName ? SortDataType::Text : SortDataType::Number;
+    m_resultsTable->sortListView(column + 1, type, ascending);
+}
+
+bool ResultsView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_table->viewport())
+        return QGroupBox::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        rightButtonPressed(mouse->position().toPoint());
+        return true;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        rightButtonReleased(mouse->position().toPoint(), mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::ContextMenu:
+        // The menu follows the release of the right button, on every platform.
+        return true;
+    default:
+        break;
+    }
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ResultsView::rightButtonPressed(const QPoint& position)
+{
+    if (QTreeWidgetItem* item = m_table->itemAt(position)) {
+        m_table->setCurrentItem(item);
+        item->setSelected(true);
+    } else {
+        m_table->clearSelection();
+    }
+}
+
+void ResultsView::rightButtonReleased(const QPoint& position, const QPoint& globalPosition)
+{
+    QTreeWidgetItem* item = m_table->itemAt(position);
+    if (!item || !m_popupMenu)
+        return;
+    if (m_saveResultsAction) {
+        // "&" would otherwise mark a shortcut letter instead of showing.
+        QString domain = item->text(ResultsColumns::domainName);
+        domain.replace(QLatin1Char('&'), QLatin1String("&&"));
+        m_saveResultsAction->setText(QStringLiteral("Save Result For ") + domain);
+    }
+    m_popupMenu->popup(globalPosition);
 }

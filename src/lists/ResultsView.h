@@ -1,11 +1,24 @@
 #pragma once
 
+#include "lists/ResultsColumns.h"
+#include "lists/SortKeys.h"
+
 #include <QGroupBox>
 
+#include <array>
+
+class QAction;
+class QMenu;
 class QToolButton;
 class QTreeWidget;
+class ResultsTable;
 
 // The "Results - Data View" frame: the results table and its three buttons.
+// Sorts the table by a column when its header is clicked (text for the
+// domain name, numbers for the counts, each column alternating between
+// ascending and descending), selects rows with the right button and shows
+// the table's pop-up menu. Saving, web results and clearing are announced
+// by signals for the commands that own them.
 class ResultsView : public QGroupBox
 {
     Q_OBJECT
@@ -14,13 +27,55 @@ public:
     explicit ResultsView(QWidget* parent = nullptr);
 
     QTreeWidget* table() const { return m_table; }
+    ResultsTable* resultsTable() const { return m_resultsTable; }
     QToolButton* saveSelectedButton() const { return m_saveSelected; }
     QToolButton* webResultsButton() const { return m_webResults; }
     QToolButton* clearAllButton() const { return m_clearAll; }
 
+    // The pop-up menu of a right click on a row. The caption of saveResults
+    // names the row; triggering the three actions emits saveRequested(),
+    // webResultsRequested() and clearRequested().
+    void setPopupMenu(QMenu* menu, QAction* saveResults, QAction* webResults, QAction* clearResults);
+
+    // While a scan runs, header clicks neither sort nor flip the column's
+    // direction.
+    void setScanRunning(bool running);
+    bool isScanRunning() const { return m_scanRunning; }
+
+    // The direction of the last header-click sort of a column (1-based);
+    // false for every column at start. The next click sorts the other way.
+    bool columnSortAscending(int column1Based) const;
+
+    // Sorts the table and leaves it sorted (see ResultsTable).
+    void sortListView(int column1Based, SortDataType type, bool ascending);
+    // Whether rows added later go to their sorted place; the scan switches
+    // it off while it adds rows.
+    void setKeepSorted(bool on);
+    bool keepSorted() const;
+
+signals:
+    // "Save Selected" or the pop-up's "Save Result For ...".
+    void saveRequested();
+    // "Web Results" (button or pop-up) or a double-click on a row.
+    void webResultsRequested();
+    // "Clear All" or the pop-up's "Clear Results".
+    void clearRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void columnClicked(int column);
+    void rightButtonPressed(const QPoint& position);
+    void rightButtonReleased(const QPoint& position, const QPoint& globalPosition);
+
     QTreeWidget* m_table;
+    ResultsTable* m_resultsTable;
     QToolButton* m_saveSelected;
     QToolButton* m_webResults;
     QToolButton* m_clearAll;
+    QMenu* m_popupMenu = nullptr;
+    QAction* m_saveResultsAction = nullptr;
+    bool m_scanRunning = false;
+    std::array<bool, ResultsColumns::count> m_columnSortAscending{};
 };

@@ -1,0 +1,98 @@
+// Times the two bulk operations of the URL list and the results table:
+// loading a full list file into the URL list and sorting a full results
+// table. Run by hand; a Release build gives the figures that count.
+
+#include "app/MainWindow.h"
+#include "lists/ResultsView.h"
+#include "lists/SortKeys.h"
+#include "lists/UrlListCommands.h"
+#include "support/TestContext.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+#include <QTextStream>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+
+constexpr int rows = UrlListCommands::maxUrls;
+
+// Runs the step once and reports its time together with the time until
+// the window has processed the resulting events (layout and painting).
+void measure(QTextStream& out, const QString& what, const std::function<void()>& step)
+{
+    QElapsedTimer timer;
+    timer.start();
+    step();
+    const qint64 stepTime = timer.elapsed();
+    QCoreApplication::processEvents();
+    out << qSetFieldWidth(48) << Qt::left << what << qSetFieldWidth(0) << stepTime << " ms (" << timer.elapsed()
+        << " ms with the repaint)\n";
+    out.flush();
+}
+
+QByteArray listFile()
+{
+    QByteArray bytes;
+    for (int line = 0; line < rows; ++line)
+        bytes += "http://www.site-number-" + QByteArray::number(line) + ".example.com\r\n";
+    return bytes;
+}
+
+void fillResults(QTreeWidget* table)
+{
+    QRandomGenerator random(20261208);
+    QList<QTreeWidgetItem*> items;
+    items.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        QStringList cells{QStringLiteral("http://www.site-%1.example.com").arg(random.bounded(1000000))};
+        for (int column = 1; column < 8; ++column)
+            cells << (random.bounded(20) == 0 ? QString() : QString::number(random.bounded(5000000)));
+        items << new QTreeWidgetItem(cells);
+    }
+    table->addTopLevelItems(items);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+
+    TestContext test;
+    MainWindow window(test.context);
+    window.show();
+    QCoreApplication::processEvents();
+
+    test.folder.writeFile(QStringLiteral("Lists/full.txt"), listFile());
+    test.prompts.queueText(test.folder.filePath(QStringLiteral("Lists/full.txt")));
+    measure(out, QStringLiteral("load %1-line list file").arg(rows), [&] { window.urlListCommands()->loadList(); });
+    if (window.urlListCommands()->urls().size() != rows) {
+        out << "the list file did not load completely\n";
+        return 1;
+    }
+
+    ResultsView* view = window.resultsView();
+    fillResults(view->table());
+    QCoreApplication::processEvents();
+    QStringList totals;
+    for (int row = 0; row < rows; ++row)
+        totals << view->table()->topLevelItem(row)->text(1);
+    measure(out, QStringLiteral("order of %1 totals (keys only, no table)").arg(rows),
+            [&] { SortKeys::sortedOrder(totals, SortDataType::Number, true); });
+    measure(out, QStringLiteral("sort %1 rows by Total, ascending").arg(rows),
+            [&] { view->sortListView(2, SortDataType::Number, true); });
+    measure(out, QStringLiteral("sort %1 rows by Total, descending").arg(rows),
+            [&] { view->sortListView(2, SortDataType::Number, false); });
+    measure(out, QStringLiteral("sort %1 rows by Google, ascending").arg(rows),
+            [&] { view->sortListView(3, SortDataType::Number, true); });
+    measure(out, QStringLiteral("sort %1 rows by Domain Name, ascending").arg(rows),
+            [&] { view->sortListView(1, SortDataType::Text, true); });
+    return 0;
+}

@@ -1,0 +1,206 @@
+#include "lists/UrlListCommands.h"
+
+#include "app/MainMenus.h"
+#include "app/Prompts.h"
+#include "lists/ClipboardUrls.h"
+#include "lists/UrlListFile.h"
+#include "lists/UrlPanel.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace {
+
+const QString errorCaption = QStringLiteral("Error");
+
+QString listFullMessage(qsizetype notAdded)
+{
+    const QString count = notAdded == 1 ? QStringLiteral("1 URL was") : QStringLiteral("%1 URLs were").arg(notAdded);
+    return QStringLiteral("The URL list is full: it holds at most %1 URLs. %2 not added.")
+        .arg(UrlListCommands::maxUrls)
+        .arg(count);
+}
+
+} // namespace
+
+UrlListCommands::UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& prompts, const ApplicationFolder& folder,
+                                 QObject* parent)
+    : QObject(parent)
+    , m_list(panel->list())
+    , m_popupMenu(menus.urlMenu)
+    , m_deleteSelected(menus.deleteSelected)
+    , m_popupSave(menus.urlSaveUrlList)
+    , m_prompts(prompts)
+    , m_folder(folder)
+{
+    for (QAction* action : {menus.newUrl, menus.urlNewUrl})
+        connect(action, &QAction::triggered, this, &UrlListCommands::addUrl);
+    connect(panel->addButton(), &QToolButton::clicked, this, &UrlListCommands::addUrl);
+    connect(menus.deleteSelected, &QAction::triggered, this, &UrlListCommands::deleteSelected);
+    connect(panel->deleteButton(), &QToolButton::clicked, this, &UrlListCommands::deleteSelected);
+    connect(menus.clearList, &QAction::triggered, this, &UrlListCommands::clearList);
+    for (QAction* action : {menus.saveUrlList, menus.urlSaveUrlList})
+        connect(action, &QAction::triggered, this, &UrlListCommands::saveList);
+    connect(panel->saveButton(), &QToolButton::clicked, this, &UrlListCommands::saveList);
+    for (QAction* action : {menus.openUrlList, menus.urlLoadUrlList})
+        connect(action, &QAction::triggered, this, &UrlListCommands::loadList);
+    connect(panel->loadButton(), &QToolButton::clicked, this, &UrlListCommands::loadList);
+    for (QAction* action : {menus.openClipboard, menus.loadClipboard})
+        connect(action, &QAction::triggered, this, &UrlListCommands::loadFromClipboard);
+
+    // Del and Shift+Del act on the list only while it has the focus, so
+    // they keep their usual meaning in text boxes.
+    for (QAction* action : {menus.deleteSelected, menus.clearList}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_list->addAction(action);
+    }
+    // The enabling of the pop-up's items also decides whether Del acts.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &UrlListCommands::updatePopupItems);
+    connect(m_list->model(), &QAbstractItemModel::rowsInserted, this, &UrlListCommands::updatePopupItems);
+    connect(m_list->model(), &QAbstractItemModel::rowsRemoved, this, &UrlListCommands::updatePopupItems);
+    connect(m_list->model(), &QAbstractItemModel::modelReset, this, &UrlListCommands::updatePopupItems);
+    updatePopupItems();
+
+    m_list->viewport()->installEventFilter(this);
+}
+
+void UrlListCommands::addUrl()
+{
+    const std::optional<QString> url =
+        m_prompts.inputText(QStringLiteral("Please enter a URL"), QStringLiteral("New URL"), QStringLiteral("http://"));
+    // Anything longer than the bare default "http://" is taken as typed.
+    if (url && url->size() > 7)
+        appendUrls({*url});
+}
+
+void UrlListCommands::deleteSelected()
+{
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int row = m_list->row(selected.first());
+    delete m_list->takeItem(row);
+    m_list->clearSelection();
+    if (row < m_list->count())
+        m_list->setCurrentRow(row);
+}
+
+void UrlListCommands::clearList()
+{
+    if (m_prompts.question(QStringLiteral("This will delete all the URLs, Continue?"), QStringLiteral("Warning")))
+        m_list->clear();
+}
+
+void UrlListCommands::saveList()
+{
+    const QString chosen =
+        m_prompts.saveFile(QString(), QStringLiteral("Text Files (*.txt);;All Files (*)"), m_folder.listsFolder());
+    if (chosen.isEmpty())
+        return;
+    const QString path = UrlListFile::withTextExtension(chosen);
+    QString reason;
+    if (!UrlListFile::write(path, urls(), reason)) {
+        m_prompts.error(
+            QStringLiteral("The URL list could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
+            errorCaption);
+    }
+}
+
+void UrlListCommands::loadList()
+{
+    const QString path = m_prompts.openFile(QStringLiteral("Select a file"), QStringLiteral("Text Files (*.txt)"),
+                                            m_folder.listsFolder());
+    if (path.isEmpty())
+        return;
+    QStringList loaded;
+    QString reason;
+    if (!UrlListFile::read(path, loaded, reason)) {
+        m_prompts.error(QStringLiteral("The URL list file \"%1\" could not be read: %2")
+                            .arg(QDir::toNativeSeparators(path), reason),
+                        errorCaption);
+        return;
+    }
+    appendUrls(loaded);
+}
+
+void UrlListCommands::loadFromClipboard()
+{
+    appendUrls(ClipboardUrls::fromText(QGuiApplication::clipboard()->text()));
+}
+
+int UrlListCommands::appendUrls(const QStringList& urls)
+{
+    const qsizetype room = qMax(0, maxUrls - m_list->count());
+    const qsizetype added = qMin(room, urls.size());
+    if (added > 0) {
+        // One insertion for the whole batch: adding item by item makes the
+        // list recompute its layout for every line of a large file.
+        const bool updates = m_list->updatesEnabled();
+        m_list->setUpdatesEnabled(false);
+        m_list->addItems(added == urls.size() ? urls : urls.first(added));
+        m_list->setUpdatesEnabled(updates);
+    }
+    if (added < urls.size())
+        m_prompts.information(listFullMessage(urls.size() - added), QStringLiteral("Information"));
+    return static_cast<int>(added);
+}
+
+QStringList UrlListCommands::urls() const
+{
+    QStringList result;
+    result.reserve(m_list->count());
+    for (int row = 0; row < m_list->count(); ++row)
+        result << m_list->item(row)->text();
+    return result;
+}
+
+void UrlListCommands::updatePopupItems()
+{
+    // The window may be destroying its menus before the list.
+    if (m_deleteSelected)
+        m_deleteSelected->setEnabled(!m_list->selectedItems().isEmpty());
+    // Only the pop-up's item: the File menu's "Save URL List to File" also
+    // saves an empty list.
+    if (m_popupSave)
+        m_popupSave->setEnabled(m_list->count() > 0);
+}
+
+void UrlListCommands::showPopupMenu(const QPoint& globalPosition)
+{
+    updatePopupItems();
+    if (m_popupMenu)
+        m_popupMenu->popup(globalPosition);
+}
+
+bool UrlListCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != m_list->viewport())
+        return QObject::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::RightButton)
+            break;
+        // Consumed, so the right button never changes the selection.
+        showPopupMenu(mouse->globalPosition().toPoint());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+            return true;
+        break;
+    case QEvent::ContextMenu:
+        // The menu has already opened on the press.
+        return true;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watched, event);
+}
