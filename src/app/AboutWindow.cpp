@@ -88,9 +88,9 @@ QLabel* AboutWindow::addRow(QGridLayout* rows, int row, const QString& name, con
     return valueLabel;
 }
 
-AboutWindow* AboutWindow::open()
+AboutWindow* AboutWindow::open(UrlOpener opener)
 {
-    auto* window = new AboutWindow;
+    auto* window = new AboutWindow(BrandingInfo::fromBuild(), std::move(opener));
     window->setAttribute(Qt::WA_DeleteOnClose);
     centreOnScreen(window);
     window->show();

@@ -19,9 +19,9 @@ public:
     AboutWindow();
     AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget* parent = nullptr);
 
-    // Shows a new about window, modeless and without owner; it deletes
-    // itself when closed.
-    static AboutWindow* open();
+    // Shows a new about window with the build's branding, modeless and
+    // without owner; it deletes itself when closed.
+    static AboutWindow* open(UrlOpener opener);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -7,24 +7,35 @@
 #include "app/DialogPrompts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
+#include "app/SplashWindow.h"
 #include "scan/UserSettings.h"
 
 #include <QApplication>
 
+#include <memory>
+
 int runQuorvex(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    QApplication::setFont(programFont());
     QApplication::setOrganizationName(QString::fromLatin1(Branding::productName));
     QApplication::setApplicationName(QString::fromLatin1(Branding::productName));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
+    QApplication::setFont(programFont());
 
     const std::unique_ptr<UserSettings> settings = UserSettings::openUserStore();
     DialogPrompts prompts;
     SystemClock clock;
     AppContext context{ApplicationFolder::locate(), *settings, prompts, clock};
 
-    MainWindow window(context);
-    prompts.setFallbackParent(&window);
-    window.show();
+    // The splash stays up while its timer runs; on its last tick the main
+    // window is built and shown, and the splash hides.
+    SplashWindow splash;
+    std::unique_ptr<MainWindow> window;
+    QObject::connect(&splash, &SplashWindow::finished, [&] {
+        window = std::make_unique<MainWindow>(context);
+        prompts.setFallbackParent(window.get());
+        window->show();
+    });
+    splash.start();
     return QApplication::exec();
 }

@@ -25,6 +25,19 @@ void ensureSubfolders(const QString& folder)
     dir.mkpath(QStringLiteral("Saved"));
 }
 
+// A new folder starts with copies of the files installed beside the
+// program; files already there are the user's and stay as they are.
+void copyInstalledFiles(const QString& programFolder, const QString& folder)
+{
+    const QDir program(programFolder);
+    const QDir target(folder);
+    for (const char* name : installedFiles) {
+        const QString fileName = QString::fromLatin1(name);
+        if (!target.exists(fileName) && program.exists(fileName))
+            QFile::copy(program.filePath(fileName), target.filePath(fileName));
+    }
+}
+
 } // namespace
 
 ApplicationFolder::ApplicationFolder(const QString& path)
@@ -44,6 +57,7 @@ ApplicationFolder ApplicationFolder::locate(const QString& homeFromEnvironment, 
     if (!homeFromEnvironment.isEmpty()) {
         QDir().mkpath(homeFromEnvironment);
         ensureSubfolders(homeFromEnvironment);
+        copyInstalledFiles(programFolder, homeFromEnvironment);
         return ApplicationFolder(homeFromEnvironment);
     }
 
@@ -55,12 +69,7 @@ ApplicationFolder ApplicationFolder::locate(const QString& homeFromEnvironment, 
 
     QDir().mkpath(userDataFolder);
     ensureSubfolders(userDataFolder);
-    const QDir userData(userDataFolder);
-    for (const char* name : installedFiles) {
-        const QString fileName = QString::fromLatin1(name);
-        if (!userData.exists(fileName) && program.exists(fileName))
-            QFile::copy(program.filePath(fileName), userData.filePath(fileName));
-    }
+    copyInstalledFiles(programFolder, userDataFolder);
     return ApplicationFolder(userDataFolder);
 }
 

@@ -11,8 +11,9 @@ public:
 
     // Finds the folder for this run: QUORVEX_HOME when set; else the
     // program's own folder when it holds settings.ini and is writable (a
-    // portable install); else the per-user data folder, which is created on
-    // first use with Lists/, Saved/ and copies of the installed files.
+    // portable install); else the per-user data folder. Lists/ and Saved/
+    // are created when missing, and a new QUORVEX_HOME or data folder gets
+    // copies of the files installed beside the program.
     static ApplicationFolder locate();
 
     // The rule of locate() with its inputs spelled out, for tests.

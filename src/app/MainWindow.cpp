@@ -4,11 +4,15 @@
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/ProgramFont.h"
+#include "app/ShellCommands.h"
+#include "app/SystemUrlOpener.h"
 #include "app/ToolStrip.h"
 #include "app/Twips.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
+#include "saved/SaveCommand.h"
+#include "scan/UserSettings.h"
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
@@ -121,10 +125,17 @@ void MainWindow::wireCommands()
 {
     connect(m_menus->exitNow, &QAction::triggered, this, &QWidget::close);
 
+    m_shellCommands = new ShellCommands(m_context, systemUrlOpener(), this);
+    connect(m_menus->helpItem, &QAction::triggered, m_shellCommands, &ShellCommands::showHelp);
+    connect(m_menus->about, &QAction::triggered, m_shellCommands, &ShellCommands::showAbout);
+    connect(m_toolStrip->visitButton(), &QToolButton::clicked, m_shellCommands, &ShellCommands::visitPublisher);
+
     m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
+    connect(m_resultsView, &ResultsView::saveRequested, this,
+            [this] { runSaveCommand(m_resultsView->table(), m_context, this); });
 }
 
 void MainWindow::clearResults()
@@ -137,6 +148,18 @@ void MainWindow::clearResults()
 void MainWindow::showView(View view)
 {
     m_tabs->setCurrentIndex(view);
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    // A fresh installation shows the help; only a stored "1" keeps doing so.
+    // It opens once the main window is up, so that it comes up above it.
+    if (m_context.settings.value(QString::fromLatin1(SettingKey::showHelp)) == QLatin1String("1"))
+        m_shellCommands->showHelp();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -9,6 +9,7 @@ class MainStatusBar;
 class QGroupBox;
 class QTabWidget;
 class ResultsView;
+class ShellCommands;
 class ToolStrip;
 class UrlListCommands;
 class UrlPanel;
@@ -35,6 +36,7 @@ public:
     QGroupBox* chartFrame() const { return m_chartFrame; }
     WebViewPanel* webViewPanel() const { return m_webViewPanel; }
     MainStatusBar* statusPanels() const { return m_statusBar; }
+    ShellCommands* shellCommands() const { return m_shellCommands; }
 
     // Tab indexes of the three views.
     enum View { DataView = 0, ChartView = 1, WebsiteView = 2 };
@@ -49,6 +51,7 @@ signals:
     void resultsCleared();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -66,4 +69,6 @@ private:
     QGroupBox* m_chartFrame = nullptr;
     WebViewPanel* m_webViewPanel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
+    ShellCommands* m_shellCommands = nullptr;
+    bool m_shownBefore = false;
 };

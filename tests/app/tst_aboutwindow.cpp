@@ -125,7 +125,7 @@ private slots:
 
     void buildBrandingByDefault()
     {
-        QPointer<AboutWindow> window = AboutWindow::open();
+        QPointer<AboutWindow> window = AboutWindow::open([](const QUrl&) {});
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowTitle(), QStringLiteral("About Quorvex"));

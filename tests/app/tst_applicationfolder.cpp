@@ -24,9 +24,12 @@ private slots:
     void environmentWins()
     {
         QTemporaryDir root;
+        QDir().mkpath(root.filePath("program"));
+        writeFile(root.filePath("program/settings.ini"), "[Engines]\r\n");
         const QString home = root.filePath("home");
         const ApplicationFolder folder = ApplicationFolder::locate(home, root.filePath("program"), root.filePath("user"));
         QCOMPARE(folder.path(), home);
+        QVERIFY(QFile::exists(folder.settingsIni()));
         QVERIFY(QDir(home).exists("Lists"));
         QVERIFY(QDir(home).exists("Saved"));
     }

@@ -1,10 +1,15 @@
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
+#include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
+#include "app/ShellCommands.h"
 #include "app/ToolStrip.h"
 #include "support/TestContext.h"
 
 #include <QAction>
+#include <QPointer>
+#include <QUrl>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -280,6 +285,93 @@ private slots:
         window.menus().exitNow->trigger();
         QVERIFY(!window.isVisible());
         QVERIFY(!other.isVisible());
+    }
+
+    void helpAtStartUp_data()
+    {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("fresh installation") << false << "" << true;
+        QTest::newRow("1") << true << "1" << true;
+        QTest::newRow("0") << true << "0" << false;
+        QTest::newRow("empty") << true << "" << false;
+        QTest::newRow("2") << true << "2" << false;
+        QTest::newRow("1 with a space") << true << " 1" << false;
+    }
+
+    void helpAtStartUp()
+    {
+        QFETCH(bool, stored);
+        QFETCH(QString, value);
+        QFETCH(bool, opens);
+        TestContext test;
+        test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
+        if (stored)
+            test.context.settings.setValue(SettingKey::showHelp, value);
+        MainWindow window(test.context);
+        QVERIFY(!window.shellCommands()->helpWindow());
+        window.show();
+        QPointer<HelpWindow> help = window.shellCommands()->helpWindow();
+        QCOMPARE(!help.isNull(), opens);
+        // Showing the window again (after minimizing) opens nothing more.
+        if (help)
+            help->close();
+        QTRY_VERIFY(help.isNull());
+        window.hide();
+        window.show();
+        QVERIFY(!window.shellCommands()->helpWindow());
+    }
+
+    void noHelpFileNoHelpWindow()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QVERIFY(!window.shellCommands()->helpWindow());
+        window.menus().helpItem->trigger();
+        QVERIFY(!window.shellCommands()->helpWindow());
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void viewHelpAndAboutOpenOneWindowEach()
+    {
+        TestContext test;
+        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
+        MainWindow window(test.context);
+        window.menus().helpItem->trigger();
+        QPointer<HelpWindow> help = window.shellCommands()->helpWindow();
+        QVERIFY(help && help->isVisible());
+        window.menus().helpItem->trigger();
+        QCOMPARE(window.shellCommands()->helpWindow(), help.data());
+        window.menus().about->trigger();
+        QPointer<AboutWindow> about = window.shellCommands()->aboutWindow();
+        QVERIFY(about && about->isVisible());
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Quorvex"));
+        window.show();
+        window.menus().exitNow->trigger();
+        QTRY_VERIFY(help.isNull() || !help->isVisible());
+        QTRY_VERIFY(about.isNull() || !about->isVisible());
+    }
+
+    void visitOpensThePublisherAddress()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QList<QUrl> opened;
+        window.shellCommands()->setUrlOpener([&](const QUrl& url) { opened << url; });
+        window.toolStrip()->visitButton()->click();
+        QCOMPARE(opened, QList<QUrl>{QUrl("http://www.quorvex.example")});
+    }
+
+    void saveSelectedWithoutASelection()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        window.findChild<QAbstractButton*>("Command4")->click();
+        QCOMPARE(test.prompts.messages(),
+                 QStringList{"You must first select the item in the results list that you would like to save."});
+        QCOMPARE(test.prompts.shown().first().caption, QStringLiteral("Quorvex Full"));
     }
 };
 
