@@ -7,8 +7,7 @@ ShellCommands::ShellCommands(AppContext& context, UrlOpener opener, QObject* par
     : QObject(parent)
     , m_context(context)
     , m_opener(std::move(opener))
-{
-}
+{}
 
 HelpWindow* ShellCommands::showHelp()
 {

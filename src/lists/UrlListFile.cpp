@@ -1,9 +1,6 @@
 #include "lists/UrlListFile.h"
 
-#include <QFile>
-#include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "app/LocalFile.h"
 
 QStringList UrlListFile::splitLines(const QString& text)
 {
@@ -35,46 +32,21 @@ QByteArray UrlListFile::encode(const QStringList& urls)
         text += url;
         text += QLatin1String("\r\n");
     }
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
-}
-
-QString UrlListFile::decode(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    return LocalFile::encode(text);
 }
 
 bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorText)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        errorText = file.errorString();
+    QByteArray bytes;
+    if (LocalFile::readBytes(path, bytes, &errorText) != LocalFile::ReadStatus::Read)
         return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        errorText = file.errorString();
-        return false;
-    }
-    urls = splitLines(decode(bytes));
+    urls = splitLines(LocalFile::decode(bytes));
     return true;
 }
 
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        errorText = file.errorString();
-        return false;
-    }
-    const QByteArray bytes = encode(urls);
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        errorText = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    return LocalFile::writeBytes(path, encode(urls), &errorText);
 }
 
 QString UrlListFile::withTextExtension(const QString& fileName)

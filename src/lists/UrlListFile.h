@@ -14,7 +14,6 @@ QStringList splitLines(const QString& text);
 
 // Every URL followed by CR LF, in the system's encoding.
 QByteArray encode(const QStringList& urls);
-QString decode(const QByteArray& bytes);
 
 // Reads the URLs of a file. On failure returns false and sets errorText to
 // the reason; urls is left as it was.

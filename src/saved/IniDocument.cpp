@@ -1,5 +1,6 @@
 #include "saved/IniDocument.h"
 
+#include "app/LocalFile.h"
 #include "saved/IniFileAccess.h"
 
 namespace {
@@ -55,15 +56,15 @@ IniDocument::LoadStatus IniDocument::load(const QString& file, QString* error)
 {
     m_lines.clear();
     QByteArray bytes;
-    switch (IniFileAccess::readBytes(file, bytes, error)) {
-    case IniFileAccess::ReadStatus::Missing:
+    switch (LocalFile::readBytes(file, bytes, error)) {
+    case LocalFile::ReadStatus::Missing:
         return LoadStatus::Missing;
-    case IniFileAccess::ReadStatus::Failed:
+    case LocalFile::ReadStatus::Failed:
         return LoadStatus::Failed;
-    case IniFileAccess::ReadStatus::Read:
+    case LocalFile::ReadStatus::Read:
         break;
     }
-    *this = fromText(IniFileAccess::decode(bytes));
+    *this = fromText(LocalFile::decode(bytes));
     return LoadStatus::Loaded;
 }
 
@@ -79,7 +80,7 @@ QString IniDocument::toText() const
 
 bool IniDocument::save(const QString& file, QString* error) const
 {
-    return IniFileAccess::writeBytes(file, IniFileAccess::encode(toText()), error);
+    return LocalFile::writeBytes(file, LocalFile::encode(toText()), error);
 }
 
 int IniDocument::findLine(int after, const QString& prefix, bool stopAtHeader) const

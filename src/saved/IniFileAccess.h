@@ -4,23 +4,9 @@
 #include <QString>
 #include <QStringList>
 
-// Whole-file reads and writes shared by the INI routines. Text is in the
-// system's local 8-bit encoding; every write goes through QSaveFile, so a
-// write that fails or is interrupted leaves the previous file whole.
+// Line and name rules shared by the INI routines; whole-file reads and
+// writes are those of LocalFile.
 namespace IniFileAccess {
-
-enum class ReadStatus { Read, Missing, Failed };
-
-// Reads every byte of the file. A missing file is not an error of its own:
-// the caller decides whether it may create one.
-ReadStatus readBytes(const QString& file, QByteArray& bytes, QString* error);
-
-// Replaces the file with these bytes. A write-protected file is left alone
-// (replacing it through a temporary file would otherwise succeed).
-bool writeBytes(const QString& file, const QByteArray& bytes, QString* error);
-
-QString decode(const QByteArray& bytes);
-QByteArray encode(const QString& text);
 
 // Splits text into lines ending at CR LF, CR or LF; the text after the last
 // line end is a line of its own when it is not empty.

@@ -1,5 +1,6 @@
 #include "saved/IniFile.h"
 
+#include "app/LocalFile.h"
 #include "saved/IniFileAccess.h"
 
 #include <QList>
@@ -49,7 +50,7 @@ QByteArray joinRawLines(const QList<RawLine>& lines)
 // The platform reads names with the white space around them removed.
 QString lineText(const RawLine& line)
 {
-    return IniFileAccess::decode(line.text).trimmed();
+    return LocalFile::decode(line.text).trimmed();
 }
 
 bool isHeaderText(const QString& text)
@@ -87,11 +88,11 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
     if (!IniFileAccess::checkWriteArguments(section, key, value, error))
         return false;
     QByteArray bytes;
-    if (IniFileAccess::readBytes(file, bytes, error) == IniFileAccess::ReadStatus::Failed)
+    if (LocalFile::readBytes(file, bytes, error) == LocalFile::ReadStatus::Failed)
         return false;
 
     QList<RawLine> lines = splitRawLines(bytes);
-    const RawLine keyLine{IniFileAccess::encode(key + u'=' + value), crLf};
+    const RawLine keyLine{LocalFile::encode(key + u'=' + value), crLf};
 
     qsizetype header = -1;
     for (qsizetype i = 0; i < lines.size() && header < 0; ++i) {
@@ -101,7 +102,7 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
 
     if (header < 0) {
         const qsizetype last = lines.size() - 1;
-        insertAfter(lines, last, {IniFileAccess::encode(u'[' + section + u']'), crLf});
+        insertAfter(lines, last, {LocalFile::encode(u'[' + section + u']'), crLf});
         lines.append(keyLine);
     } else {
         qsizetype lastInSection = header;
@@ -122,5 +123,5 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
             insertAfter(lines, lastInSection, keyLine);
     }
 
-    return IniFileAccess::writeBytes(file, joinRawLines(lines), error);
+    return LocalFile::writeBytes(file, joinRawLines(lines), error);
 }

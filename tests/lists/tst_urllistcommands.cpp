@@ -1,6 +1,7 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "lists/UrlListCommands.h"
+#include "support/WriteProtection.h"
 #include "support/TestContext.h"
 
 #include <QAbstractButton>
@@ -14,6 +15,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTest>
+
+#include <optional>
 
 using Kind = ScriptedPrompts::Kind;
 
@@ -270,13 +273,11 @@ private slots:
         Fixture f;
         f.list->addItems({"a.com"});
         QString path;
-        const QString locked = f.test.folder.filePath("Lists");
+        std::optional<WriteProtection> protection;
         if (readOnlyFolder) {
-            QVERIFY(QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            if (QFileInfo(locked).isWritable()) {
-                QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-                QSKIP("this user writes into read-only folders");
-            }
+            protection.emplace(f.test.folder.filePath("Lists"));
+            if (!protection->isEffective())
+                QSKIP("this user writes into write-protected folders");
             path = f.test.folder.filePath("Lists/sites.txt");
         } else {
             QVERIFY(f.test.folder.writeFile("Lists/plain", "x"));
@@ -284,7 +285,7 @@ private slots:
         }
         f.test.prompts.queueText(path);
         start(f.window, "cmdSave");
-        QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        protection.reset();
         QVERIFY(!QFileInfo::exists(path));
         QCOMPARE(f.test.prompts.shown().size(), 2);
         const ScriptedPrompts::Shown& shown = f.test.prompts.shown().last();

@@ -1,4 +1,6 @@
 #include "lists/UrlListFile.h"
+#include "support/TestFiles.h"
+#include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFile>
@@ -6,21 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
+#include <optional>
 
 class UrlListFileTest : public QObject
 {
@@ -176,19 +164,15 @@ private slots:
         QFETCH(QString, what);
         QTemporaryDir dir;
         QString path;
+        std::optional<WriteProtection> protection;
         if (what == "read-only") {
             const QString folder = dir.filePath("locked");
             QVERIFY(QDir(dir.path()).mkdir("locked"));
             path = folder + "/list.txt";
             QVERIFY(writeBytes(path, "old\r\n"));
-            QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-            QFile probe(folder + "/probe");
-            const bool writable = probe.open(QIODevice::WriteOnly);
-            if (writable) {
-                probe.remove();
-                QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-                QSKIP("this user writes into read-only folders");
-            }
+            protection.emplace(folder);
+            if (!protection->isEffective())
+                QSKIP("this user writes into write-protected folders");
         } else if (what == "file as folder") {
             QVERIFY(writeBytes(dir.filePath("plain"), "old\r\n"));
             path = dir.filePath("plain/list.txt");
@@ -201,8 +185,6 @@ private slots:
         QVERIFY(!error.isEmpty());
         if (what == "read-only") {
             QCOMPARE(readBytes(path), QByteArray("old\r\n"));
-            QFile::setPermissions(QFileInfo(path).path(),
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         } else if (what == "file as folder") {
             QCOMPARE(readBytes(dir.filePath("plain")), QByteArray("old\r\n"));
         }

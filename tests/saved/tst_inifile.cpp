@@ -1,6 +1,6 @@
 #include "saved/IniFile.h"
-
-#include "WriteProtection.h"
+#include "support/TestFiles.h"
+#include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,18 +14,6 @@
 #endif
 
 namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
 
 QByteArray local8Bit(const QString& text)
 {
@@ -150,7 +138,7 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
-        QVERIFY(writeFile(path, content));
+        QVERIFY(writeBytes(path, content));
         QCOMPARE(ReadIniKey(section, key, QStringLiteral("<default>"), path), expected);
     }
 
@@ -197,7 +185,7 @@ private slots:
         QFETCH(QString, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
-        QVERIFY(writeFile(path, content));
+        QVERIFY(writeBytes(path, content));
         QCOMPARE(ReadIniSection(section, QStringLiteral("<default>"), path), expected);
     }
 
@@ -221,7 +209,7 @@ private slots:
         QFETCH(QStringList, expected);
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
-        QVERIFY(writeFile(path, content));
+        QVERIFY(writeBytes(path, content));
         QCOMPARE(GetIniSectionNames(path), expected);
     }
 
@@ -291,11 +279,11 @@ private slots:
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         const QString workingFolder = QDir::currentPath();
         QString error;
         QVERIFY2(WriteIniKey(section, key, value, path, &error), qPrintable(error));
-        QCOMPARE(readFile(path), after);
+        QCOMPARE(readBytes(path), after);
         QCOMPARE(QDir::currentPath(), workingFolder);
         QVERIFY(filesStartingWith(dir.path(), "test.ini.").isEmpty());
     }
@@ -304,7 +292,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
-        QVERIFY(writeFile(path, "[E]\r\nx=1\r\n"));
+        QVERIFY(writeBytes(path, "[E]\r\nx=1\r\n"));
         QVERIFY(WriteIniKey("E", "Google", "http://h/search?a=1&q=link:", path));
         QVERIFY(WriteIniKey("F", "k", "", path));
         QCOMPARE(ReadIniKey("e", "google", "-", path), QStringLiteral("http://h/search?a=1&q=link:"));
@@ -330,13 +318,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
         if (exists)
-            QVERIFY(writeFile(path, content));
+            QVERIFY(writeBytes(path, content));
         QString error;
         QVERIFY(!WriteIniKey("E", "k", "v", path, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(QFile::exists(path), exists);
         if (exists)
-            QCOMPARE(readFile(path), content);
+            QCOMPARE(readBytes(path), content);
     }
 
     void clearSection_data()
@@ -365,10 +353,10 @@ private slots:
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         QString error;
         QVERIFY2(ClearIniSection(section, path, &error), qPrintable(error));
-        QCOMPARE(readFile(path), after);
+        QCOMPARE(readBytes(path), after);
     }
 
     void clearSectionCreatesMissingFile()
@@ -376,9 +364,9 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("new.qvh");
         QVERIFY(ClearIniSection("Google", path));
-        QCOMPARE(readFile(path), QByteArray("\r\n[Google]\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("\r\n[Google]\r\n"));
         QVERIFY(WriteIniKey("Google", "05-02-06", "120", path));
-        QCOMPARE(readFile(path), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n"));
+        QCOMPARE(readBytes(path), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n"));
     }
 
     void clearSectionNeedsItsFolder()
@@ -424,11 +412,11 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
         const QByteArray before = "[E]\r\na=1\r\n";
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         QString error;
         QVERIFY(!WriteIniKey(section, key, value, path, &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(readBytes(path), before);
     }
 
     void writeIntoReadOnlyFolderKeepsOldFile()
@@ -438,7 +426,7 @@ private slots:
         QVERIFY(QDir().mkpath(folder));
         const QString path = folder + "/site.qvh";
         const QByteArray before = "\r\n[Google]\r\n05-01-06=1\r\n";
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         WriteProtection protection(folder);
         if (!protection.isEffective())
             QSKIP("This process can write into a write-protected folder");
@@ -448,7 +436,7 @@ private slots:
         error.clear();
         QVERIFY(!ClearIniSection("Google", path, &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(readBytes(path), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"site.qvh"});
     }
 
@@ -457,7 +445,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("site.qvh");
         const QByteArray before = "\r\n[Google]\r\n05-01-06=1\r\n";
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         WriteProtection protection(path);
         if (!protection.isEffective())
             QSKIP("This process can write a write-protected file");
@@ -465,7 +453,7 @@ private slots:
         QVERIFY(!WriteIniKey("Google", "05-02-06", "2", path, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!ClearIniSection("Google", path));
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(readBytes(path), before);
     }
 
     void writeThatRunsOutOfSpaceKeepsOldFile()
@@ -474,7 +462,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("site.qvh");
         const QByteArray before = "\r\n[Google]\r\n05-01-06=1\r\n";
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         const QString longValue(200, u'9');
         bool written = true;
         QString error;
@@ -486,7 +474,7 @@ private slots:
         }
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(readBytes(path), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"site.qvh"});
 #else
         QSKIP("Needs a file size limit");

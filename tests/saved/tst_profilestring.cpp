@@ -1,27 +1,14 @@
 #include "saved/IniFile.h"
+#include "support/TestFiles.h"
 
-#include "WriteProtection.h"
+#include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-} // namespace
+namespace {} // namespace
 
 class ProfileStringTest : public QObject
 {
@@ -85,10 +72,10 @@ private slots:
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
         const QString path = dir.filePath("settings.ini");
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         QString error;
         QVERIFY2(WriteProfileString(section, key, value, path, &error), qPrintable(error));
-        QCOMPARE(readFile(path), after);
+        QCOMPARE(readBytes(path), after);
     }
 
     // The Options dialog writes the six templates into a missing file; the
@@ -108,7 +95,7 @@ private slots:
         for (const auto& [key, value] : templates)
             QVERIFY(WriteProfileString("Engines", key, value, path));
 
-        const QByteArray written = readFile(path);
+        const QByteArray written = readBytes(path);
         QVERIFY(written.startsWith("[Engines]\r\nGoogle=http://www.google.com/search?hl=en&ie=UTF-8&q=link:\r\n"));
         QVERIFY(written.endsWith("ATW=http://www.alltheweb.com/search?cat=web&cs=utf8&q=link:\r\n"));
         QCOMPARE(written.count("\r\n"), 7);
@@ -120,7 +107,7 @@ private slots:
         QCOMPARE(ReadIniKey("engines", "ask", "<default>", path), QStringLiteral("http://a/?q="));
         QByteArray expected = written;
         expected.replace("http://www.ask.com/web?qsrc=1&o=312&q=links:", "http://a/?q=");
-        QCOMPARE(readFile(path), expected);
+        QCOMPARE(readBytes(path), expected);
     }
 
     void missingFolderFails()
@@ -137,14 +124,14 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("settings.ini");
         const QByteArray before = "[Engines]\r\nAsk=a\r\n";
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         WriteProtection protection(path);
         if (!protection.isEffective())
             QSKIP("This process can write a write-protected file");
         QString error;
         QVERIFY(!WriteProfileString("Engines", "Ask", "b", path, &error));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(readBytes(path), before);
     }
 
     void textThatWouldBreakTheFileRefused()
@@ -152,10 +139,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("settings.ini");
         const QByteArray before = "[Engines]\r\nAsk=a\r\n";
-        QVERIFY(writeFile(path, before));
+        QVERIFY(writeBytes(path, before));
         QVERIFY(!WriteProfileString("Engines", "Ask", "b\r\n[Other]", path));
         QVERIFY(!WriteProfileString("Engines]", "Ask", "b", path));
-        QCOMPARE(readFile(path), before);
+        QCOMPARE(readBytes(path), before);
     }
 };
 

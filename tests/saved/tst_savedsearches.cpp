@@ -1,8 +1,8 @@
 #include "saved/IniFile.h"
 #include "saved/SaveData.h"
 #include "saved/SavedSearches.h"
-
-#include "WriteProtection.h"
+#include "support/TestFiles.h"
+#include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,18 +16,6 @@ const QStringList captions = {"Google", "Altavista", "Yahoo!", "Ask", "MSN", "Al
 QString saveData(const QStringList& cells)
 {
     return SaveData::build(captions, cells);
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
 const QDate may1(2006, 5, 1);
@@ -126,7 +114,7 @@ private slots:
     {
         QTemporaryDir dir;
         for (const char* name : {"b.qvh", "A.QVH", "a.b.qvh", "notes.txt", "Zed.Qvh", "qvh"})
-            QVERIFY(writeFile(dir.filePath(name), "\r\n[Google]\r\n"));
+            QVERIFY(writeBytes(dir.filePath(name), "\r\n[Google]\r\n"));
         QVERIFY(QDir(dir.path()).mkdir("folder.qvh"));
         QCOMPARE(SavedSearches(dir.path()).names(), (QStringList{"A", "a.b", "b", "Zed"}));
         QVERIFY(SavedSearches(dir.filePath("absent")).names().isEmpty());
@@ -140,12 +128,12 @@ private slots:
         QString error;
         QVERIFY2(searches.startSearch("site", saveData({"120", "0", "45", "", "", ""}), may2, &error),
                  qPrintable(error));
-        QCOMPARE(readFile(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n"
-                                                                "\r\n[Altavista]\r\n05-02-06=0\r\n"
-                                                                "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
-                                                                "\r\n[Ask]\r\n05-02-06=\r\n"
-                                                                "\r\n[MSN]\r\n05-02-06=\r\n"
-                                                                "\r\n[All The Web]\r\n05-02-06=\r\n"));
+        QCOMPARE(readBytes(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n"
+                                                                 "\r\n[Altavista]\r\n05-02-06=0\r\n"
+                                                                 "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
+                                                                 "\r\n[Ask]\r\n05-02-06=\r\n"
+                                                                 "\r\n[MSN]\r\n05-02-06=\r\n"
+                                                                 "\r\n[All The Web]\r\n05-02-06=\r\n"));
         QCOMPARE(GetIniSectionNames(dir.filePath("site.qvh")), captions);
         QCOMPARE(ReadIniKey("Ask", "05-02-06", "<none>", dir.filePath("site.qvh")), QString());
     }
@@ -155,12 +143,12 @@ private slots:
         QTemporaryDir dir;
         const SavedSearches searches(dir.path());
         QVERIFY(searches.startSearch("site", saveData({"-", "7", "-", "-", "-", "8"}), may1));
-        QCOMPARE(readFile(dir.filePath("site.qvh")),
+        QCOMPARE(readBytes(dir.filePath("site.qvh")),
                  QByteArray("\r\n[Altavista]\r\n05-01-06=7\r\n\r\n[All The Web]\r\n05-01-06=8\r\n"));
 
         // Appending later leaves the skipped engines without a line.
         QVERIFY(searches.appendCounts("site", saveData({"-", "9", "-", "-", "-", "-"}), may2));
-        QCOMPARE(readFile(dir.filePath("site.qvh")),
+        QCOMPARE(readBytes(dir.filePath("site.qvh")),
                  QByteArray("\r\n[Altavista]\r\n05-02-06=9\r\n05-01-06=7\r\n\r\n[All The Web]\r\n05-01-06=8\r\n"));
     }
 
@@ -178,12 +166,12 @@ private slots:
         const SavedSearches searches(dir.path());
         QVERIFY(searches.startSearch("site", saveData({"1", "2", "3", "4", "5", "6"}), may1));
         QVERIFY(searches.appendCounts("site", saveData({"10", "20", "30", "40", "50", "60"}), may1));
-        QCOMPARE(readFile(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-01-06=10\r\n"
-                                                                "\r\n[Altavista]\r\n05-01-06=20\r\n"
-                                                                "\r\n[Yahoo!]\r\n05-01-06=30\r\n"
-                                                                "\r\n[Ask]\r\n05-01-06=40\r\n"
-                                                                "\r\n[MSN]\r\n05-01-06=50\r\n"
-                                                                "\r\n[All The Web]\r\n05-01-06=60\r\n"));
+        QCOMPARE(readBytes(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-01-06=10\r\n"
+                                                                 "\r\n[Altavista]\r\n05-01-06=20\r\n"
+                                                                 "\r\n[Yahoo!]\r\n05-01-06=30\r\n"
+                                                                 "\r\n[Ask]\r\n05-01-06=40\r\n"
+                                                                 "\r\n[MSN]\r\n05-01-06=50\r\n"
+                                                                 "\r\n[All The Web]\r\n05-01-06=60\r\n"));
     }
 
     void laterDayGoesFirstAndNewEngineAtTheEnd()
@@ -192,9 +180,9 @@ private slots:
         const SavedSearches searches(dir.path());
         QVERIFY(searches.startSearch("site", saveData({"1490", "-", "3", "-", "-", "-"}), may1));
         QVERIFY(searches.appendCounts("site", saveData({"1520", "8", "4", "-", "-", "-"}), may2));
-        QCOMPARE(readFile(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-02-06=1520\r\n05-01-06=1490\r\n"
-                                                                "\r\n[Yahoo!]\r\n05-02-06=4\r\n05-01-06=3\r\n"
-                                                                "\r\n[Altavista]\r\n05-02-06=8\r\n"));
+        QCOMPARE(readBytes(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-02-06=1520\r\n05-01-06=1490\r\n"
+                                                                 "\r\n[Yahoo!]\r\n05-02-06=4\r\n05-01-06=3\r\n"
+                                                                 "\r\n[Altavista]\r\n05-02-06=8\r\n"));
     }
 
     void savesInDifferentCenturiesShareTheKey()
@@ -203,7 +191,7 @@ private slots:
         const SavedSearches searches(dir.path());
         QVERIFY(searches.startSearch("site", saveData({"1", "-", "-", "-", "-", "-"}), QDate(1906, 5, 2)));
         QVERIFY(searches.appendCounts("site", saveData({"2", "-", "-", "-", "-", "-"}), QDate(2006, 5, 2)));
-        QCOMPARE(readFile(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-02-06=2\r\n"));
+        QCOMPARE(readBytes(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-02-06=2\r\n"));
     }
 
     void saveOverAnExistingNameRestartsItsSections()
@@ -213,10 +201,10 @@ private slots:
         QVERIFY(searches.startSearch("site", saveData({"1", "2", "3", "-", "-", "-"}), may1));
         QVERIFY(searches.appendCounts("site", saveData({"4", "5", "6", "-", "-", "-"}), may2));
         QVERIFY(searches.startSearch("site", saveData({"7", "-", "9", "-", "-", "10"}), QDate(2006, 5, 3)));
-        QCOMPARE(readFile(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-03-06=7\r\n"
-                                                                "\r\n[Altavista]\r\n05-02-06=5\r\n05-01-06=2\r\n"
-                                                                "\r\n[Yahoo!]\r\n05-03-06=9\r\n"
-                                                                "\r\n[All The Web]\r\n05-03-06=10\r\n"));
+        QCOMPARE(readBytes(dir.filePath("site.qvh")), QByteArray("\r\n[Google]\r\n05-03-06=7\r\n"
+                                                                 "\r\n[Altavista]\r\n05-02-06=5\r\n05-01-06=2\r\n"
+                                                                 "\r\n[Yahoo!]\r\n05-03-06=9\r\n"
+                                                                 "\r\n[All The Web]\r\n05-03-06=10\r\n"));
     }
 
     // A save writes once; the result must equal the key writes and section
@@ -235,8 +223,8 @@ private slots:
                                    "\r\n\r\n [Yahoo!]\r\n[MSN]\r\n05-01-06=3";
         const QStringList cells = {"10", "20", "-", "40", "50", ""};
         QTemporaryDir dir;
-        QVERIFY(writeFile(dir.filePath("site.qvh"), awkward));
-        QVERIFY(writeFile(dir.filePath("expected.qvh"), awkward));
+        QVERIFY(writeBytes(dir.filePath("site.qvh"), awkward));
+        QVERIFY(writeBytes(dir.filePath("expected.qvh"), awkward));
 
         const SavedSearches searches(dir.path());
         QString error;
@@ -252,7 +240,7 @@ private slots:
                 QVERIFY(ClearIniSection(captions.at(i), expected));
             QVERIFY(WriteIniKey(captions.at(i), "05-02-06", cells.at(i), expected));
         }
-        QCOMPARE(readFile(dir.filePath("site.qvh")), readFile(expected));
+        QCOMPARE(readBytes(dir.filePath("site.qvh")), readBytes(expected));
     }
 
     void appendNeedsAnExistingSearch_data()
@@ -267,14 +255,14 @@ private slots:
         QFETCH(bool, exists);
         QTemporaryDir dir;
         if (exists)
-            QVERIFY(writeFile(dir.filePath("site.qvh"), "\r\n\r\n"));
+            QVERIFY(writeBytes(dir.filePath("site.qvh"), "\r\n\r\n"));
         QString error;
         QVERIFY(
             !SavedSearches(dir.path()).appendCounts("site", saveData({"1", "2", "3", "4", "5", "6"}), may1, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(QFile::exists(dir.filePath("site.qvh")), exists);
         if (exists)
-            QCOMPARE(readFile(dir.filePath("site.qvh")), QByteArray("\r\n\r\n"));
+            QCOMPARE(readBytes(dir.filePath("site.qvh")), QByteArray("\r\n\r\n"));
     }
 
     void missingFolderIsReported()
@@ -301,7 +289,7 @@ private slots:
         const QString folder = dir.filePath("Saved");
         QVERIFY(QDir().mkpath(folder));
         const QByteArray before = "\r\n[Google]\r\n05-01-06=1\r\n";
-        QVERIFY(writeFile(folder + "/site.qvh", before));
+        QVERIFY(writeBytes(folder + "/site.qvh", before));
         WriteProtection protection(folder);
         if (!protection.isEffective())
             QSKIP("This process can write into a write-protected folder");
@@ -311,7 +299,7 @@ private slots:
         QVERIFY(!(startAnew ? searches.startSearch("site", data, may2, &error)
                             : searches.appendCounts("site", data, may2, &error)));
         QVERIFY(!error.isEmpty());
-        QCOMPARE(readFile(folder + "/site.qvh"), before);
+        QCOMPARE(readBytes(folder + "/site.qvh"), before);
     }
 };
 

@@ -1,11 +1,11 @@
 #include "saved/SaveCommand.h"
 #include "saved/SaveSearchDialog.h"
 
-#include "WriteProtection.h"
 #include "app/AppContext.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestAppFolder.h"
+#include "support/WriteProtection.h"
 
 #include <QApplication>
 #include <QComboBox>

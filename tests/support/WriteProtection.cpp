@@ -1,4 +1,4 @@
-#include "WriteProtection.h"
+#include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFile>
