@@ -9,6 +9,7 @@
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
+#include "webview/WebResultsCommands.h"
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
@@ -125,6 +126,12 @@ void MainWindow::wireCommands()
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
+
+    m_webViewPanel->setBrowserFactory(m_context.makeBrowser);
+    connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
+    auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView->table(), m_context, this);
+    connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
+    connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 }
 
 void MainWindow::clearResults()
