@@ -14,8 +14,31 @@
 
 #include <memory>
 
+#if defined(Q_OS_LINUX)
+#include <unistd.h>
+#endif
+
+namespace {
+
+// What the embedded browser engine needs before the application object
+// exists. The engine itself starts only when the Website View is first shown.
+void prepareBrowserEngine()
+{
+    // The engine shares its OpenGL contexts with the widgets' windows.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+#if defined(Q_OS_LINUX)
+    // The engine refuses to start its sandbox as root; run that way, the
+    // program runs the engine without one rather than show no pages.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+#endif
+}
+
+} // namespace
+
 int runQuorvex(int argc, char* argv[])
 {
+    prepareBrowserEngine();
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(Branding::productName));
     QApplication::setApplicationName(QString::fromLatin1(Branding::productName));

@@ -13,6 +13,7 @@
 #include "lists/UrlPanel.h"
 #include "saved/SaveCommand.h"
 #include "scan/UserSettings.h"
+#include "webview/WebResultsCommands.h"
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
@@ -136,6 +137,12 @@ void MainWindow::wireCommands()
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
     connect(m_resultsView, &ResultsView::saveRequested, this,
             [this] { runSaveCommand(m_resultsView->table(), m_context, this); });
+
+    m_webViewPanel->setBrowserFactory(m_context.makeBrowser);
+    connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
+    auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView->table(), m_context, this);
+    connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
+    connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 }
 
 void MainWindow::clearResults()

@@ -2,15 +2,16 @@
 
 #include "app/ButtonFactory.h"
 #include "app/Twips.h"
+#include "webview/Browser.h"
+#include "webview/WebAddresses.h"
+#include "webview/WebResultsList.h"
 
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 WebViewPanel::WebViewPanel(QWidget* parent)
@@ -18,15 +19,8 @@ WebViewPanel::WebViewPanel(QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame4"));
 
-    m_resultsList = new QTreeWidget(this);
-    m_resultsList->setObjectName(QStringLiteral("ListView2"));
-    m_resultsList->setHeaderLabels({QStringLiteral("Webpage Type"), QStringLiteral("URL")});
-    m_resultsList->setRootIsDecorated(false);
-    m_resultsList->setUniformRowHeights(true);
-    m_resultsList->setAllColumnsShowFocus(true);
-    m_resultsList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_resultsList = new WebResultsList(this);
     m_resultsList->setFixedHeight(twips(1875));
-    m_resultsList->header()->setSectionsClickable(true);
 
     m_addressLabel = new QLabel(QStringLiteral("URL:"), this);
     m_addressLabel->setObjectName(QStringLiteral("Label5"));
@@ -75,6 +69,81 @@ WebViewPanel::WebViewPanel(QWidget* parent)
     layout->addLayout(addressRow);
     layout->addLayout(navigation);
     layout->addWidget(m_browserArea, 1);
+
+    connect(m_browse, &QToolButton::clicked, this, &WebViewPanel::browseToTypedAddress);
+    connect(m_address, &QLineEdit::returnPressed, this, &WebViewPanel::browseToTypedAddress);
+    connect(m_back, &QToolButton::clicked, this, [this] {
+        if (m_browser)
+            m_browser->back();
+    });
+    connect(m_forward, &QToolButton::clicked, this, [this] {
+        if (m_browser)
+            m_browser->forward();
+    });
+    connect(m_stop, &QToolButton::clicked, this, [this] {
+        if (m_browser)
+            m_browser->stop();
+    });
+    connect(m_refresh, &QToolButton::clicked, this, [this] {
+        if (m_browser)
+            m_browser->reload();
+    });
+}
+
+WebViewPanel::~WebViewPanel() = default;
+
+QTreeWidget* WebViewPanel::resultsList() const
+{
+    return m_resultsList;
+}
+
+void WebViewPanel::setBrowserFactory(BrowserFactory makeBrowser)
+{
+    m_makeBrowser = std::move(makeBrowser);
+}
+
+Browser* WebViewPanel::ensureBrowser()
+{
+    if (m_browser || !m_makeBrowser)
+        return m_browser;
+    Browser* browser = m_makeBrowser(m_browserArea);
+    if (!browser)
+        return nullptr;
+    browser->setParent(this);
+    m_browser = browser;
+    if (QWidget* view = browser->view()) {
+        m_browserArea->layout()->addWidget(view);
+        view->show();
+    }
+    connect(browser, &Browser::statusTextChanged, this, [this](const QString& text) { emit statusPanelText(1, text); });
+    connect(browser, &Browser::downloadBegan, this, &WebViewPanel::pageBegan);
+    connect(browser, &Browser::downloadCompleted, this, &WebViewPanel::pageCompleted);
+    browser->navigate(QUrl(QStringLiteral("about:blank")));
+    return browser;
+}
+
+void WebViewPanel::openAddress(const QString& address)
+{
+    const QUrl url = browserUrl(address);
+    if (url.isEmpty())
+        return;
+    if (Browser* browser = ensureBrowser())
+        browser->navigate(url);
+}
+
+void WebViewPanel::browseToTypedAddress()
+{
+    openAddress(m_address->text());
+}
+
+void WebViewPanel::pageBegan()
+{
+    emit statusPanelText(2, QStringLiteral("Opening ") + m_browser->location().toString());
+}
+
+void WebViewPanel::pageCompleted()
+{
+    m_address->setText(m_browser->location().toString());
 }
 
 void WebViewPanel::showEvent(QShowEvent* event)
@@ -88,4 +157,5 @@ void WebViewPanel::showEvent(QShowEvent* event)
         m_resultsList->setColumnWidth(0, width / 4);
         m_resultsList->setColumnWidth(1, width * 3 / 4);
     }
+    ensureBrowser();
 }

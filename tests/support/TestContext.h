@@ -2,11 +2,16 @@
 
 #include "app/AppContext.h"
 #include "support/FixedClock.h"
+#include "support/RecordingBrowser.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestAppFolder.h"
 
+#include <QList>
+#include <QPointer>
+
 // Everything a window needs, for one test: a temporary application folder
-// with its own settings store, scripted prompts and a fixed date.
+// with its own settings store, scripted prompts, a fixed date and recording
+// browsers in place of the browser engine.
 struct TestContext
 {
     explicit TestContext(TestAppFolder::Content content = TestAppFolder::Content::Installed)
@@ -17,5 +22,15 @@ struct TestContext
     TestAppFolder folder;
     ScriptedPrompts prompts;
     FixedClock clock{QDate(2026, 12, 8)};
-    AppContext context{folder.folder(), folder.settings(), prompts, clock};
+    // Every browser made, in order; an entry turns null when its browser is
+    // deleted.
+    QList<QPointer<RecordingBrowser>> browsers;
+    AppContext context{folder.folder(), folder.settings(), prompts, clock, [this](QWidget*) -> Browser* {
+                           auto* browser = new RecordingBrowser;
+                           browsers.append(browser);
+                           return browser;
+                       }};
+
+    // The browser made last, or null.
+    RecordingBrowser* browser() const { return browsers.isEmpty() ? nullptr : browsers.last().data(); }
 };

@@ -1,0 +1,3 @@
+#include "webview/Browser.h"
+
+Browser::~Browser() = default;

@@ -1,0 +1,66 @@
+#include "webview/WebResultsCommands.h"
+
+#include "Branding.h"
+#include "app/AppContext.h"
+#include "app/Prompts.h"
+#include "lists/ResultsColumns.h"
+#include "webview/WebAddresses.h"
+#include "webview/WebResultsList.h"
+#include "webview/WebViewPanel.h"
+
+#include <QCoreApplication>
+#include <QTreeWidget>
+
+namespace {
+
+const QTreeWidgetItem* selectedRow(const QTreeWidget* table)
+{
+    QTreeWidgetItem* current = table->currentItem();
+    if (current && current->isSelected())
+        return current;
+    const QList<QTreeWidgetItem*> selected = table->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+} // namespace
+
+WebResultsCommands::WebResultsCommands(WebViewPanel* panel, const QTreeWidget* resultsTable, AppContext& context,
+                                       QObject* parent)
+    : QObject(parent)
+    , m_panel(panel)
+    , m_resultsTable(resultsTable)
+    , m_context(context)
+{
+    connect(panel->webResultsList(), &QTreeWidget::itemClicked, this, &WebResultsCommands::openSelectedRow);
+}
+
+void WebResultsCommands::openSelectedRow()
+{
+    const QTreeWidgetItem* row = m_panel->webResultsList()->selectedRow();
+    if (!row)
+        return;
+    const std::optional<QString> address = webResultAddress(
+        row->text(WebResultsList::TypeColumn), row->text(WebResultsList::UrlColumn), m_context.folder.settingsIni());
+    if (address)
+        m_panel->openAddress(*address);
+}
+
+void WebResultsCommands::showWebResults()
+{
+    const QTreeWidgetItem* resultsRow = m_resultsTable ? selectedRow(m_resultsTable) : nullptr;
+    if (!resultsRow) {
+        m_context.prompts.notice(QCoreApplication::translate("WebResultsCommands",
+                                                             "You must first select the item in the results list "
+                                                             "you wish to view web results for."),
+                                 QString::fromLatin1(Branding::applicationTitle));
+        return;
+    }
+    WebResultsList* list = m_panel->webResultsList();
+    QTreeWidgetItem* row = list->firstRowForSite(resultsRow->text(ResultsColumns::domainName));
+    if (!row)
+        return;
+    list->setCurrentItem(row);
+    list->scrollToItem(row);
+    openSelectedRow();
+    emit websiteViewRequested();
+}

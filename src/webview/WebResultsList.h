@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTreeWidget>
+
+// The web-results list "ListView2": a row per page to open, its text the page
+// type ("Home Page" or an engine's name), its second column the site.
+//
+// A header click sorts the list by that column's text. The list has one sort
+// order for all its columns, which each header click flips whichever column
+// was clicked before; it starts ascending, so the first click sorts
+// descending. Once sorted, the list keeps rows added later in that order.
+class WebResultsList : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    enum Column { TypeColumn = 0, UrlColumn = 1 };
+
+    explicit WebResultsList(QWidget* parent = nullptr);
+
+    // The order the next header click flips.
+    Qt::SortOrder sortOrder() const { return m_order; }
+
+    // The first row, in the list's current order, whose site is exactly this
+    // text; null when none is.
+    QTreeWidgetItem* firstRowForSite(const QString& site) const;
+
+    // The row the user picked; null when no row is selected.
+    QTreeWidgetItem* selectedRow() const;
+
+private:
+    void headerClicked(int column);
+
+    Qt::SortOrder m_order = Qt::AscendingOrder;
+};

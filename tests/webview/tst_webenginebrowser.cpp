@@ -1,0 +1,92 @@
+#include "app/MainStatusBar.h"
+#include "app/MainWindow.h"
+#include "support/LoopbackHttpServer.h"
+#include "support/TestContext.h"
+#include "webview/BrowserFactory.h"
+
+#include <QLineEdit>
+#include <QTest>
+#include <QToolButton>
+#include <QWebEngineView>
+
+using Response = LoopbackHttpServer::Response;
+
+namespace {
+
+// The engine can take a while to start on a busy machine.
+constexpr int patience = 60000;
+
+} // namespace
+
+class WebEngineBrowserTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Runs before the application object exists.
+    static void initMain()
+    {
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+        // The engine's sandbox cannot run as root, as tests may.
+        if (!qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+        // The test reaches the loopback server only: no proxy, none of the
+        // engine's own background requests.
+        QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+        flags += " --disable-background-networking --no-proxy-server";
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.trimmed());
+    }
+
+private slots:
+    void pagesOpenFromTheAddressBox()
+    {
+        LoopbackHttpServer server;
+        QVERIFY(server.isListening());
+        server.setPage(QStringLiteral("/page"), "<html><head><title>Page</title></head><body>page</body></html>");
+        server.setPage(QStringLiteral("/final"), "<html><head><title>Final</title></head><body>final</body></html>");
+        server.setResponse(QStringLiteral("/start"),
+                           Response::redirect(server.url(QStringLiteral("/final")).toEncoded()));
+        const QString hostAndPort = QStringLiteral("127.0.0.1:%1").arg(server.port());
+        const QString page = server.url(QStringLiteral("/page")).toString();
+        const QString start = server.url(QStringLiteral("/start")).toString();
+        const QString final = server.url(QStringLiteral("/final")).toString();
+
+        TestContext test;
+        test.context.makeBrowser = makeWebEngineBrowser;
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")));
+
+        window.showView(MainWindow::WebsiteView);
+        auto* view = window.findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
+        QVERIFY(view);
+        QVERIFY(view->isVisible());
+        auto* address = window.findChild<QLineEdit*>(QStringLiteral("Text1"));
+        MainStatusBar* status = window.statusPanels();
+        QTRY_COMPARE_WITH_TIMEOUT(address->text(), QStringLiteral("about:blank"), patience);
+
+        // Typed as into an address bar; the box then shows the full address.
+        address->setText(hostAndPort + QStringLiteral("/page"));
+        QTest::keyClick(address, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(status->panelText(2), QStringLiteral("Opening ") + page, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(address->text(), page, patience);
+        QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("Page"), patience);
+
+        // After a redirection the box shows the address reached.
+        address->setText(hostAndPort + QStringLiteral("/start"));
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("Command10")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(address->text(), final, patience);
+        QCOMPARE(status->panelText(2), QStringLiteral("Opening ") + start);
+        QVERIFY(std::any_of(server.requests().cbegin(), server.requests().cend(),
+                            [](const LoopbackHttpServer::Request& request) { return request.path() == "/final"; }));
+
+        // Back opens the page before, and says so.
+        QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("Command8")), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(address->text(), page, patience);
+        QCOMPARE(status->panelText(2), QStringLiteral("Opening ") + page);
+    }
+};
+
+QTEST_MAIN(WebEngineBrowserTest)
+#include "tst_webenginebrowser.moc"
