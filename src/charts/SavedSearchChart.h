@@ -1,0 +1,60 @@
+#pragma once
+
+#include "charts/ChartGrid.h"
+#include "charts/SavedSeries.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The chart of one saved search: its engine sections, which the engine
+// selector lists followed by "All Engines", and the grid drawn for each
+// selector entry. Rows are saved dates, in file order.
+class SavedSearchChart
+{
+public:
+    struct Section
+    {
+        QString name;
+        QString text; // as ReadIniSection returns it
+    };
+
+    SavedSearchChart(const QString& title, const QList<Section>& sections);
+
+    // Reads every section of the saved-search file; a missing or unreadable
+    // file reads as one without sections.
+    static SavedSearchChart read(const QString& filePath, const QString& chartFileName);
+
+    static QString allEnginesEntry();
+    static QString categoryAxisTitle();
+    // The file name with every ".qvh" removed, letter case ignored.
+    static QString titleFor(const QString& chartFileName);
+
+    QString title() const { return m_title; }
+    int engineCount() const { return static_cast<int>(m_engines.size()); }
+    QString engineName(int engine) const { return m_engines.value(engine); }
+    const SavedSeries& series(int engine) const { return m_series.at(engine); }
+
+    // The section names in file order, then "All Engines".
+    QStringList selectorEntries() const;
+    // A file without sections leaves nothing to choose.
+    bool selectorEnabled() const { return !m_engines.isEmpty(); }
+    bool isAllEngines(int selectorIndex) const { return selectorIndex == engineCount(); }
+
+    // The grid of a selector entry: one engine's series, or all engines.
+    // Any other index gives an empty grid with the titles.
+    ChartGrid grid(int selectorIndex) const;
+
+    // Whether the entry draws a series of exactly one saved date, from which
+    // no history can be seen.
+    bool drawsSingleDateSeries(int selectorIndex) const;
+
+private:
+    ChartGrid emptyGrid() const;
+    ChartGrid engineGrid(int engine) const;
+    ChartGrid allEnginesGrid() const;
+
+    QString m_title;
+    QStringList m_engines;
+    QList<SavedSeries> m_series;
+};

@@ -1,0 +1,51 @@
+#include "charts/SavedSeries.h"
+
+SavedSeries SavedSeries::fromSectionText(const QString& text)
+{
+    SavedSeries series;
+    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    for (const QString& line : lines) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals < 0)
+            continue;
+        const qsizetype secondEquals = line.indexOf(u'=', equals + 1);
+        const QString countText =
+            secondEquals < 0 ? line.mid(equals + 1) : line.mid(equals + 1, secondEquals - equals - 1);
+        series.m_dates.append(line.left(equals).trimmed());
+        series.m_counts.append(parseCount(countText));
+    }
+    return series;
+}
+
+std::optional<qint64> SavedSeries::count(int index) const
+{
+    if (index < 0 || index >= size())
+        return std::nullopt;
+    return m_counts[index];
+}
+
+QList<qint64> SavedSeries::knownCounts() const
+{
+    QList<qint64> counts;
+    for (const auto& count : m_counts) {
+        if (count)
+            counts.append(*count);
+    }
+    return counts;
+}
+
+std::optional<qint64> SavedSeries::parseCount(const QString& text)
+{
+    const QString trimmed = text.trimmed();
+    // Only plain digits, with an optional sign: "1e3", "0x10" and "1.5" are
+    // not counts the program ever saved.
+    bool ok = !trimmed.isEmpty();
+    for (qsizetype i = 0; ok && i < trimmed.size(); ++i) {
+        const QChar c = trimmed[i];
+        ok = (c >= u'0' && c <= u'9') || (i == 0 && trimmed.size() > 1 && (c == u'-' || c == u'+'));
+    }
+    if (!ok)
+        return std::nullopt;
+    const qint64 value = trimmed.toLongLong(&ok);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}

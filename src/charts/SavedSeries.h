@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+// One engine's history in a saved search: the date keys of its section with
+// their counts, in file order (the most recent save first).
+class SavedSeries
+{
+public:
+    // Reads the text of a section as the INI module returns it: lines
+    // "date=count" joined by CR LF, possibly ending with CR LF. Lines without
+    // "=" are not dates and are left out. The count is the text between the
+    // first and the second "="; one that is empty or not a whole number has
+    // no value.
+    static SavedSeries fromSectionText(const QString& text);
+
+    int size() const { return static_cast<int>(m_dates.size()); }
+    bool isEmpty() const { return m_dates.isEmpty(); }
+
+    QString date(int index) const { return m_dates.value(index); }
+    std::optional<qint64> count(int index) const;
+
+    // The counts that have a value, in order: what the scale is chosen from.
+    QList<qint64> knownCounts() const;
+
+    // The first line with this date, or -1.
+    int indexOfDate(const QString& date) const { return static_cast<int>(m_dates.indexOf(date)); }
+
+    // A whole number written in decimal, or nothing.
+    static std::optional<qint64> parseCount(const QString& text);
+
+private:
+    QList<QString> m_dates;
+    QList<std::optional<qint64>> m_counts;
+};
