@@ -8,9 +8,11 @@
 #include "app/SystemUrlOpener.h"
 #include "app/ToolStrip.h"
 #include "app/Twips.h"
+#include "charts/ChartPanel.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
+#include "saved/LoadSearchDialog.h"
 #include "saved/SaveCommand.h"
 #include "scan/UserSettings.h"
 #include "webview/WebResultsCommands.h"
@@ -72,8 +74,7 @@ void MainWindow::buildWindow()
     m_urlPanel = new UrlPanel(this);
 
     m_resultsView = new ResultsView;
-    m_chartFrame = new QGroupBox(QStringLiteral("Results - Chart View"));
-    m_chartFrame->setObjectName(QStringLiteral("Frame3"));
+    m_chartPanel = new ChartPanel(m_context);
     m_webViewPanel = new WebViewPanel;
 
     m_tabs = new QTabWidget(this);
@@ -81,7 +82,7 @@ void MainWindow::buildWindow()
     m_tabs->setDocumentMode(false);
     m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")),
                    QStringLiteral("Data View"));
-    m_tabs->addTab(framedPage(m_chartFrame), QIcon(QStringLiteral(":/icons/tab-chart.svg")),
+    m_tabs->addTab(framedPage(m_chartPanel), QIcon(QStringLiteral(":/icons/tab-chart.svg")),
                    QStringLiteral("Chart View"));
     m_tabs->addTab(framedPage(m_webViewPanel), QIcon(QStringLiteral(":/icons/tab-web.svg")),
                    QStringLiteral("Website View"));
@@ -112,6 +113,7 @@ void MainWindow::loadWindow()
 {
     m_statusBar->setPanelText(1, QString());
     m_menus->stop->setEnabled(false);
+    m_chartPanel->restoreChartType();
 
     // The client area starts at 878 x 741 pixels, centred on the screen.
     resize(878, 741 + menuBar()->sizeHint().height());
@@ -143,6 +145,18 @@ void MainWindow::wireCommands()
     auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView->table(), m_context, this);
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
+
+    connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
+    connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
+}
+
+void MainWindow::loadSavedSearch()
+{
+    LoadSearchDialog dialog(m_context, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.chartFileName().isEmpty())
+        return;
+    m_chartPanel->doChart(dialog.chartFileName());
+    showView(ChartView);
 }
 
 void MainWindow::clearResults()

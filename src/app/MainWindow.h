@@ -4,9 +4,9 @@
 
 #include <QMainWindow>
 
+class ChartPanel;
 class MainMenus;
 class MainStatusBar;
-class QGroupBox;
 class QTabWidget;
 class ResultsView;
 class ShellCommands;
@@ -33,7 +33,9 @@ public:
     UrlListCommands* urlListCommands() const { return m_urlListCommands; }
     QTabWidget* tabs() const { return m_tabs; }
     ResultsView* resultsView() const { return m_resultsView; }
-    QGroupBox* chartFrame() const { return m_chartFrame; }
+    // The chart view "Frame3"; the scan charts its results through it.
+    ChartPanel* chartPanel() const { return m_chartPanel; }
+    ChartPanel* chartFrame() const { return m_chartPanel; }
     WebViewPanel* webViewPanel() const { return m_webViewPanel; }
     MainStatusBar* statusPanels() const { return m_statusBar; }
     ShellCommands* shellCommands() const { return m_shellCommands; }
@@ -45,6 +47,9 @@ public:
     // Empties the results table and the web-results list; the column sort
     // directions and the web page stay as they are.
     void clearResults();
+
+    // Opens the Load Saved Search dialog and charts the chosen search.
+    void loadSavedSearch();
 
 signals:
     // After clearResults(): the scan starts again with the first URL.
@@ -66,7 +71,7 @@ private:
     UrlListCommands* m_urlListCommands = nullptr;
     QTabWidget* m_tabs = nullptr;
     ResultsView* m_resultsView = nullptr;
-    QGroupBox* m_chartFrame = nullptr;
+    ChartPanel* m_chartPanel = nullptr;
     WebViewPanel* m_webViewPanel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
     ShellCommands* m_shellCommands = nullptr;

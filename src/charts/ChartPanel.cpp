@@ -1,0 +1,222 @@
+#include "charts/ChartPanel.h"
+
+#include "app/AppContext.h"
+#include "app/ButtonFactory.h"
+#include "app/Prompts.h"
+#include "app/Twips.h"
+#include "charts/ChartPrinter.h"
+#include "charts/ChartTypes.h"
+#include "charts/ChartWidget.h"
+#include "charts/CurrentResultsChart.h"
+#include "charts/ExampleChart.h"
+#include "charts/SavedSearchChart.h"
+#include "lists/ResultsColumns.h"
+#include "scan/EngineTable.h"
+#include "scan/UserSettings.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+const QStringList chartTypeNames = {
+    QStringLiteral("3D Bar Chart"),  QStringLiteral("2D Bar Chart"),  QStringLiteral("3d Line Graph"),
+    QStringLiteral("2D Line Graph"), QStringLiteral("3D Area Chart"), QStringLiteral("2D Area Chart"),
+    QStringLiteral("3D Step Chart"), QStringLiteral("2D Step Chart"),
+};
+
+QString settingKey()
+{
+    return QString::fromLatin1(SettingKey::chartType);
+}
+
+} // namespace
+
+ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
+    : QGroupBox(QStringLiteral("Results - Chart View"), parent)
+    , m_context(context)
+{
+    setObjectName(QStringLiteral("Frame3"));
+
+    m_loadData = makePictureButton(this, QStringLiteral("Command7"), QStringLiteral("Load Data"),
+                                   QStringLiteral("load-data"), CaptionPlacement::BesideIcon);
+    m_print = makePictureButton(this, QStringLiteral("Command14"), QStringLiteral("Print"), QStringLiteral("print"),
+                                CaptionPlacement::BesideIcon);
+    for (QToolButton* button : {m_loadData, m_print})
+        button->setFixedSize(twips(1215), twips(735));
+
+    auto* engineLabel = new QLabel(QStringLiteral("Search Engine:"), this);
+    engineLabel->setObjectName(QStringLiteral("lblChartSearch"));
+    auto* typeLabel = new QLabel(QStringLiteral("Chart Type:"), this);
+    typeLabel->setObjectName(QStringLiteral("lblChartType"));
+
+    m_engineSelector = new QComboBox(this);
+    m_engineSelector->setObjectName(QStringLiteral("cmbChart1"));
+    m_chartTypeSelector = new QComboBox(this);
+    m_chartTypeSelector->setObjectName(QStringLiteral("cmbChart2"));
+    m_chartTypeSelector->addItems(chartTypeNames);
+    m_chartTypeSelector->setCurrentIndex(ChartTypes::defaultType);
+    for (QComboBox* selector : {m_engineSelector, m_chartTypeSelector}) {
+        selector->setMinimumWidth(twips(2655));
+        selector->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    }
+    engineLabel->setBuddy(m_engineSelector);
+    typeLabel->setBuddy(m_chartTypeSelector);
+
+    m_hint = new QLabel(this);
+    m_hint->setObjectName(QStringLiteral("Label1"));
+
+    m_chart = new ChartWidget(this);
+    m_chart->setGrid(exampleChart());
+    m_chart->setChartType(ChartTypes::defaultType);
+
+    // The chart hands the keyboard focus on to this button, which lies out of
+    // sight behind it, as does the empty picture box.
+    m_focusTarget = new QPushButton(QStringLiteral("Command8"), this);
+    m_focusTarget->setObjectName(QStringLiteral("cmdFocus"));
+    m_focusTarget->setFixedSize(twips(375), twips(255));
+    m_picture = new QWidget(this);
+    m_picture->setObjectName(QStringLiteral("Picture2"));
+    m_picture->setFixedSize(twips(255), twips(255));
+    m_chart->setFocusProxy(m_focusTarget);
+    m_chart->raise();
+    m_chart->installEventFilter(this);
+
+    auto* selectors = new QGridLayout;
+    selectors->setHorizontalSpacing(twips(90));
+    selectors->setVerticalSpacing(twips(45));
+    selectors->addWidget(engineLabel, 0, 0);
+    selectors->addWidget(m_engineSelector, 0, 1);
+    selectors->addWidget(typeLabel, 1, 0);
+    selectors->addWidget(m_chartTypeSelector, 1, 1);
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(twips(45));
+    top->addWidget(m_loadData, 0, Qt::AlignTop);
+    top->addWidget(m_print, 0, Qt::AlignTop);
+    top->addSpacing(twips(105));
+    top->addLayout(selectors);
+    top->addStretch(1);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(180) - 2, twips(240) - 6, twips(180) - 2, twips(200));
+    layout->setSpacing(twips(60));
+    layout->addLayout(top);
+    layout->addWidget(m_hint);
+    layout->addWidget(m_chart, 1);
+
+    connect(m_chartTypeSelector, &QComboBox::currentIndexChanged, this, &ChartPanel::chartTypeChosen);
+    connect(m_engineSelector, &QComboBox::currentIndexChanged, this, &ChartPanel::engineChosen);
+    connect(m_loadData, &QToolButton::clicked, this, &ChartPanel::loadDataRequested);
+    connect(m_print, &QToolButton::clicked, this, &ChartPanel::printChart);
+}
+
+void ChartPanel::restoreChartType()
+{
+    bool isNumber = false;
+    int index = m_context.settings.value(settingKey()).trimmed().toInt(&isNumber);
+    if (!isNumber || !ChartTypes::isValid(index))
+        index = ChartTypes::defaultType;
+    if (m_chartTypeSelector->currentIndex() == index)
+        chartTypeChosen(index);
+    else
+        m_chartTypeSelector->setCurrentIndex(index);
+}
+
+void ChartPanel::chartTypeChosen(int index)
+{
+    if (!ChartTypes::isValid(index))
+        return;
+    m_context.settings.setValue(settingKey(), QString::number(index));
+    m_chart->setChartType(index);
+    const bool rotatable = m_chartTypeSelector->itemText(index).contains(QStringLiteral("3D"), Qt::CaseInsensitive);
+    m_hint->setText(rotatable ? QStringLiteral("Control Key + Drag to rotate.") : QString());
+}
+
+void ChartPanel::doChart2(const QTreeWidget* resultsTable)
+{
+    m_chart->setChartType(m_chartTypeSelector->currentIndex());
+    {
+        const QSignalBlocker blocker(m_engineSelector);
+        m_engineSelector->clear();
+        m_engineSelector->setEnabled(false);
+    }
+    QStringList captions;
+    QList<CurrentResultsChart::Site> sites;
+    if (resultsTable) {
+        for (int engine = 1; engine <= engineCount; ++engine)
+            captions.append(resultsTable->headerItem()->text(ResultsColumns::ofEngine(engine)));
+        for (int row = 0; row < resultsTable->topLevelItemCount(); ++row) {
+            const QTreeWidgetItem* item = resultsTable->topLevelItem(row);
+            CurrentResultsChart::Site site{item->text(ResultsColumns::domainName), {}};
+            for (int engine = 1; engine <= engineCount; ++engine)
+                site.engineCells.append(item->text(ResultsColumns::ofEngine(engine)));
+            sites.append(site);
+        }
+    }
+    m_chart->setGrid(CurrentResultsChart::build(sites, captions));
+}
+
+void ChartPanel::doChart(const QString& chartFileName)
+{
+    m_chart->setChartType(m_chartTypeSelector->currentIndex());
+    m_chartFileName = chartFileName;
+    m_chartFilePath = QDir(m_context.folder.savedFolder()).filePath(chartFileName);
+    const SavedSearchChart saved = SavedSearchChart::read(m_chartFilePath, m_chartFileName);
+    {
+        const QSignalBlocker blocker(m_engineSelector);
+        m_engineSelector->clear();
+        m_engineSelector->addItems(saved.selectorEntries());
+        m_engineSelector->setEnabled(saved.selectorEnabled());
+        m_engineSelector->setCurrentIndex(0);
+    }
+    showSavedSearch(0);
+}
+
+void ChartPanel::engineChosen(int index)
+{
+    if (index >= 0 && !m_chartFilePath.isEmpty())
+        showSavedSearch(index);
+}
+
+void ChartPanel::showSavedSearch(int selectorIndex)
+{
+    // The file is read afresh for every choice, so the chart shows what the
+    // saved search holds now.
+    const SavedSearchChart saved = SavedSearchChart::read(m_chartFilePath, m_chartFileName);
+    m_chart->setGrid(saved.grid(selectorIndex));
+    if (!m_twoSearchesWarned && saved.drawsSingleDateSeries(selectorIndex)) {
+        m_twoSearchesWarned = true;
+        m_context.prompts.information(QStringLiteral("You need atleast 2 saved searches to get any data displayed"),
+                                      QStringLiteral("Information"));
+    }
+}
+
+void ChartPanel::printChart()
+{
+    ChartPrinter(m_context.prompts).printOnDefaultPrinter(*m_chart);
+}
+
+bool ChartPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_chart && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
+        placeBehindChart();
+    return QGroupBox::eventFilter(watched, event);
+}
+
+void ChartPanel::placeBehindChart()
+{
+    const QPoint corner = m_chart->geometry().topLeft();
+    m_focusTarget->move(corner + QPoint(twips(180), 0));
+    m_picture->move(corner + QPoint(twips(120), twips(120)));
+    m_chart->raise();
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QGroupBox>
+
+struct AppContext;
+class ChartWidget;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class QTreeWidget;
+
+// The "Results - Chart View" frame: the chart, the engine selector of a
+// saved search, the chart-type selector with its remembered setting and
+// rotation hint, "Load Data" and "Print". The chart shows an example until
+// the first chart is built, from the results table after a scan or from a
+// saved search.
+class ChartPanel : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ChartPanel(AppContext& context, QWidget* parent = nullptr);
+
+    ChartWidget* chart() const { return m_chart; }
+    QComboBox* engineSelector() const { return m_engineSelector; }
+    QComboBox* chartTypeSelector() const { return m_chartTypeSelector; }
+    QLabel* hintLabel() const { return m_hint; }
+    QToolButton* loadDataButton() const { return m_loadData; }
+    QToolButton* printButton() const { return m_print; }
+    QPushButton* focusTarget() const { return m_focusTarget; }
+
+    // Selects the chart type remembered in the user settings, as at start:
+    // a stored value that is not a number from 0 to 7 selects "2D Line Graph".
+    void restoreChartType();
+
+    // Charts the results table: one series per site, one row per engine.
+    // The engine selector is emptied and disabled.
+    void doChart2(const QTreeWidget* resultsTable);
+
+    // Charts the saved search of this file name (with ".qvh") in the Saved
+    // folder: its sections fill the engine selector, followed by "All
+    // Engines", and the first entry is drawn.
+    void doChart(const QString& chartFileName);
+
+    // The saved search last charted, or the empty text.
+    QString chartFilePath() const { return m_chartFilePath; }
+
+    // Prints the chart as shown on the default printer.
+    void printChart();
+
+signals:
+    // "Load Data": the window opens the Load Saved Search dialog.
+    void loadDataRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void chartTypeChosen(int index);
+    void engineChosen(int index);
+    void showSavedSearch(int selectorIndex);
+    void placeBehindChart();
+
+    AppContext& m_context;
+    ChartWidget* m_chart;
+    QComboBox* m_engineSelector;
+    QComboBox* m_chartTypeSelector;
+    QLabel* m_hint;
+    QToolButton* m_loadData;
+    QToolButton* m_print;
+    QPushButton* m_focusTarget;
+    QWidget* m_picture;
+    QString m_chartFileName;
+    QString m_chartFilePath;
+    bool m_twoSearchesWarned = false;
+};
