@@ -68,6 +68,12 @@ void FlatPlot::draw(QPainter& painter, const QRectF& area) const
     g.axis = m_frame.axisFor(g.plot.height());
 
     drawAxes(painter, g);
+    // The baseline lies under the data, so that series of zeros show on it.
+    painter.save();
+    painter.setPen(QPen(m_frame.axisColor(), m_frame.style.thinLine));
+    const double baseline = yOf(g, 0);
+    painter.drawLine(QPointF(g.plot.left(), baseline), QPointF(g.plot.right(), baseline));
+    painter.restore();
 
     painter.save();
     const double margin = m_frame.style.lineWidth * 2;
@@ -86,13 +92,6 @@ void FlatPlot::draw(QPainter& painter, const QRectF& area) const
         drawSteps(painter, g);
         break;
     }
-    painter.restore();
-
-    // The baseline goes over the data, so bars stand on it.
-    painter.save();
-    painter.setPen(QPen(m_frame.axisColor(), m_frame.style.thinLine));
-    const double baseline = yOf(g, 0);
-    painter.drawLine(QPointF(g.plot.left(), baseline), QPointF(g.plot.right(), baseline));
     painter.restore();
 
     QList<QPointF> anchors;
