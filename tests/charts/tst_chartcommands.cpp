@@ -1,7 +1,172 @@
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "charts/ChartPanel.h"
+#include "charts/ChartWidget.h"
+#include "lists/ResultsView.h"
+#include "saved/LoadSearchDialog.h"
+#include "scan/UserSettings.h"
+#include "support/TestContext.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
-class Placeholder : public QObject
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <functional>
+
+namespace {
+
+const QByteArray savedSearch =
+    "\r\n[Google]\r\n05-02-06=20\r\n05-01-06=10\r\n\r\n[Yahoo!]\r\n05-02-06=7\r\n05-01-06=5\r\n";
+
+// Answers the modal Load Saved Search dialog once it is up: chooses the
+// search (or cancels when the name is empty).
+void answerLoadDialog(MainWindow& window, const QString& name, bool& answered)
+{
+    QTimer::singleShot(0, &window, [&window, name, &answered] {
+        auto* dialog = window.findChild<LoadSearchDialog*>();
+        if (!dialog || !dialog->isVisible()) {
+            answerLoadDialog(window, name, answered);
+            return;
+        }
+        answered = true;
+        if (name.isEmpty()) {
+            dialog->findChild<QPushButton*>("Command2")->click();
+            return;
+        }
+        auto* searches = dialog->findChild<QComboBox*>("Combo1");
+        searches->setCurrentIndex(searches->findText(name));
+        dialog->findChild<QPushButton*>("Command1")->click();
+    });
+}
+
+} // namespace
+
+class ChartCommandsTest : public QObject
 {
     Q_OBJECT
+
+private slots:
+    void theChartViewIsThePanel()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QVERIFY(window.chartPanel());
+        QCOMPARE(window.findChild<ChartPanel*>("Frame3"), window.chartPanel());
+        QCOMPARE(window.chartFrame(), window.chartPanel());
+        QCOMPARE(window.chartPanel()->chart()->grid().title(), QStringLiteral("Example Popularity Over Time Chart"));
+    }
+
+    void loadingTheWindowRestoresTheChartType_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("2D Step Chart") << "7" << 7 << "";
+        QTest::newRow("3d Line Graph") << "2" << 2 << "Control Key + Drag to rotate.";
+        QTest::newRow("not a number") << "x" << 3 << "";
+    }
+
+    void loadingTheWindowRestoresTheChartType()
+    {
+        QFETCH(QString, stored);
+        QFETCH(int, index);
+        QFETCH(QString, hint);
+        TestContext test;
+        test.context.settings.setValue(QString::fromLatin1(SettingKey::chartType), stored);
+        MainWindow window(test.context);
+        QCOMPARE(window.findChild<QComboBox*>("cmbChart2")->currentIndex(), index);
+        QCOMPARE(window.chartPanel()->chart()->chartType(), index);
+        QCOMPARE(window.findChild<QLabel*>("Label1")->text(), hint);
+    }
+
+    void withoutAStoredChartTypeTheWindowStartsWithLines()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QCOMPARE(window.findChild<QComboBox*>("cmbChart2")->currentText(), QStringLiteral("2D Line Graph"));
+    }
+
+    void loadDataOpensTheDialogAndChartsTheChoice()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QCOMPARE(window.tabs()->currentIndex(), int(MainWindow::DataView));
+
+        bool answered = false;
+        answerLoadDialog(window, "site", answered);
+        window.findChild<QToolButton*>("Command7")->click();
+        QVERIFY(answered);
+        QVERIFY(!window.findChild<LoadSearchDialog*>());
+        QCOMPARE(window.tabs()->currentIndex(), int(MainWindow::ChartView));
+        const ChartGrid& grid = window.chartPanel()->chart()->grid();
+        QCOMPARE(grid.title(), QStringLiteral("site"));
+        QCOMPARE(grid.columnLabel(0), QStringLiteral("Google"));
+        QCOMPARE(grid.value(0, 0), std::optional<double>(20));
+        auto* engines = window.findChild<QComboBox*>("cmbChart1");
+        QCOMPARE(engines->count(), 3);
+        QCOMPARE(engines->itemText(2), QStringLiteral("All Engines"));
+    }
+
+    void viewGraphOpensTheSameDialog()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/a.b.qvh", savedSearch));
+        QVERIFY(test.folder.writeFile("Saved/a.qvh", "\r\n[MSN]\r\n05-02-06=1\r\n05-01-06=2\r\n"));
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        bool answered = false;
+        answerLoadDialog(window, "a.b", answered);
+        window.menus().graph->trigger();
+        QVERIFY(answered);
+        QCOMPARE(window.chartPanel()->chartFilePath(), test.folder.filePath("Saved/a.b.qvh"));
+        QCOMPARE(window.chartPanel()->chart()->grid().title(), QStringLiteral("a.b"));
+        QCOMPARE(window.chartPanel()->chart()->grid().columnLabel(0), QStringLiteral("Google"));
+        QCOMPARE(window.tabs()->currentIndex(), int(MainWindow::ChartView));
+    }
+
+    void cancellingTheDialogChangesNothing()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
+        MainWindow window(test.context);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const ChartGrid before = window.chartPanel()->chart()->grid();
+        bool answered = false;
+        answerLoadDialog(window, QString(), answered);
+        window.findChild<QToolButton*>("Command7")->click();
+        QVERIFY(answered);
+        QCOMPARE(window.chartPanel()->chart()->grid(), before);
+        QCOMPARE(window.tabs()->currentIndex(), int(MainWindow::DataView));
+        QCOMPARE(window.findChild<QComboBox*>("cmbChart1")->count(), 0);
+    }
+
+    void theScanChartsTheResultsTable()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        QTreeWidget* table = window.resultsView()->table();
+        table->addTopLevelItem(new QTreeWidgetItem(QStringList{"one.example", "6", "1", "1", "1", "1", "1", "1"}));
+        table->addTopLevelItem(new QTreeWidgetItem(QStringList{"two.example", "12", "2", "2", "2", "2", "2", "2"}));
+        window.chartPanel()->doChart2(window.resultsView()->table());
+        const ChartGrid& grid = window.chartPanel()->chart()->grid();
+        QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
+        QCOMPARE(grid.columnCount(), 2);
+        QCOMPARE(grid.columnLabel(1), QStringLiteral("two.example"));
+        QCOMPARE(grid.rowLabel(2), QStringLiteral("Yahoo!"));
+        QCOMPARE(grid.value(5, 1), std::optional<double>(2));
+    }
 };
-QTEST_MAIN(Placeholder)
+
+QTEST_MAIN(ChartCommandsTest)
 #include "tst_chartcommands.moc"

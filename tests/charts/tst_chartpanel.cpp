@@ -1,7 +1,362 @@
+#include "charts/ChartPanel.h"
+#include "charts/ChartWidget.h"
+#include "lists/ResultsColumns.h"
+#include "scan/UserSettings.h"
+#include "support/TestContext.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPrinterInfo>
+#include <QPushButton>
 #include <QTest>
-class Placeholder : public QObject
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include <optional>
+
+namespace {
+
+const QString chartTypeKey = QString::fromLatin1(SettingKey::chartType);
+const QString rotateHint = QStringLiteral("Control Key + Drag to rotate.");
+const QString twoSearchesMessage = QStringLiteral("You need atleast 2 saved searches to get any data displayed");
+
+QStringList entries(const QComboBox* combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo->count(); ++i)
+        texts.append(combo->itemText(i));
+    return texts;
+}
+
+QStringList rowLabels(const ChartGrid& grid)
+{
+    QStringList labels;
+    for (int row = 0; row < grid.rowCount(); ++row)
+        labels.append(grid.rowLabel(row));
+    return labels;
+}
+
+QStringList columnLabels(const ChartGrid& grid)
+{
+    QStringList labels;
+    for (int column = 0; column < grid.columnCount(); ++column)
+        labels.append(grid.columnLabel(column));
+    return labels;
+}
+
+// A results table with the columns of the main window's.
+void fillResults(QTreeWidget& table, const QList<QStringList>& rows)
+{
+    table.setColumnCount(ResultsColumns::count);
+    table.setHeaderLabels(ResultsColumns::captions());
+    for (const QStringList& cells : rows)
+        table.addTopLevelItem(new QTreeWidgetItem(cells));
+}
+
+const QByteArray historyFile = "\r\n[Google]\r\n05-03-06=300\r\n05-02-06=200\r\n05-01-06=100\r\n"
+                               "\r\n[MSN]\r\n05-03-06=30\r\n05-01-06=10\r\n";
+
+} // namespace
+
+class ChartPanelTest : public QObject
 {
     Q_OBJECT
+
+private slots:
+    void controlsCarryTheirNamesAndCaptions()
+    {
+        TestContext test;
+        ChartPanel panel(test.context);
+        QCOMPARE(panel.objectName(), QStringLiteral("Frame3"));
+        QCOMPARE(panel.title(), QStringLiteral("Results - Chart View"));
+        QCOMPARE(panel.findChild<QToolButton*>("Command7")->text(), QStringLiteral("Load Data"));
+        QCOMPARE(panel.findChild<QToolButton*>("Command14")->text(), QStringLiteral("Print"));
+        QVERIFY(!panel.findChild<QToolButton*>("Command7")->icon().isNull());
+        QVERIFY(!panel.findChild<QToolButton*>("Command14")->icon().isNull());
+        QCOMPARE(panel.findChild<QLabel*>("lblChartSearch")->text(), QStringLiteral("Search Engine:"));
+        QCOMPARE(panel.findChild<QLabel*>("lblChartType")->text(), QStringLiteral("Chart Type:"));
+        QCOMPARE(panel.findChild<QPushButton*>("cmdFocus")->text(), QStringLiteral("Command8"));
+        QVERIFY(panel.findChild<QWidget*>("Picture2"));
+        QVERIFY(panel.findChild<ChartWidget*>("MSChart1"));
+        QCOMPARE(panel.findChild<QComboBox*>("cmbChart1")->count(), 0);
+        QCOMPARE(entries(panel.findChild<QComboBox*>("cmbChart2")),
+                 (QStringList{"3D Bar Chart", "2D Bar Chart", "3d Line Graph", "2D Line Graph", "3D Area Chart",
+                              "2D Area Chart", "3D Step Chart", "2D Step Chart"}));
+        QCOMPARE(panel.findChild<QLabel*>("Label1")->text(), QString());
+    }
+
+    void theChartFillsTheFrameBelowTheControls()
+    {
+        TestContext test;
+        ChartPanel panel(test.context);
+        panel.resize(820, 560);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        const QRect chart = panel.chart()->geometry();
+        for (QWidget* control :
+             {static_cast<QWidget*>(panel.loadDataButton()), static_cast<QWidget*>(panel.printButton()),
+              static_cast<QWidget*>(panel.chartTypeSelector()), static_cast<QWidget*>(panel.hintLabel())})
+            QVERIFY(control->geometry().bottom() < chart.top());
+        QVERIFY(chart.width() > 820 * 9 / 10);
+        QVERIFY(chart.height() > 560 / 2);
+        // The focus target lies hidden behind the chart.
+        QVERIFY(chart.contains(panel.focusTarget()->geometry()));
+        QVERIFY(panel.focusTarget()->isVisible());
+    }
+
+    void startsWithTheExampleChart()
+    {
+        TestContext test;
+        ChartPanel panel(test.context);
+        const ChartGrid& grid = panel.chart()->grid();
+        QCOMPARE(grid.title(), QStringLiteral("Example Popularity Over Time Chart"));
+        QCOMPARE(grid.categoryAxisTitle(), QStringLiteral("Search Date"));
+        QCOMPARE(grid.valueAxisTitle(), QStringLiteral("Linking Sites"));
+        QCOMPARE(columnLabels(grid), (QStringList{"Google", "Yahoo", "Altavista", "MSN", "Teoma", "AllTheWeb"}));
+        QCOMPARE(rowLabels(grid), (QStringList{"04/04", "05/04", "06/04", "07/04", "08/04", "09/04"}));
+        for (int row = 0; row < grid.rowCount(); ++row)
+            for (int column = 0; column < grid.columnCount(); ++column)
+                QVERIFY(grid.value(row, column).value_or(0) > 0);
+    }
+
+    void choosingAChartType_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("hint");
+        for (int index = 0; index < 8; ++index)
+            QTest::addRow("%d", index) << index << (index % 2 == 0 ? rotateHint : QString());
+    }
+
+    void choosingAChartType()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, hint);
+        TestContext test;
+        ChartPanel panel(test.context);
+        // Start from a type of the other kind, so the hint changes.
+        panel.chartTypeSelector()->setCurrentIndex(index % 2 == 0 ? 7 : 6);
+        panel.chartTypeSelector()->setCurrentIndex(index);
+        QCOMPARE(test.context.settings.value(chartTypeKey), QString::number(index));
+        QCOMPARE(panel.chart()->chartType(), index);
+        QCOMPARE(panel.hintLabel()->text(), hint);
+    }
+
+    void restoringTheChartType_data()
+    {
+        QTest::addColumn<std::optional<QString>>("stored");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("7") << std::optional<QString>("7") << 7 << QString();
+        QTest::newRow("2") << std::optional<QString>("2") << 2 << rotateHint;
+        QTest::newRow("0") << std::optional<QString>("0") << 0 << rotateHint;
+        QTest::newRow("3") << std::optional<QString>("3") << 3 << QString();
+        QTest::newRow("not a number") << std::optional<QString>("x") << 3 << QString();
+        QTest::newRow("out of range") << std::optional<QString>("9") << 3 << QString();
+        QTest::newRow("negative") << std::optional<QString>("-1") << 3 << QString();
+        QTest::newRow("empty") << std::optional<QString>("") << 3 << QString();
+        QTest::newRow("missing") << std::optional<QString>() << 3 << QString();
+    }
+
+    void restoringTheChartType()
+    {
+        QFETCH(std::optional<QString>, stored);
+        QFETCH(int, index);
+        QFETCH(QString, hint);
+        TestContext test;
+        if (stored)
+            test.context.settings.setValue(chartTypeKey, *stored);
+        ChartPanel panel(test.context);
+        panel.restoreChartType();
+        QCOMPARE(panel.chartTypeSelector()->currentIndex(), index);
+        QCOMPARE(panel.chart()->chartType(), index);
+        QCOMPARE(panel.hintLabel()->text(), hint);
+        QCOMPARE(test.context.settings.value(chartTypeKey), QString::number(index));
+    }
+
+    void theChartPassesTheFocusOn()
+    {
+        TestContext test;
+        ChartPanel panel(test.context);
+        panel.resize(700, 500);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        panel.chartTypeSelector()->setFocus();
+        panel.chart()->setFocus();
+        QCOMPARE(panel.focusWidget(), panel.focusTarget());
+
+        panel.chartTypeSelector()->setFocus();
+        QCOMPARE(panel.focusWidget(), panel.chartTypeSelector());
+        QTest::mouseClick(panel.chart(), Qt::LeftButton, Qt::NoModifier, panel.chart()->rect().center());
+        QCOMPARE(panel.focusWidget(), panel.focusTarget());
+    }
+
+    void chartsTheResultsTable()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
+        ChartPanel panel(test.context);
+        panel.doChart("site.qvh");
+        QVERIFY(panel.engineSelector()->isEnabled());
+        panel.chartTypeSelector()->setCurrentIndex(1);
+
+        QTreeWidget table;
+        fillResults(table, {{"one.example", "480", "120", "45", "300", "7", "-", ""},
+                            {"two.example", "10", "5", "0", "1", "1", "2", "1"},
+                            {"three.example", "6", "1", "1", "1", "1", "1", "1"}});
+        panel.doChart2(&table);
+        const ChartGrid& grid = panel.chart()->grid();
+        QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
+        QCOMPARE(columnLabels(grid), (QStringList{"one.example", "two.example", "three.example"}));
+        QCOMPARE(rowLabels(grid), (QStringList{"Google", "Altavista", "Yahoo!", "Ask", "MSN", "All The Web"}));
+        QCOMPARE(grid.value(2, 0), std::optional<double>(300));
+        QCOMPARE(grid.value(4, 0), std::optional<double>(0));
+        QCOMPARE(grid.value(5, 0), std::optional<double>(0));
+        QCOMPARE(grid.value(1, 1), std::optional<double>(0));
+        QCOMPARE(grid.valueAxisTitle(), QStringLiteral("Linking Sites"));
+        QCOMPARE(panel.engineSelector()->count(), 0);
+        QVERIFY(!panel.engineSelector()->isEnabled());
+        QCOMPARE(panel.chart()->chartType(), 1);
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void anEmptyResultsTableGivesNoSeries()
+    {
+        TestContext test;
+        ChartPanel panel(test.context);
+        QTreeWidget table;
+        fillResults(table, {});
+        panel.doChart2(&table);
+        QCOMPARE(panel.chart()->grid().columnCount(), 0);
+        QCOMPARE(panel.chart()->grid().title(), QStringLiteral("Temporary Search Results"));
+    }
+
+    void chartsASavedSearch()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/Example.qvh", historyFile));
+        ChartPanel panel(test.context);
+        panel.chartTypeSelector()->setCurrentIndex(6);
+        panel.doChart("Example.qvh");
+        QCOMPARE(panel.chartFilePath(), test.folder.filePath("Saved/Example.qvh"));
+        QCOMPARE(entries(panel.engineSelector()), (QStringList{"Google", "MSN", "All Engines"}));
+        QVERIFY(panel.engineSelector()->isEnabled());
+        QCOMPARE(panel.engineSelector()->currentIndex(), 0);
+        QCOMPARE(panel.chart()->chartType(), 6);
+
+        const ChartGrid& first = panel.chart()->grid();
+        QCOMPARE(first.title(), QStringLiteral("Example"));
+        QCOMPARE(columnLabels(first), QStringList{"Google"});
+        QCOMPARE(rowLabels(first), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
+        QCOMPARE(first.value(0, 0), std::optional<double>(300));
+
+        panel.engineSelector()->setCurrentIndex(1);
+        QCOMPARE(columnLabels(panel.chart()->grid()), QStringList{"MSN"});
+        QCOMPARE(rowLabels(panel.chart()->grid()), (QStringList{"05-03-06", "05-01-06"}));
+
+        panel.engineSelector()->setCurrentIndex(2);
+        const ChartGrid& all = panel.chart()->grid();
+        QCOMPARE(all.title(), QStringLiteral("Example"));
+        QCOMPARE(columnLabels(all), (QStringList{"Google", "MSN"}));
+        QCOMPARE(rowLabels(all), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
+        QCOMPARE(all.value(1, 1), std::nullopt);
+        QCOMPARE(all.value(2, 1), std::optional<double>(10));
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void theEngineChoiceReadsTheFileAfresh()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
+        ChartPanel panel(test.context);
+        panel.doChart("site.qvh");
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-04-06=400\r\n05-03-06=300\r\n"
+                                                        "\r\n[MSN]\r\n05-04-06=40\r\n05-03-06=30\r\n"));
+        panel.engineSelector()->setCurrentIndex(1);
+        QCOMPARE(rowLabels(panel.chart()->grid()), (QStringList{"05-04-06", "05-03-06"}));
+        QCOMPARE(panel.chart()->grid().value(0, 0), std::optional<double>(40));
+    }
+
+    void theTwoSearchesMessageComesOnce()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/new.qvh", "\r\n[Google]\r\n05-02-06=12\r\n\r\n[MSN]\r\n05-02-06=3\r\n"));
+        {
+            ChartPanel panel(test.context);
+            panel.doChart("new.qvh");
+            QCOMPARE(test.prompts.shown().size(), 1);
+            QCOMPARE(test.prompts.shown().first().kind, ScriptedPrompts::Kind::Information);
+            QCOMPARE(test.prompts.shown().first().text, twoSearchesMessage);
+            QCOMPARE(test.prompts.shown().first().caption, QStringLiteral("Information"));
+            // The single point is still drawn.
+            QCOMPARE(rowLabels(panel.chart()->grid()), QStringList{"05-02-06"});
+            QCOMPARE(panel.chart()->grid().value(0, 0), std::optional<double>(12));
+
+            panel.engineSelector()->setCurrentIndex(1);
+            panel.engineSelector()->setCurrentIndex(2);
+            panel.doChart("new.qvh");
+            QCOMPARE(test.prompts.shown().size(), 1);
+        }
+        // Each run of the program tells it once.
+        ChartPanel nextRun(test.context);
+        nextRun.doChart("new.qvh");
+        QCOMPARE(test.prompts.messages(), (QStringList{twoSearchesMessage, twoSearchesMessage}));
+    }
+
+    void aSearchWithSeveralDatesNeedsNoMessage()
+    {
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
+        ChartPanel panel(test.context);
+        panel.doChart("site.qvh");
+        panel.engineSelector()->setCurrentIndex(2);
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void aSearchWithoutSections_data()
+    {
+        QTest::addColumn<bool>("fileExists");
+        QTest::newRow("empty file") << true;
+        QTest::newRow("file removed after it was listed") << false;
+    }
+
+    void aSearchWithoutSections()
+    {
+        QFETCH(bool, fileExists);
+        TestContext test;
+        if (fileExists)
+            QVERIFY(test.folder.writeFile("Saved/blank.qvh", ""));
+        ChartPanel panel(test.context);
+        panel.doChart("blank.qvh");
+        QCOMPARE(entries(panel.engineSelector()), QStringList{"All Engines"});
+        QVERIFY(!panel.engineSelector()->isEnabled());
+        QCOMPARE(panel.chart()->grid().title(), QStringLiteral("blank"));
+        QCOMPARE(panel.chart()->grid().columnCount(), 0);
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void loadDataAsksTheWindow()
+    {
+        TestContext test;
+        ChartPanel panel(test.context);
+        int requests = 0;
+        connect(&panel, &ChartPanel::loadDataRequested, this, [&requests] { ++requests; });
+        panel.loadDataButton()->click();
+        QCOMPARE(requests, 1);
+    }
+
+    void printWithoutADefaultPrinter()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("This machine has a default printer; nothing is printed on it from a test.");
+        TestContext test;
+        ChartPanel panel(test.context);
+        const ChartGrid before = panel.chart()->grid();
+        panel.printButton()->click();
+        QCOMPARE(test.prompts.shown().size(), 1);
+        QCOMPARE(test.prompts.shown().first().kind, ScriptedPrompts::Kind::Error);
+        QCOMPARE(panel.chart()->grid(), before);
+    }
 };
-QTEST_MAIN(Placeholder)
+
+QTEST_MAIN(ChartPanelTest)
 #include "tst_chartpanel.moc"
