@@ -26,6 +26,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 const QStringList chartTypeNames = {
@@ -51,8 +53,9 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
                                    QStringLiteral("load-data"), CaptionPlacement::BesideIcon);
     m_print = makePictureButton(this, QStringLiteral("Command14"), QStringLiteral("Print"), QStringLiteral("print"),
                                 CaptionPlacement::BesideIcon);
+    // As wide as the design has them, or as the caption beside the icon needs.
     for (QToolButton* button : {m_loadData, m_print})
-        button->setFixedSize(twips(1215), twips(735));
+        button->setFixedSize(std::max(twips(1215), button->sizeHint().width()), twips(735));
 
     auto* engineLabel = new QLabel(QStringLiteral("Search Engine:"), this);
     engineLabel->setObjectName(QStringLiteral("lblChartSearch"));

@@ -56,7 +56,9 @@ void ChartRenderer::render(QPainter& painter, const QRectF& target) const
     QRectF room = target.adjusted(pad, pad * 0.8, -pad, -pad * 0.8);
     const QColor textColor(0x22, 0x26, 0x2d);
 
-    const QStringList title = titleLines(m_grid.title(), style.titleFont, room.width());
+    QStringList title = titleLines(m_grid.title(), style.titleFont, room.width());
+    if (title.size() > 1 && target.height() < 240)
+        title = {QFontMetricsF(style.titleFont).elidedText(m_grid.title(), Qt::ElideRight, room.width())};
     if (!title.isEmpty()) {
         const QFontMetricsF metrics(style.titleFont);
         const QRectF titleRect(room.left(), room.top(), room.width(), metrics.height() * title.size());
@@ -83,11 +85,14 @@ void ChartRenderer::render(QPainter& painter, const QRectF& target) const
             legend.draw(painter, legendRect);
             room.setRight(legendRect.left() - pad);
         } else {
+            // A tiny chart keeps its plot and leaves the legend out.
             const QSizeF size = legend.planRows(room.width());
-            const QRectF legendRect(room.center().x() - size.width() / 2, room.bottom() - size.height(), size.width(),
-                                    size.height());
-            legend.draw(painter, legendRect);
-            room.setBottom(legendRect.top() - pad * 0.5);
+            if (size.height() <= room.height() * 0.35) {
+                const QRectF legendRect(room.center().x() - size.width() / 2, room.bottom() - size.height(),
+                                        size.width(), size.height());
+                legend.draw(painter, legendRect);
+                room.setBottom(legendRect.top() - pad * 0.5);
+            }
         }
     }
 

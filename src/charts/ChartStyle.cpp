@@ -8,7 +8,7 @@
 ChartStyle ChartStyle::forSize(const QFont& baseFont, const QSizeF& size)
 {
     // Text grows a little with the chart, within sizes that stay readable.
-    const double base = std::clamp(std::min(size.width(), size.height() * 1.5) / 62.0, 9.0, 14.0);
+    const double base = std::clamp(std::min(size.width(), size.height() * 1.5) / 56.0, 9.0, 14.0);
     auto sized = [&baseFont](double pixels, QFont::Weight weight) {
         QFont font = baseFont;
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
