@@ -12,6 +12,8 @@
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "saved/SaveCommand.h"
+#include "scan/OptionsCommand.h"
+#include "scan/ScanController.h"
 #include "scan/UserSettings.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebViewPanel.h"
@@ -143,10 +145,24 @@ void MainWindow::wireCommands()
     auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView->table(), m_context, this);
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
+
+    m_scanController =
+        new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan, m_menus->stop,
+                            m_resultsView, m_webViewPanel->resultsList(), m_statusBar, m_urlListCommands},
+                           m_context, this);
+    connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
+    connect(m_scanController, &ScanController::currentResultsChartRequested, this,
+            &MainWindow::currentResultsChartRequested);
+
+    m_optionsCommand = new OptionsCommand(m_context, this);
+    connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
+    connect(m_toolStrip->optionsButton(), &QToolButton::clicked, m_optionsCommand, &OptionsCommand::showModeless);
 }
 
 void MainWindow::clearResults()
 {
+    if (m_scanController && m_scanController->isScanning())
+        return;
     m_resultsView->table()->clear();
     m_webViewPanel->resultsList()->clear();
     emit resultsCleared();
