@@ -69,7 +69,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     for (const Engine& engine : engines()) {
         auto* box = new QLineEdit(engineGroup);
         box->setObjectName(QStringLiteral("Text%1").arg(engine.number));
-        box->setMinimumWidth(340);
+        box->setMinimumWidth(380);
         auto* label = new QLabel(engine.label(), engineGroup);
         label->setBuddy(box);
         if (engine.number > 1)
@@ -170,7 +170,7 @@ void OptionsDialog::load()
 {
     const QString ini = m_context.folder.settingsIni();
     for (const Engine& engine : engines())
-        templateBox(engine.number)->setText(ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+        showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
     // One box after the other, each through the change check, as if typed.
     for (int index = 0; index < rankBoxCount; ++index)
         rankBox(index)->setText(m_context.settings.value(key(rankKeys[index])));
@@ -196,7 +196,7 @@ void OptionsDialog::reset()
     if (m_context.prompts.question(QStringLiteral("This will reset all engines, Continue?"),
                                    QStringLiteral("Warning"))) {
         for (const Engine& engine : engines()) {
-            templateBox(engine.number)->setText(engine.defaultQueryTemplate());
+            showTemplate(engine, engine.defaultQueryTemplate());
             if (!writeTemplate(engine, engine.defaultQueryTemplate()))
                 break;
         }
@@ -215,6 +215,14 @@ void OptionsDialog::setRankBoxes(const QString& low, const QString& boundary, co
     rankBox(1)->setText(boundary);
     rankBox(2)->setText(high);
     m_checkRanks = true;
+}
+
+void OptionsDialog::showTemplate(const Engine& engine, const QString& text)
+{
+    QLineEdit* box = templateBox(engine.number);
+    box->setText(text);
+    // The host is the part worth seeing first.
+    box->setCursorPosition(0);
 }
 
 bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)

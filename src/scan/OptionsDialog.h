@@ -53,6 +53,7 @@ public:
 private:
     void load();
     void setRankBoxes(const QString& low, const QString& boundary, const QString& high);
+    void showTemplate(const Engine& engine, const QString& text);
     bool writeTemplate(const Engine& engine, const QString& text);
 
     AppContext& m_context;
