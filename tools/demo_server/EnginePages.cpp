@@ -4,6 +4,8 @@
 
 #include <QUrl>
 
+#include <iterator>
+
 namespace {
 
 // Counts as the engines print them: groups of three digits split by commas.
@@ -140,17 +142,14 @@ qint64 demoCount(const QString& site, int engineNumber)
     const quint64 hash = stableHash(site.toUtf8() + '#' + QByteArray::number(engineNumber));
     if (hash % 9 == 0)
         return -1;
-    // Spread over several orders of magnitude, below ten million so that
-    // every engine's printed form stays within ten characters.
-    static constexpr qint64 scales[] = {1, 10, 100, 1000, 10000};
-    const qint64 scale = scales[(hash >> 8) % 5];
-    return static_cast<qint64>((hash >> 16) % 999 + 1) * scale + static_cast<qint64>((hash >> 32) % scale);
-}
-
-QString demoCellText(const QString& site, int engineNumber)
-{
-    const qint64 count = demoCount(site, engineNumber);
-    return count < 0 ? QStringLiteral("0") : QString::number(count);
+    // The site decides how popular it is, so that scans show low, medium and
+    // high ranks; each engine then finds between a fifth and twice as much.
+    // Every count stays below ten million, so that every engine's printed
+    // form keeps within ten characters.
+    static constexpr qint64 popularity[] = {8, 40, 120, 160, 300, 1500, 9000, 60000, 400000};
+    const qint64 typical = popularity[stableHash(site.toUtf8()) % std::size(popularity)];
+    const qint64 permille = 200 + static_cast<qint64>((hash >> 8) % 1801);
+    return typical * permille / 1000;
 }
 
 } // namespace EnginePages

@@ -40,8 +40,5 @@ QByteArray noResultsPage(int engineNumber);
 // counts differ between sites and engines, and about one query in nine has
 // no results (-1).
 qint64 demoCount(const QString& site, int engineNumber);
-// The count text a scan shows for a count made by demoCount: "0" for no
-// results, else the decimal digits.
-QString demoCellText(const QString& site, int engineNumber);
 
 } // namespace EnginePages
