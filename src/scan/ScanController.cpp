@@ -8,6 +8,7 @@
 #include "saved/IniFile.h"
 #include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
+#include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
 #include "scan/UserSettings.h"
 
@@ -22,6 +23,11 @@ namespace {
 const QString startCaption = QStringLiteral("Start");
 const QString scanningCaption = QStringLiteral("Searching...");
 
+// How often the widgets a scan changes are repainted at most while it runs:
+// often enough to look continuous, seldom enough to cost little next to a
+// query to a fast server.
+constexpr int repaintIntervalMs = 40;
+
 QString key(const char* settingKey)
 {
     return QString::fromLatin1(settingKey);
@@ -35,6 +41,9 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_context(context)
     , m_fetcher(new PageFetcher(this))
 {
+    for (QWidget* widget : {static_cast<QWidget*>(controls.statusBar), static_cast<QWidget*>(controls.results->table()),
+                            static_cast<QWidget*>(controls.webResults)})
+        m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
     // The template is read afresh before every query, so an edit of
     // settings.ini takes effect at the next one.
     m_driver = new ScanDriver(
@@ -126,6 +135,8 @@ void ScanController::showScanning(bool scanning)
     m_controls.stopButton->setEnabled(scanning);
     m_controls.stopAction->setEnabled(scanning);
     m_controls.results->setScanRunning(scanning);
+    for (RepaintThrottle* throttle : std::as_const(m_repaintThrottles))
+        throttle->setOn(scanning);
 }
 
 void ScanController::addWebResultsRow(const QString& type, const QString& site)

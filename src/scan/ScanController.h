@@ -12,6 +12,7 @@ class QAction;
 class QIcon;
 class QTreeWidget;
 class QTreeWidgetItem;
+class RepaintThrottle;
 class ResultsView;
 class ScanDriver;
 class UrlListCommands;
@@ -83,6 +84,8 @@ private:
     AppContext& m_context;
     PageFetcher* m_fetcher;
     ScanDriver* m_driver;
+    // The status bar and the two lists change with every query.
+    QList<RepaintThrottle*> m_repaintThrottles;
     QString m_settingsIni;
     int m_lowThreshold = 0;
     int m_boundary = 0;

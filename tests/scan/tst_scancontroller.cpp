@@ -13,6 +13,7 @@
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
+#include <QHash>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QProgressBar>
@@ -193,6 +194,9 @@ private slots:
         QCOMPARE(scan.progress->maximum(), 18);
         QCOMPARE(scan.progress->value(), 0);
         QVERIFY(ended.wait(60000));
+        QVERIFY(scan.window.statusPanels()->updatesEnabled());
+        QVERIFY(scan.table->updatesEnabled());
+        QVERIFY(scan.webRows->updatesEnabled());
 
         QCOMPARE(scan.table->topLevelItemCount(), 3);
         QCOMPARE(rowTexts(scan.table->topLevelItem(0)),
@@ -364,6 +368,41 @@ private slots:
         QVERIFY(!scan.window.menus().stop->isEnabled());
         QVERIFY(scan.progress->isHidden());
         QVERIFY(!scan.window.resultsView()->isScanRunning());
+        QVERIFY(scan.window.statusPanels()->updatesEnabled());
+        QVERIFY(scan.table->updatesEnabled());
+    }
+
+    void windowIsRepaintedDuringTheScan()
+    {
+        ScanWindow scan;
+        scan.test.folder.settings().setValue(QStringLiteral("showHelp"), QStringLiteral("0"));
+        scan.server.setDelay(30);
+        scan.setSites({"a.example", "b.example"});
+        scan.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scan.window));
+        // Paints of the status bar and the table while the scan runs: they
+        // are held back between repaints, but never stopped.
+        struct PaintCounter : QObject
+        {
+            QHash<QObject*, int> paints;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    ++paints[watched];
+                return false;
+            }
+        } counter;
+        scan.window.statusPanels()->installEventFilter(&counter);
+        scan.table->viewport()->installEventFilter(&counter);
+        int paintsAtSecondSite = -1;
+        QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&](int index) {
+            if (index == 1)
+                paintsAtSecondSite = counter.paints.value(scan.table->viewport());
+        });
+        QVERIFY(scan.runScan());
+        QVERIFY(counter.paints.value(scan.window.statusPanels()) > 0);
+        QVERIFY(paintsAtSecondSite > 0);
+        QVERIFY(scan.window.statusPanels()->updatesEnabled());
     }
 
     void stopDuringTheLastSiteLetsTheScanEndAndIsForgotten()
