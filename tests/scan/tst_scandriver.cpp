@@ -253,62 +253,6 @@ private slots:
         QCOMPARE(answeredAtRequest, expected);
     }
 
-    void templateIsReadBeforeEveryQuery()
-    {
-        EngineServer server;
-        ScanRun run(server);
-        // Once Altavista has answered for the first site, Yahoo's template
-        // changes: its very next query uses the new one.
-        QObject::connect(&run.driver, &ScanDriver::engineDone, [&](int index, const QString&, int engine) {
-            if (index == 0 && engine == 2)
-                run.templates[3] = server.address(QStringLiteral("/changed?p=link:"));
-        });
-        run.driver.start({"a.example", "b.example"});
-        QVERIFY(run.waitForEnd());
-        QStringList targets;
-        for (const auto& request : server.http().requests())
-            targets << QString::fromLatin1(request.target);
-        QCOMPARE(targets.size(), 12);
-        QCOMPARE(targets[1], EnginePages::pathAndQuery(*engineByNumber(2)) + QStringLiteral("a.example"));
-        QCOMPARE(targets[2], QStringLiteral("/changed?p=link:a.example"));
-        QCOMPARE(targets[8], QStringLiteral("/changed?p=link:b.example"));
-        // The unknown path gives no count for Yahoo.
-        QCOMPARE(run.cells[QStringLiteral("a.example")][2], QString());
-    }
-
-    void emptyTemplateAsksForTheSiteItself()
-    {
-        EngineServer server;
-        server.http().setPage(QStringLiteral("/home"), "<html><body>The site's own page</body></html>");
-        ScanRun run(server);
-        run.templates[1].clear();
-        run.templates[4].clear();
-        const QString site = server.address(QStringLiteral("/home"));
-        run.driver.start({site});
-        QVERIFY(run.waitForEnd());
-        const auto& requests = server.http().requests();
-        QCOMPARE(requests.size(), 6);
-        QCOMPARE(requests[0].target, QByteArray("/home"));
-        QCOMPARE(requests[3].target, QByteArray("/home"));
-        // No markers on the site's page: Google's cell stays empty, Ask's is "0".
-        QCOMPARE(run.cells[site][0], QString());
-        QCOMPARE(run.cells[site][3], QStringLiteral("0"));
-    }
-
-    void unreachableEnginesGiveEmptyCells()
-    {
-        EngineServer server;
-        ScanRun run(server);
-        // A port nobody listens on.
-        for (const Engine& engine : engines())
-            run.templates[engine.number] = QStringLiteral("http://127.0.0.1:1/search?q=");
-        run.driver.start({"far.example"});
-        QVERIFY(run.waitForEnd());
-        QCOMPARE(run.cells[QStringLiteral("far.example")], QStringList({"", "", "", "0", "0", ""}));
-        QCOMPARE(run.grandTotal, qint64(0));
-        QCOMPARE(run.events.last(), QStringLiteral("finished"));
-    }
-
     void stopEndsTheScanBeforeTheNextSite()
     {
         EngineServer server;
