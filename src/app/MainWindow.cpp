@@ -14,6 +14,8 @@
 #include "lists/UrlPanel.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveCommand.h"
+#include "scan/OptionsCommand.h"
+#include "scan/ScanController.h"
 #include "scan/UserSettings.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebViewPanel.h"
@@ -146,6 +148,22 @@ void MainWindow::wireCommands()
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 
+    m_scanController =
+        new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan, m_menus->stop,
+                            m_resultsView, m_webViewPanel->resultsList(), m_statusBar, m_urlListCommands},
+                           m_context, this);
+    connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
+    connect(m_scanController, &ScanController::currentResultsChartRequested, this,
+            &MainWindow::currentResultsChartRequested);
+
+    m_optionsCommand = new OptionsCommand(m_context, this);
+    connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
+    connect(m_toolStrip->optionsButton(), &QToolButton::clicked, m_optionsCommand, &OptionsCommand::showModeless);
+
+    // The scan asks for the chart of its results between its two sorts.
+    connect(this, &MainWindow::currentResultsChartRequested, this,
+            [this] { m_chartPanel->doChart2(m_resultsView->table()); });
+
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
 }
@@ -161,6 +179,8 @@ void MainWindow::loadSavedSearch()
 
 void MainWindow::clearResults()
 {
+    if (m_scanController && m_scanController->isScanning())
+        return;
     m_resultsView->table()->clear();
     m_webViewPanel->resultsList()->clear();
     emit resultsCleared();

@@ -7,8 +7,10 @@
 class ChartPanel;
 class MainMenus;
 class MainStatusBar;
+class OptionsCommand;
 class QTabWidget;
 class ResultsView;
+class ScanController;
 class ShellCommands;
 class ToolStrip;
 class UrlListCommands;
@@ -39,13 +41,16 @@ public:
     WebViewPanel* webViewPanel() const { return m_webViewPanel; }
     MainStatusBar* statusPanels() const { return m_statusBar; }
     ShellCommands* shellCommands() const { return m_shellCommands; }
+    ScanController* scanController() const { return m_scanController; }
+    OptionsCommand* optionsCommand() const { return m_optionsCommand; }
 
     // Tab indexes of the three views.
     enum View { DataView = 0, ChartView = 1, WebsiteView = 2 };
     void showView(View view);
 
     // Empties the results table and the web-results list; the column sort
-    // directions and the web page stay as they are.
+    // directions and the web page stay as they are. Does nothing while a
+    // scan runs, which would lose the rows it is filling.
     void clearResults();
 
     // Opens the Load Saved Search dialog and charts the chosen search.
@@ -54,6 +59,9 @@ public:
 signals:
     // After clearResults(): the scan starts again with the first URL.
     void resultsCleared();
+    // At the end of a scan, between the two sorts by total: the chart view
+    // is to show the results table as it is at that moment.
+    void currentResultsChartRequested();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -75,5 +83,7 @@ private:
     WebViewPanel* m_webViewPanel = nullptr;
     MainStatusBar* m_statusBar = nullptr;
     ShellCommands* m_shellCommands = nullptr;
+    ScanController* m_scanController = nullptr;
+    OptionsCommand* m_optionsCommand = nullptr;
     bool m_shownBefore = false;
 };

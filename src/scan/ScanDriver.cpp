@@ -8,6 +8,34 @@
 
 #include <cmath>
 
+namespace {
+
+constexpr double maxCountValue = 1e15;
+
+// Optional sign, digits with at most one decimal point, at least one digit:
+// the way a page prints a number. Exponents, "inf", "nan" and hexadecimal
+// forms are no counts.
+bool isPlainNumber(const QString& text)
+{
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    bool digit = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9')
+            digit = true;
+        else if (c == u'.' && !point)
+            point = true;
+        else
+            return false;
+    }
+    return digit;
+}
+
+} // namespace
+
 ScanDriver::ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, QObject* parent)
     : QObject(parent)
     , m_fetcher(fetcher)
@@ -20,9 +48,14 @@ qint64 ScanDriver::countValue(const QString& cellText)
 {
     QString digits = cellText;
     digits.remove(QLatin1Char(','));
+    digits = digits.trimmed();
+    if (!isPlainNumber(digits))
+        return 0;
     bool ok = false;
-    const double value = digits.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value))
+    const double value = digits.toDouble(&ok);
+    // A count of ten characters is far below this; anything beyond it is no
+    // count, and rounding it would overflow.
+    if (!ok || !std::isfinite(value) || std::fabs(value) >= maxCountValue)
         return 0;
     return qRound64(value);
 }
@@ -68,15 +101,19 @@ void ScanDriver::nextSite()
 {
     if (!m_running)
         return;
+    // The stop request is looked at only before a site that is still to
+    // come: a stop during the last site lets the scan end normally (and the
+    // next start forgets the request).
+    if (m_siteIndex >= siteCount()) {
+        m_running = false;
+        m_stopRequested = false;
+        emit finished(m_grandTotal);
+        return;
+    }
     if (m_stopRequested) {
         m_running = false;
         m_stopRequested = false;
         emit stopped();
-        return;
-    }
-    if (m_siteIndex >= siteCount()) {
-        m_running = false;
-        emit finished(m_grandTotal);
         return;
     }
     m_rowTotal = 0;

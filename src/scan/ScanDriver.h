@@ -32,13 +32,15 @@ public:
     int siteCount() const { return static_cast<int>(m_sites.size()); }
 
     // Starts a scan of the given sites. Does nothing while a scan runs or
-    // when there is no site. A stop requested earlier is forgotten.
+    // when there is no site. A stop requested earlier is forgotten. The
+    // first site begins from the event loop, never inside this call.
     void start(const QStringList& sites);
-    // The running scan ends before its next site.
+    // The running scan ends before its next site; a request made during the
+    // last site comes too late and the scan ends normally.
     void requestStop();
 
-    // The numeric value of a count cell (commas removed); text that is no
-    // number counts as 0.
+    // The numeric value of a count cell (commas removed, rounded to a whole
+    // number); text that is no plain decimal number counts as 0.
     static qint64 countValue(const QString& cellText);
     // The count text as the results table shows it: commas removed, except
     // for the engine whose counts never hold any.

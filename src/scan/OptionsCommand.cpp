@@ -1,0 +1,38 @@
+#include "scan/OptionsCommand.h"
+
+#include "scan/OptionsDialog.h"
+
+OptionsCommand::OptionsCommand(AppContext& context, QWidget* owner)
+    : QObject(owner)
+    , m_context(context)
+    , m_owner(owner)
+{}
+
+OptionsDialog* OptionsCommand::dialog() const
+{
+    return m_dialog;
+}
+
+void OptionsCommand::showModal()
+{
+    show(Qt::ApplicationModal);
+}
+
+void OptionsCommand::showModeless()
+{
+    show(Qt::NonModal);
+}
+
+void OptionsCommand::show(Qt::WindowModality modality)
+{
+    if (m_dialog) {
+        m_dialog->raise();
+        m_dialog->activateWindow();
+        return;
+    }
+    // Shown rather than executed: a modal dialog blocks input to the other
+    // windows without running an event loop of its own.
+    m_dialog = new OptionsDialog(m_context, m_owner);
+    m_dialog->setWindowModality(modality);
+    m_dialog->show();
+}

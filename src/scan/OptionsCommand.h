@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+struct AppContext;
+class OptionsDialog;
+class QWidget;
+
+// Opens the Options dialog over the main window: modal from "View Options",
+// modeless from the Options button. There is one dialog at a time; asking
+// again while it is open brings it to the front.
+class OptionsCommand : public QObject
+{
+    Q_OBJECT
+
+public:
+    OptionsCommand(AppContext& context, QWidget* owner);
+
+    void showModal();
+    void showModeless();
+
+    // The open dialog, or null.
+    OptionsDialog* dialog() const;
+
+private:
+    void show(Qt::WindowModality modality);
+
+    AppContext& m_context;
+    QWidget* m_owner;
+    QPointer<OptionsDialog> m_dialog;
+};

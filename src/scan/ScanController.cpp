@@ -1,0 +1,209 @@
+#include "scan/ScanController.h"
+
+#include "app/AppContext.h"
+#include "app/MainStatusBar.h"
+#include "lists/ResultsColumns.h"
+#include "lists/ResultsView.h"
+#include "lists/UrlListCommands.h"
+#include "saved/IniFile.h"
+#include "scan/EngineTable.h"
+#include "scan/PageFetcher.h"
+#include "scan/RepaintThrottle.h"
+#include "scan/ScanDriver.h"
+#include "scan/UserSettings.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QIcon>
+#include <QProgressBar>
+#include <QTreeWidget>
+
+namespace {
+
+const QString startCaption = QStringLiteral("Start");
+const QString scanningCaption = QStringLiteral("Searching...");
+
+// How often the widgets a scan changes are repainted at most while it runs:
+// often enough to look continuous, seldom enough to cost little next to a
+// query to a fast server.
+constexpr int repaintIntervalMs = 40;
+
+QString key(const char* settingKey)
+{
+    return QString::fromLatin1(settingKey);
+}
+
+} // namespace
+
+ScanController::ScanController(const Controls& controls, AppContext& context, QObject* parent)
+    : QObject(parent)
+    , m_controls(controls)
+    , m_context(context)
+    , m_fetcher(new PageFetcher(this))
+{
+    for (QWidget* widget : {static_cast<QWidget*>(controls.statusBar), static_cast<QWidget*>(controls.results->table()),
+                            static_cast<QWidget*>(controls.webResults)})
+        m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
+    // The template is read afresh before every query, so an edit of
+    // settings.ini takes effect at the next one.
+    m_driver = new ScanDriver(
+        m_fetcher,
+        [this](const Engine& engine) {
+            return ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), QString(), m_settingsIni);
+        },
+        this);
+    connect(m_driver, &ScanDriver::siteStarted, this, &ScanController::siteStarted);
+    connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
+    connect(m_driver, &ScanDriver::siteFinished, this, &ScanController::siteFinished);
+    connect(m_driver, &ScanDriver::finished, this, &ScanController::finished);
+    connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
+
+    connect(m_controls.startButton, &QAbstractButton::clicked, this, &ScanController::start);
+    connect(m_controls.startAction, &QAction::triggered, this, &ScanController::start);
+    connect(m_controls.stopButton, &QAbstractButton::clicked, this, &ScanController::stop);
+    connect(m_controls.stopAction, &QAction::triggered, this, &ScanController::stop);
+}
+
+ScanController::~ScanController() = default;
+
+bool ScanController::isScanning() const
+{
+    return m_scanning;
+}
+
+QIcon ScanController::rankIcon(int rank)
+{
+    static const QIcon low(QStringLiteral(":/icons/rank-low.svg"));
+    static const QIcon medium(QStringLiteral(":/icons/rank-medium.svg"));
+    static const QIcon high(QStringLiteral(":/icons/rank-high.svg"));
+    switch (rank) {
+    case 1:
+        return low;
+    case 2:
+        return medium;
+    case 3:
+        return high;
+    default:
+        return {};
+    }
+}
+
+void ScanController::start()
+{
+    // A second scan inside the first would interleave their rows.
+    if (m_scanning || m_driver->isRunning())
+        return;
+
+    // Rows must stay where the scan puts them.
+    m_controls.results->setKeepSorted(false);
+    const QStringList sites = m_controls.urlList->urls();
+    if (sites.isEmpty())
+        return;
+
+    // Read once per scan: a change of the options takes effect at the next one.
+    m_lowThreshold = m_context.settings.threshold(key(SettingKey::lowThreshold));
+    m_boundary = m_context.settings.threshold(key(SettingKey::mediumThreshold));
+
+    QProgressBar* progress = m_controls.statusBar->progressBar();
+    progress->show();
+    progress->raise();
+
+    if (m_context.settings.isOn(key(SettingKey::clearBeforeScan)))
+        emit clearResultsRequested();
+
+    showScanning(true);
+    progress->setRange(0, engineCount * static_cast<int>(sites.size()));
+    progress->setValue(0);
+    m_settingsIni = m_context.folder.settingsIni();
+    m_row = nullptr;
+    m_driver->start(sites);
+}
+
+void ScanController::stop()
+{
+    if (!m_scanning)
+        return;
+    m_driver->requestStop();
+    m_controls.statusBar->progressBar()->hide();
+}
+
+void ScanController::showScanning(bool scanning)
+{
+    m_scanning = scanning;
+    m_controls.startButton->setText(scanning ? scanningCaption : startCaption);
+    m_controls.startButton->setEnabled(!scanning);
+    m_controls.stopButton->setEnabled(scanning);
+    m_controls.stopAction->setEnabled(scanning);
+    m_controls.results->setScanRunning(scanning);
+    for (RepaintThrottle* throttle : std::as_const(m_repaintThrottles))
+        throttle->setOn(scanning);
+}
+
+void ScanController::addWebResultsRow(const QString& type, const QString& site)
+{
+    // Made whole before it is added, so that a sorted list places it once.
+    m_controls.webResults->addTopLevelItem(new QTreeWidgetItem(QStringList{type, site}));
+}
+
+void ScanController::siteStarted(int index, const QString& site)
+{
+    addWebResultsRow(QString::fromLatin1(homePageRowText), site);
+    QStringList texts(ResultsColumns::count);
+    texts[ResultsColumns::domainName] = site;
+    m_row = new QTreeWidgetItem(texts);
+    QTreeWidget* table = m_controls.results->table();
+    table->insertTopLevelItem(qMin(index, table->topLevelItemCount()), m_row);
+}
+
+void ScanController::engineDone(int, const QString& site, int engineNumber, const QString& cellText)
+{
+    const Engine* engine = engineByNumber(engineNumber);
+    addWebResultsRow(engine->webText(), site);
+    QProgressBar* progress = m_controls.statusBar->progressBar();
+    progress->setValue(progress->value() + 1);
+    m_controls.statusBar->setPanelText(1, QStringLiteral("Scanning ") + site + engine->suffix());
+    if (m_row)
+        m_row->setText(ResultsColumns::ofEngine(engineNumber), cellText);
+}
+
+void ScanController::siteFinished(int, const QString&, qint64 rowTotal)
+{
+    if (!m_row)
+        return;
+    m_row->setText(ResultsColumns::total, QString::number(rowTotal));
+    m_row->setIcon(ResultsColumns::domainName, rankIcon(ScanDriver::rankOf(rowTotal, m_lowThreshold, m_boundary)));
+    m_row = nullptr;
+}
+
+void ScanController::finished(qint64 grandTotal)
+{
+    m_controls.statusBar->setPanelText(1, QStringLiteral("Search Complete.  Found ") + QString::number(grandTotal) +
+                                              QStringLiteral(" links."));
+    m_controls.statusBar->progressBar()->hide();
+    showScanning(false);
+
+    // The chart is built from the table sorted by total, smallest first; the
+    // table then ends largest first. The setting is read each time, so a
+    // change while the chart is built counts for the second sort.
+    const int totalColumn = ResultsColumns::total + 1;
+    if (autoSortIsOn())
+        m_controls.results->sortListView(totalColumn, SortDataType::Number, true);
+    emit currentResultsChartRequested();
+    if (autoSortIsOn())
+        m_controls.results->sortListView(totalColumn, SortDataType::Number, false);
+    emit scanEnded();
+}
+
+void ScanController::stopped()
+{
+    // No sort and no chart: the table shows what was scanned so far, and
+    // the status bar still names the last query.
+    showScanning(false);
+    m_row = nullptr;
+    emit scanEnded();
+}
+
+bool ScanController::autoSortIsOn() const
+{
+    return m_context.settings.isOn(key(SettingKey::autoSort));
+}

@@ -1,0 +1,472 @@
+#include "app/MainMenus.h"
+#include "app/MainWindow.h"
+#include "app/ToolStrip.h"
+#include "saved/IniFile.h"
+#include "scan/EngineTable.h"
+#include "scan/OptionsCommand.h"
+#include "scan/OptionsDialog.h"
+#include "scan/UserSettings.h"
+#include "support/TestContext.h"
+#include "support/TestFiles.h"
+#include "support/WriteProtection.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using Ranks = QStringList;
+
+Ranks ranksOf(const OptionsDialog& dialog)
+{
+    return {dialog.rankBox(0)->text(), dialog.rankBox(1)->text(), dialog.rankBox(2)->text()};
+}
+
+QString storedTemplate(const TestContext& test, const char* key)
+{
+    return ReadIniKey(QStringLiteral("Engines"), QString::fromLatin1(key), QStringLiteral("<none>"),
+                      test.folder.filePath(QStringLiteral("settings.ini")));
+}
+
+QStringList storedTemplates(const TestContext& test)
+{
+    QStringList templates;
+    for (const Engine& engine : engines())
+        templates << storedTemplate(test, engine.iniKey);
+    return templates;
+}
+
+QStringList defaultTemplates()
+{
+    QStringList templates;
+    for (const Engine& engine : engines())
+        templates << engine.defaultQueryTemplate();
+    return templates;
+}
+
+void storeRanks(TestContext& test, const Ranks& ranks)
+{
+    test.folder.settings().setValue(QStringLiteral("txtProfile0"), ranks[0]);
+    test.folder.settings().setValue(QStringLiteral("txtProfile1"), ranks[1]);
+    test.folder.settings().setValue(QStringLiteral("txtProfile2"), ranks[2]);
+}
+
+Ranks storedRanks(TestContext& test)
+{
+    return {test.folder.settings().value(QStringLiteral("txtProfile0")),
+            test.folder.settings().value(QStringLiteral("txtProfile1")),
+            test.folder.settings().value(QStringLiteral("txtProfile2"))};
+}
+
+const QByteArray customIni =
+    "; kept as it is\r\n[Engines]\r\nGoogle=http://g.example/?q=\r\nAltavista=http://a.example/?q=\r\n"
+    "Yahoo=http://y.example/?p=\r\nAsk=http://k.example/?q=\r\nMSN=http://m.example/?q=\r\n"
+    "ATW=http://w.example/?q=\r\n";
+
+} // namespace
+
+class OptionsDialogTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void controlsAndCaptions()
+    {
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        QCOMPARE(dialog.objectName(), QStringLiteral("Form2"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Options"));
+        QStringList groups;
+        for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
+            groups << group->title();
+        QCOMPARE(groups, QStringList({"Edit Search Engine URLs", "Define Popularity Ranks", "Data Options"}));
+
+        QList<const QLabel*> engineLabels;
+        const QStringList labels{"Google:", "Altavista:", "Yahoo!:", "Ask:", "MSN:", "AllTheWeb:"};
+        for (int number = 1; number <= engineCount; ++number) {
+            auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(number));
+            QVERIFY(box);
+            QCOMPARE(box, dialog.templateBox(number));
+            const QLabel* label = nullptr;
+            for (const QLabel* candidate : dialog.findChildren<QLabel*>()) {
+                if (candidate->buddy() == box)
+                    label = candidate;
+            }
+            QVERIFY(label);
+            QCOMPARE(label->text(), labels[number - 1]);
+            engineLabels << label;
+        }
+
+        const QStringList rankLabels{"Low Profile if total is less than:", "Medium Profile if total is less than: ",
+                                     "High Profile if total is greater than: "};
+        for (int index = 0; index < 3; ++index) {
+            auto* box = dialog.findChild<QLineEdit*>(QStringLiteral("txtProfile%1").arg(index));
+            QCOMPARE(box, dialog.rankBox(index));
+            bool labelled = false;
+            for (const QLabel* label : dialog.findChildren<QLabel*>())
+                labelled = labelled || (label->buddy() == box && label->text() == rankLabels[index]);
+            QVERIFY2(labelled, qPrintable(rankLabels[index]));
+        }
+        QCOMPARE(dialog.findChild<QCheckBox*>("chkAuto")->text(), QStringLiteral("Auto-sort data by popularity"));
+        QCOMPARE(dialog.findChild<QCheckBox*>("chkClear")->text(), QStringLiteral("Clear results after each search"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command3")->text(), QStringLiteral("Reset"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Ok"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("Cancel"));
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        // Rank rows top to bottom: high, medium, low; Reset left of Ok and Cancel.
+        QVERIFY(dialog.rankBox(2)->y() < dialog.rankBox(1)->y());
+        QVERIFY(dialog.rankBox(1)->y() < dialog.rankBox(0)->y());
+        QVERIFY(dialog.resetButton()->x() < dialog.okButton()->x());
+        QVERIFY(dialog.okButton()->x() < dialog.cancelButton()->x());
+        for (int number = 1; number <= engineCount; ++number) {
+            // Each label just above its box, the boxes one under the other.
+            const QRect label = engineLabels[number - 1]->geometry();
+            const QRect box = dialog.templateBox(number)->geometry();
+            QVERIFY(label.bottom() < box.top());
+            QVERIFY(box.top() - label.bottom() < 10);
+            QCOMPARE(label.left(), box.left());
+            if (number > 1)
+                QVERIFY(dialog.templateBox(number - 1)->geometry().bottom() < label.top());
+        }
+    }
+
+    void loadsWhatIsStored_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<Ranks>("shown");
+        QTest::newRow("nothing stored") << QVariant() << Ranks{"500", "1000", "1000"};
+        QTest::newRow("consistent numbers") << QVariant(Ranks{"300", "2000", "2000"}) << Ranks{"300", "2000", "2000"};
+        QTest::newRow("low above the boundary")
+            << QVariant(Ranks{"2000", "1000", "1000"}) << Ranks{"999", "1000", "1000"};
+        // Checked against the design numbers first, it doubles into box 1,
+        // which the stored boundary then replaces.
+        QTest::newRow("low above the design boundary")
+            << QVariant(Ranks{"20000", "1000", "1000"}) << Ranks{"999", "1000", "1000"};
+        QTest::newRow("high value wins over the boundary")
+            << QVariant(Ranks{"300", "2000", "5000"}) << Ranks{"300", "5000", "5000"};
+        // Without a low number, no other box converts together with it.
+        QTest::newRow("empty low") << QVariant(Ranks{"", "1000", "1000"}) << Ranks{"", "", ""};
+        QTest::newRow("letters") << QVariant(Ranks{"3x", "2000", "2000"}) << Ranks{"3", "2000", "2000"};
+    }
+
+    void loadsWhatIsStored()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(Ranks, shown);
+        TestContext test;
+        if (stored.isValid())
+            storeRanks(test, stored.toStringList());
+        OptionsDialog dialog(test.context);
+        QCOMPARE(ranksOf(dialog), shown);
+        QCOMPARE(storedTemplates(test), defaultTemplates());
+        for (int number = 1; number <= engineCount; ++number)
+            QCOMPARE(dialog.templateBox(number)->text(), defaultTemplates()[number - 1]);
+    }
+
+    void checkBoxes_data()
+    {
+        QTest::addColumn<QVariant>("autoSort");
+        QTest::addColumn<QVariant>("clear");
+        QTest::newRow("nothing stored") << QVariant() << QVariant();
+        QTest::newRow("both off") << QVariant("0") << QVariant("0");
+        QTest::newRow("two counts as off") << QVariant("2") << QVariant("1");
+        QTest::newRow("words count as off") << QVariant("1") << QVariant("yes");
+    }
+
+    void checkBoxes()
+    {
+        QFETCH(QVariant, autoSort);
+        QFETCH(QVariant, clear);
+        TestContext test;
+        if (autoSort.isValid())
+            test.folder.settings().setValue(QStringLiteral("chkAutoSort"), autoSort.toString());
+        if (clear.isValid())
+            test.folder.settings().setValue(QStringLiteral("chkClear"), clear.toString());
+        OptionsDialog dialog(test.context);
+        QCOMPARE(dialog.autoSortBox()->isChecked(), !autoSort.isValid() || autoSort.toString() == "1");
+        QCOMPARE(dialog.clearBox()->isChecked(), !clear.isValid() || clear.toString() == "1");
+    }
+
+    void editingRankBoxes_data()
+    {
+        QTest::addColumn<int>("box");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<Ranks>("after");
+        QTest::newRow("a letter after 500 is taken back") << 0 << "type"
+                                                          << "a" << Ranks{"500", "1000", "1000"};
+        QTest::newRow("digits typed at the end") << 0 << "type"
+                                                 << "0" << Ranks{"5000", "10000", "10000"};
+        QTest::newRow("paste 1500 over the low box") << 0 << "paste"
+                                                     << "1500" << Ranks{"1500", "3000", "3000"};
+        QTest::newRow("paste 700 over the low box") << 0 << "paste"
+                                                    << "700" << Ranks{"700", "1000", "1000"};
+        QTest::newRow("paste 400 over the boundary") << 1 << "paste"
+                                                     << "400" << Ranks{"399", "400", "400"};
+        QTest::newRow("type 400 over the boundary") << 1 << "typeOver"
+                                                    << "400" << Ranks{"3", "400", "400"};
+        QTest::newRow("paste 2000 over the high box") << 2 << "paste"
+                                                      << "2000" << Ranks{"500", "2000", "2000"};
+        QTest::newRow("paste words over the high box") << 2 << "paste"
+                                                       << "12ab" << Ranks{"11", "12", "12"};
+        QTest::newRow("paste beyond 32 bits") << 1 << "paste"
+                                              << "99999999999" << Ranks{"500", "999999999", "999999999"};
+        QTest::newRow("emptying a box is left alone") << 1 << "typeOver"
+                                                      << "\b" << Ranks{"500", "", "1000"};
+        QTest::newRow("a space is left alone") << 0 << "paste"
+                                               << " " << Ranks{" ", "1000", "1000"};
+    }
+
+    void editingRankBoxes()
+    {
+        QFETCH(int, box);
+        QFETCH(QString, how);
+        QFETCH(QString, text);
+        QFETCH(Ranks, after);
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QLineEdit* edit = dialog.rankBox(box);
+        edit->setFocus();
+        if (how == "type") {
+            edit->end(false);
+            QTest::keyClicks(edit, text);
+        } else if (how == "typeOver") {
+            edit->selectAll();
+            if (text == "\b")
+                QTest::keyClick(edit, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(edit, text);
+        } else {
+            edit->selectAll();
+            edit->insert(text);
+        }
+        QCOMPARE(ranksOf(dialog), after);
+    }
+
+    void typingIntoLowWhileTheBoundaryIsEmptyEmptiesIt()
+    {
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        dialog.rankBox(1)->selectAll();
+        QTest::keyClick(dialog.rankBox(1), Qt::Key_Delete);
+        QCOMPARE(ranksOf(dialog), Ranks({"500", "", "1000"}));
+        dialog.rankBox(0)->end(false);
+        QTest::keyClicks(dialog.rankBox(0), "5");
+        QCOMPARE(ranksOf(dialog), Ranks({"", "", "1000"}));
+    }
+
+    void resetAnsweredYes()
+    {
+        TestContext test;
+        test.folder.writeFile(QStringLiteral("settings.ini"), customIni);
+        storeRanks(test, {"300", "2000", "2000"});
+        QPointer<OptionsDialog> dialog = new OptionsDialog(test.context);
+        dialog->show();
+        QCOMPARE(dialog->templateBox(1)->text(), QStringLiteral("http://g.example/?q="));
+        test.prompts.queueYes();
+        QTest::mouseClick(dialog->resetButton(), Qt::LeftButton);
+        QCOMPARE(test.prompts.shown().size(), 1);
+        QCOMPARE(test.prompts.shown()[0].kind, ScriptedPrompts::Kind::Question);
+        QCOMPARE(test.prompts.shown()[0].text, QStringLiteral("This will reset all engines, Continue?"));
+        QCOMPARE(test.prompts.shown()[0].caption, QStringLiteral("Warning"));
+        for (int number = 1; number <= engineCount; ++number)
+            QCOMPARE(dialog->templateBox(number)->text(), defaultTemplates()[number - 1]);
+        QCOMPARE(ranksOf(*dialog), Ranks({"500", "1000", "1000"}));
+        // Written at once, before Ok; the rest of the file stays as it was.
+        QCOMPARE(storedTemplates(test), defaultTemplates());
+        QVERIFY(test.folder.readFile(QStringLiteral("settings.ini")).startsWith("; kept as it is\r\n[Engines]\r\n"));
+
+        QTest::mouseClick(dialog->cancelButton(), Qt::LeftButton);
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(storedTemplates(test), defaultTemplates());
+        QCOMPARE(storedRanks(test), Ranks({"300", "2000", "2000"}));
+    }
+
+    void resetAnsweredNo()
+    {
+        TestContext test;
+        test.folder.writeFile(QStringLiteral("settings.ini"), customIni);
+        storeRanks(test, {"300", "2000", "2000"});
+        OptionsDialog dialog(test.context);
+        test.prompts.queueNo();
+        dialog.reset();
+        QCOMPARE(test.prompts.shown().size(), 1);
+        QCOMPARE(dialog.templateBox(6)->text(), QStringLiteral("http://w.example/?q="));
+        QCOMPARE(ranksOf(dialog), Ranks({"500", "1000", "1000"}));
+        QCOMPARE(test.folder.readFile(QStringLiteral("settings.ini")), customIni);
+        QCOMPARE(storedRanks(test), Ranks({"300", "2000", "2000"}));
+    }
+
+    void resetRestoresTheNumbersFromEmptyBoxes()
+    {
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        dialog.rankBox(1)->clear();
+        dialog.rankBox(0)->clear();
+        dialog.rankBox(2)->clear();
+        QCOMPARE(ranksOf(dialog), Ranks({"", "", ""}));
+        test.prompts.queueNo();
+        dialog.reset();
+        QCOMPARE(ranksOf(dialog), Ranks({"500", "1000", "1000"}));
+        // The boxes check themselves again afterwards.
+        dialog.rankBox(0)->setText(QStringLiteral("1500"));
+        QCOMPARE(ranksOf(dialog), Ranks({"1500", "3000", "3000"}));
+    }
+
+    void okSavesEverything()
+    {
+        TestContext test;
+        QPointer<OptionsDialog> dialog = new OptionsDialog(test.context);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        const QStringList templates{"http://one.example/s?q=link:",  " spaced ", "",
+                                    "http://four.example/?q=links:", "x",        "http://six.example/?q=link:"};
+        for (int number = 1; number <= engineCount; ++number)
+            dialog->templateBox(number)->setText(templates[number - 1]);
+        dialog->rankBox(0)->selectAll();
+        QTest::keyClicks(dialog->rankBox(0), "250");
+        dialog->rankBox(1)->selectAll();
+        dialog->rankBox(1)->insert(QStringLiteral("4000"));
+        dialog->autoSortBox()->setChecked(false);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+        QTRY_VERIFY(!dialog);
+
+        QCOMPARE(storedTemplates(test), templates);
+        QVERIFY(test.folder.readFile(QStringLiteral("settings.ini")).contains("\r\nAltavista= spaced \r\n"));
+        QCOMPARE(storedRanks(test), Ranks({"250", "4000", "4000"}));
+        QCOMPARE(test.folder.settings().value(QStringLiteral("chkAutoSort")), QStringLiteral("0"));
+        QCOMPARE(test.folder.settings().value(QStringLiteral("chkClear")), QStringLiteral("1"));
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void okStoresAnEmptyRankBox()
+    {
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        dialog.rankBox(0)->selectAll();
+        dialog.rankBox(0)->del();
+        QCOMPARE(ranksOf(dialog), Ranks({"", "1000", "1000"}));
+        dialog.saveAndClose();
+        QCOMPARE(storedRanks(test), Ranks({"", "1000", "1000"}));
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    void cancelSavesNothing()
+    {
+        TestContext test;
+        test.folder.writeFile(QStringLiteral("settings.ini"), customIni);
+        OptionsDialog dialog(test.context);
+        dialog.templateBox(2)->setText(QStringLiteral("http://changed.example/?q="));
+        dialog.rankBox(0)->setText(QStringLiteral("100"));
+        dialog.clearBox()->setChecked(false);
+        QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(test.folder.readFile(QStringLiteral("settings.ini")), customIni);
+        QCOMPARE(storedRanks(test), Ranks({"500", "1000", "1000"}));
+        QVERIFY(!test.folder.settings().value(QStringLiteral("chkClear")).isEmpty());
+        QCOMPARE(test.folder.settings().value(QStringLiteral("chkClear")), QStringLiteral("1"));
+    }
+
+    void missingSettingsFile()
+    {
+        TestContext test(TestAppFolder::Content::Empty);
+        OptionsDialog dialog(test.context);
+        for (int number = 1; number <= engineCount; ++number)
+            QVERIFY(dialog.templateBox(number)->text().isEmpty());
+        dialog.templateBox(4)->setText(QStringLiteral("http://ask.example/?q=links:"));
+        dialog.saveAndClose();
+        QCOMPARE(storedTemplates(test), QStringList({"", "", "", "http://ask.example/?q=links:", "", ""}));
+        QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    void aFailedWriteIsReported()
+    {
+        TestContext test;
+        const QString path = test.folder.filePath(QStringLiteral("settings.ini"));
+        const QByteArray before = readBytes(path);
+        QPointer<OptionsDialog> dialog = new OptionsDialog(test.context);
+        dialog->show();
+        dialog->templateBox(1)->setText(QStringLiteral("http://new.example/?q="));
+        dialog->rankBox(0)->setText(QStringLiteral("100"));
+        {
+            WriteProtection protection(path);
+            if (!protection.isEffective())
+                QSKIP("This process can write a write-protected file");
+            dialog->saveAndClose();
+            QCOMPARE(test.prompts.shown().size(), 1);
+            QCOMPARE(test.prompts.shown()[0].kind, ScriptedPrompts::Kind::Error);
+            QVERIFY2(test.prompts.shown()[0].text.contains(QDir::toNativeSeparators(path)),
+                     qPrintable(test.prompts.shown()[0].text));
+            QCOMPARE(test.prompts.shown()[0].caption, QStringLiteral("Quorvex Full"));
+            // The entries stay for another try; nothing was saved.
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(dialog);
+            QVERIFY(dialog->isVisible());
+            QCOMPARE(dialog->templateBox(1)->text(), QStringLiteral("http://new.example/?q="));
+            QCOMPARE(storedRanks(test), Ranks({"500", "1000", "1000"}));
+
+            test.prompts.queueYes();
+            dialog->reset();
+            QCOMPARE(test.prompts.shown().size(), 3);
+            QCOMPARE(test.prompts.shown()[2].kind, ScriptedPrompts::Kind::Error);
+            QCOMPARE(readBytes(path), before);
+        }
+        dialog->saveAndClose();
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(storedTemplates(test), defaultTemplates());
+    }
+
+    void openedFromTheMainWindow()
+    {
+        TestContext test;
+        MainWindow window(test.context);
+        OptionsCommand* command = window.optionsCommand();
+        QVERIFY(!command->dialog());
+
+        window.menus().config->trigger();
+        QPointer<OptionsDialog> modal = command->dialog();
+        QVERIFY(modal);
+        QVERIFY(modal->isVisible());
+        QCOMPARE(modal->windowModality(), Qt::ApplicationModal);
+        QCOMPARE(modal->parentWidget(), &window);
+        QCOMPARE(window.findChildren<OptionsDialog*>().size(), 1);
+        modal->templateBox(1)->setText(QStringLiteral("http://edited.example/?q="));
+        QTest::mouseClick(modal->okButton(), Qt::LeftButton);
+        QTRY_VERIFY(!modal);
+        QVERIFY(!command->dialog());
+
+        window.toolStrip()->optionsButton()->click();
+        QPointer<OptionsDialog> modeless = command->dialog();
+        QVERIFY(modeless);
+        QCOMPARE(modeless->windowModality(), Qt::NonModal);
+        // Loaded afresh: the edit saved before shows.
+        QCOMPARE(modeless->templateBox(1)->text(), QStringLiteral("http://edited.example/?q="));
+        modeless->rankBox(0)->setText(QStringLiteral("42"));
+        // Asked again while open: the same dialog, as it is.
+        window.toolStrip()->optionsButton()->click();
+        window.menus().config->trigger();
+        QCOMPARE(command->dialog(), modeless.data());
+        QCOMPARE(window.findChildren<OptionsDialog*>().size(), 1);
+        QCOMPARE(modeless->rankBox(0)->text(), QStringLiteral("42"));
+        QCOMPARE(modeless->windowModality(), Qt::NonModal);
+        modeless->close();
+        QTRY_VERIFY(!modeless);
+        QCOMPARE(storedRanks(test), Ranks({"500", "1000", "1000"}));
+    }
+};
+
+QTEST_MAIN(OptionsDialogTest)
+#include "tst_optionsdialog.moc"

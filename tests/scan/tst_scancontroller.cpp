@@ -1,0 +1,655 @@
+#include "EngineServer.h"
+#include "app/MainMenus.h"
+#include "app/MainStatusBar.h"
+#include "app/MainWindow.h"
+#include "app/ToolStrip.h"
+#include "charts/ChartPanel.h"
+#include "charts/ChartWidget.h"
+#include "demo_server/EnginePages.h"
+#include "lists/ResultsView.h"
+#include "lists/UrlListCommands.h"
+#include "scan/EngineTable.h"
+#include "scan/ScanController.h"
+#include "scan/ScanDriver.h"
+#include "support/TestContext.h"
+#include "webview/WebViewPanel.h"
+
+#include <QAction>
+#include <QHash>
+#include <QHeaderView>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+const QStringList webRowTypes{"Home Page", "Google", "AltaVista", "Yahoo", "Ask", "MSN", "AllTheWeb"};
+
+QStringList rowTexts(const QTreeWidgetItem* item)
+{
+    QStringList texts;
+    for (int column = 0; column < item->columnCount(); ++column)
+        texts << item->text(column);
+    return texts;
+}
+
+QStringList columnTexts(const QTreeWidget* table, int column)
+{
+    QStringList texts;
+    for (int row = 0; row < table->topLevelItemCount(); ++row)
+        texts << table->topLevelItem(row)->text(column);
+    return texts;
+}
+
+QList<qint64> totalsOf(const QTreeWidget* table)
+{
+    QList<qint64> totals;
+    for (const QString& text : columnTexts(table, 1))
+        totals << text.toLongLong();
+    return totals;
+}
+
+QTreeWidgetItem* rowOf(const QTreeWidget* table, const QString& site)
+{
+    for (int row = 0; row < table->topLevelItemCount(); ++row) {
+        if (table->topLevelItem(row)->text(0) == site)
+            return table->topLevelItem(row);
+    }
+    return nullptr;
+}
+
+int rankShown(const QTreeWidgetItem* item)
+{
+    const qint64 key = item->icon(0).cacheKey();
+    for (int rank = 1; rank <= 3; ++rank) {
+        if (key == ScanController::rankIcon(rank).cacheKey())
+            return rank;
+    }
+    return item->icon(0).isNull() ? 0 : -1;
+}
+
+// A port on which nothing listens.
+quint16 closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = server.serverPort();
+    server.close();
+    return port;
+}
+
+// The real main window scanning against an engine server, with what the
+// window showed after every query and at the chart's moment written down.
+struct ScanWindow
+{
+    ScanWindow()
+    {
+        test.folder.writeFile(QStringLiteral("settings.ini"), server.settingsIni());
+        scan = window.scanController();
+        table = window.resultsView()->table();
+        webRows = window.webViewPanel()->resultsList();
+        progress = window.statusPanels()->progressBar();
+        start = window.toolStrip()->startButton();
+        stop = window.toolStrip()->stopButton();
+        // Connected after the window's own handling, so these see its result.
+        QObject::connect(scan->driver(), &ScanDriver::engineDone, [this] {
+            statusTexts << window.statusPanels()->panelText(1);
+            progressValues << progress->value();
+        });
+        QObject::connect(&window, &MainWindow::currentResultsChartRequested, [this] {
+            ++chartRequests;
+            totalsAtChart = totalsOf(table);
+        });
+    }
+
+    void setSites(const QStringList& sites)
+    {
+        window.findChild<QListWidget*>(QStringLiteral("List1"))->clear();
+        window.urlListCommands()->appendUrls(sites);
+    }
+
+    void setSetting(const char* key, const QString& value)
+    {
+        test.folder.settings().setValue(QString::fromLatin1(key), value);
+    }
+
+    // Every engine of the site answers with no results except Ask, which
+    // reports the whole total.
+    void setTotal(const QString& site, qint64 total)
+    {
+        for (int engine = 1; engine <= engineCount; ++engine)
+            server.setCount(site, engine, engine == 4 ? total : EngineServer::noResults);
+    }
+
+    bool runScan()
+    {
+        QSignalSpy ended(scan, &ScanController::scanEnded);
+        start->click();
+        return scan->isScanning() && ended.wait(60000);
+    }
+
+    QStringList expectedRow(const QString& site) const
+    {
+        QStringList cells{site, QString()};
+        qint64 total = 0;
+        for (int engine = 1; engine <= engineCount; ++engine) {
+            cells << server.expectedCell(site, engine);
+            total += cells.last().toLongLong();
+        }
+        cells[1] = QString::number(total);
+        return cells;
+    }
+
+    EngineServer server;
+    TestContext test;
+    MainWindow window{test.context};
+    ScanController* scan;
+    QTreeWidget* table;
+    QTreeWidget* webRows;
+    QProgressBar* progress;
+    QAbstractButton* start;
+    QAbstractButton* stop;
+    QStringList statusTexts;
+    QList<int> progressValues;
+    int chartRequests = 0;
+    QList<qint64> totalsAtChart;
+};
+
+} // namespace
+
+class ScanControllerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void scanOfThreeSites()
+    {
+        ScanWindow scan;
+        // Listed in an order that neither sort keeps.
+        const QStringList sites{"www.medium.example", "www.high.example", "www.low.example"};
+        scan.setTotal(sites[0], 700);
+        scan.server.setCount(sites[1], 1, 1234567);
+        scan.server.setCount(sites[1], 2, 5678);
+        scan.server.setCount(sites[1], 3, EngineServer::noResults);
+        scan.server.setCount(sites[1], 4, 56);
+        scan.server.setCount(sites[1], 5, 2345);
+        scan.server.setCount(sites[1], 6, 120345);
+        scan.setTotal(sites[2], 300);
+        scan.setSites(sites);
+
+        QVERIFY(scan.progress->isHidden());
+        QSignalSpy ended(scan.scan, &ScanController::scanEnded);
+        scan.start->click();
+        // Scanning: the window says so and Stop is available.
+        QCOMPARE(scan.start->text(), QStringLiteral("Searching..."));
+        QVERIFY(!scan.start->isEnabled());
+        QVERIFY(scan.stop->isEnabled());
+        QVERIFY(scan.window.menus().stop->isEnabled());
+        QVERIFY(scan.window.menus().scan->isEnabled());
+        QVERIFY(!scan.progress->isHidden());
+        QCOMPARE(scan.progress->minimum(), 0);
+        QCOMPARE(scan.progress->maximum(), 18);
+        QCOMPARE(scan.progress->value(), 0);
+        QVERIFY(ended.wait(60000));
+        QVERIFY(scan.window.statusPanels()->updatesEnabled());
+        QVERIFY(scan.table->updatesEnabled());
+        QVERIFY(scan.webRows->updatesEnabled());
+
+        QCOMPARE(scan.table->topLevelItemCount(), 3);
+        QCOMPARE(rowTexts(scan.table->topLevelItem(0)),
+                 QStringList({"www.high.example", "1362991", "1234567", "5678", "0", "56", "2345", "120345"}));
+        QCOMPARE(rowTexts(scan.table->topLevelItem(1)),
+                 QStringList({"www.medium.example", "700", "0", "0", "0", "700", "0", "0"}));
+        QCOMPARE(rowTexts(scan.table->topLevelItem(2)),
+                 QStringList({"www.low.example", "300", "0", "0", "0", "300", "0", "0"}));
+        QCOMPARE(rankShown(scan.table->topLevelItem(0)), 3);
+        QCOMPARE(rankShown(scan.table->topLevelItem(1)), 2);
+        QCOMPARE(rankShown(scan.table->topLevelItem(2)), 1);
+
+        QStringList expectedWebRows;
+        for (const QString& site : sites) {
+            for (const QString& type : webRowTypes)
+                expectedWebRows << type + u'|' + site;
+        }
+        QStringList webRows;
+        for (int row = 0; row < scan.webRows->topLevelItemCount(); ++row)
+            webRows << scan.webRows->topLevelItem(row)->text(0) + u'|' + scan.webRows->topLevelItem(row)->text(1);
+        QCOMPARE(webRows, expectedWebRows);
+
+        QStringList expectedStatus;
+        QList<int> expectedProgress;
+        for (const QString& site : sites) {
+            for (const Engine& engine : engines()) {
+                expectedStatus << QStringLiteral("Scanning ") + site + engine.suffix();
+                expectedProgress << expectedProgress.size() + 1;
+            }
+        }
+        QCOMPARE(scan.statusTexts, expectedStatus);
+        QCOMPARE(scan.statusTexts[5], QStringLiteral("Scanning www.medium.example on All The Web"));
+        QCOMPARE(scan.progressValues, expectedProgress);
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Search Complete.  Found 1363991 links."));
+
+        // The chart saw the table sorted by total, smallest first; the table
+        // ends largest first.
+        QCOMPARE(scan.chartRequests, 1);
+        QCOMPARE(scan.totalsAtChart, QList<qint64>({300, 700, 1362991}));
+        QCOMPARE(totalsOf(scan.table), QList<qint64>({1362991, 700, 300}));
+        // The chart view shows those rows: one series per site in the
+        // ascending order, scaled by the first (smallest) site.
+        const ChartGrid& chart = scan.window.chartPanel()->chart()->grid();
+        QCOMPARE(chart.title(), QStringLiteral("Temporary Search Results"));
+        QCOMPARE(chart.columnCount(), 3);
+        QCOMPARE(chart.columnLabel(0), QStringLiteral("www.low.example"));
+        QCOMPARE(chart.columnLabel(2), QStringLiteral("www.high.example"));
+        QCOMPARE(chart.rowCount(), 6);
+        QCOMPARE(chart.rowLabel(5), QStringLiteral("All The Web"));
+        QCOMPARE(chart.value(0, 2), std::optional<double>(1234567));
+        QCOMPARE(chart.valueAxisTitle(), QStringLiteral("Linking Sites"));
+
+        QCOMPARE(scan.start->text(), QStringLiteral("Start"));
+        QVERIFY(scan.start->isEnabled());
+        QVERIFY(!scan.stop->isEnabled());
+        QVERIFY(!scan.window.menus().stop->isEnabled());
+        QVERIFY(scan.progress->isHidden());
+        QVERIFY(!scan.scan->isScanning());
+        QVERIFY(!scan.window.resultsView()->isScanRunning());
+        QVERIFY(scan.test.prompts.shown().isEmpty());
+    }
+
+    void menuCommandsStartAndStopToo()
+    {
+        ScanWindow scan;
+        const QStringList sites{"a.example", "b.example", "c.example"};
+        scan.setSites(sites);
+        QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&](int index) {
+            if (index == 1)
+                scan.window.menus().stop->trigger();
+        });
+        QSignalSpy ended(scan.scan, &ScanController::scanEnded);
+        scan.window.menus().scan->trigger();
+        QVERIFY(scan.scan->isScanning());
+        QVERIFY(ended.wait(60000));
+        QCOMPARE(columnTexts(scan.table, 0), sites.first(2));
+        QCOMPARE(scan.chartRequests, 0);
+    }
+
+    void demonstrationCountsFillTheCells()
+    {
+        ScanWindow scan;
+        scan.setSetting(SettingKey::autoSort, QStringLiteral("0"));
+        const QStringList sites{"http://www.one.example/", "two.example", "www.three.example"};
+        scan.setSites(sites);
+        QVERIFY(scan.runScan());
+        for (int row = 0; row < sites.size(); ++row)
+            QCOMPARE(rowTexts(scan.table->topLevelItem(row)), scan.expectedRow(sites[row]));
+    }
+
+    void withoutClearingASecondScanGoesAbove()
+    {
+        ScanWindow scan;
+        scan.setSetting(SettingKey::clearBeforeScan, QStringLiteral("0"));
+        scan.setTotal(QStringLiteral("first.example"), 100);
+        scan.setTotal(QStringLiteral("second.example"), 200);
+        scan.setTotal(QStringLiteral("third.example"), 5);
+        scan.setTotal(QStringLiteral("fourth.example"), 50);
+        scan.setSites({"first.example", "second.example"});
+        QVERIFY(scan.runScan());
+        QCOMPARE(columnTexts(scan.table, 0), QStringList({"second.example", "first.example"}));
+
+        // The table was left sorted; the new rows still go where the scan
+        // puts them while it runs.
+        QStringList topRowsWhileScanning;
+        QObject::connect(scan.scan->driver(), &ScanDriver::siteFinished, [&](int index) {
+            QCoreApplication::processEvents();
+            topRowsWhileScanning << scan.table->topLevelItem(index)->text(0);
+        });
+        scan.setSites({"third.example", "fourth.example"});
+        QVERIFY(scan.runScan());
+        QCOMPARE(topRowsWhileScanning, QStringList({"third.example", "fourth.example"}));
+        QCOMPARE(columnTexts(scan.table, 0),
+                 QStringList({"second.example", "first.example", "fourth.example", "third.example"}));
+        QCOMPARE(columnTexts(scan.webRows, 1).size(), 28);
+        QCOMPARE(columnTexts(scan.webRows, 1).mid(0, 7), QStringList(7, QStringLiteral("first.example")));
+        QCOMPARE(columnTexts(scan.webRows, 1).mid(14, 7), QStringList(7, QStringLiteral("third.example")));
+    }
+
+    void withoutClearingOrSortingRowsStayInScanOrder()
+    {
+        ScanWindow scan;
+        scan.setSetting(SettingKey::clearBeforeScan, QStringLiteral("0"));
+        scan.setSetting(SettingKey::autoSort, QStringLiteral("0"));
+        scan.setSites({"a.example", "b.example"});
+        QVERIFY(scan.runScan());
+        scan.setSites({"c.example", "d.example", "e.example"});
+        QVERIFY(scan.runScan());
+        QCOMPARE(columnTexts(scan.table, 0),
+                 QStringList({"c.example", "d.example", "e.example", "a.example", "b.example"}));
+        // Without auto-sort the chart is still rebuilt.
+        QCOMPARE(scan.chartRequests, 2);
+    }
+
+    void clearingIsTheDefault()
+    {
+        ScanWindow scan;
+        scan.setSites({"a.example"});
+        QVERIFY(scan.runScan());
+        scan.setSites({"b.example"});
+        QVERIFY(scan.runScan());
+        QCOMPARE(columnTexts(scan.table, 0), QStringList({"b.example"}));
+        QCOMPARE(columnTexts(scan.webRows, 1), QStringList(7, QStringLiteral("b.example")));
+    }
+
+    void stopDuringTheThirdOfFiveSites()
+    {
+        ScanWindow scan;
+        const QStringList sites{"s1.example", "s2.example", "s3.example", "s4.example", "s5.example"};
+        // Totals rising in list order: a sort would reverse the rows.
+        for (int i = 0; i < sites.size(); ++i)
+            scan.setTotal(sites[i], 100 * (i + 1));
+        scan.setSites(sites);
+        bool stopShown = false;
+        QObject::connect(scan.scan->driver(), &ScanDriver::engineDone, [&](int index, const QString&, int engine) {
+            if (index == 2 && engine == 3 && !stopShown) {
+                stopShown = true;
+                scan.stop->click();
+                // Stop hides the progress bar at once; the scan finishes its site.
+                QVERIFY(scan.progress->isHidden());
+                QCOMPARE(scan.start->text(), QStringLiteral("Searching..."));
+                QVERIFY(scan.stop->isEnabled());
+            }
+        });
+        QVERIFY(scan.runScan());
+        QVERIFY(stopShown);
+
+        QCOMPARE(scan.table->topLevelItemCount(), 3);
+        for (int row = 0; row < 3; ++row) {
+            QCOMPARE(rowTexts(scan.table->topLevelItem(row)), scan.expectedRow(sites[row]));
+            QCOMPARE(rankShown(scan.table->topLevelItem(row)), 1);
+        }
+        QCOMPARE(scan.webRows->topLevelItemCount(), 21);
+        QCOMPARE(scan.server.http().requestCount(), 18);
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scanning s3.example on All The Web"));
+        QCOMPARE(scan.chartRequests, 0);
+        QCOMPARE(scan.start->text(), QStringLiteral("Start"));
+        QVERIFY(scan.start->isEnabled());
+        QVERIFY(!scan.stop->isEnabled());
+        QVERIFY(!scan.window.menus().stop->isEnabled());
+        QVERIFY(scan.progress->isHidden());
+        QVERIFY(!scan.window.resultsView()->isScanRunning());
+        QVERIFY(scan.window.statusPanels()->updatesEnabled());
+        QVERIFY(scan.table->updatesEnabled());
+    }
+
+    void windowIsRepaintedDuringTheScan()
+    {
+        ScanWindow scan;
+        scan.test.folder.settings().setValue(QStringLiteral("showHelp"), QStringLiteral("0"));
+        scan.server.setDelay(30);
+        scan.setSites({"a.example", "b.example"});
+        scan.window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&scan.window));
+        // Paints of the status bar and the table while the scan runs: they
+        // are held back between repaints, but never stopped.
+        struct PaintCounter : QObject
+        {
+            QHash<QObject*, int> paints;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (event->type() == QEvent::Paint)
+                    ++paints[watched];
+                return false;
+            }
+        } counter;
+        scan.window.statusPanels()->installEventFilter(&counter);
+        scan.table->viewport()->installEventFilter(&counter);
+        int paintsAtSecondSite = -1;
+        QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&](int index) {
+            if (index == 1)
+                paintsAtSecondSite = counter.paints.value(scan.table->viewport());
+        });
+        QVERIFY(scan.runScan());
+        QVERIFY(counter.paints.value(scan.window.statusPanels()) > 0);
+        QVERIFY(paintsAtSecondSite > 0);
+        QVERIFY(scan.window.statusPanels()->updatesEnabled());
+    }
+
+    void stopDuringTheLastSiteLetsTheScanEndAndIsForgotten()
+    {
+        ScanWindow scan;
+        scan.setSites({"a.example", "b.example"});
+        const auto stopAtLastSite = QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&](int index) {
+            if (index == 1)
+                scan.stop->click();
+        });
+        QVERIFY(scan.runScan());
+        QCOMPARE(scan.table->topLevelItemCount(), 2);
+        QVERIFY(scan.window.statusPanels()->panelText(1).startsWith(QStringLiteral("Search Complete.  Found ")));
+        QCOMPARE(scan.chartRequests, 1);
+
+        QObject::disconnect(stopAtLastSite);
+        scan.setSites({"c.example", "d.example", "e.example"});
+        QVERIFY(scan.runScan());
+        QCOMPARE(scan.table->topLevelItemCount(), 3);
+        QCOMPARE(scan.chartRequests, 2);
+        QCOMPARE(scan.server.http().requestCount(), 30);
+    }
+
+    void emptyListChangesNothing()
+    {
+        ScanWindow scan;
+        scan.table->addTopLevelItem(new QTreeWidgetItem(QStringList{"kept.example", "5"}));
+        scan.webRows->addTopLevelItem(new QTreeWidgetItem(QStringList{"Home Page", "kept.example"}));
+        scan.window.statusPanels()->setPanelText(1, QStringLiteral("before"));
+        scan.start->click();
+        scan.window.menus().scan->trigger();
+        QTest::qWait(50);
+        QVERIFY(!scan.scan->isScanning());
+        QCOMPARE(scan.start->text(), QStringLiteral("Start"));
+        QVERIFY(scan.start->isEnabled());
+        QVERIFY(!scan.stop->isEnabled());
+        QVERIFY(scan.progress->isHidden());
+        QCOMPARE(scan.table->topLevelItemCount(), 1);
+        QCOMPARE(scan.webRows->topLevelItemCount(), 1);
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("before"));
+        QCOMPARE(scan.server.http().requestCount(), 0);
+        QCOMPARE(scan.chartRequests, 0);
+    }
+
+    void unreachableEngineLeavesItsCellsEmpty()
+    {
+        ScanWindow scan;
+        QByteArray ini = scan.server.settingsIni();
+        ini.replace(EnginePages::loopbackTemplate(*engineByNumber(3), scan.server.port()).toLatin1(),
+                    QStringLiteral("http://127.0.0.1:%1/search?p=link:").arg(closedPort()).toLatin1());
+        scan.test.folder.writeFile(QStringLiteral("settings.ini"), ini);
+        const QStringList sites{"a.example", "b.example"};
+        scan.setSites(sites);
+        QVERIFY(scan.runScan());
+        for (const QString& site : sites) {
+            QTreeWidgetItem* row = rowOf(scan.table, site);
+            QVERIFY(row);
+            QCOMPARE(row->text(4), QString());
+            QCOMPARE(row->text(2), scan.server.expectedCell(site, 1));
+        }
+        QVERIFY(scan.test.prompts.shown().isEmpty());
+        QCOMPARE(scan.server.http().requestCount(), 10);
+    }
+
+    void missingSettingsFileAsksForTheSiteItself()
+    {
+        ScanWindow scan;
+        QFile::remove(scan.test.folder.filePath(QStringLiteral("settings.ini")));
+        scan.server.http().setPage(QStringLiteral("/own"), "<html><body>Welcome</body></html>");
+        const QString site = scan.server.address(QStringLiteral("/own"));
+        scan.setSites({site});
+        QVERIFY(scan.runScan());
+        QCOMPARE(rowTexts(scan.table->topLevelItem(0)), QStringList({site, "0", "", "", "", "0", "0", ""}));
+        QCOMPARE(scan.server.http().requestCount(), 6);
+        QVERIFY(scan.test.prompts.shown().isEmpty());
+    }
+
+    void templateEditedDuringTheScan()
+    {
+        ScanWindow scan;
+        scan.setSites({"a.example", "b.example"});
+        QObject::connect(scan.scan->driver(), &ScanDriver::engineDone, [&](int index, const QString&, int engine) {
+            if (index == 0 && engine == 2) {
+                QByteArray ini = scan.server.settingsIni();
+                ini.replace(EnginePages::pathAndQuery(*engineByNumber(3)).toLatin1(), "/edited?p=link:");
+                scan.test.folder.writeFile(QStringLiteral("settings.ini"), ini);
+            }
+        });
+        QVERIFY(scan.runScan());
+        const auto& requests = scan.server.http().requests();
+        QCOMPARE(requests.size(), 12);
+        QCOMPARE(requests[1].target,
+                 EnginePages::pathAndQuery(*engineByNumber(2)).toLatin1() + QByteArray("a.example"));
+        QCOMPARE(requests[2].target, QByteArray("/edited?p=link:a.example"));
+        QCOMPARE(requests[8].target, QByteArray("/edited?p=link:b.example"));
+    }
+
+    void rankIcons_data()
+    {
+        QTest::addColumn<QVariant>("low");
+        QTest::addColumn<QVariant>("boundary");
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<int>("rank");
+        const QVariant unset;
+        QTest::newRow("499") << unset << unset << qint64(499) << 1;
+        QTest::newRow("500") << unset << unset << qint64(500) << 2;
+        QTest::newRow("999") << unset << unset << qint64(999) << 2;
+        QTest::newRow("1000") << unset << unset << qint64(1000) << 3;
+        QTest::newRow("nothing found") << unset << unset << qint64(0) << 1;
+        QTest::newRow("stored thresholds") << QVariant("100") << QVariant("200") << qint64(150) << 2;
+        QTest::newRow("stored boundary reached") << QVariant("100") << QVariant("200") << qint64(200) << 3;
+        QTest::newRow("empty low counts as 500") << QVariant("") << QVariant("200") << qint64(499) << 1;
+        QTest::newRow("words count as the defaults") << QVariant("many") << QVariant("x1") << qint64(999) << 2;
+        QTest::newRow("empty boundary counts as 1000") << QVariant("10") << QVariant("") << qint64(1000) << 3;
+        QTest::newRow("beyond 32 bits") << unset << unset << qint64(4294967296) << 3;
+    }
+
+    void rankIcons()
+    {
+        QFETCH(QVariant, low);
+        QFETCH(QVariant, boundary);
+        QFETCH(qint64, total);
+        QFETCH(int, rank);
+        ScanWindow scan;
+        if (low.isValid())
+            scan.setSetting(SettingKey::lowThreshold, low.toString());
+        if (boundary.isValid())
+            scan.setSetting(SettingKey::mediumThreshold, boundary.toString());
+        // Ask prints ten digits at most; larger totals take two engines.
+        if (total > 9999999999) {
+            scan.setTotal(QStringLiteral("site.example"), total / 2);
+            scan.server.setCount(QStringLiteral("site.example"), 5, total - total / 2);
+        } else {
+            scan.setTotal(QStringLiteral("site.example"), total);
+        }
+        scan.setSites({"site.example"});
+        QVERIFY(scan.runScan());
+        QCOMPARE(scan.table->topLevelItem(0)->text(1), QString::number(total));
+        QCOMPARE(rankShown(scan.table->topLevelItem(0)), rank);
+    }
+
+    void thresholdsAreReadAtTheStart()
+    {
+        ScanWindow scan;
+        scan.setTotal(QStringLiteral("a.example"), 150);
+        scan.setTotal(QStringLiteral("b.example"), 150);
+        scan.setSites({"a.example", "b.example"});
+        QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&] {
+            scan.setSetting(SettingKey::lowThreshold, QStringLiteral("100"));
+            scan.setSetting(SettingKey::autoSort, QStringLiteral("0"));
+        });
+        QVERIFY(scan.runScan());
+        // The low threshold as it was at the start; auto-sort as at the end.
+        QCOMPARE(rankShown(scan.table->topLevelItem(0)), 1);
+        QCOMPARE(rankShown(scan.table->topLevelItem(1)), 1);
+        QCOMPARE(scan.chartRequests, 1);
+        QCOMPARE(columnTexts(scan.table, 0), QStringList({"a.example", "b.example"}));
+    }
+
+    void autoSortIsReadAgainAfterTheChart()
+    {
+        ScanWindow scan;
+        scan.setTotal(QStringLiteral("a.example"), 10);
+        scan.setTotal(QStringLiteral("b.example"), 30);
+        scan.setTotal(QStringLiteral("c.example"), 20);
+        scan.setSites({"a.example", "b.example", "c.example"});
+        QObject::connect(&scan.window, &MainWindow::currentResultsChartRequested,
+                         [&] { scan.setSetting(SettingKey::autoSort, QStringLiteral("0")); });
+        QVERIFY(scan.runScan());
+        QCOMPARE(scan.totalsAtChart, QList<qint64>({10, 20, 30}));
+        QCOMPARE(totalsOf(scan.table), QList<qint64>({10, 20, 30}));
+    }
+
+    void startAndClearingWaitWhileTheScanRuns()
+    {
+        ScanWindow scan;
+        scan.setSites({"a.example", "b.example"});
+        ResultsView* view = scan.window.resultsView();
+        bool tried = false;
+        QObject::connect(scan.scan->driver(), &ScanDriver::engineDone, [&](int index, const QString&, int engine) {
+            if (index != 0 || engine != 1 || tried)
+                return;
+            tried = true;
+            scan.window.urlListCommands()->appendUrls({"late.example"});
+            scan.window.menus().scan->trigger();
+            scan.window.menus().clearResults->trigger();
+            view->clearAllButton()->click();
+            scan.window.clearResults();
+            const bool ascendingBefore = view->columnSortAscending(2);
+            emit scan.table->header()->sectionClicked(1);
+            QCOMPARE(view->columnSortAscending(2), ascendingBefore);
+        });
+        QVERIFY(scan.runScan());
+        QVERIFY(tried);
+        QCOMPARE(scan.table->topLevelItemCount(), 2);
+        QCOMPARE(scan.webRows->topLevelItemCount(), 14);
+        QCOMPARE(scan.server.http().requestCount(), 12);
+        QCOMPARE(scan.chartRequests, 1);
+
+        // Once the scan is over, clearing and header sorting work again.
+        const bool ascendingBefore = view->columnSortAscending(2);
+        emit scan.table->header()->sectionClicked(1);
+        QCOMPARE(view->columnSortAscending(2), !ascendingBefore);
+        view->clearAllButton()->click();
+        QCOMPARE(scan.table->topLevelItemCount(), 0);
+        QCOMPARE(scan.webRows->topLevelItemCount(), 0);
+    }
+
+    void eventsAreHandledBetweenAndDuringFetches()
+    {
+        ScanWindow scan;
+        scan.server.setDelay(20);
+        scan.setSites({"a.example", "b.example"});
+        int ticks = 0;
+        QTimer ticker;
+        ticker.setInterval(0);
+        QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        QList<int> ticksAtRequest;
+        QList<int> ticksAtAnswer;
+        QObject::connect(&scan.server.http(), &LoopbackHttpServer::requestReceived, [&] { ticksAtRequest << ticks; });
+        QObject::connect(scan.scan->driver(), &ScanDriver::engineDone, [&] { ticksAtAnswer << ticks; });
+        ticker.start();
+        QVERIFY(scan.runScan());
+        QCOMPARE(ticksAtRequest.size(), 12);
+        QCOMPARE(ticksAtAnswer.size(), 12);
+        for (int i = 0; i < 12; ++i) {
+            // The timer kept running while a page was on its way...
+            QVERIFY2(ticksAtAnswer[i] > ticksAtRequest[i], qPrintable(QString::number(i)));
+            // ...and between one answer and the next request.
+            if (i + 1 < 12)
+                QVERIFY2(ticksAtRequest[i + 1] > ticksAtAnswer[i], qPrintable(QString::number(i)));
+        }
+    }
+};
+
+QTEST_MAIN(ScanControllerTest)
+#include "tst_scancontroller.moc"

@@ -1,0 +1,357 @@
+#include "EngineServer.h"
+#include "demo_server/EnginePages.h"
+#include "scan/EngineTable.h"
+#include "scan/PageFetcher.h"
+#include "scan/ScanDriver.h"
+
+#include <QHash>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// A driver scanning through the real network code against an engine server,
+// with everything it reports written down in order.
+class ScanRun
+{
+public:
+    explicit ScanRun(EngineServer& server)
+        : driver(&fetcher, [this](const Engine& engine) {
+            ++templateReads;
+            return templates.value(engine.number);
+        })
+    {
+        for (const Engine& engine : engines())
+            templates.insert(engine.number, EnginePages::loopbackTemplate(engine, server.port()));
+        QObject::connect(&driver, &ScanDriver::siteStarted, [this](int index, const QString& site) {
+            events << QStringLiteral("start %1 %2").arg(index).arg(site);
+        });
+        QObject::connect(&driver, &ScanDriver::engineDone,
+                         [this](int index, const QString& site, int engine, const QString& cell) {
+                             events << QStringLiteral("engine %1 %2 %3").arg(index).arg(engine).arg(site);
+                             cells[site] << cell;
+                         });
+        QObject::connect(&driver, &ScanDriver::siteFinished, [this](int index, const QString& site, qint64 total) {
+            events << QStringLiteral("site %1 %2").arg(index).arg(site);
+            rowTotals[site] = total;
+        });
+        QObject::connect(&driver, &ScanDriver::finished, [this](qint64 total) {
+            events << QStringLiteral("finished");
+            grandTotal = total;
+            ended = true;
+        });
+        QObject::connect(&driver, &ScanDriver::stopped, [this] {
+            events << QStringLiteral("stopped");
+            ended = true;
+        });
+    }
+
+    bool waitForEnd(int timeoutMs = 30000)
+    {
+        return QTest::qWaitFor([this] { return ended; }, timeoutMs);
+    }
+
+    PageFetcher fetcher;
+    QHash<int, QString> templates;
+    int templateReads = 0;
+    ScanDriver driver;
+    QStringList events;
+    QHash<QString, QStringList> cells;
+    QHash<QString, qint64> rowTotals;
+    qint64 grandTotal = -1;
+    bool ended = false;
+};
+
+QStringList eventsOfAFullSite(int index, const QString& site)
+{
+    QStringList events{QStringLiteral("start %1 %2").arg(index).arg(site)};
+    for (int engine = 1; engine <= engineCount; ++engine)
+        events << QStringLiteral("engine %1 %2 %3").arg(index).arg(engine).arg(site);
+    events << QStringLiteral("site %1 %2").arg(index).arg(site);
+    return events;
+}
+
+} // namespace
+
+class ScanDriverTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void countValue_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<qint64>("value");
+        QTest::newRow("digits") << "1234" << qint64(1234);
+        QTest::newRow("empty") << "" << qint64(0);
+        QTest::newRow("zero") << "0" << qint64(0);
+        QTest::newRow("commas") << "1,234,567" << qint64(1234567);
+        QTest::newRow("ten digits") << "9999999999" << qint64(9999999999);
+        QTest::newRow("surrounding spaces") << " 42 " << qint64(42);
+        QTest::newRow("negative") << "-5" << qint64(-5);
+        QTest::newRow("fraction rounds") << "12.5" << qint64(13);
+        QTest::newRow("words") << "about" << qint64(0);
+        QTest::newRow("digits and words") << "12 pages" << qint64(0);
+        QTest::newRow("exponent") << "1e300" << qint64(0);
+        QTest::newRow("infinity") << "inf" << qint64(0);
+        QTest::newRow("not a number") << "nan" << qint64(0);
+        QTest::newRow("hexadecimal") << "0x10" << qint64(0);
+        QTest::newRow("beyond any count") << "99999999999999999999" << qint64(0);
+    }
+
+    void countValue()
+    {
+        QFETCH(QString, cell);
+        QFETCH(qint64, value);
+        QCOMPARE(ScanDriver::countValue(cell), value);
+    }
+
+    void cellText_data()
+    {
+        QTest::addColumn<int>("engine");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("Google drops commas") << 1 << "1,234,567"
+                                             << "1234567";
+        QTest::newRow("AllTheWeb drops commas") << 6 << "12,345"
+                                                << "12345";
+        QTest::newRow("MSN keeps the text") << 5 << "1,234"
+                                            << "1,234";
+        QTest::newRow("empty stays empty") << 2 << ""
+                                           << "";
+        QTest::newRow("no results") << 3 << "0"
+                                    << "0";
+    }
+
+    void cellText()
+    {
+        QFETCH(int, engine);
+        QFETCH(QString, count);
+        QFETCH(QString, cell);
+        QCOMPARE(ScanDriver::cellText(*engineByNumber(engine), count), cell);
+    }
+
+    void rankOf_data()
+    {
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("rank");
+        QTest::newRow("499") << qint64(499) << 500 << 1000 << 1;
+        QTest::newRow("500") << qint64(500) << 500 << 1000 << 2;
+        QTest::newRow("999") << qint64(999) << 500 << 1000 << 2;
+        QTest::newRow("1000") << qint64(1000) << 500 << 1000 << 3;
+        QTest::newRow("nothing found") << qint64(0) << 500 << 1000 << 1;
+        QTest::newRow("zero low threshold") << qint64(0) << 0 << 1000 << 2;
+        QTest::newRow("beyond 32 bits") << qint64(5000000000) << 500 << 1000 << 3;
+        QTest::newRow("low above boundary, below low") << qint64(700) << 1000 << 500 << 1;
+        QTest::newRow("low above boundary, above both") << qint64(1200) << 1000 << 500 << 3;
+    }
+
+    void rankOf()
+    {
+        QFETCH(qint64, total);
+        QFETCH(int, low);
+        QFETCH(int, boundary);
+        QFETCH(int, rank);
+        QCOMPARE(ScanDriver::rankOf(total, low, boundary), rank);
+    }
+
+    void asksEveryEngineForEverySiteInOrder()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        const QStringList sites{"www.alpha.example", "http://beta.example/"};
+        run.driver.start(sites);
+        QVERIFY(run.driver.isRunning());
+        QVERIFY2(run.events.isEmpty(), "the scan must not begin inside start()");
+        QVERIFY(run.waitForEnd());
+        QVERIFY(!run.driver.isRunning());
+
+        QStringList expectedEvents = eventsOfAFullSite(0, sites[0]) + eventsOfAFullSite(1, sites[1]);
+        expectedEvents << QStringLiteral("finished");
+        QCOMPARE(run.events, expectedEvents);
+
+        QStringList expectedTargets;
+        for (const QString& site : sites) {
+            for (const Engine& engine : engines())
+                expectedTargets << EnginePages::pathAndQuery(engine) + site + QString::fromLatin1(engine.querySuffix);
+        }
+        QStringList targets;
+        for (const auto& request : server.http().requests()) {
+            targets << QString::fromLatin1(request.target);
+            QCOMPARE(request.header("User-Agent"), QByteArray("Mozilla"));
+        }
+        QCOMPARE(targets, expectedTargets);
+
+        qint64 grand = 0;
+        for (const QString& site : sites) {
+            QStringList expectedCells;
+            qint64 total = 0;
+            for (int engine = 1; engine <= engineCount; ++engine) {
+                expectedCells << server.expectedCell(site, engine);
+                total += expectedCells.last().toLongLong();
+            }
+            QCOMPARE(run.cells[site], expectedCells);
+            QCOMPARE(run.rowTotals[site], total);
+            grand += total;
+        }
+        QCOMPARE(run.grandTotal, grand);
+        QCOMPARE(run.templateReads, 12);
+    }
+
+    void rowTotalSkipsEmptyCells()
+    {
+        EngineServer server;
+        const QString site = QStringLiteral("mixed.example");
+        server.setCount(site, 1, 1234);
+        server.setCount(site, 2, EngineServer::unrecognised);
+        server.setCount(site, 3, EngineServer::noResults);
+        server.setCount(site, 4, 56);
+        server.setCount(site, 5, EngineServer::noResults);
+        server.setCount(site, 6, EngineServer::unrecognised);
+        ScanRun run(server);
+        run.driver.start({site});
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.cells[site], QStringList({"1234", "", "0", "56", "0", ""}));
+        QCOMPARE(run.rowTotals[site], qint64(1290));
+        QCOMPARE(run.grandTotal, qint64(1290));
+    }
+
+    void totalsGoBeyond32Bits()
+    {
+        EngineServer server;
+        const QStringList sites{"big.example", "bigger.example"};
+        for (const QString& site : sites) {
+            for (int engine = 1; engine <= engineCount; ++engine)
+                server.setCount(site, engine, EngineServer::noResults);
+            // Ask and MSN print ten digits without their commas.
+            server.setCount(site, 4, 9999999999);
+            server.setCount(site, 5, 9999999999);
+        }
+        ScanRun run(server);
+        run.driver.start(sites);
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.rowTotals[sites[0]], qint64(19999999998));
+        QCOMPARE(run.grandTotal, qint64(39999999996));
+    }
+
+    void queriesOneAtATime()
+    {
+        EngineServer server;
+        server.setDelay(15);
+        ScanRun run(server);
+        int answered = 0;
+        QList<int> answeredAtRequest;
+        QObject::connect(&run.driver, &ScanDriver::engineDone, [&] { ++answered; });
+        QObject::connect(&server.http(), &LoopbackHttpServer::requestReceived, [&] { answeredAtRequest << answered; });
+        run.driver.start({"one.example", "two.example"});
+        QVERIFY(run.waitForEnd());
+        QList<int> expected;
+        for (int i = 0; i < 12; ++i)
+            expected << i;
+        QCOMPARE(answeredAtRequest, expected);
+    }
+
+    void stopEndsTheScanBeforeTheNextSite()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        const QStringList sites{"s1.example", "s2.example", "s3.example", "s4.example", "s5.example"};
+        QObject::connect(&run.driver, &ScanDriver::engineDone, [&](int index, const QString&, int engine) {
+            if (index == 2 && engine == 3)
+                run.driver.requestStop();
+        });
+        run.driver.start(sites);
+        QVERIFY(run.waitForEnd());
+        QStringList expected =
+            eventsOfAFullSite(0, sites[0]) + eventsOfAFullSite(1, sites[1]) + eventsOfAFullSite(2, sites[2]);
+        expected << QStringLiteral("stopped");
+        QCOMPARE(run.events, expected);
+        QCOMPARE(server.http().requestCount(), 18);
+        QVERIFY(!run.driver.isRunning());
+        QVERIFY(!run.driver.isStopRequested());
+    }
+
+    void stopBeforeTheFirstSiteScansNothing()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        run.driver.start({"a.example"});
+        run.driver.requestStop();
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.events, QStringList({"stopped"}));
+        QCOMPARE(server.http().requestCount(), 0);
+    }
+
+    void stopDuringTheLastSiteComesTooLate()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        const auto stopAtLastSite = QObject::connect(&run.driver, &ScanDriver::siteStarted, [&](int index) {
+            if (index == 1)
+                run.driver.requestStop();
+        });
+        run.driver.start({"a.example", "b.example"});
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.events.last(), QStringLiteral("finished"));
+
+        // The request does not carry over into the next scan.
+        QObject::disconnect(stopAtLastSite);
+        run.ended = false;
+        run.events.clear();
+        run.driver.start({"c.example", "d.example"});
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.events.size(), 2 * 8 + 1);
+        QCOMPARE(run.events.last(), QStringLiteral("finished"));
+    }
+
+    void stopWhileIdleIsForgotten()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        run.driver.requestStop();
+        QVERIFY(!run.driver.isStopRequested());
+        run.driver.start({"a.example"});
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.events.last(), QStringLiteral("finished"));
+    }
+
+    void startWhileRunningOrWithoutSitesDoesNothing()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        run.driver.start({});
+        QVERIFY(!run.driver.isRunning());
+        QTest::qWait(20);
+        QVERIFY(run.events.isEmpty());
+
+        run.driver.start({"a.example"});
+        QObject::connect(&run.driver, &ScanDriver::siteStarted, [&] {
+            run.driver.start({"intruder.example", "other.example"});
+        });
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.events, eventsOfAFullSite(0, QStringLiteral("a.example")) + QStringList{"finished"});
+        QCOMPARE(server.http().requestCount(), 6);
+    }
+
+    void eventsAreProcessedBetweenSites()
+    {
+        EngineServer server;
+        ScanRun run(server);
+        // Something posted while a site ends is handled before the next site
+        // begins: the scan goes back to the event loop between sites.
+        QObject::connect(&run.driver, &ScanDriver::siteFinished, [&](int index) {
+            QTimer::singleShot(0, [&run, index] { run.events << QStringLiteral("posted %1").arg(index); });
+        });
+        run.driver.start({"a.example", "b.example"});
+        QVERIFY(run.waitForEnd());
+        QCOMPARE(run.events.indexOf(QStringLiteral("posted 0")),
+                 run.events.indexOf(QStringLiteral("site 0 a.example")) + 1);
+        QVERIFY(run.events.indexOf(QStringLiteral("posted 0")) <
+                run.events.indexOf(QStringLiteral("start 1 b.example")));
+    }
+};
+
+QTEST_GUILESS_MAIN(ScanDriverTest)
+#include "tst_scandriver.moc"
