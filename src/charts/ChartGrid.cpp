@@ -78,3 +78,20 @@ std::optional<double> ChartGrid::largestValue() const
     }
     return largest;
 }
+
+QList<QList<int>> ChartGrid::valueRuns(int column) const
+{
+    QList<QList<int>> runs;
+    QList<int> run;
+    for (int row = 0; row < rowCount(); ++row) {
+        if (value(row, column)) {
+            run.append(row);
+        } else if (!run.isEmpty()) {
+            runs.append(run);
+            run.clear();
+        }
+    }
+    if (!run.isEmpty())
+        runs.append(run);
+    return runs;
+}

@@ -30,6 +30,10 @@ public:
     // number leaves the cell without a value.
     void setValueText(int row, int column, const QString& decimalText);
 
+    // The runs of consecutive rows that hold a value in the column; a line or
+    // an area is drawn per run, so a missing value leaves a gap.
+    QList<QList<int>> valueRuns(int column) const;
+
     // The largest value of the grid, or nullopt when no cell holds one.
     std::optional<double> largestValue() const;
 

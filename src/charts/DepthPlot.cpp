@@ -50,23 +50,6 @@ double DepthPlot::depthRatio(int series, int categories)
     return std::clamp(std::max(series, 1) * perSeries, 0.14, 0.5);
 }
 
-QList<QList<int>> DepthPlot::runsOf(int column) const
-{
-    QList<QList<int>> runs;
-    QList<int> run;
-    for (int row = 0; row < m_frame.grid.rowCount(); ++row) {
-        if (m_frame.grid.value(row, column)) {
-            run.append(row);
-        } else if (!run.isEmpty()) {
-            runs.append(run);
-            run.clear();
-        }
-    }
-    if (!run.isEmpty())
-        runs.append(run);
-    return runs;
-}
-
 void DepthPlot::draw(QPainter& painter, const QRectF& area) const
 {
     const ChartGrid& grid = m_frame.grid;
@@ -226,7 +209,7 @@ void DepthPlot::addLines(DepthScene& scene, const ChartProjection& projection, c
         const QColor color = ChartPalette::seriesColor(column);
         const double z0 = (g.slabOf(column) + 0.5) * g.slab() - depth / 2;
         const double z1 = z0 + depth;
-        for (const QList<int>& run : runsOf(column)) {
+        for (const QList<int>& run : grid.valueRuns(column)) {
             if (run.size() == 1) {
                 // A lone value is a short piece of ribbon, so it still shows.
                 const double x = g.xOf(run.first() + 0.5);
@@ -265,7 +248,7 @@ void DepthPlot::addAreas(DepthScene& scene, const Geometry& g) const
         const QColor color = ChartPalette::seriesColor(column);
         const double z0 = (g.slabOf(column) + 0.5) * g.slab() - depth / 2;
         const double z1 = z0 + depth;
-        for (const QList<int>& run : runsOf(column)) {
+        for (const QList<int>& run : grid.valueRuns(column)) {
             if (run.size() == 1) {
                 const double x = g.xOf(run.first() + 0.5);
                 const double half = g.slot() * 0.12;

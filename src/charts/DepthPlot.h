@@ -50,7 +50,6 @@ private:
 
     void drawWalls(QPainter& painter, const ChartProjection& projection, const Geometry& g) const;
     void drawValueLabels(QPainter& painter, const ChartProjection& projection, const Geometry& g) const;
-    QList<QList<int>> runsOf(int column) const;
 
     void addBars(DepthScene& scene, const Geometry& g, bool fullWidth) const;
     void addLines(DepthScene& scene, const ChartProjection& projection, const Geometry& g) const;

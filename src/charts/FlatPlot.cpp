@@ -24,23 +24,6 @@ double FlatPlot::yOf(const Geometry& g, double value) const
     return g.plot.bottom() - g.axis.fraction(value) * g.plot.height();
 }
 
-QList<QList<int>> FlatPlot::runsOf(int column) const
-{
-    QList<QList<int>> runs;
-    QList<int> run;
-    for (int row = 0; row < m_frame.grid.rowCount(); ++row) {
-        if (m_frame.grid.value(row, column)) {
-            run.append(row);
-        } else if (!run.isEmpty()) {
-            runs.append(run);
-            run.clear();
-        }
-    }
-    if (!run.isEmpty())
-        runs.append(run);
-    return runs;
-}
-
 void FlatPlot::draw(QPainter& painter, const QRectF& area) const
 {
     const ChartGrid& grid = m_frame.grid;
@@ -181,7 +164,7 @@ void FlatPlot::drawLines(QPainter& painter, const Geometry& g) const
     painter.save();
     for (int column = 0; column < m_frame.grid.columnCount(); ++column) {
         const QColor color = ChartPalette::seriesColor(column);
-        for (const QList<int>& run : runsOf(column)) {
+        for (const QList<int>& run : m_frame.grid.valueRuns(column)) {
             QPolygonF line;
             for (const int row : run)
                 line.append(QPointF(xOf(g, row + 0.5), yOf(g, *m_frame.grid.value(row, column))));
@@ -214,7 +197,7 @@ void FlatPlot::drawAreas(QPainter& painter, const Geometry& g) const
     QList<std::pair<QPolygonF, QColor>> outlines;
     for (const int column : order) {
         const QColor color = ChartPalette::seriesColor(column);
-        for (const QList<int>& run : runsOf(column)) {
+        for (const QList<int>& run : m_frame.grid.valueRuns(column)) {
             QPolygonF top;
             for (const int row : run)
                 top.append(QPointF(xOf(g, row + 0.5), yOf(g, *grid.value(row, column))));
@@ -248,7 +231,7 @@ void FlatPlot::drawSteps(QPainter& painter, const Geometry& g) const
     painter.save();
     for (int column = 0; column < grid.columnCount(); ++column) {
         const QColor color = ChartPalette::seriesColor(column);
-        for (const QList<int>& run : runsOf(column)) {
+        for (const QList<int>& run : m_frame.grid.valueRuns(column)) {
             QPolygonF steps;
             for (const int row : run) {
                 const double y = yOf(g, *grid.value(row, column));

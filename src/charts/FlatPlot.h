@@ -29,8 +29,6 @@ private:
 
     double xOf(const Geometry& g, double categoryPosition) const;
     double yOf(const Geometry& g, double value) const;
-    // Runs of consecutive categories that have a value in the column.
-    QList<QList<int>> runsOf(int column) const;
 
     void drawAxes(QPainter& painter, const Geometry& g) const;
     void drawBars(QPainter& painter, const Geometry& g) const;

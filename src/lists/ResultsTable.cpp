@@ -102,3 +102,12 @@ void ResultsTable::sortRows(QTreeWidget* table, int column, SortDataType type, b
         item->setSelected(true);
     table->setUpdatesEnabled(updates);
 }
+
+QTreeWidgetItem* ResultsTable::selectedRow(const QTreeWidget* table)
+{
+    QTreeWidgetItem* current = table->currentItem();
+    if (current && current->isSelected())
+        return current;
+    const QList<QTreeWidgetItem*> selected = table->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}

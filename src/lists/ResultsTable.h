@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // Sorting of a report-style table by one column, as text or as numbers,
 // and the table's "keep sorted" state: after a sort the table stays sorted
@@ -39,6 +40,10 @@ public:
     // keeping the items, their data, the selection and the current item.
     // Equal keys keep their relative order.
     static void sortRows(QTreeWidget* table, int column, SortDataType type, bool ascending);
+
+    // The row a command acts on: the current row when it is selected, else
+    // the first selected row, else none.
+    static QTreeWidgetItem* selectedRow(const QTreeWidget* table);
 
 private:
     void rowsChanged();

@@ -3,39 +3,25 @@
 #include "Branding.h"
 #include "app/AppContext.h"
 #include "app/Prompts.h"
+#include "lists/ResultsColumns.h"
+#include "lists/ResultsTable.h"
 #include "saved/SaveData.h"
 #include "saved/SaveSearchDialog.h"
 
 #include <QCoreApplication>
 #include <QTreeWidget>
 
-namespace {
-
-constexpr int firstEngineColumn = 2;
-constexpr int engineColumns = 6;
-
-const QTreeWidgetItem* selectedRow(const QTreeWidget* table)
-{
-    QTreeWidgetItem* current = table->currentItem();
-    if (current && current->isSelected())
-        return current;
-    const QList<QTreeWidgetItem*> selected = table->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
-} // namespace
-
 std::optional<QString> saveDataOfSelectedRow(const QTreeWidget* resultsTable)
 {
-    if (!resultsTable || resultsTable->columnCount() < firstEngineColumn + engineColumns)
+    if (!resultsTable || resultsTable->columnCount() < ResultsColumns::count)
         return std::nullopt;
-    const QTreeWidgetItem* row = selectedRow(resultsTable);
+    const QTreeWidgetItem* row = ResultsTable::selectedRow(resultsTable);
     if (!row)
         return std::nullopt;
     const QTreeWidgetItem* header = resultsTable->headerItem();
     QStringList captions;
     QStringList counts;
-    for (int column = firstEngineColumn; column < firstEngineColumn + engineColumns; ++column) {
+    for (int column = ResultsColumns::firstEngine; column < ResultsColumns::count; ++column) {
         captions << header->text(column);
         counts << row->text(column);
     }

@@ -9,30 +9,6 @@ bool isValidCount(const QString& count)
     return !count.isEmpty() && count.size() <= maxCountLength;
 }
 
-// A count text of engine 5 counts as a number when it is an optional sign
-// followed by digits with at most one decimal point among or around them and
-// at least one digit: the plain notation of a number, without exponents,
-// currency signs, brackets or hexadecimal forms. The page shows whole numbers;
-// anything else (an unrecognised page gives a long run of words) is no number.
-bool isPlainNumber(const QString& text)
-{
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    bool digit = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c >= u'0' && c <= u'9') {
-            digit = true;
-        } else if (c == u'.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digit;
-}
 
 // Removes the spaces at both ends only, not tabs or line ends.
 QString trimSpaces(const QString& text)
@@ -169,4 +145,24 @@ QString ParseEngineData(QString strData, int intEngine)
     default:
         return {};
     }
+}
+
+bool isPlainNumber(const QString& text)
+{
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+        ++i;
+    bool digit = false;
+    bool point = false;
+    for (; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') {
+            digit = true;
+        } else if (c == u'.' && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digit;
 }

@@ -18,3 +18,9 @@ QString GetBetween(const QString& IStringStr, const QString& IBefore, const QStr
 // keep thousands separators), "0" when the page says nothing was found, and the
 // empty text when neither can be recognised or the engine number is unknown.
 QString ParseEngineData(QString strData, int intEngine);
+
+// True when the text is an optional sign followed by digits with at most one
+// decimal point among or around them and at least one digit: the plain way a
+// page prints a number, without exponents, currency signs, brackets,
+// hexadecimal forms, "inf" or "nan".
+bool isPlainNumber(const QString& text);

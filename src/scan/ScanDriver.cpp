@@ -12,28 +12,6 @@ namespace {
 
 constexpr double maxCountValue = 1e15;
 
-// Optional sign, digits with at most one decimal point, at least one digit:
-// the way a page prints a number. Exponents, "inf", "nan" and hexadecimal
-// forms are no counts.
-bool isPlainNumber(const QString& text)
-{
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    bool digit = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c >= u'0' && c <= u'9')
-            digit = true;
-        else if (c == u'.' && !point)
-            point = true;
-        else
-            return false;
-    }
-    return digit;
-}
-
 } // namespace
 
 ScanDriver::ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, QObject* parent)

@@ -4,25 +4,13 @@
 #include "app/AppContext.h"
 #include "app/Prompts.h"
 #include "lists/ResultsColumns.h"
+#include "lists/ResultsTable.h"
 #include "webview/WebAddresses.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
 
 #include <QCoreApplication>
 #include <QTreeWidget>
-
-namespace {
-
-const QTreeWidgetItem* selectedRow(const QTreeWidget* table)
-{
-    QTreeWidgetItem* current = table->currentItem();
-    if (current && current->isSelected())
-        return current;
-    const QList<QTreeWidgetItem*> selected = table->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
-} // namespace
 
 WebResultsCommands::WebResultsCommands(WebViewPanel* panel, const QTreeWidget* resultsTable, AppContext& context,
                                        QObject* parent)
@@ -47,7 +35,7 @@ void WebResultsCommands::openSelectedRow()
 
 void WebResultsCommands::showWebResults()
 {
-    const QTreeWidgetItem* resultsRow = m_resultsTable ? selectedRow(m_resultsTable) : nullptr;
+    const QTreeWidgetItem* resultsRow = m_resultsTable ? ResultsTable::selectedRow(m_resultsTable) : nullptr;
     if (!resultsRow) {
         m_context.prompts.notice(QCoreApplication::translate("WebResultsCommands",
                                                              "You must first select the item in the results list "

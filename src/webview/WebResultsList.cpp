@@ -1,5 +1,7 @@
 #include "webview/WebResultsList.h"
 
+#include "lists/ResultsTable.h"
+
 #include <QHeaderView>
 
 WebResultsList::WebResultsList(QWidget* parent)
@@ -28,11 +30,7 @@ QTreeWidgetItem* WebResultsList::firstRowForSite(const QString& site) const
 
 QTreeWidgetItem* WebResultsList::selectedRow() const
 {
-    QTreeWidgetItem* current = currentItem();
-    if (current && current->isSelected())
-        return current;
-    const QList<QTreeWidgetItem*> selected = selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
+    return ResultsTable::selectedRow(this);
 }
 
 void WebResultsList::headerClicked(int column)
