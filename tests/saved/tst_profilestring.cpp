@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {} // namespace
-
 class ProfileStringTest : public QObject
 {
     Q_OBJECT
