@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -40,6 +41,9 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
     setWindowIcon(QIcon(QString::fromLatin1(BrandArtwork::logoResource)));
     setFont(verdana(9));
     setFixedSize(windowSize);
+    // The window has no button of its own; Escape closes it as it would a dialog.
+    auto* closeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
 
     auto* banner = new QLabel(this);
     banner->setObjectName(QStringLiteral("Picture1"));

@@ -91,6 +91,15 @@ private slots:
         }
     }
 
+    void escapeClosesIt()
+    {
+        AboutWindow window(sampleBranding(1, 0), [](const QUrl&) {});
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
     void clickingTheWebsiteOpensIt_data()
     {
         QTest::addColumn<QString>("comments");
