@@ -15,6 +15,33 @@ bool RankBoxRules::toNumber(const QString& text, int* number)
     return ok;
 }
 
+// Taking the last character back runs the rules on the shorter text, which
+// takes back the next one, until the text converts (while the other boxes
+// do) or is empty or a single space. Nothing else changes on the way, so the
+// text it ends on is worked out here and set once: one character per nested
+// change would overflow the stack on a long paste or stored value.
+QString RankBoxRules::takenBack(int box, const QString& text) const
+{
+    int unused = 0;
+    bool othersConvert = true;
+    for (int other = 0; other < boxCount; ++other) {
+        if (other != box && !toNumber(m_textOf(other), &unused))
+            othersConvert = false;
+    }
+    QString shorter = text;
+    do {
+        shorter.chop(1);
+        if (shorter.isEmpty() || shorter == QLatin1String(" "))
+            break;
+        // A text ending in anything but a digit or a space never converts;
+        // skipping it keeps a long paste of letters linear.
+        const QChar last = shorter.back();
+        if (othersConvert && (last.isDigit() || last.isSpace()) && toNumber(shorter, &unused))
+            break;
+    } while (true);
+    return shorter;
+}
+
 void RankBoxRules::boxChanged(int box)
 {
     if (box < 0 || box >= boxCount)
@@ -28,9 +55,8 @@ void RankBoxRules::boxChanged(int box)
     int boundary = 0;
     int high = 0;
     if (!toNumber(m_textOf(0), &low) || !toNumber(m_textOf(1), &boundary) || !toNumber(m_textOf(2), &high)) {
-        // Taking the last character back changes the text, which runs the
-        // rules again on the shorter text, until it converts or is empty.
-        m_setText(box, changed.left(changed.size() - 1));
+        // Set once, and the rules run again on the text it settles on.
+        m_setText(box, takenBack(box, changed));
         return;
     }
 

@@ -31,6 +31,8 @@ public:
     static bool toNumber(const QString& text, int* number);
 
 private:
+    QString takenBack(int box, const QString& text) const;
+
     TextOf m_textOf;
     SetText m_setText;
 };

@@ -74,6 +74,18 @@ private slots:
             << QStringList{"500", "1000", "1000"} << 0 << "12ab" << QStringList{"12", "1000", "1000"};
         QTest::newRow("a number beyond 32 bits is cut back")
             << QStringList{"500", "1000", "1000"} << 2 << "99999999999" << QStringList{"500", "999999999", "999999999"};
+        // A line edit holds up to 32767 characters; taking them back must not
+        // nest once per character.
+        QTest::newRow("a long paste of letters is taken back to nothing")
+            << QStringList{"500", "1000", "1000"} << 0 << QString(32767, u'x') << QStringList{"", "1000", "1000"};
+        QTest::newRow("a long run of digits is cut back to a 32-bit number")
+            << QStringList{"500", "1000", "1000"} << 2 << QString(32767, u'1')
+            << QStringList{"500", "1111111111", "1111111111"};
+        QTest::newRow("a number followed by a long text keeps the number")
+            << QStringList{"500", "1000", "1000"} << 1 << QStringLiteral("2500 ") + QString(32760, u'y')
+            << QStringList{"500", "2500", "2500"};
+        QTest::newRow("a long paste while another box holds no number empties the box")
+            << QStringList{"500", "abc", "1000"} << 0 << QString(32767, u'7') << QStringList{"", "abc", "1000"};
     }
 
     void pasting()
