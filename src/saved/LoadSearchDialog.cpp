@@ -64,6 +64,6 @@ void LoadSearchDialog::confirm()
                                       tr("Select A Saved Search"));
         return;
     }
-    m_chartFileName = SavedSearches::fileName(name);
+    m_chartFileName = SavedSearches(m_context.folder.savedFolder()).fileName(name);
     accept();
 }

@@ -34,9 +34,19 @@ QStringList SavedSearches::names() const
     return result;
 }
 
-QString SavedSearches::fileName(const QString& name)
+QString SavedSearches::fileName(const QString& name) const
 {
-    return name + extension;
+    const QString expected = name + extension;
+    const QDir folder(m_folder);
+    if (folder.exists(expected))
+        return expected;
+    // The listing ignores the extension's letter case; where the file system
+    // does not, the name must lead back to the file it was listed from.
+    const QStringList files = folder.entryList({u'*' + extension}, QDir::Files, QDir::Name);
+    const auto listed = std::find_if(files.cbegin(), files.cend(), [&](const QString& file) {
+        return file.compare(expected, Qt::CaseInsensitive) == 0 && file.startsWith(name, Qt::CaseSensitive);
+    });
+    return listed != files.cend() ? *listed : expected;
 }
 
 QString SavedSearches::filePath(const QString& name) const

@@ -20,7 +20,9 @@ public:
     // whose letter case does not matter), sorted ignoring letter case.
     QStringList names() const;
 
-    static QString fileName(const QString& name);
+    // The file of the search with this name: name + ".qvh", or the listed
+    // file whose extension is written in other letter case.
+    QString fileName(const QString& name) const;
     QString filePath(const QString& name) const;
 
     // A name for a new search is refused when it is empty, begins with "."

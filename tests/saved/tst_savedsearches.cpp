@@ -121,6 +121,24 @@ private slots:
         QCOMPARE(SavedSearches(dir.path()).filePath("a.b"), dir.filePath("a.b.qvh"));
     }
 
+    void listedNamesLeadBackToTheirFiles()
+    {
+        // The extension's letter case is the file's own; the name part must match exactly.
+        QTemporaryDir dir;
+        for (const char* name : {"A.QVH", "Zed.Qvh"})
+            QVERIFY(writeBytes(dir.filePath(name), "\r\n[Google]\r\n05-01-06=1\r\n"));
+        const SavedSearches searches(dir.path());
+        QCOMPARE(searches.fileName("A"), QStringLiteral("A.QVH"));
+        QCOMPARE(searches.filePath("Zed"), dir.filePath("Zed.Qvh"));
+        QCOMPARE(searches.fileName("zed"), QStringLiteral("zed.qvh"));
+        QCOMPARE(searches.fileName("new"), QStringLiteral("new.qvh"));
+
+        QString error;
+        QVERIFY2(searches.appendCounts("Zed", saveData({"2", "-", "-", "-", "-", "-"}), may2, &error), qPrintable(error));
+        QCOMPARE(readBytes(dir.filePath("Zed.Qvh")), QByteArray("\r\n[Google]\r\n05-02-06=2\r\n05-01-06=1\r\n"));
+        QCOMPARE(searches.names(), (QStringList{"A", "Zed"}));
+    }
+
     void newSearchHoldsSixSectionsInColumnOrder()
     {
         QTemporaryDir dir;
