@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
@@ -104,6 +105,14 @@ void UrlListCommands::saveList()
     if (chosen.isEmpty())
         return;
     const QString path = UrlListFile::withTextExtension(chosen);
+    // The dialog asked about replacing the name as chosen; the extension put
+    // on afterwards can lead to another file, which is not replaced unasked.
+    if (path != chosen && QFileInfo::exists(path)
+        && !m_prompts.question(
+            QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            QStringLiteral("Save URL List"))) {
+        return;
+    }
     QString reason;
     if (!UrlListFile::write(path, urls(), reason)) {
         m_prompts.error(

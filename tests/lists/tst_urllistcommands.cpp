@@ -241,6 +241,40 @@ private slots:
         QCOMPARE(f.test.folder.readFile("Lists/" + written), QByteArray("a.com\r\n"));
     }
 
+    void saveAsksBeforeReplacingTheFileTheExtensionLeadsTo_data()
+    {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("Yes replaces") << true;
+        QTest::newRow("No keeps the file") << false;
+    }
+
+    void saveAsksBeforeReplacingTheFileTheExtensionLeadsTo()
+    {
+        QFETCH(bool, replace);
+        Fixture f;
+        f.list->addItems({"new.com"});
+        QVERIFY(f.test.folder.writeFile("Lists/sites.txt", "old.com\r\n"));
+        f.test.prompts.queueText(f.test.folder.filePath("Lists/sites"));
+        replace ? f.test.prompts.queueYes() : f.test.prompts.queueNo();
+        start(f.window, "cmdSave");
+        QCOMPARE(f.test.prompts.messages(),
+                 QStringList{QStringLiteral("\"%1\" already exists. Do you want to replace it?")
+                                 .arg(QDir::toNativeSeparators(f.test.folder.filePath("Lists/sites.txt")))});
+        QCOMPARE(f.test.folder.readFile("Lists/sites.txt"), QByteArray(replace ? "new.com\r\n" : "old.com\r\n"));
+    }
+
+    void saveOverTheChosenTxtFileAsksNothingMore()
+    {
+        // The dialog itself has asked about a name that already ends in .txt.
+        Fixture f;
+        f.list->addItems({"new.com"});
+        QVERIFY(f.test.folder.writeFile("Lists/sites.txt", "old.com\r\n"));
+        f.test.prompts.queueText(f.test.folder.filePath("Lists/sites.txt"));
+        start(f.window, "cmdSave");
+        QCOMPARE(f.test.prompts.messages(), QStringList{});
+        QCOMPARE(f.test.folder.readFile("Lists/sites.txt"), QByteArray("new.com\r\n"));
+    }
+
     void savingAnEmptyListCreatesAnEmptyFile()
     {
         Fixture f;
