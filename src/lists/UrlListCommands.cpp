@@ -107,8 +107,8 @@ void UrlListCommands::saveList()
     const QString path = UrlListFile::withTextExtension(chosen);
     // The dialog asked about replacing the name as chosen; the extension put
     // on afterwards can lead to another file, which is not replaced unasked.
-    if (path != chosen && QFileInfo::exists(path)
-        && !m_prompts.question(
+    if (path != chosen && QFileInfo::exists(path) &&
+        !m_prompts.question(
             QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)),
             QStringLiteral("Save URL List"))) {
         return;

@@ -9,7 +9,6 @@ bool isValidCount(const QString& count)
     return !count.isEmpty() && count.size() <= maxCountLength;
 }
 
-
 // Removes the spaces at both ends only, not tabs or line ends.
 QString trimSpaces(const QString& text)
 {

@@ -3,8 +3,7 @@
 RankBoxRules::RankBoxRules(TextOf textOf, SetText setText)
     : m_textOf(std::move(textOf))
     , m_setText(std::move(setText))
-{
-}
+{}
 
 bool RankBoxRules::toNumber(const QString& text, int* number)
 {

@@ -1,8 +1,8 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "lists/UrlListCommands.h"
-#include "support/WriteProtection.h"
 #include "support/TestContext.h"
+#include "support/WriteProtection.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -134,7 +134,8 @@ private slots:
         QCOMPARE(searches.fileName("new"), QStringLiteral("new.qvh"));
 
         QString error;
-        QVERIFY2(searches.appendCounts("Zed", saveData({"2", "-", "-", "-", "-", "-"}), may2, &error), qPrintable(error));
+        QVERIFY2(searches.appendCounts("Zed", saveData({"2", "-", "-", "-", "-", "-"}), may2, &error),
+                 qPrintable(error));
         QCOMPARE(readBytes(dir.filePath("Zed.Qvh")), QByteArray("\r\n[Google]\r\n05-02-06=2\r\n05-01-06=1\r\n"));
         QCOMPARE(searches.names(), (QStringList{"A", "Zed"}));
     }

@@ -12,10 +12,8 @@ class Boxes
 public:
     Boxes(const QString& low, const QString& boundary, const QString& high)
         : texts{low, boundary, high}
-        , rules([this](int box) { return texts[box]; },
-                [this](int box, const QString& text) { set(box, text); })
-    {
-    }
+        , rules([this](int box) { return texts[box]; }, [this](int box, const QString& text) { set(box, text); })
+    {}
 
     void set(int box, const QString& text)
     {
