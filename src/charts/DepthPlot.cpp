@@ -187,7 +187,7 @@ void DepthPlot::addBars(DepthScene& scene, const Geometry& g, bool fullWidth) co
     const double baseline = g.yOf(0);
     for (int column = 0; column < grid.columnCount(); ++column) {
         const QColor color = ChartPalette::seriesColor(column);
-        const double zCentre = (g.slabOf(column) + 0.5) * g.slab();
+        const double zCentre = g.slabCentre(column);
         for (int row = 0; row < grid.rowCount(); ++row) {
             const auto value = grid.value(row, column);
             if (!value)
@@ -207,14 +207,14 @@ void DepthPlot::addLines(DepthScene& scene, const ChartProjection& projection, c
     const double depth = g.slab() * ribbonDepth;
     for (int column = 0; column < grid.columnCount(); ++column) {
         const QColor color = ChartPalette::seriesColor(column);
-        const double z0 = (g.slabOf(column) + 0.5) * g.slab() - depth / 2;
+        const double z0 = g.slabCentre(column) - depth / 2;
         const double z1 = z0 + depth;
         for (const QList<int>& run : grid.valueRuns(column)) {
             if (run.size() == 1) {
                 // A lone value is a short piece of ribbon, so it still shows.
                 const double x = g.xOf(run.first() + 0.5);
                 const double y = g.yOf(*grid.value(run.first(), column));
-                const double half = g.slot() * 0.12;
+                const double half = g.loneValueHalfWidth();
                 scene.addBox(g.slabOf(column), x - half, x + half, y - thickness / 2, y + thickness / 2, z0, z1, color);
                 continue;
             }
@@ -246,12 +246,12 @@ void DepthPlot::addAreas(DepthScene& scene, const Geometry& g) const
     const double baseline = g.yOf(0);
     for (int column = 0; column < grid.columnCount(); ++column) {
         const QColor color = ChartPalette::seriesColor(column);
-        const double z0 = (g.slabOf(column) + 0.5) * g.slab() - depth / 2;
+        const double z0 = g.slabCentre(column) - depth / 2;
         const double z1 = z0 + depth;
         for (const QList<int>& run : grid.valueRuns(column)) {
             if (run.size() == 1) {
                 const double x = g.xOf(run.first() + 0.5);
-                const double half = g.slot() * 0.12;
+                const double half = g.loneValueHalfWidth();
                 scene.addBox(g.slabOf(column), x - half, x + half, baseline, g.yOf(*grid.value(run.first(), column)),
                              z0, z1, color);
                 continue;

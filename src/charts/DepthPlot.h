@@ -46,6 +46,10 @@ private:
         int series = 1;
         QList<int> slabs;
         int slabOf(int column) const { return slabs.value(column, column); }
+        // The middle of the column's slab along the depth.
+        double slabCentre(int column) const { return (slabOf(column) + 0.5) * slab(); }
+        // Half the width of the short piece that shows a lone value of a line or area.
+        double loneValueHalfWidth() const { return slot() * 0.12; }
     };
 
     void drawWalls(QPainter& painter, const ChartProjection& projection, const Geometry& g) const;
