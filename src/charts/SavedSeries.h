@@ -29,7 +29,7 @@ public:
     // The first line with this date, or -1.
     int indexOfDate(const QString& date) const { return static_cast<int>(m_dates.indexOf(date)); }
 
-    // A whole number written in decimal, or nothing.
+    // countValue(): a whole number written in decimal, or nothing.
     static std::optional<qint64> parseCount(const QString& text);
 
 private:

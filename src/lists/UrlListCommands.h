@@ -35,12 +35,22 @@ public:
     void loadList();
     void loadFromClipboard();
 
+    enum class LoadMode { Append, Replace };
+    // Loads the URL list file into the list, after the URLs it holds or in
+    // their place. A file that cannot be read is reported and changes
+    // nothing.
+    bool loadFile(const QString& path, LoadMode mode);
+
     // Appends as many URLs as the list has room for, in order, and tells
     // the user how many did not fit. Returns the number appended.
     int appendUrls(const QStringList& urls);
 
     // The list's URLs, in order.
     QStringList urls() const;
+
+signals:
+    // The URLs of the list or their order changed.
+    void listChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

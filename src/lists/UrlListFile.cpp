@@ -2,6 +2,8 @@
 
 #include "app/LocalFile.h"
 
+#include <QDir>
+
 QStringList UrlListFile::splitLines(const QString& text)
 {
     QStringList lines;
@@ -44,14 +46,12 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
     return true;
 }
 
+QString UrlListFile::readFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The URL list file \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)
 {
     return LocalFile::writeBytes(path, encode(urls), &errorText);
-}
-
-QString UrlListFile::withTextExtension(const QString& fileName)
-{
-    if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
-        return fileName;
-    return fileName + QLatin1String(".txt");
 }

@@ -1,6 +1,7 @@
 #include "scan/UserSettings.h"
 
 #include "Branding.h"
+#include "results/ResultRow.h"
 
 #include <QSettings>
 
@@ -15,7 +16,7 @@ struct KeyDefault
 const KeyDefault keyTable[] = {
     {SettingKey::lowThreshold, "500"}, {SettingKey::mediumThreshold, "1000"}, {SettingKey::highThreshold, "1000"},
     {SettingKey::autoSort, "1"},       {SettingKey::clearBeforeScan, "1"},    {SettingKey::showHelp, "1"},
-    {SettingKey::chartType, "3"},
+    {SettingKey::chartType, "3"},      {SettingKey::keepUrlList, "1"},
 };
 
 QString sectionKey(const QString& key)
@@ -27,8 +28,7 @@ QString sectionKey(const QString& key)
 
 UserSettings::UserSettings(std::unique_ptr<QSettings> store)
     : m_store(std::move(store))
-{
-}
+{}
 
 UserSettings::~UserSettings() = default;
 
@@ -77,4 +77,10 @@ int UserSettings::threshold(const QString& key) const
     if (ok)
         return number;
     return defaultValue(key).toInt();
+}
+
+RankThresholds UserSettings::rankThresholds() const
+{
+    return {threshold(QString::fromLatin1(SettingKey::lowThreshold)),
+            threshold(QString::fromLatin1(SettingKey::mediumThreshold))};
 }

@@ -5,6 +5,7 @@
 #include <memory>
 
 class QSettings;
+struct RankThresholds;
 
 // Keys of the per-user settings store (section "Settings").
 namespace SettingKey {
@@ -15,6 +16,7 @@ inline constexpr char autoSort[] = "chkAutoSort";
 inline constexpr char clearBeforeScan[] = "chkClear";
 inline constexpr char showHelp[] = "showHelp";
 inline constexpr char chartType[] = "cmbChart2";
+inline constexpr char keepUrlList[] = "chkKeepList";
 } // namespace SettingKey
 
 // The per-user settings: text values under section "Settings", each key with
@@ -45,6 +47,8 @@ public:
     // A rank threshold; a stored text that is not a whole number counts as
     // the key's default.
     int threshold(const QString& key) const;
+    // The low threshold and the medium/high boundary.
+    RankThresholds rankThresholds() const;
 
 private:
     std::unique_ptr<QSettings> m_store;

@@ -3,6 +3,7 @@
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
 #include "lists/ResultsView.h"
+#include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
 #include "scan/UserSettings.h"
 #include "support/TestContext.h"
@@ -15,7 +16,6 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include <functional>
 
@@ -155,10 +155,9 @@ private slots:
     {
         TestContext test;
         MainWindow window(test.context);
-        QTreeWidget* table = window.resultsView()->table();
-        table->addTopLevelItem(new QTreeWidgetItem(QStringList{"one.example", "6", "1", "1", "1", "1", "1", "1"}));
-        table->addTopLevelItem(new QTreeWidgetItem(QStringList{"two.example", "12", "2", "2", "2", "2", "2", "2"}));
-        window.chartPanel()->doChart2(window.resultsView()->table());
+        window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {}),
+                                   ResultRow::completed("two.example", QStringList(6, "2"), {})});
+        emit window.currentResultsChartRequested();
         const ChartGrid& grid = window.chartPanel()->chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
         QCOMPARE(grid.columnCount(), 2);
