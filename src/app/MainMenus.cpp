@@ -42,10 +42,10 @@ MainMenus::MainMenus(QMenuBar* menuBar, QWidget* window)
     QMenu* file = addMenu(menuBar, "mnuFile2", QStringLiteral("File"));
     newUrl = addItem(file, "mnuNewURL", QStringLiteral("Add URL"), QKeySequence(Qt::CTRL | Qt::Key_N));
     addSeparator(file, "mnuFileSplit1");
-    saveUrlList =
-        addItem(file, "mnuSaveUrlList", QStringLiteral("Save URL List to File"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    openUrlList =
-        addItem(file, "mnuOpenURLList", QStringLiteral("Load URL List from File"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    saveUrlList = addItem(file, "mnuSaveUrlList", QStringLiteral("Save URL List to File"),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    openUrlList = addItem(file, "mnuOpenURLList", QStringLiteral("Load URL List from File"),
+                          QKeySequence(Qt::CTRL | Qt::Key_O));
     openClipboard = addItem(file, "mnuOpenClipboard", QStringLiteral("Load URL List from Clipboard"),
                             QKeySequence(Qt::CTRL | Qt::Key_V));
     addSeparator(file, "mnuFileSplitExport");
@@ -75,8 +75,7 @@ MainMenus::MainMenus(QMenuBar* menuBar, QWidget* window)
     urlNewUrl = addItem(urlMenu, "mnuURLNewURL", QStringLiteral("New URL"));
     addSeparator(urlMenu, "mnuSPlit83");
     deleteSelected = addItem(urlMenu, "mnuDeleteSelect", QStringLiteral("Delete Selected"), QKeySequence::Delete);
-    clearList =
-        addItem(urlMenu, "mnuClearList", QStringLiteral("C&lear list"), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    clearList = addItem(urlMenu, "mnuClearList", QStringLiteral("C&lear list"), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     addSeparator(urlMenu, "mnuURLsplit1");
     urlLoadUrlList = addItem(urlMenu, "mnuURLLoadUrlList", QStringLiteral("Load URL List from File"));
     loadClipboard = addItem(urlMenu, "mnuLoadClipboard", QStringLiteral("Load URL List from Clipboard"));

@@ -28,7 +28,8 @@ QString sectionKey(const QString& key)
 
 UserSettings::UserSettings(std::unique_ptr<QSettings> store)
     : m_store(std::move(store))
-{}
+{
+}
 
 UserSettings::~UserSettings() = default;
 
