@@ -4,8 +4,6 @@
 
 #include <QCommandLineParser>
 
-#include <algorithm>
-
 namespace {
 
 const QString scanName = QStringLiteral("scan");
@@ -83,10 +81,39 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 
 bool CommandLine::needsNoWindow(const QStringList& arguments)
 {
-    const QStringList ours{QStringLiteral("-h"),         QStringLiteral("-?"),    QStringLiteral("--help"),
-                           QStringLiteral("--help-all"), QStringLiteral("-v"),    QStringLiteral("--version"),
-                           QStringLiteral("--scan"),     QStringLiteral("--csv"), QStringLiteral("--save-each"),
-                           QStringLiteral("--quiet")};
-    return std::any_of(arguments.cbegin() + std::min<qsizetype>(1, arguments.size()), arguments.cend(),
-                       [&](const QString& argument) { return ours.contains(argument.section(u'=', 0, 0)); });
+    // Options of the window's application object, which it also takes with
+    // two dashes; any other option of two dashes is ours, or a mistake that
+    // is better told without opening a window.
+    static const QStringList windowOptions{QStringLiteral("platform"),
+                                           QStringLiteral("platformpluginpath"),
+                                           QStringLiteral("platformtheme"),
+                                           QStringLiteral("plugin"),
+                                           QStringLiteral("qwindowgeometry"),
+                                           QStringLiteral("qwindowicon"),
+                                           QStringLiteral("qwindowtitle"),
+                                           QStringLiteral("reverse"),
+                                           QStringLiteral("session"),
+                                           QStringLiteral("display"),
+                                           QStringLiteral("geometry"),
+                                           QStringLiteral("style"),
+                                           QStringLiteral("stylesheet"),
+                                           QStringLiteral("widgetcount"),
+                                           QStringLiteral("qmljsdebugger"),
+                                           QStringLiteral("name"),
+                                           QStringLiteral("title"),
+                                           QStringLiteral("visual"),
+                                           QStringLiteral("nograb"),
+                                           QStringLiteral("dograb"),
+                                           QStringLiteral("sync")};
+    const QStringList shortOptions{QStringLiteral("-h"), QStringLiteral("-?"), QStringLiteral("-v")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            return false;
+        if (shortOptions.contains(argument))
+            return true;
+        if (argument.startsWith(QLatin1String("--")) && !windowOptions.contains(argument.mid(2).section(u'=', 0, 0)))
+            return true;
+    }
+    return false;
 }

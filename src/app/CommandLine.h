@@ -24,9 +24,10 @@ struct CommandLine
     // object for the usage text.
     static CommandLine parse(const QStringList& arguments);
 
-    // Whether the arguments ask for anything but the window. Decided before
-    // any application object exists: the window's application object needs
-    // a display, and removes the options of its own (-platform, -style...)
-    // that parse() would otherwise not know.
+    // Whether the arguments ask for anything but the window: an option of
+    // ours other than the list file, or an unknown option of two dashes.
+    // Decided before any application object exists: the window's
+    // application object needs a display, and removes the options of its
+    // own (-platform, -style...) that parse() would otherwise not know.
     static bool needsNoWindow(const QStringList& arguments);
 };

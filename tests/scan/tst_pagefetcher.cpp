@@ -66,6 +66,7 @@ struct Outcome
     bool finishedInsideFetch = false;
     bool finished = false;
     QString text;
+    bool pageReceived = false;
 };
 
 Outcome fetchPage(PageFetcher& fetcher, const QString& address)
@@ -75,8 +76,10 @@ Outcome fetchPage(PageFetcher& fetcher, const QString& address)
     fetcher.fetch(address);
     outcome.finishedInsideFetch = !spy.isEmpty();
     outcome.finished = outcome.finishedInsideFetch || spy.wait(20000);
-    if (outcome.finished)
+    if (outcome.finished) {
         outcome.text = spy.first().first().toString();
+        outcome.pageReceived = spy.first().at(1).toBool();
+    }
     return outcome;
 }
 
@@ -132,6 +135,7 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, server.url(QStringLiteral("/page")).toString(), outcome);
         QCOMPARE(outcome.text.size(), response.body.size());
+        QVERIFY(outcome.pageReceived);
         for (qsizetype i = 0; i < response.body.size(); ++i) {
             if (outcome.text[i].unicode() != static_cast<uchar>(response.body[i]))
                 QFAIL(qPrintable(QStringLiteral("character %1 differs").arg(i)));
@@ -166,6 +170,8 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, server.url(QStringLiteral("/err")).toString(), outcome);
         QCOMPARE(outcome.text, QStringLiteral("<html>error page</html>"));
+        // The page is there, but the query failed.
+        QVERIFY(!outcome.pageReceived);
     }
 
     void requestAsSent()
@@ -304,6 +310,7 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, address, outcome);
         QCOMPARE(outcome.text, QString());
+        QVERIFY(!outcome.pageReceived);
     }
 
     void onlyWebAddressesAreRequested_data()
@@ -334,6 +341,7 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, address, outcome);
         QCOMPARE(outcome.text, requested ? QStringLiteral("page") : QString());
+        QCOMPARE(outcome.pageReceived, requested);
         QCOMPARE(server.requestCount(), requested ? 1 : 0);
     }
 
@@ -384,6 +392,8 @@ private slots:
             QVERIFY(!outcome.text.isEmpty());
             QVERIFY(outcome.text.size() < maxBytes);
         }
+        // A time-out is a failed query; the size limit only cuts the page short.
+        QCOMPARE(outcome.pageReceived, QByteArray(QTest::currentDataTag()).startsWith("size"));
         // An endless body repeats its pattern; whatever was read must follow it.
         for (qsizetype i = 0; i < outcome.text.size(); i += expectedPrefix.size()) {
             const QString part = outcome.text.mid(i, expectedPrefix.size());

@@ -146,6 +146,12 @@ private slots:
             QCOMPARE(run.cells[site], expectedCells);
             QCOMPARE(run.rowTotals[site], total);
             grand += total;
+            // Each site's row of the results, at its place in the list.
+            const ResultRow& row = run.results.row(static_cast<int>(sites.indexOf(site)));
+            QCOMPARE(row.site, site);
+            QCOMPARE(row.total, total);
+            for (int engine = 1; engine <= engineCount; ++engine)
+                QCOMPARE(row.engine(engine).text, expectedCells[engine - 1]);
         }
         QCOMPARE(run.grandTotal, grand);
         QCOMPARE(run.templateReads, 12);
@@ -166,6 +172,11 @@ private slots:
         QVERIFY(run.waitForEnd());
         QCOMPARE(run.cells[site], QStringList({"1234", "", "0", "56", "0", ""}));
         QCOMPARE(run.rowTotals[site], qint64(1290));
+        // The engines without markers answered "Service Unavailable".
+        QList<bool> received;
+        for (const EngineCell& cell : run.results.row(0).engines)
+            received << cell.pageReceived;
+        QCOMPARE(received, QList<bool>({true, false, true, true, true, false}));
         QCOMPARE(run.grandTotal, qint64(1290));
     }
 
