@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListWidget>
 #include <QProcess>
 #include <QSignalSpy>
@@ -35,10 +36,6 @@
 #include <QTimer>
 
 #include <algorithm>
-
-#if defined(Q_OS_UNIX)
-#include <sys/resource.h>
-#endif
 
 namespace {
 
@@ -168,6 +165,20 @@ Figures commandLineScan(TestContext& test, const QString& listFile)
     return {clock.nsecsElapsed() / 1e9, stalls.stop()};
 }
 
+// The high-water mark of a process's resident memory in MiB, as Linux keeps
+// it; -1 where there is none to read.
+double peakResidentMiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
 // The built program's scan, start-up included; its peak resident memory in
 // MiB, or -1 where the platform does not tell.
 Figures programScan(TestContext& test, const QString& listFile, double& peakMiB)
@@ -180,19 +191,18 @@ Figures programScan(TestContext& test, const QString& listFile, double& peakMiB)
     clock.start();
     program.start(QStringLiteral(QUORVEX_PROGRAM), {QStringLiteral("--scan"), listFile, QStringLiteral("--csv"),
                                                     test.folder.filePath("out.csv"), QStringLiteral("--quiet")});
-    // The loopback server answers from this event loop.
+    // The loopback server answers from this event loop; the mark is read
+    // while the program runs, as it goes with the process.
+    peakMiB = -1;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout,
+                     [&] { peakMiB = std::max(peakMiB, peakResidentMiB(program.processId())); });
+    sampler.start(20);
     while (program.state() != QProcess::NotRunning)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double seconds = clock.nsecsElapsed() / 1e9;
     if (program.exitCode() != 0)
         qWarning("The program ended with %d: %s", program.exitCode(), program.readAllStandardError().constData());
-    peakMiB = -1;
-#if defined(Q_OS_UNIX)
-    rusage usage{};
-    // The largest child waited for: the program is the only one.
-    if (getrusage(RUSAGE_CHILDREN, &usage) == 0)
-        peakMiB = usage.ru_maxrss / 1024.0;
-#endif
     return {seconds, 0};
 }
 
