@@ -63,9 +63,7 @@ UrlListCommands::UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& pro
     }
     // The enabling of the pop-up's items also decides whether Del acts.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &UrlListCommands::updatePopupItems);
-    connect(m_list->model(), &QAbstractItemModel::rowsInserted, this, &UrlListCommands::updatePopupItems);
-    connect(m_list->model(), &QAbstractItemModel::rowsRemoved, this, &UrlListCommands::updatePopupItems);
-    connect(m_list->model(), &QAbstractItemModel::modelReset, this, &UrlListCommands::updatePopupItems);
+    connect(this, &UrlListCommands::listChanged, this, &UrlListCommands::updatePopupItems);
     updatePopupItems();
     const QAbstractItemModel* model = m_list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &UrlListCommands::listChanged);

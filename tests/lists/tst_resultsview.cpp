@@ -4,6 +4,7 @@
 #include "results/CountValue.h"
 #include "results/ResultsSortOrder.h"
 #include "results/ScanResults.h"
+#include "support/ModelTexts.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
@@ -30,22 +31,6 @@ void fill(ScanResults* results, const QList<QStringList>& rows)
         all << row;
     }
     results->setRows(all);
-}
-
-QStringList columnTexts(const ScanResults* results, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < results->rowCount(); ++row)
-        texts << results->index(row, column).data().toString();
-    return texts;
-}
-
-QStringList rowTexts(const ScanResults* results, int row)
-{
-    QStringList texts;
-    for (int column = 0; column < results->columnCount(); ++column)
-        texts << results->index(row, column).data().toString();
-    return texts;
 }
 
 QList<QStringList> sample()

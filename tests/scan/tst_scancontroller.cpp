@@ -12,6 +12,7 @@
 #include "scan/EngineTable.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
+#include "support/ModelTexts.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
@@ -31,22 +32,6 @@
 namespace {
 
 const QStringList webRowTypes{"Home Page", "Google", "AltaVista", "Yahoo", "Ask", "MSN", "AllTheWeb"};
-
-QStringList rowTexts(const ScanResults* results, int row)
-{
-    QStringList texts;
-    for (int column = 0; column < results->columnCount(); ++column)
-        texts << results->index(row, column).data().toString();
-    return texts;
-}
-
-QStringList columnTexts(const QAbstractItemModel* model, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < model->rowCount(); ++row)
-        texts << model->index(row, column).data().toString();
-    return texts;
-}
 
 QList<qint64> totalsOf(const ScanResults* results)
 {
