@@ -21,21 +21,12 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <QTextStream>
 
 namespace {
 
 const QStringList sites{"www.alpha.example", "http://beta.example/"};
-
-// A port on which nothing listens.
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    return server.serverPort();
-}
 
 // An application folder whose engines are the loopback engine server.
 struct Fixture
@@ -46,7 +37,7 @@ struct Fixture
     {
         QByteArray ini = server.settingsIni();
         ini.replace(EnginePages::loopbackTemplate(*engineByNumber(number), server.port()).toLatin1(),
-                    QStringLiteral("http://127.0.0.1:%1/x?q=").arg(closedPort()).toLatin1());
+                    QStringLiteral("http://127.0.0.1:%1/x?q=").arg(LoopbackHttpServer::closedPort()).toLatin1());
         test.folder.writeFile("settings.ini", ini);
     }
 

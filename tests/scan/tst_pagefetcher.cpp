@@ -3,22 +3,11 @@
 
 #include <QNetworkProxy>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 
 using Response = LoopbackHttpServer::Response;
 
 namespace {
-
-// A port on which nothing listens.
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
-}
 
 QByteArray patternBytes(qsizetype size)
 {
@@ -198,7 +187,8 @@ private slots:
         LoopbackHttpServer server;
         server.setPage(QStringLiteral("/direct"), "direct");
         const QNetworkProxy previous = QNetworkProxy::applicationProxy();
-        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", closedPort()));
+        QNetworkProxy::setApplicationProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", LoopbackHttpServer::closedPort()));
         PageFetcher fetcher;
         const Outcome outcome = fetchPage(fetcher, server.url(QStringLiteral("/direct")).toString());
         QNetworkProxy::setApplicationProxy(previous);
@@ -300,7 +290,7 @@ private slots:
     void failures_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(closedPort());
+        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort());
         QTest::newRow("unresolvable host") << QStringLiteral("http://nonexistent.invalid/");
     }
 
@@ -427,7 +417,8 @@ private slots:
         limits.maxBytes = 1000;
         PageFetcher fetcher(limits);
         QSignalSpy spy(&fetcher, &PageFetcher::finished);
-        const QString address = path.isEmpty() ? QStringLiteral("http://127.0.0.1:%1/").arg(closedPort())
+        const QString address = path.isEmpty()
+                                    ? QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort())
                                 : path == QLatin1String("refused") ? QStringLiteral("no address")
                                                                    : server.url(path).toString();
         fetcher.fetch(address);

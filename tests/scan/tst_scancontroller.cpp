@@ -22,7 +22,6 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -55,16 +54,6 @@ int rankShown(const QTreeView* table, int row)
             return rank;
     }
     return icon.isValid() ? -1 : 0;
-}
-
-// A port on which nothing listens.
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
 }
 
 // The real main window scanning against an engine server, with what the
@@ -448,8 +437,9 @@ private slots:
     {
         ScanWindow scan;
         QByteArray ini = scan.server.settingsIni();
-        ini.replace(EnginePages::loopbackTemplate(*engineByNumber(3), scan.server.port()).toLatin1(),
-                    QStringLiteral("http://127.0.0.1:%1/search?p=link:").arg(closedPort()).toLatin1());
+        ini.replace(
+            EnginePages::loopbackTemplate(*engineByNumber(3), scan.server.port()).toLatin1(),
+            QStringLiteral("http://127.0.0.1:%1/search?p=link:").arg(LoopbackHttpServer::closedPort()).toLatin1());
         scan.test.folder.writeFile(QStringLiteral("settings.ini"), ini);
         const QStringList sites{"a.example", "b.example"};
         scan.setSites(sites);
