@@ -144,6 +144,12 @@ private slots:
         QTest::newRow("colour table without semicolons") << QByteArray("{\\rtf1{\\colortbl\\red255}\\cf1 x}") << "x";
         QTest::newRow("colour index out of range") << QByteArray("{\\rtf1\\cf99999 x\\cf-1 y}") << "xy";
         QTest::newRow("ignorable destination never closed") << QByteArray("{\\rtf1 a{\\*\\x b") << "a";
+        // Escapes that carry nothing must not cost a call level each: 60 KB of
+        // them would overflow the stack.
+        QTest::newRow("60 KB of hex escapes without digits")
+            << QByteArray("{\\rtf1 " + QByteArray("\\'").repeated(30000) + "}") << "";
+        QTest::newRow("hex escapes without digits between text")
+            << QByteArray("{\\rtf1 a" + QByteArray("\\'\r\n").repeated(100000) + "b}") << "ab";
     }
 
     void damagedInput()
