@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString errorCaption = QStringLiteral("Error");
-
 QString listFullMessage(qsizetype notAdded)
 {
     const QString count = notAdded == 1 ? QStringLiteral("1 URL was") : QStringLiteral("%1 URLs were").arg(notAdded);
@@ -117,7 +115,7 @@ void UrlListCommands::saveList()
     if (!UrlListFile::write(path, urls(), reason)) {
         m_prompts.error(
             QStringLiteral("The URL list could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
-            errorCaption);
+            Prompts::errorCaption());
     }
 }
 
@@ -132,7 +130,7 @@ void UrlListCommands::loadList()
     if (!UrlListFile::read(path, loaded, reason)) {
         m_prompts.error(QStringLiteral("The URL list file \"%1\" could not be read: %2")
                             .arg(QDir::toNativeSeparators(path), reason),
-                        errorCaption);
+                        Prompts::errorCaption());
         return;
     }
     appendUrls(loaded);

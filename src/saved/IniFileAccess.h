@@ -15,6 +15,9 @@ QStringList splitLines(const QString& text);
 // Case-insensitive, locale-aware comparisons of section names and keys.
 bool sameName(QStringView a, QStringView b);
 bool startsWithName(QStringView line, QStringView prefix);
+// The same text for names that sameName takes as one, so that names can be
+// looked up in a hash.
+QString nameKey(QStringView name);
 
 // True when the text holds a CR or LF, which no line of an INI file can hold.
 bool hasLineBreak(const QString& text);
