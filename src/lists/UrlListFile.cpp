@@ -46,6 +46,10 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
 
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)
 {
+    for (const QString& url : urls) {
+        if (!LocalFile::isEncodable(url, &errorText))
+            return false;
+    }
     return LocalFile::writeBytes(path, encode(urls), &errorText);
 }
 

@@ -1,5 +1,6 @@
 #include "saved/IniFileAccess.h"
 
+#include "app/LocalFile.h"
 #include "saved/IniDocument.h"
 
 #include <QCoreApplication>
@@ -88,7 +89,8 @@ bool checkWriteArguments(const QString& section, const QString& key, const QStri
         setError(error, QCoreApplication::translate("IniFile", "A value cannot hold a line break."));
         return false;
     }
-    return true;
+    return LocalFile::isEncodable(section, error) && LocalFile::isEncodable(key, error) &&
+           LocalFile::isEncodable(value, error);
 }
 
 } // namespace IniFileAccess
