@@ -4,6 +4,7 @@
 #include "app/AppContext.h"
 #include "app/Prompts.h"
 #include "saved/IniFile.h"
+#include "scan/EngineTemplatesCheck.h"
 #include "scan/UserSettings.h"
 
 #include <QCheckBox>
@@ -169,8 +170,11 @@ QLineEdit* OptionsDialog::rankBox(int index) const
 void OptionsDialog::load()
 {
     const QString ini = m_context.folder.settingsIni();
-    for (const Engine& engine : engines())
-        showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+    // The boxes of templates that cannot be read stay empty.
+    if (engineTemplatesReadable(m_context)) {
+        for (const Engine& engine : engines())
+            showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+    }
     // One box after the other, each through the change check, as if typed.
     for (int index = 0; index < rankBoxCount; ++index)
         rankBox(index)->setText(m_context.settings.value(key(rankKeys[index])));

@@ -7,6 +7,7 @@
 #include "lists/UrlListCommands.h"
 #include "saved/IniFile.h"
 #include "scan/EngineTable.h"
+#include "scan/EngineTemplatesCheck.h"
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
@@ -97,7 +98,7 @@ void ScanController::start()
     // Rows must stay where the scan puts them.
     m_controls.results->setKeepSorted(false);
     const QStringList sites = m_controls.urlList->urls();
-    if (sites.isEmpty())
+    if (sites.isEmpty() || !engineTemplatesReadable(m_context))
         return;
 
     // Read once per scan: a change of the options takes effect at the next one.
