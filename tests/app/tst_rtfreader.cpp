@@ -161,6 +161,39 @@ private slots:
         QCOMPARE(text->plainText(), expected);
     }
 
+    void readingStopsAtTheLimits_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<qsizetype>("characters");
+        QTest::addColumn<qsizetype>("paragraphs");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("partial");
+
+        const QByteArray three = "{\\rtf1 ab\\par cd\\par ef}";
+        QTest::newRow("within both") << three << qsizetype(100) << qsizetype(100) << "ab\ncd\nef" << false;
+        QTest::newRow("exactly the characters") << three << qsizetype(8) << qsizetype(100) << "ab\ncd\nef" << false;
+        // Paragraph ends count as characters.
+        QTest::newRow("cut inside a run") << three << qsizetype(7) << qsizetype(100) << "ab\ncd\ne" << true;
+        QTest::newRow("cut at a paragraph end") << three << qsizetype(5) << qsizetype(100) << "ab\ncd" << true;
+        QTest::newRow("paragraphs") << three << qsizetype(100) << qsizetype(2) << "ab\ncd" << true;
+        QTest::newRow("empty paragraphs count") << QByteArray("{\\rtf1 " + QByteArray("\\par").repeated(10) + "x}")
+                                                << qsizetype(100) << qsizetype(4) << "\n\n\n"
+                                                << true;
+    }
+
+    void readingStopsAtTheLimits()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(qsizetype, characters);
+        QFETCH(qsizetype, paragraphs);
+        QFETCH(QString, expected);
+        QFETCH(bool, partial);
+        const std::optional<FormattedText> text = readRtf(rtf, RtfLimits{characters, paragraphs});
+        QVERIFY(text);
+        QCOMPARE(text->plainText(), expected);
+        QCOMPARE(text->partial, partial);
+    }
+
     void deepNestingIsBalanced()
     {
         // Far deeper than the reader keeps states for: the closing braces
