@@ -3,6 +3,7 @@
 // Engines" chart, and loaded through the chart view as the user does it.
 // Run by hand; a Release build gives the figures that count.
 
+#include "StepTiming.h"
 #include "charts/ChartPanel.h"
 #include "charts/SavedSearchChart.h"
 #include "saved/SavedSearches.h"
@@ -11,30 +12,13 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QTextStream>
-
-#include <functional>
 
 namespace {
 
 constexpr int historyDays = 3650;
 constexpr int largeFileLines = 100000;
 constexpr int linesPerSection = 25; // the header and 24 dates
-
-// Runs the step once and reports its time together with the time until
-// the window has processed the resulting events (layout and painting).
-void measure(QTextStream& out, const QString& what, const std::function<void()>& step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    const qint64 stepTime = timer.elapsed();
-    QCoreApplication::processEvents();
-    out << qSetFieldWidth(56) << Qt::left << what << qSetFieldWidth(0) << stepTime << " ms (" << timer.elapsed()
-        << " ms with the repaint)\n";
-    out.flush();
-}
 
 // Six engine sections of one date per day, the newest first, as daily saves
 // leave them.
@@ -70,8 +54,7 @@ QByteArray largeFile()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    runOffscreenUnlessAsked();
     QApplication app(argc, argv);
     QTextStream out(stdout);
 
