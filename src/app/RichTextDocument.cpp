@@ -13,6 +13,13 @@
 
 namespace {
 
+// What one piece of RichTextAppender holds at most (beyond its first
+// paragraph), and the longest paragraph it shows as one.
+constexpr qsizetype pieceCharacters = 16 * 1024;
+constexpr qsizetype paragraphCharacters = 4 * 1024;
+// Each paragraph costs as much as a short line besides its characters.
+constexpr qsizetype paragraphCost = 64;
+
 Qt::Alignment alignmentOf(ParagraphAlignment alignment)
 {
     switch (alignment) {
@@ -143,8 +150,6 @@ bool RichTextAppender::appendPiece()
 {
     if (isDone())
         return false;
-    // Each paragraph costs as much as a short line besides its characters.
-    constexpr qsizetype paragraphCost = 64;
     const qsizetype begin = m_next;
     qsizetype cost = 0;
     while (m_next < m_paragraphs.size() && (m_next == begin || cost < pieceCharacters)) {

@@ -23,9 +23,6 @@ public:
     bool appendPiece();
     bool isDone() const { return m_next >= m_paragraphs.size(); }
 
-    static constexpr qsizetype pieceCharacters = 16 * 1024;
-    static constexpr qsizetype paragraphCharacters = 4 * 1024;
-
 private:
     QTextDocument& m_document;
     QList<TextParagraph> m_paragraphs;

@@ -19,7 +19,8 @@ SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument
         m_engines.append(section.name);
         if (first == firstOfName.cend()) {
             firstOfName.insert(key, static_cast<int>(m_series.size()));
-            m_series.append(SavedSeries::fromLines(section.lines));
+            // A name that is not valid in an INI file cannot be read by name.
+            m_series.append(IsValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
         } else {
             m_series.append(m_series.at(*first));
         }

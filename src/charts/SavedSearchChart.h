@@ -16,9 +16,10 @@
 class SavedSearchChart
 {
 public:
-    // A section whose name an earlier section has already (letter case
-    // ignored) draws that earlier section's dates, as reading a section by
-    // its name gives the first one.
+    // Each section draws what reading it by its name gives: a section whose
+    // name an earlier one has already (letter case ignored) draws that
+    // earlier section's dates, and one whose name is not valid in an INI
+    // file draws none.
     SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections);
 
     // Reads every section of the saved-search file, going through the file

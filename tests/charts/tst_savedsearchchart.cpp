@@ -178,6 +178,8 @@ private slots:
         // A section read by its name is the first of that name.
         QTest::newRow("repeated name") << savedSearch({{"Google", {"a=1"}}, {"MSN", {"a=2"}}, {"google", {"a=3"}}})
                                        << QStringList{"Google", "MSN", "google"} << QList<qint64>{1, 2, 1};
+        QTest::newRow("name not valid in an INI file")
+            << savedSearch({{"A=B", {"a=1"}}}) << QStringList{"A=B"} << QList<qint64>{-1};
     }
 
     void everySectionIsRead()
