@@ -4,10 +4,10 @@
 #include "app/AppContext.h"
 #include "app/Prompts.h"
 #include "saved/IniFile.h"
+#include "scan/EngineSettingsFile.h"
 #include "scan/UserSettings.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -195,11 +195,11 @@ void OptionsDialog::reset()
 {
     if (m_context.prompts.question(QStringLiteral("This will reset all engines, Continue?"),
                                    QStringLiteral("Warning"))) {
-        for (const Engine& engine : engines()) {
+        for (const Engine& engine : engines())
             showTemplate(engine, engine.defaultQueryTemplate());
-            if (!writeTemplate(engine, engine.defaultQueryTemplate()))
-                break;
-        }
+        QString reason;
+        if (!EngineSettingsFile::writeDefaults(m_context.folder.settingsIni(), &reason))
+            reportWriteFailure(reason);
     }
     setRankBoxes(QString::fromLatin1(defaultRankTexts[0]), QString::fromLatin1(defaultRankTexts[1]),
                  QString::fromLatin1(defaultRankTexts[2]));
@@ -227,12 +227,16 @@ void OptionsDialog::showTemplate(const Engine& engine, const QString& text)
 
 bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)
 {
-    const QString ini = m_context.folder.settingsIni();
     QString reason;
-    if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, ini, &reason))
+    if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, m_context.folder.settingsIni(),
+                           &reason))
         return true;
-    m_context.prompts.error(QStringLiteral("The search engine addresses could not be saved to \"%1\": %2")
-                                .arg(QDir::toNativeSeparators(ini), reason),
-                            QString::fromLatin1(Branding::applicationTitle));
+    reportWriteFailure(reason);
     return false;
+}
+
+void OptionsDialog::reportWriteFailure(const QString& reason)
+{
+    m_context.prompts.error(EngineSettingsFile::saveFailureText(m_context.folder.settingsIni(), reason),
+                            QString::fromLatin1(Branding::applicationTitle));
 }

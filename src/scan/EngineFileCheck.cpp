@@ -1,0 +1,39 @@
+#include "scan/EngineFileCheck.h"
+
+#include "Branding.h"
+#include "app/ApplicationFolder.h"
+#include "app/Prompts.h"
+#include "scan/EngineSettingsFile.h"
+
+#include <QDir>
+
+void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts)
+{
+    const QString ini = folder.settingsIni();
+    const QString shownPath = QDir::toNativeSeparators(ini);
+    QString reason;
+    QString question;
+    switch (EngineSettingsFile::check(ini, &reason)) {
+    case EngineSettingsFile::State::Usable:
+        return;
+    case EngineSettingsFile::State::Unreadable:
+        prompts.error(QStringLiteral("The settings file \"%1\" could not be read: %2").arg(shownPath, reason),
+                      QStringLiteral("Error"));
+        return;
+    case EngineSettingsFile::State::Missing:
+        question = QStringLiteral("The settings file \"%1\" is missing, so a scan has no search engine addresses.\n\n"
+                                  "Do you want to write the default addresses to it?")
+                       .arg(shownPath);
+        break;
+    case EngineSettingsFile::State::NoEnginesSection:
+        question = QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
+                                  "addresses.\n\nDo you want to add the default addresses to it?")
+                       .arg(shownPath);
+        break;
+    }
+    if (!prompts.question(question, QStringLiteral("Warning")))
+        return;
+    if (!EngineSettingsFile::writeDefaults(ini, &reason))
+        prompts.error(EngineSettingsFile::saveFailureText(ini, reason),
+                      QString::fromLatin1(Branding::applicationTitle));
+}

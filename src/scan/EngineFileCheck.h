@@ -1,0 +1,10 @@
+#pragma once
+
+class ApplicationFolder;
+class Prompts;
+
+// At start-up: when settings.ini is missing or has no Engines section, every
+// query of a scan would go to the bare site text and count nothing. Says so,
+// naming the file, and offers to write the default engine addresses; an
+// unreadable file is reported and left alone.
+void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts);
