@@ -22,6 +22,9 @@ bool read(const QString& path, QStringList& urls, QString& errorText);
 // Replaces the file with the URLs; the old file survives a failed write.
 bool write(const QString& path, const QStringList& urls, QString& errorText);
 
+// Whether the name ends in ".txt", in any letter case.
+bool hasTextExtension(const QString& fileName);
+
 // Appends ".txt" unless the name already ends in it (in any letter case).
 QString withTextExtension(const QString& fileName);
 
