@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class ApplicationFolder;
 class Prompts;
 
@@ -8,3 +10,6 @@ class Prompts;
 // naming the file, and offers to write the default engine addresses; an
 // unreadable file is reported and left alone.
 void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts);
+
+// Tells the user that the engine addresses could not be written to the file.
+void reportEngineSaveFailure(Prompts& prompts, const QString& iniPath, const QString& reason);

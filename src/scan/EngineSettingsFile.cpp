@@ -4,8 +4,6 @@
 #include "saved/IniFile.h"
 #include "scan/EngineTable.h"
 
-#include <QDir>
-
 namespace EngineSettingsFile {
 
 State check(const QString& iniPath, QString* error)
@@ -31,12 +29,6 @@ bool writeDefaults(const QString& iniPath, QString* error)
             return false;
     }
     return true;
-}
-
-QString saveFailureText(const QString& iniPath, const QString& reason)
-{
-    return QStringLiteral("The search engine addresses could not be saved to \"%1\": %2")
-        .arg(QDir::toNativeSeparators(iniPath), reason);
 }
 
 } // namespace EngineSettingsFile

@@ -17,7 +17,4 @@ State check(const QString& iniPath, QString* error = nullptr);
 // line stays as it was, and a missing file is created.
 bool writeDefaults(const QString& iniPath, QString* error = nullptr);
 
-// The message for an address write that failed.
-QString saveFailureText(const QString& iniPath, const QString& reason);
-
 } // namespace EngineSettingsFile

@@ -1,9 +1,9 @@
 #include "scan/OptionsDialog.h"
 
-#include "Branding.h"
 #include "app/AppContext.h"
 #include "app/Prompts.h"
 #include "saved/IniFile.h"
+#include "scan/EngineFileCheck.h"
 #include "scan/EngineSettingsFile.h"
 #include "scan/UserSettings.h"
 
@@ -199,7 +199,7 @@ void OptionsDialog::reset()
             showTemplate(engine, engine.defaultQueryTemplate());
         QString reason;
         if (!EngineSettingsFile::writeDefaults(m_context.folder.settingsIni(), &reason))
-            reportWriteFailure(reason);
+            reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     }
     setRankBoxes(QString::fromLatin1(defaultRankTexts[0]), QString::fromLatin1(defaultRankTexts[1]),
                  QString::fromLatin1(defaultRankTexts[2]));
@@ -231,12 +231,6 @@ bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)
     if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, m_context.folder.settingsIni(),
                            &reason))
         return true;
-    reportWriteFailure(reason);
+    reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     return false;
-}
-
-void OptionsDialog::reportWriteFailure(const QString& reason)
-{
-    m_context.prompts.error(EngineSettingsFile::saveFailureText(m_context.folder.settingsIni(), reason),
-                            QString::fromLatin1(Branding::applicationTitle));
 }

@@ -55,7 +55,6 @@ private:
     void setRankBoxes(const QString& low, const QString& boundary, const QString& high);
     void showTemplate(const Engine& engine, const QString& text);
     bool writeTemplate(const Engine& engine, const QString& text);
-    void reportWriteFailure(const QString& reason);
 
     AppContext& m_context;
     std::array<QLineEdit*, engineCount> m_templates{};

@@ -1,36 +1,36 @@
-#include "app/AboutWindow.h"
-#include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
+#include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
 #include "app/ShellCommands.h"
 #include "app/ToolStrip.h"
 #include "charts/ChartPanel.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "scan/UserSettings.h"
-#include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
+#include "support/TestContext.h"
 
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QPointer>
+#include <QUrl>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QPointer>
 #include <QProgressBar>
-#include <QScreen>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
-#include <QUrl>
 
 class MainWindowTest : public QObject
 {
@@ -41,28 +41,17 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("start") << "Command1"
-                               << "Start";
-        QTest::newRow("stop") << "Command2"
-                              << "Stop";
-        QTest::newRow("options") << "Command6"
-                                 << "Options";
-        QTest::newRow("visit") << "Command3"
-                               << "Visit www.quorvex.example";
-        QTest::newRow("add") << "cmdAdd"
-                             << "Add";
-        QTest::newRow("delete") << "cmdDel"
-                                << "Delete";
-        QTest::newRow("load") << "cmdOpen"
-                              << "Load";
-        QTest::newRow("save") << "cmdSave"
-                              << "Save";
-        QTest::newRow("save selected") << "Command4"
-                                       << "Save Selected";
-        QTest::newRow("web results") << "Command12"
-                                     << "Web Results";
-        QTest::newRow("clear all") << "Command5"
-                                   << "Clear All";
+        QTest::newRow("start") << "Command1" << "Start";
+        QTest::newRow("stop") << "Command2" << "Stop";
+        QTest::newRow("options") << "Command6" << "Options";
+        QTest::newRow("visit") << "Command3" << "Visit www.quorvex.example";
+        QTest::newRow("add") << "cmdAdd" << "Add";
+        QTest::newRow("delete") << "cmdDel" << "Delete";
+        QTest::newRow("load") << "cmdOpen" << "Load";
+        QTest::newRow("save") << "cmdSave" << "Save";
+        QTest::newRow("save selected") << "Command4" << "Save Selected";
+        QTest::newRow("web results") << "Command12" << "Web Results";
+        QTest::newRow("clear all") << "Command5" << "Clear All";
     }
 
     void controlsCarryTheirNamesAndCaptions()
@@ -80,16 +69,11 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("browse") << "Command10"
-                                << "browse the entered url";
-        QTest::newRow("back") << "Command8"
-                              << "back";
-        QTest::newRow("forward") << "Command9"
-                                 << "forward";
-        QTest::newRow("stop") << "Command11"
-                              << "stop";
-        QTest::newRow("refresh") << "Command70"
-                                 << "refresh";
+        QTest::newRow("browse") << "Command10" << "browse the entered url";
+        QTest::newRow("back") << "Command8" << "back";
+        QTest::newRow("forward") << "Command9" << "forward";
+        QTest::newRow("stop") << "Command11" << "stop";
+        QTest::newRow("refresh") << "Command70" << "refresh";
     }
 
     void iconButtonsAreNamedByTheirToolTips()
@@ -134,8 +118,8 @@ private slots:
         MainWindow window(test.context);
         auto* results = window.findChild<QTreeWidget*>("ListView1");
         QVERIFY(results);
-        const QStringList captions = {"Domain Name", "Total", "Google", "Altavista",
-                                      "Yahoo!",      "Ask",   "MSN",    "All The Web"};
+        const QStringList captions = {"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN",
+                                      "All The Web"};
         const QList<int> widths = {183, 63, 63, 63, 63, 63, 63, 73};
         QCOMPARE(results->columnCount(), captions.size());
         for (int column = 0; column < captions.size(); ++column) {
@@ -165,12 +149,9 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("shortcuts");
         QTest::newRow("File") << "mnuFile2"
-                              << QStringList{"mnuNewURL:Add URL",
-                                             "mnuFileSplit1:",
-                                             "mnuSaveUrlList:Save URL List to File",
+                              << QStringList{"mnuNewURL:Add URL", "mnuFileSplit1:", "mnuSaveUrlList:Save URL List to File",
                                              "mnuOpenURLList:Load URL List from File",
-                                             "mnuOpenClipboard:Load URL List from Clipboard",
-                                             "mnuFileSplit84:",
+                                             "mnuOpenClipboard:Load URL List from Clipboard", "mnuFileSplit84:",
                                              "mnuExitNow:Exit"}
                               << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+X"};
         QTest::newRow("Scan") << "mnuOptions" << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan"}
@@ -180,11 +161,8 @@ private slots:
         QTest::newRow("Help") << "mnuHelp01" << QStringList{"mnuHelpItem:View Help"} << QStringList{""};
         QTest::newRow("About") << "mnuHelp" << QStringList{"mnuAbout:About this software"} << QStringList{""};
         QTest::newRow("URL") << "mnuURL"
-                             << QStringList{"mnuURLNewURL:New URL",
-                                            "mnuSPlit83:",
-                                            "mnuDeleteSelect:Delete Selected",
-                                            "mnuClearList:C&lear list",
-                                            "mnuURLsplit1:",
+                             << QStringList{"mnuURLNewURL:New URL", "mnuSPlit83:", "mnuDeleteSelect:Delete Selected",
+                                            "mnuClearList:C&lear list", "mnuURLsplit1:",
                                             "mnuURLLoadUrlList:Load URL List from File",
                                             "mnuLoadClipboard:Load URL List from Clipboard",
                                             "mnuURLSaveUrlList:Save URL List to File"}
