@@ -34,6 +34,12 @@ void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts)
     if (!prompts.question(question, QStringLiteral("Warning")))
         return;
     if (!EngineSettingsFile::writeDefaults(ini, &reason))
-        prompts.error(EngineSettingsFile::saveFailureText(ini, reason),
-                      QString::fromLatin1(Branding::applicationTitle));
+        reportEngineSaveFailure(prompts, ini, reason);
+}
+
+void reportEngineSaveFailure(Prompts& prompts, const QString& iniPath, const QString& reason)
+{
+    prompts.error(QStringLiteral("The search engine addresses could not be saved to \"%1\": %2")
+                      .arg(QDir::toNativeSeparators(iniPath), reason),
+                  QString::fromLatin1(Branding::applicationTitle));
 }
