@@ -53,9 +53,14 @@ bool UrlListFile::write(const QString& path, const QStringList& urls, QString& e
     return LocalFile::writeBytes(path, encode(urls), &errorText);
 }
 
+bool UrlListFile::hasTextExtension(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
+}
+
 QString UrlListFile::withTextExtension(const QString& fileName)
 {
-    if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+    if (hasTextExtension(fileName))
         return fileName;
     return fileName + QLatin1String(".txt");
 }

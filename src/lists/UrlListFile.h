@@ -24,6 +24,9 @@ bool read(const QString& path, QStringList& urls, QString& errorText);
 // A URL the encoding cannot hold is refused before anything is written.
 bool write(const QString& path, const QStringList& urls, QString& errorText);
 
+// Whether the name ends in ".txt", in any letter case.
+bool hasTextExtension(const QString& fileName);
+
 // Appends ".txt" unless the name already ends in it (in any letter case).
 QString withTextExtension(const QString& fileName);
 

@@ -23,7 +23,9 @@ private slots:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("messageStart");
-        const QString templates = QStringLiteral("The search engine addresses could not be read from \"");
+        const QString templates = QStringLiteral("The settings file \"");
+        QTest::newRow("settings.ini at start-up") << "settings.ini"
+                                                  << "start-up" << templates;
         QTest::newRow("settings.ini at scan start") << "settings.ini"
                                                     << "scan" << templates;
         QTest::newRow("settings.ini when Options opens") << "settings.ini"
@@ -43,12 +45,16 @@ private slots:
         MainWindow window(test.context);
         window.urlListCommands()->appendUrls({QStringLiteral("www.example.com")});
 
-        if (action == "scan")
+        if (action == "start-up") {
+            window.show();
+            QTest::qWait(50);
+        } else if (action == "scan") {
             window.findChild<QAbstractButton*>(QStringLiteral("Command1"))->click();
-        else if (action == "options")
+        } else if (action == "options") {
             window.findChild<QAbstractButton*>(QStringLiteral("Command6"))->click();
-        else
+        } else {
             window.chartPanel()->doChart(QStringLiteral("site.qvh"));
+        }
 
         QCOMPARE(test.prompts.shown().size(), 1);
         const ScriptedPrompts::Shown& shown = test.prompts.shown().first();
