@@ -91,6 +91,7 @@ int runQuorvex(int argc, char* argv[])
     prepareBrowserEngine();
     QApplication application(argc, argv);
     setApplicationNames();
+    QApplication::setDesktopFileName(QString::fromLatin1(Branding::desktopId));
     // The window's application object has taken its own options out.
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     if (line.mode != CommandLine::Mode::Window) {

@@ -10,6 +10,8 @@
 #include "app/SystemUrlOpener.h"
 #include "app/ToolStrip.h"
 #include "app/Twips.h"
+#include "app/WindowMemory.h"
+#include "app/WindowPlacement.h"
 #include "charts/ChartPanel.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
@@ -18,6 +20,7 @@
 #include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveCommand.h"
+#include "scan/EngineFileCheck.h"
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
 #include "scan/UserSettings.h"
@@ -130,6 +133,7 @@ void MainWindow::loadWindow()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    m_placementRestored = WindowMemory::restore(*this, m_context.settings);
 }
 
 void MainWindow::wireCommands()
@@ -142,6 +146,7 @@ void MainWindow::wireCommands()
     connect(m_toolStrip->visitButton(), &QToolButton::clicked, m_shellCommands, &ShellCommands::visitPublisher);
 
     m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
+    m_urlListCommands->acceptDroppedListFiles(this);
     m_sessionKeeper = new SessionKeeper(m_urlListCommands, m_results, m_context, this);
     connect(m_menus->exportResults, &QAction::triggered, this, &MainWindow::exportResults);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
@@ -188,7 +193,7 @@ void MainWindow::loadSavedSearch()
 
 void MainWindow::loadUrlListFile(const QString& path)
 {
-    m_urlListCommands->loadFile(path, UrlListCommands::LoadMode::Replace);
+    m_urlListCommands->loadListFile(path, UrlListCommands::LoadMode::Replace);
 }
 
 void MainWindow::exportResults()
@@ -218,6 +223,11 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shownBefore)
         return;
     m_shownBefore = true;
+    if (m_placementRestored)
+        moveOntoScreen(this);
+    // Asked once the window is up, so the question comes up above it.
+    QMetaObject::invokeMethod(
+        this, [this] { checkEngineFile(m_context.folder, m_context.prompts); }, Qt::QueuedConnection);
     // A fresh installation shows the help; only a stored "1" keeps doing so.
     // It opens once the main window is up, so that it comes up above it.
     if (m_context.settings.value(QString::fromLatin1(SettingKey::showHelp)) == QLatin1String("1"))
@@ -227,7 +237,9 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program: every other window of the
-    // program goes with it. The URL list is kept for the next session.
+    // program goes with it. The window's placement and views and the URL
+    // list are kept for the next start.
+    WindowMemory::save(*this, m_context.settings);
     m_sessionKeeper->keepList();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())

@@ -33,13 +33,12 @@ public:
     void clearList();
     void saveList();
     void loadList();
-    void loadFromClipboard();
-
     enum class LoadMode { Append, Replace };
-    // Loads the URL list file into the list, after the URLs it holds or in
-    // their place. A file that cannot be read is reported and changes
-    // nothing.
-    bool loadFile(const QString& path, LoadMode mode);
+    // Loads the URLs of a list file, after the list's (as "Load URL List
+    // from File" does with the file chosen) or in their place. A file that
+    // cannot be read is reported and changes nothing.
+    bool loadListFile(const QString& path, LoadMode mode = LoadMode::Append);
+    void loadFromClipboard();
 
     // Appends as many URLs as the list has room for, in order, and tells
     // the user how many did not fit. Returns the number appended.
@@ -47,6 +46,10 @@ public:
 
     // The list's URLs, in order.
     QStringList urls() const;
+
+    // Lets the window take .txt files dropped on it (from a file manager)
+    // as list files to load, in the order dropped.
+    void acceptDroppedListFiles(QWidget* window);
 
 signals:
     // The URLs of the list or their order changed.
@@ -56,6 +59,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool handleDrop(QEvent* event);
     void updatePopupItems();
     void showPopupMenu(const QPoint& globalPosition);
 
@@ -63,6 +67,7 @@ private:
     QPointer<QMenu> m_popupMenu;
     QPointer<QAction> m_deleteSelected;
     QPointer<QAction> m_popupSave;
+    QPointer<QWidget> m_dropTarget;
     Prompts& m_prompts;
     ApplicationFolder m_folder;
 };

@@ -53,5 +53,14 @@ QString UrlListFile::readFailure(const QString& path, const QString& reason)
 
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)
 {
+    for (const QString& url : urls) {
+        if (!LocalFile::isEncodable(url, &errorText))
+            return false;
+    }
     return LocalFile::writeBytes(path, encode(urls), &errorText);
+}
+
+bool UrlListFile::hasTextExtension(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
 }

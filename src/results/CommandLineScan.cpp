@@ -6,6 +6,7 @@
 #include "results/ScanResults.h"
 #include "saved/SaveData.h"
 #include "saved/SavedSearches.h"
+#include "scan/EngineSettingsFile.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"
 #include "scan/UserSettings.h"
@@ -34,6 +35,14 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
     }
     if (sites.isEmpty()) {
         messages << QStringLiteral("The URL list file \"%1\" holds no URL.").arg(listName) << Qt::endl;
+        return BadUsage;
+    }
+
+    // The window asks to write the default addresses; a scheduled scan has
+    // nobody to ask, and with no addresses it would count nothing.
+    const EngineSettingsFile::State engineFile = EngineSettingsFile::check(m_folder.settingsIni(), &reason);
+    if (engineFile != EngineSettingsFile::State::Usable) {
+        messages << EngineSettingsFile::problem(engineFile, m_folder.settingsIni(), reason) << Qt::endl;
         return BadUsage;
     }
 

@@ -20,6 +20,16 @@ QString keyPrefix(const QString& key)
     return key + u'=';
 }
 
+// The section a header line names: the text up to its first "]". A header
+// without "]" names no section.
+std::optional<QString> headerName(const QString& line)
+{
+    const qsizetype close = line.indexOf(u']');
+    if (close < 0)
+        return std::nullopt;
+    return line.mid(1, close - 1);
+}
+
 QString trimSpaces(const QString& line)
 {
     qsizetype begin = 0;
@@ -138,12 +148,28 @@ QStringList IniDocument::sectionNames() const
     for (const QString& line : m_lines) {
         if (!isHeader(line))
             continue;
-        const qsizetype close = line.indexOf(u']');
-        // A header without "]" names no section.
-        if (close > 0)
-            names.append(line.mid(1, close - 1));
+        if (const std::optional<QString> name = headerName(line))
+            names.append(*name);
     }
     return names;
+}
+
+QList<IniDocument::Section> IniDocument::sections() const
+{
+    QList<Section> sections;
+    // Lines under a header that names no section belong to none.
+    bool inSection = false;
+    for (const QString& line : m_lines) {
+        if (isHeader(line)) {
+            const std::optional<QString> name = headerName(line);
+            inSection = name.has_value();
+            if (inSection)
+                sections.append({*name, {}});
+        } else if (inSection && !line.isEmpty()) {
+            sections.last().lines.append(line);
+        }
+    }
+    return sections;
 }
 
 bool IniDocument::setValue(const QString& section, const QString& key, const QString& value)

@@ -5,6 +5,7 @@
 #include "lists/ResultsColumns.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
+#include "scan/EngineFileCheck.h"
 #include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
@@ -71,7 +72,7 @@ void ScanController::start()
     // Rows must stay where the scan puts them.
     m_controls.results->setKeepSorted(false);
     const QStringList sites = m_controls.urlList->urls();
-    if (sites.isEmpty())
+    if (sites.isEmpty() || !engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
     QProgressBar* progress = m_controls.statusBar->progressBar();

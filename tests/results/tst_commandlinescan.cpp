@@ -90,7 +90,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("list"); // no file when null
         QTest::addColumn<QString>("csv");
-        QTest::addColumn<int>("failingEngine");
+        QTest::addColumn<int>("failingEngine"); // -1: no settings.ini
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         const QByteArray list = "www.alpha.example\r\nhttp://beta.example/\r\n";
@@ -98,6 +98,8 @@ private slots:
         QTest::newRow("some queries failed") << list << "out.csv" << 3 << 3 << "2 of 12 queries got no page.";
         QTest::newRow("no list file") << QByteArray() << "out.csv" << 0 << 2
                                       << "The URL list file \"%1\" could not be read: The file does not exist.";
+        QTest::newRow("no engine addresses")
+            << list << "out.csv" << -1 << 2 << "settings.ini\" is missing, so a scan has no search engine addresses.";
         QTest::newRow("no URL in the list")
             << QByteArray("\r\n") << "out.csv" << 0 << 2 << "The URL list file \"%1\" holds no URL.";
         QTest::newRow("CSV not writable")
@@ -114,8 +116,10 @@ private slots:
         Fixture f;
         if (!list.isNull())
             f.test.folder.writeFile("Lists/sites.txt", list);
-        if (failingEngine)
+        if (failingEngine > 0)
             f.failEngine(failingEngine);
+        if (failingEngine < 0)
+            QFile::remove(f.test.folder.filePath("settings.ini"));
         QCOMPARE(f.scan({f.listFile(), f.test.folder.filePath(csv), false, false}), status);
         QVERIFY2(f.messages.contains(message.arg(QDir::toNativeSeparators(f.listFile()))), qPrintable(f.messages));
         QCOMPARE(QFile::exists(f.test.folder.filePath(csv)), status == 0 || status == 3);
