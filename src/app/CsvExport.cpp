@@ -19,6 +19,6 @@ bool exportCsv(Prompts& prompts, const QString& title,
         return true;
     prompts.error(
         QStringLiteral("The CSV file \"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), reason),
-        QStringLiteral("Error"));
+        Prompts::errorCaption());
     return false;
 }

@@ -82,5 +82,5 @@ void SessionKeeper::reportFailure(const QString& what, const QString& path, cons
     m_failureReported = true;
     m_context.prompts.error(QStringLiteral("The %1 could not be kept for the next session in \"%2\": %3")
                                 .arg(what, QDir::toNativeSeparators(path), reason),
-                            QStringLiteral("Error"));
+                            Prompts::errorCaption());
 }
