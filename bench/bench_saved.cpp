@@ -70,8 +70,9 @@ int main(int argc, char** argv)
 
     for (const QString& name : {history, large}) {
         std::optional<SavedSearchChart> chart;
-        measure(out, QStringLiteral("read %1").arg(name),
-                [&] { chart = SavedSearchChart::read(savedFolder + QLatin1Char('/') + name, name); });
+        measure(out, QStringLiteral("read %1").arg(name), [&] {
+            chart = SavedSearchChart::read(savedFolder + QLatin1Char('/') + name, name, test.clock.today());
+        });
         if (!chart) {
             out << "the saved search could not be read\n";
             return 1;
