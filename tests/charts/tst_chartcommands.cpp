@@ -69,7 +69,9 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("hint");
         QTest::newRow("2D Step Chart") << "7" << 7 << "";
-        QTest::newRow("3d Line Graph") << "2" << 2 << "Control Key + Drag to rotate."; Home sets it straight.";
+        QTest::newRow("3d Line Graph") << "2" << 2
+                                       << "Control Key + Drag to rotate. Or click the chart and use Control Key + "
+                                          "Arrow Keys; Home sets it straight.";
         QTest::newRow("not a number") << "x" << 3 << "";
     }
 
