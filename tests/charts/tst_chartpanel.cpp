@@ -1,6 +1,5 @@
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
-#include "charts/PrinterChoice.h"
 #include "lists/ResultsColumns.h"
 #include "results/ResultRow.h"
 #include "scan/UserSettings.h"
@@ -11,7 +10,6 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -60,25 +58,6 @@ QList<ResultRow> resultRows(const QList<QStringList>& rows)
 
 const QByteArray historyFile = "\r\n[Google]\r\n05-03-06=300\r\n05-02-06=200\r\n05-01-06=100\r\n"
                                "\r\n[MSN]\r\n05-03-06=30\r\n05-01-06=10\r\n";
-
-// Prints into a PDF file, as the print dialog's file entry does.
-class FileChoice final : public PrinterChoice
-{
-public:
-    explicit FileChoice(const QString& path)
-        : m_path(path)
-    {}
-
-    bool choose(QPrinter& printer) override
-    {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(m_path);
-        return true;
-    }
-
-private:
-    QString m_path;
-};
 
 } // namespace
 
@@ -410,35 +389,6 @@ private slots:
         connect(&panel, &ChartPanel::loadDataRequested, this, [&requests] { ++requests; });
         panel.loadDataButton()->click();
         QCOMPARE(requests, 1);
-    }
-
-    // Print, by its button or Control+P in the chart view, prints where the
-    // user chooses.
-    void printing_data()
-    {
-        QTest::addColumn<bool>("byKey");
-        QTest::newRow("button") << false;
-        QTest::newRow("Control+P") << true;
-    }
-
-    void printing()
-    {
-        QFETCH(bool, byKey);
-        TestContext test;
-        ChartPanel panel(test.context);
-        panel.resize(700, 500);
-        panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        const QString path = test.folder.filePath("printed.pdf");
-        panel.setPrinterChoice(std::make_unique<FileChoice>(path));
-        if (byKey) {
-            panel.chart()->setFocus();
-            QTest::keyClick(panel.chart(), Qt::Key_P, Qt::ControlModifier);
-        } else {
-            panel.printButton()->click();
-        }
-        QVERIFY(test.folder.readFile("printed.pdf").startsWith("%PDF"));
-        QVERIFY(test.prompts.shown().isEmpty());
     }
 };
 

@@ -1,17 +1,17 @@
 #include "charts/ChartColors.h"
+#include "charts/ChartPanel.h"
 #include "charts/ChartPrinter.h"
 #include "charts/ChartWidget.h"
-#include "charts/ExampleChart.h"
 #include "charts/PrinterChoice.h"
 #include "support/PdfFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TestContext.h"
 
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -63,8 +63,9 @@ class ChartPrinterTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The user chooses in the print dialog; the page is landscape unless
-    // turned; a cancel prints nothing; a failure names its reason.
+    // Print (Control+P in the chart view) lets the user choose in the print
+    // dialog; the page is landscape unless turned; a cancel prints nothing;
+    // a failure names its reason.
     void printingWhereTheUserChooses_data()
     {
         QTest::addColumn<bool>("accept");
@@ -84,36 +85,37 @@ private slots:
         QFETCH(QString, file);
         QFETCH(bool, portrait);
         QFETCH(QString, message);
-        QTemporaryDir dir;
-        ChartWidget chart;
-        chart.setGrid(exampleChart());
-        chart.setChartType(3);
-        chart.resize(600, 400);
-        ScriptedPrinterChoice choice;
-        choice.accept = accept;
-        choice.pdfPath = dir.filePath(file);
+        TestContext test;
+        ChartPanel panel(test.context);
+        panel.resize(700, 500);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto* choice = new ScriptedPrinterChoice;
+        panel.setPrinterChoice(std::unique_ptr<PrinterChoice>(choice));
+        choice->accept = accept;
+        choice->pdfPath = test.folder.filePath(file);
         if (portrait)
-            choice.turnTo = QPageLayout::Portrait;
-        ScriptedPrompts prompts;
-        const bool printed = ChartPrinter(prompts).printChosen(chart, choice);
+            choice->turnTo = QPageLayout::Portrait;
+        panel.chart()->setFocus();
+        QTest::keyClick(panel.chart(), Qt::Key_P, Qt::ControlModifier);
 
-        QCOMPARE(choice.offered, std::optional(QPageLayout::Landscape));
-        QCOMPARE(printed, accept && message.isEmpty());
-        QCOMPARE(prompts.messages(), message.isEmpty()
-                                         ? QStringList()
-                                         : QStringList{message.arg(QDir::toNativeSeparators(dir.filePath("gone")))});
+        const bool printed = accept && message.isEmpty();
+        QCOMPARE(choice->offered, std::optional(QPageLayout::Landscape));
+        QCOMPARE(test.prompts.messages(),
+                 message.isEmpty() ? QStringList()
+                                   : QStringList{message.arg(QDir::toNativeSeparators(test.folder.filePath("gone")))});
         if (!message.isEmpty())
-            QCOMPARE(prompts.shown().first().caption, QStringLiteral("Error"));
-        QCOMPARE(QFile::exists(choice.pdfPath), printed);
+            QCOMPARE(test.prompts.shown().first().caption, QStringLiteral("Error"));
+        QCOMPARE(QFile::exists(choice->pdfPath), printed);
         if (!printed)
             return;
-        const Pdf pdf = readPdf(choice.pdfPath);
+        const Pdf pdf = readPdf(choice->pdfPath);
         QCOMPARE(pdf.pageCount(), 1);
         const QSizeF box = pdf.mediaBox();
         QCOMPARE(box.width() > box.height(), !portrait);
         // Every series' line is on the page, in the colours of paper.
         const QByteArray contents = pdf.contents();
-        for (int series = 0; series < chart.grid().columnCount(); ++series)
+        for (int series = 0; series < panel.chart()->grid().columnCount(); ++series)
             QVERIFY2(usesColor(contents, ChartColors::paper().series(series)), qPrintable(QString::number(series)));
     }
 
