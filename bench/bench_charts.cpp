@@ -7,11 +7,10 @@
 // within 16 ms.
 
 #include "StepTiming.h"
+#include "TenYearHistory.h"
 #include "charts/ChartTypes.h"
 #include "charts/ChartWidget.h"
 #include "charts/SavedSearchChart.h"
-#include "saved/SavedDateKey.h"
-#include "scan/EngineTable.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
@@ -19,32 +18,14 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <limits>
 
 namespace {
 
-constexpr int historyDays = 3650;
 constexpr int repeats = 5;
 const QStringList typeNames = {"3D Bar Chart",  "2D Bar Chart",  "3d Line Graph", "2D Line Graph",
                                "3D Area Chart", "2D Area Chart", "3D Step Chart", "2D Step Chart"};
-
-// Six engine sections of one date per day, the newest first, as daily saves
-// leave them; counts that wander, as real ones do.
-QByteArray historyFile()
-{
-    const QDate newest(2026, 12, 8);
-    QByteArray bytes;
-    for (const Engine& engine : engines()) {
-        bytes += "\r\n[" + QByteArray(engine.columnHeader) + "]\r\n";
-        for (int day = 0; day < historyDays; ++day) {
-            const int count = 100000 + day * engine.number * 7 + static_cast<int>(5000 * std::sin(day * 0.05));
-            bytes += SavedDateKey::fromDate(newest.addDays(-day)).toLatin1() + '=' + QByteArray::number(count) + "\r\n";
-        }
-    }
-    return bytes;
-}
 
 double millisecondsOf(const std::function<void()>& step)
 {
@@ -73,7 +54,7 @@ int main(int argc, char** argv)
 
     TestContext test;
     const QString name = QStringLiteral("history.qvh");
-    if (!test.folder.writeFile(QStringLiteral("Saved/") + name, historyFile())) {
+    if (!test.folder.writeFile(QStringLiteral("Saved/") + name, tenYearHistory())) {
         out << "the saved search could not be written\n";
         return 1;
     }
