@@ -14,21 +14,23 @@
 
 namespace {
 
-// The line as it shows on a screen of whole pixels: where many points share
-// one column of pixels, only the first, the lowest, the highest and the
-// last of them make a difference, so a long history draws as fast as a
-// short one. The points run left to right.
-QPolygonF reducedToPixels(const QPolygonF& line)
+// The line as it shows on the painter's device of whole pixels: where many
+// points share one column of pixels, only the first, the lowest, the
+// highest and the last of them make a difference, so a long history draws
+// as fast as a short one. The points run left to right.
+QPolygonF reducedToPixels(const QPolygonF& line, const QPainter& painter)
 {
-    if (line.size() < 8 || line.size() < 2 * std::abs(line.last().x() - line.first().x()))
+    const double scale = std::max(std::abs(painter.deviceTransform().m11()), 1e-6);
+    const double columns = std::abs(line.last().x() - line.first().x()) * scale;
+    if (line.size() < 8 || line.size() < 2 * columns)
         return line;
     QPolygonF reduced;
-    reduced.reserve(4 * static_cast<qsizetype>(std::abs(line.last().x() - line.first().x()) + 2));
+    reduced.reserve(4 * static_cast<qsizetype>(columns + 2));
     qsizetype first = 0;
     while (first < line.size()) {
-        const double column = std::floor(line[first].x());
+        const double column = std::floor(line[first].x() * scale);
         qsizetype last = first, lowest = first, highest = first;
-        while (last + 1 < line.size() && std::floor(line[last + 1].x()) == column) {
+        while (last + 1 < line.size() && std::floor(line[last + 1].x() * scale) == column) {
             ++last;
             if (line[last].y() < line[lowest].y())
                 lowest = last;
@@ -243,7 +245,7 @@ void FlatPlot::drawDenseBars(QPainter& painter, const Geometry& g) const
     for (const int column : m_frame.backToFront()) {
         painter.setBrush(ChartPalette::shaded(m_frame.colors.series(column), 0.62));
         for (const QList<int>& run : m_frame.grid.valueRuns(column)) {
-            QPolygonF outline = reducedToPixels(stepPoints(g, run, column));
+            QPolygonF outline = reducedToPixels(stepPoints(g, run, column), painter);
             outline.append(QPointF(outline.last().x(), baseline));
             outline.append(QPointF(outline.first().x(), baseline));
             painter.drawPolygon(outline);
@@ -273,7 +275,7 @@ void FlatPlot::drawLines(QPainter& painter, const Geometry& g) const
             const QPolygonF line = runPoints(g, run, column);
             painter.setPen(QPen(color, m_frame.style.lineWidth, Qt::SolidLine, Qt::RoundCap, joinFor(g)));
             painter.setBrush(Qt::NoBrush);
-            painter.drawPolyline(reducedToPixels(line));
+            painter.drawPolyline(reducedToPixels(line, painter));
             if (markEveryPoint || line.size() == 1) {
                 for (const QPointF& point : line)
                     drawMarker(painter, point, color, radius);
@@ -295,7 +297,7 @@ void FlatPlot::drawAreas(QPainter& painter, const Geometry& g) const
     for (const int column : m_frame.backToFront()) {
         const QColor color = m_frame.colors.series(column);
         for (const QList<int>& run : m_frame.grid.valueRuns(column)) {
-            const QPolygonF top = reducedToPixels(runPoints(g, run, column));
+            const QPolygonF top = reducedToPixels(runPoints(g, run, column), painter);
             outlines.append({top, color});
             if (top.size() == 1)
                 continue;
@@ -327,7 +329,7 @@ void FlatPlot::drawSteps(QPainter& painter, const Geometry& g) const
         for (const QList<int>& run : m_frame.grid.valueRuns(column)) {
             painter.setPen(QPen(color, m_frame.style.lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
             painter.setBrush(Qt::NoBrush);
-            painter.drawPolyline(reducedToPixels(stepPoints(g, run, column)));
+            painter.drawPolyline(reducedToPixels(stepPoints(g, run, column), painter));
         }
     }
     painter.restore();
