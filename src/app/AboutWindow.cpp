@@ -12,16 +12,35 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr QSize windowSize(497, 169);
 constexpr QSize bannerSize(497, 68);
 constexpr int captionWidth = 160;
 
-QFont verdana(int pointSize, QFont::Weight weight = QFont::Normal)
+constexpr qreal designPointSize = 9;
+
+// The program's font at the design's size, or at the desktop's when that is
+// larger.
+QFont textFont(const QFont& programFont)
 {
-    QFont font(QStringLiteral("Verdana"), pointSize, weight);
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = programFont;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(std::max(font.pointSizeF(), designPointSize));
+    return font;
+}
+
+// The product's name in the banner, twice the size of the text below it.
+QFont nameFont(const QFont& text)
+{
+    QFont font = text;
+    if (font.pointSizeF() > 0)
+        font.setPointSizeF(2 * font.pointSizeF());
+    else
+        font.setPixelSize(2 * font.pixelSize());
+    font.setWeight(QFont::Bold);
     return font;
 }
 
@@ -39,8 +58,7 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + branding.productName);
     setWindowIcon(QIcon(QString::fromLatin1(BrandArtwork::logoResource)));
-    setFont(verdana(9));
-    setFixedSize(windowSize);
+    setFont(textFont(font()));
     // The window has no button of its own; Escape closes it as it would a dialog.
     auto* closeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
@@ -52,7 +70,7 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
 
     auto* productName = new QLabel(branding.productName, banner);
     productName->setObjectName(QStringLiteral("Label1"));
-    productName->setFont(verdana(18, QFont::Bold));
+    productName->setFont(nameFont(font()));
     productName->setStyleSheet(QStringLiteral("color: white;"));
     productName->setGeometry(bannerSize.height() + 8, 0, bannerSize.width() - bannerSize.height() - 16,
                              bannerSize.height());
@@ -78,6 +96,8 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
     layout->setSpacing(0);
     layout->addWidget(banner);
     layout->addLayout(rows, 1);
+    // Larger for large text, so that no row is cut off.
+    setFixedSize(windowSize.expandedTo(sizeHint()));
 }
 
 QLabel* AboutWindow::addRow(QGridLayout* rows, int row, const QString& name, const QString& caption,

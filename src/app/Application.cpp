@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "Branding.h"
+#include "app/AccessibleComboBox.h"
 #include "app/AppContext.h"
 #include "app/ApplicationFolder.h"
 #include "app/Clock.h"
@@ -14,6 +15,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
 #include <QTextStream>
 
 #include <cstdio>
@@ -99,7 +101,8 @@ int runQuorvex(int argc, char* argv[])
         return CommandLineScan::BadUsage;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
-    QApplication::setFont(programFont());
+    QApplication::setFont(programFont(QApplication::font(), QFontDatabase::families()));
+    installAccessibleComboBoxes();
 
     const std::unique_ptr<UserSettings> settings = UserSettings::openUserStore();
     DialogPrompts prompts;

@@ -4,11 +4,12 @@
 #include <QToolButton>
 
 QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const QString& caption,
-                               const QString& icon, CaptionPlacement placement)
+                               const QString& toolTip, const QString& icon, CaptionPlacement placement)
 {
     auto* button = new QToolButton(parent);
     button->setObjectName(objectName);
     button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setToolTip(toolTip);
     button->setAutoRaise(false);
     switch (placement) {
     case CaptionPlacement::UnderIcon:
@@ -22,12 +23,21 @@ QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const
         button->setIconSize(QSize(24, 24));
         break;
     case CaptionPlacement::IconOnly:
-        // The caption is the tool tip; screen readers get it as the name.
-        button->setToolTip(caption);
         button->setAccessibleName(caption);
         button->setToolButtonStyle(Qt::ToolButtonIconOnly);
         button->setIconSize(QSize(16, 16));
         break;
     }
     return button;
+}
+
+QString literalCaption(QString text)
+{
+    return text.replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+void setDesignSize(QWidget* widget, const QSize& designSize)
+{
+    widget->setMinimumSize(designSize);
+    widget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

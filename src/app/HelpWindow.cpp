@@ -50,17 +50,20 @@ HelpWindow::HelpWindow(UserSettings& settings)
 
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("rtf1"));
+    m_text->setAccessibleName(QStringLiteral("Help text"));
     m_text->setReadOnly(true);
     // Nothing is edited: an undo history would only keep a second copy.
     m_text->setUndoRedoEnabled(false);
     m_text->document()->setDocumentMargin(10);
 
-    m_showAtStartup = new QCheckBox(QStringLiteral("Show at Startup"), this);
+    m_showAtStartup = new QCheckBox(QStringLiteral("Show at &Startup"), this);
     m_showAtStartup->setObjectName(QStringLiteral("Check1"));
     m_showAtStartup->setChecked(true);
 
     auto* strip = new QWidget(this);
-    strip->setFixedHeight(stripHeight);
+    // The design's height, taller when large text needs it.
+    strip->setMinimumHeight(stripHeight);
+    strip->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto* stripLayout = new QHBoxLayout(strip);
     stripLayout->setContentsMargins(8, 0, 8, 0);
     stripLayout->addWidget(m_showAtStartup);

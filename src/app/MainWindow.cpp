@@ -4,7 +4,6 @@
 #include "app/CsvExport.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
-#include "app/ProgramFont.h"
 #include "app/SessionKeeper.h"
 #include "app/ShellCommands.h"
 #include "app/SystemUrlOpener.h"
@@ -36,6 +35,7 @@
 #include <QIcon>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -64,7 +64,6 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
-    setFont(programFont());
     buildWindow();
     wireCommands();
     loadWindow();
@@ -79,7 +78,7 @@ void MainWindow::buildWindow()
 
     m_menus = new MainMenus(menuBar(), this);
 
-    m_toolStrip = new ToolStrip(QStringLiteral("Visit ") + QString::fromUtf8(Branding::comments), this);
+    m_toolStrip = new ToolStrip(QString::fromUtf8(Branding::comments), this);
     m_urlPanel = new UrlPanel(this);
 
     m_results = new ScanResults(this);
@@ -90,6 +89,7 @@ void MainWindow::buildWindow()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setDocumentMode(false);
+    m_tabs->tabBar()->setAccessibleName(QStringLiteral("Result views"));
     m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")),
                    QStringLiteral("Data View"));
     m_tabs->addTab(framedPage(m_chartPanel), QIcon(QStringLiteral(":/icons/tab-chart.svg")),
@@ -161,10 +161,10 @@ void MainWindow::wireCommands()
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 
-    m_scanController =
-        new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan, m_menus->stop,
-                            m_resultsView, m_webViewPanel->webResultsList(), m_statusBar, m_urlListCommands},
-                           m_context, this);
+    m_scanController = new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan,
+                                           m_menus->stop, m_resultsView, m_webViewPanel->webResultsList(), m_statusBar,
+                                           m_urlListCommands, m_urlPanel->addButton()},
+                                          m_context, this);
     connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
     connect(m_scanController, &ScanController::currentResultsChartRequested, this,
             &MainWindow::currentResultsChartRequested);

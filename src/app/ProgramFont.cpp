@@ -1,24 +1,15 @@
 #include "app/ProgramFont.h"
 
-#include <QFontDatabase>
-#include <QStringList>
-
-QFont programFont()
+QFont programFont(const QFont& desktopFont, const QStringList& installedFamilies)
 {
-    // Verdana is wide and open; DejaVu Sans was drawn from the same family
-    // of humanist faces and has close metrics.
-    static const QStringList preferred = {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                                          QStringLiteral("Bitstream Vera Sans")};
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& family : preferred) {
-        if (installed.contains(family)) {
-            QFont font(family, 8);
-            font.setStyleHint(QFont::SansSerif);
-            return font;
-        }
+    static const QString designFace = QStringLiteral("Verdana");
+    QFont font = desktopFont;
+    if (installedFamilies.contains(designFace, Qt::CaseInsensitive)) {
+        QStringList families = desktopFont.families();
+        if (families.isEmpty())
+            families << desktopFont.family();
+        families.prepend(designFace);
+        font.setFamilies(families);
     }
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
     return font;
 }

@@ -6,31 +6,36 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
-ToolStrip::ToolStrip(const QString& visitCaption, QWidget* parent)
+ToolStrip::ToolStrip(const QString& publisherAddress, QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("Picture1"));
-    setFixedHeight(twips(1095));
+    // As tall as its buttons: the design's height, more for large text.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    m_start = makePictureButton(this, QStringLiteral("Command1"), QStringLiteral("Start"), QStringLiteral("start"),
-                                CaptionPlacement::UnderIcon);
-    m_stop = makePictureButton(this, QStringLiteral("Command2"), QStringLiteral("Stop"), QStringLiteral("stop"),
+    m_start = makePictureButton(this, QStringLiteral("Command1"), QStringLiteral("S&tart"),
+                                QStringLiteral("Ask the search engines about every site of the URL list"),
+                                QStringLiteral("start"), CaptionPlacement::UnderIcon);
+    m_stop = makePictureButton(this, QStringLiteral("Command2"), QStringLiteral("Sto&p"),
+                               QStringLiteral("Stop the scan after the current site"), QStringLiteral("stop"),
                                CaptionPlacement::UnderIcon);
     m_stop->setEnabled(false);
-    m_options = makePictureButton(this, QStringLiteral("Command6"), QStringLiteral("Options"),
+    m_options = makePictureButton(this, QStringLiteral("Command6"), QStringLiteral("Optio&ns"),
+                                  QStringLiteral("Change the search engine addresses, ranks and scan options"),
                                   QStringLiteral("options"), CaptionPlacement::UnderIcon);
-    m_visit = makePictureButton(this, QStringLiteral("Command3"), visitCaption, QStringLiteral("visit"),
-                                CaptionPlacement::UnderIcon);
+    m_visit = makePictureButton(this, QStringLiteral("Command3"),
+                                QStringLiteral("V&isit ") + literalCaption(publisherAddress),
+                                QStringLiteral("Open the publisher's web site in your web browser"),
+                                QStringLiteral("visit"), CaptionPlacement::UnderIcon);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(twips(60), twips(60), twips(200), twips(60));
     layout->setSpacing(twips(45));
     for (QToolButton* button : {m_start, m_stop, m_options}) {
-        button->setFixedSize(twips(1275), twips(975));
+        setDesignSize(button, QSize(twips(1275), twips(975)));
         layout->addWidget(button);
     }
-    m_visit->setFixedHeight(twips(975));
-    m_visit->setMinimumWidth(twips(1275));
+    m_visit->setMinimumSize(twips(1275), twips(975));
     m_visit->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     layout->addWidget(m_visit, 1);
 }

@@ -5,14 +5,14 @@
 class QToolButton;
 
 // The strip of large picture buttons across the top of the main window:
-// Start, Stop, Options and the publisher's "Visit" button, which stretches
-// to the right edge.
+// Start, Stop, Options and the button that visits the publisher's web
+// address, which stretches to the right edge.
 class ToolStrip : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit ToolStrip(const QString& visitCaption, QWidget* parent = nullptr);
+    explicit ToolStrip(const QString& publisherAddress, QWidget* parent = nullptr);
 
     QToolButton* startButton() const { return m_start; }
     QToolButton* stopButton() const { return m_stop; }

@@ -33,8 +33,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace {
 
 const QStringList chartTypeNames = {
@@ -67,44 +65,46 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame3"));
 
-    m_loadData = makePictureButton(this, QStringLiteral("Command7"), QStringLiteral("Load Data"),
-                                   QStringLiteral("load-data"), CaptionPlacement::BesideIcon);
-    m_print = makePictureButton(this, QStringLiteral("Command14"), QStringLiteral("Print"), QStringLiteral("print"),
-                                CaptionPlacement::BesideIcon);
+    m_loadData = makePictureButton(this, QStringLiteral("Command7"), QStringLiteral("&Load Data"),
+                                   QStringLiteral("Chart the history of a saved search"), QStringLiteral("load-data"),
+                                   CaptionPlacement::BesideIcon);
     m_printAction = new QAction(QIcon(QStringLiteral(":/icons/print.svg")), QStringLiteral("Print..."), this);
     m_printAction->setObjectName(QStringLiteral("mnuPrintChart"));
     m_printAction->setShortcut(QKeySequence::Print);
     m_printAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(m_printAction);
-    m_print->setToolTip(
-        QStringLiteral("Print the chart (%1)").arg(m_printAction->shortcut().toString(QKeySequence::NativeText)));
+    m_print = makePictureButton(
+        this, QStringLiteral("Command14"), QStringLiteral("P&rint"),
+        QStringLiteral("Print the chart (%1)").arg(m_printAction->shortcut().toString(QKeySequence::NativeText)),
+        QStringLiteral("print"), CaptionPlacement::BesideIcon);
     m_exportChart = new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export Chart..."), this);
     m_exportChart->setObjectName(QStringLiteral("mnuExportChart"));
     m_exportHistory =
         new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export History as CSV..."), this);
     m_exportHistory->setObjectName(QStringLiteral("mnuExportHistory"));
     m_exportHistory->setEnabled(false);
-    m_export = makePictureButton(this, QStringLiteral("cmdExport"), QStringLiteral("Export"), QStringLiteral("save"),
-                                 CaptionPlacement::BesideIcon);
-    m_export->setToolTip(QStringLiteral("Save the chart as a picture, or the history as CSV"));
+    m_export = makePictureButton(this, QStringLiteral("cmdExport"), QStringLiteral("E&xport"),
+                                 QStringLiteral("Save the chart as a picture, or the history as CSV"),
+                                 QStringLiteral("save"), CaptionPlacement::BesideIcon);
     auto* exportMenu = new QMenu(m_export);
     exportMenu->addAction(m_exportChart);
     exportMenu->addAction(m_exportHistory);
     m_export->setMenu(exportMenu);
     m_export->setPopupMode(QToolButton::InstantPopup);
-    // As wide as the design has them, or as the caption beside the icon needs.
     for (QToolButton* button : {m_loadData, m_print, m_export})
-        button->setFixedSize(std::max(twips(1215), button->sizeHint().width()), twips(735));
+        setDesignSize(button, QSize(twips(1215), twips(735)));
 
-    auto* engineLabel = new QLabel(QStringLiteral("Search Engine:"), this);
+    auto* engineLabel = new QLabel(QStringLiteral("Search En&gine:"), this);
     engineLabel->setObjectName(QStringLiteral("lblChartSearch"));
-    auto* typeLabel = new QLabel(QStringLiteral("Chart Type:"), this);
+    auto* typeLabel = new QLabel(QStringLiteral("&Chart Type:"), this);
     typeLabel->setObjectName(QStringLiteral("lblChartType"));
 
     m_engineSelector = new QComboBox(this);
     m_engineSelector->setObjectName(QStringLiteral("cmbChart1"));
+    m_engineSelector->setAccessibleName(QStringLiteral("Search engine"));
     m_chartTypeSelector = new QComboBox(this);
     m_chartTypeSelector->setObjectName(QStringLiteral("cmbChart2"));
+    m_chartTypeSelector->setAccessibleName(QStringLiteral("Chart type"));
     m_chartTypeSelector->addItems(chartTypeNames);
     m_chartTypeSelector->setCurrentIndex(ChartTypes::defaultType);
     for (QComboBox* selector : {m_engineSelector, m_chartTypeSelector}) {
@@ -114,7 +114,7 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     engineLabel->setBuddy(m_engineSelector);
     typeLabel->setBuddy(m_chartTypeSelector);
 
-    m_spaceDates = new QCheckBox(QStringLiteral("Space dates by time"), this);
+    m_spaceDates = new QCheckBox(QStringLiteral("Space dates &by time"), this);
     m_spaceDates->setObjectName(QStringLiteral("chkSpaceDates"));
     m_spaceDates->setToolTip(QStringLiteral("Place the saved dates of a flat chart by the time between them"));
     m_spaceDates->setChecked(true);
@@ -125,6 +125,8 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     m_chart = new ChartWidget(this);
     m_chart->setGrid(exampleChart());
     m_chart->setChartType(ChartTypes::defaultType);
+    m_chartShows = QStringLiteral("none, an example chart");
+    describeChart();
 
     // Out of sight behind the chart, as is the empty picture box. The chart
     // keeps the keyboard focus itself, for turning it with the keys.
@@ -215,6 +217,13 @@ void ChartPanel::chartTypeChosen(int index)
     m_hint->setText(rotatable ? rotationHint() : QString());
     // Three-dimensional charts stand their dates evenly in a row.
     m_spaceDates->setEnabled(!ChartTypes::isThreeD(index));
+    describeChart();
+}
+
+void ChartPanel::describeChart()
+{
+    m_chart->setAccessibleDescription(
+        QStringLiteral("Chart type: %1. Engine: %2.").arg(m_chartTypeSelector->currentText(), m_chartShows));
 }
 
 void ChartPanel::doChart2(const QList<ResultRow>& rows)
@@ -227,6 +236,8 @@ void ChartPanel::doChart2(const QList<ResultRow>& rows)
     }
     m_exportHistory->setEnabled(false);
     m_chart->setGrid(CurrentResultsChart::build(rows));
+    m_chartShows = QStringLiteral("all engines, current results");
+    describeChart();
 }
 
 void ChartPanel::doChart(const QString& chartFileName)
@@ -275,6 +286,8 @@ std::optional<SavedSearchChart> ChartPanel::readSavedSearch(const QString& fileP
 void ChartPanel::showSavedSearch(const SavedSearchChart& saved, int selectorIndex)
 {
     m_chart->setGrid(saved.grid(selectorIndex));
+    m_chartShows = QStringLiteral("%1, saved search %2").arg(m_engineSelector->itemText(selectorIndex), saved.title());
+    describeChart();
     if (!m_twoSearchesWarned && saved.drawsSingleDateSeries(selectorIndex)) {
         m_twoSearchesWarned = true;
         m_context.prompts.information(QStringLiteral("You need atleast 2 saved searches to get any data displayed"),

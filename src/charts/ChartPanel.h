@@ -99,6 +99,8 @@ private:
     std::optional<SavedSearchChart> readSavedSearch(const QString& filePath, const QString& chartFileName);
     void showSavedSearch(const SavedSearchChart& saved, int selectorIndex);
     void placeBehindChart();
+    // Tells screen readers the chart type and which engine the chart shows.
+    void describeChart();
 
     AppContext& m_context;
     ChartWidget* m_chart;
@@ -117,5 +119,7 @@ private:
     QWidget* m_picture;
     QString m_chartFileName;
     QString m_chartFilePath;
+    // The engine the chart shows and where its data comes from, in words.
+    QString m_chartShows;
     bool m_twoSearchesWarned = false;
 };

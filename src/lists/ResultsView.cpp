@@ -17,24 +17,40 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 // Column widths of the results table, in twips.
 constexpr int columnWidths[ResultsColumns::count] = {2750, 950, 950, 950, 950, 950, 950, 1100};
 
-// The results as the table shows them: the rank as an icon before the site.
-class RankIcons : public QIdentityProxyModel
+// The results as the table shows them: the rank as an icon before the site,
+// and in words, with the total, as the site's tool tip and as what screen
+// readers say about it.
+class RankShown : public QIdentityProxyModel
 {
 public:
     using QIdentityProxyModel::QIdentityProxyModel;
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role == Qt::DecorationRole && index.column() == ResultsColumns::domainName) {
-            const QIcon icon = rankIcon(QIdentityProxyModel::data(index, ScanResults::RankRole).toInt());
+        if (index.column() != ResultsColumns::domainName)
+            return QIdentityProxyModel::data(index, role);
+        const int rank = QIdentityProxyModel::data(index, ScanResults::RankRole).toInt();
+        switch (role) {
+        case Qt::DecorationRole: {
+            const QIcon icon = rankIcon(rank);
             return icon.isNull() ? QVariant() : QVariant(icon);
         }
-        return QIdentityProxyModel::data(index, role);
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole:
+            if (rankName(rank).isEmpty())
+                return {};
+            return QStringLiteral("Rank: %1, total %2")
+                .arg(rankName(rank), index.siblingAtColumn(ResultsColumns::total).data().toString());
+        default:
+            return QIdentityProxyModel::data(index, role);
+        }
     }
 };
 
@@ -64,24 +80,28 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
 {
     setObjectName(QStringLiteral("Frame2"));
 
-    m_saveSelected = makePictureButton(this, QStringLiteral("Command4"), QStringLiteral("Save Selected"),
+    m_saveSelected = makePictureButton(this, QStringLiteral("Command4"), QStringLiteral("Save Sele&cted"),
+                                       QStringLiteral("Add the selected site's counts to a saved search"),
                                        QStringLiteral("save-selected"), CaptionPlacement::BesideIcon);
-    m_webResults = makePictureButton(this, QStringLiteral("Command12"), QStringLiteral("Web Results"),
+    m_webResults = makePictureButton(this, QStringLiteral("Command12"), QStringLiteral("&Web Results"),
+                                     QStringLiteral("Open the selected site's pages in the website view"),
                                      QStringLiteral("web-results"), CaptionPlacement::BesideIcon);
-    m_clearAll = makePictureButton(this, QStringLiteral("Command5"), QStringLiteral("Clear All"),
-                                   QStringLiteral("clear-all"), CaptionPlacement::BesideIcon);
+    m_clearAll = makePictureButton(this, QStringLiteral("Command5"), QStringLiteral("C&lear All"),
+                                   QStringLiteral("Remove every row of the results"), QStringLiteral("clear-all"),
+                                   CaptionPlacement::BesideIcon);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(twips(45));
     for (QToolButton* button : {m_saveSelected, m_webResults, m_clearAll}) {
-        button->setFixedSize(twips(1755), twips(735));
+        setDesignSize(button, QSize(twips(1755), twips(735)));
         buttons->addWidget(button);
     }
     buttons->addStretch();
 
     m_table = new QTreeView(this);
     m_table->setObjectName(QStringLiteral("ListView1"));
-    auto* shown = new RankIcons(m_table);
+    m_table->setAccessibleName(QStringLiteral("Results"));
+    auto* shown = new RankShown(m_table);
     shown->setSourceModel(results);
     m_table->setModel(shown);
     m_table->setRootIsDecorated(false);
@@ -95,8 +115,10 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     m_table->header()->setSectionsClickable(true);
     m_table->header()->setStretchLastSection(false);
     m_table->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Wide enough for each caption when large text is set.
     for (int column = 0; column < ResultsColumns::count; ++column)
-        m_table->setColumnWidth(column, twips(columnWidths[column]));
+        m_table->setColumnWidth(column,
+                                std::max(twips(columnWidths[column]), m_table->header()->sectionSizeHint(column)));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120) - 2, twips(240) - 6, twips(120) - 2, twips(200));
@@ -216,10 +238,8 @@ void ResultsView::rightButtonReleased(const QPoint& position, const QPoint& glob
     if (!index.isValid() || !m_popupMenu)
         return;
     if (m_saveResultsAction) {
-        // "&" would otherwise mark a shortcut letter instead of showing.
-        QString domain = m_results->row(index.row()).site;
-        domain.replace(QLatin1Char('&'), QLatin1String("&&"));
-        m_saveResultsAction->setText(QStringLiteral("Save Result For ") + domain);
+        m_saveResultsAction->setText(QStringLiteral("Save Result For ") +
+                                     literalCaption(m_results->row(index.row()).site));
     }
     m_popupMenu->popup(globalPosition);
 }

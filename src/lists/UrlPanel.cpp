@@ -8,32 +8,38 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 UrlPanel::UrlPanel(QWidget* parent)
     : QGroupBox(QStringLiteral("URLs"), parent)
 {
     setObjectName(QStringLiteral("Frame1"));
-    setFixedWidth(twips(3315));
-
-    m_add = makePictureButton(this, QStringLiteral("cmdAdd"), QStringLiteral("Add"), QStringLiteral("add"),
+    m_add = makePictureButton(this, QStringLiteral("cmdAdd"), QStringLiteral("A&dd"),
+                              QStringLiteral("Type a URL to add to the list"), QStringLiteral("add"),
                               CaptionPlacement::UnderIcon);
-    m_delete = makePictureButton(this, QStringLiteral("cmdDel"), QStringLiteral("Delete"), QStringLiteral("delete"),
+    m_delete = makePictureButton(this, QStringLiteral("cmdDel"), QStringLiteral("D&elete"),
+                                 QStringLiteral("Remove the selected URL from the list"), QStringLiteral("delete"),
                                  CaptionPlacement::UnderIcon);
-    m_load = makePictureButton(this, QStringLiteral("cmdOpen"), QStringLiteral("Load"), QStringLiteral("load"),
+    // Control+O loads a list; its letter went to "Load Data".
+    m_load = makePictureButton(this, QStringLiteral("cmdOpen"), QStringLiteral("Load"),
+                               QStringLiteral("Load a URL list from a file"), QStringLiteral("load"),
                                CaptionPlacement::UnderIcon);
-    m_save = makePictureButton(this, QStringLiteral("cmdSave"), QStringLiteral("Save"), QStringLiteral("save"),
+    m_save = makePictureButton(this, QStringLiteral("cmdSave"), QStringLiteral("Sa&ve"),
+                               QStringLiteral("Save the URL list to a file"), QStringLiteral("save"),
                                CaptionPlacement::UnderIcon);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(twips(45));
     for (QToolButton* button : {m_add, m_delete, m_load, m_save}) {
         button->setIconSize(QSize(24, 24));
-        button->setFixedSize(twips(735), twips(735));
+        setDesignSize(button, QSize(twips(735), twips(735)));
         buttons->addWidget(button);
     }
     buttons->addStretch();
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
+    m_list->setAccessibleName(QStringLiteral("URL list"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
 
@@ -42,4 +48,8 @@ UrlPanel::UrlPanel(QWidget* parent)
     layout->setSpacing(twips(45));
     layout->addLayout(buttons);
     layout->addWidget(m_list, 1);
+
+    // The design's width, or wider when large text widens the buttons; the
+    // panel keeps that width whatever the window's size.
+    setFixedWidth(std::max(twips(3315), minimumSizeHint().width()));
 }

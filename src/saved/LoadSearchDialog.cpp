@@ -21,17 +21,20 @@ LoadSearchDialog::LoadSearchDialog(AppContext& context, QWidget* parent)
     frame->setObjectName(QStringLiteral("Frame1"));
     m_searches = new QComboBox(frame);
     m_searches->setObjectName(QStringLiteral("Combo1"));
+    m_searches->setAccessibleName(tr("Saved search"));
     m_searches->setMinimumContentsLength(24);
     m_searches->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_searches);
 
-    auto* okButton = new QPushButton(tr("Ok"), this);
+    auto* okButton = new QPushButton(tr("&Ok"), this);
     okButton->setObjectName(QStringLiteral("Command1"));
+    okButton->setToolTip(tr("Chart the chosen saved search"));
     okButton->setDefault(true);
     okButton->setMinimumWidth(80);
-    auto* cancelButton = new QPushButton(tr("Cancel"), this);
+    auto* cancelButton = new QPushButton(tr("&Cancel"), this);
     cancelButton->setObjectName(QStringLiteral("Command2"));
+    cancelButton->setToolTip(tr("Close without loading"));
     cancelButton->setMinimumWidth(80);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);

@@ -16,10 +16,11 @@
 
 namespace {
 
-QPushButton* makeButton(const QString& objectName, const QString& text, QWidget* parent)
+QPushButton* makeButton(const QString& objectName, const QString& text, const QString& toolTip, QWidget* parent)
 {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(objectName);
+    button->setToolTip(toolTip);
     // Return in the name box means "Save", not whichever button was first.
     button->setAutoDefault(false);
     button->setMinimumWidth(80);
@@ -46,13 +47,14 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
 
     auto* oldFrame = new QGroupBox(tr("Save Into An Old Search Result"), this);
     oldFrame->setObjectName(QStringLiteral("Frame1"));
-    auto* oldLabel = makeLabel(QStringLiteral("Label1"), tr("Append new results to this previous search:"), oldFrame);
+    auto* oldLabel = makeLabel(QStringLiteral("Label1"), tr("&Append new results to this previous search:"), oldFrame);
     m_oldSearches = new QComboBox(oldFrame);
     m_oldSearches->setObjectName(QStringLiteral("Combo1"));
     m_oldSearches->setMinimumContentsLength(24);
     m_oldSearches->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     oldLabel->setBuddy(m_oldSearches);
-    QPushButton* appendButton = makeButton(QStringLiteral("Command1"), tr("Ok"), oldFrame);
+    QPushButton* appendButton =
+        makeButton(QStringLiteral("Command1"), tr("&Ok"), tr("Add the counts to the chosen saved search"), oldFrame);
 
     auto* oldRow = new QHBoxLayout;
     oldRow->addWidget(m_oldSearches, 1);
@@ -63,11 +65,12 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
 
     auto* newFrame = new QGroupBox(tr("Create New Save File"), this);
     newFrame->setObjectName(QStringLiteral("Frame2"));
-    auto* newLabel = makeLabel(QStringLiteral("Label2"), tr("Please choose a name for this search:"), newFrame);
+    auto* newLabel = makeLabel(QStringLiteral("Label2"), tr("Please choose a &name for this search:"), newFrame);
     m_newName = new QLineEdit(newFrame);
     m_newName->setObjectName(QStringLiteral("Text1"));
     newLabel->setBuddy(m_newName);
-    QPushButton* saveButton = makeButton(QStringLiteral("Command3"), tr("Save"), newFrame);
+    QPushButton* saveButton =
+        makeButton(QStringLiteral("Command3"), tr("&Save"), tr("Start a new saved search with the counts"), newFrame);
 
     auto* newRow = new QHBoxLayout;
     newRow->addWidget(m_newName, 1);
@@ -76,7 +79,7 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
     newLayout->addWidget(newLabel);
     newLayout->addLayout(newRow);
 
-    QPushButton* cancelButton = makeButton(QStringLiteral("Command2"), tr("Cancel"), this);
+    QPushButton* cancelButton = makeButton(QStringLiteral("Command2"), tr("&Cancel"), tr("Close without saving"), this);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(cancelButton);

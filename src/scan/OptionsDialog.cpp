@@ -17,6 +17,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QString key(const char* settingKey)
@@ -91,7 +93,8 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
         icon->setPixmap(QIcon(QString::fromLatin1(rank.icon)).pixmap(16, 16));
         auto* box = new QLineEdit(QString::fromLatin1(designRankTexts[rank.index]), rankGroup);
         box->setObjectName(QStringLiteral("txtProfile%1").arg(rank.index));
-        box->setFixedWidth(80);
+        // Room for the largest count a threshold sensibly holds, at any font size.
+        box->setFixedWidth(std::max(80, box->fontMetrics().horizontalAdvance(QStringLiteral("000000000"))));
         auto* label = new QLabel(QString::fromLatin1(rank.label), rankGroup);
         label->setBuddy(box);
         rankLayout->addWidget(icon, row, 0);
@@ -108,11 +111,11 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
 
     auto* dataGroup = new QGroupBox(QStringLiteral("Data Options"), this);
     dataGroup->setObjectName(QStringLiteral("Frame3"));
-    m_autoSort = new QCheckBox(QStringLiteral("Auto-sort data by popularity"), dataGroup);
+    m_autoSort = new QCheckBox(QStringLiteral("&Auto-sort data by popularity"), dataGroup);
     m_autoSort->setObjectName(QStringLiteral("chkAuto"));
-    m_clear = new QCheckBox(QStringLiteral("Clear results after each search"), dataGroup);
+    m_clear = new QCheckBox(QStringLiteral("C&lear results after each search"), dataGroup);
     m_clear->setObjectName(QStringLiteral("chkClear"));
-    m_keepList = new QCheckBox(QStringLiteral("Keep the URL list between sessions"), dataGroup);
+    m_keepList = new QCheckBox(QStringLiteral("&Keep the URL list between sessions"), dataGroup);
     m_keepList->setObjectName(QStringLiteral("chkKeepList"));
     auto* dataLayout = new QVBoxLayout(dataGroup);
     dataLayout->addWidget(m_autoSort);
@@ -120,14 +123,17 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     dataLayout->addWidget(m_keepList);
     dataLayout->addStretch();
 
-    m_reset = new QPushButton(QStringLiteral("Reset"), this);
+    m_reset = new QPushButton(QStringLiteral("&Reset"), this);
     m_reset->setObjectName(QStringLiteral("Command3"));
+    m_reset->setToolTip(QStringLiteral("Put back the default engine addresses and ranks"));
     m_reset->setAutoDefault(false);
-    m_ok = new QPushButton(QStringLiteral("Ok"), this);
+    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));
+    m_ok->setToolTip(QStringLiteral("Keep the changes and close"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Command2"));
+    m_cancel->setToolTip(QStringLiteral("Close without keeping the changes"));
     m_cancel->setAutoDefault(false);
     for (QPushButton* button : {m_reset, m_ok, m_cancel})
         button->setMinimumWidth(90);

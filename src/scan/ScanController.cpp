@@ -19,7 +19,6 @@
 
 namespace {
 
-const QString startCaption = QStringLiteral("Start");
 const QString scanningCaption = QStringLiteral("Searching...");
 
 // How often the widgets a scan changes are repainted at most while it runs:
@@ -39,6 +38,7 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_controls(controls)
     , m_context(context)
     , m_fetcher(new PageFetcher(this))
+    , m_startCaption(controls.startButton->text())
 {
     for (QWidget* widget : {static_cast<QWidget*>(controls.statusBar), static_cast<QWidget*>(controls.results->table()),
                             static_cast<QWidget*>(controls.webResults)})
@@ -72,7 +72,14 @@ void ScanController::start()
     // Rows must stay where the scan puts them.
     m_controls.results->setKeepSorted(false);
     const QStringList sites = m_controls.urlList->urls();
-    if (sites.isEmpty() || !engineFileReadable(m_context.folder, m_context.prompts))
+    if (sites.isEmpty()) {
+        // Say why nothing happens, and take the user to where sites are added.
+        m_controls.statusBar->setPanelText(1, QStringLiteral("Add sites to the URL list first."));
+        if (m_controls.addButton)
+            m_controls.addButton->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    if (!engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
     QProgressBar* progress = m_controls.statusBar->progressBar();
@@ -100,7 +107,7 @@ void ScanController::stop()
 void ScanController::showScanning(bool scanning)
 {
     m_scanning = scanning;
-    m_controls.startButton->setText(scanning ? scanningCaption : startCaption);
+    m_controls.startButton->setText(scanning ? scanningCaption : m_startCaption);
     m_controls.startButton->setEnabled(!scanning);
     m_controls.stopButton->setEnabled(scanning);
     m_controls.stopAction->setEnabled(scanning);

@@ -8,6 +8,7 @@ class MainStatusBar;
 class PageFetcher;
 class QAbstractButton;
 class QAction;
+class QWidget;
 class RepaintThrottle;
 class ResultsView;
 class ScanDriver;
@@ -39,6 +40,8 @@ public:
         WebResultsList* webResults = nullptr;
         MainStatusBar* statusBar = nullptr;
         const UrlListCommands* urlList = nullptr;
+        // Takes the focus when Start finds the URL list empty.
+        QWidget* addButton = nullptr;
     };
 
     ScanController(const Controls& controls, AppContext& context, QObject* parent = nullptr);
@@ -49,8 +52,8 @@ public:
     bool isScanning() const;
     ScanDriver* driver() const { return m_driver; }
 
-    // Starts a scan of the URL list; does nothing while one runs or when
-    // the list is empty.
+    // Starts a scan of the URL list; does nothing while one runs. With the
+    // list empty it says so in the status bar and focuses the Add button.
     void start();
     // Asks the running scan to end before its next site.
     void stop();
@@ -77,6 +80,7 @@ private:
     Controls m_controls;
     AppContext& m_context;
     PageFetcher* m_fetcher;
+    QString m_startCaption;
     ScanDriver* m_driver;
     // The status bar and the two lists change with every query.
     QList<RepaintThrottle*> m_repaintThrottles;

@@ -8,6 +8,7 @@ WebResultsList::WebResultsList(QWidget* parent)
     : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("ListView2"));
+    setAccessibleName(QStringLiteral("Web results"));
     setHeaderLabels({QStringLiteral("Webpage Type"), QStringLiteral("URL")});
     setRootIsDecorated(false);
     setUniformRowHeights(true);

@@ -22,23 +22,26 @@ WebViewPanel::WebViewPanel(QWidget* parent)
     m_resultsList = new WebResultsList(this);
     m_resultsList->setFixedHeight(twips(1875));
 
-    m_addressLabel = new QLabel(QStringLiteral("URL:"), this);
+    m_addressLabel = new QLabel(QStringLiteral("&URL:"), this);
     m_addressLabel->setObjectName(QStringLiteral("Label5"));
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("Text1"));
     m_addressLabel->setBuddy(m_address);
-    m_browse = makePictureButton(this, QStringLiteral("Command10"), QStringLiteral("browse the entered url"),
-                                 QStringLiteral("browse"), CaptionPlacement::IconOnly);
-    m_browse->setFixedSize(twips(795), twips(315) + 6);
+    m_browse = makePictureButton(this, QStringLiteral("Command10"), QStringLiteral("Browse"),
+                                 QStringLiteral("Open the address you typed"), QStringLiteral("browse"),
+                                 CaptionPlacement::IconOnly);
+    setDesignSize(m_browse, QSize(twips(795), twips(315) + 6));
 
-    m_back = makePictureButton(this, QStringLiteral("Command8"), QStringLiteral("back"), QStringLiteral("back"),
+    m_back = makePictureButton(this, QStringLiteral("Command8"), QStringLiteral("Back"), QStringLiteral("Go back"),
+                               QStringLiteral("back"), CaptionPlacement::IconOnly);
+    m_forward = makePictureButton(this, QStringLiteral("Command9"), QStringLiteral("Forward"),
+                                  QStringLiteral("Go forward"), QStringLiteral("forward"), CaptionPlacement::IconOnly);
+    m_stop = makePictureButton(this, QStringLiteral("Command11"), QStringLiteral("Stop"),
+                               QStringLiteral("Stop loading the page"), QStringLiteral("stop-loading"),
                                CaptionPlacement::IconOnly);
-    m_forward = makePictureButton(this, QStringLiteral("Command9"), QStringLiteral("forward"),
-                                  QStringLiteral("forward"), CaptionPlacement::IconOnly);
-    m_stop = makePictureButton(this, QStringLiteral("Command11"), QStringLiteral("stop"),
-                               QStringLiteral("stop-loading"), CaptionPlacement::IconOnly);
-    m_refresh = makePictureButton(this, QStringLiteral("Command70"), QStringLiteral("refresh"),
-                                  QStringLiteral("refresh"), CaptionPlacement::IconOnly);
+    m_refresh =
+        makePictureButton(this, QStringLiteral("Command70"), QStringLiteral("Refresh"),
+                          QStringLiteral("Reload the page"), QStringLiteral("refresh"), CaptionPlacement::IconOnly);
 
     auto* addressRow = new QHBoxLayout;
     addressRow->setSpacing(twips(100));
@@ -50,7 +53,7 @@ WebViewPanel::WebViewPanel(QWidget* parent)
     navigation->setSpacing(twips(45));
     navigation->addSpacing(m_addressLabel->sizeHint().width() + twips(100));
     for (QToolButton* button : {m_back, m_forward, m_stop, m_refresh}) {
-        button->setFixedSize(twips(435), twips(435));
+        setDesignSize(button, QSize(twips(435), twips(435)));
         navigation->addWidget(button);
     }
     navigation->addStretch();

@@ -130,7 +130,7 @@ private slots:
         QTextEdit* text = textBox(window.get());
         QCheckBox* box = startupBox(window.get());
         QVERIFY(box);
-        QCOMPARE(box->text(), QStringLiteral("Show at Startup"));
+        QCOMPARE(box->text(), QStringLiteral("Show at &Startup"));
         QCOMPARE(text->geometry().topLeft(), QPoint(0, 0));
         QCOMPARE(text->size(), QSize(686, 501));
         const QRect boxArea(box->mapTo(window.get(), QPoint(0, 0)), box->size());

@@ -12,10 +12,12 @@
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -38,55 +40,62 @@ class MainWindowTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The caption as shown and as screen readers say it, and the letter
+    // that Alt presses the button with.
     void controlsCarryTheirNamesAndCaptions_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("start") << "Command1" << "Start";
-        QTest::newRow("stop") << "Command2" << "Stop";
-        QTest::newRow("options") << "Command6" << "Options";
-        QTest::newRow("visit") << "Command3" << "Visit www.quorvex.example";
-        QTest::newRow("add") << "cmdAdd" << "Add";
-        QTest::newRow("delete") << "cmdDel" << "Delete";
-        QTest::newRow("load") << "cmdOpen" << "Load";
-        QTest::newRow("save") << "cmdSave" << "Save";
-        QTest::newRow("save selected") << "Command4" << "Save Selected";
-        QTest::newRow("web results") << "Command12" << "Web Results";
-        QTest::newRow("clear all") << "Command5" << "Clear All";
+        QTest::addColumn<QString>("shortcut");
+        QTest::newRow("start") << "Command1" << "Start" << "Alt+T";
+        QTest::newRow("stop") << "Command2" << "Stop" << "Alt+P";
+        QTest::newRow("options") << "Command6" << "Options" << "Alt+N";
+        QTest::newRow("visit") << "Command3" << "Visit www.quorvex.example" << "Alt+I";
+        QTest::newRow("add") << "cmdAdd" << "Add" << "Alt+D";
+        QTest::newRow("delete") << "cmdDel" << "Delete" << "Alt+E";
+        QTest::newRow("load") << "cmdOpen" << "Load" << "";
+        QTest::newRow("save") << "cmdSave" << "Save" << "Alt+V";
+        QTest::newRow("save selected") << "Command4" << "Save Selected" << "Alt+C";
+        QTest::newRow("web results") << "Command12" << "Web Results" << "Alt+W";
+        QTest::newRow("clear all") << "Command5" << "Clear All" << "Alt+L";
     }
 
     void controlsCarryTheirNamesAndCaptions()
     {
         QFETCH(QString, name);
         QFETCH(QString, caption);
+        QFETCH(QString, shortcut);
         TestContext test;
         MainWindow window(test.context);
         auto* button = window.findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
-        QCOMPARE(button->text(), caption);
+        QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), caption);
+        QCOMPARE(QKeySequence::mnemonic(button->text()).toString(), shortcut);
     }
 
-    void iconButtonsAreNamedByTheirToolTips_data()
+    void iconButtonsHaveNamesAndToolTips_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("accessibleName");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("browse") << "Command10" << "browse the entered url";
-        QTest::newRow("back") << "Command8" << "back";
-        QTest::newRow("forward") << "Command9" << "forward";
-        QTest::newRow("stop") << "Command11" << "stop";
-        QTest::newRow("refresh") << "Command70" << "refresh";
+        QTest::newRow("browse") << "Command10" << "Browse" << "Open the address you typed";
+        QTest::newRow("back") << "Command8" << "Back" << "Go back";
+        QTest::newRow("forward") << "Command9" << "Forward" << "Go forward";
+        QTest::newRow("stop") << "Command11" << "Stop" << "Stop loading the page";
+        QTest::newRow("refresh") << "Command70" << "Refresh" << "Reload the page";
     }
 
-    void iconButtonsAreNamedByTheirToolTips()
+    void iconButtonsHaveNamesAndToolTips()
     {
         QFETCH(QString, name);
+        QFETCH(QString, accessibleName);
         QFETCH(QString, toolTip);
         TestContext test;
         MainWindow window(test.context);
         auto* button = window.findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
         QCOMPARE(button->toolTip(), toolTip);
-        QCOMPARE(button->accessibleName(), toolTip);
+        QCOMPARE(button->accessibleName(), accessibleName);
     }
 
     void windowAtStart()
@@ -106,7 +115,7 @@ private slots:
         QVERIFY(window.findChild<QProgressBar*>("ProgressBar1")->isHidden());
         QVERIFY(window.findChild<QListWidget*>("List1"));
         QVERIFY(window.findChild<QLineEdit*>("Text1"));
-        QCOMPARE(window.findChild<QLabel*>("Label5")->text(), QStringLiteral("URL:"));
+        QCOMPARE(window.findChild<QLabel*>("Label5")->text(), QStringLiteral("&URL:"));
         QCOMPARE(window.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("URLs"));
         QCOMPARE(window.findChild<QGroupBox*>("Frame2")->title(), QStringLiteral("Results - Data View"));
         QCOMPARE(window.findChild<QGroupBox*>("Frame3")->title(), QStringLiteral("Results - Chart View"));
@@ -125,7 +134,9 @@ private slots:
         QCOMPARE(results->model()->columnCount(), captions.size());
         for (int column = 0; column < captions.size(); ++column) {
             QCOMPARE(results->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
-            QCOMPARE(results->columnWidth(column), widths[column]);
+            // The design's width, wider where the caption needs it.
+            QVERIFY(results->columnWidth(column) >= widths[column]);
+            QVERIFY(results->columnWidth(column) >= results->header()->sectionSizeHint(column));
         }
         auto* webResults = window.findChild<QTreeWidget*>("ListView2");
         QVERIFY(webResults);
@@ -141,7 +152,7 @@ private slots:
         QStringList titles;
         for (QAction* action : window.menuBar()->actions())
             titles << action->text();
-        QCOMPARE(titles, QStringList({"File", "Scan", "Options", "Help", "About"}));
+        QCOMPARE(titles, QStringList({"&File", "&Scan", "&Options", "&Help", "&About"}));
     }
 
     void menuItems_data()
@@ -155,7 +166,8 @@ private slots:
                                              "mnuOpenClipboard:Load URL List from Clipboard", "mnuFileSplitExport:",
                                              "mnuExportResults:Export Results as CSV...", "mnuFileSplit84:",
                                              "mnuExitNow:Exit"}
-                              << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+E", "", "Ctrl+X"};
+                              << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+E", "",
+                                             "Ctrl+X; Ctrl+Q"};
         QTest::newRow("Scan") << "mnuOptions" << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan"}
                               << QStringList{"", ""};
         QTest::newRow("Options") << "mnuOptions2" << QStringList{"mnuConfig:View Options"} << QStringList{""};
@@ -188,7 +200,7 @@ private slots:
         QStringList actualShortcuts;
         for (QAction* action : found->actions()) {
             actual << action->objectName() + ':' + action->text();
-            actualShortcuts << action->shortcut().toString();
+            actualShortcuts << QKeySequence::listToString(action->shortcuts());
         }
         QCOMPARE(actual, items);
         QCOMPARE(actualShortcuts, shortcuts);
@@ -256,7 +268,10 @@ private slots:
         window.resize(size);
         QCoreApplication::processEvents();
         const auto* urls = window.findChild<QGroupBox*>("Frame1");
-        QCOMPARE(urls->width(), 221);
+        // The design's width or, with larger text, what the buttons need;
+        // the same at every window size.
+        QVERIFY(urls->width() >= 221);
+        QCOMPARE(urls->minimumWidth(), urls->maximumWidth());
         // The Visit button stretches to 200 twips (13 px) short of the right edge.
         const auto* visit = window.findChild<QToolButton*>("Command3");
         const int visitRight = visit->mapTo(&window, QPoint(visit->width(), 0)).x();

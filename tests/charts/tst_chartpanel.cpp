@@ -72,12 +72,12 @@ private slots:
         ChartPanel panel(test.context);
         QCOMPARE(panel.objectName(), QStringLiteral("Frame3"));
         QCOMPARE(panel.title(), QStringLiteral("Results - Chart View"));
-        QCOMPARE(panel.findChild<QToolButton*>("Command7")->text(), QStringLiteral("Load Data"));
-        QCOMPARE(panel.findChild<QToolButton*>("Command14")->text(), QStringLiteral("Print"));
+        QCOMPARE(panel.findChild<QToolButton*>("Command7")->text(), QStringLiteral("&Load Data"));
+        QCOMPARE(panel.findChild<QToolButton*>("Command14")->text(), QStringLiteral("P&rint"));
         QVERIFY(!panel.findChild<QToolButton*>("Command7")->icon().isNull());
         QVERIFY(!panel.findChild<QToolButton*>("Command14")->icon().isNull());
-        QCOMPARE(panel.findChild<QLabel*>("lblChartSearch")->text(), QStringLiteral("Search Engine:"));
-        QCOMPARE(panel.findChild<QLabel*>("lblChartType")->text(), QStringLiteral("Chart Type:"));
+        QCOMPARE(panel.findChild<QLabel*>("lblChartSearch")->text(), QStringLiteral("Search En&gine:"));
+        QCOMPARE(panel.findChild<QLabel*>("lblChartType")->text(), QStringLiteral("&Chart Type:"));
         QCOMPARE(panel.findChild<QPushButton*>("cmdFocus")->text(), QStringLiteral("Command8"));
         QVERIFY(panel.findChild<QWidget*>("Picture2"));
         QVERIFY(panel.findChild<ChartWidget*>("MSChart1"));
@@ -86,8 +86,8 @@ private slots:
                  (QStringList{"3D Bar Chart", "2D Bar Chart", "3d Line Graph", "2D Line Graph", "3D Area Chart",
                               "2D Area Chart", "3D Step Chart", "2D Step Chart"}));
         QCOMPARE(panel.findChild<QLabel*>("Label1")->text(), QString());
-        QCOMPARE(panel.findChild<QCheckBox*>("chkSpaceDates")->text(), QStringLiteral("Space dates by time"));
-        QCOMPARE(panel.findChild<QToolButton*>("cmdExport")->text(), QStringLiteral("Export"));
+        QCOMPARE(panel.findChild<QCheckBox*>("chkSpaceDates")->text(), QStringLiteral("Space dates &by time"));
+        QCOMPARE(panel.findChild<QToolButton*>("cmdExport")->text(), QStringLiteral("E&xport"));
         QCOMPARE(panel.exportButton()->menu()->actions(),
                  (QList<QAction*>{panel.exportChartAction(), panel.exportHistoryAction()}));
         QCOMPARE(panel.exportChartAction()->text(), QStringLiteral("Export Chart..."));
@@ -126,6 +126,39 @@ private slots:
         for (int row = 0; row < grid.rowCount(); ++row)
             for (int column = 0; column < grid.columnCount(); ++column)
                 QVERIFY(grid.value(row, column).value_or(0) > 0);
+    }
+
+    // What screen readers are told the chart shows, kept up to date.
+    void chartDescription_data()
+    {
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("engine");
+        QTest::addColumn<QString>("description");
+        QTest::newRow("example") << "" << -1 << "Chart type: 3D Bar Chart. Engine: none, an example chart.";
+        QTest::newRow("results") << "results" << -1
+                                 << "Chart type: 3D Bar Chart. Engine: all engines, current results.";
+        QTest::newRow("saved search") << "Example.qvh" << 1
+                                      << "Chart type: 3D Bar Chart. Engine: MSN, saved search Example.";
+        QTest::newRow("all engines") << "Example.qvh" << 2
+                                     << "Chart type: 3D Bar Chart. Engine: All Engines, saved search Example.";
+    }
+
+    void chartDescription()
+    {
+        QFETCH(QString, shown);
+        QFETCH(int, engine);
+        QFETCH(QString, description);
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/Example.qvh", historyFile));
+        ChartPanel panel(test.context);
+        if (shown == QLatin1String("results"))
+            panel.doChart2(resultRows({{"one.example", "1", "2", "3", "4", "5", "6"}}));
+        else if (!shown.isEmpty())
+            panel.doChart(shown);
+        if (engine >= 0)
+            panel.engineSelector()->setCurrentIndex(engine);
+        panel.chartTypeSelector()->setCurrentIndex(0);
+        QCOMPARE(panel.chart()->accessibleDescription(), description);
     }
 
     void choosingAChartType_data()

@@ -9,6 +9,7 @@
 #include "webview/WebViewPanel.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
@@ -82,6 +83,37 @@ class ResultsViewTest : public QObject
 
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
+
+    // The rank in words beside its icon: the site's tool tip, and what
+    // screen readers say about the site's cell.
+    void rankInWords_data()
+    {
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<QString>("words");
+        QTest::newRow("low") << 1 << "Rank: low, total 1234";
+        QTest::newRow("medium") << 2 << "Rank: medium, total 1234";
+        QTest::newRow("high") << 3 << "Rank: high, total 1234";
+        QTest::newRow("row not complete") << 0 << "";
+    }
+
+    void rankInWords()
+    {
+        QFETCH(int, rank);
+        QFETCH(QString, words);
+        Fixture f;
+        QVERIFY(f.ok);
+        f.results->setRows({ResultRow{"www.site.example", {}, 1234, rank}});
+        // The table lays out its rows for screen readers on its next turn.
+        QCoreApplication::processEvents();
+        const QModelIndex site = f.table->model()->index(0, ResultsColumns::domainName);
+        QCOMPARE(site.data(Qt::ToolTipRole).toString(), words);
+        QAccessibleInterface* cell =
+            QAccessible::queryAccessibleInterface(f.table)->tableInterface()->cellAt(0, ResultsColumns::domainName);
+        QVERIFY(cell);
+        QCOMPARE(cell->text(QAccessible::Name), QStringLiteral("www.site.example"));
+        QCOMPARE(cell->text(QAccessible::Description), words);
+        QCOMPARE(site.data(Qt::DecorationRole).isValid(), rank != 0);
+    }
 
     void sortListView_data()
     {

@@ -51,8 +51,8 @@ private slots:
         QVERIFY(frame);
         QCOMPARE(frame->title(), QStringLiteral("Select saved search to load"));
         QVERIFY(frame->findChild<QComboBox*>("Combo1"));
-        QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Ok"));
-        QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("&Ok"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("&Cancel"));
     }
 
     void withoutSavedSearchesTellsAndAsksForAChoice()

@@ -106,13 +106,13 @@ private slots:
         QCOMPARE(oldFrame->title(), QStringLiteral("Save Into An Old Search Result"));
         QCOMPARE(newFrame->title(), QStringLiteral("Create New Save File"));
         QCOMPARE(child<QLabel>(*oldFrame, "Label1")->text(),
-                 QStringLiteral("Append new results to this previous search:"));
+                 QStringLiteral("&Append new results to this previous search:"));
         QVERIFY(child<QComboBox>(*oldFrame, "Combo1"));
-        QCOMPARE(child<QPushButton>(*oldFrame, "Command1")->text(), QStringLiteral("Ok"));
-        QCOMPARE(child<QLabel>(*newFrame, "Label2")->text(), QStringLiteral("Please choose a name for this search:"));
+        QCOMPARE(child<QPushButton>(*oldFrame, "Command1")->text(), QStringLiteral("&Ok"));
+        QCOMPARE(child<QLabel>(*newFrame, "Label2")->text(), QStringLiteral("Please choose a &name for this search:"));
         QCOMPARE(child<QLineEdit>(*newFrame, "Text1")->text(), QString());
-        QCOMPARE(child<QPushButton>(*newFrame, "Command3")->text(), QStringLiteral("Save"));
-        QCOMPARE(child<QPushButton>(dialog, "Command2")->text(), QStringLiteral("Cancel"));
+        QCOMPARE(child<QPushButton>(*newFrame, "Command3")->text(), QStringLiteral("&Save"));
+        QCOMPARE(child<QPushButton>(dialog, "Command2")->text(), QStringLiteral("&Cancel"));
     }
 
     void withoutSavedSearchesTellsAndOpensEmpty()

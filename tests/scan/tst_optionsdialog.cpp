@@ -114,13 +114,13 @@ private slots:
                 labelled = labelled || (label->buddy() == box && label->text() == rankLabels[index]);
             QVERIFY2(labelled, qPrintable(rankLabels[index]));
         }
-        QCOMPARE(dialog.findChild<QCheckBox*>("chkAuto")->text(), QStringLiteral("Auto-sort data by popularity"));
-        QCOMPARE(dialog.findChild<QCheckBox*>("chkClear")->text(), QStringLiteral("Clear results after each search"));
+        QCOMPARE(dialog.findChild<QCheckBox*>("chkAuto")->text(), QStringLiteral("&Auto-sort data by popularity"));
+        QCOMPARE(dialog.findChild<QCheckBox*>("chkClear")->text(), QStringLiteral("C&lear results after each search"));
         QCOMPARE(dialog.findChild<QCheckBox*>("chkKeepList")->text(),
-                 QStringLiteral("Keep the URL list between sessions"));
-        QCOMPARE(dialog.findChild<QPushButton*>("Command3")->text(), QStringLiteral("Reset"));
-        QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Ok"));
-        QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("Cancel"));
+                 QStringLiteral("&Keep the URL list between sessions"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command3")->text(), QStringLiteral("&Reset"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("&Ok"));
+        QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("&Cancel"));
 
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));

@@ -8,6 +8,7 @@
 #include "demo_server/EnginePages.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
+#include "lists/UrlPanel.h"
 #include "results/ScanResults.h"
 #include "scan/EngineTable.h"
 #include "scan/ScanController.h"
@@ -17,6 +18,7 @@
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QHash>
 #include <QHeaderView>
 #include <QListWidget>
@@ -224,7 +226,7 @@ private slots:
         QCOMPARE(chart.value(0, 2), std::optional<double>(1234567));
         QCOMPARE(chart.valueAxisTitle(), QStringLiteral("Linking Sites"));
 
-        QCOMPARE(scan.start->text(), QStringLiteral("Start"));
+        QCOMPARE(scan.start->text(), QStringLiteral("S&tart"));
         QVERIFY(scan.start->isEnabled());
         QVERIFY(!scan.stop->isEnabled());
         QVERIFY(!scan.window.menus().stop->isEnabled());
@@ -348,7 +350,7 @@ private slots:
         QCOMPARE(scan.server.http().requestCount(), 18);
         QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scanning s3.example on All The Web"));
         QCOMPARE(scan.chartRequests, 0);
-        QCOMPARE(scan.start->text(), QStringLiteral("Start"));
+        QCOMPARE(scan.start->text(), QStringLiteral("S&tart"));
         QVERIFY(scan.start->isEnabled());
         QVERIFY(!scan.stop->isEnabled());
         QVERIFY(!scan.window.menus().stop->isEnabled());
@@ -412,23 +414,39 @@ private slots:
         QCOMPARE(scan.server.http().requestCount(), 30);
     }
 
-    void emptyListChangesNothing()
+    // Start with nothing to scan says so and takes the user to the Add
+    // button; nothing else changes.
+    void emptyListAsksForSites_data()
     {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Start") << false;
+        QTest::newRow("Start Scan") << true;
+    }
+
+    void emptyListAsksForSites()
+    {
+        QFETCH(bool, byMenu);
         ScanWindow scan;
+        scan.setSetting(SettingKey::showHelp, QStringLiteral("0"));
+        scan.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&scan.window));
         scan.results->setRows({ResultRow{"kept.example", {}, 5, 1}});
         scan.webRows->addTopLevelItem(new QTreeWidgetItem(QStringList{"Home Page", "kept.example"}));
         scan.window.statusPanels()->setPanelText(1, QStringLiteral("before"));
-        scan.start->click();
-        scan.window.menus().scan->trigger();
+        if (byMenu)
+            scan.window.menus().scan->trigger();
+        else
+            scan.start->click();
         QTest::qWait(50);
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Add sites to the URL list first."));
+        QCOMPARE(QApplication::focusWidget(), scan.window.urlPanel()->addButton());
         QVERIFY(!scan.scan->isScanning());
-        QCOMPARE(scan.start->text(), QStringLiteral("Start"));
+        QCOMPARE(scan.start->text(), QStringLiteral("S&tart"));
         QVERIFY(scan.start->isEnabled());
         QVERIFY(!scan.stop->isEnabled());
         QVERIFY(scan.progress->isHidden());
         QCOMPARE(scan.results->rowCount(), 1);
         QCOMPARE(scan.webRows->topLevelItemCount(), 1);
-        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("before"));
         QCOMPARE(scan.server.http().requestCount(), 0);
         QCOMPARE(scan.chartRequests, 0);
     }

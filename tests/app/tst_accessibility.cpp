@@ -1,0 +1,197 @@
+#include "app/AboutWindow.h"
+#include "app/AccessibleComboBox.h"
+#include "app/HelpWindow.h"
+#include "app/MainWindow.h"
+#include "saved/LoadSearchDialog.h"
+#include "saved/SaveSearchDialog.h"
+#include "scan/OptionsDialog.h"
+#include "scan/UserSettings.h"
+#include "support/TestContext.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMap>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+namespace {
+
+// Every window of the program, opened as the user meets it. A new window is
+// audited by adding its line here.
+struct WindowOpener
+{
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(TestContext&)> open;
+};
+
+std::unique_ptr<QWidget> mainWindowShowing(TestContext& test, MainWindow::View view)
+{
+    test.context.settings.setValue(SettingKey::showHelp, "0");
+    auto window = std::make_unique<MainWindow>(test.context);
+    window->showView(view);
+    return window;
+}
+
+std::unique_ptr<QWidget> helpWindow(TestContext& test)
+{
+    QFile::copy(qEnvironmentVariable("QUORVEX_SOURCE_DIR") + QStringLiteral("/data/Help.rtf"),
+                test.folder.filePath(QStringLiteral("Help.rtf")));
+    return std::unique_ptr<QWidget>(HelpWindow::open(test.context));
+}
+
+const WindowOpener windowOpeners[] = {
+    {"main window, Data View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::DataView); }},
+    {"main window, Chart View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::ChartView); }},
+    {"main window, Website View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::WebsiteView); }},
+    {"Options", [](TestContext& test) { return std::make_unique<OptionsDialog>(test.context); }},
+    {"Save Search Results",
+     [](TestContext& test) { return std::make_unique<SaveSearchDialog>(test.context, QList<SavedCount>{}); }},
+    {"Load Saved Search", [](TestContext& test) { return std::make_unique<LoadSearchDialog>(test.context); }},
+    {"help", helpWindow},
+    {"about",
+     [](TestContext&) { return std::make_unique<AboutWindow>(BrandingInfo::fromBuild(), [](const QUrl&) {}); }},
+};
+
+QString describe(const QWidget* widget)
+{
+    return QStringLiteral("%1 (%2)").arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()));
+}
+
+// Whether the user can see the widget: shown, inside the window and not
+// covered by another widget.
+bool seenInWindow(QWidget* widget, QWidget* window)
+{
+    if (!widget->isVisibleTo(window) || widget->size().isEmpty())
+        return false;
+    const QPoint centre = widget->mapTo(window, widget->rect().center());
+    const QWidget* top = window->childAt(centre);
+    return window->rect().contains(centre) && top && (top == widget || widget->isAncestorOf(top));
+}
+
+bool isTabStop(const QWidget* widget, QWidget* window)
+{
+    return (widget->focusPolicy() & Qt::TabFocus) && !widget->focusProxy() && widget->isEnabled() &&
+           widget->isVisibleTo(window);
+}
+
+// A control whose caption the user reads; check boxes and radio buttons say
+// what they do on their own.
+bool needsToolTip(const QWidget* widget)
+{
+    return qobject_cast<const QAbstractButton*>(widget) && !qobject_cast<const QCheckBox*>(widget) &&
+           !qobject_cast<const QRadioButton*>(widget);
+}
+
+// Walks the window as screen readers see it.
+void auditAccessibleTree(QAccessibleInterface* node, QWidget* window, QStringList& problems)
+{
+    auto* widget = qobject_cast<QWidget*>(node->object());
+    // Cells and other parts of a control are the control's own business.
+    if (!widget)
+        return;
+    if (isTabStop(widget, window) && node->text(QAccessible::Name).trimmed().isEmpty())
+        problems << QStringLiteral("no accessible name: ") + describe(widget);
+    if (needsToolTip(widget) && seenInWindow(widget, window) && widget->toolTip().isEmpty())
+        problems << QStringLiteral("no tool tip: ") + describe(widget);
+    for (int child = 0; child < node->childCount(); ++child) {
+        if (QAccessibleInterface* childNode = node->child(child))
+            auditAccessibleTree(childNode, window, problems);
+    }
+}
+
+void auditTabStops(QWidget* window, QStringList& problems)
+{
+    for (QWidget* widget = window->nextInFocusChain(); widget != window; widget = widget->nextInFocusChain()) {
+        if (isTabStop(widget, window) && !seenInWindow(widget, window))
+            problems << QStringLiteral("Tab stop not visible: ") + describe(widget);
+    }
+}
+
+// Two controls answering to one Alt+letter: Qt would only focus the first.
+void auditShortcutLetters(QWidget* window, QStringList& problems)
+{
+    QMap<QString, QStringList> owners;
+    auto add = [&owners](const QString& caption, const QString& owner) {
+        const QKeySequence letter = QKeySequence::mnemonic(caption);
+        if (!letter.isEmpty())
+            owners[letter.toString()] << owner;
+    };
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(window))
+            continue;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            add(button->text(), describe(widget));
+        else if (auto* label = qobject_cast<QLabel*>(widget); label && label->buddy())
+            add(label->text(), describe(widget));
+        else if (auto* menuBar = qobject_cast<QMenuBar*>(widget)) {
+            for (QAction* menu : menuBar->actions())
+                add(menu->text(), menu->objectName());
+        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
+            for (int tab = 0; tab < tabs->count(); ++tab)
+                add(tabs->tabText(tab), describe(widget));
+        }
+    }
+    for (auto letter = owners.cbegin(); letter != owners.cend(); ++letter) {
+        if (letter->size() > 1)
+            problems
+                << QStringLiteral("%1 is the shortcut of %2").arg(letter.key(), letter->join(QStringLiteral(", ")));
+    }
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // As the program does at start.
+        installAccessibleComboBoxes();
+    }
+
+    // Names for every control, no hidden stops of the Tab key, a tool tip
+    // on every button and no shortcut letter used twice: fails naming each
+    // control at fault. With QUORVEX_AUDIT_PICTURES set to a folder, each
+    // window is saved there as a picture, to look at with large text.
+    void everyWindowPassesTheAudit_data()
+    {
+        QTest::addColumn<int>("opener");
+        for (int index = 0; index < static_cast<int>(std::size(windowOpeners)); ++index)
+            QTest::newRow(windowOpeners[index].name) << index;
+    }
+
+    void everyWindowPassesTheAudit()
+    {
+        QFETCH(int, opener);
+        TestContext test;
+        const std::unique_ptr<QWidget> window = windowOpeners[opener].open(test);
+        QVERIFY(window);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+
+        if (const QString folder = qEnvironmentVariable("QUORVEX_AUDIT_PICTURES"); !folder.isEmpty()) {
+            QTest::qWait(200);
+            window->grab().save(QDir(folder).filePath(QString::fromLatin1(QTest::currentDataTag()) + ".png"));
+        }
+
+        QStringList problems;
+        auditAccessibleTree(QAccessible::queryAccessibleInterface(window.get()), window.get(), problems);
+        auditTabStops(window.get(), problems);
+        auditShortcutLetters(window.get(), problems);
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "tst_accessibility.moc"
