@@ -20,27 +20,14 @@ constexpr QSize windowSize(497, 169);
 constexpr QSize bannerSize(497, 68);
 constexpr int captionWidth = 160;
 
-constexpr qreal designPointSize = 9;
-
 // The program's font at the design's size, or at the desktop's when that is
 // larger.
-QFont textFont(const QFont& programFont)
+QFont fontAtLeast(const QFont& programFont, qreal designPointSize, QFont::Weight weight = QFont::Normal)
 {
     QFont font = programFont;
     if (font.pointSizeF() > 0)
         font.setPointSizeF(std::max(font.pointSizeF(), designPointSize));
-    return font;
-}
-
-// The product's name in the banner, twice the size of the text below it.
-QFont nameFont(const QFont& text)
-{
-    QFont font = text;
-    if (font.pointSizeF() > 0)
-        font.setPointSizeF(2 * font.pointSizeF());
-    else
-        font.setPixelSize(2 * font.pixelSize());
-    font.setWeight(QFont::Bold);
+    font.setWeight(weight);
     return font;
 }
 
@@ -58,7 +45,7 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("About ") + branding.productName);
     setWindowIcon(QIcon(QString::fromLatin1(BrandArtwork::logoResource)));
-    setFont(textFont(font()));
+    setFont(fontAtLeast(font(), 9));
     // The window has no button of its own; Escape closes it as it would a dialog.
     auto* closeShortcut = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(closeShortcut, &QShortcut::activated, this, &QWidget::close);
@@ -70,7 +57,7 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
 
     auto* productName = new QLabel(branding.productName, banner);
     productName->setObjectName(QStringLiteral("Label1"));
-    productName->setFont(nameFont(font()));
+    productName->setFont(fontAtLeast(font(), 18, QFont::Bold));
     productName->setStyleSheet(QStringLiteral("color: white;"));
     productName->setGeometry(bannerSize.height() + 8, 0, bannerSize.width() - bannerSize.height() - 16,
                              bannerSize.height());

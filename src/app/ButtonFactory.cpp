@@ -38,6 +38,8 @@ QString literalCaption(QString text)
 
 void setDesignSize(QWidget* widget, const QSize& designSize)
 {
-    widget->setMinimumSize(designSize);
+    // A layout squeezes a widget down to its minimum size, never below, so
+    // the minimum is what the caption needs.
+    widget->setMinimumSize(designSize.expandedTo(widget->sizeHint()));
     widget->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }

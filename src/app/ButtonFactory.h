@@ -19,6 +19,7 @@ QToolButton* makePictureButton(QWidget* parent, const QString& objectName, const
 // next letter as a shortcut.
 QString literalCaption(QString text);
 
-// Gives a control of the design's size, or larger when its text needs more
-// room at the user's font size; it does not stretch with its layout.
+// Gives a control the design's size, or the size its caption needs at the
+// user's font size when that is larger; it does not stretch with its
+// layout. Set the caption first.
 void setDesignSize(QWidget* widget, const QSize& designSize);

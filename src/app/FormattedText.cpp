@@ -18,3 +18,16 @@ QString FormattedText::plainText() const
         lines.append(paragraph.plainText());
     return lines.join(QLatin1Char('\n'));
 }
+
+void FormattedText::scale(double factor)
+{
+    for (TextParagraph& paragraph : paragraphs) {
+        for (double* points : {&paragraph.format.leftIndent, &paragraph.format.rightIndent,
+                               &paragraph.format.firstLineIndent, &paragraph.format.spaceBefore,
+                               &paragraph.format.spaceAfter})
+            *points *= factor;
+        paragraph.endFormat.pointSize *= factor;
+        for (TextRun& run : paragraph.runs)
+            run.format.pointSize *= factor;
+    }
+}

@@ -70,5 +70,8 @@ struct FormattedText
 
     // The paragraphs' texts joined by line feeds.
     QString plainText() const;
+    // Makes the text larger or smaller by the factor: its font sizes, and
+    // its indents and spacing with them.
+    void scale(double factor);
     bool isEmpty() const { return paragraphs.isEmpty(); }
 };

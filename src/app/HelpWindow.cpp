@@ -20,6 +20,9 @@ namespace {
 
 constexpr QSize windowSize(686, 528);
 constexpr int stripHeight = 27;
+// The size the help file's body text is written in. Where the desktop's text
+// is larger, the whole help text is enlarged so that its body matches it.
+constexpr double helpBodyPointSize = 10;
 
 } // namespace
 
@@ -103,12 +106,14 @@ void HelpWindow::textRead()
 {
     // A file that cannot be read or is not RTF leaves the box empty; the
     // window is open all the same.
-    const std::optional<FormattedText> text = m_reading.future().resultCount() > 0 ? m_reading.result() : std::nullopt;
+    std::optional<FormattedText> text = m_reading.future().resultCount() > 0 ? m_reading.result() : std::nullopt;
     if (!text || text->isEmpty()) {
         m_loading = false;
         emit helpTextShown();
         return;
     }
+    if (const double desktopPointSize = m_text->font().pointSizeF(); desktopPointSize > helpBodyPointSize)
+        text->scale(desktopPointSize / helpBodyPointSize);
     m_appender = std::make_unique<RichTextAppender>(*m_text->document(), *text,
                                                     m_text->palette().color(QPalette::Active, QPalette::Base));
     m_pieceTimer.start();

@@ -126,8 +126,9 @@ void MainWindow::loadWindow()
     m_chartPanel->restoreChartType();
     m_sessionKeeper->restore(m_webViewPanel->webResultsList(), m_statusBar);
 
-    // The client area starts at 878 x 741 pixels, centred on the screen.
-    resize(878, 741 + menuBar()->sizeHint().height());
+    // The client area starts at 878 x 741 pixels, centred on the screen;
+    // larger when large text needs more room for every control.
+    resize(QSize(878, 741 + menuBar()->sizeHint().height()).expandedTo(minimumSizeHint()));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
         frame.moveCenter(screen->availableGeometry().center());

@@ -121,6 +121,8 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
 
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("Label1"));
+    // A long hint wraps instead of making the window wider.
+    m_hint->setWordWrap(true);
 
     m_chart = new ChartWidget(this);
     m_chart->setGrid(exampleChart());
@@ -151,7 +153,9 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     selectors->addWidget(m_engineSelector, 0, 1);
     selectors->addWidget(typeLabel, 1, 0);
     selectors->addWidget(m_chartTypeSelector, 1, 1);
-    selectors->addWidget(m_spaceDates, 1, 2);
+    // Under the selectors rather than beside them, so that the row fits the
+    // window's start width, and large text needs less width still.
+    selectors->addWidget(m_spaceDates, 2, 1);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(twips(45));

@@ -2,6 +2,7 @@
 #include "app/AccessibleComboBox.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "app/ProgramFont.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveSearchDialog.h"
 #include "scan/OptionsDialog.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QAccessible>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -158,12 +160,44 @@ private slots:
     {
         // As the program does at start.
         installAccessibleComboBoxes();
+        // A desktop set to larger text, for looking at the pictures.
+        if (const double scale = qEnvironmentVariable("QUORVEX_AUDIT_FONT_SCALE").toDouble(); scale > 0) {
+            QFont font = QApplication::font();
+            font.setPointSizeF(font.pointSizeF() * scale);
+            QApplication::setFont(font);
+        }
+    }
+
+    // The desktop's size always; Verdana where it is installed, with the
+    // desktop's family behind it for the characters Verdana lacks.
+    void fontFollowsTheDesktop_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<double>("desktopSize");
+        QTest::addColumn<QStringList>("families");
+        QTest::newRow("Verdana installed") << QStringList{"DejaVu Sans", "Verdana"} << 14.0
+                                           << QStringList{"Verdana", "DejaVu Sans"};
+        QTest::newRow("Verdana missing") << QStringList{"DejaVu Sans"} << 14.0 << QStringList{"DejaVu Sans"};
+        QTest::newRow("small desktop text") << QStringList{"verdana"} << 6.5 << QStringList{"Verdana", "DejaVu Sans"};
+    }
+
+    void fontFollowsTheDesktop()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(double, desktopSize);
+        QFETCH(QStringList, families);
+        QFont desktop(QStringLiteral("DejaVu Sans"));
+        desktop.setPointSizeF(desktopSize);
+        const QFont font = programFont(desktop, installed);
+        QCOMPARE(font.families(), families);
+        QCOMPARE(font.pointSizeF(), desktopSize);
     }
 
     // Names for every control, no hidden stops of the Tab key, a tool tip
     // on every button and no shortcut letter used twice: fails naming each
     // control at fault. With QUORVEX_AUDIT_PICTURES set to a folder, each
-    // window is saved there as a picture, to look at with large text.
+    // window is saved there as a picture, to look at with the text made
+    // larger by QUORVEX_AUDIT_FONT_SCALE.
     void everyWindowPassesTheAudit_data()
     {
         QTest::addColumn<int>("opener");
