@@ -3,12 +3,12 @@
 #include "app/ButtonFactory.h"
 #include "app/Twips.h"
 #include "lists/ResultsTable.h"
+#include "lists/RightButtonFilter.h"
 
 #include <QAction>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -68,7 +68,10 @@ ResultsView::ResultsView(QWidget* parent)
     connect(m_saveSelected, &QToolButton::clicked, this, &ResultsView::saveRequested);
     connect(m_webResults, &QToolButton::clicked, this, &ResultsView::webResultsRequested);
     connect(m_clearAll, &QToolButton::clicked, this, &ResultsView::clearRequested);
-    m_table->viewport()->installEventFilter(this);
+    // The press selects the row, the release opens the menu, on every platform.
+    auto* rightButton = new RightButtonFilter(m_table->viewport(), this);
+    connect(rightButton, &RightButtonFilter::pressed, this, &ResultsView::rightButtonPressed);
+    connect(rightButton, &RightButtonFilter::released, this, &ResultsView::rightButtonReleased);
 }
 
 void ResultsView::setPopupMenu(QMenu* menu, QAction* saveResults, QAction* webResults, QAction* clearResults)
@@ -115,35 +118,6 @@ void ResultsView::columnClicked(int column)
     ascending = !ascending;
     const SortDataType type = column == ResultsColumns::domainName ? SortDataType::Text : SortDataType::Number;
     m_resultsTable->sortListView(column + 1, type, ascending);
-}
-
-bool ResultsView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_table->viewport())
-        return QGroupBox::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
-            break;
-        rightButtonPressed(mouse->position().toPoint());
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
-            break;
-        rightButtonReleased(mouse->position().toPoint(), mouse->globalPosition().toPoint());
-        return true;
-    }
-    case QEvent::ContextMenu:
-        // The menu follows the release of the right button, on every platform.
-        return true;
-    default:
-        break;
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 void ResultsView::rightButtonPressed(const QPoint& position)

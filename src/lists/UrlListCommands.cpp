@@ -3,6 +3,7 @@
 #include "app/MainMenus.h"
 #include "app/Prompts.h"
 #include "lists/ClipboardUrls.h"
+#include "lists/RightButtonFilter.h"
 #include "lists/UrlListFile.h"
 #include "lists/UrlPanel.h"
 
@@ -13,7 +14,6 @@
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QToolButton>
 
 namespace {
@@ -68,7 +68,11 @@ UrlListCommands::UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& pro
     connect(m_list->model(), &QAbstractItemModel::modelReset, this, &UrlListCommands::updatePopupItems);
     updatePopupItems();
 
-    m_list->viewport()->installEventFilter(this);
+    // The menu opens on the press, and the right button never changes the
+    // selection.
+    auto* rightButton = new RightButtonFilter(m_list->viewport(), this);
+    connect(rightButton, &RightButtonFilter::pressed, this,
+            [this](const QPoint&, const QPoint& globalPosition) { showPopupMenu(globalPosition); });
 }
 
 void UrlListCommands::addUrl()
@@ -185,31 +189,4 @@ void UrlListCommands::showPopupMenu(const QPoint& globalPosition)
     updatePopupItems();
     if (m_popupMenu)
         m_popupMenu->popup(globalPosition);
-}
-
-bool UrlListCommands::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_list->viewport())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
-            break;
-        // Consumed, so the right button never changes the selection.
-        showPopupMenu(mouse->globalPosition().toPoint());
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-            return true;
-        break;
-    case QEvent::ContextMenu:
-        // The menu has already opened on the press.
-        return true;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
 }

@@ -42,9 +42,6 @@ public:
     // The list's URLs, in order.
     QStringList urls() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void updatePopupItems();
     void showPopupMenu(const QPoint& globalPosition);
