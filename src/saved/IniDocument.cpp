@@ -89,11 +89,9 @@ int IniDocument::findHeader(const QString& section) const
 
 int IniDocument::findKey(int header, const QString& key) const
 {
-    for (int i = header + 1; i < m_lines.size(); ++i) {
-        const QString& line = m_lines.at(i);
-        if (isHeader(line))
-            return -1;
-        if (IniFileAccess::isKeyLineOf(line, key))
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        if (IniFileAccess::isKeyLineOf(m_lines.at(i), key))
             return i;
     }
     return -1;

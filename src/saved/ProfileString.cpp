@@ -70,7 +70,8 @@ bool WriteProfileString(const QString& section, const QString& key, const QStrin
         return false;
 
     QList<RawLine> lines = splitRawLines(bytes);
-    // The same line ends split both, so line i of the text is raw line i.
+    // Decoding keeps every CR and LF, so both split at the same line ends and
+    // line i of the text is raw line i.
     const QStringList texts = IniFileAccess::splitLines(LocalFile::decode(bytes));
     const RawLine keyLine{LocalFile::encode(IniFileAccess::keyLine(key, value)), crLf};
 
