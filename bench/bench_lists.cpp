@@ -2,6 +2,7 @@
 // loading a full list file into the URL list and sorting a full results
 // table. Run by hand; a Release build gives the figures that count.
 
+#include "StepTiming.h"
 #include "app/MainWindow.h"
 #include "lists/ResultsView.h"
 #include "lists/SortKeys.h"
@@ -9,30 +10,13 @@
 #include "support/TestContext.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QRandomGenerator>
 #include <QTextStream>
 #include <QTreeWidget>
 
-#include <functional>
-
 namespace {
 
 constexpr int rows = UrlListCommands::maxUrls;
-
-// Runs the step once and reports its time together with the time until
-// the window has processed the resulting events (layout and painting).
-void measure(QTextStream& out, const QString& what, const std::function<void()>& step)
-{
-    QElapsedTimer timer;
-    timer.start();
-    step();
-    const qint64 stepTime = timer.elapsed();
-    QCoreApplication::processEvents();
-    out << qSetFieldWidth(48) << Qt::left << what << qSetFieldWidth(0) << stepTime << " ms (" << timer.elapsed()
-        << " ms with the repaint)\n";
-    out.flush();
-}
 
 QByteArray listFile()
 {
@@ -60,8 +44,7 @@ void fillResults(QTreeWidget* table)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    runOffscreenUnlessAsked();
     QApplication app(argc, argv);
     QTextStream out(stdout);
 

@@ -42,6 +42,7 @@ int runQuorvex(int argc, char* argv[])
     QApplication application(argc, argv);
     QApplication::setOrganizationName(QString::fromLatin1(Branding::productName));
     QApplication::setApplicationName(QString::fromLatin1(Branding::productName));
+    QApplication::setDesktopFileName(QString::fromLatin1(Branding::desktopId));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
     QApplication::setFont(programFont());
 

@@ -25,17 +25,35 @@ void ensureSubfolders(const QString& folder)
     dir.mkpath(QStringLiteral("Saved"));
 }
 
-// A new folder starts with copies of the files installed beside the
-// program; files already there are the user's and stay as they are.
-void copyInstalledFiles(const QString& programFolder, const QString& folder)
+// A new folder starts with copies of the installed files; files already
+// there are the user's and stay as they are.
+void copyInstalledFiles(const QStringList& sources, const QString& folder)
 {
-    const QDir program(programFolder);
     const QDir target(folder);
     for (const char* name : installedFiles) {
         const QString fileName = QString::fromLatin1(name);
-        if (!target.exists(fileName) && program.exists(fileName))
-            QFile::copy(program.filePath(fileName), target.filePath(fileName));
+        if (target.exists(fileName))
+            continue;
+        for (const QString& source : sources) {
+            const QString installed = QDir(source).filePath(fileName);
+            if (QFileInfo(installed).isFile()) {
+                QFile::copy(installed, target.filePath(fileName));
+                break;
+            }
+        }
     }
+}
+
+QStringList installedDataFolders(const QString& programFolder, const QStringList& genericDataFolders)
+{
+    const QString dataFolderName = QStringLiteral("quorvex");
+    QStringList folders{programFolder, QDir(programFolder).filePath(QStringLiteral("../share/") + dataFolderName)};
+    for (const QString& generic : genericDataFolders)
+        folders << QDir(generic).filePath(dataFolderName);
+    for (QString& folder : folders)
+        folder = QDir::cleanPath(folder);
+    folders.removeDuplicates();
+    return folders;
 }
 
 } // namespace
@@ -48,16 +66,18 @@ ApplicationFolder::ApplicationFolder(const QString& path)
 ApplicationFolder ApplicationFolder::locate()
 {
     const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return locate(qEnvironmentVariable("QUORVEX_HOME"), QCoreApplication::applicationDirPath(), userData);
+    return locate(qEnvironmentVariable("QUORVEX_HOME"), QCoreApplication::applicationDirPath(), userData,
+                  QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
 }
 
 ApplicationFolder ApplicationFolder::locate(const QString& homeFromEnvironment, const QString& programFolder,
-                                            const QString& userDataFolder)
+                                            const QString& userDataFolder, const QStringList& genericDataFolders)
 {
+    const QStringList installed = installedDataFolders(programFolder, genericDataFolders);
     if (!homeFromEnvironment.isEmpty()) {
         QDir().mkpath(homeFromEnvironment);
         ensureSubfolders(homeFromEnvironment);
-        copyInstalledFiles(programFolder, homeFromEnvironment);
+        copyInstalledFiles(installed, homeFromEnvironment);
         return ApplicationFolder(homeFromEnvironment);
     }
 
@@ -69,7 +89,7 @@ ApplicationFolder ApplicationFolder::locate(const QString& homeFromEnvironment, 
 
     QDir().mkpath(userDataFolder);
     ensureSubfolders(userDataFolder);
-    copyInstalledFiles(programFolder, userDataFolder);
+    copyInstalledFiles(installed, userDataFolder);
     return ApplicationFolder(userDataFolder);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // The folder that holds settings.ini, Help.rtf, Lists/ and Saved/. It is
 // passed to whatever needs a path, so tests can run in temporary folders.
@@ -13,12 +14,15 @@ public:
     // program's own folder when it holds settings.ini and is writable (a
     // portable install); else the per-user data folder. Lists/ and Saved/
     // are created when missing, and a new QUORVEX_HOME or data folder gets
-    // copies of the files installed beside the program.
+    // copies of the installed settings.ini and Help.rtf, each taken from
+    // the first of: the program's folder (a build or a portable copy),
+    // share/quorvex/ beside the program's bin/ (an install under any prefix),
+    // quorvex/ in each of the system's shared data folders.
     static ApplicationFolder locate();
 
     // The rule of locate() with its inputs spelled out, for tests.
     static ApplicationFolder locate(const QString& homeFromEnvironment, const QString& programFolder,
-                                    const QString& userDataFolder);
+                                    const QString& userDataFolder, const QStringList& genericDataFolders = {});
 
     QString path() const { return m_path; }
     QString filePath(const QString& fileName) const;

@@ -65,6 +65,8 @@ struct TextParagraph
 struct FormattedText
 {
     QList<TextParagraph> paragraphs;
+    // Text past a limit of the reader was left out.
+    bool partial = false;
 
     // The paragraphs' texts joined by line feeds.
     QString plainText() const;

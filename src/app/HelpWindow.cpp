@@ -3,17 +3,17 @@
 #include "app/AppContext.h"
 #include "app/BrandArtwork.h"
 #include "app/FileChecks.h"
-#include "app/RichTextDocument.h"
-#include "app/RtfReader.h"
+#include "app/HelpText.h"
 #include "app/WindowPlacement.h"
 #include "scan/UserSettings.h"
 
 #include <QCheckBox>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QPromise>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 namespace {
@@ -30,7 +30,7 @@ HelpWindow* HelpWindow::open(AppContext& context)
         return nullptr;
 
     auto* window = new HelpWindow(context.settings);
-    window->loadHelpFile(helpFile);
+    window->startLoading(helpFile);
     SetOnTop(window, true);
     window->showStoredStartupChoice();
     centreOnScreen(window);
@@ -51,6 +51,8 @@ HelpWindow::HelpWindow(UserSettings& settings)
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("rtf1"));
     m_text->setReadOnly(true);
+    // Nothing is edited: an undo history would only keep a second copy.
+    m_text->setUndoRedoEnabled(false);
     m_text->document()->setDocumentMargin(10);
 
     m_showAtStartup = new QCheckBox(QStringLiteral("Show at Startup"), this);
@@ -73,20 +75,53 @@ HelpWindow::HelpWindow(UserSettings& settings)
     // Setting the box from the stored value runs this too and writes back
     // what was read; that is harmless and keeps one path for every change.
     connect(m_showAtStartup, &QCheckBox::toggled, this, &HelpWindow::storeStartupChoice);
+
+    connect(&m_reading, &QFutureWatcher<std::optional<FormattedText>>::finished, this, &HelpWindow::textRead);
+    m_pieceTimer.setInterval(0);
+    connect(&m_pieceTimer, &QTimer::timeout, this, &HelpWindow::showNextPiece);
 }
 
-void HelpWindow::loadHelpFile(const QString& path)
+void HelpWindow::startLoading(const QString& path)
+{
+    m_loading = true;
+    // The promise is shared, as the thread pool takes only copyable tasks.
+    // The pool finishes the reading even when this window is gone by then;
+    // the application waits for its tasks before it ends.
+    auto promise = std::make_shared<QPromise<std::optional<FormattedText>>>();
+    m_reading.setFuture(promise->future());
+    QThreadPool::globalInstance()->start([promise, path] {
+        promise->start();
+        promise->addResult(HelpText::read(path));
+        promise->finish();
+    });
+}
+
+void HelpWindow::textRead()
 {
     // A file that cannot be read or is not RTF leaves the box empty; the
-    // window still opens.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // window is open all the same.
+    const std::optional<FormattedText> text = m_reading.future().resultCount() > 0 ? m_reading.result() : std::nullopt;
+    if (!text || text->isEmpty()) {
+        m_loading = false;
+        emit helpTextShown();
         return;
-    const std::optional<FormattedText> text = readRtf(file.readAll());
-    if (!text)
+    }
+    m_appender = std::make_unique<RichTextAppender>(*m_text->document(), *text);
+    m_pieceTimer.start();
+}
+
+void HelpWindow::showNextPiece()
+{
+    const bool first = m_text->document()->isEmpty();
+    const bool more = m_appender->appendPiece();
+    if (first)
+        m_text->moveCursor(QTextCursor::Start);
+    if (more)
         return;
-    fillTextDocument(*m_text->document(), *text);
-    m_text->moveCursor(QTextCursor::Start);
+    m_pieceTimer.stop();
+    m_appender.reset();
+    m_loading = false;
+    emit helpTextShown();
 }
 
 void HelpWindow::showStoredStartupChoice()

@@ -71,16 +71,41 @@ bool writeBytes(const QString& path, const QByteArray& bytes, QString* error)
     return true;
 }
 
+QStringConverter::Encoding textEncoding()
+{
+#ifdef Q_OS_WIN
+    return QStringConverter::System;
+#else
+    return QStringConverter::Latin1;
+#endif
+}
+
 QString decode(const QByteArray& bytes)
 {
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    const QByteArrayView byteOrderMark("\xEF\xBB\xBF");
+    const QByteArrayView text = bytes.startsWith(byteOrderMark) ? QByteArrayView(bytes).sliced(3) : bytes;
+    QStringDecoder decoder(textEncoding());
+    return decoder.decode(text);
 }
 
 QByteArray encode(const QString& text)
 {
-    QStringEncoder encoder(QStringConverter::System);
+    QStringEncoder encoder(textEncoding());
     return encoder.encode(text);
+}
+
+bool isEncodable(const QString& text, QString* error)
+{
+    QStringDecoder decoder(textEncoding());
+    if (decoder.decode(encode(text)) == text)
+        return true;
+    const QString encodingName = textEncoding() == QStringConverter::Latin1
+                                     ? QStringLiteral("Latin-1")
+                                     : QCoreApplication::translate("LocalFile", "the system's code page");
+    setError(error, QCoreApplication::translate("LocalFile", "\"%1\" holds characters that cannot be written in the "
+                                                             "file's encoding (%2).")
+                        .arg(text, encodingName));
+    return false;
 }
 
 } // namespace LocalFile

@@ -2,9 +2,10 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringConverter>
 
 // Whole-file reads and writes of the program's text files (settings.ini,
-// saved searches, URL lists), in the system's local 8-bit encoding.
+// saved searches, URL lists), in one 8-bit encoding.
 namespace LocalFile {
 
 enum class ReadStatus { Read, Missing, Failed };
@@ -19,7 +20,20 @@ ReadStatus readBytes(const QString& path, QByteArray& bytes, QString* error);
 // succeed).
 bool writeBytes(const QString& path, const QByteArray& bytes, QString* error);
 
+// The encoding of those files: Latin-1 on Linux and macOS, the system's
+// ANSI code page on Windows, as the files have always been written. In
+// Latin-1 every byte is one character and back, so bytes the program does
+// not change are written back as they were read.
+QStringConverter::Encoding textEncoding();
+
+// A UTF-8 byte order mark at the start is left out: editors put it there,
+// and it is not part of the first line.
 QString decode(const QByteArray& bytes);
+// Characters the encoding cannot hold come out as other characters: text
+// the user typed is checked with isEncodable() first.
 QByteArray encode(const QString& text);
+// Whether the text comes back unchanged through encode() and decode();
+// if not, `error` says so, quoting the text.
+bool isEncodable(const QString& text, QString* error);
 
 } // namespace LocalFile

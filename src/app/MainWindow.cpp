@@ -8,12 +8,15 @@
 #include "app/SystemUrlOpener.h"
 #include "app/ToolStrip.h"
 #include "app/Twips.h"
+#include "app/WindowMemory.h"
+#include "app/WindowPlacement.h"
 #include "charts/ChartPanel.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveCommand.h"
+#include "scan/EngineFileCheck.h"
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
 #include "scan/UserSettings.h"
@@ -124,6 +127,7 @@ void MainWindow::loadWindow()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+    m_placementRestored = WindowMemory::restore(*this, m_context.settings);
 }
 
 void MainWindow::wireCommands()
@@ -136,6 +140,7 @@ void MainWindow::wireCommands()
     connect(m_toolStrip->visitButton(), &QToolButton::clicked, m_shellCommands, &ShellCommands::visitPublisher);
 
     m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
+    m_urlListCommands->acceptDroppedListFiles(this);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
@@ -197,6 +202,11 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shownBefore)
         return;
     m_shownBefore = true;
+    if (m_placementRestored)
+        moveOntoScreen(this);
+    // Asked once the window is up, so the question comes up above it.
+    QMetaObject::invokeMethod(
+        this, [this] { checkEngineFile(m_context.folder, m_context.prompts); }, Qt::QueuedConnection);
     // A fresh installation shows the help; only a stored "1" keeps doing so.
     // It opens once the main window is up, so that it comes up above it.
     if (m_context.settings.value(QString::fromLatin1(SettingKey::showHelp)) == QLatin1String("1"))
@@ -206,7 +216,9 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program: every other window of the
-    // program goes with it. Nothing is saved.
+    // program goes with it. Only the window's own placement and views are
+    // kept for the next start.
+    WindowMemory::save(*this, m_context.settings);
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();

@@ -86,4 +86,5 @@ private:
     ScanController* m_scanController = nullptr;
     OptionsCommand* m_optionsCommand = nullptr;
     bool m_shownBefore = false;
+    bool m_placementRestored = false;
 };

@@ -20,6 +20,8 @@ public:
     // A failure the user must know about (a file that cannot be read or
     // written, a printer error), with the warning icon.
     virtual void error(const QString& text, const QString& caption) = 0;
+    // The caption of the messages about files that cannot be read or written.
+    static QString errorCaption() { return QStringLiteral("Error"); }
 
     // An input box; std::nullopt when the user cancels.
     virtual std::optional<QString> inputText(const QString& prompt, const QString& title,

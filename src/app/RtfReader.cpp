@@ -146,8 +146,9 @@ bool switchValue(bool hasParameter, int parameter)
 class RtfInterpreter
 {
 public:
-    explicit RtfInterpreter(const QByteArray& data)
+    RtfInterpreter(const QByteArray& data, const RtfLimits& limits)
         : m_tokens(data)
+        , m_limits(limits)
     {}
 
     FormattedText run();
@@ -175,6 +176,8 @@ private:
     void appendText(QString text);
     void flushBytes();
     void endParagraph();
+    void closeParagraph();
+    void leaveOutTheRest();
     void finish();
 
     int currentCodePage() const;
@@ -182,6 +185,9 @@ private:
 
     RtfTokenizer m_tokens;
     CodePageDecoder m_decoder;
+    RtfLimits m_limits;
+    qsizetype m_characters = 0; // text and paragraph ends so far
+    bool m_leftOut = false;
 
     GroupState m_state;
     QList<GroupState> m_saved;
@@ -209,7 +215,7 @@ private:
 
 FormattedText RtfInterpreter::run()
 {
-    for (RtfToken token = m_tokens.next(); token.kind != RtfToken::Kind::End && !m_documentClosed;
+    for (RtfToken token = m_tokens.next(); token.kind != RtfToken::Kind::End && !m_documentClosed && !m_leftOut;
          token = m_tokens.next()) {
         // Only what lies inside the document's group is read.
         if (m_depth == 0 && token.kind != RtfToken::Kind::GroupStart)
@@ -580,6 +586,16 @@ void RtfInterpreter::appendText(QString text)
     text.removeIf([](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
     if (text.isEmpty())
         return;
+    const qsizetype room = m_result.paragraphs.size() < m_limits.paragraphs
+                               ? std::max<qsizetype>(m_limits.characters - m_characters, 0)
+                               : 0;
+    if (text.size() > room) {
+        text.truncate(room);
+        leaveOutTheRest();
+        if (text.isEmpty())
+            return;
+    }
+    m_characters += text.size();
 
     const TextFormat format = currentFormat();
     if (!m_paragraph.runs.isEmpty() && m_paragraph.runs.last().format == format)
@@ -599,9 +615,29 @@ void RtfInterpreter::flushBytes()
 void RtfInterpreter::endParagraph()
 {
     appendText(QString());
+    if (m_leftOut)
+        return;
+    if (m_characters >= m_limits.characters || m_result.paragraphs.size() >= m_limits.paragraphs) {
+        leaveOutTheRest();
+        return;
+    }
+    ++m_characters;
+    closeParagraph();
+}
+
+void RtfInterpreter::closeParagraph()
+{
     m_paragraph.format = m_state.paragraph;
     m_paragraph.endFormat = currentFormat();
     m_result.paragraphs.append(std::exchange(m_paragraph, TextParagraph()));
+}
+
+// Once a limit is reached, the next text or paragraph end stops the reading:
+// the document goes on past what is shown.
+void RtfInterpreter::leaveOutTheRest()
+{
+    m_leftOut = true;
+    m_result.partial = true;
 }
 
 void RtfInterpreter::finish()
@@ -609,9 +645,9 @@ void RtfInterpreter::finish()
     flushBytes();
     appendText(QString());
     // The text after the last \par is a paragraph of its own only when it
-    // holds something.
+    // holds something (up to where a limit cut it).
     if (!m_paragraph.runs.isEmpty())
-        endParagraph();
+        closeParagraph();
 }
 
 int RtfInterpreter::currentCodePage() const
@@ -648,10 +684,10 @@ bool startsAsRtf(const QByteArray& data)
 
 } // namespace
 
-std::optional<FormattedText> readRtf(const QByteArray& data)
+std::optional<FormattedText> readRtf(const QByteArray& data, const RtfLimits& limits)
 {
     if (!startsAsRtf(data))
         return std::nullopt;
-    RtfInterpreter interpreter(data);
+    RtfInterpreter interpreter(data, limits);
     return interpreter.run();
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -55,27 +56,33 @@ RtfToken RtfTokenizer::next()
         return token;
     }
 
-    while (m_pos < m_data.size() && isLineBreak(m_data.at(m_pos)))
-        ++m_pos;
-    if (m_pos >= m_data.size())
-        return tokenOfKind(RtfToken::Kind::End);
+    // Elements that carry nothing are passed over here, in a loop: a file
+    // of nothing but such elements must not cost a call level each.
+    for (;;) {
+        while (m_pos < m_data.size() && isLineBreak(m_data.at(m_pos)))
+            ++m_pos;
+        if (m_pos >= m_data.size())
+            return tokenOfKind(RtfToken::Kind::End);
 
-    switch (m_data.at(m_pos)) {
-    case '{':
-        ++m_pos;
-        return tokenOfKind(RtfToken::Kind::GroupStart);
-    case '}':
-        ++m_pos;
-        return tokenOfKind(RtfToken::Kind::GroupEnd);
-    case '\\':
-        ++m_pos;
-        return readControl();
-    default:
-        return readText();
+        switch (m_data.at(m_pos)) {
+        case '{':
+            ++m_pos;
+            return tokenOfKind(RtfToken::Kind::GroupStart);
+        case '}':
+            ++m_pos;
+            return tokenOfKind(RtfToken::Kind::GroupEnd);
+        case '\\':
+            ++m_pos;
+            if (std::optional<RtfToken> token = readControl())
+                return *token;
+            break;
+        default:
+            return readText();
+        }
     }
 }
 
-RtfToken RtfTokenizer::readControl()
+std::optional<RtfToken> RtfTokenizer::readControl()
 {
     // A backslash as the very last byte stands for nothing.
     if (m_pos >= m_data.size())
@@ -139,7 +146,7 @@ int RtfTokenizer::readParameter(bool* found)
     return static_cast<int>(negative ? -value : value);
 }
 
-RtfToken RtfTokenizer::readHexByte()
+std::optional<RtfToken> RtfTokenizer::readHexByte()
 {
     int value = 0;
     int digits = 0;
@@ -153,7 +160,7 @@ RtfToken RtfTokenizer::readHexByte()
     }
     // A \' without any hex digit carries no byte.
     if (digits == 0)
-        return next();
+        return std::nullopt;
 
     RtfToken token = tokenOfKind(RtfToken::Kind::HexByte);
     token.bytes = QByteArray(1, static_cast<char>(value));

@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <optional>
+
 // One lexical element of an RTF stream.
 struct RtfToken
 {
@@ -35,9 +37,10 @@ public:
     RtfToken next();
 
 private:
-    RtfToken readControl();
+    // Nothing for a control that stands for nothing.
+    std::optional<RtfToken> readControl();
     RtfToken readControlWord();
-    RtfToken readHexByte();
+    std::optional<RtfToken> readHexByte();
     RtfToken readText();
     int readParameter(bool* found);
 

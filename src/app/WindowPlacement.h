@@ -8,3 +8,8 @@ void SetOnTop(QWidget* window, bool onTop);
 
 // Places the window in the middle of its screen's available area.
 void centreOnScreen(QWidget* window);
+
+// Moves a window that is not wholly inside the available area of its screen
+// into that area, made smaller when it is larger than the area. A maximised
+// or full-screen window is left as it is.
+void moveOntoScreen(QWidget* window);

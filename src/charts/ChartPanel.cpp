@@ -171,31 +171,47 @@ void ChartPanel::doChart2(const QTreeWidget* resultsTable)
 
 void ChartPanel::doChart(const QString& chartFileName)
 {
+    const QString filePath = QDir(m_context.folder.savedFolder()).filePath(chartFileName);
+    const std::optional<SavedSearchChart> saved = readSavedSearch(filePath, chartFileName);
+    if (!saved)
+        return;
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     m_chartFileName = chartFileName;
-    m_chartFilePath = QDir(m_context.folder.savedFolder()).filePath(chartFileName);
-    const SavedSearchChart saved = SavedSearchChart::read(m_chartFilePath, m_chartFileName);
+    m_chartFilePath = filePath;
     {
         const QSignalBlocker blocker(m_engineSelector);
         m_engineSelector->clear();
-        m_engineSelector->addItems(saved.selectorEntries());
-        m_engineSelector->setEnabled(saved.selectorEnabled());
+        m_engineSelector->addItems(saved->selectorEntries());
+        m_engineSelector->setEnabled(saved->selectorEnabled());
         m_engineSelector->setCurrentIndex(0);
     }
-    showSavedSearch(0);
+    showSavedSearch(*saved, 0);
 }
 
 void ChartPanel::engineChosen(int index)
 {
-    if (index >= 0 && !m_chartFilePath.isEmpty())
-        showSavedSearch(index);
-}
-
-void ChartPanel::showSavedSearch(int selectorIndex)
-{
+    if (index < 0 || m_chartFilePath.isEmpty())
+        return;
     // The file is read afresh for every choice, so the chart shows what the
     // saved search holds now.
-    const SavedSearchChart saved = SavedSearchChart::read(m_chartFilePath, m_chartFileName);
+    if (const std::optional<SavedSearchChart> saved = readSavedSearch(m_chartFilePath, m_chartFileName))
+        showSavedSearch(*saved, index);
+}
+
+std::optional<SavedSearchChart> ChartPanel::readSavedSearch(const QString& filePath, const QString& chartFileName)
+{
+    QString reason;
+    std::optional<SavedSearchChart> saved = SavedSearchChart::read(filePath, chartFileName, &reason);
+    if (!saved) {
+        m_context.prompts.error(QStringLiteral("The saved search \"%1\" could not be read: %2")
+                                    .arg(QDir::toNativeSeparators(filePath), reason),
+                                Prompts::errorCaption());
+    }
+    return saved;
+}
+
+void ChartPanel::showSavedSearch(const SavedSearchChart& saved, int selectorIndex)
+{
     m_chart->setGrid(saved.grid(selectorIndex));
     if (!m_twoSearchesWarned && saved.drawsSingleDateSeries(selectorIndex)) {
         m_twoSearchesWarned = true;

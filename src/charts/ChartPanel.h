@@ -2,6 +2,8 @@
 
 #include <QGroupBox>
 
+#include <optional>
+
 struct AppContext;
 class ChartWidget;
 class QComboBox;
@@ -9,6 +11,7 @@ class QLabel;
 class QPushButton;
 class QToolButton;
 class QTreeWidget;
+class SavedSearchChart;
 
 // The "Results - Chart View" frame: the chart, the engine selector of a
 // saved search, the chart-type selector with its remembered setting and
@@ -40,7 +43,8 @@ public:
 
     // Charts the saved search of this file name (with ".qvh") in the Saved
     // folder: its sections fill the engine selector, followed by "All
-    // Engines", and the first entry is drawn.
+    // Engines", and the first entry is drawn. A file that cannot be read is
+    // reported and leaves the chart as it was.
     void doChart(const QString& chartFileName);
 
     // The saved search last charted, or the empty text.
@@ -59,7 +63,9 @@ protected:
 private:
     void chartTypeChosen(int index);
     void engineChosen(int index);
-    void showSavedSearch(int selectorIndex);
+    // The saved search, or nothing after telling the user why it cannot be read.
+    std::optional<SavedSearchChart> readSavedSearch(const QString& filePath, const QString& chartFileName);
+    void showSavedSearch(const SavedSearchChart& saved, int selectorIndex);
     void placeBehindChart();
 
     AppContext& m_context;

@@ -1,25 +1,39 @@
 #include "charts/SavedSearchChart.h"
 
 #include "charts/ChartScale.h"
-#include "saved/IniFile.h"
+#include "saved/IniFileAccess.h"
+
+#include <QHash>
+#include <QSet>
 
 #include <algorithm>
+#include <utility>
 
-SavedSearchChart::SavedSearchChart(const QString& title, const QList<Section>& sections)
+SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections)
     : m_title(title)
 {
-    for (const Section& section : sections) {
+    QHash<QString, int> firstOfName;
+    for (const IniDocument::Section& section : sections) {
+        const QString key = IniFileAccess::nameKey(section.name);
+        const auto first = firstOfName.constFind(key);
         m_engines.append(section.name);
-        m_series.append(SavedSeries::fromSectionText(section.text));
+        if (first == firstOfName.cend()) {
+            firstOfName.insert(key, static_cast<int>(m_series.size()));
+            // A name that is not valid in an INI file cannot be read by name.
+            m_series.append(IsValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
+        } else {
+            m_series.append(m_series.at(*first));
+        }
     }
 }
 
-SavedSearchChart SavedSearchChart::read(const QString& filePath, const QString& chartFileName)
+std::optional<SavedSearchChart> SavedSearchChart::read(const QString& filePath, const QString& chartFileName,
+                                                       QString* error)
 {
-    QList<Section> sections;
-    for (const QString& name : GetIniSectionNames(filePath))
-        sections.append({name, ReadIniSection(name, QString(), filePath)});
-    return SavedSearchChart(titleFor(chartFileName), sections);
+    IniDocument document;
+    if (document.load(filePath, error) == IniDocument::LoadStatus::Failed)
+        return std::nullopt;
+    return SavedSearchChart(titleFor(chartFileName), document.sections());
 }
 
 QString SavedSearchChart::allEnginesEntry()
@@ -95,13 +109,12 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     // Engines saved on different days still line up: a row is a date, and an
     // engine without a count that day leaves a gap. The first engine's counts
     // decide the scale, as with one engine.
-    QStringList dates;
-    for (const SavedSeries& series : m_series) {
-        for (int line = 0; line < series.size(); ++line) {
-            if (!dates.contains(series.date(line)))
-                dates.append(series.date(line));
-        }
-    }
+    const QStringList dates = allEnginesDates();
+    QHash<QString, int> rowOfDate;
+    rowOfDate.reserve(dates.size());
+    for (int row = 0; row < dates.size(); ++row)
+        rowOfDate.insert(dates[row], row);
+
     const ChartScale scale = ChartScale::forLargestCount(LargestNumber(m_series.first().knownCounts()));
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(engineCount());
@@ -111,10 +124,31 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     for (int engine = 0; engine < engineCount(); ++engine) {
         grid.setColumnLabel(engine, m_engines[engine]);
         const SavedSeries& series = m_series[engine];
-        for (int row = 0; row < dates.size(); ++row) {
-            if (const auto count = series.count(series.indexOfDate(dates[row])))
+        // A date saved twice for an engine shows its first line's count.
+        QList<bool> rowDone(dates.size(), false);
+        for (int line = 0; line < series.size(); ++line) {
+            const int row = rowOfDate.value(series.date(line));
+            if (std::exchange(rowDone[row], true))
+                continue;
+            if (const auto count = series.count(line))
                 grid.setValue(row, engine, scale.apply(*count));
         }
     }
     return grid;
+}
+
+QStringList SavedSearchChart::allEnginesDates() const
+{
+    QStringList dates;
+    QSet<QString> seen;
+    for (const SavedSeries& series : m_series) {
+        for (int line = 0; line < series.size(); ++line) {
+            const QString date = series.date(line);
+            if (!seen.contains(date)) {
+                seen.insert(date);
+                dates.append(date);
+            }
+        }
+    }
+    return dates;
 }

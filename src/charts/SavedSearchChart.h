@@ -2,10 +2,13 @@
 
 #include "charts/ChartGrid.h"
 #include "charts/SavedSeries.h"
+#include "saved/IniDocument.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // The chart of one saved search: its engine sections, which the engine
 // selector lists followed by "All Engines", and the grid drawn for each
@@ -13,17 +16,17 @@
 class SavedSearchChart
 {
 public:
-    struct Section
-    {
-        QString name;
-        QString text; // as ReadIniSection returns it
-    };
+    // Each section draws what reading it by its name gives: a section whose
+    // name an earlier one has already (letter case ignored) draws that
+    // earlier section's dates, and one whose name is not valid in an INI
+    // file draws none.
+    SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections);
 
-    SavedSearchChart(const QString& title, const QList<Section>& sections);
-
-    // Reads every section of the saved-search file; a missing or unreadable
-    // file reads as one without sections.
-    static SavedSearchChart read(const QString& filePath, const QString& chartFileName);
+    // Reads every section of the saved-search file, going through the file
+    // once. A missing file reads as one without sections; a file that
+    // exists but cannot be read gives nothing, and `error` says why.
+    static std::optional<SavedSearchChart> read(const QString& filePath, const QString& chartFileName,
+                                                QString* error = nullptr);
 
     static QString allEnginesEntry();
     static QString categoryAxisTitle();
@@ -53,6 +56,9 @@ private:
     ChartGrid emptyGrid() const;
     ChartGrid engineGrid(int engine) const;
     ChartGrid allEnginesGrid() const;
+    // The rows of "All Engines": every date once, in the order the engines'
+    // series name them (engine by engine, each in file order).
+    QStringList allEnginesDates() const;
 
     QString m_title;
     QStringList m_engines;

@@ -1,9 +1,8 @@
 #include "charts/SavedSeries.h"
 
-SavedSeries SavedSeries::fromSectionText(const QString& text)
+SavedSeries SavedSeries::fromLines(const QStringList& lines)
 {
     SavedSeries series;
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
     for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -10,12 +11,11 @@
 class SavedSeries
 {
 public:
-    // Reads the text of a section as the INI module returns it: lines
-    // "date=count" joined by CR LF, possibly ending with CR LF. Lines without
-    // "=" are not dates and are left out. The count is the text between the
+    // Reads the lines of a section, "date=count" each. Lines without "="
+    // are not dates and are left out. The count is the text between the
     // first and the second "="; one that is empty or not a whole number has
     // no value.
-    static SavedSeries fromSectionText(const QString& text);
+    static SavedSeries fromLines(const QStringList& lines);
 
     int size() const { return static_cast<int>(m_dates.size()); }
     bool isEmpty() const { return m_dates.isEmpty(); }
@@ -25,9 +25,6 @@ public:
 
     // The counts that have a value, in order: what the scale is chosen from.
     QList<qint64> knownCounts() const;
-
-    // The first line with this date, or -1.
-    int indexOfDate(const QString& date) const { return static_cast<int>(m_dates.indexOf(date)); }
 
     // A whole number written in decimal, or nothing.
     static std::optional<qint64> parseCount(const QString& text);

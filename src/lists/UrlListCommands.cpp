@@ -10,15 +10,16 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QToolButton>
+#include <QUrl>
 
 namespace {
-
-const QString errorCaption = QStringLiteral("Error");
 
 QString listFullMessage(qsizetype notAdded)
 {
@@ -26,6 +27,19 @@ QString listFullMessage(qsizetype notAdded)
     return QStringLiteral("The URL list is full: it holds at most %1 URLs. %2 not added.")
         .arg(UrlListCommands::maxUrls)
         .arg(count);
+}
+
+// The local .txt files among the dropped items, in order.
+QStringList droppedListFiles(const QMimeData* data)
+{
+    QStringList paths;
+    if (!data)
+        return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && UrlListFile::hasTextExtension(url.toLocalFile()))
+            paths << url.toLocalFile();
+    }
+    return paths;
 }
 
 } // namespace
@@ -121,7 +135,7 @@ void UrlListCommands::saveList()
     if (!UrlListFile::write(path, urls(), reason)) {
         m_prompts.error(
             QStringLiteral("The URL list could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
-            errorCaption);
+            Prompts::errorCaption());
     }
 }
 
@@ -129,14 +143,18 @@ void UrlListCommands::loadList()
 {
     const QString path = m_prompts.openFile(QStringLiteral("Select a file"), QStringLiteral("Text Files (*.txt)"),
                                             m_folder.listsFolder());
-    if (path.isEmpty())
-        return;
+    if (!path.isEmpty())
+        loadListFile(path);
+}
+
+void UrlListCommands::loadListFile(const QString& path)
+{
     QStringList loaded;
     QString reason;
     if (!UrlListFile::read(path, loaded, reason)) {
         m_prompts.error(QStringLiteral("The URL list file \"%1\" could not be read: %2")
                             .arg(QDir::toNativeSeparators(path), reason),
-                        errorCaption);
+                        Prompts::errorCaption());
         return;
     }
     appendUrls(loaded);
@@ -173,6 +191,48 @@ QStringList UrlListCommands::urls() const
     return result;
 }
 
+void UrlListCommands::acceptDroppedListFiles(QWidget* window)
+{
+    m_dropTarget = window;
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+bool UrlListCommands::handleDrop(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto* drag = static_cast<QDragMoveEvent*>(event);
+        if (droppedListFiles(drag->mimeData()).isEmpty())
+            return false;
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QStringList paths = droppedListFiles(drop->mimeData());
+        if (paths.isEmpty())
+            return false;
+        drop->setDropAction(Qt::CopyAction);
+        drop->accept();
+        // Loaded once the drop is over: a message box opened inside the drop
+        // would keep the file manager's drag waiting for its end.
+        QMetaObject::invokeMethod(
+            this,
+            [this, paths] {
+                for (const QString& path : paths)
+                    loadListFile(path);
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
 void UrlListCommands::updatePopupItems()
 {
     // The window may be destroying its menus before the list.
@@ -189,4 +249,11 @@ void UrlListCommands::showPopupMenu(const QPoint& globalPosition)
     updatePopupItems();
     if (m_popupMenu)
         m_popupMenu->popup(globalPosition);
+}
+
+bool UrlListCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_dropTarget && handleDrop(event))
+        return true;
+    return QObject::eventFilter(watched, event);
 }

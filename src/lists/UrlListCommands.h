@@ -33,6 +33,9 @@ public:
     void clearList();
     void saveList();
     void loadList();
+    // Appends the URLs of a list file, as "Load URL List from File" does
+    // with the file chosen; a file that cannot be read is reported.
+    void loadListFile(const QString& path);
     void loadFromClipboard();
 
     // Appends as many URLs as the list has room for, in order, and tells
@@ -42,7 +45,15 @@ public:
     // The list's URLs, in order.
     QStringList urls() const;
 
+    // Lets the window take .txt files dropped on it (from a file manager)
+    // as list files to load, in the order dropped.
+    void acceptDroppedListFiles(QWidget* window);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool handleDrop(QEvent* event);
     void updatePopupItems();
     void showPopupMenu(const QPoint& globalPosition);
 
@@ -50,6 +61,7 @@ private:
     QPointer<QMenu> m_popupMenu;
     QPointer<QAction> m_deleteSelected;
     QPointer<QAction> m_popupSave;
+    QPointer<QWidget> m_dropTarget;
     Prompts& m_prompts;
     ApplicationFolder m_folder;
 };

@@ -46,12 +46,21 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
 
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)
 {
+    for (const QString& url : urls) {
+        if (!LocalFile::isEncodable(url, &errorText))
+            return false;
+    }
     return LocalFile::writeBytes(path, encode(urls), &errorText);
+}
+
+bool UrlListFile::hasTextExtension(const QString& fileName)
+{
+    return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
 }
 
 QString UrlListFile::withTextExtension(const QString& fileName)
 {
-    if (fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive))
+    if (hasTextExtension(fileName))
         return fileName;
     return fileName + QLatin1String(".txt");
 }

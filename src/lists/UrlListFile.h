@@ -4,15 +4,16 @@
 #include <QString>
 #include <QStringList>
 
-// URL list files: plain text in the system's 8-bit encoding, one URL per
-// line. Lines are written with CR LF; reading accepts CR LF and LF alike.
+// URL list files: plain text in the 8-bit encoding of the program's files
+// (LocalFile), one URL per line. Lines are written with CR LF; reading
+// accepts CR LF and LF alike.
 namespace UrlListFile {
 
 // The pieces of a text between line ends (CR LF or a lone LF), without the
 // empty ones. A lone CR is not a line end; a line of spaces is kept.
 QStringList splitLines(const QString& text);
 
-// Every URL followed by CR LF, in the system's encoding.
+// Every URL followed by CR LF, in the files' encoding.
 QByteArray encode(const QStringList& urls);
 
 // Reads the URLs of a file. On failure returns false and sets errorText to
@@ -20,7 +21,11 @@ QByteArray encode(const QStringList& urls);
 bool read(const QString& path, QStringList& urls, QString& errorText);
 
 // Replaces the file with the URLs; the old file survives a failed write.
+// A URL the encoding cannot hold is refused before anything is written.
 bool write(const QString& path, const QStringList& urls, QString& errorText);
+
+// Whether the name ends in ".txt", in any letter case.
+bool hasTextExtension(const QString& fileName);
 
 // Appends ".txt" unless the name already ends in it (in any letter case).
 QString withTextExtension(const QString& fileName);

@@ -138,6 +138,24 @@ QStringList IniDocument::sectionNames() const
     return names;
 }
 
+QList<IniDocument::Section> IniDocument::sections() const
+{
+    QList<Section> sections;
+    // Lines under a header that names no section belong to none.
+    bool inSection = false;
+    for (const QString& line : m_lines) {
+        if (isHeader(line)) {
+            const std::optional<QString> name = IniFileAccess::headerName(line);
+            inSection = name.has_value();
+            if (inSection)
+                sections.append({*name, {}});
+        } else if (inSection && !line.isEmpty()) {
+            sections.last().lines.append(line);
+        }
+    }
+    return sections;
+}
+
 bool IniDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
     if (m_lines.isEmpty())

@@ -41,6 +41,16 @@ public:
     // Section names in file order, duplicates included.
     QStringList sectionNames() const;
 
+    struct Section
+    {
+        QString name;
+        QStringList lines; // its key lines in file order, without empty ones
+    };
+    // Every section with its lines, in file order, duplicates included, in
+    // one pass over the document (reading the sections one by one by name
+    // goes through the document once per section).
+    QList<Section> sections() const;
+
     // Replaces the key's line in place, or inserts it first in its section,
     // or appends the section at the end after an empty slot. Changes nothing
     // and returns false on an empty document.

@@ -1,9 +1,12 @@
 #include "saved/IniFileAccess.h"
 
+#include "app/LocalFile.h"
 #include "saved/IniDocument.h"
 
 #include <QCoreApplication>
 #include <QLocale>
+
+#include <algorithm>
 
 namespace IniFileAccess {
 
@@ -32,14 +35,32 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
+namespace {
+
+bool isAscii(QStringView text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+} // namespace
+
 bool sameName(QStringView a, QStringView b)
 {
     if (a.compare(b, Qt::CaseInsensitive) == 0)
         return true;
     // The user's locale may fold letters differently (the dotted and
-    // dotless i, for one).
+    // dotless i, for one), but only letters beyond ASCII: two ASCII names
+    // that differ above differ in every locale. Most lines compared are
+    // ASCII, and lower-casing each of them made long files slow to read.
+    if (isAscii(a) && isAscii(b))
+        return false;
     const QLocale locale;
     return locale.toLower(a.toString()) == locale.toLower(b.toString());
+}
+
+QString nameKey(QStringView name)
+{
+    return QLocale().toLower(name.toString().toCaseFolded());
 }
 
 bool startsWithName(QStringView line, QStringView prefix)
@@ -101,7 +122,8 @@ bool checkWriteArguments(const QString& section, const QString& key, const QStri
         setError(error, QCoreApplication::translate("IniFile", "A value cannot hold a line break."));
         return false;
     }
-    return true;
+    return LocalFile::isEncodable(section, error) && LocalFile::isEncodable(key, error) &&
+           LocalFile::isEncodable(value, error);
 }
 
 } // namespace IniFileAccess

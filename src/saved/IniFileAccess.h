@@ -17,6 +17,9 @@ QStringList splitLines(const QString& text);
 // Case-insensitive, locale-aware comparisons of section names and keys.
 bool sameName(QStringView a, QStringView b);
 bool startsWithName(QStringView line, QStringView prefix);
+// The same text for names that sameName takes as one, so that names can be
+// looked up in a hash.
+QString nameKey(QStringView name);
 
 // What a line of an INI file is. The reader and both writers see lines
 // through these alone, so that whatever a writer changes reads back. A header
@@ -35,8 +38,9 @@ QString keyLine(const QString& key, const QString& value);
 // True when the text holds a CR or LF, which no line of an INI file can hold.
 bool hasLineBreak(const QString& text);
 
-// Section and key names must be valid INI names without line breaks, and a
-// value must hold no line break; otherwise false with the reason.
+// Section and key names must be valid INI names without line breaks, a
+// value must hold no line break, and all three must fit the files'
+// encoding; otherwise false with the reason.
 bool checkWriteArguments(const QString& section, const QString& key, const QString& value, QString* error);
 
 void setError(QString* error, const QString& text);

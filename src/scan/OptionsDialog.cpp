@@ -1,13 +1,13 @@
 #include "scan/OptionsDialog.h"
 
-#include "Branding.h"
 #include "app/AppContext.h"
 #include "app/Prompts.h"
 #include "saved/IniFile.h"
+#include "scan/EngineFileCheck.h"
+#include "scan/EngineSettingsFile.h"
 #include "scan/UserSettings.h"
 
 #include <QCheckBox>
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -169,8 +169,11 @@ QLineEdit* OptionsDialog::rankBox(int index) const
 void OptionsDialog::load()
 {
     const QString ini = m_context.folder.settingsIni();
-    for (const Engine& engine : engines())
-        showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+    // The boxes of templates that cannot be read stay empty.
+    if (engineFileReadable(m_context.folder, m_context.prompts)) {
+        for (const Engine& engine : engines())
+            showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+    }
     // One box after the other, each through the change check, as if typed.
     for (int index = 0; index < rankBoxCount; ++index)
         rankBox(index)->setText(m_context.settings.value(key(rankKeys[index])));
@@ -195,11 +198,11 @@ void OptionsDialog::reset()
 {
     if (m_context.prompts.question(QStringLiteral("This will reset all engines, Continue?"),
                                    QStringLiteral("Warning"))) {
-        for (const Engine& engine : engines()) {
+        for (const Engine& engine : engines())
             showTemplate(engine, engine.defaultQueryTemplate());
-            if (!writeTemplate(engine, engine.defaultQueryTemplate()))
-                break;
-        }
+        QString reason;
+        if (!EngineSettingsFile::writeDefaults(m_context.folder.settingsIni(), &reason))
+            reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     }
     setRankBoxes(QString::fromLatin1(defaultRankTexts[0]), QString::fromLatin1(defaultRankTexts[1]),
                  QString::fromLatin1(defaultRankTexts[2]));
@@ -227,12 +230,10 @@ void OptionsDialog::showTemplate(const Engine& engine, const QString& text)
 
 bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)
 {
-    const QString ini = m_context.folder.settingsIni();
     QString reason;
-    if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, ini, &reason))
+    if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, m_context.folder.settingsIni(),
+                           &reason))
         return true;
-    m_context.prompts.error(QStringLiteral("The search engine addresses could not be saved to \"%1\": %2")
-                                .arg(QDir::toNativeSeparators(ini), reason),
-                            QString::fromLatin1(Branding::applicationTitle));
+    reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     return false;
 }

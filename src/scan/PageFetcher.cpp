@@ -6,9 +6,15 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
+
+// What the network layer may hold of a reply before this fetcher has read
+// it. Without a bound it keeps reading a fast server's body into memory
+// while the event loop is busy, far past the page's size cap.
+constexpr qint64 replyBufferBytes = 1024 * 1024;
 
 bool isWebScheme(const QString& scheme)
 {
@@ -95,6 +101,7 @@ void PageFetcher::request(const QUrl& url)
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
 
     m_reply = m_manager->get(request);
+    m_reply->setReadBufferSize(std::min(replyBufferBytes, std::max<qint64>(m_limits.maxBytes, 1)));
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &PageFetcher::headersReceived);
     connect(m_reply, &QNetworkReply::readyRead, this, &PageFetcher::readAvailable);
     connect(m_reply, &QNetworkReply::finished, this, &PageFetcher::replyFinished);

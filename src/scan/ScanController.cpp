@@ -6,6 +6,7 @@
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "saved/IniFile.h"
+#include "scan/EngineFileCheck.h"
 #include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
@@ -97,7 +98,7 @@ void ScanController::start()
     // Rows must stay where the scan puts them.
     m_controls.results->setKeepSorted(false);
     const QStringList sites = m_controls.urlList->urls();
-    if (sites.isEmpty())
+    if (sites.isEmpty() || !engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
     // Read once per scan: a change of the options takes effect at the next one.

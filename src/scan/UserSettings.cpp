@@ -13,9 +13,12 @@ struct KeyDefault
 };
 
 const KeyDefault keyTable[] = {
-    {SettingKey::lowThreshold, "500"}, {SettingKey::mediumThreshold, "1000"}, {SettingKey::highThreshold, "1000"},
-    {SettingKey::autoSort, "1"},       {SettingKey::clearBeforeScan, "1"},    {SettingKey::showHelp, "1"},
-    {SettingKey::chartType, "3"},
+    {SettingKey::lowThreshold, "500"},     {SettingKey::mediumThreshold, "1000"},
+    {SettingKey::highThreshold, "1000"},   {SettingKey::autoSort, "1"},
+    {SettingKey::clearBeforeScan, "1"},    {SettingKey::showHelp, "1"},
+    {SettingKey::chartType, "3"},          {SettingKey::windowGeometry, ""},
+    {SettingKey::resultsColumnWidths, ""}, {SettingKey::webResultsColumnWidths, ""},
+    {SettingKey::currentView, "0"},
 };
 
 QString sectionKey(const QString& key)
@@ -27,8 +30,7 @@ QString sectionKey(const QString& key)
 
 UserSettings::UserSettings(std::unique_ptr<QSettings> store)
     : m_store(std::move(store))
-{
-}
+{}
 
 UserSettings::~UserSettings() = default;
 

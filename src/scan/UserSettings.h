@@ -15,6 +15,12 @@ inline constexpr char autoSort[] = "chkAutoSort";
 inline constexpr char clearBeforeScan[] = "chkClear";
 inline constexpr char showHelp[] = "showHelp";
 inline constexpr char chartType[] = "cmbChart2";
+// The main window as it was left: placement (Qt's saveGeometry, base64),
+// column widths of the two tables (pixels, comma-separated), the tab shown.
+inline constexpr char windowGeometry[] = "windowGeometry";
+inline constexpr char resultsColumnWidths[] = "resultsColumnWidths";
+inline constexpr char webResultsColumnWidths[] = "webResultsColumnWidths";
+inline constexpr char currentView[] = "currentView";
 } // namespace SettingKey
 
 // The per-user settings: text values under section "Settings", each key with

@@ -47,6 +47,11 @@ public:
     // Makes the browser when there is none yet; null without a factory.
     Browser* ensureBrowser();
 
+    // The list's columns share its width when the panel is first shown,
+    // unless they already have widths kept from an earlier session.
+    void keepColumnWidths() { m_columnsSized = true; }
+    bool columnsSized() const { return m_columnsSized; }
+
     // Opens an address as the browser's address bar reads it; text that is
     // no address does nothing.
     void openAddress(const QString& address);

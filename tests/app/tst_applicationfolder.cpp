@@ -2,73 +2,88 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-} // namespace
-
+// Every case lays out a temporary root: the program in bin/, an install's
+// share/quorvex/ beside it, two system data folders sys1/ and sys2/, the
+// per-user folder user/ and a QUORVEX_HOME home/.
 class ApplicationFolderTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void environmentWins()
+    void locate_data()
     {
-        QTemporaryDir root;
-        QDir().mkpath(root.filePath("program"));
-        writeFile(root.filePath("program/settings.ini"), "[Engines]\r\n");
-        const QString home = root.filePath("home");
-        const ApplicationFolder folder = ApplicationFolder::locate(home, root.filePath("program"), root.filePath("user"));
-        QCOMPARE(folder.path(), home);
-        QVERIFY(QFile::exists(folder.settingsIni()));
-        QVERIFY(QDir(home).exists("Lists"));
-        QVERIFY(QDir(home).exists("Saved"));
+        // files: "path=content" written before locating; expected: the same
+        // form, read from the chosen folder afterwards ("path=" for a file
+        // that must not exist).
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<bool>("homeSet");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("QUORVEX_HOME wins over a portable folder")
+            << QStringList{"bin/settings.ini=beside", "share/quorvex/Help.rtf=shared"} << true << "home"
+            << QStringList{"settings.ini=beside", "Help.rtf=shared"};
+        QTest::newRow("QUORVEX_HOME keeps its own files")
+            << QStringList{"home/settings.ini=own", "share/quorvex/settings.ini=shared"} << true << "home"
+            << QStringList{"settings.ini=own"};
+        QTest::newRow("portable: settings.ini beside the program")
+            << QStringList{"bin/settings.ini=beside", "share/quorvex/settings.ini=shared"} << false << "bin"
+            << QStringList{"settings.ini=beside", "Help.rtf="};
+        QTest::newRow("installed: share/quorvex beside bin")
+            << QStringList{"share/quorvex/settings.ini=shared", "share/quorvex/Help.rtf=help",
+                           "sys1/quorvex/settings.ini=system"}
+            << false << "user" << QStringList{"settings.ini=shared", "Help.rtf=help"};
+        QTest::newRow("installed: first system data folder that holds each file")
+            << QStringList{"sys1/quorvex/Help.rtf=help1", "sys2/quorvex/settings.ini=system2",
+                           "sys2/quorvex/Help.rtf=help2"}
+            << false << "user" << QStringList{"settings.ini=system2", "Help.rtf=help1"};
+        QTest::newRow("the user's copies are not overwritten")
+            << QStringList{"user/Help.rtf=edited", "share/quorvex/Help.rtf=installed",
+                           "share/quorvex/settings.ini=installed"}
+            << false << "user" << QStringList{"settings.ini=installed", "Help.rtf=edited"};
+        QTest::newRow("nothing installed")
+            << QStringList{} << false << "user" << QStringList{"settings.ini=", "Help.rtf="};
     }
 
-    void portableProgramFolder()
+    void locate()
     {
+        QFETCH(QStringList, files);
+        QFETCH(bool, homeSet);
+        QFETCH(QString, chosen);
+        QFETCH(QStringList, expected);
         QTemporaryDir root;
-        QDir().mkpath(root.filePath("program"));
-        writeFile(root.filePath("program/settings.ini"), "[Engines]\r\n");
-        const ApplicationFolder folder = ApplicationFolder::locate({}, root.filePath("program"), root.filePath("user"));
-        QCOMPARE(folder.path(), root.filePath("program"));
-        QCOMPARE(folder.settingsIni(), root.filePath("program/settings.ini"));
-        QVERIFY(!QDir(root.filePath("user")).exists());
-    }
+        QVERIFY(root.isValid());
+        const QDir dir(root.path());
+        dir.mkpath("bin");
+        for (const QString& entry : files) {
+            const QString path = dir.filePath(entry.section('=', 0, 0));
+            dir.mkpath(QFileInfo(path).path());
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(entry.section('=', 1).toUtf8());
+        }
 
-    void userDataFolderIsFilledOnFirstStart()
-    {
-        QTemporaryDir root;
-        QDir().mkpath(root.filePath("program"));
-        writeFile(root.filePath("program/Help.rtf"), "{\\rtf1 help}");
-        // No settings.ini beside the program: not a portable install.
-        const ApplicationFolder folder = ApplicationFolder::locate({}, root.filePath("program"), root.filePath("user"));
-        QCOMPARE(folder.path(), root.filePath("user"));
-        QVERIFY(QFile::exists(folder.helpFile()));
-        QVERIFY(QDir(folder.listsFolder()).exists());
-        QVERIFY(QDir(folder.savedFolder()).exists());
-    }
+        const ApplicationFolder folder =
+            ApplicationFolder::locate(homeSet ? dir.filePath("home") : QString(), dir.filePath("bin"),
+                                      dir.filePath("user"), {dir.filePath("sys1"), dir.filePath("sys2")});
 
-    void userFilesAreNotOverwritten()
-    {
-        QTemporaryDir root;
-        QDir().mkpath(root.filePath("program"));
-        QDir().mkpath(root.filePath("user"));
-        writeFile(root.filePath("program/Help.rtf"), "installed");
-        writeFile(root.filePath("user/Help.rtf"), "edited");
-        const ApplicationFolder folder = ApplicationFolder::locate({}, root.filePath("program"), root.filePath("user"));
-        QFile help(folder.helpFile());
-        QVERIFY(help.open(QIODevice::ReadOnly));
-        QCOMPARE(help.readAll(), QByteArray("edited"));
+        QCOMPARE(folder.path(), dir.filePath(chosen));
+        QVERIFY(QFileInfo(folder.listsFolder()).isDir());
+        QVERIFY(QFileInfo(folder.savedFolder()).isDir());
+        for (const QString& entry : expected) {
+            const QString name = entry.section('=', 0, 0);
+            const QString content = entry.section('=', 1);
+            QFile file(folder.filePath(name));
+            QCOMPARE(file.open(QIODevice::ReadOnly), !content.isEmpty());
+            QCOMPARE(QString::fromUtf8(file.readAll()), content);
+        }
+        // A portable or QUORVEX_HOME run leaves the per-user folder alone.
+        if (chosen != "user")
+            QVERIFY(!dir.exists("user"));
     }
 };
 

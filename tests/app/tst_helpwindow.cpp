@@ -1,4 +1,5 @@
 #include "app/AppContext.h"
+#include "app/HelpText.h"
 #include "app/HelpWindow.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
@@ -10,8 +11,10 @@
 #include <QFile>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 
 #include <memory>
 
@@ -39,6 +42,18 @@ QTextEdit* textBox(QWidget* window)
 QCheckBox* startupBox(QWidget* window)
 {
     return window->findChild<QCheckBox*>(QStringLiteral("Check1"));
+}
+
+// Opens the window and waits until its text is in.
+std::unique_ptr<HelpWindow> openAndLoad(AppContext& context)
+{
+    std::unique_ptr<HelpWindow> window(HelpWindow::open(context));
+    if (window && window->isLoading()) {
+        QSignalSpy shown(window.get(), &HelpWindow::helpTextShown);
+        if (!shown.wait(60000))
+            qWarning("the help text did not come");
+    }
+    return window;
 }
 
 int openHelpWindows()
@@ -80,7 +95,7 @@ private slots:
     {
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(helpFileName, sampleHelp));
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QCOMPARE(window->objectName(), QStringLiteral("Form8"));
@@ -96,7 +111,7 @@ private slots:
     {
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(helpFileName, sampleHelp));
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
 
         // Topmost, a tool window (no task-bar button), no minimize or
@@ -128,7 +143,7 @@ private slots:
     {
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(QStringLiteral("help.RTF"), sampleHelp));
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QCOMPARE(textBox(window.get())->toPlainText(), QStringLiteral("Welcome\nSecond line"));
     }
@@ -146,7 +161,7 @@ private slots:
         QFETCH(QByteArray, content);
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(helpFileName, content));
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QVERIFY(window->isVisible());
         QVERIFY(textBox(window.get())->toPlainText().isEmpty());
@@ -163,7 +178,7 @@ private slots:
         QFile probe(path);
         if (probe.open(QIODevice::ReadOnly))
             QSKIP("this user can read any file (running as root)");
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QVERIFY(textBox(window.get())->toPlainText().isEmpty());
     }
@@ -194,7 +209,7 @@ private slots:
         QVERIFY(setup.folder.writeFile(helpFileName, sampleHelp));
         if (store)
             setup.folder.settings().setValue(showHelpKey, stored);
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QCOMPARE(startupBox(window.get())->isChecked(), checked);
         // Loading writes back at most what it read: a stored 0 stays 0.
@@ -208,7 +223,7 @@ private slots:
     {
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(helpFileName, sampleHelp));
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QCheckBox* box = startupBox(window.get());
         QVERIFY(box->isChecked());
@@ -247,13 +262,40 @@ private slots:
         QTRY_VERIFY(window.isNull());
     }
 
+    // A help text of megabytes, in one paragraph: the window's event loop
+    // goes on all the time it is read and put into the box, and only its
+    // start is shown, with a last line saying the rest is left out.
+    void largeHelpLeavesTheEventLoopRunning()
+    {
+        HelpSetup setup;
+        const QByteArray line = "0123456789 abcdefghijklmnopqrstuvwxyz ";
+        QVERIFY(setup.folder.writeFile(helpFileName, "{\\rtf1 " + line.repeated(80000) + "}"));
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+        ticker.start(0);
+
+        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        QVERIFY(window);
+        QSignalSpy shown(window.get(), &HelpWindow::helpTextShown);
+        QVERIFY(shown.wait(60000));
+        QVERIFY2(ticks >= 50, qPrintable(QStringLiteral("%1 ticks while the help came in").arg(ticks)));
+
+        QString text = textBox(window.get())->toPlainText();
+        QVERIFY(text.endsWith(HelpText::leftOutNotice()));
+        text.chop(HelpText::leftOutNotice().size());
+        text.remove(QLatin1Char('\n'));
+        QCOMPARE(text.size(), HelpText::Limits().characters);
+        QVERIFY(QString::fromLatin1(line.repeated(80000)).startsWith(text));
+    }
+
     void installedHelpFileReads()
     {
         QFile installed(qEnvironmentVariable("QUORVEX_SOURCE_DIR") + QStringLiteral("/data/Help.rtf"));
         QVERIFY(installed.open(QIODevice::ReadOnly));
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(helpFileName, installed.readAll()));
-        std::unique_ptr<HelpWindow> window(HelpWindow::open(setup.context));
+        std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
 
         const QString text = textBox(window.get())->toPlainText();

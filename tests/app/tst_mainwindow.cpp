@@ -5,9 +5,19 @@
 #include "app/HelpWindow.h"
 #include "app/ShellCommands.h"
 #include "app/ToolStrip.h"
+#include "charts/ChartPanel.h"
+#include "lists/ResultsView.h"
+#include "lists/UrlListCommands.h"
+#include "scan/UserSettings.h"
+#include "webview/WebViewPanel.h"
 #include "support/TestContext.h"
 
 #include <QAction>
+#include <QDir>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QPointer>
 #include <QUrl>
 #include <QGroupBox>
@@ -362,6 +372,178 @@ private slots:
         window.shellCommands()->setUrlOpener([&](const QUrl& url) { opened << url; });
         window.toolStrip()->visitButton()->click();
         QCOMPARE(opened, QList<QUrl>{QUrl("http://www.quorvex.example")});
+    }
+
+    void engineFileAtStartUp_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // settings.ini; empty: no file
+        QTest::addColumn<QString>("question");  // start of the question; empty: none
+        QTest::addColumn<bool>("yes");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray other = "[Other]\r\nx=1\r\n";
+        QTest::newRow("installed file") << installedSettingsIni() << QString() << false << installedSettingsIni();
+        QTest::newRow("missing, written")
+            << QByteArray() << "The settings file \"%1\" is missing" << true << installedSettingsIni();
+        QTest::newRow("missing, declined")
+            << QByteArray() << "The settings file \"%1\" is missing" << false << QByteArray();
+        QTest::newRow("no Engines section, added")
+            << other << "The settings file \"%1\" has no [Engines] section" << true << other + installedSettingsIni();
+    }
+
+    void engineFileAtStartUp()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, question);
+        QFETCH(bool, yes);
+        QFETCH(QByteArray, after);
+        TestContext test(TestAppFolder::Content::Empty);
+        test.context.settings.setValue(SettingKey::showHelp, "0");
+        if (!before.isEmpty())
+            QVERIFY(test.folder.writeFile("settings.ini", before));
+        if (yes)
+            test.prompts.queueYes();
+        MainWindow window(test.context);
+        window.show();
+        QTest::qWait(50);
+        window.hide();
+        window.show();
+        QTest::qWait(50);
+        if (question.isEmpty()) {
+            QVERIFY(test.prompts.shown().isEmpty());
+        } else {
+            // Asked once, however often the window is shown.
+            QCOMPARE(test.prompts.shown().size(), 1);
+            QCOMPARE(test.prompts.shown()[0].kind, ScriptedPrompts::Kind::Question);
+            QCOMPARE(test.prompts.shown()[0].caption, QStringLiteral("Warning"));
+            const QString path = QDir::toNativeSeparators(test.folder.filePath("settings.ini"));
+            QVERIFY2(test.prompts.shown()[0].text.startsWith(question.arg(path)),
+                     qPrintable(test.prompts.shown()[0].text));
+        }
+        QCOMPARE(test.folder.readFile("settings.ini"), after);
+    }
+
+    // The window as it was closed comes back at the next start: placement,
+    // the two tables' column widths and the view shown.
+    void windowComesBackAsLeft_data()
+    {
+        // The offscreen platform's screen is 800 x 800 pixels.
+        QTest::addColumn<QPoint>("position");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("maximised");
+        QTest::newRow("where it was") << QPoint(40, 30) << QSize(700, 500) << false;
+        QTest::newRow("maximised") << QPoint(40, 30) << QSize(700, 500) << true;
+        QTest::newRow("off every screen, right and below") << QPoint(5000, 4000) << QSize(700, 500) << false;
+        QTest::newRow("off every screen, left and above") << QPoint(-3000, -2000) << QSize(700, 500) << false;
+        QTest::newRow("partly off the screen") << QPoint(500, 300) << QSize(700, 500) << false;
+        QTest::newRow("larger than the screen") << QPoint(0, 0) << QSize(1200, 900) << false;
+    }
+
+    void windowComesBackAsLeft()
+    {
+        QFETCH(QPoint, position);
+        QFETCH(QSize, size);
+        QFETCH(bool, maximised);
+        TestContext test;
+        test.context.settings.setValue(SettingKey::showHelp, "0");
+        {
+            MainWindow first(test.context);
+            first.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&first));
+            first.resize(size);
+            first.move(position);
+            if (maximised)
+                first.showMaximized();
+            first.showView(MainWindow::WebsiteView);
+            first.webViewPanel()->resultsList()->setColumnWidth(0, 111);
+            first.showView(MainWindow::ChartView);
+            first.resultsView()->table()->setColumnWidth(0, 250);
+            QCoreApplication::processEvents();
+            first.close();
+        }
+        MainWindow second(test.context);
+        second.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&second));
+        QCOMPARE(second.isMaximized(), maximised);
+        QCOMPARE(second.tabs()->currentIndex(), int(MainWindow::ChartView));
+        QCOMPARE(second.resultsView()->table()->columnWidth(0), 250);
+        second.showView(MainWindow::WebsiteView);
+        QCOMPARE(second.webViewPanel()->resultsList()->columnWidth(0), 111);
+        if (maximised)
+            return;
+        const QRect screen = second.screen()->availableGeometry();
+        if (screen.contains(QRect(position, size))) {
+            QCOMPARE(second.pos(), position);
+            QCOMPARE(second.size(), size);
+        } else {
+            // The whole window, up to the title bar that moves it.
+            QVERIFY(screen.contains(second.geometry()));
+            QVERIFY(second.frameGeometry().top() >= screen.top());
+        }
+    }
+
+    // A .txt file dropped on the window loads as "Load URL List from File".
+    void droppedListFiles_data()
+    {
+        // Files are made in a temporary folder holding "<name>1" and
+        // "<name>2", except those whose name starts with "missing".
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<QStringList>("urls");
+        QTest::newRow("a list file") << QStringList{"a.txt"} << true << QStringList{"a.txt1", "a.txt2"};
+        QTest::newRow("upper-case extension") << QStringList{"B.TXT"} << true << QStringList{"B.TXT1", "B.TXT2"};
+        QTest::newRow("two files, in the order dropped")
+            << QStringList{"b.txt", "a.txt"} << true << QStringList{"b.txt1", "b.txt2", "a.txt1", "a.txt2"};
+        QTest::newRow("only the list files of a mixed drop")
+            << QStringList{"a.csv", "c.txt"} << true << QStringList{"c.txt1", "c.txt2"};
+        QTest::newRow("not a list file") << QStringList{"a.csv"} << false << QStringList{};
+        QTest::newRow("a list file that cannot be read") << QStringList{"missing.txt"} << true << QStringList{};
+        QTest::newRow("a web address") << QStringList{"http://example.com/list.txt"} << false << QStringList{};
+    }
+
+    void droppedListFiles()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, accepted);
+        QFETCH(QStringList, urls);
+        TestContext test;
+        QTemporaryDir folder;
+        QList<QUrl> dropped;
+        for (const QString& name : names) {
+            if (name.startsWith("http:")) {
+                dropped << QUrl(name);
+                continue;
+            }
+            dropped << QUrl::fromLocalFile(folder.filePath(name));
+            if (name.startsWith("missing"))
+                continue;
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write((name + "1\r\n" + name + "2\r\n").toLatin1());
+        }
+        MainWindow window(test.context);
+        QMimeData data;
+        data.setUrls(dropped);
+        QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        QCOMPARE(enter.isAccepted(), accepted);
+        QDropEvent drop(QPointF(300, 300), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &drop);
+        QCOMPARE(drop.isAccepted(), accepted);
+        if (accepted)
+            QCOMPARE(drop.dropAction(), Qt::CopyAction);
+        // The files load once the drop is over.
+        QCoreApplication::processEvents();
+        QCOMPARE(window.urlListCommands()->urls(), urls);
+        // As "Load URL List from File" reports a file it cannot read.
+        QStringList errors;
+        for (const QString& name : names) {
+            if (name.startsWith("missing"))
+                errors << QStringLiteral("The URL list file \"%1\" could not be read: ")
+                              .arg(QDir::toNativeSeparators(folder.filePath(name)));
+        }
+        QCOMPARE(test.prompts.shown().size(), errors.size());
+        for (int i = 0; i < errors.size(); ++i)
+            QVERIFY(test.prompts.shown()[i].text.startsWith(errors[i]));
     }
 
     void saveSelectedWithoutASelection()

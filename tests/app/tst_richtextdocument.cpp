@@ -106,6 +106,46 @@ private slots:
         QCOMPARE(document.findBlockByNumber(1).charFormat().fontPointSize(), 24.0);
     }
 
+    // Filled piece by piece, a document ends as filled in one go, except
+    // that a very long paragraph is split into blocks of the same format.
+    void appenderFillsInPieces_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<int>("blocks");
+
+        QByteArray formatted = "{\\rtf1{\\colortbl;\\red200\\green10\\blue20;}";
+        for (int i = 0; i < 1000; ++i)
+            formatted +=
+                "\\pard\\qc\\li" + QByteArray::number(i) + " {\\b bold}{\\cf1 red} line\\par\\fs48\\par\\plain ";
+        QTest::newRow("formats and empty paragraphs") << QByteArray(formatted + "}") << 2000;
+        QTest::newRow("paragraph longer than a block")
+            << QByteArray("{\\rtf1\\qr\\b " + QByteArray("x").repeated(40000) + "\\par end}") << 11;
+    }
+
+    void appenderFillsInPieces()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(int, blocks);
+        const std::optional<FormattedText> text = readRtf(rtf);
+        QVERIFY(text);
+        QTextDocument whole;
+        fillTextDocument(whole, *text);
+        QTextDocument pieces;
+        RichTextAppender appender(pieces, *text);
+        int calls = 1;
+        while (appender.appendPiece())
+            ++calls;
+        QVERIFY(appender.isDone());
+        QVERIFY2(calls > 1, "the text came in one piece");
+        QCOMPARE(pieces.blockCount(), blocks);
+        if (blocks == whole.blockCount()) {
+            QCOMPARE(pieces.toHtml(), whole.toHtml());
+            return;
+        }
+        QCOMPARE(pieces.toPlainText().remove(QLatin1Char('\n')), whole.toPlainText().remove(QLatin1Char('\n')));
+        QCOMPARE(pieces.findBlockByNumber(blocks - 2).blockFormat(), whole.firstBlock().blockFormat());
+    }
+
     void fillingReplacesTheContent()
     {
         QTextDocument document;

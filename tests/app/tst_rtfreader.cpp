@@ -144,6 +144,12 @@ private slots:
         QTest::newRow("colour table without semicolons") << QByteArray("{\\rtf1{\\colortbl\\red255}\\cf1 x}") << "x";
         QTest::newRow("colour index out of range") << QByteArray("{\\rtf1\\cf99999 x\\cf-1 y}") << "xy";
         QTest::newRow("ignorable destination never closed") << QByteArray("{\\rtf1 a{\\*\\x b") << "a";
+        // Escapes that carry nothing must not cost a call level each: 60 KB of
+        // them would overflow the stack.
+        QTest::newRow("60 KB of hex escapes without digits")
+            << QByteArray("{\\rtf1 " + QByteArray("\\'").repeated(30000) + "}") << "";
+        QTest::newRow("hex escapes without digits between text")
+            << QByteArray("{\\rtf1 a" + QByteArray("\\'\r\n").repeated(100000) + "b}") << "ab";
     }
 
     void damagedInput()
@@ -153,6 +159,39 @@ private slots:
         const std::optional<FormattedText> text = readRtf(rtf);
         QVERIFY(text);
         QCOMPARE(text->plainText(), expected);
+    }
+
+    void readingStopsAtTheLimits_data()
+    {
+        QTest::addColumn<QByteArray>("rtf");
+        QTest::addColumn<qsizetype>("characters");
+        QTest::addColumn<qsizetype>("paragraphs");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("partial");
+
+        const QByteArray three = "{\\rtf1 ab\\par cd\\par ef}";
+        QTest::newRow("within both") << three << qsizetype(100) << qsizetype(100) << "ab\ncd\nef" << false;
+        QTest::newRow("exactly the characters") << three << qsizetype(8) << qsizetype(100) << "ab\ncd\nef" << false;
+        // Paragraph ends count as characters.
+        QTest::newRow("cut inside a run") << three << qsizetype(7) << qsizetype(100) << "ab\ncd\ne" << true;
+        QTest::newRow("cut at a paragraph end") << three << qsizetype(5) << qsizetype(100) << "ab\ncd" << true;
+        QTest::newRow("paragraphs") << three << qsizetype(100) << qsizetype(2) << "ab\ncd" << true;
+        QTest::newRow("empty paragraphs count") << QByteArray("{\\rtf1 " + QByteArray("\\par").repeated(10) + "x}")
+                                                << qsizetype(100) << qsizetype(4) << "\n\n\n"
+                                                << true;
+    }
+
+    void readingStopsAtTheLimits()
+    {
+        QFETCH(QByteArray, rtf);
+        QFETCH(qsizetype, characters);
+        QFETCH(qsizetype, paragraphs);
+        QFETCH(QString, expected);
+        QFETCH(bool, partial);
+        const std::optional<FormattedText> text = readRtf(rtf, RtfLimits{characters, paragraphs});
+        QVERIFY(text);
+        QCOMPARE(text->plainText(), expected);
+        QCOMPARE(text->partial, partial);
     }
 
     void deepNestingIsBalanced()

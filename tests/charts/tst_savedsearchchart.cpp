@@ -54,7 +54,7 @@ class SavedSearchChartTest : public QObject
         const QString path = m_dir.filePath(name);
         if (!writeBytes(path, bytes))
             qFatal("cannot write the test file");
-        return SavedSearchChart::read(path, name);
+        return SavedSearchChart::read(path, name).value();
     }
 
 private slots:
@@ -151,11 +151,48 @@ private slots:
 
     void theCountEndsAtTheSecondEquals()
     {
-        const SavedSeries series = SavedSeries::fromSectionText("05-02-06=12=7\r\n; a note\r\n05-01-06= 9 \r\n");
+        const SavedSeries series = SavedSeries::fromLines({"05-02-06=12=7", "; a note", "05-01-06= 9 "});
         QCOMPARE(series.size(), 2);
         QCOMPARE(series.date(0), QStringLiteral("05-02-06"));
         QCOMPARE(series.count(0), std::optional<qint64>(12));
         QCOMPARE(series.count(1), std::optional<qint64>(9));
+    }
+
+    void everySectionIsRead_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("engines");
+        QTest::addColumn<QList<qint64>>("firstCounts");
+
+        // 100 KB of sections, as many as once froze the window.
+        QList<std::pair<QByteArray, QList<QByteArray>>> sections;
+        QStringList engines;
+        QList<qint64> firstCounts;
+        for (int i = 0; i < 4000; ++i) {
+            const QByteArray number = QByteArray::number(i);
+            sections.append({"Site " + number, {"05-02-06=" + number, "05-01-06=7"}});
+            engines.append(QStringLiteral("Site %1").arg(i));
+            firstCounts.append(i);
+        }
+        QTest::newRow("4000 sections") << savedSearch(sections) << engines << firstCounts;
+        // A section read by its name is the first of that name.
+        QTest::newRow("repeated name") << savedSearch({{"Google", {"a=1"}}, {"MSN", {"a=2"}}, {"google", {"a=3"}}})
+                                       << QStringList{"Google", "MSN", "google"} << QList<qint64>{1, 2, 1};
+        QTest::newRow("name not valid in an INI file")
+            << savedSearch({{"A=B", {"a=1"}}}) << QStringList{"A=B"} << QList<qint64>{-1};
+    }
+
+    void everySectionIsRead()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, engines);
+        QFETCH(QList<qint64>, firstCounts);
+        const SavedSearchChart chart = readFile("sections.qvh", file);
+        QCOMPARE(chart.selectorEntries(), engines + QStringList{"All Engines"});
+        QList<qint64> firsts;
+        for (int engine = 0; engine < chart.engineCount(); ++engine)
+            firsts.append(chart.series(engine).count(0).value_or(-1));
+        QCOMPARE(firsts, firstCounts);
     }
 
     // Rows are dates: every engine's value sits on its own date, whatever
@@ -259,7 +296,7 @@ private slots:
         QFile::remove(path);
         if (fileExists)
             QVERIFY(writeBytes(path, "\r\n"));
-        const SavedSearchChart chart = SavedSearchChart::read(path, "gone.qvh");
+        const SavedSearchChart chart = SavedSearchChart::read(path, "gone.qvh").value();
         QCOMPARE(chart.selectorEntries(), QStringList{"All Engines"});
         QVERIFY(!chart.selectorEnabled());
         const ChartGrid grid = chart.grid(0);
@@ -279,7 +316,7 @@ private slots:
         QVERIFY(WriteIniKey("Google", "05-01-06", "10", path));
         QVERIFY(WriteIniKey("Google", "05-02-06", "20", path));
         QVERIFY(WriteIniKey("All The Web", "05-02-06", "7", path));
-        const SavedSearchChart chart = SavedSearchChart::read(path, "written.qvh");
+        const SavedSearchChart chart = SavedSearchChart::read(path, "written.qvh").value();
         QCOMPARE(chart.selectorEntries(), (QStringList{"Google", "All The Web", "All Engines"}));
         QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-02-06", "05-01-06"}));
         QCOMPARE(column(chart.grid(0), 0), (Values{20, 10}));

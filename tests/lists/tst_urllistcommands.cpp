@@ -206,7 +206,7 @@ private slots:
         f.list->addItems({"http://www.a.com", "  ", QString::fromUtf8("http://bücher.de")});
         f.test.prompts.queueText(f.test.folder.filePath("Lists/sites.txt"));
         start(f.window, source);
-        QCOMPARE(f.test.folder.readFile("Lists/sites.txt"), QByteArray("http://www.a.com\r\n  \r\nhttp://b\xc3\xbc"
+        QCOMPARE(f.test.folder.readFile("Lists/sites.txt"), QByteArray("http://www.a.com\r\n  \r\nhttp://b\xfc"
                                                                        "cher.de\r\n"));
         const ScriptedPrompts::Shown& shown = f.test.prompts.shown().first();
         QCOMPARE(shown.kind, Kind::SaveFile);
@@ -296,24 +296,25 @@ private slots:
 
     void failedSaveSaysWhichFile_data()
     {
-        QTest::addColumn<bool>("readOnlyFolder");
-        QTest::newRow("read-only folder") << true;
-        QTest::newRow("folder that is a file") << false;
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("read-only folder") << "read-only folder";
+        QTest::newRow("folder that is a file") << "file as folder";
+        QTest::newRow("text the encoding cannot hold") << "encoding";
     }
 
     void failedSaveSaysWhichFile()
     {
-        QFETCH(bool, readOnlyFolder);
+        QFETCH(QString, cause);
         Fixture f;
-        f.list->addItems({"a.com"});
-        QString path;
+        const QStringList urls = {"a.com", cause == "encoding" ? QStringLiteral("http://\U0001F600.example") : "b.com"};
+        f.list->addItems(urls);
+        QString path = f.test.folder.filePath("Lists/sites.txt");
         std::optional<WriteProtection> protection;
-        if (readOnlyFolder) {
+        if (cause == "read-only folder") {
             protection.emplace(f.test.folder.filePath("Lists"));
             if (!protection->isEffective())
                 QSKIP("this user writes into write-protected folders");
-            path = f.test.folder.filePath("Lists/sites.txt");
-        } else {
+        } else if (cause == "file as folder") {
             QVERIFY(f.test.folder.writeFile("Lists/plain", "x"));
             path = f.test.folder.filePath("Lists/plain/sites.txt");
         }
@@ -324,11 +325,12 @@ private slots:
         QCOMPARE(f.test.prompts.shown().size(), 2);
         const ScriptedPrompts::Shown& shown = f.test.prompts.shown().last();
         QCOMPARE(shown.kind, Kind::Error);
+        QCOMPARE(shown.caption, QStringLiteral("Error"));
         QVERIFY2(
             shown.text.startsWith("The URL list could not be saved to \"" + QDir::toNativeSeparators(path) + "\": "),
             qPrintable(shown.text));
         QVERIFY(shown.text.size() > QDir::toNativeSeparators(path).size() + 40);
-        QCOMPARE(items(f.list), QStringList{"a.com"});
+        QCOMPARE(items(f.list), urls);
     }
 
     void loadAppends_data()
@@ -366,7 +368,7 @@ private slots:
         QTest::newRow("LF line ends") << QByteArray("a.com\nb.com\n") << QStringList{"a.com", "b.com"};
         QTest::newRow("spaces-only line kept")
             << QByteArray("a.com\r\n   \r\nb.com") << QStringList{"a.com", "   ", "b.com"};
-        QTest::newRow("non-ASCII") << QByteArray("http://stra\xc3\x9f"
+        QTest::newRow("non-ASCII") << QByteArray("http://stra\xdf"
                                                  "e.de\r\n")
                                    << QStringList{QString::fromUtf8("http://straße.de")};
         QTest::newRow("empty file") << QByteArray() << QStringList{};
@@ -383,17 +385,31 @@ private slots:
         QCOMPARE(items(f.list), expected);
     }
 
-    void savedListLoadsBack()
+    // Lists written by other programs in the files' 8-bit encoding, or in
+    // another one, come back byte for byte.
+    void loadThenSaveKeepsTheBytes_data()
     {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray everyHighByte;
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            everyHighByte.append(static_cast<char>(byte));
+        QTest::newRow("Latin-1 letters") << QByteArray("http://caf\xE9.example\r\n b \r\nhttp://www.a.com\r\n");
+        QTest::newRow("UTF-8") << QByteArray("http://b\xC3\xBC"
+                                             "cher.de\r\n");
+        QTest::newRow("every byte beyond ASCII") << QByteArray("http://x/" + everyHighByte + "\r\n");
+    }
+
+    void loadThenSaveKeepsTheBytes()
+    {
+        QFETCH(QByteArray, bytes);
         Fixture f;
-        const QStringList urls = {"http://www.a.com", " b ", QString::fromUtf8("http://日本.jp"), "http://www.a.com"};
-        f.list->addItems(urls);
-        f.test.prompts.queueText(f.test.folder.filePath("Lists/round"));
-        start(f.window, "cmdSave");
-        f.list->clear();
-        f.test.prompts.queueText(f.test.folder.filePath("Lists/round.txt"));
+        QVERIFY(f.test.folder.writeFile("Lists/list.txt", bytes));
+        f.test.prompts.queueText(f.test.folder.filePath("Lists/list.txt"));
         start(f.window, "cmdOpen");
-        QCOMPARE(items(f.list), urls);
+        f.test.prompts.queueText(f.test.folder.filePath("Lists/copy.txt"));
+        start(f.window, "cmdSave");
+        QCOMPARE(f.test.prompts.messages(), QStringList{});
+        QCOMPARE(f.test.folder.readFile("Lists/copy.txt"), bytes);
     }
 
     void cancellingLoadAddsNothing()

@@ -1,10 +1,10 @@
+#include "app/LocalFile.h"
 #include "saved/IniFile.h"
 #include "support/TestFiles.h"
 #include "support/WriteProtection.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,8 +17,7 @@ namespace {
 
 QByteArray local8Bit(const QString& text)
 {
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
+    return LocalFile::encode(text);
 }
 
 const QByteArray threeSections = "[A]\r\na=1\r\nb=2\r\n[B]\r\nc=3\r\n[Empty]\r\n[C]\r\nd=4\r\ne=5\r\n";
@@ -264,6 +263,11 @@ private slots:
         QTest::newRow("line of spaces becomes an empty line") << QByteArray("[E]\r\n   \r\na=1\r\n") << "E"
                                                               << "a"
                                                               << "2" << QByteArray("\r\n[E]\r\n\r\na=2\r\n");
+        // Bytes of the files' 8-bit encoding come back as they were.
+        QTest::newRow("bytes beyond ASCII kept")
+            << QByteArray("[Caf\xE9]\r\nk=\xE9t\xE9\r\n[E]\r\n") << "E"
+            << "d"
+            << "1" << QByteArray("\r\n[Caf\xE9]\r\nk=\xE9t\xE9\r\n\r\n[E]\r\nd=1\r\n");
     }
 
     void writeKey()
@@ -452,6 +456,8 @@ private slots:
         QTest::newRow("value with LF") << "E"
                                        << "k"
                                        << "v\nw";
+        QTest::newRow("value the files' encoding cannot hold") << "E"
+                                                               << "k" << QStringLiteral("\U0001F600");
     }
 
     void namesThatCannotBeWrittenAreRefused()

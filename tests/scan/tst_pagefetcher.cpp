@@ -1,10 +1,13 @@
 #include "scan/PageFetcher.h"
 #include "support/LoopbackHttpServer.h"
 
+#include <QFile>
 #include <QNetworkProxy>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 using Response = LoopbackHttpServer::Response;
 
@@ -79,6 +82,57 @@ Outcome fetchPage(PageFetcher& fetcher, const QString& address)
         outcome.text = spy.first().first().toString();
     return outcome;
 }
+
+// The memory the process holds (its resident set) in bytes; -1 where the
+// system does not say.
+qint64 residentBytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    const QList<QByteArray> lines = status.readAll().split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return -1;
+}
+
+// A server on a thread of its own, so that it sends as fast as the client
+// takes the data, as a remote server does, rather than in turns with the
+// client on one event loop.
+class ServerThread
+{
+public:
+    explicit ServerThread(const Response& response)
+    {
+        m_thread.start();
+        QObject starter;
+        starter.moveToThread(&m_thread);
+        QMetaObject::invokeMethod(
+            &starter,
+            [this, &response] {
+                m_server = new LoopbackHttpServer;
+                m_server->setResponse(QStringLiteral("/page"), response);
+                m_url = m_server->url(QStringLiteral("/page"));
+            },
+            Qt::BlockingQueuedConnection);
+    }
+
+    ~ServerThread()
+    {
+        QMetaObject::invokeMethod(m_server, &QObject::deleteLater);
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    QString url() const { return m_url.toString(); }
+
+private:
+    QThread m_thread;
+    LoopbackHttpServer* m_server = nullptr;
+    QUrl m_url;
+};
 
 } // namespace
 
@@ -393,6 +447,46 @@ private slots:
         if (response.endless || response.neverAnswer || response.delayMs > 0 || response.chunkDelayMs > 0)
             QTRY_COMPARE(server.openConnectionCount(), 0);
         QVERIFY(!fetcher.isBusy());
+    }
+
+    void cappedEndlessBodyKeepsMemoryBounded_data()
+    {
+        QTest::addColumn<Response::Framing>("framing");
+        QTest::newRow("chunked") << Response::Framing::Chunked;
+        QTest::newRow("until close") << Response::Framing::UntilClose;
+    }
+
+    void cappedEndlessBodyKeepsMemoryBounded()
+    {
+        QFETCH(Response::Framing, framing);
+        const qint64 idle = residentBytes();
+        if (idle < 0)
+            QSKIP("the memory of the process cannot be read here");
+        Response response = endless(patternBytes(1000));
+        response.framing = framing;
+        ServerThread server(response);
+        qint64 peak = idle;
+        {
+            PageFetcher fetcher;
+            // A window keeps its event loop busy now and then, as this
+            // timer does, while the network thread goes on receiving.
+            QTimer busyWindow;
+            QObject::connect(&busyWindow, &QTimer::timeout, [&peak] {
+                peak = std::max(peak, residentBytes());
+                QThread::msleep(5);
+            });
+            busyWindow.start(0);
+            FETCH(fetcher, server.url(), outcome);
+            QCOMPARE(outcome.text.size(), fetcher.limits().maxBytes);
+        }
+        QTest::qWait(200);
+        const qint64 after = residentBytes();
+        // The page alone takes 8 MiB as bytes and 16 MiB as text; once it is
+        // gone, less than its text stays.
+        QVERIFY2(peak - idle < (64 << 20),
+                 qPrintable(QStringLiteral("%1 MB more at the peak").arg((peak - idle) >> 20)));
+        QVERIFY2(after - idle < (16 << 20),
+                 qPrintable(QStringLiteral("%1 MB more after the fetch").arg((after - idle) >> 20)));
     }
 
     void finishedExactlyOnce_data()
