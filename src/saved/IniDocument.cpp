@@ -75,7 +75,7 @@ QString IniDocument::toText() const
 
 bool IniDocument::save(const QString& file, QString* error) const
 {
-    return LocalFile::writeBytes(file, LocalFile::encode(toText()), error);
+    return LocalFile::writeBytes(file, LocalFile::encodeFile(toText()), error);
 }
 
 int IniDocument::findHeader(const QString& section) const

@@ -8,7 +8,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const QString path = FuzzSupport::scratchPath(QStringLiteral("site.qvh"));
     FuzzSupport::writeScratch(path, FuzzSupport::bytesOf(data, size));
-    const SavedSearchChart chart = SavedSearchChart::read(path, QStringLiteral("site.qvh"));
+    const std::optional<SavedSearchChart> read = SavedSearchChart::read(path, QStringLiteral("site.qvh"));
+    if (!read)
+        FuzzSupport::fail(QStringLiteral("an existing file could not be read"));
+    const SavedSearchChart& chart = *read;
     const qsizetype entries = chart.selectorEntries().size();
     if (entries != chart.engineCount() + 1)
         FuzzSupport::fail(QStringLiteral("%1 selector entries for %2 engines").arg(entries).arg(chart.engineCount()));
