@@ -7,12 +7,12 @@
 #include "lists/ResultsView.h"
 #include "lists/SortKeys.h"
 #include "lists/UrlListCommands.h"
+#include "results/ScanResults.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
 #include <QRandomGenerator>
 #include <QTextStream>
-#include <QTreeWidget>
 
 namespace {
 
@@ -26,18 +26,19 @@ QByteArray listFile()
     return bytes;
 }
 
-void fillResults(QTreeWidget* table)
+void fillResults(ScanResults* results)
 {
     QRandomGenerator random(20261208);
-    QList<QTreeWidgetItem*> items;
-    items.reserve(rows);
+    QList<ResultRow> all;
+    all.reserve(rows);
     for (int row = 0; row < rows; ++row) {
-        QStringList cells{QStringLiteral("http://www.site-%1.example.com").arg(random.bounded(1000000))};
-        for (int column = 1; column < 8; ++column)
+        QStringList cells;
+        for (int engine = 0; engine < 6; ++engine)
             cells << (random.bounded(20) == 0 ? QString() : QString::number(random.bounded(5000000)));
-        items << new QTreeWidgetItem(cells);
+        all << ResultRow::completed(QStringLiteral("http://www.site-%1.example.com").arg(random.bounded(1000000)),
+                                    cells, {});
     }
-    table->addTopLevelItems(items);
+    results->setRows(all);
 }
 
 } // namespace
@@ -62,11 +63,11 @@ int main(int argc, char** argv)
     }
 
     ResultsView* view = window.resultsView();
-    fillResults(view->table());
+    fillResults(window.results());
     QCoreApplication::processEvents();
     QStringList totals;
-    for (int row = 0; row < rows; ++row)
-        totals << view->table()->topLevelItem(row)->text(1);
+    for (const ResultRow& row : window.results()->rows())
+        totals << row.columnText(1);
     measure(out, QStringLiteral("order of %1 totals (keys only, no table)").arg(rows),
             [&] { SortKeys::sortedOrder(totals, SortDataType::Number, true); });
     measure(out, QStringLiteral("sort %1 rows by Total, ascending").arg(rows),

@@ -6,7 +6,7 @@
 #include "StepTiming.h"
 #include "charts/ChartPanel.h"
 #include "charts/SavedSearchChart.h"
-#include "saved/SavedSearches.h"
+#include "saved/SavedDateKey.h"
 #include "scan/EngineTable.h"
 #include "support/TestContext.h"
 
@@ -29,7 +29,7 @@ QByteArray historyFile()
     for (const Engine& engine : engines()) {
         bytes += "\r\n[" + QByteArray(engine.columnHeader) + "]\r\n";
         for (int day = 0; day < historyDays; ++day) {
-            bytes += SavedSearches::dateKey(newest.addDays(-day)).toLatin1() + '=' +
+            bytes += SavedDateKey::fromDate(newest.addDays(-day)).toLatin1() + '=' +
                      QByteArray::number(1000000 + day * engine.number) + "\r\n";
         }
     }

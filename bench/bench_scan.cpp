@@ -1,15 +1,20 @@
 // Times a scan of 1000 sites in the real main window (offscreen) against a
 // loopback server that answers at once in the engines' page formats, next to
-// a bare loop of page fetches of the same addresses. Prints queries per
-// second, the scan's own time per query beyond the bare fetch, and the
-// longest time the event loop went without handling events (a 1 ms timer's
-// largest gap). Run by hand; a Release build gives the figures that count.
+// a bare loop of page fetches of the same addresses and the command-line scan
+// (in this process, and as the built program with its peak memory). Prints
+// queries per second, the scan's own time per query beyond the bare fetch,
+// and the longest time the event loop went without handling events (a 1 ms
+// timer's largest gap). Run by hand; a Release build gives the figures that
+// count.
 //
 //   bench_scan [sites [hidden]]
 
 #include "app/MainWindow.h"
 #include "demo_server/EnginePages.h"
 #include "lists/UrlListCommands.h"
+#include "lists/UrlListFile.h"
+#include "results/CommandLineScan.h"
+#include "results/ScanResults.h"
 #include "saved/IniFile.h"
 #include "scan/CountExtraction.h"
 #include "scan/EngineTable.h"
@@ -20,13 +25,15 @@
 #include "support/TestContext.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextStream>
 #include <QTimer>
-#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -142,6 +149,63 @@ Figures scan(MainWindow& window, const QStringList& sites)
     return figures;
 }
 
+Figures commandLineScan(TestContext& test, const QString& listFile)
+{
+    QByteArray csv;
+    QBuffer output(&csv);
+    output.open(QIODevice::WriteOnly);
+    QString messages;
+    QTextStream stream(&messages);
+    StallMeter stalls;
+    QElapsedTimer clock;
+    clock.start();
+    stalls.start();
+    CommandLineScan(test.folder.folder(), test.folder.settings(), test.clock)
+        .run({listFile, QStringLiteral("-"), false, true}, output, stream);
+    return {clock.nsecsElapsed() / 1e9, stalls.stop()};
+}
+
+// The high-water mark of a process's resident memory in MiB, as Linux keeps
+// it; -1 where there is none to read.
+double peakResidentMiB(qint64 pid)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return -1;
+}
+
+// The built program's scan, start-up included; its peak resident memory in
+// MiB, or -1 where the platform does not tell.
+Figures programScan(TestContext& test, const QString& listFile, double& peakMiB)
+{
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QUORVEX_HOME"), test.folder.path());
+    program.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    program.start(QStringLiteral(QUORVEX_PROGRAM), {QStringLiteral("--scan"), listFile, QStringLiteral("--csv"),
+                                                    test.folder.filePath("out.csv"), QStringLiteral("--quiet")});
+    // The loopback server answers from this event loop; the mark is read
+    // while the program runs, as it goes with the process.
+    peakMiB = -1;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout,
+                     [&] { peakMiB = std::max(peakMiB, peakResidentMiB(program.processId())); });
+    sampler.start(20);
+    while (program.state() != QProcess::NotRunning)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    if (program.exitCode() != 0)
+        qWarning("The program ended with %d: %s", program.exitCode(), program.readAllStandardError().constData());
+    return {seconds, 0};
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -182,7 +246,7 @@ int main(int argc, char* argv[])
 
     const Figures bare = bareFetches(server, sites);
     const Figures scanned = scan(window, sites);
-    const int rows = window.findChild<QTreeWidget*>(QStringLiteral("ListView1"))->topLevelItemCount();
+    const int rows = window.results()->rowCount();
 
     // A second scan with the first one's rows kept: work that grows with
     // the table would show here.
@@ -199,6 +263,13 @@ int main(int argc, char* argv[])
                         .size();
     const double readMs = readClock.nsecsElapsed() / 1e6 / queries;
 
+    const QString listFile = test.folder.filePath(QStringLiteral("Lists/bench.txt"));
+    QString error;
+    UrlListFile::write(listFile, sites, error);
+    const Figures lineScan = commandLineScan(test, listFile);
+    double peakMiB = -1;
+    const Figures programmed = programScan(test, listFile, peakMiB);
+
     const auto perQueryMs = [&](const Figures& figures) { return figures.seconds * 1000.0 / queries; };
     out << "Sites " << siteCount << ", queries " << queries << ", rows after the scan " << rows << "\n";
     out << "Bare fetch loop:        " << queries / bare.seconds << " queries/s, " << perQueryMs(bare)
@@ -207,6 +278,11 @@ int main(int argc, char* argv[])
         << " ms per query, longest event-loop stall " << scanned.longestStallMs << " ms\n";
     out << "Scan above " << rows << " rows: " << queries / kept.seconds << " queries/s, " << perQueryMs(kept)
         << " ms per query, longest event-loop stall " << kept.longestStallMs << " ms\n";
+    out << "Command-line scan:      " << queries / lineScan.seconds << " queries/s, " << perQueryMs(lineScan)
+        << " ms per query (" << perQueryMs(lineScan) / perQueryMs(bare) << " x the bare loop)\n";
+    out << "quorvex --scan:         " << queries / programmed.seconds << " queries/s, " << perQueryMs(programmed)
+        << " ms per query with start-up (" << perQueryMs(programmed) / perQueryMs(bare)
+        << " x the bare loop), peak resident memory " << peakMiB << " MiB; goals 1.1 x, 60 MiB\n";
     out << "Template read from settings.ini: " << readMs << " ms per query" << (readSize ? "" : " (nothing read)")
         << "\n";
     out << "Scan overhead per query: " << perQueryMs(scanned) - perQueryMs(bare) << " ms (with kept rows "

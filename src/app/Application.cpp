@@ -4,14 +4,19 @@
 #include "app/AppContext.h"
 #include "app/ApplicationFolder.h"
 #include "app/Clock.h"
+#include "app/CommandLine.h"
 #include "app/DialogPrompts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
 #include "app/SplashWindow.h"
+#include "results/CommandLineScan.h"
 #include "scan/UserSettings.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTextStream>
 
+#include <cstdio>
 #include <memory>
 
 #if defined(Q_OS_LINUX)
@@ -34,15 +39,65 @@ void prepareBrowserEngine()
 #endif
 }
 
+// The names decide where the per-user settings and data folder are.
+void setApplicationNames()
+{
+    QCoreApplication::setOrganizationName(QString::fromLatin1(Branding::productName));
+    QCoreApplication::setApplicationName(QString::fromLatin1(Branding::productName));
+}
+
+// --help, --version and --scan: no display is needed, so no window system is
+// asked for one; a scan run by a timer has none.
+int runWithoutWindow(int argc, char* argv[])
+{
+    QCoreApplication application(argc, argv);
+    setApplicationNames();
+    QFile standardOutput;
+    standardOutput.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QTextStream output(&standardOutput);
+    QFile standardError;
+    standardError.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+    QTextStream messages(&standardError);
+
+    const CommandLine line = CommandLine::parse(QCoreApplication::arguments());
+    switch (line.mode) {
+    case CommandLine::Mode::Help:
+    case CommandLine::Mode::Version:
+        output << line.text << (line.text.endsWith(u'\n') ? "" : "\n");
+        return 0;
+    case CommandLine::Mode::Scan: {
+        const std::unique_ptr<UserSettings> settings = UserSettings::openUserStore();
+        SystemClock clock;
+        return CommandLineScan(ApplicationFolder::locate(), *settings, clock).run(line.scan, standardOutput, messages);
+    }
+    case CommandLine::Mode::Window:
+    case CommandLine::Mode::Error:
+        break;
+    }
+    messages << line.text << "\nTry \"quorvex --help\".\n";
+    return CommandLineScan::BadUsage;
+}
+
 } // namespace
 
 int runQuorvex(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (CommandLine::needsNoWindow(arguments))
+        return runWithoutWindow(argc, argv);
+
     prepareBrowserEngine();
     QApplication application(argc, argv);
-    QApplication::setOrganizationName(QString::fromLatin1(Branding::productName));
-    QApplication::setApplicationName(QString::fromLatin1(Branding::productName));
+    setApplicationNames();
     QApplication::setDesktopFileName(QString::fromLatin1(Branding::desktopId));
+    // The window's application object has taken its own options out.
+    const CommandLine line = CommandLine::parse(QApplication::arguments());
+    if (line.mode != CommandLine::Mode::Window) {
+        QTextStream(stderr) << line.text << "\nTry \"quorvex --help\".\n";
+        return CommandLineScan::BadUsage;
+    }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
     QApplication::setFont(programFont());
 
@@ -59,6 +114,8 @@ int runQuorvex(int argc, char* argv[])
         window = std::make_unique<MainWindow>(context);
         prompts.setFallbackParent(window.get());
         window->show();
+        if (!line.listFile.isEmpty())
+            window->loadUrlListFile(line.listFile);
     });
     splash.start();
     return QApplication::exec();

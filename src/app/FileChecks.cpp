@@ -46,3 +46,10 @@ bool FileExists(const QString& path)
 {
     return !existingFilePath(path).isEmpty();
 }
+
+QString withExtension(const QString& fileName, const QString& extension)
+{
+    if (fileName.endsWith(extension, Qt::CaseInsensitive))
+        return fileName;
+    return fileName + extension;
+}

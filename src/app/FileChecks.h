@@ -17,3 +17,7 @@ bool FileExists(const QString& path);
 // it (which may differ in case on a case-sensitive file system); the empty
 // text when FileExists is false.
 QString existingFilePath(const QString& path);
+
+// The file name with the extension (".txt") appended, unless it already ends
+// in it in any letter case.
+QString withExtension(const QString& fileName, const QString& extension);

@@ -48,6 +48,9 @@ MainMenus::MainMenus(QMenuBar* menuBar, QWidget* window)
                           QKeySequence(Qt::CTRL | Qt::Key_O));
     openClipboard = addItem(file, "mnuOpenClipboard", QStringLiteral("Load URL List from Clipboard"),
                             QKeySequence(Qt::CTRL | Qt::Key_V));
+    addSeparator(file, "mnuFileSplitExport");
+    exportResults = addItem(file, "mnuExportResults", QStringLiteral("Export Results as CSV..."),
+                            QKeySequence(Qt::CTRL | Qt::Key_E));
     addSeparator(file, "mnuFileSplit84");
     exitNow = addItem(file, "mnuExitNow", QStringLiteral("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X));
 

@@ -23,6 +23,7 @@ public:
     QAction* saveUrlList;     // mnuSaveUrlList
     QAction* openUrlList;     // mnuOpenURLList
     QAction* openClipboard;   // mnuOpenClipboard
+    QAction* exportResults;   // mnuExportResults
     QAction* exitNow;         // mnuExitNow
     // Scan
     QAction* scan;            // mnuScan

@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "Branding.h"
+#include "app/CsvExport.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/ProgramFont.h"
+#include "app/SessionKeeper.h"
 #include "app/ShellCommands.h"
 #include "app/SystemUrlOpener.h"
 #include "app/ToolStrip.h"
@@ -14,6 +16,8 @@
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
+#include "results/ResultsCsv.h"
+#include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveCommand.h"
 #include "scan/EngineFileCheck.h"
@@ -21,6 +25,7 @@
 #include "scan/ScanController.h"
 #include "scan/UserSettings.h"
 #include "webview/WebResultsCommands.h"
+#include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
@@ -33,7 +38,6 @@
 #include <QScreen>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -78,7 +82,8 @@ void MainWindow::buildWindow()
     m_toolStrip = new ToolStrip(QStringLiteral("Visit ") + QString::fromUtf8(Branding::comments), this);
     m_urlPanel = new UrlPanel(this);
 
-    m_resultsView = new ResultsView;
+    m_results = new ScanResults(this);
+    m_resultsView = new ResultsView(m_results);
     m_chartPanel = new ChartPanel(m_context);
     m_webViewPanel = new WebViewPanel;
 
@@ -119,6 +124,7 @@ void MainWindow::loadWindow()
     m_statusBar->setPanelText(1, QString());
     m_menus->stop->setEnabled(false);
     m_chartPanel->restoreChartType();
+    m_sessionKeeper->restore(m_webViewPanel->webResultsList(), m_statusBar);
 
     // The client area starts at 878 x 741 pixels, centred on the screen.
     resize(878, 741 + menuBar()->sizeHint().height());
@@ -141,25 +147,28 @@ void MainWindow::wireCommands()
 
     m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
     m_urlListCommands->acceptDroppedListFiles(this);
+    m_sessionKeeper = new SessionKeeper(m_urlListCommands, m_results, m_context, this);
+    connect(m_menus->exportResults, &QAction::triggered, this, &MainWindow::exportResults);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
     connect(m_resultsView, &ResultsView::saveRequested, this,
-            [this] { runSaveCommand(m_resultsView->table(), m_context, this); });
+            [this] { runSaveCommand(m_resultsView->selectedRow(), m_context, this); });
 
     m_webViewPanel->setBrowserFactory(m_context.makeBrowser);
     connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
-    auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView->table(), m_context, this);
+    auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView, m_context, this);
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 
     m_scanController =
         new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan, m_menus->stop,
-                            m_resultsView, m_webViewPanel->resultsList(), m_statusBar, m_urlListCommands},
+                            m_resultsView, m_webViewPanel->webResultsList(), m_statusBar, m_urlListCommands},
                            m_context, this);
     connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
     connect(m_scanController, &ScanController::currentResultsChartRequested, this,
             &MainWindow::currentResultsChartRequested);
+    connect(m_scanController, &ScanController::scanCompleted, m_sessionKeeper, &SessionKeeper::keepResults);
 
     m_optionsCommand = new OptionsCommand(m_context, this);
     connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
@@ -167,7 +176,7 @@ void MainWindow::wireCommands()
 
     // The scan asks for the chart of its results between its two sorts.
     connect(this, &MainWindow::currentResultsChartRequested, this,
-            [this] { m_chartPanel->doChart2(m_resultsView->table()); });
+            [this] { m_chartPanel->doChart2(m_results->rows()); });
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
@@ -182,11 +191,23 @@ void MainWindow::loadSavedSearch()
     showView(ChartView);
 }
 
+void MainWindow::loadUrlListFile(const QString& path)
+{
+    m_urlListCommands->loadListFile(path, UrlListCommands::LoadMode::Replace);
+}
+
+void MainWindow::exportResults()
+{
+    exportCsv(m_context.prompts, QStringLiteral("Export Results as CSV"), [this](const QString& path, QString* error) {
+        return ResultsCsv::write(path, m_results->rows(), error);
+    });
+}
+
 void MainWindow::clearResults()
 {
     if (m_scanController && m_scanController->isScanning())
         return;
-    m_resultsView->table()->clear();
+    m_results->clear();
     m_webViewPanel->resultsList()->clear();
     emit resultsCleared();
 }
@@ -216,9 +237,10 @@ void MainWindow::showEvent(QShowEvent* event)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program: every other window of the
-    // program goes with it. Only the window's own placement and views are
-    // kept for the next start.
+    // program goes with it. The window's placement and views and the URL
+    // list are kept for the next start.
     WindowMemory::save(*this, m_context.settings);
+    m_sessionKeeper->keepList();
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window != this && window->isVisible())
             window->close();

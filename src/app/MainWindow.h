@@ -11,6 +11,8 @@ class OptionsCommand;
 class QTabWidget;
 class ResultsView;
 class ScanController;
+class ScanResults;
+class SessionKeeper;
 class ShellCommands;
 class ToolStrip;
 class UrlListCommands;
@@ -34,6 +36,7 @@ public:
     UrlPanel* urlPanel() const { return m_urlPanel; }
     UrlListCommands* urlListCommands() const { return m_urlListCommands; }
     QTabWidget* tabs() const { return m_tabs; }
+    ScanResults* results() const { return m_results; }
     ResultsView* resultsView() const { return m_resultsView; }
     // The chart view "Frame3"; the scan charts its results through it.
     ChartPanel* chartPanel() const { return m_chartPanel; }
@@ -56,6 +59,14 @@ public:
     // Opens the Load Saved Search dialog and charts the chosen search.
     void loadSavedSearch();
 
+    // Puts the URLs of the list file in place of the list, as given on the
+    // command line; a file that cannot be read is reported and changes
+    // nothing.
+    void loadUrlListFile(const QString& path);
+
+    // "Export Results as CSV...": the results as they are shown.
+    void exportResults();
+
 signals:
     // After clearResults(): the scan starts again with the first URL.
     void resultsCleared();
@@ -77,7 +88,9 @@ private:
     ToolStrip* m_toolStrip = nullptr;
     UrlPanel* m_urlPanel = nullptr;
     UrlListCommands* m_urlListCommands = nullptr;
+    SessionKeeper* m_sessionKeeper = nullptr;
     QTabWidget* m_tabs = nullptr;
+    ScanResults* m_results = nullptr;
     ResultsView* m_resultsView = nullptr;
     ChartPanel* m_chartPanel = nullptr;
     WebViewPanel* m_webViewPanel = nullptr;

@@ -2,6 +2,8 @@
 
 #include "app/AppContext.h"
 #include "app/ButtonFactory.h"
+#include "app/Clock.h"
+#include "app/CsvExport.h"
 #include "app/Prompts.h"
 #include "app/Twips.h"
 #include "charts/ChartPrinter.h"
@@ -10,10 +12,10 @@
 #include "charts/CurrentResultsChart.h"
 #include "charts/ExampleChart.h"
 #include "charts/SavedSearchChart.h"
-#include "lists/ResultsColumns.h"
-#include "scan/EngineTable.h"
+#include "saved/HistoryCsv.h"
 #include "scan/UserSettings.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -23,7 +25,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QToolButton>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -53,8 +54,15 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
                                    QStringLiteral("load-data"), CaptionPlacement::BesideIcon);
     m_print = makePictureButton(this, QStringLiteral("Command14"), QStringLiteral("Print"), QStringLiteral("print"),
                                 CaptionPlacement::BesideIcon);
+    m_exportHistory =
+        new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export History as CSV..."), this);
+    m_exportHistory->setObjectName(QStringLiteral("mnuExportHistory"));
+    m_exportHistory->setEnabled(false);
+    m_export = makePictureButton(this, QStringLiteral("cmdExportHistory"), QStringLiteral("Export CSV"),
+                                 QStringLiteral("save"), CaptionPlacement::BesideIcon);
+    m_export->setToolTip(m_exportHistory->text());
     // As wide as the design has them, or as the caption beside the icon needs.
-    for (QToolButton* button : {m_loadData, m_print})
+    for (QToolButton* button : {m_loadData, m_print, m_export})
         button->setFixedSize(std::max(twips(1215), button->sizeHint().width()), twips(735));
 
     auto* engineLabel = new QLabel(QStringLiteral("Search Engine:"), this);
@@ -91,6 +99,8 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     m_picture->setObjectName(QStringLiteral("Picture2"));
     m_picture->setFixedSize(twips(255), twips(255));
     m_chart->setFocusProxy(m_focusTarget);
+    m_chart->addAction(m_exportHistory);
+    m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_chart->raise();
     m_chart->installEventFilter(this);
 
@@ -106,6 +116,7 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     top->setSpacing(twips(45));
     top->addWidget(m_loadData, 0, Qt::AlignTop);
     top->addWidget(m_print, 0, Qt::AlignTop);
+    top->addWidget(m_export, 0, Qt::AlignTop);
     top->addSpacing(twips(105));
     top->addLayout(selectors);
     top->addStretch(1);
@@ -121,6 +132,10 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     connect(m_engineSelector, &QComboBox::currentIndexChanged, this, &ChartPanel::engineChosen);
     connect(m_loadData, &QToolButton::clicked, this, &ChartPanel::loadDataRequested);
     connect(m_print, &QToolButton::clicked, this, &ChartPanel::printChart);
+    connect(m_exportHistory, &QAction::triggered, this, &ChartPanel::exportHistory);
+    connect(m_export, &QToolButton::clicked, m_exportHistory, &QAction::trigger);
+    connect(m_exportHistory, &QAction::changed, this, [this] { m_export->setEnabled(m_exportHistory->isEnabled()); });
+    m_export->setEnabled(false);
 }
 
 void ChartPanel::restoreChartType()
@@ -145,7 +160,7 @@ void ChartPanel::chartTypeChosen(int index)
     m_hint->setText(rotatable ? QStringLiteral("Control Key + Drag to rotate.") : QString());
 }
 
-void ChartPanel::doChart2(const QTreeWidget* resultsTable)
+void ChartPanel::doChart2(const QList<ResultRow>& rows)
 {
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     {
@@ -153,20 +168,8 @@ void ChartPanel::doChart2(const QTreeWidget* resultsTable)
         m_engineSelector->clear();
         m_engineSelector->setEnabled(false);
     }
-    QStringList captions;
-    QList<CurrentResultsChart::Site> sites;
-    if (resultsTable) {
-        for (int engine = 1; engine <= engineCount; ++engine)
-            captions.append(resultsTable->headerItem()->text(ResultsColumns::ofEngine(engine)));
-        for (int row = 0; row < resultsTable->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = resultsTable->topLevelItem(row);
-            CurrentResultsChart::Site site{item->text(ResultsColumns::domainName), {}};
-            for (int engine = 1; engine <= engineCount; ++engine)
-                site.engineCells.append(item->text(ResultsColumns::ofEngine(engine)));
-            sites.append(site);
-        }
-    }
-    m_chart->setGrid(CurrentResultsChart::build(sites, captions));
+    m_exportHistory->setEnabled(false);
+    m_chart->setGrid(CurrentResultsChart::build(rows));
 }
 
 void ChartPanel::doChart(const QString& chartFileName)
@@ -178,6 +181,7 @@ void ChartPanel::doChart(const QString& chartFileName)
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     m_chartFileName = chartFileName;
     m_chartFilePath = filePath;
+    m_exportHistory->setEnabled(true);
     {
         const QSignalBlocker blocker(m_engineSelector);
         m_engineSelector->clear();
@@ -223,6 +227,15 @@ void ChartPanel::showSavedSearch(const SavedSearchChart& saved, int selectorInde
 void ChartPanel::printChart()
 {
     ChartPrinter(m_context.prompts).printOnDefaultPrinter(*m_chart);
+}
+
+void ChartPanel::exportHistory()
+{
+    if (m_chartFilePath.isEmpty())
+        return;
+    exportCsv(m_context.prompts, QStringLiteral("Export History as CSV"), [this](const QString& path, QString* error) {
+        return HistoryCsv::write(m_chartFilePath, path, m_context.clock.today(), error);
+    });
 }
 
 bool ChartPanel::eventFilter(QObject* watched, QEvent* event)

@@ -5,19 +5,20 @@
 #include <optional>
 
 struct AppContext;
+struct ResultRow;
 class ChartWidget;
+class QAction;
 class QComboBox;
 class QLabel;
 class QPushButton;
 class QToolButton;
-class QTreeWidget;
 class SavedSearchChart;
 
 // The "Results - Chart View" frame: the chart, the engine selector of a
 // saved search, the chart-type selector with its remembered setting and
-// rotation hint, "Load Data" and "Print". The chart shows an example until
-// the first chart is built, from the results table after a scan or from a
-// saved search.
+// rotation hint, "Load Data", "Print" and the export of a saved search's
+// history. The chart shows an example until the first chart is built, from
+// the results after a scan or from a saved search.
 class ChartPanel : public QGroupBox
 {
     Q_OBJECT
@@ -31,15 +32,18 @@ public:
     QLabel* hintLabel() const { return m_hint; }
     QToolButton* loadDataButton() const { return m_loadData; }
     QToolButton* printButton() const { return m_print; }
+    // "Export History as CSV...", on the chart's pop-up menu and its button;
+    // enabled while a saved search is charted.
+    QAction* exportHistoryAction() const { return m_exportHistory; }
     QPushButton* focusTarget() const { return m_focusTarget; }
 
     // Selects the chart type remembered in the user settings, as at start:
     // a stored value that is not a number from 0 to 7 selects "2D Line Graph".
     void restoreChartType();
 
-    // Charts the results table: one series per site, one row per engine.
-    // The engine selector is emptied and disabled.
-    void doChart2(const QTreeWidget* resultsTable);
+    // Charts the results: one series per site, one row per engine. The
+    // engine selector is emptied and disabled.
+    void doChart2(const QList<ResultRow>& rows);
 
     // Charts the saved search of this file name (with ".qvh") in the Saved
     // folder: its sections fill the engine selector, followed by "All
@@ -52,6 +56,10 @@ public:
 
     // Prints the chart as shown on the default printer.
     void printChart();
+
+    // Writes the history of the charted saved search into a CSV file the
+    // user chooses.
+    void exportHistory();
 
 signals:
     // "Load Data": the window opens the Load Saved Search dialog.
@@ -75,6 +83,8 @@ private:
     QLabel* m_hint;
     QToolButton* m_loadData;
     QToolButton* m_print;
+    QToolButton* m_export;
+    QAction* m_exportHistory;
     QPushButton* m_focusTarget;
     QWidget* m_picture;
     QString m_chartFileName;

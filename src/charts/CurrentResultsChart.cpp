@@ -1,8 +1,7 @@
 #include "charts/CurrentResultsChart.h"
 
 #include "charts/ChartScale.h"
-#include "charts/SavedSeries.h"
-#include "scan/EngineTable.h"
+#include "results/ResultRow.h"
 
 QString CurrentResultsChart::title()
 {
@@ -14,34 +13,29 @@ QString CurrentResultsChart::categoryAxisTitle()
     return QStringLiteral("Search Engine");
 }
 
-qint64 CurrentResultsChart::countOf(const QString& cellText)
-{
-    return SavedSeries::parseCount(cellText).value_or(0);
-}
-
-ChartGrid CurrentResultsChart::build(const QList<Site>& sites, const QStringList& engineCaptions)
+ChartGrid CurrentResultsChart::build(const QList<ResultRow>& rows)
 {
     ChartGrid grid;
     grid.setTitle(title());
     grid.setCategoryAxisTitle(categoryAxisTitle());
-    grid.setColumnCount(static_cast<int>(sites.size()));
+    grid.setColumnCount(static_cast<int>(rows.size()));
     grid.setRowCount(engineCount);
-    for (int row = 0; row < engineCount; ++row)
-        grid.setRowLabel(row, engineCaptions.value(row));
+    for (const Engine& engine : engines())
+        grid.setRowLabel(engine.number - 1, engine.header());
 
     QList<qint64> firstSiteCounts;
-    if (!sites.isEmpty()) {
-        for (int row = 0; row < engineCount; ++row)
-            firstSiteCounts.append(countOf(sites.first().engineCells.value(row)));
+    if (!rows.isEmpty()) {
+        for (const EngineCell& cell : rows.first().engines)
+            firstSiteCounts.append(cell.value);
     }
     const ChartScale scale = ChartScale::forLargestCount(LargestNumber(firstSiteCounts));
     grid.setValueAxisTitle(scale.valueAxisTitle);
 
-    for (int column = 0; column < sites.size(); ++column) {
-        const Site& site = sites[column];
-        grid.setColumnLabel(column, site.name);
-        for (int row = 0; row < engineCount; ++row)
-            grid.setValue(row, column, scale.apply(countOf(site.engineCells.value(row))));
+    for (int column = 0; column < rows.size(); ++column) {
+        const ResultRow& row = rows[column];
+        grid.setColumnLabel(column, row.site);
+        for (const Engine& engine : engines())
+            grid.setValue(engine.number - 1, column, scale.apply(row.engine(engine.number).value));
     }
     return grid;
 }

@@ -1,5 +1,7 @@
 #include "charts/SavedSeries.h"
 
+#include "results/CountValue.h"
+
 SavedSeries SavedSeries::fromLines(const QStringList& lines)
 {
     SavedSeries series;
@@ -35,16 +37,5 @@ QList<qint64> SavedSeries::knownCounts() const
 
 std::optional<qint64> SavedSeries::parseCount(const QString& text)
 {
-    const QString trimmed = text.trimmed();
-    // Only plain digits, with an optional sign: "1e3", "0x10" and "1.5" are
-    // not counts the program ever saved.
-    bool ok = !trimmed.isEmpty();
-    for (qsizetype i = 0; ok && i < trimmed.size(); ++i) {
-        const QChar c = trimmed[i];
-        ok = (c >= u'0' && c <= u'9') || (i == 0 && trimmed.size() > 1 && (c == u'-' || c == u'+'));
-    }
-    if (!ok)
-        return std::nullopt;
-    const qint64 value = trimmed.toLongLong(&ok);
-    return ok ? std::optional<qint64>(value) : std::nullopt;
+    return countValue(text);
 }

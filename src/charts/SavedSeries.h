@@ -26,7 +26,7 @@ public:
     // The counts that have a value, in order: what the scale is chosen from.
     QList<qint64> knownCounts() const;
 
-    // A whole number written in decimal, or nothing.
+    // countValue(): a whole number written in decimal, or nothing.
     static std::optional<qint64> parseCount(const QString& text);
 
 private:

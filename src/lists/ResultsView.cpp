@@ -2,15 +2,19 @@
 
 #include "app/ButtonFactory.h"
 #include "app/Twips.h"
-#include "lists/ResultsTable.h"
 #include "lists/RightButtonFilter.h"
+#include "results/ResultsSortOrder.h"
+#include "results/ScanResults.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QIcon>
+#include <QIdentityProxyModel>
 #include <QMenu>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace {
@@ -18,10 +22,45 @@ namespace {
 // Column widths of the results table, in twips.
 constexpr int columnWidths[ResultsColumns::count] = {2750, 950, 950, 950, 950, 950, 950, 1100};
 
+// The results as the table shows them: the rank as an icon before the site.
+class RankIcons : public QIdentityProxyModel
+{
+public:
+    using QIdentityProxyModel::QIdentityProxyModel;
+
+    QVariant data(const QModelIndex& index, int role) const override
+    {
+        if (role == Qt::DecorationRole && index.column() == ResultsColumns::domainName) {
+            const QIcon icon = rankIcon(QIdentityProxyModel::data(index, ScanResults::RankRole).toInt());
+            return icon.isNull() ? QVariant() : QVariant(icon);
+        }
+        return QIdentityProxyModel::data(index, role);
+    }
+};
+
 } // namespace
 
-ResultsView::ResultsView(QWidget* parent)
+QIcon rankIcon(int rank)
+{
+    static const QIcon low(QStringLiteral(":/icons/rank-low.svg"));
+    static const QIcon medium(QStringLiteral(":/icons/rank-medium.svg"));
+    static const QIcon high(QStringLiteral(":/icons/rank-high.svg"));
+    switch (rank) {
+    case 1:
+        return low;
+    case 2:
+        return medium;
+    case 3:
+        return high;
+    default:
+        return {};
+    }
+}
+
+ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     : QGroupBox(QStringLiteral("Results - Data View"), parent)
+    , m_results(results)
+    , m_sortOrder(new ResultsSortOrder(results))
 {
     setObjectName(QStringLiteral("Frame2"));
 
@@ -40,10 +79,13 @@ ResultsView::ResultsView(QWidget* parent)
     }
     buttons->addStretch();
 
-    m_table = new QTreeWidget(this);
+    m_table = new QTreeView(this);
     m_table->setObjectName(QStringLiteral("ListView1"));
-    m_table->setHeaderLabels(ResultsColumns::captions());
+    auto* shown = new RankIcons(m_table);
+    shown->setSourceModel(results);
+    m_table->setModel(shown);
     m_table->setRootIsDecorated(false);
+    m_table->setItemsExpandable(false);
     m_table->setUniformRowHeights(true);
     m_table->setAllColumnsShowFocus(true);
     m_table->setAlternatingRowColors(true);
@@ -55,7 +97,6 @@ ResultsView::ResultsView(QWidget* parent)
     m_table->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int column = 0; column < ResultsColumns::count; ++column)
         m_table->setColumnWidth(column, twips(columnWidths[column]));
-    m_resultsTable = new ResultsTable(m_table);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120) - 2, twips(240) - 6, twips(120) - 2, twips(200));
@@ -64,7 +105,7 @@ ResultsView::ResultsView(QWidget* parent)
     layout->addWidget(m_table, 1);
 
     connect(m_table->header(), &QHeaderView::sectionClicked, this, &ResultsView::columnClicked);
-    connect(m_table, &QTreeWidget::itemDoubleClicked, this, &ResultsView::webResultsRequested);
+    connect(m_table, &QTreeView::doubleClicked, this, &ResultsView::webResultsRequested);
     connect(m_saveSelected, &QToolButton::clicked, this, &ResultsView::saveRequested);
     connect(m_webResults, &QToolButton::clicked, this, &ResultsView::webResultsRequested);
     connect(m_clearAll, &QToolButton::clicked, this, &ResultsView::clearRequested);
@@ -72,6 +113,18 @@ ResultsView::ResultsView(QWidget* parent)
     auto* rightButton = new RightButtonFilter(m_table->viewport(), this);
     connect(rightButton, &RightButtonFilter::pressed, this, &ResultsView::rightButtonPressed);
     connect(rightButton, &RightButtonFilter::released, this, &ResultsView::rightButtonReleased);
+}
+
+const ResultRow* ResultsView::selectedRow() const
+{
+    const QItemSelectionModel* selection = m_table->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    int row = -1;
+    if (current.isValid() && selection->isRowSelected(current.row()))
+        row = current.row();
+    else if (const QModelIndexList rows = selection->selectedRows(); !rows.isEmpty())
+        row = rows.first().row();
+    return row >= 0 && row < m_results->rowCount() ? &m_results->row(row) : nullptr;
 }
 
 void ResultsView::setPopupMenu(QMenu* menu, QAction* saveResults, QAction* webResults, QAction* clearResults)
@@ -97,17 +150,19 @@ bool ResultsView::columnSortAscending(int column1Based) const
 
 void ResultsView::sortListView(int column1Based, SortDataType type, bool ascending)
 {
-    m_resultsTable->sortListView(column1Based, type, ascending);
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    m_sortOrder->sortListView(column1Based, type, ascending);
+    QGuiApplication::restoreOverrideCursor();
 }
 
 void ResultsView::setKeepSorted(bool on)
 {
-    m_resultsTable->setKeepSorted(on);
+    m_sortOrder->setKeepSorted(on);
 }
 
 bool ResultsView::keepSorted() const
 {
-    return m_resultsTable->keepSorted();
+    return m_sortOrder->keepSorted();
 }
 
 void ResultsView::columnClicked(int column)
@@ -117,27 +172,26 @@ void ResultsView::columnClicked(int column)
     bool& ascending = m_columnSortAscending[column];
     ascending = !ascending;
     const SortDataType type = column == ResultsColumns::domainName ? SortDataType::Text : SortDataType::Number;
-    m_resultsTable->sortListView(column + 1, type, ascending);
+    sortListView(column + 1, type, ascending);
 }
 
 void ResultsView::rightButtonPressed(const QPoint& position)
 {
-    if (QTreeWidgetItem* item = m_table->itemAt(position)) {
-        m_table->setCurrentItem(item);
-        item->setSelected(true);
-    } else {
+    const QModelIndex index = m_table->indexAt(position);
+    if (index.isValid())
+        m_table->setCurrentIndex(index);
+    else
         m_table->clearSelection();
-    }
 }
 
 void ResultsView::rightButtonReleased(const QPoint& position, const QPoint& globalPosition)
 {
-    QTreeWidgetItem* item = m_table->itemAt(position);
-    if (!item || !m_popupMenu)
+    const QModelIndex index = m_table->indexAt(position);
+    if (!index.isValid() || !m_popupMenu)
         return;
     if (m_saveResultsAction) {
         // "&" would otherwise mark a shortcut letter instead of showing.
-        QString domain = item->text(ResultsColumns::domainName);
+        QString domain = m_results->row(index.row()).site;
         domain.replace(QLatin1Char('&'), QLatin1String("&&"));
         m_saveResultsAction->setText(QStringLiteral("Save Result For ") + domain);
     }

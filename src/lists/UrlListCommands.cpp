@@ -2,6 +2,7 @@
 
 #include "app/MainMenus.h"
 #include "app/Prompts.h"
+#include "app/SavePathChoice.h"
 #include "lists/ClipboardUrls.h"
 #include "lists/RightButtonFilter.h"
 #include "lists/UrlListFile.h"
@@ -11,7 +12,6 @@
 #include <QClipboard>
 #include <QDir>
 #include <QDropEvent>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
@@ -77,10 +77,15 @@ UrlListCommands::UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& pro
     }
     // The enabling of the pop-up's items also decides whether Del acts.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &UrlListCommands::updatePopupItems);
-    connect(m_list->model(), &QAbstractItemModel::rowsInserted, this, &UrlListCommands::updatePopupItems);
-    connect(m_list->model(), &QAbstractItemModel::rowsRemoved, this, &UrlListCommands::updatePopupItems);
-    connect(m_list->model(), &QAbstractItemModel::modelReset, this, &UrlListCommands::updatePopupItems);
+    connect(this, &UrlListCommands::listChanged, this, &UrlListCommands::updatePopupItems);
     updatePopupItems();
+    const QAbstractItemModel* model = m_list->model();
+    connect(model, &QAbstractItemModel::rowsInserted, this, &UrlListCommands::listChanged);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &UrlListCommands::listChanged);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &UrlListCommands::listChanged);
+    connect(model, &QAbstractItemModel::modelReset, this, &UrlListCommands::listChanged);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &UrlListCommands::listChanged);
+    connect(model, &QAbstractItemModel::dataChanged, this, &UrlListCommands::listChanged);
 
     // The menu opens on the press, and the right button never changes the
     // selection.
@@ -118,19 +123,11 @@ void UrlListCommands::clearList()
 
 void UrlListCommands::saveList()
 {
-    const QString chosen =
-        m_prompts.saveFile(QString(), QStringLiteral("Text Files (*.txt);;All Files (*)"), m_folder.listsFolder());
-    if (chosen.isEmpty())
+    const QString path =
+        chooseSavePath(m_prompts, QString(), QStringLiteral("Text Files (*.txt);;All Files (*)"),
+                       m_folder.listsFolder(), QStringLiteral(".txt"), QStringLiteral("Save URL List"));
+    if (path.isEmpty())
         return;
-    const QString path = UrlListFile::withTextExtension(chosen);
-    // The dialog asked about replacing the name as chosen; the extension put
-    // on afterwards can lead to another file, which is not replaced unasked.
-    if (path != chosen && QFileInfo::exists(path) &&
-        !m_prompts.question(
-            QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)),
-            QStringLiteral("Save URL List"))) {
-        return;
-    }
     QString reason;
     if (!UrlListFile::write(path, urls(), reason)) {
         m_prompts.error(
@@ -147,17 +144,18 @@ void UrlListCommands::loadList()
         loadListFile(path);
 }
 
-void UrlListCommands::loadListFile(const QString& path)
+bool UrlListCommands::loadListFile(const QString& path, LoadMode mode)
 {
     QStringList loaded;
     QString reason;
     if (!UrlListFile::read(path, loaded, reason)) {
-        m_prompts.error(QStringLiteral("The URL list file \"%1\" could not be read: %2")
-                            .arg(QDir::toNativeSeparators(path), reason),
-                        Prompts::errorCaption());
-        return;
+        m_prompts.error(UrlListFile::readFailure(path, reason), Prompts::errorCaption());
+        return false;
     }
+    if (mode == LoadMode::Replace)
+        m_list->clear();
     appendUrls(loaded);
+    return true;
 }
 
 void UrlListCommands::loadFromClipboard()

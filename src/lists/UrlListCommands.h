@@ -33,9 +33,11 @@ public:
     void clearList();
     void saveList();
     void loadList();
-    // Appends the URLs of a list file, as "Load URL List from File" does
-    // with the file chosen; a file that cannot be read is reported.
-    void loadListFile(const QString& path);
+    enum class LoadMode { Append, Replace };
+    // Loads the URLs of a list file, after the list's (as "Load URL List
+    // from File" does with the file chosen) or in their place. A file that
+    // cannot be read is reported and changes nothing.
+    bool loadListFile(const QString& path, LoadMode mode = LoadMode::Append);
     void loadFromClipboard();
 
     // Appends as many URLs as the list has room for, in order, and tells
@@ -48,6 +50,10 @@ public:
     // Lets the window take .txt files dropped on it (from a file manager)
     // as list files to load, in the order dropped.
     void acceptDroppedListFiles(QWidget* window);
+
+signals:
+    // The URLs of the list or their order changed.
+    void listChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

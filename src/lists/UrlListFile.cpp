@@ -2,6 +2,8 @@
 
 #include "app/LocalFile.h"
 
+#include <QDir>
+
 QStringList UrlListFile::splitLines(const QString& text)
 {
     QStringList lines;
@@ -44,6 +46,11 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
     return true;
 }
 
+QString UrlListFile::readFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The URL list file \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(path), reason);
+}
+
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)
 {
     for (const QString& url : urls) {
@@ -56,11 +63,4 @@ bool UrlListFile::write(const QString& path, const QStringList& urls, QString& e
 bool UrlListFile::hasTextExtension(const QString& fileName)
 {
     return fileName.endsWith(QLatin1String(".txt"), Qt::CaseInsensitive);
-}
-
-QString UrlListFile::withTextExtension(const QString& fileName)
-{
-    if (hasTextExtension(fileName))
-        return fileName;
-    return fileName + QLatin1String(".txt");
 }

@@ -20,14 +20,14 @@ QByteArray encode(const QStringList& urls);
 // the reason; urls is left as it was.
 bool read(const QString& path, QStringList& urls, QString& errorText);
 
+// What the user is told when read() fails: the file and the reason.
+QString readFailure(const QString& path, const QString& reason);
+
 // Replaces the file with the URLs; the old file survives a failed write.
 // A URL the encoding cannot hold is refused before anything is written.
 bool write(const QString& path, const QStringList& urls, QString& errorText);
 
 // Whether the name ends in ".txt", in any letter case.
 bool hasTextExtension(const QString& fileName);
-
-// Appends ".txt" unless the name already ends in it (in any letter case).
-QString withTextExtension(const QString& fileName);
 
 } // namespace UrlListFile

@@ -35,10 +35,10 @@ QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* paren
 
 } // namespace
 
-SaveSearchDialog::SaveSearchDialog(AppContext& context, const QString& saveData, QWidget* parent)
+SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>& counts, QWidget* parent)
     : QDialog(parent)
     , m_context(context)
-    , m_saveData(saveData)
+    , m_counts(counts)
     , m_searches(context.folder.savedFolder())
 {
     setObjectName(QStringLiteral("Form5"));
@@ -140,8 +140,8 @@ void SaveSearchDialog::save(const QString& name, bool startAnew)
 {
     const QDate today = m_context.clock.today();
     QString reason;
-    const bool saved = startAnew ? m_searches.startSearch(name, m_saveData, today, &reason)
-                                 : m_searches.appendCounts(name, m_saveData, today, &reason);
+    const bool saved = startAnew ? m_searches.startSearch(name, m_counts, today, &reason)
+                                 : m_searches.appendCounts(name, m_counts, today, &reason);
     if (!saved) {
         m_context.prompts.error(tr("The search results could not be saved into \"%1\".\n\n%2")
                                     .arg(QDir::toNativeSeparators(m_searches.filePath(name)), reason),

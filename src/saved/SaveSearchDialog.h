@@ -9,7 +9,7 @@ class QComboBox;
 class QLineEdit;
 class QPushButton;
 
-// The Save Search Results dialog: puts the counts of the save data into an
+// The Save Search Results dialog: puts the counts of a results row into an
 // existing saved search ("Ok") or starts a new one ("Save"). Lists the
 // saved searches when it is created; with none, it tells the user so first.
 class SaveSearchDialog : public QDialog
@@ -17,7 +17,7 @@ class SaveSearchDialog : public QDialog
     Q_OBJECT
 
 public:
-    SaveSearchDialog(AppContext& context, const QString& saveData, QWidget* parent = nullptr);
+    SaveSearchDialog(AppContext& context, const QList<SavedCount>& counts, QWidget* parent = nullptr);
 
     // The saved search the counts went into, once the dialog was accepted.
     QString savedName() const { return m_savedName; }
@@ -29,7 +29,7 @@ private:
     void save(const QString& name, bool startAnew);
 
     AppContext& m_context;
-    const QString m_saveData;
+    const QList<SavedCount> m_counts;
     const SavedSearches m_searches;
     QString m_savedName;
 

@@ -2,10 +2,11 @@
 
 #include "saved/IniDocument.h"
 #include "saved/IniFileAccess.h"
-#include "saved/SaveData.h"
+#include "saved/SavedDateKey.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstdlib>
@@ -67,32 +68,55 @@ bool SavedSearches::isValidName(const QString& name)
     return std::none_of(name.cbegin(), name.cend(), [&](QChar c) { return forbidden.contains(c); });
 }
 
-QString SavedSearches::dateKey(const QDate& date)
+QString SavedSearches::nameForSite(const QString& site)
 {
-    const auto twoDigits = [](int number) { return QStringLiteral("%1").arg(number, 2, 10, QLatin1Char('0')); };
-    return twoDigits(date.month()) + u'-' + twoDigits(date.day()) + u'-' + twoDigits(std::abs(date.year()) % 100);
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]*://"));
+    QString name = site.trimmed();
+    name.remove(scheme);
+    if (name.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
+        name.remove(0, 4);
+    while (name.endsWith(u'/'))
+        name.chop(1);
+    const QString forbidden = invalidNameCharacters();
+    for (QChar& c : name) {
+        if (forbidden.contains(c) || c.category() == QChar::Other_Control)
+            c = u'_';
+    }
+    if (name.startsWith(u'.') || name.isEmpty())
+        name.prepend(u'_');
+    return name;
 }
 
-bool SavedSearches::appendCounts(const QString& name, const QString& saveData, const QDate& date, QString* error) const
+bool SavedSearches::appendCounts(const QString& name, const QList<SavedCount>& counts, const QDate& date,
+                                 QString* error) const
 {
-    return write(name, saveData, date, false, error);
+    return write(name, counts, date, false, error);
 }
 
-bool SavedSearches::startSearch(const QString& name, const QString& saveData, const QDate& date, QString* error) const
+bool SavedSearches::startSearch(const QString& name, const QList<SavedCount>& counts, const QDate& date,
+                                QString* error) const
 {
     if (!isValidName(name)) {
         IniFileAccess::setError(
             error, QCoreApplication::translate("SavedSearches", "The name cannot be used for a saved search."));
         return false;
     }
-    return write(name, saveData, date, true, error);
+    return write(name, counts, date, true, error);
 }
 
-bool SavedSearches::write(const QString& name, const QString& saveData, const QDate& date, bool restartSections,
+bool SavedSearches::addCounts(const QString& name, const QList<SavedCount>& counts, const QDate& date,
+                              QString* error) const
+{
+    IniDocument existing;
+    const bool hasContent = existing.load(filePath(name)) == IniDocument::LoadStatus::Loaded && !existing.isEmpty();
+    return hasContent ? appendCounts(name, counts, date, error) : startSearch(name, counts, date, error);
+}
+
+bool SavedSearches::write(const QString& name, const QList<SavedCount>& counts, const QDate& date, bool restartSections,
                           QString* error) const
 {
     const QString path = filePath(name);
-    const QString key = dateKey(date);
+    const QString key = SavedDateKey::fromDate(date);
 
     IniDocument document;
     QString loadError;
@@ -112,7 +136,6 @@ bool SavedSearches::write(const QString& name, const QString& saveData, const QD
     // changes the document is brought into the form a save and a fresh read
     // would give, so the result is the same as writing the counts one by one.
     bool changed = false;
-    const QList<SavedCount> counts = SaveData::parse(saveData);
     for (const SavedCount& count : counts) {
         if (count.count == QLatin1String(SaveData::notSaved))
             continue;

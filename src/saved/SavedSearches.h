@@ -1,6 +1,9 @@
 #pragma once
 
+#include "saved/SaveData.h"
+
 #include <QDate>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -30,22 +33,31 @@ public:
     static bool isValidName(const QString& name);
     static QString invalidNameCharacters();
 
-    // The key a save on this date is stored under: "mm-dd-yy".
-    static QString dateKey(const QDate& date);
+    // The name the counts of a site are saved under by a scan that saves
+    // each site: the site without its scheme, a leading "www." and trailing
+    // "/", every character a name may not hold (and a leading ".") made "_".
+    static QString nameForSite(const QString& site);
 
-    // Adds the counts of the save data under the date to an existing saved
+    // Adds the counts under the date (SavedDateKey) to an existing saved
     // search: a date already saved gets its value replaced, a new date comes
     // first in its section, a missing engine section is added at the end.
     // Cells showing "-" are skipped. Fails when the file is missing or empty.
-    bool appendCounts(const QString& name, const QString& saveData, const QDate& date, QString* error = nullptr) const;
+    bool appendCounts(const QString& name, const QList<SavedCount>& counts, const QDate& date,
+                      QString* error = nullptr) const;
 
     // Starts the saved search anew: every engine section that receives a
     // count is emptied first, so it keeps only this date; sections of
     // skipped ("-") engines stay as they were. Creates the file when needed.
-    bool startSearch(const QString& name, const QString& saveData, const QDate& date, QString* error = nullptr) const;
+    bool startSearch(const QString& name, const QList<SavedCount>& counts, const QDate& date,
+                     QString* error = nullptr) const;
+
+    // What a scan that saves each site does: appendCounts() into the saved
+    // search when its file holds anything, else startSearch().
+    bool addCounts(const QString& name, const QList<SavedCount>& counts, const QDate& date,
+                   QString* error = nullptr) const;
 
 private:
-    bool write(const QString& name, const QString& saveData, const QDate& date, bool restartSections,
+    bool write(const QString& name, const QList<SavedCount>& counts, const QDate& date, bool restartSections,
                QString* error) const;
 
     QString m_folder;

@@ -11,9 +11,8 @@ namespace {
 
 void reportUnreadable(Prompts& prompts, const QString& iniPath, const QString& reason)
 {
-    prompts.error(
-        QStringLiteral("The settings file \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(iniPath), reason),
-        Prompts::errorCaption());
+    prompts.error(EngineSettingsFile::problem(EngineSettingsFile::State::Unreadable, iniPath, reason),
+                  Prompts::errorCaption());
 }
 
 } // namespace
@@ -21,27 +20,23 @@ void reportUnreadable(Prompts& prompts, const QString& iniPath, const QString& r
 void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts)
 {
     const QString ini = folder.settingsIni();
-    const QString shownPath = QDir::toNativeSeparators(ini);
     QString reason;
-    QString question;
-    switch (EngineSettingsFile::check(ini, &reason)) {
+    const EngineSettingsFile::State state = EngineSettingsFile::check(ini, &reason);
+    switch (state) {
     case EngineSettingsFile::State::Usable:
         return;
     case EngineSettingsFile::State::Unreadable:
         reportUnreadable(prompts, ini, reason);
         return;
     case EngineSettingsFile::State::Missing:
-        question = QStringLiteral("The settings file \"%1\" is missing, so a scan has no search engine addresses.\n\n"
-                                  "Do you want to write the default addresses to it?")
-                       .arg(shownPath);
-        break;
     case EngineSettingsFile::State::NoEnginesSection:
-        question = QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
-                                  "addresses.\n\nDo you want to add the default addresses to it?")
-                       .arg(shownPath);
         break;
     }
-    if (!prompts.question(question, QStringLiteral("Warning")))
+    const QString offer = state == EngineSettingsFile::State::Missing
+                              ? QStringLiteral("Do you want to write the default addresses to it?")
+                              : QStringLiteral("Do you want to add the default addresses to it?");
+    if (!prompts.question(EngineSettingsFile::problem(state, ini, reason) + QStringLiteral("\n\n") + offer,
+                          QStringLiteral("Warning")))
         return;
     if (!EngineSettingsFile::writeDefaults(ini, &reason))
         reportEngineSaveFailure(prompts, ini, reason);

@@ -4,6 +4,8 @@
 #include "saved/IniFile.h"
 #include "scan/EngineTable.h"
 
+#include <QDir>
+
 namespace EngineSettingsFile {
 
 State check(const QString& iniPath, QString* error)
@@ -19,6 +21,25 @@ State check(const QString& iniPath, QString* error)
     }
     // Found the way the scan reads its templates.
     return document.sectionText(QString::fromLatin1(enginesSection)) ? State::Usable : State::NoEnginesSection;
+}
+
+QString problem(State state, const QString& iniPath, const QString& reason)
+{
+    const QString shownPath = QDir::toNativeSeparators(iniPath);
+    switch (state) {
+    case State::Usable:
+        break;
+    case State::Unreadable:
+        return QStringLiteral("The settings file \"%1\" could not be read: %2").arg(shownPath, reason);
+    case State::Missing:
+        return QStringLiteral("The settings file \"%1\" is missing, so a scan has no search engine addresses.")
+            .arg(shownPath);
+    case State::NoEnginesSection:
+        return QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
+                              "addresses.")
+            .arg(shownPath);
+    }
+    return {};
 }
 
 bool writeDefaults(const QString& iniPath, QString* error)

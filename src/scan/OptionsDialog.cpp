@@ -112,9 +112,12 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     m_autoSort->setObjectName(QStringLiteral("chkAuto"));
     m_clear = new QCheckBox(QStringLiteral("Clear results after each search"), dataGroup);
     m_clear->setObjectName(QStringLiteral("chkClear"));
+    m_keepList = new QCheckBox(QStringLiteral("Keep the URL list between sessions"), dataGroup);
+    m_keepList->setObjectName(QStringLiteral("chkKeepList"));
     auto* dataLayout = new QVBoxLayout(dataGroup);
     dataLayout->addWidget(m_autoSort);
     dataLayout->addWidget(m_clear);
+    dataLayout->addWidget(m_keepList);
     dataLayout->addStretch();
 
     m_reset = new QPushButton(QStringLiteral("Reset"), this);
@@ -179,6 +182,7 @@ void OptionsDialog::load()
         rankBox(index)->setText(m_context.settings.value(key(rankKeys[index])));
     m_autoSort->setChecked(m_context.settings.isOn(key(SettingKey::autoSort)));
     m_clear->setChecked(m_context.settings.isOn(key(SettingKey::clearBeforeScan)));
+    m_keepList->setChecked(m_context.settings.isOn(key(SettingKey::keepUrlList)));
 }
 
 void OptionsDialog::saveAndClose()
@@ -191,6 +195,7 @@ void OptionsDialog::saveAndClose()
         m_context.settings.setValue(key(rankKeys[index]), rankBox(index)->text());
     m_context.settings.setValue(key(SettingKey::autoSort), checkState(m_autoSort));
     m_context.settings.setValue(key(SettingKey::clearBeforeScan), checkState(m_clear));
+    m_context.settings.setValue(key(SettingKey::keepUrlList), checkState(m_keepList));
     accept();
 }
 

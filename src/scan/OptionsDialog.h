@@ -13,7 +13,7 @@ class QLineEdit;
 class QPushButton;
 
 // The Options dialog "Form2": the six engines' query templates of
-// settings.ini, the rank numbers and the two data options of the per-user
+// settings.ini, the rank numbers and the three data options of the per-user
 // settings. Loaded when made; Ok saves everything and closes, Cancel closes,
 // Reset writes the default templates at once (after asking) and puts the
 // default rank numbers into the boxes.
@@ -36,6 +36,7 @@ public:
     QLineEdit* rankBox(int index) const;
     QCheckBox* autoSortBox() const { return m_autoSort; }
     QCheckBox* clearBox() const { return m_clear; }
+    QCheckBox* keepListBox() const { return m_keepList; }
     QPushButton* resetButton() const { return m_reset; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
@@ -63,6 +64,7 @@ private:
     bool m_checkRanks = true;
     QCheckBox* m_autoSort = nullptr;
     QCheckBox* m_clear = nullptr;
+    QCheckBox* m_keepList = nullptr;
     QPushButton* m_reset = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

@@ -77,7 +77,7 @@ void PageFetcher::fetch(const QString& address)
         // machines that set their next state after starting a fetch.
         QTimer::singleShot(0, this, [this, id] {
             if (m_busy && m_fetchId == id)
-                finishWith({});
+                finishWith({}, false);
         });
         return;
     }
@@ -117,7 +117,7 @@ void PageFetcher::headersReceived()
     // past the limit there is no page at all, not even a redirection's body.
     if (!target.isValid() || !isWebScheme(target.scheme()) || target.host().isEmpty() ||
         m_redirects >= m_limits.maxRedirects) {
-        finishWith({});
+        finishWith({}, false);
         return;
     }
     ++m_redirects;
@@ -143,7 +143,7 @@ void PageFetcher::readAvailable()
     if (room > 0)
         m_page += m_reply->read(room);
     if (m_page.size() >= m_limits.maxBytes)
-        finishWith(m_page);
+        finishWith(m_page, true);
 }
 
 // A time-out ends the fetch with what has arrived: a slow server's page is
@@ -152,7 +152,7 @@ void PageFetcher::timedOut()
 {
     readAvailable();
     if (m_reply)
-        finishWith(m_page);
+        finishWith(m_page, false);
 }
 
 void PageFetcher::replyFinished()
@@ -161,17 +161,17 @@ void PageFetcher::replyFinished()
         return;
     readAvailable();
     if (m_reply)
-        finishWith(m_page);
+        finishWith(m_page, m_reply->error() == QNetworkReply::NoError);
 }
 
-void PageFetcher::finishWith(const QByteArray& bytes)
+void PageFetcher::finishWith(const QByteArray& bytes, bool pageReceived)
 {
     const QString text = QString::fromLatin1(bytes);
     dropReply();
     m_busy = false;
     m_page.clear();
     // Last, as a receiver may start the next fetch or delete this fetcher.
-    emit finished(text);
+    emit finished(text, pageReceived);
 }
 
 void PageFetcher::dropReply(bool stopTimers)

@@ -15,8 +15,8 @@ class QUrl;
 // byte counts. The request goes out directly (no proxy, no cache) with the
 // user agent "Mozilla"; redirections are followed as a browser would; the
 // HTTP status is not looked at, so an error page's body is a page like any
-// other. Nothing here reports an error: a fetch that fails gives the text read
-// until then, which is usually the empty text.
+// other. A fetch that fails gives the text read until then, which is usually
+// the empty text; finished() says whether a page was received.
 class PageFetcher : public QObject
 {
     Q_OBJECT
@@ -50,7 +50,10 @@ public:
     static bool isFetchable(const QString& address);
 
 signals:
-    void finished(const QString& pageText);
+    // pageReceived is false when no whole answer came: the server could not
+    // be reached, answered with an HTTP error, took too long or redirected
+    // out of the web or too often, or the address was not fetchable.
+    void finished(const QString& pageText, bool pageReceived);
 
 private:
     void request(const QUrl& url);
@@ -58,7 +61,7 @@ private:
     void readAvailable();
     void replyFinished();
     void timedOut();
-    void finishWith(const QByteArray& bytes);
+    void finishWith(const QByteArray& bytes, bool pageReceived);
     void dropReply(bool stopTimers = true);
 
     Limits m_limits;

@@ -5,19 +5,17 @@
 #include "lists/ResultsColumns.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
-#include "saved/IniFile.h"
 #include "scan/EngineFileCheck.h"
 #include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
 #include "scan/UserSettings.h"
+#include "webview/WebResultsList.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QIcon>
 #include <QProgressBar>
-#include <QTreeWidget>
 
 namespace {
 
@@ -45,17 +43,10 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     for (QWidget* widget : {static_cast<QWidget*>(controls.statusBar), static_cast<QWidget*>(controls.results->table()),
                             static_cast<QWidget*>(controls.webResults)})
         m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
-    // The template is read afresh before every query, so an edit of
-    // settings.ini takes effect at the next one.
-    m_driver = new ScanDriver(
-        m_fetcher,
-        [this](const Engine& engine) {
-            return ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), QString(), m_settingsIni);
-        },
-        this);
+    m_driver = new ScanDriver(m_fetcher, ScanDriver::templatesOf(m_context.folder.settingsIni()),
+                              controls.results->results(), this);
     connect(m_driver, &ScanDriver::siteStarted, this, &ScanController::siteStarted);
     connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
-    connect(m_driver, &ScanDriver::siteFinished, this, &ScanController::siteFinished);
     connect(m_driver, &ScanDriver::finished, this, &ScanController::finished);
     connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
 
@@ -72,23 +63,6 @@ bool ScanController::isScanning() const
     return m_scanning;
 }
 
-QIcon ScanController::rankIcon(int rank)
-{
-    static const QIcon low(QStringLiteral(":/icons/rank-low.svg"));
-    static const QIcon medium(QStringLiteral(":/icons/rank-medium.svg"));
-    static const QIcon high(QStringLiteral(":/icons/rank-high.svg"));
-    switch (rank) {
-    case 1:
-        return low;
-    case 2:
-        return medium;
-    case 3:
-        return high;
-    default:
-        return {};
-    }
-}
-
 void ScanController::start()
 {
     // A second scan inside the first would interleave their rows.
@@ -101,10 +75,6 @@ void ScanController::start()
     if (sites.isEmpty() || !engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
-    // Read once per scan: a change of the options takes effect at the next one.
-    m_lowThreshold = m_context.settings.threshold(key(SettingKey::lowThreshold));
-    m_boundary = m_context.settings.threshold(key(SettingKey::mediumThreshold));
-
     QProgressBar* progress = m_controls.statusBar->progressBar();
     progress->show();
     progress->raise();
@@ -115,9 +85,8 @@ void ScanController::start()
     showScanning(true);
     progress->setRange(0, engineCount * static_cast<int>(sites.size()));
     progress->setValue(0);
-    m_settingsIni = m_context.folder.settingsIni();
-    m_row = nullptr;
-    m_driver->start(sites);
+    // Read once per scan: a change of the options takes effect at the next one.
+    m_driver->start(sites, m_context.settings.rankThresholds());
 }
 
 void ScanController::stop()
@@ -140,40 +109,18 @@ void ScanController::showScanning(bool scanning)
         throttle->setOn(scanning);
 }
 
-void ScanController::addWebResultsRow(const QString& type, const QString& site)
+void ScanController::siteStarted(int, const QString& site)
 {
-    // Made whole before it is added, so that a sorted list places it once.
-    m_controls.webResults->addTopLevelItem(new QTreeWidgetItem(QStringList{type, site}));
+    m_controls.webResults->addRow(QString::fromLatin1(homePageRowText), site);
 }
 
-void ScanController::siteStarted(int index, const QString& site)
-{
-    addWebResultsRow(QString::fromLatin1(homePageRowText), site);
-    QStringList texts(ResultsColumns::count);
-    texts[ResultsColumns::domainName] = site;
-    m_row = new QTreeWidgetItem(texts);
-    QTreeWidget* table = m_controls.results->table();
-    table->insertTopLevelItem(qMin(index, table->topLevelItemCount()), m_row);
-}
-
-void ScanController::engineDone(int, const QString& site, int engineNumber, const QString& cellText)
+void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
     const Engine* engine = engineByNumber(engineNumber);
-    addWebResultsRow(engine->webText(), site);
+    m_controls.webResults->addRow(engine->webText(), site);
     QProgressBar* progress = m_controls.statusBar->progressBar();
     progress->setValue(progress->value() + 1);
     m_controls.statusBar->setPanelText(1, QStringLiteral("Scanning ") + site + engine->suffix());
-    if (m_row)
-        m_row->setText(ResultsColumns::ofEngine(engineNumber), cellText);
-}
-
-void ScanController::siteFinished(int, const QString&, qint64 rowTotal)
-{
-    if (!m_row)
-        return;
-    m_row->setText(ResultsColumns::total, QString::number(rowTotal));
-    m_row->setIcon(ResultsColumns::domainName, rankIcon(ScanDriver::rankOf(rowTotal, m_lowThreshold, m_boundary)));
-    m_row = nullptr;
 }
 
 void ScanController::finished(qint64 grandTotal)
@@ -192,6 +139,7 @@ void ScanController::finished(qint64 grandTotal)
     emit currentResultsChartRequested();
     if (autoSortIsOn())
         m_controls.results->sortListView(totalColumn, SortDataType::Number, false);
+    emit scanCompleted();
     emit scanEnded();
 }
 
@@ -200,7 +148,6 @@ void ScanController::stopped()
     // No sort and no chart: the table shows what was scanned so far, and
     // the status bar still names the last query.
     showScanning(false);
-    m_row = nullptr;
     emit scanEnded();
 }
 

@@ -1,41 +1,27 @@
 #include "scan/ScanDriver.h"
 
+#include "results/ScanResults.h"
+#include "saved/IniFile.h"
 #include "scan/CountExtraction.h"
 #include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 
 #include <QTimer>
 
-#include <cmath>
-
-namespace {
-
-constexpr double maxCountValue = 1e15;
-
-} // namespace
-
-ScanDriver::ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, QObject* parent)
+ScanDriver::ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, ScanResults* results, QObject* parent)
     : QObject(parent)
     , m_fetcher(fetcher)
     , m_readTemplate(std::move(readTemplate))
+    , m_results(results)
 {
     connect(m_fetcher, &PageFetcher::finished, this, &ScanDriver::pageFetched);
 }
 
-qint64 ScanDriver::countValue(const QString& cellText)
+ScanDriver::TemplateReader ScanDriver::templatesOf(const QString& settingsIni)
 {
-    QString digits = cellText;
-    digits.remove(QLatin1Char(','));
-    digits = digits.trimmed();
-    if (!isPlainNumber(digits))
-        return 0;
-    bool ok = false;
-    const double value = digits.toDouble(&ok);
-    // A count of ten characters is far below this; anything beyond it is no
-    // count, and rounding it would overflow.
-    if (!ok || !std::isfinite(value) || std::fabs(value) >= maxCountValue)
-        return 0;
-    return qRound64(value);
+    return [settingsIni](const Engine& engine) {
+        return ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), QString(), settingsIni);
+    };
 }
 
 QString ScanDriver::cellText(const Engine& engine, const QString& countText)
@@ -47,20 +33,12 @@ QString ScanDriver::cellText(const Engine& engine, const QString& countText)
     return text;
 }
 
-int ScanDriver::rankOf(qint64 rowTotal, int lowThreshold, int boundary)
-{
-    if (rowTotal < lowThreshold)
-        return 1;
-    if (rowTotal >= boundary)
-        return 3;
-    return 2;
-}
-
-void ScanDriver::start(const QStringList& sites)
+void ScanDriver::start(const QStringList& sites, const RankThresholds& thresholds)
 {
     if (m_running || sites.isEmpty())
         return;
     m_sites = sites;
+    m_thresholds = thresholds;
     m_siteIndex = 0;
     m_grandTotal = 0;
     m_stopRequested = false;
@@ -94,8 +72,8 @@ void ScanDriver::nextSite()
         emit stopped();
         return;
     }
-    m_rowTotal = 0;
     m_engineIndex = 0;
+    m_row = m_results->index(m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]), 0);
     emit siteStarted(m_siteIndex, m_sites[m_siteIndex]);
     queryEngine();
 }
@@ -107,23 +85,27 @@ void ScanDriver::queryEngine()
     m_fetcher->fetch(engine.queryAddress(m_readTemplate(engine), site));
 }
 
-void ScanDriver::pageFetched(const QString& page)
+void ScanDriver::pageFetched(const QString& page, bool pageReceived)
 {
     if (!m_running)
         return;
     const Engine& engine = engines()[static_cast<std::size_t>(m_engineIndex)];
     const QString site = m_sites[m_siteIndex];
     const QString cell = cellText(engine, ParseEngineData(page, engine.number));
-    const qint64 value = countValue(cell);
-    m_rowTotal += value;
-    m_grandTotal += value;
+    m_results->setEngineCell(m_row.row(), engine.number, cell, pageReceived);
     emit engineDone(m_siteIndex, site, engine.number, cell);
 
     if (++m_engineIndex < engineCount) {
         queryEngine();
         return;
     }
-    emit siteFinished(m_siteIndex, site, m_rowTotal);
+    qint64 rowTotal = 0;
+    if (m_row.isValid()) {
+        m_results->completeRow(m_row.row(), m_thresholds);
+        rowTotal = m_results->row(m_row.row()).total.value_or(0);
+    }
+    m_grandTotal += rowTotal;
+    emit siteFinished(m_siteIndex, site, rowTotal);
     ++m_siteIndex;
     // Back to the event loop before the next site, where a stop is honoured.
     QTimer::singleShot(0, this, &ScanDriver::nextSite);

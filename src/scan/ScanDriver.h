@@ -1,19 +1,25 @@
 #pragma once
 
+#include "results/ResultRow.h"
+
 #include <QObject>
+#include <QPersistentModelIndex>
 #include <QStringList>
 
 #include <functional>
 
 struct Engine;
 class PageFetcher;
+class ScanResults;
 
 // A scan as a state machine on the UI thread: every site of a snapshot of
 // the URL list is asked of every engine in turn, strictly one query at a
 // time. Between two sites control returns to the event loop, and each page
 // is fetched asynchronously, so the window stays responsive throughout.
 //
-// The driver only reports what happens; the window shows it.
+// Each site gets a row of the results, inserted at the site's position in
+// the snapshot (or at the end of shorter results) and filled as the engines
+// answer. The signals say what happens, for whoever shows the progress.
 class ScanDriver : public QObject
 {
     Q_OBJECT
@@ -23,7 +29,10 @@ public:
     // an edit of settings.ini takes effect at the next query.
     using TemplateReader = std::function<QString(const Engine& engine)>;
 
-    ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, QObject* parent = nullptr);
+    ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, ScanResults* results, QObject* parent = nullptr);
+
+    // Reads the templates from this settings.ini, section "Engines".
+    static TemplateReader templatesOf(const QString& settingsIni);
 
     bool isRunning() const { return m_running; }
     bool isStopRequested() const { return m_stopRequested; }
@@ -31,24 +40,18 @@ public:
     int currentSite() const { return m_siteIndex; }
     int siteCount() const { return static_cast<int>(m_sites.size()); }
 
-    // Starts a scan of the given sites. Does nothing while a scan runs or
-    // when there is no site. A stop requested earlier is forgotten. The
-    // first site begins from the event loop, never inside this call.
-    void start(const QStringList& sites);
+    // Starts a scan of the given sites, ranking their rows by the
+    // thresholds. Does nothing while a scan runs or when there is no site. A
+    // stop requested earlier is forgotten. The first site begins from the
+    // event loop, never inside this call.
+    void start(const QStringList& sites, const RankThresholds& thresholds = {});
     // The running scan ends before its next site; a request made during the
     // last site comes too late and the scan ends normally.
     void requestStop();
 
-    // The numeric value of a count cell (commas removed, rounded to a whole
-    // number); text that is no plain decimal number counts as 0.
-    static qint64 countValue(const QString& cellText);
     // The count text as the results table shows it: commas removed, except
     // for the engine whose counts never hold any.
     static QString cellText(const Engine& engine, const QString& countText);
-
-    // The rank icon of a row total: 1 (low) below the low threshold, 3
-    // (high) at or above the boundary, else 2 (medium).
-    static int rankOf(qint64 rowTotal, int lowThreshold, int boundary);
 
 signals:
     // A site's queries begin.
@@ -66,14 +69,18 @@ signals:
 private:
     void nextSite();
     void queryEngine();
-    void pageFetched(const QString& page);
+    void pageFetched(const QString& page, bool pageReceived);
 
     PageFetcher* m_fetcher;
     TemplateReader m_readTemplate;
+    ScanResults* m_results;
     QStringList m_sites;
+    RankThresholds m_thresholds;
+    // The current site's row; it follows the row when the results are
+    // reordered, and becomes invalid when they are cleared.
+    QPersistentModelIndex m_row;
     int m_siteIndex = 0;
     int m_engineIndex = 0;
-    qint64 m_rowTotal = 0;
     qint64 m_grandTotal = 0;
     bool m_running = false;
     bool m_stopRequested = false;

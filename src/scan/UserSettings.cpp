@@ -1,6 +1,7 @@
 #include "scan/UserSettings.h"
 
 #include "Branding.h"
+#include "results/ResultRow.h"
 
 #include <QSettings>
 
@@ -18,7 +19,7 @@ const KeyDefault keyTable[] = {
     {SettingKey::clearBeforeScan, "1"},    {SettingKey::showHelp, "1"},
     {SettingKey::chartType, "3"},          {SettingKey::windowGeometry, ""},
     {SettingKey::resultsColumnWidths, ""}, {SettingKey::webResultsColumnWidths, ""},
-    {SettingKey::currentView, "0"},
+    {SettingKey::currentView, "0"},        {SettingKey::keepUrlList, "1"},
 };
 
 QString sectionKey(const QString& key)
@@ -79,4 +80,10 @@ int UserSettings::threshold(const QString& key) const
     if (ok)
         return number;
     return defaultValue(key).toInt();
+}
+
+RankThresholds UserSettings::rankThresholds() const
+{
+    return {threshold(QString::fromLatin1(SettingKey::lowThreshold)),
+            threshold(QString::fromLatin1(SettingKey::mediumThreshold))};
 }

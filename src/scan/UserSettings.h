@@ -5,6 +5,7 @@
 #include <memory>
 
 class QSettings;
+struct RankThresholds;
 
 // Keys of the per-user settings store (section "Settings").
 namespace SettingKey {
@@ -21,6 +22,7 @@ inline constexpr char windowGeometry[] = "windowGeometry";
 inline constexpr char resultsColumnWidths[] = "resultsColumnWidths";
 inline constexpr char webResultsColumnWidths[] = "webResultsColumnWidths";
 inline constexpr char currentView[] = "currentView";
+inline constexpr char keepUrlList[] = "chkKeepList";
 } // namespace SettingKey
 
 // The per-user settings: text values under section "Settings", each key with
@@ -51,6 +53,8 @@ public:
     // A rank threshold; a stored text that is not a whole number counts as
     // the key's default.
     int threshold(const QString& key) const;
+    // The low threshold and the medium/high boundary.
+    RankThresholds rankThresholds() const;
 
 private:
     std::unique_ptr<QSettings> m_store;

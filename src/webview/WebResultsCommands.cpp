@@ -3,8 +3,8 @@
 #include "Branding.h"
 #include "app/AppContext.h"
 #include "app/Prompts.h"
-#include "lists/ResultsColumns.h"
-#include "lists/ResultsTable.h"
+#include "lists/ResultsView.h"
+#include "results/ResultRow.h"
 #include "webview/WebAddresses.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
@@ -12,11 +12,11 @@
 #include <QCoreApplication>
 #include <QTreeWidget>
 
-WebResultsCommands::WebResultsCommands(WebViewPanel* panel, const QTreeWidget* resultsTable, AppContext& context,
+WebResultsCommands::WebResultsCommands(WebViewPanel* panel, const ResultsView* results, AppContext& context,
                                        QObject* parent)
     : QObject(parent)
     , m_panel(panel)
-    , m_resultsTable(resultsTable)
+    , m_results(results)
     , m_context(context)
 {
     connect(panel->webResultsList(), &QTreeWidget::itemClicked, this, &WebResultsCommands::openSelectedRow);
@@ -35,7 +35,7 @@ void WebResultsCommands::openSelectedRow()
 
 void WebResultsCommands::showWebResults()
 {
-    const QTreeWidgetItem* resultsRow = m_resultsTable ? ResultsTable::selectedRow(m_resultsTable) : nullptr;
+    const ResultRow* resultsRow = m_results ? m_results->selectedRow() : nullptr;
     if (!resultsRow) {
         m_context.prompts.notice(QCoreApplication::translate("WebResultsCommands",
                                                              "You must first select the item in the results list "
@@ -44,7 +44,7 @@ void WebResultsCommands::showWebResults()
         return;
     }
     WebResultsList* list = m_panel->webResultsList();
-    QTreeWidgetItem* row = list->firstRowForSite(resultsRow->text(ResultsColumns::domainName));
+    QTreeWidgetItem* row = list->firstRowForSite(resultsRow->site);
     if (!row)
         return;
     list->setCurrentItem(row);

@@ -3,7 +3,7 @@
 #include <QObject>
 
 struct AppContext;
-class QTreeWidget;
+class ResultsView;
 class WebViewPanel;
 
 // Opens the pages of the web-results list: a click on a row opens it, and
@@ -14,8 +14,7 @@ class WebResultsCommands : public QObject
     Q_OBJECT
 
 public:
-    WebResultsCommands(WebViewPanel* panel, const QTreeWidget* resultsTable, AppContext& context,
-                       QObject* parent = nullptr);
+    WebResultsCommands(WebViewPanel* panel, const ResultsView* results, AppContext& context, QObject* parent = nullptr);
 
     // Opens the selected row of the web-results list in the browser: the
     // site itself for "Home Page", the engine's result page for the site
@@ -34,6 +33,6 @@ signals:
 
 private:
     WebViewPanel* m_panel;
-    const QTreeWidget* m_resultsTable;
+    const ResultsView* m_results;
     AppContext& m_context;
 };

@@ -1,6 +1,6 @@
 #include "webview/WebResultsList.h"
 
-#include "lists/ResultsTable.h"
+#include "scan/EngineTable.h"
 
 #include <QHeaderView>
 
@@ -18,6 +18,18 @@ WebResultsList::WebResultsList(QWidget* parent)
     connect(header(), &QHeaderView::sectionClicked, this, &WebResultsList::headerClicked);
 }
 
+void WebResultsList::addRow(const QString& type, const QString& site)
+{
+    addTopLevelItem(new QTreeWidgetItem(QStringList{type, site}));
+}
+
+void WebResultsList::addSiteRows(const QString& site)
+{
+    addRow(QString::fromLatin1(homePageRowText), site);
+    for (const Engine& engine : engines())
+        addRow(engine.webText(), site);
+}
+
 QTreeWidgetItem* WebResultsList::firstRowForSite(const QString& site) const
 {
     for (int row = 0; row < topLevelItemCount(); ++row) {
@@ -30,7 +42,11 @@ QTreeWidgetItem* WebResultsList::firstRowForSite(const QString& site) const
 
 QTreeWidgetItem* WebResultsList::selectedRow() const
 {
-    return ResultsTable::selectedRow(this);
+    QTreeWidgetItem* current = currentItem();
+    if (current && current->isSelected())
+        return current;
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
 }
 
 void WebResultsList::headerClicked(int column)

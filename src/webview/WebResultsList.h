@@ -21,11 +21,18 @@ public:
     // The order the next header click flips.
     Qt::SortOrder sortOrder() const { return m_order; }
 
+    // Adds a row, made whole first so that a sorted list places it once.
+    void addRow(const QString& type, const QString& site);
+    // The seven rows a scan adds for a site: "Home Page", then one per
+    // engine in the engine table's order.
+    void addSiteRows(const QString& site);
+
     // The first row, in the list's current order, whose site is exactly this
     // text; null when none is.
     QTreeWidgetItem* firstRowForSite(const QString& site) const;
 
-    // The row the user picked; null when no row is selected.
+    // The row the user picked: the current row when it is selected, else
+    // the first selected row; null when no row is selected.
     QTreeWidgetItem* selectedRow() const;
 
 private:

@@ -1,36 +1,37 @@
+#include "app/AboutWindow.h"
+#include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
-#include "app/AboutWindow.h"
-#include "app/HelpWindow.h"
 #include "app/ShellCommands.h"
 #include "app/ToolStrip.h"
 #include "charts/ChartPanel.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
 #include "scan/UserSettings.h"
-#include "webview/WebViewPanel.h"
 #include "support/TestContext.h"
+#include "webview/WebViewPanel.h"
 
 #include <QAction>
 #include <QDir>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QScreen>
-#include <QTemporaryDir>
-#include <QPointer>
-#include <QUrl>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPointer>
 #include <QProgressBar>
+#include <QScreen>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
+#include <QUrl>
 
 class MainWindowTest : public QObject
 {
@@ -116,14 +117,14 @@ private slots:
     {
         TestContext test;
         MainWindow window(test.context);
-        auto* results = window.findChild<QTreeWidget*>("ListView1");
+        auto* results = window.findChild<QTreeView*>("ListView1");
         QVERIFY(results);
         const QStringList captions = {"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN",
                                       "All The Web"};
         const QList<int> widths = {183, 63, 63, 63, 63, 63, 63, 73};
-        QCOMPARE(results->columnCount(), captions.size());
+        QCOMPARE(results->model()->columnCount(), captions.size());
         for (int column = 0; column < captions.size(); ++column) {
-            QCOMPARE(results->headerItem()->text(column), captions[column]);
+            QCOMPARE(results->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
             QCOMPARE(results->columnWidth(column), widths[column]);
         }
         auto* webResults = window.findChild<QTreeWidget*>("ListView2");
@@ -151,9 +152,10 @@ private slots:
         QTest::newRow("File") << "mnuFile2"
                               << QStringList{"mnuNewURL:Add URL", "mnuFileSplit1:", "mnuSaveUrlList:Save URL List to File",
                                              "mnuOpenURLList:Load URL List from File",
-                                             "mnuOpenClipboard:Load URL List from Clipboard", "mnuFileSplit84:",
+                                             "mnuOpenClipboard:Load URL List from Clipboard", "mnuFileSplitExport:",
+                                             "mnuExportResults:Export Results as CSV...", "mnuFileSplit84:",
                                              "mnuExitNow:Exit"}
-                              << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+X"};
+                              << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+E", "", "Ctrl+X"};
         QTest::newRow("Scan") << "mnuOptions" << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan"}
                               << QStringList{"", ""};
         QTest::newRow("Options") << "mnuOptions2" << QStringList{"mnuConfig:View Options"} << QStringList{""};

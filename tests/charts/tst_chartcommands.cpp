@@ -3,19 +3,20 @@
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
 #include "lists/ResultsView.h"
+#include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
 #include "scan/UserSettings.h"
 #include "support/TestContext.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include <functional>
 
@@ -155,16 +156,58 @@ private slots:
     {
         TestContext test;
         MainWindow window(test.context);
-        QTreeWidget* table = window.resultsView()->table();
-        table->addTopLevelItem(new QTreeWidgetItem(QStringList{"one.example", "6", "1", "1", "1", "1", "1", "1"}));
-        table->addTopLevelItem(new QTreeWidgetItem(QStringList{"two.example", "12", "2", "2", "2", "2", "2", "2"}));
-        window.chartPanel()->doChart2(window.resultsView()->table());
+        window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {}),
+                                   ResultRow::completed("two.example", QStringList(6, "2"), {})});
+        emit window.currentResultsChartRequested();
         const ChartGrid& grid = window.chartPanel()->chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
         QCOMPARE(grid.columnCount(), 2);
         QCOMPARE(grid.columnLabel(1), QStringLiteral("two.example"));
         QCOMPARE(grid.rowLabel(2), QStringLiteral("Yahoo!"));
         QCOMPARE(grid.value(5, 1), std::optional<double>(2));
+    }
+
+    // Both exports ask for a file through the save dialog, add ".csv" and
+    // report a file that cannot be written.
+    void exports_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("results") << "mnuExportResults"
+                                 << "Export Results as CSV"
+                                 << QByteArray("Domain Name,Total,Google,Altavista,Yahoo!,Ask,MSN,All The Web,Rank\r\n"
+                                               "one.example,6,1,1,1,1,1,1,low\r\n");
+        QTest::newRow("history") << "mnuExportHistory"
+                                 << "Export History as CSV"
+                                 << QByteArray("Date,Google,Yahoo!\r\n2006-05-01,10,5\r\n2006-05-02,20,7\r\n");
+    }
+
+    void exports()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, title);
+        QFETCH(QByteArray, header);
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
+        MainWindow window(test.context);
+        window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {})});
+        window.chartPanel()->doChart("site.qvh");
+        test.prompts.queueText(test.folder.filePath("export"));
+        test.prompts.queueText(test.folder.filePath("missing/export.csv"));
+        auto* exportAction = window.findChild<QAction*>(action);
+        exportAction->trigger();
+        exportAction->trigger();
+
+        QCOMPARE(test.folder.readFile("export.csv"), header);
+        QCOMPARE(test.prompts.shown().size(), 3);
+        QCOMPARE(test.prompts.shown()[0].kind, ScriptedPrompts::Kind::SaveFile);
+        QCOMPARE(test.prompts.shown()[0].text, title);
+        QCOMPARE(test.prompts.shown()[0].caption, QStringLiteral("CSV Files (*.csv);;All Files (*)"));
+        QCOMPARE(test.prompts.shown()[2].kind, ScriptedPrompts::Kind::Error);
+        QVERIFY(test.prompts.shown()[2].text.startsWith(
+            QStringLiteral("The CSV file \"%1\" could not be written: ")
+                .arg(QDir::toNativeSeparators(test.folder.filePath("missing/export.csv")))));
     }
 };
 

@@ -1,16 +1,17 @@
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
 #include "lists/ResultsColumns.h"
+#include "results/ResultRow.h"
 #include "scan/UserSettings.h"
 #include "support/TestContext.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeWidget>
 
 #include <optional>
 
@@ -44,13 +45,13 @@ QStringList columnLabels(const ChartGrid& grid)
     return labels;
 }
 
-// A results table with the columns of the main window's.
-void fillResults(QTreeWidget& table, const QList<QStringList>& rows)
+// Results rows of a site and its six engine cells.
+QList<ResultRow> resultRows(const QList<QStringList>& rows)
 {
-    table.setColumnCount(ResultsColumns::count);
-    table.setHeaderLabels(ResultsColumns::captions());
+    QList<ResultRow> results;
     for (const QStringList& cells : rows)
-        table.addTopLevelItem(new QTreeWidgetItem(cells));
+        results << ResultRow::completed(cells[0], cells.mid(1), {});
+    return results;
 }
 
 const QByteArray historyFile = "\r\n[Google]\r\n05-03-06=300\r\n05-02-06=200\r\n05-01-06=100\r\n"
@@ -199,11 +200,11 @@ private slots:
         QVERIFY(panel.engineSelector()->isEnabled());
         panel.chartTypeSelector()->setCurrentIndex(1);
 
-        QTreeWidget table;
-        fillResults(table, {{"one.example", "480", "120", "45", "300", "7", "-", ""},
-                            {"two.example", "10", "5", "0", "1", "1", "2", "1"},
-                            {"three.example", "6", "1", "1", "1", "1", "1", "1"}});
-        panel.doChart2(&table);
+        QVERIFY(panel.exportHistoryAction()->isEnabled());
+        panel.doChart2(resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
+                                   {"two.example", "5", "0", "1", "1", "2", "1"},
+                                   {"three.example", "1", "1", "1", "1", "1", "1"}}));
+        QVERIFY(!panel.exportHistoryAction()->isEnabled());
         const ChartGrid& grid = panel.chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
         QCOMPARE(columnLabels(grid), (QStringList{"one.example", "two.example", "three.example"}));
@@ -223,9 +224,7 @@ private slots:
     {
         TestContext test;
         ChartPanel panel(test.context);
-        QTreeWidget table;
-        fillResults(table, {});
-        panel.doChart2(&table);
+        panel.doChart2({});
         QCOMPARE(panel.chart()->grid().columnCount(), 0);
         QCOMPARE(panel.chart()->grid().title(), QStringLiteral("Temporary Search Results"));
     }

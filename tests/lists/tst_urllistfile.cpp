@@ -198,39 +198,6 @@ private slots:
             QCOMPARE(readBytes(dir.filePath("plain")), QByteArray("old\r\n"));
         }
     }
-
-    void withTextExtension_data()
-    {
-        QTest::addColumn<QString>("chosen");
-        QTest::addColumn<QString>("written");
-        QTest::newRow("no extension") << "/lists/sites"
-                                      << "/lists/sites.txt";
-        QTest::newRow(".txt") << "/lists/sites.txt"
-                              << "/lists/sites.txt";
-        QTest::newRow(".TXT") << "/lists/SITES.TXT"
-                              << "/lists/SITES.TXT";
-        QTest::newRow("mixed case") << "/lists/sites.TxT"
-                                    << "/lists/sites.TxT";
-        QTest::newRow("other extension") << "/lists/sites.csv"
-                                         << "/lists/sites.csv.txt";
-        QTest::newRow(".txt inside the name") << "/lists/sites.txt.bak"
-                                              << "/lists/sites.txt.bak.txt";
-        QTest::newRow("txt without dot") << "/lists/sitestxt"
-                                         << "/lists/sitestxt.txt";
-        QTest::newRow("dot in folder only") << "/my.lists/sites"
-                                            << "/my.lists/sites.txt";
-        QTest::newRow("bare .txt") << ".txt"
-                                   << ".txt";
-        QTest::newRow("three letters") << "txt"
-                                       << "txt.txt";
-    }
-
-    void withTextExtension()
-    {
-        QFETCH(QString, chosen);
-        QFETCH(QString, written);
-        QCOMPARE(UrlListFile::withTextExtension(chosen), written);
-    }
 };
 
 QTEST_GUILESS_MAIN(UrlListFileTest)

@@ -1,5 +1,6 @@
 #include "saved/IniFile.h"
 #include "saved/SaveData.h"
+#include "saved/SavedDateKey.h"
 #include "saved/SavedSearches.h"
 #include "support/TestFiles.h"
 #include "support/WriteProtection.h"
@@ -13,9 +14,12 @@ namespace {
 
 const QStringList captions = {"Google", "Altavista", "Yahoo!", "Ask", "MSN", "All The Web"};
 
-QString saveData(const QStringList& cells)
+QList<SavedCount> saveData(const QStringList& cells)
 {
-    return SaveData::build(captions, cells);
+    QList<SavedCount> counts;
+    for (int i = 0; i < captions.size(); ++i)
+        counts.append({captions[i], cells.value(i)});
+    return counts;
 }
 
 const QDate may1(2006, 5, 1);
@@ -28,34 +32,6 @@ class SavedSearchesTest : public QObject
     Q_OBJECT
 
 private slots:
-    void buildSaveData()
-    {
-        QCOMPARE(saveData({"120", "0", "45", "", "", "-"}),
-                 QStringLiteral("Google:120\nAltavista:0\nYahoo!:45\nAsk:\nMSN:\nAll The Web:-\n"));
-    }
-
-    void parseSaveData_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("expected"); // caption, count, caption, count, ...
-
-        QTest::newRow("complete lines") << "Google:12\nAsk:\n" << QStringList{"Google", "12", "Ask", ""};
-        QTest::newRow("text after the last line feed unused") << "Google:12\nAsk:3" << QStringList{"Google", "12"};
-        QTest::newRow("count ends at the second colon") << "MSN:1:2\n" << QStringList{"MSN", "1"};
-        QTest::newRow("line without colon") << "junk\nMSN:4\n" << QStringList{"MSN", "4"};
-        QTest::newRow("empty") << "" << QStringList{};
-    }
-
-    void parseSaveData()
-    {
-        QFETCH(QString, text);
-        QFETCH(QStringList, expected);
-        QStringList parsed;
-        for (const SavedCount& count : SaveData::parse(text))
-            parsed << count.caption << count.count;
-        QCOMPARE(parsed, expected);
-    }
-
     void dateKey_data()
     {
         QTest::addColumn<QDate>("date");
@@ -71,7 +47,35 @@ private slots:
     {
         QFETCH(QDate, date);
         QFETCH(QString, key);
-        QCOMPARE(SavedSearches::dateKey(date), key);
+        QCOMPARE(SavedDateKey::fromDate(date), key);
+    }
+
+    void nameForSite_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("scheme, www. and the last slash go") << "http://www.example.com/"
+                                                            << "example.com";
+        QTest::newRow("bare site") << "example.com"
+                                   << "example.com";
+        QTest::newRow("other scheme, upper-case WWW") << "HTTPS://WWW.Example.com"
+                                                      << "Example.com";
+        QTest::newRow("path and query") << "http://a.org/x/y?q=1*2"
+                                        << "a.org_x_y_q=1_2";
+        QTest::newRow("port") << "http://a.org:8080"
+                              << "a.org_8080";
+        QTest::newRow("leading dot") << ".hidden.example"
+                                     << "_.hidden.example";
+        QTest::newRow("nothing left") << "http://www./"
+                                      << "_";
+    }
+
+    void nameForSite()
+    {
+        QFETCH(QString, site);
+        QFETCH(QString, name);
+        QCOMPARE(SavedSearches::nameForSite(site), name);
+        QVERIFY(SavedSearches::isValidName(SavedSearches::nameForSite(site)));
     }
 
     void names_data()
@@ -314,7 +318,7 @@ private slots:
             QSKIP("This process can write into a write-protected folder");
         const SavedSearches searches(folder);
         QString error;
-        const QString data = saveData({"2", "3", "4", "5", "6", "7"});
+        const QList<SavedCount> data = saveData({"2", "3", "4", "5", "6", "7"});
         QVERIFY(!(startAnew ? searches.startSearch("site", data, may2, &error)
                             : searches.appendCounts("site", data, may2, &error)));
         QVERIFY(!error.isEmpty());

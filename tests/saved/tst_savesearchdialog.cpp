@@ -2,6 +2,9 @@
 #include "saved/SaveSearchDialog.h"
 
 #include "app/AppContext.h"
+#include "lists/ResultsView.h"
+#include "results/ScanResults.h"
+#include "saved/SaveData.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestAppFolder.h"
@@ -16,7 +19,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
-#include <QTreeWidget>
+#include <QTreeView>
 
 #include <functional>
 #include <memory>
@@ -35,7 +38,8 @@ struct Fixture
     QStringList savedFiles() const { return QDir(app.filePath("Saved")).entryList(QDir::Files | QDir::Hidden); }
 };
 
-const QString saveData = "Google:120\nAltavista:0\nYahoo!:45\nAsk:\nMSN:\nAll The Web:-\n";
+const ResultRow rowB = ResultRow::completed("b.example", {"120", "0", "45", "", "", "-"}, {});
+const QList<SavedCount> saveData = SaveData::countsOf(rowB);
 const QByteArray savedOnMay2 = "\r\n[Google]\r\n05-02-06=120\r\n"
                                "\r\n[Altavista]\r\n05-02-06=0\r\n"
                                "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
@@ -60,16 +64,11 @@ void click(QWidget& dialog, const char* button)
 }
 
 // The results table of the main window, with three rows.
-std::unique_ptr<QTreeWidget> makeResultsTable()
+std::unique_ptr<ResultsView> makeResultsView(ScanResults& results)
 {
-    auto table = std::make_unique<QTreeWidget>();
-    table->setObjectName("ListView1");
-    table->setHeaderLabels({"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN", "All The Web"});
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
-    new QTreeWidgetItem(table.get(), {"a.example", "6", "1", "1", "1", "1", "1", "1"});
-    new QTreeWidgetItem(table.get(), {"b.example", "165", "120", "0", "45", "", "", "-"});
-    new QTreeWidgetItem(table.get(), {"c.example", "0", "0", "0", "0", "0", "0", "0"});
-    return table;
+    results.setRows({ResultRow::completed("a.example", {"1", "1", "1", "1", "1", "1"}, {}), rowB,
+                     ResultRow::completed("c.example", {"0", "0", "0", "0", "0", "0"}, {})});
+    return std::make_unique<ResultsView>(&results);
 }
 
 // Runs the action on the modal dialog once it is shown; gives up when the
@@ -302,28 +301,30 @@ private slots:
         QVERIFY(f.savedFiles().isEmpty());
     }
 
-    void saveDataOfTheSelectedRow()
+    void theSelectedRowIsSaved()
     {
-        auto table = makeResultsTable();
-        QVERIFY(!saveDataOfSelectedRow(table.get()));
-        table->topLevelItem(1)->setSelected(true);
-        QCOMPARE(saveDataOfSelectedRow(table.get()).value_or("<none>"), saveData);
+        ScanResults results;
+        auto view = makeResultsView(results);
+        QVERIFY(!view->selectedRow());
+        view->table()->selectionModel()->select(results.index(1, 0),
+                                                QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QCOMPARE(view->selectedRow(), &results.row(1));
         // A current row that is not selected does not count.
-        table->clearSelection();
-        table->setCurrentItem(table->topLevelItem(2), 0, QItemSelectionModel::NoUpdate);
-        QVERIFY(!saveDataOfSelectedRow(table.get()));
+        view->table()->clearSelection();
+        view->table()->selectionModel()->setCurrentIndex(results.index(2, 0), QItemSelectionModel::NoUpdate);
+        QVERIFY(!view->selectedRow());
     }
 
     void saveCommandWithoutSelectionOpensNoDialog()
     {
         Fixture f;
-        auto table = makeResultsTable();
+        QWidget owner;
         bool dialogShown = false;
-        whenModalShown(table.get(), [&](QWidget* modal) {
+        whenModalShown(&owner, [&](QWidget* modal) {
             dialogShown = true;
             modal->close();
         });
-        QVERIFY(!runSaveCommand(table.get(), f.context, table.get()));
+        QVERIFY(!runSaveCommand(nullptr, f.context, &owner));
         QTest::qWait(50);
         QVERIFY(!dialogShown);
         QCOMPARE(f.prompts.shown().size(), 1);
@@ -335,16 +336,15 @@ private slots:
     void saveCommandSavesTheSelectedRow()
     {
         Fixture f;
-        auto table = makeResultsTable();
-        table->show();
-        table->topLevelItem(1)->setSelected(true);
+        QWidget owner;
+        owner.show();
         QString dialogName;
-        whenModalShown(table.get(), [&](QWidget* modal) {
+        whenModalShown(&owner, [&](QWidget* modal) {
             dialogName = modal->objectName();
             child<QLineEdit>(*modal, "Text1")->setText("b site");
             click(*modal, "Command3");
         });
-        QVERIFY(runSaveCommand(table.get(), f.context, table.get()));
+        QVERIFY(runSaveCommand(&rowB, f.context, &owner));
         QCOMPARE(dialogName, QStringLiteral("Form5"));
         QCOMPARE(f.readSaved("b site.qvh"), savedOnMay2);
         // Only the empty-folder notice of the dialog was shown.

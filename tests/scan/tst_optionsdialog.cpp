@@ -116,6 +116,8 @@ private slots:
         }
         QCOMPARE(dialog.findChild<QCheckBox*>("chkAuto")->text(), QStringLiteral("Auto-sort data by popularity"));
         QCOMPARE(dialog.findChild<QCheckBox*>("chkClear")->text(), QStringLiteral("Clear results after each search"));
+        QCOMPARE(dialog.findChild<QCheckBox*>("chkKeepList")->text(),
+                 QStringLiteral("Keep the URL list between sessions"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command3")->text(), QStringLiteral("Reset"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("Ok"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("Cancel"));
@@ -341,6 +343,8 @@ private slots:
         dialog->rankBox(1)->selectAll();
         dialog->rankBox(1)->insert(QStringLiteral("4000"));
         dialog->autoSortBox()->setChecked(false);
+        QVERIFY(dialog->keepListBox()->isChecked());
+        dialog->keepListBox()->setChecked(false);
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         QTRY_VERIFY(!dialog);
 
@@ -349,6 +353,7 @@ private slots:
         QCOMPARE(storedRanks(test), Ranks({"250", "4000", "4000"}));
         QCOMPARE(test.folder.settings().value(QStringLiteral("chkAutoSort")), QStringLiteral("0"));
         QCOMPARE(test.folder.settings().value(QStringLiteral("chkClear")), QStringLiteral("1"));
+        QCOMPARE(test.folder.settings().value(QStringLiteral("chkKeepList")), QStringLiteral("0"));
         QVERIFY(test.prompts.shown().isEmpty());
     }
 

@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QNetworkProxy>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <QThread>
 #include <QTimer>
@@ -12,16 +11,6 @@
 using Response = LoopbackHttpServer::Response;
 
 namespace {
-
-// A port on which nothing listens.
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
-}
 
 QByteArray patternBytes(qsizetype size)
 {
@@ -69,6 +58,7 @@ struct Outcome
     bool finishedInsideFetch = false;
     bool finished = false;
     QString text;
+    bool pageReceived = false;
 };
 
 Outcome fetchPage(PageFetcher& fetcher, const QString& address)
@@ -78,8 +68,10 @@ Outcome fetchPage(PageFetcher& fetcher, const QString& address)
     fetcher.fetch(address);
     outcome.finishedInsideFetch = !spy.isEmpty();
     outcome.finished = outcome.finishedInsideFetch || spy.wait(20000);
-    if (outcome.finished)
+    if (outcome.finished) {
         outcome.text = spy.first().first().toString();
+        outcome.pageReceived = spy.first().at(1).toBool();
+    }
     return outcome;
 }
 
@@ -186,6 +178,7 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, server.url(QStringLiteral("/page")).toString(), outcome);
         QCOMPARE(outcome.text.size(), response.body.size());
+        QVERIFY(outcome.pageReceived);
         for (qsizetype i = 0; i < response.body.size(); ++i) {
             if (outcome.text[i].unicode() != static_cast<uchar>(response.body[i]))
                 QFAIL(qPrintable(QStringLiteral("character %1 differs").arg(i)));
@@ -220,6 +213,8 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, server.url(QStringLiteral("/err")).toString(), outcome);
         QCOMPARE(outcome.text, QStringLiteral("<html>error page</html>"));
+        // The page is there, but the query failed.
+        QVERIFY(!outcome.pageReceived);
     }
 
     void requestAsSent()
@@ -246,7 +241,8 @@ private slots:
         LoopbackHttpServer server;
         server.setPage(QStringLiteral("/direct"), "direct");
         const QNetworkProxy previous = QNetworkProxy::applicationProxy();
-        QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", closedPort()));
+        QNetworkProxy::setApplicationProxy(
+            QNetworkProxy(QNetworkProxy::HttpProxy, "127.0.0.1", LoopbackHttpServer::closedPort()));
         PageFetcher fetcher;
         const Outcome outcome = fetchPage(fetcher, server.url(QStringLiteral("/direct")).toString());
         QNetworkProxy::setApplicationProxy(previous);
@@ -348,7 +344,7 @@ private slots:
     void failures_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(closedPort());
+        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort());
         QTest::newRow("unresolvable host") << QStringLiteral("http://nonexistent.invalid/");
     }
 
@@ -358,6 +354,7 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, address, outcome);
         QCOMPARE(outcome.text, QString());
+        QVERIFY(!outcome.pageReceived);
     }
 
     void onlyWebAddressesAreRequested_data()
@@ -388,6 +385,7 @@ private slots:
         PageFetcher fetcher;
         FETCH(fetcher, address, outcome);
         QCOMPARE(outcome.text, requested ? QStringLiteral("page") : QString());
+        QCOMPARE(outcome.pageReceived, requested);
         QCOMPARE(server.requestCount(), requested ? 1 : 0);
     }
 
@@ -438,6 +436,8 @@ private slots:
             QVERIFY(!outcome.text.isEmpty());
             QVERIFY(outcome.text.size() < maxBytes);
         }
+        // A time-out is a failed query; the size limit only cuts the page short.
+        QCOMPARE(outcome.pageReceived, QByteArray(QTest::currentDataTag()).startsWith("size"));
         // An endless body repeats its pattern; whatever was read must follow it.
         for (qsizetype i = 0; i < outcome.text.size(); i += expectedPrefix.size()) {
             const QString part = outcome.text.mid(i, expectedPrefix.size());
@@ -514,7 +514,8 @@ private slots:
         limits.maxBytes = 1000;
         PageFetcher fetcher(limits);
         QSignalSpy spy(&fetcher, &PageFetcher::finished);
-        const QString address = path.isEmpty() ? QStringLiteral("http://127.0.0.1:%1/").arg(closedPort())
+        const QString address = path.isEmpty()
+                                    ? QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort())
                                 : path == QLatin1String("refused") ? QStringLiteral("no address")
                                                                    : server.url(path).toString();
         fetcher.fetch(address);

@@ -8,9 +8,11 @@
 #include "demo_server/EnginePages.h"
 #include "lists/ResultsView.h"
 #include "lists/UrlListCommands.h"
+#include "results/ScanResults.h"
 #include "scan/EngineTable.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
+#include "support/ModelTexts.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
@@ -20,67 +22,38 @@
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalSpy>
-#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
 
 const QStringList webRowTypes{"Home Page", "Google", "AltaVista", "Yahoo", "Ask", "MSN", "AllTheWeb"};
 
-QStringList rowTexts(const QTreeWidgetItem* item)
-{
-    QStringList texts;
-    for (int column = 0; column < item->columnCount(); ++column)
-        texts << item->text(column);
-    return texts;
-}
-
-QStringList columnTexts(const QTreeWidget* table, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < table->topLevelItemCount(); ++row)
-        texts << table->topLevelItem(row)->text(column);
-    return texts;
-}
-
-QList<qint64> totalsOf(const QTreeWidget* table)
+QList<qint64> totalsOf(const ScanResults* results)
 {
     QList<qint64> totals;
-    for (const QString& text : columnTexts(table, 1))
+    for (const QString& text : columnTexts(results, 1))
         totals << text.toLongLong();
     return totals;
 }
 
-QTreeWidgetItem* rowOf(const QTreeWidget* table, const QString& site)
+int rowOf(const ScanResults* results, const QString& site)
 {
-    for (int row = 0; row < table->topLevelItemCount(); ++row) {
-        if (table->topLevelItem(row)->text(0) == site)
-            return table->topLevelItem(row);
-    }
-    return nullptr;
+    return static_cast<int>(columnTexts(results, 0).indexOf(site));
 }
 
-int rankShown(const QTreeWidgetItem* item)
+// The rank icon the table shows for a row: 1..3, 0 for none, -1 for another.
+int rankShown(const QTreeView* table, int row)
 {
-    const qint64 key = item->icon(0).cacheKey();
+    const QVariant icon = table->model()->index(row, 0).data(Qt::DecorationRole);
     for (int rank = 1; rank <= 3; ++rank) {
-        if (key == ScanController::rankIcon(rank).cacheKey())
+        if (icon.value<QIcon>().cacheKey() == rankIcon(rank).cacheKey())
             return rank;
     }
-    return item->icon(0).isNull() ? 0 : -1;
-}
-
-// A port on which nothing listens.
-quint16 closedPort()
-{
-    QTcpServer server;
-    server.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = server.serverPort();
-    server.close();
-    return port;
+    return icon.isValid() ? -1 : 0;
 }
 
 // The real main window scanning against an engine server, with what the
@@ -92,6 +65,7 @@ struct ScanWindow
         test.folder.writeFile(QStringLiteral("settings.ini"), server.settingsIni());
         scan = window.scanController();
         table = window.resultsView()->table();
+        results = window.results();
         webRows = window.webViewPanel()->resultsList();
         progress = window.statusPanels()->progressBar();
         start = window.toolStrip()->startButton();
@@ -103,7 +77,7 @@ struct ScanWindow
         });
         QObject::connect(&window, &MainWindow::currentResultsChartRequested, [this] {
             ++chartRequests;
-            totalsAtChart = totalsOf(table);
+            totalsAtChart = totalsOf(results);
         });
     }
 
@@ -149,7 +123,8 @@ struct ScanWindow
     TestContext test;
     MainWindow window{test.context};
     ScanController* scan;
-    QTreeWidget* table;
+    QTreeView* table;
+    ScanResults* results;
     QTreeWidget* webRows;
     QProgressBar* progress;
     QAbstractButton* start;
@@ -200,16 +175,14 @@ private slots:
         QVERIFY(scan.table->updatesEnabled());
         QVERIFY(scan.webRows->updatesEnabled());
 
-        QCOMPARE(scan.table->topLevelItemCount(), 3);
-        QCOMPARE(rowTexts(scan.table->topLevelItem(0)),
+        QCOMPARE(scan.results->rowCount(), 3);
+        QCOMPARE(rowTexts(scan.results, 0),
                  QStringList({"www.high.example", "1362991", "1234567", "5678", "0", "56", "2345", "120345"}));
-        QCOMPARE(rowTexts(scan.table->topLevelItem(1)),
-                 QStringList({"www.medium.example", "700", "0", "0", "0", "700", "0", "0"}));
-        QCOMPARE(rowTexts(scan.table->topLevelItem(2)),
-                 QStringList({"www.low.example", "300", "0", "0", "0", "300", "0", "0"}));
-        QCOMPARE(rankShown(scan.table->topLevelItem(0)), 3);
-        QCOMPARE(rankShown(scan.table->topLevelItem(1)), 2);
-        QCOMPARE(rankShown(scan.table->topLevelItem(2)), 1);
+        QCOMPARE(rowTexts(scan.results, 1), QStringList({"www.medium.example", "700", "0", "0", "0", "700", "0", "0"}));
+        QCOMPARE(rowTexts(scan.results, 2), QStringList({"www.low.example", "300", "0", "0", "0", "300", "0", "0"}));
+        QCOMPARE(rankShown(scan.table, 0), 3);
+        QCOMPARE(rankShown(scan.table, 1), 2);
+        QCOMPARE(rankShown(scan.table, 2), 1);
 
         QStringList expectedWebRows;
         for (const QString& site : sites) {
@@ -238,7 +211,7 @@ private slots:
         // ends largest first.
         QCOMPARE(scan.chartRequests, 1);
         QCOMPARE(scan.totalsAtChart, QList<qint64>({300, 700, 1362991}));
-        QCOMPARE(totalsOf(scan.table), QList<qint64>({1362991, 700, 300}));
+        QCOMPARE(totalsOf(scan.results), QList<qint64>({1362991, 700, 300}));
         // The chart view shows those rows: one series per site in the
         // ascending order, scaled by the first (smallest) site.
         const ChartGrid& chart = scan.window.chartPanel()->chart()->grid();
@@ -274,7 +247,7 @@ private slots:
         scan.window.menus().scan->trigger();
         QVERIFY(scan.scan->isScanning());
         QVERIFY(ended.wait(60000));
-        QCOMPARE(columnTexts(scan.table, 0), sites.first(2));
+        QCOMPARE(columnTexts(scan.results, 0), sites.first(2));
         QCOMPARE(scan.chartRequests, 0);
     }
 
@@ -286,7 +259,7 @@ private slots:
         scan.setSites(sites);
         QVERIFY(scan.runScan());
         for (int row = 0; row < sites.size(); ++row)
-            QCOMPARE(rowTexts(scan.table->topLevelItem(row)), scan.expectedRow(sites[row]));
+            QCOMPARE(rowTexts(scan.results, row), scan.expectedRow(sites[row]));
     }
 
     void withoutClearingASecondScanGoesAbove()
@@ -299,23 +272,23 @@ private slots:
         scan.setTotal(QStringLiteral("fourth.example"), 50);
         scan.setSites({"first.example", "second.example"});
         QVERIFY(scan.runScan());
-        QCOMPARE(columnTexts(scan.table, 0), QStringList({"second.example", "first.example"}));
+        QCOMPARE(columnTexts(scan.results, 0), QStringList({"second.example", "first.example"}));
 
         // The table was left sorted; the new rows still go where the scan
         // puts them while it runs.
         QStringList topRowsWhileScanning;
         QObject::connect(scan.scan->driver(), &ScanDriver::siteFinished, [&](int index) {
             QCoreApplication::processEvents();
-            topRowsWhileScanning << scan.table->topLevelItem(index)->text(0);
+            topRowsWhileScanning << scan.results->row(index).site;
         });
         scan.setSites({"third.example", "fourth.example"});
         QVERIFY(scan.runScan());
         QCOMPARE(topRowsWhileScanning, QStringList({"third.example", "fourth.example"}));
-        QCOMPARE(columnTexts(scan.table, 0),
+        QCOMPARE(columnTexts(scan.results, 0),
                  QStringList({"second.example", "first.example", "fourth.example", "third.example"}));
-        QCOMPARE(columnTexts(scan.webRows, 1).size(), 28);
-        QCOMPARE(columnTexts(scan.webRows, 1).mid(0, 7), QStringList(7, QStringLiteral("first.example")));
-        QCOMPARE(columnTexts(scan.webRows, 1).mid(14, 7), QStringList(7, QStringLiteral("third.example")));
+        QCOMPARE(columnTexts(scan.webRows->model(), 1).size(), 28);
+        QCOMPARE(columnTexts(scan.webRows->model(), 1).mid(0, 7), QStringList(7, QStringLiteral("first.example")));
+        QCOMPARE(columnTexts(scan.webRows->model(), 1).mid(14, 7), QStringList(7, QStringLiteral("third.example")));
     }
 
     void withoutClearingOrSortingRowsStayInScanOrder()
@@ -327,7 +300,7 @@ private slots:
         QVERIFY(scan.runScan());
         scan.setSites({"c.example", "d.example", "e.example"});
         QVERIFY(scan.runScan());
-        QCOMPARE(columnTexts(scan.table, 0),
+        QCOMPARE(columnTexts(scan.results, 0),
                  QStringList({"c.example", "d.example", "e.example", "a.example", "b.example"}));
         // Without auto-sort the chart is still rebuilt.
         QCOMPARE(scan.chartRequests, 2);
@@ -340,8 +313,8 @@ private slots:
         QVERIFY(scan.runScan());
         scan.setSites({"b.example"});
         QVERIFY(scan.runScan());
-        QCOMPARE(columnTexts(scan.table, 0), QStringList({"b.example"}));
-        QCOMPARE(columnTexts(scan.webRows, 1), QStringList(7, QStringLiteral("b.example")));
+        QCOMPARE(columnTexts(scan.results, 0), QStringList({"b.example"}));
+        QCOMPARE(columnTexts(scan.webRows->model(), 1), QStringList(7, QStringLiteral("b.example")));
     }
 
     void stopDuringTheThirdOfFiveSites()
@@ -366,10 +339,10 @@ private slots:
         QVERIFY(scan.runScan());
         QVERIFY(stopShown);
 
-        QCOMPARE(scan.table->topLevelItemCount(), 3);
+        QCOMPARE(scan.results->rowCount(), 3);
         for (int row = 0; row < 3; ++row) {
-            QCOMPARE(rowTexts(scan.table->topLevelItem(row)), scan.expectedRow(sites[row]));
-            QCOMPARE(rankShown(scan.table->topLevelItem(row)), 1);
+            QCOMPARE(rowTexts(scan.results, row), scan.expectedRow(sites[row]));
+            QCOMPARE(rankShown(scan.table, row), 1);
         }
         QCOMPARE(scan.webRows->topLevelItemCount(), 21);
         QCOMPARE(scan.server.http().requestCount(), 18);
@@ -427,14 +400,14 @@ private slots:
                 scan.stop->click();
         });
         QVERIFY(scan.runScan());
-        QCOMPARE(scan.table->topLevelItemCount(), 2);
+        QCOMPARE(scan.results->rowCount(), 2);
         QVERIFY(scan.window.statusPanels()->panelText(1).startsWith(QStringLiteral("Search Complete.  Found ")));
         QCOMPARE(scan.chartRequests, 1);
 
         QObject::disconnect(stopAtLastSite);
         scan.setSites({"c.example", "d.example", "e.example"});
         QVERIFY(scan.runScan());
-        QCOMPARE(scan.table->topLevelItemCount(), 3);
+        QCOMPARE(scan.results->rowCount(), 3);
         QCOMPARE(scan.chartRequests, 2);
         QCOMPARE(scan.server.http().requestCount(), 30);
     }
@@ -442,7 +415,7 @@ private slots:
     void emptyListChangesNothing()
     {
         ScanWindow scan;
-        scan.table->addTopLevelItem(new QTreeWidgetItem(QStringList{"kept.example", "5"}));
+        scan.results->setRows({ResultRow{"kept.example", {}, 5, 1}});
         scan.webRows->addTopLevelItem(new QTreeWidgetItem(QStringList{"Home Page", "kept.example"}));
         scan.window.statusPanels()->setPanelText(1, QStringLiteral("before"));
         scan.start->click();
@@ -453,7 +426,7 @@ private slots:
         QVERIFY(scan.start->isEnabled());
         QVERIFY(!scan.stop->isEnabled());
         QVERIFY(scan.progress->isHidden());
-        QCOMPARE(scan.table->topLevelItemCount(), 1);
+        QCOMPARE(scan.results->rowCount(), 1);
         QCOMPARE(scan.webRows->topLevelItemCount(), 1);
         QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("before"));
         QCOMPARE(scan.server.http().requestCount(), 0);
@@ -464,17 +437,20 @@ private slots:
     {
         ScanWindow scan;
         QByteArray ini = scan.server.settingsIni();
-        ini.replace(EnginePages::loopbackTemplate(*engineByNumber(3), scan.server.port()).toLatin1(),
-                    QStringLiteral("http://127.0.0.1:%1/search?p=link:").arg(closedPort()).toLatin1());
+        ini.replace(
+            EnginePages::loopbackTemplate(*engineByNumber(3), scan.server.port()).toLatin1(),
+            QStringLiteral("http://127.0.0.1:%1/search?p=link:").arg(LoopbackHttpServer::closedPort()).toLatin1());
         scan.test.folder.writeFile(QStringLiteral("settings.ini"), ini);
         const QStringList sites{"a.example", "b.example"};
         scan.setSites(sites);
         QVERIFY(scan.runScan());
         for (const QString& site : sites) {
-            QTreeWidgetItem* row = rowOf(scan.table, site);
-            QVERIFY(row);
-            QCOMPARE(row->text(4), QString());
-            QCOMPARE(row->text(2), scan.server.expectedCell(site, 1));
+            const int row = rowOf(scan.results, site);
+            QVERIFY(row >= 0);
+            QCOMPARE(scan.results->row(row).engine(3).text, QString());
+            QVERIFY(!scan.results->row(row).engine(3).pageReceived);
+            QCOMPARE(scan.results->row(row).engine(1).text, scan.server.expectedCell(site, 1));
+            QVERIFY(scan.results->row(row).engine(1).pageReceived);
         }
         QVERIFY(scan.test.prompts.shown().isEmpty());
         QCOMPARE(scan.server.http().requestCount(), 10);
@@ -488,7 +464,7 @@ private slots:
         const QString site = scan.server.address(QStringLiteral("/own"));
         scan.setSites({site});
         QVERIFY(scan.runScan());
-        QCOMPARE(rowTexts(scan.table->topLevelItem(0)), QStringList({site, "0", "", "", "", "0", "0", ""}));
+        QCOMPARE(rowTexts(scan.results, 0), QStringList({site, "0", "", "", "", "0", "0", ""}));
         QCOMPARE(scan.server.http().requestCount(), 6);
         QVERIFY(scan.test.prompts.shown().isEmpty());
     }
@@ -553,8 +529,8 @@ private slots:
         }
         scan.setSites({"site.example"});
         QVERIFY(scan.runScan());
-        QCOMPARE(scan.table->topLevelItem(0)->text(1), QString::number(total));
-        QCOMPARE(rankShown(scan.table->topLevelItem(0)), rank);
+        QCOMPARE(scan.results->index(0, 1).data().toString(), QString::number(total));
+        QCOMPARE(rankShown(scan.table, 0), rank);
     }
 
     void thresholdsAreReadAtTheStart()
@@ -569,10 +545,10 @@ private slots:
         });
         QVERIFY(scan.runScan());
         // The low threshold as it was at the start; auto-sort as at the end.
-        QCOMPARE(rankShown(scan.table->topLevelItem(0)), 1);
-        QCOMPARE(rankShown(scan.table->topLevelItem(1)), 1);
+        QCOMPARE(rankShown(scan.table, 0), 1);
+        QCOMPARE(rankShown(scan.table, 1), 1);
         QCOMPARE(scan.chartRequests, 1);
-        QCOMPARE(columnTexts(scan.table, 0), QStringList({"a.example", "b.example"}));
+        QCOMPARE(columnTexts(scan.results, 0), QStringList({"a.example", "b.example"}));
     }
 
     void autoSortIsReadAgainAfterTheChart()
@@ -586,7 +562,7 @@ private slots:
                          [&] { scan.setSetting(SettingKey::autoSort, QStringLiteral("0")); });
         QVERIFY(scan.runScan());
         QCOMPARE(scan.totalsAtChart, QList<qint64>({10, 20, 30}));
-        QCOMPARE(totalsOf(scan.table), QList<qint64>({10, 20, 30}));
+        QCOMPARE(totalsOf(scan.results), QList<qint64>({10, 20, 30}));
     }
 
     void startAndClearingWaitWhileTheScanRuns()
@@ -610,7 +586,7 @@ private slots:
         });
         QVERIFY(scan.runScan());
         QVERIFY(tried);
-        QCOMPARE(scan.table->topLevelItemCount(), 2);
+        QCOMPARE(scan.results->rowCount(), 2);
         QCOMPARE(scan.webRows->topLevelItemCount(), 14);
         QCOMPARE(scan.server.http().requestCount(), 12);
         QCOMPARE(scan.chartRequests, 1);
@@ -620,7 +596,7 @@ private slots:
         emit scan.table->header()->sectionClicked(1);
         QCOMPARE(view->columnSortAscending(2), !ascendingBefore);
         view->clearAllButton()->click();
-        QCOMPARE(scan.table->topLevelItemCount(), 0);
+        QCOMPARE(scan.results->rowCount(), 0);
         QCOMPARE(scan.webRows->topLevelItemCount(), 0);
     }
 

@@ -1,5 +1,6 @@
 #include "EngineServer.h"
 #include "demo_server/EnginePages.h"
+#include "results/ScanResults.h"
 #include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"
@@ -16,10 +17,13 @@ class ScanRun
 {
 public:
     explicit ScanRun(EngineServer& server)
-        : driver(&fetcher, [this](const Engine& engine) {
-            ++templateReads;
-            return templates.value(engine.number);
-        })
+        : driver(
+              &fetcher,
+              [this](const Engine& engine) {
+                  ++templateReads;
+                  return templates.value(engine.number);
+              },
+              &results)
     {
         for (const Engine& engine : engines())
             templates.insert(engine.number, EnginePages::loopbackTemplate(engine, server.port()));
@@ -54,6 +58,7 @@ public:
     PageFetcher fetcher;
     QHash<int, QString> templates;
     int templateReads = 0;
+    ScanResults results;
     ScanDriver driver;
     QStringList events;
     QHash<QString, QStringList> cells;
@@ -78,34 +83,6 @@ class ScanDriverTest : public QObject
     Q_OBJECT
 
 private slots:
-    void countValue_data()
-    {
-        QTest::addColumn<QString>("cell");
-        QTest::addColumn<qint64>("value");
-        QTest::newRow("digits") << "1234" << qint64(1234);
-        QTest::newRow("empty") << "" << qint64(0);
-        QTest::newRow("zero") << "0" << qint64(0);
-        QTest::newRow("commas") << "1,234,567" << qint64(1234567);
-        QTest::newRow("ten digits") << "9999999999" << qint64(9999999999);
-        QTest::newRow("surrounding spaces") << " 42 " << qint64(42);
-        QTest::newRow("negative") << "-5" << qint64(-5);
-        QTest::newRow("fraction rounds") << "12.5" << qint64(13);
-        QTest::newRow("words") << "about" << qint64(0);
-        QTest::newRow("digits and words") << "12 pages" << qint64(0);
-        QTest::newRow("exponent") << "1e300" << qint64(0);
-        QTest::newRow("infinity") << "inf" << qint64(0);
-        QTest::newRow("not a number") << "nan" << qint64(0);
-        QTest::newRow("hexadecimal") << "0x10" << qint64(0);
-        QTest::newRow("beyond any count") << "99999999999999999999" << qint64(0);
-    }
-
-    void countValue()
-    {
-        QFETCH(QString, cell);
-        QFETCH(qint64, value);
-        QCOMPARE(ScanDriver::countValue(cell), value);
-    }
-
     void cellText_data()
     {
         QTest::addColumn<int>("engine");
@@ -129,32 +106,6 @@ private slots:
         QFETCH(QString, count);
         QFETCH(QString, cell);
         QCOMPARE(ScanDriver::cellText(*engineByNumber(engine), count), cell);
-    }
-
-    void rankOf_data()
-    {
-        QTest::addColumn<qint64>("total");
-        QTest::addColumn<int>("low");
-        QTest::addColumn<int>("boundary");
-        QTest::addColumn<int>("rank");
-        QTest::newRow("499") << qint64(499) << 500 << 1000 << 1;
-        QTest::newRow("500") << qint64(500) << 500 << 1000 << 2;
-        QTest::newRow("999") << qint64(999) << 500 << 1000 << 2;
-        QTest::newRow("1000") << qint64(1000) << 500 << 1000 << 3;
-        QTest::newRow("nothing found") << qint64(0) << 500 << 1000 << 1;
-        QTest::newRow("zero low threshold") << qint64(0) << 0 << 1000 << 2;
-        QTest::newRow("beyond 32 bits") << qint64(5000000000) << 500 << 1000 << 3;
-        QTest::newRow("low above boundary, below low") << qint64(700) << 1000 << 500 << 1;
-        QTest::newRow("low above boundary, above both") << qint64(1200) << 1000 << 500 << 3;
-    }
-
-    void rankOf()
-    {
-        QFETCH(qint64, total);
-        QFETCH(int, low);
-        QFETCH(int, boundary);
-        QFETCH(int, rank);
-        QCOMPARE(ScanDriver::rankOf(total, low, boundary), rank);
     }
 
     void asksEveryEngineForEverySiteInOrder()
@@ -195,6 +146,12 @@ private slots:
             QCOMPARE(run.cells[site], expectedCells);
             QCOMPARE(run.rowTotals[site], total);
             grand += total;
+            // Each site's row of the results, at its place in the list.
+            const ResultRow& row = run.results.row(static_cast<int>(sites.indexOf(site)));
+            QCOMPARE(row.site, site);
+            QCOMPARE(row.total, total);
+            for (int engine = 1; engine <= engineCount; ++engine)
+                QCOMPARE(row.engine(engine).text, expectedCells[engine - 1]);
         }
         QCOMPARE(run.grandTotal, grand);
         QCOMPARE(run.templateReads, 12);
@@ -215,6 +172,11 @@ private slots:
         QVERIFY(run.waitForEnd());
         QCOMPARE(run.cells[site], QStringList({"1234", "", "0", "56", "0", ""}));
         QCOMPARE(run.rowTotals[site], qint64(1290));
+        // The engines without markers answered "Service Unavailable".
+        QList<bool> received;
+        for (const EngineCell& cell : run.results.row(0).engines)
+            received << cell.pageReceived;
+        QCOMPARE(received, QList<bool>({true, false, true, true, true, false}));
         QCOMPARE(run.grandTotal, qint64(1290));
     }
 

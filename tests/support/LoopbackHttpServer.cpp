@@ -435,6 +435,13 @@ QUrl LoopbackHttpServer::url(const QString& pathAndQuery) const
     return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
 }
 
+quint16 LoopbackHttpServer::closedPort()
+{
+    QTcpServer server;
+    server.listen(QHostAddress::LocalHost, 0);
+    return server.serverPort();
+}
+
 void LoopbackHttpServer::setResponse(const QString& target, const Response& response)
 {
     m_responses.insert(target, response);

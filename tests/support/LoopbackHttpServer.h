@@ -80,6 +80,8 @@ public:
     quint16 port() const { return m_server.serverPort(); }
     // The server's address for a path with optional query, such as "/a?b=c".
     QUrl url(const QString& pathAndQuery = QStringLiteral("/")) const;
+    // A loopback port on which nothing listens.
+    static quint16 closedPort();
 
     // A fixed response for a target. A request whose whole target (with
     // query) has a response gets it; otherwise the response of its path

@@ -2,9 +2,11 @@
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
 #include "lists/ResultsView.h"
+#include "results/ScanResults.h"
 #include "saved/IniFile.h"
 #include "scan/EngineTable.h"
 #include "support/TestContext.h"
+#include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -24,14 +27,7 @@ const QString noticeText =
 // The rows a scan adds for a site: its home page, then one per engine.
 void addSiteRows(QTreeWidget* list, const QString& site)
 {
-    new QTreeWidgetItem(list, {QString::fromLatin1(homePageRowText), site});
-    for (const Engine& engine : engines())
-        new QTreeWidgetItem(list, {engine.webText(), site});
-}
-
-QTreeWidgetItem* addResultsRow(QTreeWidget* table, const QString& site)
-{
-    return new QTreeWidgetItem(table, {site, QStringLiteral("0")});
+    static_cast<WebResultsList*>(list)->addSiteRows(site);
 }
 
 QStringList columnTexts(const QTreeWidget* list, int column)
@@ -85,7 +81,15 @@ struct Setup
 
     WebViewPanel* panel() const { return window.webViewPanel(); }
     QTreeWidget* webList() const { return window.findChild<QTreeWidget*>(QStringLiteral("ListView2")); }
-    QTreeWidget* results() const { return window.findChild<QTreeWidget*>(QStringLiteral("ListView1")); }
+    QTreeView* results() const { return window.findChild<QTreeView*>(QStringLiteral("ListView1")); }
+    // Adds a results row for the site and gives its index.
+    QModelIndex addResultsRow(const QString& site)
+    {
+        QList<ResultRow> rows = window.results()->rows();
+        rows << ResultRow::completed(site, {}, {});
+        window.results()->setRows(rows);
+        return results()->model()->index(static_cast<int>(rows.size()) - 1, 0);
+    }
     QLineEdit* addressBox() const { return window.findChild<QLineEdit*>(QStringLiteral("Text1")); }
     QToolButton* button(const QString& name) const { return window.findChild<QToolButton*>(name); }
     int currentView() const { return window.tabs()->currentIndex(); }
@@ -135,7 +139,7 @@ private slots:
         Setup setup;
         QVERIFY(setup.show());
         addSiteRows(setup.webList(), QStringLiteral("example.com"));
-        setup.results()->setCurrentItem(addResultsRow(setup.results(), QStringLiteral("example.com")));
+        setup.results()->setCurrentIndex(setup.addResultsRow(QStringLiteral("example.com")));
         QVERIFY(setup.test.browsers.isEmpty());
 
         setup.window.resultsView()->webResultsButton()->click();
@@ -262,20 +266,20 @@ private slots:
             addSiteRows(setup.webList(), QStringLiteral("site%1.example").arg(site));
         addSiteRows(setup.webList(), QStringLiteral("target.example"));
         addSiteRows(setup.webList(), QStringLiteral("after.example"));
-        addResultsRow(setup.results(), QStringLiteral("site0.example"));
-        QTreeWidgetItem* resultsRow = addResultsRow(setup.results(), QStringLiteral("target.example"));
+        setup.addResultsRow(QStringLiteral("site0.example"));
+        const QModelIndex resultsRow = setup.addResultsRow(QStringLiteral("target.example"));
         QVERIFY(setup.show());
         QCOMPARE(setup.currentView(), int(MainWindow::DataView));
 
         if (trigger == QLatin1String("button")) {
-            setup.results()->setCurrentItem(resultsRow);
+            setup.results()->setCurrentIndex(resultsRow);
             QTest::mouseClick(setup.window.resultsView()->webResultsButton(), Qt::LeftButton);
         } else if (trigger == QLatin1String("menu")) {
-            setup.results()->setCurrentItem(resultsRow);
+            setup.results()->setCurrentIndex(resultsRow);
             setup.window.menus().webResults->trigger();
         } else {
             // The table takes a double-click on the row it saw pressed.
-            const QPoint centre = setup.results()->visualItemRect(resultsRow).center();
+            const QPoint centre = setup.results()->visualRect(resultsRow).center();
             QTest::mouseClick(setup.results()->viewport(), Qt::LeftButton, {}, centre);
             QCOMPARE(setup.currentView(), int(MainWindow::DataView));
             QTest::mouseDClick(setup.results()->viewport(), Qt::LeftButton, {}, centre);
@@ -301,7 +305,7 @@ private slots:
         QCOMPARE(setup.webList()->topLevelItem(0)->text(0), QStringLiteral("Yahoo"));
         setup.window.showView(MainWindow::DataView);
 
-        setup.results()->setCurrentItem(addResultsRow(setup.results(), QStringLiteral("x.org")));
+        setup.results()->setCurrentIndex(setup.addResultsRow(QStringLiteral("x.org")));
         setup.window.resultsView()->webResultsButton()->click();
         QCOMPARE(setup.webList()->currentItem(), setup.webList()->topLevelItem(0));
         QCOMPARE(setup.requests(),
@@ -320,10 +324,10 @@ private slots:
         QFETCH(bool, clearFirst);
         Setup setup;
         addSiteRows(setup.webList(), QStringLiteral("x.org"));
-        QTreeWidgetItem* row = addResultsRow(setup.results(), QStringLiteral("x.org"));
+        const QModelIndex row = setup.addResultsRow(QStringLiteral("x.org"));
         QVERIFY(setup.show());
         if (clearFirst) {
-            setup.results()->setCurrentItem(row);
+            setup.results()->setCurrentIndex(row);
             setup.window.clearResults();
         }
 
@@ -352,7 +356,7 @@ private slots:
         Setup setup;
         addSiteRows(setup.webList(), QStringLiteral("x.org"));
         QVERIFY(setup.show());
-        setup.results()->setCurrentItem(addResultsRow(setup.results(), site));
+        setup.results()->setCurrentIndex(setup.addResultsRow(site));
 
         setup.window.resultsView()->webResultsButton()->click();
         QVERIFY(setup.test.prompts.shown().isEmpty());

@@ -1,0 +1,119 @@
+#include "app/CommandLine.h"
+
+#include "Branding.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const QString scanName = QStringLiteral("scan");
+const QString csvName = QStringLiteral("csv");
+const QString saveEachName = QStringLiteral("save-each");
+const QString quietName = QStringLiteral("quiet");
+
+QString versionText()
+{
+    return QStringLiteral("%1 %2.%3")
+        .arg(QString::fromLatin1(Branding::productName))
+        .arg(Branding::versionMajor)
+        .arg(Branding::versionMinor);
+}
+
+CommandLine failure(const QString& text)
+{
+    CommandLine line;
+    line.mode = CommandLine::Mode::Error;
+    line.text = text;
+    return line;
+}
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Asks six search engines how many pages link to each site of a URL list."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOptions({
+        {scanName, QStringLiteral("Scans every site of the URL list file without a window, then ends."),
+         QStringLiteral("file")},
+        {csvName, QStringLiteral("Writes the results of --scan as CSV to the file; - is the standard output."),
+         QStringLiteral("file")},
+        {saveEachName, QStringLiteral("Adds the counts of each site of --scan to the site's saved search.")},
+        {quietName, QStringLiteral("Leaves out the progress lines of --scan.")},
+    });
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A URL list file to load into the window."),
+                                 QStringLiteral("[file]"));
+
+    if (!parser.parse(arguments))
+        return failure(parser.errorText());
+    CommandLine line;
+    // Qt's own options do not apply without a window; --help-all gives the
+    // same text as --help.
+    if (parser.isSet(help) || parser.optionNames().contains(QStringLiteral("help-all"))) {
+        line.mode = Mode::Help;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(version)) {
+        line.mode = Mode::Version;
+        line.text = versionText();
+        return line;
+    }
+    const QStringList files = parser.positionalArguments();
+    if (parser.isSet(scanName)) {
+        if (!files.isEmpty())
+            return failure(QStringLiteral("Unexpected argument with --scan: %1").arg(files.first()));
+        line.mode = Mode::Scan;
+        line.scan = {parser.value(scanName), parser.value(csvName), parser.isSet(saveEachName),
+                     parser.isSet(quietName)};
+        return line;
+    }
+    if (parser.isSet(csvName) || parser.isSet(saveEachName) || parser.isSet(quietName))
+        return failure(QStringLiteral("--csv, --save-each and --quiet only go with --scan."));
+    if (files.size() > 1)
+        return failure(QStringLiteral("Only one URL list file can be loaded: %1").arg(files.join(u' ')));
+    line.listFile = files.value(0);
+    return line;
+}
+
+bool CommandLine::needsNoWindow(const QStringList& arguments)
+{
+    // Options of the window's application object, which it also takes with
+    // two dashes; any other option of two dashes is ours, or a mistake that
+    // is better told without opening a window.
+    static const QStringList windowOptions{QStringLiteral("platform"),
+                                           QStringLiteral("platformpluginpath"),
+                                           QStringLiteral("platformtheme"),
+                                           QStringLiteral("plugin"),
+                                           QStringLiteral("qwindowgeometry"),
+                                           QStringLiteral("qwindowicon"),
+                                           QStringLiteral("qwindowtitle"),
+                                           QStringLiteral("reverse"),
+                                           QStringLiteral("session"),
+                                           QStringLiteral("display"),
+                                           QStringLiteral("geometry"),
+                                           QStringLiteral("style"),
+                                           QStringLiteral("stylesheet"),
+                                           QStringLiteral("widgetcount"),
+                                           QStringLiteral("qmljsdebugger"),
+                                           QStringLiteral("name"),
+                                           QStringLiteral("title"),
+                                           QStringLiteral("visual"),
+                                           QStringLiteral("nograb"),
+                                           QStringLiteral("dograb"),
+                                           QStringLiteral("sync")};
+    const QStringList shortOptions{QStringLiteral("-h"), QStringLiteral("-?"), QStringLiteral("-v")};
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--"))
+            return false;
+        if (shortOptions.contains(argument))
+            return true;
+        if (argument.startsWith(QLatin1String("--")) && !windowOptions.contains(argument.mid(2).section(u'=', 0, 0)))
+            return true;
+    }
+    return false;
+}

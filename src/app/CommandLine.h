@@ -1,0 +1,33 @@
+#pragma once
+
+#include "results/CommandLineScan.h"
+
+#include <QString>
+#include <QStringList>
+
+// What the program was asked to do by its arguments:
+//   quorvex [FILE]                                    the window, with FILE loaded
+//   quorvex --scan FILE [--csv OUT|-] [--save-each] [--quiet]
+//   quorvex --help | --version
+struct CommandLine
+{
+    enum class Mode { Window, Help, Version, Scan, Error };
+
+    Mode mode = Mode::Window;
+    // Window: the URL list file to load, or empty.
+    QString listFile;
+    CommandLineScan::Options scan;
+    // Help: the usage text; Version: name and version; Error: what is wrong.
+    QString text;
+
+    // Reads the arguments (the program's name first). Needs the application
+    // object for the usage text.
+    static CommandLine parse(const QStringList& arguments);
+
+    // Whether the arguments ask for anything but the window: an option of
+    // ours other than the list file, or an unknown option of two dashes.
+    // Decided before any application object exists: the window's
+    // application object needs a display, and removes the options of its
+    // own (-platform, -style...) that parse() would otherwise not know.
+    static bool needsNoWindow(const QStringList& arguments);
+};

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+
+class Prompts;
+
+// Asks the user for the file to save into with the save dialog. A chosen
+// name that does not end in the extension (".txt", in any letter case) gets
+// it; the dialog asked about replacing the name as chosen, so a file that
+// the added extension leads to is replaced only when the user agrees to the
+// question (with this caption). The empty text when the user cancels either.
+QString chooseSavePath(Prompts& prompts, const QString& title, const QString& filter, const QString& folder,
+                       const QString& extension, const QString& questionCaption);

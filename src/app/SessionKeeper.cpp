@@ -1,0 +1,86 @@
+#include "app/SessionKeeper.h"
+
+#include "app/AppContext.h"
+#include "app/MainStatusBar.h"
+#include "app/Prompts.h"
+#include "lists/UrlListCommands.h"
+#include "results/ScanResults.h"
+#include "scan/UserSettings.h"
+#include "webview/WebResultsList.h"
+
+#include <QDir>
+#include <QLocale>
+#include <QTimer>
+
+SessionKeeper::SessionKeeper(UrlListCommands* urlList, ScanResults* results, AppContext& context, QObject* parent)
+    : QObject(parent)
+    , m_urlList(urlList)
+    , m_results(results)
+    , m_context(context)
+    , m_session(context.folder)
+{
+    connect(urlList, &UrlListCommands::listChanged, this, &SessionKeeper::listChanged);
+}
+
+bool SessionKeeper::isOn() const
+{
+    return m_context.settings.isOn(QString::fromLatin1(SettingKey::keepUrlList));
+}
+
+void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
+{
+    if (!isOn())
+        return;
+    m_urlList->appendUrls(m_session.readUrls());
+    const std::optional<KeptSession::Results> kept = m_session.readResults();
+    if (!kept || kept->rows.isEmpty())
+        return;
+    m_results->setRows(kept->rows);
+    for (const ResultRow& row : kept->rows)
+        webRows->addSiteRows(row.site);
+    statusBar->setPanelText(1,
+                            QStringLiteral("Results of ") + QLocale().toString(kept->completed, QLocale::ShortFormat));
+}
+
+void SessionKeeper::listChanged()
+{
+    // A paste or a file load changes the list in one step, but deleting or
+    // typing can come in bursts: one write once they are done.
+    if (m_listWritePending)
+        return;
+    m_listWritePending = true;
+    QTimer::singleShot(0, this, &SessionKeeper::keepList);
+}
+
+void SessionKeeper::keepList()
+{
+    m_listWritePending = false;
+    if (!isOn()) {
+        m_session.forget();
+        return;
+    }
+    QString reason;
+    if (!m_session.writeUrls(m_urlList->urls(), &reason))
+        reportFailure(QStringLiteral("URL list"), m_session.urlListPath(), reason);
+}
+
+void SessionKeeper::keepResults()
+{
+    if (!isOn())
+        return;
+    QString reason;
+    if (!m_session.writeResults({QDateTime::currentDateTime(), m_results->rows()}, &reason))
+        reportFailure(QStringLiteral("results"), m_session.resultsPath(), reason);
+}
+
+// Once per session: the file is written again at every change, and one
+// message says enough.
+void SessionKeeper::reportFailure(const QString& what, const QString& path, const QString& reason)
+{
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    m_context.prompts.error(QStringLiteral("The %1 could not be kept for the next session in \"%2\": %3")
+                                .arg(what, QDir::toNativeSeparators(path), reason),
+                            Prompts::errorCaption());
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "results/KeptSession.h"
+
+#include <QObject>
+
+struct AppContext;
+class MainStatusBar;
+class ScanResults;
+class UrlListCommands;
+class WebResultsList;
+
+// Keeps the URL list and the results of the last completed scan between
+// sessions (KeptSession) while the user setting "Keep the URL list between
+// sessions" is on: the list is written once control returns to the event
+// loop after any change of it, and again when the window closes; the
+// results after every completed scan. With the setting off nothing is kept
+// and the kept files go.
+class SessionKeeper : public QObject
+{
+    Q_OBJECT
+
+public:
+    SessionKeeper(UrlListCommands* urlList, ScanResults* results, AppContext& context, QObject* parent = nullptr);
+
+    // Puts the kept list into the URL list and the kept results into the
+    // results, with their web-results rows; the status bar says when the
+    // results are from. Does nothing with the setting off.
+    void restore(WebResultsList* webRows, MainStatusBar* statusBar);
+
+    // Writes the list now (or, with the setting off, forgets the session).
+    void keepList();
+    // Writes the results as they are now, as of now.
+    void keepResults();
+
+private:
+    bool isOn() const;
+    void listChanged();
+    void reportFailure(const QString& what, const QString& path, const QString& reason);
+
+    UrlListCommands* m_urlList;
+    ScanResults* m_results;
+    AppContext& m_context;
+    KeptSession m_session;
+    bool m_listWritePending = false;
+    bool m_failureReported = false;
+};

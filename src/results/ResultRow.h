@@ -1,0 +1,62 @@
+#pragma once
+
+#include "scan/EngineTable.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <optional>
+
+// One engine's answer for a site.
+struct EngineCell
+{
+    // As the results table shows it: the count without commas, "0" when the
+    // engine reported no results, empty when it gave no count.
+    QString text;
+    // countValue() of the text; 0 when the text is no number.
+    qint64 value = 0;
+    // Whether the query got a page at all; false when the engine could not
+    // be reached, answered with an error or took too long.
+    bool pageReceived = true;
+
+    void setText(const QString& cellText);
+};
+
+// The two numbers the rank of a row total is decided by.
+struct RankThresholds
+{
+    int low = 500;       // below: low
+    int boundary = 1000; // from here: high; in between: medium
+};
+
+// One site of the results: the six engine cells in the engine table's
+// order, and once all six have answered, the total and the rank.
+struct ResultRow
+{
+    QString site;
+    std::array<EngineCell, engineCount> engines;
+    std::optional<qint64> total;
+    int rank = 0; // 1 low, 2 medium, 3 high; 0 while the row is incomplete
+
+    // A row as a scan leaves it, from the site and the six cell texts in
+    // engine order (missing texts are empty).
+    static ResultRow completed(const QString& site, const QStringList& cellTexts, const RankThresholds& thresholds);
+
+    EngineCell& engine(int engineNumber) { return engines[static_cast<std::size_t>(engineNumber - 1)]; }
+    const EngineCell& engine(int engineNumber) const { return engines[static_cast<std::size_t>(engineNumber - 1)]; }
+
+    // Adds up the cells' values and sets the rank.
+    void complete(const RankThresholds& thresholds);
+
+    // The text of a results-table column (ResultsColumns): the total as
+    // decimal digits, empty until the row is complete.
+    QString columnText(int column) const;
+};
+
+// 1 (low) below the low threshold, 3 (high) at or above the boundary, else
+// 2 (medium).
+int rankOf(qint64 total, const RankThresholds& thresholds);
+
+// "low", "medium", "high"; the empty text for no rank.
+QString rankName(int rank);

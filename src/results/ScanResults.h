@@ -1,0 +1,50 @@
+#pragma once
+
+#include "lists/SortKeys.h"
+#include "results/ResultRow.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+
+// The results of the scans: one typed row per scanned site, in the order the
+// table shows them, with the columns of ResultsColumns. The scan fills it;
+// the results table, saving, the charts, the export and the command line
+// read it. The rank is given by RankRole of the first column (0 for none),
+// so that a view can show it as an icon.
+class ScanResults : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    enum Role { RankRole = Qt::UserRole + 1 };
+
+    explicit ScanResults(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+
+    const QList<ResultRow>& rows() const { return m_rows; }
+    const ResultRow& row(int row) const { return m_rows.at(row); }
+
+    // Inserts an empty row for the site at the position (clamped to the
+    // table) and returns the row it went to.
+    int insertSite(int position, const QString& site);
+    void setEngineCell(int row, int engineNumber, const QString& cellText, bool pageReceived);
+    // Sets the row's total and rank from its cells.
+    void completeRow(int row, const RankThresholds& thresholds);
+
+    void setRows(const QList<ResultRow>& rows);
+    void clear();
+
+    // Puts the rows in the order of the column's texts (SortKeys); rows of
+    // equal keys keep their order. Views keep their selection and current
+    // row. A column outside the table is ignored.
+    void sortRows(int column, SortDataType type, bool ascending);
+
+private:
+    void rowChanged(int row, int firstColumn, int lastColumn);
+
+    QList<ResultRow> m_rows;
+};

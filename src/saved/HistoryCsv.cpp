@@ -1,0 +1,90 @@
+#include "saved/HistoryCsv.h"
+
+#include "app/LocalFile.h"
+#include "results/CountValue.h"
+#include "results/Csv.h"
+#include "saved/IniDocument.h"
+#include "saved/SavedDateKey.h"
+
+#include <QHash>
+#include <QList>
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+struct Section
+{
+    QString name;
+    // Key text to count text; the first line of a key counts.
+    QHash<QString, QString> counts;
+};
+
+struct DateRow
+{
+    QString key;
+    std::optional<QDate> date;
+};
+
+// The section's "key=count" lines; the count is the text between the first
+// and the second "=", as the saved-search chart reads it.
+Section readSection(const IniDocument& document, const QString& name, QList<DateRow>& rows, QSet<QString>& listed,
+                    const QDate& today)
+{
+    Section section{name, {}};
+    const QStringList lines = document.sectionText(name).value_or(QString()).split(QStringLiteral("\r\n"));
+    for (const QString& line : lines) {
+        const QStringList parts = line.split(u'=');
+        if (parts.size() < 2)
+            continue;
+        const QString key = parts[0].trimmed();
+        if (!section.counts.contains(key))
+            section.counts.insert(key, parts[1]);
+        if (!listed.contains(key)) {
+            listed.insert(key);
+            rows.append({key, SavedDateKey::toDate(key, today)});
+        }
+    }
+    return section;
+}
+
+QByteArray encodeDocument(const IniDocument& document, const QDate& today)
+{
+    QList<Section> sections;
+    QList<DateRow> rows;
+    QSet<QString> listed;
+    for (const QString& name : document.sectionNames())
+        sections.append(readSection(document, name, rows, listed, today));
+
+    // Dates in time order; keys that are no date after them, as listed.
+    std::stable_sort(rows.begin(), rows.end(), [](const DateRow& a, const DateRow& b) {
+        if (a.date && b.date)
+            return *a.date < *b.date;
+        return a.date.has_value() && !b.date.has_value();
+    });
+
+    QStringList header{QStringLiteral("Date")};
+    for (const Section& section : std::as_const(sections))
+        header << section.name;
+    QByteArray bytes = Csv::record(header);
+    for (const DateRow& row : std::as_const(rows)) {
+        QStringList fields{row.date ? row.date->toString(Qt::ISODate) : row.key};
+        for (const Section& section : std::as_const(sections)) {
+            const std::optional<qint64> count = countValue(section.counts.value(row.key));
+            fields << (count ? QString::number(*count) : QString());
+        }
+        bytes += Csv::record(fields);
+    }
+    return bytes;
+}
+
+} // namespace
+
+bool HistoryCsv::write(const QString& savedSearchPath, const QString& csvPath, const QDate& today, QString* error)
+{
+    IniDocument document;
+    if (document.load(savedSearchPath, error) != IniDocument::LoadStatus::Loaded)
+        return false;
+    return LocalFile::writeBytes(csvPath, encodeDocument(document, today), error);
+}

@@ -1,0 +1,148 @@
+#include "results/CountValue.h"
+#include "results/KeptSession.h"
+#include "results/ResultsCsv.h"
+#include "results/ScanResults.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+class ScanResultsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void countValue_data()
+    {
+        QTest::addColumn<QString>("cell");
+        QTest::addColumn<QVariant>("value"); // none when invalid
+        QTest::newRow("digits") << "1234" << QVariant(qint64(1234));
+        QTest::newRow("zero") << "0" << QVariant(qint64(0));
+        QTest::newRow("ten digits") << "9999999999" << QVariant(qint64(9999999999));
+        QTest::newRow("surrounding spaces") << " 42 " << QVariant(qint64(42));
+        QTest::newRow("signs") << "-5" << QVariant(qint64(-5));
+        QTest::newRow("plus") << "+5" << QVariant(qint64(5));
+        QTest::newRow("empty") << "" << QVariant();
+        QTest::newRow("dash") << "-" << QVariant();
+        QTest::newRow("separators") << "1,234,567" << QVariant();
+        QTest::newRow("fraction") << "12.5" << QVariant();
+        QTest::newRow("digits and words") << "12 pages" << QVariant();
+        QTest::newRow("space after the sign") << "- 5" << QVariant();
+        QTest::newRow("exponent") << "1e3" << QVariant();
+        QTest::newRow("hexadecimal") << "0x10" << QVariant();
+        QTest::newRow("other digits") << QStringLiteral("\u0661\u0662") << QVariant();
+        QTest::newRow("beyond 64 bits") << "99999999999999999999" << QVariant();
+    }
+
+    void countValue()
+    {
+        QFETCH(QString, cell);
+        QFETCH(QVariant, value);
+        const std::optional<qint64> parsed = ::countValue(cell);
+        QCOMPARE(parsed.has_value(), value.isValid());
+        if (parsed)
+            QCOMPARE(*parsed, value.toLongLong());
+    }
+
+    void rankOf_data()
+    {
+        QTest::addColumn<qint64>("total");
+        QTest::addColumn<int>("low");
+        QTest::addColumn<int>("boundary");
+        QTest::addColumn<int>("rank");
+        QTest::newRow("499") << qint64(499) << 500 << 1000 << 1;
+        QTest::newRow("500") << qint64(500) << 500 << 1000 << 2;
+        QTest::newRow("999") << qint64(999) << 500 << 1000 << 2;
+        QTest::newRow("1000") << qint64(1000) << 500 << 1000 << 3;
+        QTest::newRow("nothing found") << qint64(0) << 500 << 1000 << 1;
+        QTest::newRow("zero low threshold") << qint64(0) << 0 << 1000 << 2;
+        QTest::newRow("beyond 32 bits") << qint64(5000000000) << 500 << 1000 << 3;
+        QTest::newRow("low above boundary, below low") << qint64(700) << 1000 << 500 << 1;
+        QTest::newRow("low above boundary, above both") << qint64(1200) << 1000 << 500 << 3;
+    }
+
+    void rankOf()
+    {
+        QFETCH(qint64, total);
+        QFETCH(int, low);
+        QFETCH(int, boundary);
+        QFETCH(int, rank);
+        QCOMPARE(::rankOf(total, {low, boundary}), rank);
+    }
+
+    // A scan's row: the cells as shown, their sum and the rank; the CSV
+    // record of the row.
+    void completedRow_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QByteArray>("record");
+        QTest::newRow("empty cells count nothing") << "a.example" << QStringList{"1234", "", "0", "56", "0", ""}
+                                                   << QByteArray("a.example,1290,1234,,0,56,0,,high");
+        QTest::newRow("no count at all") << "b.example" << QStringList(6) << QByteArray("b.example,0,,,,,,,low");
+        QTest::newRow("cells without a number count nothing")
+            << "c.example" << QStringList{"700", "-", "n/a", "12.5", "1,000", "0"}
+            << QByteArray("c.example,700,700,-,n/a,12.5,\"1,000\",0,medium");
+        QTest::newRow("beyond 32 bits") << "d.example" << QStringList{"9999999999", "9999999999", "", "", "", ""}
+                                        << QByteArray("d.example,19999999998,9999999999,9999999999,,,,,high");
+        QTest::newRow("beyond 64 bits stops at the largest")
+            << "e.example" << QStringList{"9223372036854775807", "5", "", "", "", ""}
+            << QByteArray("e.example,9223372036854775807,9223372036854775807,5,,,,,high");
+        QTest::newRow("quoted site") << "http://x.example/?a=1,b=\"2\"" << QStringList(6, "1")
+                                     << QByteArray("\"http://x.example/?a=1,b=\"\"2\"\"\",6,1,1,1,1,1,1,low");
+        QTest::newRow("spaces around a site")
+            << " y.example" << QStringList(6, "1") << QByteArray("\" y.example\",6,1,1,1,1,1,1,low");
+        QTest::newRow("line break and UTF-8") << QStringLiteral("caf\u00e9\nbar") << QStringList(6, "1")
+                                              << QByteArray("\"caf\xc3\xa9\nbar\",6,1,1,1,1,1,1,low");
+    }
+
+    void completedRow()
+    {
+        QFETCH(QString, site);
+        QFETCH(QStringList, cells);
+        QFETCH(QByteArray, record);
+        ScanResults results;
+        const int row = results.insertSite(5, site);
+        QCOMPARE(row, 0);
+        QCOMPARE(results.index(0, 1).data().toString(), QString());
+        for (int engine = 1; engine <= 6; ++engine)
+            results.setEngineCell(row, engine, cells[engine - 1], true);
+        QCOMPARE(results.index(0, 0).data(ScanResults::RankRole).toInt(), 0);
+        results.completeRow(row, {});
+        QCOMPARE(results.index(0, 0).data(ScanResults::RankRole).toInt(), results.row(0).rank);
+        for (int column = 2; column < 8; ++column)
+            QCOMPARE(results.index(0, column).data().toString(), cells[column - 2]);
+        const QByteArray header = "Domain Name,Total,Google,Altavista,Yahoo!,Ask,MSN,All The Web,Rank\r\n";
+        QCOMPARE(ResultsCsv::encode(results.rows()), header + record + "\r\n");
+    }
+
+    void keptSession()
+    {
+        QTemporaryDir dir;
+        const KeptSession session{ApplicationFolder(dir.path())};
+        QVERIFY(session.readUrls().isEmpty());
+        QVERIFY(!session.readResults());
+
+        const QStringList urls{"http://a.example/", QStringLiteral("caf\u00e9.example"), " spaced "};
+        KeptSession::Results results{QDateTime(QDate(2026, 12, 8), QTime(14, 30, 5)),
+                                     {ResultRow::completed("a.example", {"9999999999", "9999999999", "-"}, {}),
+                                      ResultRow{"unfinished.example", {}, {}, 0}}};
+        results.rows[1].engine(2).setText("12");
+        QString error;
+        QVERIFY2(session.writeUrls(urls, &error), qPrintable(error));
+        QVERIFY2(session.writeResults(results, &error), qPrintable(error));
+
+        QCOMPARE(session.readUrls(), urls);
+        const std::optional<KeptSession::Results> read = session.readResults();
+        QVERIFY(read);
+        QCOMPARE(read->completed, results.completed);
+        QCOMPARE(ResultsCsv::encode(read->rows), ResultsCsv::encode(results.rows));
+        QCOMPARE(read->rows[0].engine(1).value, qint64(9999999999));
+
+        session.forget();
+        QVERIFY(session.readUrls().isEmpty());
+        QVERIFY(!session.readResults());
+    }
+};
+
+QTEST_GUILESS_MAIN(ScanResultsTest)
+#include "tst_scanresults.moc"
