@@ -20,6 +20,7 @@ const KeyDefault keyTable[] = {
     {SettingKey::chartType, "3"},          {SettingKey::windowGeometry, ""},
     {SettingKey::resultsColumnWidths, ""}, {SettingKey::webResultsColumnWidths, ""},
     {SettingKey::currentView, "0"},        {SettingKey::keepUrlList, "1"},
+    {SettingKey::spaceDatesByTime, "1"},
 };
 
 QString sectionKey(const QString& key)

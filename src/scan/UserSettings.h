@@ -16,6 +16,8 @@ inline constexpr char autoSort[] = "chkAutoSort";
 inline constexpr char clearBeforeScan[] = "chkClear";
 inline constexpr char showHelp[] = "showHelp";
 inline constexpr char chartType[] = "cmbChart2";
+// Whether flat history charts space their dates by the time between them.
+inline constexpr char spaceDatesByTime[] = "chkSpaceDates";
 // The main window as it was left: placement (Qt's saveGeometry, base64),
 // column widths of the two tables (pixels, comma-separated), the tab shown.
 inline constexpr char windowGeometry[] = "windowGeometry";

@@ -19,6 +19,7 @@ private slots:
         QTest::newRow("clear") << "chkClear" << "1";
         QTest::newRow("help") << "showHelp" << "1";
         QTest::newRow("chart type") << "cmbChart2" << "3";
+        QTest::newRow("dates spaced by time") << "chkSpaceDates" << "1";
         QTest::newRow("unknown key") << "nothing" << "";
     }
 
