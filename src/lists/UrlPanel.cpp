@@ -20,7 +20,8 @@ UrlPanel::UrlPanel(QWidget* parent)
     m_delete = makePictureButton(this, QStringLiteral("cmdDel"), QStringLiteral("D&elete"),
                                  QStringLiteral("Remove the selected URL from the list"), QStringLiteral("delete"),
                                  CaptionPlacement::UnderIcon);
-    // Control+O loads a list; its letter went to "Load Data".
+    // No Alt letter: each of its letters belongs to a control that is
+    // always in sight or to "Load Data"; Control+O loads a list.
     m_load = makePictureButton(this, QStringLiteral("cmdOpen"), QStringLiteral("Load"),
                                QStringLiteral("Load a URL list from a file"), QStringLiteral("load"),
                                CaptionPlacement::UnderIcon);
