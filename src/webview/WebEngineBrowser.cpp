@@ -15,6 +15,7 @@ WebEngineBrowser::WebEngineBrowser(QWidget* viewParent)
     : m_view(new QWebEngineView(viewParent))
 {
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
+    m_view->setAccessibleName(QStringLiteral("Web page"));
     QWebEnginePage* page = m_view->page();
 
     connect(page, &QWebEnginePage::linkHovered, this, &Browser::statusTextChanged);
