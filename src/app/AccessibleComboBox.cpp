@@ -33,7 +33,6 @@ public:
     {
         return child && child->object() == comboBox()->view() ? 0 : -1;
     }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
 
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString& action) override
@@ -45,7 +44,6 @@ public:
         else
             comboBox()->showPopup();
     }
-    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
 private:
     QComboBox* comboBox() const { return static_cast<QComboBox*>(widget()); }

@@ -22,9 +22,9 @@ QString FormattedText::plainText() const
 void FormattedText::scale(double factor)
 {
     for (TextParagraph& paragraph : paragraphs) {
-        for (double* points : {&paragraph.format.leftIndent, &paragraph.format.rightIndent,
-                               &paragraph.format.firstLineIndent, &paragraph.format.spaceBefore,
-                               &paragraph.format.spaceAfter})
+        for (double* points :
+             {&paragraph.format.leftIndent, &paragraph.format.rightIndent, &paragraph.format.firstLineIndent,
+              &paragraph.format.spaceBefore, &paragraph.format.spaceAfter})
             *points *= factor;
         paragraph.endFormat.pointSize *= factor;
         for (TextRun& run : paragraph.runs)

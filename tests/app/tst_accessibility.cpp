@@ -2,7 +2,6 @@
 #include "app/AccessibleComboBox.h"
 #include "app/HelpWindow.h"
 #include "app/MainWindow.h"
-#include "app/ProgramFont.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveSearchDialog.h"
 #include "scan/OptionsDialog.h"
@@ -19,7 +18,6 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QTabBar>
 #include <QTest>
 
 #include <functional>
@@ -137,9 +135,6 @@ void auditShortcutLetters(QWidget* window, QStringList& problems)
         else if (auto* menuBar = qobject_cast<QMenuBar*>(widget)) {
             for (QAction* menu : menuBar->actions())
                 add(menu->text(), menu->objectName());
-        } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
-            for (int tab = 0; tab < tabs->count(); ++tab)
-                add(tabs->tabText(tab), describe(widget));
         }
     }
     for (auto letter = owners.cbegin(); letter != owners.cend(); ++letter) {
@@ -166,31 +161,6 @@ private slots:
             font.setPointSizeF(font.pointSizeF() * scale);
             QApplication::setFont(font);
         }
-    }
-
-    // The desktop's size always; Verdana where it is installed, with the
-    // desktop's family behind it for the characters Verdana lacks.
-    void fontFollowsTheDesktop_data()
-    {
-        QTest::addColumn<QStringList>("installed");
-        QTest::addColumn<double>("desktopSize");
-        QTest::addColumn<QStringList>("families");
-        QTest::newRow("Verdana installed") << QStringList{"DejaVu Sans", "Verdana"} << 14.0
-                                           << QStringList{"Verdana", "DejaVu Sans"};
-        QTest::newRow("Verdana missing") << QStringList{"DejaVu Sans"} << 14.0 << QStringList{"DejaVu Sans"};
-        QTest::newRow("small desktop text") << QStringList{"verdana"} << 6.5 << QStringList{"Verdana", "DejaVu Sans"};
-    }
-
-    void fontFollowsTheDesktop()
-    {
-        QFETCH(QStringList, installed);
-        QFETCH(double, desktopSize);
-        QFETCH(QStringList, families);
-        QFont desktop(QStringLiteral("DejaVu Sans"));
-        desktop.setPointSizeF(desktopSize);
-        const QFont font = programFont(desktop, installed);
-        QCOMPARE(font.families(), families);
-        QCOMPARE(font.pointSizeF(), desktopSize);
     }
 
     // Names for every control, no hidden stops of the Tab key, a tool tip
