@@ -176,7 +176,7 @@ void MainWindow::wireCommands()
 
     // The scan asks for the chart of its results between its two sorts.
     connect(this, &MainWindow::currentResultsChartRequested, this,
-            [this] { m_chartPanel->doChart2(m_results->rows()); });
+            [this] { m_chartPanel->drawCurrentResultsChart(m_results->rows()); });
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
@@ -187,7 +187,7 @@ void MainWindow::loadSavedSearch()
     LoadSearchDialog dialog(m_context, this);
     if (dialog.exec() != QDialog::Accepted || dialog.chartFileName().isEmpty())
         return;
-    m_chartPanel->doChart(dialog.chartFileName());
+    m_chartPanel->drawSavedSearchChart(dialog.chartFileName());
     showView(ChartView);
 }
 

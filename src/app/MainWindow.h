@@ -40,7 +40,6 @@ public:
     ResultsView* resultsView() const { return m_resultsView; }
     // The chart view "Frame3"; the scan charts its results through it.
     ChartPanel* chartPanel() const { return m_chartPanel; }
-    ChartPanel* chartFrame() const { return m_chartPanel; }
     WebViewPanel* webViewPanel() const { return m_webViewPanel; }
     MainStatusBar* statusPanels() const { return m_statusBar; }
     ShellCommands* shellCommands() const { return m_shellCommands; }

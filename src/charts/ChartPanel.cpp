@@ -160,7 +160,7 @@ void ChartPanel::chartTypeChosen(int index)
     m_hint->setText(rotatable ? QStringLiteral("Control Key + Drag to rotate.") : QString());
 }
 
-void ChartPanel::doChart2(const QList<ResultRow>& rows)
+void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
 {
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     {
@@ -172,7 +172,7 @@ void ChartPanel::doChart2(const QList<ResultRow>& rows)
     m_chart->setGrid(CurrentResultsChart::build(rows));
 }
 
-void ChartPanel::doChart(const QString& chartFileName)
+void ChartPanel::drawSavedSearchChart(const QString& chartFileName)
 {
     const QString filePath = QDir(m_context.folder.savedFolder()).filePath(chartFileName);
     const std::optional<SavedSearchChart> saved = readSavedSearch(filePath, chartFileName);

@@ -87,7 +87,7 @@ ChartGrid SavedSearchChart::emptyGrid() const
 ChartGrid SavedSearchChart::engineGrid(int engine) const
 {
     const SavedSeries& series = m_series[engine];
-    const ChartScale scale = ChartScale::forLargestCount(LargestNumber(series.knownCounts()));
+    const ChartScale scale = ChartScale::forLargestCount(largestNumber(series.knownCounts()));
     ChartGrid grid = emptyGrid();
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(1);
@@ -115,7 +115,7 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     for (int row = 0; row < dates.size(); ++row)
         rowOfDate.insert(dates[row], row);
 
-    const ChartScale scale = ChartScale::forLargestCount(LargestNumber(m_series.first().knownCounts()));
+    const ChartScale scale = ChartScale::forLargestCount(largestNumber(m_series.first().knownCounts()));
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(engineCount());
     grid.setRowCount(static_cast<int>(dates.size()));

@@ -53,7 +53,7 @@ private slots:
         } else if (action == "options") {
             window.findChild<QAbstractButton*>(QStringLiteral("Command6"))->click();
         } else {
-            window.chartPanel()->doChart(QStringLiteral("site.qvh"));
+            window.chartPanel()->drawSavedSearchChart(QStringLiteral("site.qvh"));
         }
 
         QCOMPARE(test.prompts.shown().size(), 1);

@@ -59,7 +59,6 @@ private slots:
         MainWindow window(test.context);
         QVERIFY(window.chartPanel());
         QCOMPARE(window.findChild<ChartPanel*>("Frame3"), window.chartPanel());
-        QCOMPARE(window.chartFrame(), window.chartPanel());
         QCOMPARE(window.chartPanel()->chart()->grid().title(), QStringLiteral("Example Popularity Over Time Chart"));
     }
 
@@ -192,7 +191,7 @@ private slots:
         QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
         MainWindow window(test.context);
         window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {})});
-        window.chartPanel()->doChart("site.qvh");
+        window.chartPanel()->drawSavedSearchChart("site.qvh");
         test.prompts.queueText(test.folder.filePath("export"));
         test.prompts.queueText(test.folder.filePath("missing/export.csv"));
         auto* exportAction = window.findChild<QAction*>(action);

@@ -196,14 +196,14 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
         ChartPanel panel(test.context);
-        panel.doChart("site.qvh");
+        panel.drawSavedSearchChart("site.qvh");
         QVERIFY(panel.engineSelector()->isEnabled());
         panel.chartTypeSelector()->setCurrentIndex(1);
 
         QVERIFY(panel.exportHistoryAction()->isEnabled());
-        panel.doChart2(resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
-                                   {"two.example", "5", "0", "1", "1", "2", "1"},
-                                   {"three.example", "1", "1", "1", "1", "1", "1"}}));
+        panel.drawCurrentResultsChart(resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
+                                                  {"two.example", "5", "0", "1", "1", "2", "1"},
+                                                  {"three.example", "1", "1", "1", "1", "1", "1"}}));
         QVERIFY(!panel.exportHistoryAction()->isEnabled());
         const ChartGrid& grid = panel.chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
@@ -224,7 +224,7 @@ private slots:
     {
         TestContext test;
         ChartPanel panel(test.context);
-        panel.doChart2({});
+        panel.drawCurrentResultsChart({});
         QCOMPARE(panel.chart()->grid().columnCount(), 0);
         QCOMPARE(panel.chart()->grid().title(), QStringLiteral("Temporary Search Results"));
     }
@@ -235,7 +235,7 @@ private slots:
         QVERIFY(test.folder.writeFile("Saved/Example.qvh", historyFile));
         ChartPanel panel(test.context);
         panel.chartTypeSelector()->setCurrentIndex(6);
-        panel.doChart("Example.qvh");
+        panel.drawSavedSearchChart("Example.qvh");
         QCOMPARE(panel.chartFilePath(), test.folder.filePath("Saved/Example.qvh"));
         QCOMPARE(entries(panel.engineSelector()), (QStringList{"Google", "MSN", "All Engines"}));
         QVERIFY(panel.engineSelector()->isEnabled());
@@ -267,7 +267,7 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
         ChartPanel panel(test.context);
-        panel.doChart("site.qvh");
+        panel.drawSavedSearchChart("site.qvh");
         QVERIFY(test.folder.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-04-06=400\r\n05-03-06=300\r\n"
                                                         "\r\n[MSN]\r\n05-04-06=40\r\n05-03-06=30\r\n"));
         panel.engineSelector()->setCurrentIndex(1);
@@ -281,7 +281,7 @@ private slots:
         QVERIFY(test.folder.writeFile("Saved/new.qvh", "\r\n[Google]\r\n05-02-06=12\r\n\r\n[MSN]\r\n05-02-06=3\r\n"));
         {
             ChartPanel panel(test.context);
-            panel.doChart("new.qvh");
+            panel.drawSavedSearchChart("new.qvh");
             QCOMPARE(test.prompts.shown().size(), 1);
             QCOMPARE(test.prompts.shown().first().kind, ScriptedPrompts::Kind::Information);
             QCOMPARE(test.prompts.shown().first().text, twoSearchesMessage);
@@ -292,12 +292,12 @@ private slots:
 
             panel.engineSelector()->setCurrentIndex(1);
             panel.engineSelector()->setCurrentIndex(2);
-            panel.doChart("new.qvh");
+            panel.drawSavedSearchChart("new.qvh");
             QCOMPARE(test.prompts.shown().size(), 1);
         }
         // Each run of the program tells it once.
         ChartPanel nextRun(test.context);
-        nextRun.doChart("new.qvh");
+        nextRun.drawSavedSearchChart("new.qvh");
         QCOMPARE(test.prompts.messages(), (QStringList{twoSearchesMessage, twoSearchesMessage}));
     }
 
@@ -306,7 +306,7 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
         ChartPanel panel(test.context);
-        panel.doChart("site.qvh");
+        panel.drawSavedSearchChart("site.qvh");
         panel.engineSelector()->setCurrentIndex(2);
         QVERIFY(test.prompts.shown().isEmpty());
     }
@@ -325,7 +325,7 @@ private slots:
         if (fileExists)
             QVERIFY(test.folder.writeFile("Saved/blank.qvh", ""));
         ChartPanel panel(test.context);
-        panel.doChart("blank.qvh");
+        panel.drawSavedSearchChart("blank.qvh");
         QCOMPARE(entries(panel.engineSelector()), QStringList{"All Engines"});
         QVERIFY(!panel.engineSelector()->isEnabled());
         QCOMPARE(panel.chart()->grid().title(), QStringLiteral("blank"));
