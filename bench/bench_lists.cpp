@@ -4,10 +4,10 @@
 
 #include "StepTiming.h"
 #include "app/MainWindow.h"
-#include "lists/ResultsView.h"
-#include "lists/SortKeys.h"
 #include "lists/UrlListCommands.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
+#include "results/SortKeys.h"
 #include "support/TestContext.h"
 
 #include <QApplication>

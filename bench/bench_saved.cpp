@@ -6,8 +6,8 @@
 #include "StepTiming.h"
 #include "charts/ChartPanel.h"
 #include "charts/SavedSearchChart.h"
+#include "engines/EngineTable.h"
 #include "saved/SavedDateKey.h"
-#include "scan/EngineTable.h"
 #include "support/TestContext.h"
 
 #include <QApplication>

@@ -10,17 +10,17 @@
 //   bench_scan [sites [hidden]]
 
 #include "app/MainWindow.h"
+#include "base/IniFile.h"
+#include "base/UserSettings.h"
 #include "demo_server/EnginePages.h"
+#include "engines/CountExtraction.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlListFile.h"
-#include "results/CommandLineScan.h"
 #include "results/ScanResults.h"
-#include "saved/IniFile.h"
-#include "scan/CountExtraction.h"
-#include "scan/EngineTable.h"
+#include "scan/CommandLineScan.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanController.h"
-#include "scan/UserSettings.h"
 #include "support/LoopbackHttpServer.h"
 #include "support/TestContext.h"
 

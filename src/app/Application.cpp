@@ -1,16 +1,16 @@
 #include "app/Application.h"
 
 #include "Branding.h"
-#include "app/AppContext.h"
-#include "app/ApplicationFolder.h"
-#include "app/Clock.h"
 #include "app/CommandLine.h"
 #include "app/DialogPrompts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
 #include "app/SplashWindow.h"
-#include "results/CommandLineScan.h"
-#include "scan/UserSettings.h"
+#include "base/AppContext.h"
+#include "base/ApplicationFolder.h"
+#include "base/Clock.h"
+#include "base/UserSettings.h"
+#include "scan/CommandLineScan.h"
 
 #include <QApplication>
 #include <QFile>

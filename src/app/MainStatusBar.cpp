@@ -1,6 +1,6 @@
 #include "app/MainStatusBar.h"
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,11 +1,11 @@
 #include "app/SessionKeeper.h"
 
-#include "app/AppContext.h"
 #include "app/MainStatusBar.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
+#include "base/UserSettings.h"
 #include "lists/UrlListCommands.h"
 #include "results/ScanResults.h"
-#include "scan/UserSettings.h"
 #include "webview/WebResultsList.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "app/WindowMemory.h"
 
 #include "app/MainWindow.h"
-#include "lists/ResultsView.h"
-#include "scan/UserSettings.h"
+#include "base/UserSettings.h"
+#include "results/ResultsView.h"
 #include "webview/WebViewPanel.h"
 
 #include <QHeaderView>

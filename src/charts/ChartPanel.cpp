@@ -1,11 +1,12 @@
 #include "charts/ChartPanel.h"
 
-#include "app/AppContext.h"
-#include "app/ButtonFactory.h"
-#include "app/Clock.h"
-#include "app/CsvExport.h"
-#include "app/Prompts.h"
-#include "app/Twips.h"
+#include "base/AppContext.h"
+#include "base/ButtonFactory.h"
+#include "base/Clock.h"
+#include "base/CsvExport.h"
+#include "base/Prompts.h"
+#include "base/Twips.h"
+#include "base/UserSettings.h"
 #include "charts/ChartPrinter.h"
 #include "charts/ChartTypes.h"
 #include "charts/ChartWidget.h"
@@ -13,7 +14,6 @@
 #include "charts/ExampleChart.h"
 #include "charts/SavedSearchChart.h"
 #include "saved/HistoryCsv.h"
-#include "scan/UserSettings.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "charts/ChartPrinter.h"
 
 #include "Branding.h"
-#include "app/Prompts.h"
+#include "base/Prompts.h"
 #include "charts/ChartWidget.h"
 
 #include <QPainter>

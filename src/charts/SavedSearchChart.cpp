@@ -1,7 +1,7 @@
 #include "charts/SavedSearchChart.h"
 
+#include "base/IniFileAccess.h"
 #include "charts/ChartScale.h"
-#include "saved/IniFileAccess.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,8 +1,8 @@
 #include "lists/UrlListCommands.h"
 
 #include "app/MainMenus.h"
-#include "app/Prompts.h"
-#include "app/SavePathChoice.h"
+#include "base/Prompts.h"
+#include "base/SavePathChoice.h"
 #include "lists/ClipboardUrls.h"
 #include "lists/UrlListFile.h"
 #include "lists/UrlPanel.h"

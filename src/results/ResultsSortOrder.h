@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/SortKeys.h"
+#include "results/SortKeys.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #include "saved/LoadSearchDialog.h"
 
-#include "app/AppContext.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "saved/SavedSearches.h"
 
 #include <QComboBox>

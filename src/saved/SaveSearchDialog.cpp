@@ -1,9 +1,9 @@
 #include "saved/SaveSearchDialog.h"
 
 #include "Branding.h"
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Clock.h"
+#include "base/Prompts.h"
 
 #include <QComboBox>
 #include <QDir>

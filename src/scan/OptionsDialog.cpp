@@ -1,11 +1,11 @@
 #include "scan/OptionsDialog.h"
 
-#include "app/AppContext.h"
-#include "app/Prompts.h"
-#include "saved/IniFile.h"
+#include "base/AppContext.h"
+#include "base/IniFile.h"
+#include "base/Prompts.h"
+#include "base/UserSettings.h"
+#include "engines/EngineSettingsFile.h"
 #include "scan/EngineFileCheck.h"
-#include "scan/EngineSettingsFile.h"
-#include "scan/UserSettings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,16 +1,16 @@
 #include "scan/ScanController.h"
 
-#include "app/AppContext.h"
 #include "app/MainStatusBar.h"
-#include "lists/ResultsColumns.h"
-#include "lists/ResultsView.h"
+#include "base/AppContext.h"
+#include "base/UserSettings.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
+#include "results/ResultsColumns.h"
+#include "results/ResultsView.h"
 #include "scan/EngineFileCheck.h"
-#include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
-#include "scan/UserSettings.h"
 #include "webview/WebResultsList.h"
 
 #include <QAbstractButton>

@@ -1,9 +1,9 @@
 #include "scan/ScanDriver.h"
 
+#include "base/IniFile.h"
+#include "engines/CountExtraction.h"
+#include "engines/EngineTable.h"
 #include "results/ScanResults.h"
-#include "saved/IniFile.h"
-#include "scan/CountExtraction.h"
-#include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "webview/WebAddresses.h"
 
-#include "saved/IniFile.h"
-#include "scan/EngineTable.h"
+#include "base/IniFile.h"
+#include "engines/EngineTable.h"
 #include "webview/UrlEncode.h"
 
 std::optional<QString> webResultAddress(const QString& rowText, const QString& site, const QString& settingsIni)

@@ -1,10 +1,10 @@
 #include "webview/WebResultsCommands.h"
 
 #include "Branding.h"
-#include "app/AppContext.h"
-#include "app/Prompts.h"
-#include "lists/ResultsView.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "results/ResultRow.h"
+#include "results/ResultsView.h"
 #include "webview/WebAddresses.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"

@@ -1,6 +1,6 @@
 #include "webview/WebResultsList.h"
 
-#include "scan/EngineTable.h"
+#include "engines/EngineTable.h"
 
 #include <QHeaderView>
 

@@ -1,11 +1,11 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "base/UserSettings.h"
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
-#include "lists/ResultsView.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
-#include "scan/UserSettings.h"
 #include "support/TestContext.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
+#include "base/UserSettings.h"
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
-#include "lists/ResultsColumns.h"
 #include "results/ResultRow.h"
-#include "scan/UserSettings.h"
+#include "results/ResultsColumns.h"
 #include "support/TestContext.h"
 
 #include <QAction>

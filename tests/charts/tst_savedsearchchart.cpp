@@ -1,5 +1,5 @@
+#include "base/IniFile.h"
 #include "charts/SavedSearchChart.h"
-#include "saved/IniFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>

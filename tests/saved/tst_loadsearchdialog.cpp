@@ -1,6 +1,6 @@
 #include "saved/LoadSearchDialog.h"
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "support/FixedClock.h"
 #include "support/ScriptedPrompts.h"
 #include "support/TestAppFolder.h"

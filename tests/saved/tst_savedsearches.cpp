@@ -1,4 +1,4 @@
-#include "saved/IniFile.h"
+#include "base/IniFile.h"
 #include "saved/SaveData.h"
 #include "saved/SavedDateKey.h"
 #include "saved/SavedSearches.h"

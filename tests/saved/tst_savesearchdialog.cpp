@@ -1,8 +1,8 @@
 #include "saved/SaveCommand.h"
 #include "saved/SaveSearchDialog.h"
 
-#include "app/AppContext.h"
-#include "lists/ResultsView.h"
+#include "base/AppContext.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "saved/SaveData.h"
 #include "support/FixedClock.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ApplicationFolder.h"
-#include "scan/UserSettings.h"
+#include "base/ApplicationFolder.h"
+#include "base/UserSettings.h"
 
 #include <QTemporaryDir>
 

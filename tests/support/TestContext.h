@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "support/FixedClock.h"
 #include "support/RecordingBrowser.h"
 #include "support/ScriptedPrompts.h"

@@ -1,4 +1,4 @@
-#include "saved/IniFile.h"
+#include "base/IniFile.h"
 #include "support/TestAppFolder.h"
 #include "webview/WebAddresses.h"
 

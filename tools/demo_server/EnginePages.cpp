@@ -1,6 +1,6 @@
 #include "demo_server/EnginePages.h"
 
-#include "scan/EngineTable.h"
+#include "engines/EngineTable.h"
 
 #include <QUrl>
 

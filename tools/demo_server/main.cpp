@@ -9,7 +9,7 @@
 // every engine there. It runs until it is ended.
 
 #include "demo_server/EnginePages.h"
-#include "scan/EngineTable.h"
+#include "engines/EngineTable.h"
 #include "support/LoopbackHttpServer.h"
 
 #include <QCommandLineParser>
