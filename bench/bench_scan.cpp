@@ -229,7 +229,7 @@ int main(int argc, char* argv[])
 
     TestContext test;
     test.folder.writeFile(QStringLiteral("settings.ini"), EnginePages::loopbackSettingsIni(server.port()));
-    test.folder.settings().setValue(QString::fromLatin1(SettingKey::showHelp), QStringLiteral("0"));
+    test.folder.settings().setShowHelpAtStart(false);
     MainWindow window(test.context);
     // "hidden" leaves the window unshown, which tells the painting's share.
     const bool shown = !(argc > 2 && QByteArray(argv[2]) == "hidden");
@@ -250,7 +250,7 @@ int main(int argc, char* argv[])
 
     // A second scan with the first one's rows kept: work that grows with
     // the table would show here.
-    test.folder.settings().setValue(QString::fromLatin1(SettingKey::clearBeforeScan), QStringLiteral("0"));
+    test.folder.settings().setClearBeforeScan(false);
     const Figures kept = scan(window, sites);
 
     // The template read before every query, alone.

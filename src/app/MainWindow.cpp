@@ -230,7 +230,7 @@ void MainWindow::showEvent(QShowEvent* event)
         this, [this] { checkEngineFile(m_context.folder, m_context.prompts); }, Qt::QueuedConnection);
     // A fresh installation shows the help; only a stored "1" keeps doing so.
     // It opens once the main window is up, so that it comes up above it.
-    if (m_context.settings.value(QString::fromLatin1(SettingKey::showHelp)) == QLatin1String("1"))
+    if (m_context.settings.showHelpAtStart())
         m_shellCommands->showHelp();
 }
 

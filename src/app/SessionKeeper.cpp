@@ -24,7 +24,7 @@ SessionKeeper::SessionKeeper(UrlListCommands* urlList, ScanResults* results, App
 
 bool SessionKeeper::isOn() const
 {
-    return m_context.settings.isOn(QString::fromLatin1(SettingKey::keepUrlList));
+    return m_context.settings.keepUrlList();
 }
 
 void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)

@@ -37,11 +37,6 @@ const QStringList chartTypeNames = {
     QStringLiteral("3D Step Chart"), QStringLiteral("2D Step Chart"),
 };
 
-QString settingKey()
-{
-    return QString::fromLatin1(SettingKey::chartType);
-}
-
 } // namespace
 
 ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
@@ -140,10 +135,8 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
 
 void ChartPanel::restoreChartType()
 {
-    bool isNumber = false;
-    int index = m_context.settings.value(settingKey()).trimmed().toInt(&isNumber);
-    if (!isNumber || !ChartTypes::isValid(index))
-        index = ChartTypes::defaultType;
+    const std::optional<int> stored = m_context.settings.chartType();
+    const int index = stored && ChartTypes::isValid(*stored) ? *stored : ChartTypes::defaultType;
     if (m_chartTypeSelector->currentIndex() == index)
         chartTypeChosen(index);
     else
@@ -154,7 +147,7 @@ void ChartPanel::chartTypeChosen(int index)
 {
     if (!ChartTypes::isValid(index))
         return;
-    m_context.settings.setValue(settingKey(), QString::number(index));
+    m_context.settings.setChartType(index);
     m_chart->setChartType(index);
     const bool rotatable = m_chartTypeSelector->itemText(index).contains(QStringLiteral("3D"), Qt::CaseInsensitive);
     m_hint->setText(rotatable ? QStringLiteral("Control Key + Drag to rotate.") : QString());

@@ -125,14 +125,12 @@ void HelpWindow::showNextPiece()
 
 void HelpWindow::showStoredStartupChoice()
 {
-    bool isNumber = false;
-    const int state = m_settings.value(QString::fromLatin1(SettingKey::showHelp)).trimmed().toInt(&isNumber);
-    // Only 0 and 1 are states of the box; anything else keeps its design state.
-    if (isNumber && (state == 0 || state == 1))
-        m_showAtStartup->setChecked(state == 1);
+    // Anything but a stored 0 or 1 keeps the box's design state.
+    if (const std::optional<bool> show = m_settings.showHelpChoice())
+        m_showAtStartup->setChecked(*show);
 }
 
 void HelpWindow::storeStartupChoice(bool checked)
 {
-    m_settings.setValue(QString::fromLatin1(SettingKey::showHelp), checked ? QStringLiteral("1") : QStringLiteral("0"));
+    m_settings.setShowHelpAtStart(checked);
 }

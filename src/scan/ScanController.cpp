@@ -27,11 +27,6 @@ const QString scanningCaption = QStringLiteral("Searching...");
 // query to a fast server.
 constexpr int repaintIntervalMs = 40;
 
-QString key(const char* settingKey)
-{
-    return QString::fromLatin1(settingKey);
-}
-
 } // namespace
 
 ScanController::ScanController(const Controls& controls, AppContext& context, QObject* parent)
@@ -79,7 +74,7 @@ void ScanController::start()
     progress->show();
     progress->raise();
 
-    if (m_context.settings.isOn(key(SettingKey::clearBeforeScan)))
+    if (m_context.settings.clearBeforeScan())
         emit clearResultsRequested();
 
     showScanning(true);
@@ -153,5 +148,5 @@ void ScanController::stopped()
 
 bool ScanController::autoSortIsOn() const
 {
-    return m_context.settings.isOn(key(SettingKey::autoSort));
+    return m_context.settings.autoSort();
 }

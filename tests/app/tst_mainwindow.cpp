@@ -320,7 +320,7 @@ private slots:
         TestContext test;
         test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
         if (stored)
-            test.context.settings.setValue(SettingKey::showHelp, value);
+            test.folder.storeSetting("showHelp", value);
         MainWindow window(test.context);
         QVERIFY(!window.shellCommands()->helpWindow());
         window.show();
@@ -348,7 +348,7 @@ private slots:
     void viewHelpAndAboutOpenOneWindowEach()
     {
         TestContext test;
-        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.context.settings.setShowHelpAtStart(false);
         test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
         MainWindow window(test.context);
         window.menus().helpItem->trigger();
@@ -399,7 +399,7 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QByteArray, after);
         TestContext test(TestAppFolder::Content::Empty);
-        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.context.settings.setShowHelpAtStart(false);
         if (!before.isEmpty())
             QVERIFY(test.folder.writeFile("settings.ini", before));
         if (yes)
@@ -446,7 +446,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(bool, maximised);
         TestContext test;
-        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.context.settings.setShowHelpAtStart(false);
         {
             MainWindow first(test.context);
             first.show();

@@ -1,6 +1,6 @@
 #include "base/UserSettings.h"
+#include "support/TestAppFolder.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 class UserSettingsTest : public QObject
@@ -8,38 +8,58 @@ class UserSettingsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void defaultsWhenNothingIsStored_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("low") << "txtProfile0" << "500";
-        QTest::newRow("medium") << "txtProfile1" << "1000";
-        QTest::newRow("high") << "txtProfile2" << "1000";
-        QTest::newRow("auto sort") << "chkAutoSort" << "1";
-        QTest::newRow("clear") << "chkClear" << "1";
-        QTest::newRow("help") << "showHelp" << "1";
-        QTest::newRow("chart type") << "cmbChart2" << "3";
-        QTest::newRow("unknown key") << "nothing" << "";
-    }
-
     void defaultsWhenNothingIsStored()
     {
-        QFETCH(QString, key);
-        QFETCH(QString, expected);
-        QTemporaryDir dir;
-        const auto settings = UserSettings::openFile(dir.filePath("user.ini"));
-        QCOMPARE(settings->value(key), expected);
+        TestAppFolder app(TestAppFolder::Content::Empty);
+        const UserSettings& settings = app.settings();
+        QCOMPARE(settings.rankNumberText(0), QStringLiteral("500"));
+        QCOMPARE(settings.rankNumberText(1), QStringLiteral("1000"));
+        QCOMPARE(settings.rankNumberText(2), QStringLiteral("1000"));
+        QVERIFY(settings.autoSort());
+        QVERIFY(settings.clearBeforeScan());
+        QVERIFY(settings.keepUrlList());
+        QVERIFY(settings.showHelpAtStart());
+        QCOMPARE(settings.chartType(), std::optional<int>(3));
+        QCOMPARE(settings.currentView(), std::optional<int>(0));
+        QVERIFY(settings.windowGeometry().isEmpty());
+        QVERIFY(settings.resultsColumnWidths().isEmpty());
     }
 
-    void valuesAreKeptAsText()
+    // Stores written by every earlier version hold these names and texts.
+    void keptUnderTheStoredNames()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath("user.ini");
-        UserSettings::openFile(path)->setValue(SettingKey::lowThreshold, QString());
-        UserSettings::openFile(path)->setValue(SettingKey::chartType, QStringLiteral("07"));
-        const auto reopened = UserSettings::openFile(path);
-        QCOMPARE(reopened->value(SettingKey::lowThreshold), QString());
-        QCOMPARE(reopened->value(SettingKey::chartType), QStringLiteral("07"));
+        TestAppFolder app(TestAppFolder::Content::Empty);
+        UserSettings& settings = app.settings();
+        settings.setRankNumberText(0, QString());
+        settings.setRankNumberText(1, QStringLiteral("07"));
+        settings.setRankNumberText(2, QStringLiteral("9000"));
+        settings.setAutoSort(false);
+        settings.setClearBeforeScan(true);
+        settings.setKeepUrlList(false);
+        settings.setShowHelpAtStart(false);
+        settings.setChartType(7);
+        settings.setWindowGeometry("ab");
+        settings.setResultsColumnWidths({120, 0, 5});
+        settings.setWebResultsColumnWidths({300, 40});
+        settings.setCurrentView(2);
+        const QList<std::pair<QString, QString>> stored = {
+            {"txtProfile0", ""},
+            {"txtProfile1", "07"},
+            {"txtProfile2", "9000"},
+            {"chkAutoSort", "0"},
+            {"chkClear", "1"},
+            {"chkKeepList", "0"},
+            {"showHelp", "0"},
+            {"cmbChart2", "7"},
+            {"windowGeometry", "YWI="},
+            {"resultsColumnWidths", "120,0,5"},
+            {"webResultsColumnWidths", "300,40"},
+            {"currentView", "2"},
+        };
+        for (const auto& [key, text] : stored)
+            QCOMPARE(app.storedSetting(key), text);
+        QCOMPARE(settings.rankNumberText(1), QStringLiteral("07"));
+        QCOMPARE(settings.resultsColumnWidths(), QList<int>({120, 0, 5}));
     }
 
     void checkBoxValues_data()
@@ -58,12 +78,12 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(bool, on);
-        QTemporaryDir dir;
-        const auto settings = UserSettings::openFile(dir.filePath("user.ini"));
-        settings->setValue(SettingKey::autoSort, stored);
-        settings->setValue(SettingKey::clearBeforeScan, stored);
-        QCOMPARE(settings->isOn(SettingKey::autoSort), on);
-        QCOMPARE(settings->isOn(SettingKey::clearBeforeScan), on);
+        TestAppFolder app(TestAppFolder::Content::Empty);
+        for (const char* key : {"chkAutoSort", "chkClear", "chkKeepList"})
+            app.storeSetting(QString::fromLatin1(key), stored);
+        QCOMPARE(app.settings().autoSort(), on);
+        QCOMPARE(app.settings().clearBeforeScan(), on);
+        QCOMPARE(app.settings().keepUrlList(), on);
     }
 
     void thresholds_data()
@@ -82,12 +102,32 @@ private slots:
     {
         QFETCH(QString, stored);
         QFETCH(int, low);
-        QTemporaryDir dir;
-        const auto settings = UserSettings::openFile(dir.filePath("user.ini"));
-        QCOMPARE(settings->threshold(SettingKey::lowThreshold), 500);
-        QCOMPARE(settings->threshold(SettingKey::mediumThreshold), 1000);
-        settings->setValue(SettingKey::lowThreshold, stored);
-        QCOMPARE(settings->threshold(SettingKey::lowThreshold), low);
+        TestAppFolder app(TestAppFolder::Content::Empty);
+        QCOMPARE(app.settings().rankThresholds().low, 500);
+        QCOMPARE(app.settings().rankThresholds().boundary, 1000);
+        app.storeSetting(QStringLiteral("txtProfile0"), stored);
+        QCOMPARE(app.settings().rankThresholds().low, low);
+        QCOMPARE(app.settings().rankNumberText(0), stored);
+    }
+
+    void columnWidths_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QList<int>>("widths");
+        QTest::newRow("widths") << "120,0,100000" << QList<int>{120, 0, 100000};
+        QTest::newRow("too wide") << "120,100001" << QList<int>{};
+        QTest::newRow("negative") << "-1,5" << QList<int>{};
+        QTest::newRow("not a number") << "120,x" << QList<int>{};
+        QTest::newRow("empty") << "" << QList<int>{};
+    }
+
+    void columnWidths()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QList<int>, widths);
+        TestAppFolder app(TestAppFolder::Content::Empty);
+        app.storeSetting(QStringLiteral("webResultsColumnWidths"), stored);
+        QCOMPARE(app.settings().webResultsColumnWidths(), widths);
     }
 };
 

@@ -78,7 +78,7 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, hint);
         TestContext test;
-        test.context.settings.setValue(QString::fromLatin1(SettingKey::chartType), stored);
+        test.folder.storeSetting("cmbChart2", stored);
         MainWindow window(test.context);
         QCOMPARE(window.findChild<QComboBox*>("cmbChart2")->currentIndex(), index);
         QCOMPARE(window.chartPanel()->chart()->chartType(), index);

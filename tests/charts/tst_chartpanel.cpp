@@ -17,7 +17,7 @@
 
 namespace {
 
-const QString chartTypeKey = QString::fromLatin1(SettingKey::chartType);
+const QString chartTypeKey = QStringLiteral("cmbChart2");
 const QString rotateHint = QStringLiteral("Control Key + Drag to rotate.");
 const QString twoSearchesMessage = QStringLiteral("You need atleast 2 saved searches to get any data displayed");
 
@@ -137,7 +137,7 @@ private slots:
         // Start from a type of the other kind, so the hint changes.
         panel.chartTypeSelector()->setCurrentIndex(index % 2 == 0 ? 7 : 6);
         panel.chartTypeSelector()->setCurrentIndex(index);
-        QCOMPARE(test.context.settings.value(chartTypeKey), QString::number(index));
+        QCOMPARE(test.folder.storedSetting(chartTypeKey), QString::number(index));
         QCOMPARE(panel.chart()->chartType(), index);
         QCOMPARE(panel.hintLabel()->text(), hint);
     }
@@ -165,13 +165,13 @@ private slots:
         QFETCH(QString, hint);
         TestContext test;
         if (stored)
-            test.context.settings.setValue(chartTypeKey, *stored);
+            test.folder.storeSetting(chartTypeKey, *stored);
         ChartPanel panel(test.context);
         panel.restoreChartType();
         QCOMPARE(panel.chartTypeSelector()->currentIndex(), index);
         QCOMPARE(panel.chart()->chartType(), index);
         QCOMPARE(panel.hintLabel()->text(), hint);
-        QCOMPARE(test.context.settings.value(chartTypeKey), QString::number(index));
+        QCOMPARE(test.folder.storedSetting(chartTypeKey), QString::number(index));
     }
 
     void theChartPassesTheFocusOn()

@@ -21,7 +21,7 @@
 namespace {
 
 const QString helpFileName = QStringLiteral("Help.rtf");
-const QString showHelpKey = QString::fromLatin1(SettingKey::showHelp);
+const QString showHelpKey = QStringLiteral("showHelp");
 const QByteArray sampleHelp = "{\\rtf1\\ansi{\\fonttbl{\\f0 Verdana;}}\\f0\\fs20{\\b Welcome}\\par Second line\\par}";
 
 // One test's world: a temporary application folder with its own settings
@@ -208,15 +208,15 @@ private slots:
         HelpSetup setup;
         QVERIFY(setup.folder.writeFile(helpFileName, sampleHelp));
         if (store)
-            setup.folder.settings().setValue(showHelpKey, stored);
+            setup.folder.storeSetting(showHelpKey, stored);
         std::unique_ptr<HelpWindow> window = openAndLoad(setup.context);
         QVERIFY(window);
         QCOMPARE(startupBox(window.get())->isChecked(), checked);
         // Loading writes back at most what it read: a stored 0 stays 0.
         if (store && !checked)
-            QCOMPARE(setup.folder.settings().value(showHelpKey), QStringLiteral("0"));
+            QCOMPARE(setup.folder.storedSetting(showHelpKey), QStringLiteral("0"));
         if (!store)
-            QCOMPARE(setup.folder.settings().value(showHelpKey), QStringLiteral("1"));
+            QVERIFY(setup.folder.settings().showHelpAtStart());
     }
 
     void clickingTheBoxStoresTheChoice()
@@ -230,11 +230,11 @@ private slots:
 
         QTest::mouseClick(box, Qt::LeftButton);
         QVERIFY(!box->isChecked());
-        QCOMPARE(setup.folder.settings().value(showHelpKey), QStringLiteral("0"));
+        QCOMPARE(setup.folder.storedSetting(showHelpKey), QStringLiteral("0"));
 
         QTest::mouseClick(box, Qt::LeftButton);
         QVERIFY(box->isChecked());
-        QCOMPARE(setup.folder.settings().value(showHelpKey), QStringLiteral("1"));
+        QCOMPARE(setup.folder.storedSetting(showHelpKey), QStringLiteral("1"));
     }
 
     void uncheckedChoiceShowsWhenOpenedAgain()
@@ -249,7 +249,7 @@ private slots:
         std::unique_ptr<HelpWindow> second(HelpWindow::open(setup.context));
         QVERIFY(second);
         QVERIFY(!startupBox(second.get())->isChecked());
-        QCOMPARE(setup.folder.settings().value(showHelpKey), QStringLiteral("0"));
+        QCOMPARE(setup.folder.storedSetting(showHelpKey), QStringLiteral("0"));
     }
 
     void closingDeletesTheWindow()

@@ -132,7 +132,7 @@ private slots:
         Fixture f;
         f.server.setCount("www.alpha.example", 3, EngineServer::noResults);
         f.server.setCount("http://beta.example/", 6, EngineServer::unrecognised);
-        f.test.folder.settings().setValue(SettingKey::autoSort, "0");
+        f.test.folder.settings().setAutoSort(false);
         f.test.folder.writeFile("Lists/sites.txt", "www.alpha.example\r\nhttp://beta.example/\r\n");
         QCOMPARE(f.scan({f.listFile(), "-", false, true}), 3);
         QVERIFY(f.messages.startsWith("1 of 12 queries got no page."));
