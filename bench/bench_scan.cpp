@@ -93,11 +93,11 @@ struct Figures
 Figures bareFetches(const LoopbackHttpServer& server, const QStringList& sites)
 {
     QStringList addresses;
-    QList<int> engineNumbers;
+    QList<const Engine*> queried;
     for (const QString& site : sites) {
         for (const Engine& engine : engines()) {
             addresses << engine.queryAddress(EnginePages::loopbackTemplate(engine, server.port()), site);
-            engineNumbers << engine.number;
+            queried << &engine;
         }
     }
     PageFetcher fetcher;
@@ -106,7 +106,7 @@ Figures bareFetches(const LoopbackHttpServer& server, const QStringList& sites)
     qsizetype counted = 0;
     QObject::connect(&fetcher, &PageFetcher::finished, [&](const QString& page) {
         // Reading the count is part of a query's work in a scan too.
-        counted += ParseEngineData(page, engineNumbers[next - 1]).size();
+        counted += parseEngineCount(page, *queried[next - 1]).size();
         if (next < addresses.size())
             fetcher.fetch(addresses[next++]);
         else

@@ -1,5 +1,7 @@
 #include "engines/CountExtraction.h"
 
+#include "engines/EngineTable.h"
+
 namespace {
 
 constexpr qsizetype maxCountLength = 10;
@@ -22,7 +24,7 @@ QString trimSpaces(const QString& text)
 }
 
 // The text between an engine's count markers, or the empty text when the page
-// lacks them. GetBetween alone would hand back the text of a short page that
+// lacks them. textBetween alone would hand back the text of a short page that
 // holds neither marker ("Forbidden", "OK") and make a count of it; a missing
 // marker must mean that the page gave no count.
 QString countBetween(const QString& page, const QString& before, const QString& past)
@@ -30,7 +32,7 @@ QString countBetween(const QString& page, const QString& before, const QString& 
     const qsizetype start = page.indexOf(before);
     if (start < 0 || page.indexOf(past, start + before.size()) < 0)
         return {};
-    return GetBetween(page, before, past);
+    return textBetween(page, before, past);
 }
 
 // The count text when valid, else "0" when the no-results probe is the
@@ -42,26 +44,53 @@ QString decide(const QString& count, const QString& probe, const QString& noResu
     return probe == noResults ? QStringLiteral("0") : QString();
 }
 
+} // namespace
+
+QString textBetween(const QString& text, const QString& before, const QString& past)
+{
+    QString s = text;
+
+    // Positions counted from 1, 0 for "absent", as the rule is stated in them.
+    const qsizetype p = s.indexOf(before) + 1;
+    const qsizetype n = s.size() - p - before.size() + 1;
+    if (n >= 0)
+        s = s.right(n);
+
+    const qsizetype q = s.indexOf(past) + 1;
+    if (q >= 1)
+        s = s.left(q - 1);
+    return s;
+}
+
+QString parseEngineCount(QString page, const Engine& engine)
+{
+    if (engine.apostropheMarkers)
+        page.replace(u'"', u'\'');
+    return engine.countRule(page);
+}
+
+namespace CountRules {
+
 QString google(const QString& page)
 {
     QString count = countBetween(page, QStringLiteral("</b> of "), QStringLiteral("</b> linking to "));
     count.remove(QStringLiteral("about <b>"));
     count.remove(QStringLiteral("<b>"));
-    const QString probe = GetBetween(page, QStringLiteral("</b> - "), QStringLiteral(".  <br><br>"));
+    const QString probe = textBetween(page, QStringLiteral("</b> - "), QStringLiteral(".  <br><br>"));
     return decide(count, probe, QStringLiteral("did not match any documents"));
 }
 
 QString altaVista(const QString& page)
 {
     const QString count = countBetween(page, QStringLiteral("AltaVista found "), QStringLiteral(" results</A>"));
-    const QString probe = GetBetween(page, QStringLiteral("<span class=m><span class=y>"), QStringLiteral(". "));
+    const QString probe = textBetween(page, QStringLiteral("<span class=m><span class=y>"), QStringLiteral(". "));
     return decide(count, probe, QStringLiteral("We found 0 results"));
 }
 
 QString yahoo(const QString& page)
 {
     const QString count = countBetween(page, QStringLiteral("of about <strong>"), QStringLiteral(" </strong>"));
-    const QString probe = GetBetween(page, QStringLiteral("<big>"), QStringLiteral(":<ul><li>"));
+    const QString probe = textBetween(page, QStringLiteral("<big>"), QStringLiteral(":<ul><li>"));
     return decide(count, probe, QStringLiteral("We didn't find any Web pages matching the following criteria"));
 }
 
@@ -88,14 +117,14 @@ QString msn(const QString& page)
     if (!isPlainNumber(count))
         count = QStringLiteral("0");
     const QString probe =
-        GetBetween(page, QStringLiteral("</td><td><span class='h1'>"), QStringLiteral(" <span class='h1 blue'>"));
+        textBetween(page, QStringLiteral("</td><td><span class='h1'>"), QStringLiteral(" <span class='h1 blue'>"));
     return decide(count, probe, QStringLiteral("Sorry, no results were found containing"));
 }
 
 QString allTheWeb(const QString& page)
 {
     QString count = countBetween(page, QStringLiteral("<span class='ofSoMany'>"), QStringLiteral("</span>"));
-    QString probe = GetBetween(page, QStringLiteral("<div class='noResults'>"), QStringLiteral(".</p>"));
+    QString probe = textBetween(page, QStringLiteral("<div class='noResults'>"), QStringLiteral(".</p>"));
     // The engine breaks its sentence with a line feed between "pages" and "found".
     probe.remove(u'\n');
     if (isValidCount(count))
@@ -103,48 +132,7 @@ QString allTheWeb(const QString& page)
     return probe == QStringLiteral("<p>No Web pagesfound that match your query") ? QStringLiteral("0") : QString();
 }
 
-} // namespace
-
-QString GetBetween(const QString& IStringStr, const QString& IBefore, const QString& IPast)
-{
-    QString s = IStringStr;
-
-    // Positions counted from 1, 0 for "absent", as the rule is stated in them.
-    const qsizetype p = s.indexOf(IBefore) + 1;
-    const qsizetype n = s.size() - p - IBefore.size() + 1;
-    if (n >= 0)
-        s = s.right(n);
-
-    const qsizetype q = s.indexOf(IPast) + 1;
-    if (q >= 1)
-        s = s.left(q - 1);
-    return s;
-}
-
-QString ParseEngineData(QString strData, int intEngine)
-{
-    // Engines 3 to 6 write their markers with apostrophes; their pages may
-    // use either quote.
-    if (intEngine >= 3 && intEngine <= 6)
-        strData.replace(u'"', u'\'');
-
-    switch (intEngine) {
-    case 1:
-        return google(strData);
-    case 2:
-        return altaVista(strData);
-    case 3:
-        return yahoo(strData);
-    case 4:
-        return ask(strData);
-    case 5:
-        return msn(strData);
-    case 6:
-        return allTheWeb(strData);
-    default:
-        return {};
-    }
-}
+} // namespace CountRules
 
 bool isPlainNumber(const QString& text)
 {

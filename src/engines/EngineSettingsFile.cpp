@@ -6,6 +6,16 @@
 
 #include <QDir>
 
+namespace {
+
+// The section of settings.ini that holds the query templates.
+QString enginesSection()
+{
+    return QStringLiteral("Engines");
+}
+
+} // namespace
+
 namespace EngineSettingsFile {
 
 State check(const QString& iniPath, QString* error)
@@ -20,7 +30,7 @@ State check(const QString& iniPath, QString* error)
         break;
     }
     // Found the way the scan reads its templates.
-    return document.sectionText(QString::fromLatin1(enginesSection)) ? State::Usable : State::NoEnginesSection;
+    return document.sectionText(enginesSection()) ? State::Usable : State::NoEnginesSection;
 }
 
 QString problem(State state, const QString& iniPath, const QString& reason)
@@ -42,11 +52,20 @@ QString problem(State state, const QString& iniPath, const QString& reason)
     return {};
 }
 
+QString queryTemplate(const QString& iniPath, const Engine& engine)
+{
+    return ReadIniKey(enginesSection(), engine.key(), QString(), iniPath);
+}
+
+bool writeQueryTemplate(const QString& iniPath, const Engine& engine, const QString& text, QString* error)
+{
+    return WriteProfileString(enginesSection(), engine.key(), text, iniPath, error);
+}
+
 bool writeDefaults(const QString& iniPath, QString* error)
 {
     for (const Engine& engine : engines()) {
-        if (!WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), engine.defaultQueryTemplate(),
-                                iniPath, error))
+        if (!writeQueryTemplate(iniPath, engine, engine.defaultQueryTemplate(), error))
             return false;
     }
     return true;

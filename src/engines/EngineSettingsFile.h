@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// settings.ini as the source of the scan's query addresses: whether it can
-// give them, and the write of the default ones.
+struct Engine;
+
+// settings.ini as the source of the engines' query addresses: whether it can
+// give them, the one read of an engine's address, and the writes of them.
 namespace EngineSettingsFile {
 
 enum class State { Usable, Missing, NoEnginesSection, Unreadable };
@@ -16,9 +18,17 @@ State check(const QString& iniPath, QString* error = nullptr);
 // read, the reason; the empty text for a usable file.
 QString problem(State state, const QString& iniPath, const QString& reason);
 
-// Writes every engine's default query address into section "Engines", as the
-// Options dialog keeps them: each key's line is replaced in place, every other
-// line stays as it was, and a missing file is created.
+// The engine's query address template from section "Engines", read afresh
+// on every call so that an edit of the file counts at once; the empty text
+// when the file, the section or the key is missing or unreadable.
+QString queryTemplate(const QString& iniPath, const Engine& engine);
+
+// Writes the engine's query address template as the Options dialog keeps
+// them: the key's line is replaced in place, every other line stays as it
+// was, and a missing file is created.
+bool writeQueryTemplate(const QString& iniPath, const Engine& engine, const QString& text, QString* error = nullptr);
+
+// Writes every engine's default query address, as writeQueryTemplate does.
 bool writeDefaults(const QString& iniPath, QString* error = nullptr);
 
 } // namespace EngineSettingsFile

@@ -4,19 +4,27 @@
 
 #include <array>
 
-// One of the six search engines a scan asks, in the fixed order of querying.
-// The texts differ between the places they appear in and are kept as shown
-// to the user there.
+// One of the six search engines a scan asks, in the fixed order of querying,
+// with everything that differs between them. The texts differ between the
+// places they appear in and are kept as shown to the user there.
 struct Engine
 {
-    int number;                // 1..6, what count extraction receives
-    const char* iniKey;        // key in section "Engines" of settings.ini
-    const char* columnHeader;  // results-table column; also the saved-search section name
-    const char* dialogLabel;   // label in the Options dialog
-    const char* webViewText;   // row text in the web-results list
-    const char* statusSuffix;  // appended to "Scanning " + site
+    int number;               // 1..6, the engine's place in the order
+    const char* iniKey;       // key in section "Engines" of settings.ini
+    const char* columnHeader; // results-table column; also the saved-search section name
+    const char* dialogLabel;  // label in the Options dialog
+    const char* webViewText;  // row text in the web-results list
+    const char* statusSuffix; // appended to "Scanning " + site
     const char* defaultTemplate;
-    const char* querySuffix;   // appended after the site when querying
+    const char* querySuffix; // appended after the site when querying
+    // How the count is read from the engine's result page (CountExtraction.h).
+    QString (*countRule)(const QString& page);
+    // The engine's page markers are written with apostrophes; its pages may
+    // use either quote, so double quotes are read as apostrophes.
+    bool apostropheMarkers;
+    // The results table shows the count as the rule gave it, separators
+    // included; other engines' cells lose their commas.
+    bool cellKeepsSeparators;
 
     QString key() const { return QString::fromLatin1(iniKey); }
     QString header() const { return QString::fromLatin1(columnHeader); }
@@ -36,10 +44,3 @@ const std::array<Engine, engineCount>& engines();
 
 // The engine with this number (1..6), or nullptr.
 const Engine* engineByNumber(int number);
-// The engine whose web-results list text is exactly this text, or nullptr.
-const Engine* engineByWebViewText(const QString& text);
-
-// The section of settings.ini that holds the query templates.
-inline constexpr char enginesSection[] = "Engines";
-// The web-results row that stands for the site itself.
-inline constexpr char homePageRowText[] = "Home Page";

@@ -1,7 +1,6 @@
 #include "scan/OptionsDialog.h"
 
 #include "base/AppContext.h"
-#include "base/IniFile.h"
 #include "base/Prompts.h"
 #include "base/UserSettings.h"
 #include "engines/EngineSettingsFile.h"
@@ -162,7 +161,7 @@ void OptionsDialog::load()
     // The boxes of templates that cannot be read stay empty.
     if (engineFileReadable(m_context.folder, m_context.prompts)) {
         for (const Engine& engine : engines())
-            showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+            showTemplate(engine, EngineSettingsFile::queryTemplate(ini, engine));
     }
     // One box after the other, each through the change check, as if typed.
     for (int index = 0; index < rankBoxCount; ++index)
@@ -223,8 +222,7 @@ void OptionsDialog::showTemplate(const Engine& engine, const QString& text)
 bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)
 {
     QString reason;
-    if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, m_context.folder.settingsIni(),
-                           &reason))
+    if (EngineSettingsFile::writeQueryTemplate(m_context.folder.settingsIni(), engine, text, &reason))
         return true;
     reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     return false;

@@ -106,13 +106,13 @@ void ScanController::showScanning(bool scanning)
 
 void ScanController::siteStarted(int, const QString& site)
 {
-    m_controls.webResults->addRow(QString::fromLatin1(homePageRowText), site);
+    m_controls.webResults->addHomePageRow(site);
 }
 
 void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
     const Engine* engine = engineByNumber(engineNumber);
-    m_controls.webResults->addRow(engine->webText(), site);
+    m_controls.webResults->addEngineRow(*engine, site);
     QProgressBar* progress = m_controls.statusBar->progressBar();
     progress->setValue(progress->value() + 1);
     m_controls.statusBar->setPanelText(1, QStringLiteral("Scanning ") + site + engine->suffix());

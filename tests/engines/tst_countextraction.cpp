@@ -1,4 +1,5 @@
 #include "engines/CountExtraction.h"
+#include "engines/EngineTable.h"
 
 #include <QTest>
 
@@ -7,7 +8,7 @@ class CountExtractionTest : public QObject
     Q_OBJECT
 
 private slots:
-    void getBetween_data()
+    void textBetween_data()
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("before");
@@ -34,16 +35,16 @@ private slots:
         row("empty past", "xAAy", "AA", "", "");
     }
 
-    void getBetween()
+    void textBetween()
     {
         QFETCH(QString, text);
         QFETCH(QString, before);
         QFETCH(QString, past);
         QFETCH(QString, expected);
-        QCOMPARE(GetBetween(text, before, past), expected);
+        QCOMPARE(::textBetween(text, before, past), expected);
     }
 
-    void parseEngineData_data()
+    void parseEngineCount_data()
     {
         QTest::addColumn<QString>("page");
         QTest::addColumn<int>("engine");
@@ -112,19 +113,14 @@ private slots:
         QTest::newRow("6: no results with a space")
             << "<div class=\"noResults\"><p>No Web pages found that match your query.</p></div>" << 6 << "";
         QTest::newRow("6: eleven characters") << "<span class='ofSoMany'>123 456 789</span>" << 6 << "";
-
-        // Unknown engines
-        QTest::newRow("engine 7") << "<b>10</b> of about <b>57</b> linking to <b>" << 7 << "";
-        QTest::newRow("engine 0") << "Showing results 1-10 of 5</td>" << 0 << "";
-        QTest::newRow("engine -1") << "Page 1 of 5 results" << -1 << "";
     }
 
-    void parseEngineData()
+    void parseEngineCount()
     {
         QFETCH(QString, page);
         QFETCH(int, engine);
         QFETCH(QString, expected);
-        QCOMPARE(ParseEngineData(page, engine), expected);
+        QCOMPARE(::parseEngineCount(page, *engineByNumber(engine)), expected);
     }
 
     // A failed fetch hands over the empty text; a server that answers with a
@@ -143,8 +139,8 @@ private slots:
     {
         QFETCH(QString, page);
         const QStringList expected = {"", "", "", "0", "0", ""};
-        for (int engine = 1; engine <= 6; ++engine)
-            QCOMPARE(ParseEngineData(page, engine), expected[engine - 1]);
+        for (const Engine& engine : engines())
+            QCOMPARE(::parseEngineCount(page, engine), expected[engine.number - 1]);
     }
 };
 
