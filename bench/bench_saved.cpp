@@ -4,10 +4,9 @@
 // Run by hand; a Release build gives the figures that count.
 
 #include "StepTiming.h"
+#include "TenYearHistory.h"
 #include "charts/ChartPanel.h"
 #include "charts/SavedSearchChart.h"
-#include "engines/EngineTable.h"
-#include "saved/SavedDateKey.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
@@ -16,25 +15,8 @@
 
 namespace {
 
-constexpr int historyDays = 3650;
 constexpr int largeFileLines = 100000;
 constexpr int linesPerSection = 25; // the header and 24 dates
-
-// Six engine sections of one date per day, the newest first, as daily saves
-// leave them.
-QByteArray historyFile()
-{
-    const QDate newest(2026, 12, 8);
-    QByteArray bytes;
-    for (const Engine& engine : engines()) {
-        bytes += "\r\n[" + QByteArray(engine.columnHeader) + "]\r\n";
-        for (int day = 0; day < historyDays; ++day) {
-            bytes += SavedDateKey::fromDate(newest.addDays(-day)).toLatin1() + '=' +
-                     QByteArray::number(1000000 + day * engine.number) + "\r\n";
-        }
-    }
-    return bytes;
-}
 
 // Sections of 24 dates each, every one under a name of its own, up to
 // 100,000 lines.
@@ -61,7 +43,7 @@ int main(int argc, char** argv)
     TestContext test;
     const QString history = QStringLiteral("history.qvh");
     const QString large = QStringLiteral("large.qvh");
-    if (!test.folder.writeFile(QStringLiteral("Saved/") + history, historyFile()) ||
+    if (!test.folder.writeFile(QStringLiteral("Saved/") + history, tenYearHistory()) ||
         !test.folder.writeFile(QStringLiteral("Saved/") + large, largeFile())) {
         out << "the saved searches could not be written\n";
         return 1;
@@ -70,8 +52,9 @@ int main(int argc, char** argv)
 
     for (const QString& name : {history, large}) {
         std::optional<SavedSearchChart> chart;
-        measure(out, QStringLiteral("read %1").arg(name),
-                [&] { chart = SavedSearchChart::read(savedFolder + QLatin1Char('/') + name, name); });
+        measure(out, QStringLiteral("read %1").arg(name), [&] {
+            chart = SavedSearchChart::read(savedFolder + QLatin1Char('/') + name, name, test.clock.today());
+        });
         if (!chart) {
             out << "the saved search could not be read\n";
             return 1;

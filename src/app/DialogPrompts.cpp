@@ -4,11 +4,11 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QRegularExpression>
 
 DialogPrompts::DialogPrompts(QWidget* fallbackParent)
     : m_fallbackParent(fallbackParent)
-{
-}
+{}
 
 QWidget* DialogPrompts::owner() const
 {
@@ -40,8 +40,7 @@ void DialogPrompts::error(const QString& text, const QString& caption)
     QMessageBox::warning(owner(), caption, text);
 }
 
-std::optional<QString> DialogPrompts::inputText(const QString& prompt, const QString& title,
-                                                const QString& defaultText)
+std::optional<QString> DialogPrompts::inputText(const QString& prompt, const QString& title, const QString& defaultText)
 {
     bool accepted = false;
     const QString text = QInputDialog::getText(owner(), title, prompt, QLineEdit::Normal, defaultText, &accepted);
@@ -57,5 +56,17 @@ QString DialogPrompts::openFile(const QString& title, const QString& filter, con
 
 QString DialogPrompts::saveFile(const QString& title, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getSaveFileName(owner(), title, folder, filter);
+    QFileDialog dialog(owner(), title, folder, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the one of the file type
+    // chosen, before the dialog asks about replacing a file of that name.
+    auto useSuffixOf = [&dialog](const QString& nameFilter) {
+        static const QRegularExpression pattern(QStringLiteral("\\*\\.(\\w+)"));
+        dialog.setDefaultSuffix(pattern.match(nameFilter).captured(1));
+    };
+    useSuffixOf(dialog.selectedNameFilter());
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, useSuffixOf);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class Prompts;
 
@@ -11,3 +12,7 @@ class Prompts;
 // question (with this caption). The empty text when the user cancels either.
 QString chooseSavePath(Prompts& prompts, const QString& title, const QString& filter, const QString& folder,
                        const QString& extension, const QString& questionCaption);
+// The same for a file of several types: a name that ends in none of the
+// extensions gets the first.
+QString chooseSavePath(Prompts& prompts, const QString& title, const QString& filter, const QString& folder,
+                       const QStringList& extensions, const QString& questionCaption);

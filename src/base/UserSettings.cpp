@@ -17,6 +17,7 @@ constexpr char clearBeforeScan[] = "chkClear";
 constexpr char keepUrlList[] = "chkKeepList";
 constexpr char showHelp[] = "showHelp";
 constexpr char chartType[] = "cmbChart2";
+constexpr char spaceDatesByTime[] = "chkSpaceDates";
 constexpr char windowGeometry[] = "windowGeometry";
 constexpr char resultsColumnWidths[] = "resultsColumnWidths";
 constexpr char webResultsColumnWidths[] = "webResultsColumnWidths";
@@ -36,6 +37,7 @@ const KeyDefault keyTable[] = {
     {Key::chartType, "3"},          {Key::windowGeometry, ""},
     {Key::resultsColumnWidths, ""}, {Key::webResultsColumnWidths, ""},
     {Key::currentView, "0"},        {Key::keepUrlList, "1"},
+    {Key::spaceDatesByTime, "1"},
 };
 
 const char* const rankNumberKeys[UserSettings::rankNumberCount] = {Key::lowThreshold, Key::mediumThreshold,
@@ -156,6 +158,16 @@ std::optional<int> UserSettings::chartType() const
 void UserSettings::setChartType(int index)
 {
     setValue(Key::chartType, QString::number(index));
+}
+
+bool UserSettings::spaceDatesByTime() const
+{
+    return isOn(Key::spaceDatesByTime);
+}
+
+void UserSettings::setSpaceDatesByTime(bool on)
+{
+    setOn(Key::spaceDatesByTime, on);
 }
 
 QByteArray UserSettings::windowGeometry() const

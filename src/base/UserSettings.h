@@ -59,6 +59,10 @@ public:
     // is not a whole number.
     std::optional<int> chartType() const;
     void setChartType(int index);
+    // Whether flat history charts space their dates by the time between
+    // them; on only when the stored text reads as the number 1.
+    bool spaceDatesByTime() const;
+    void setSpaceDatesByTime(bool on);
 
     // The main window as it was left: its placement (Qt's saveGeometry),
     // the column widths of the results table and of the web-results list

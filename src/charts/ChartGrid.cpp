@@ -14,6 +14,7 @@ void ChartGrid::setRowCount(int count)
 {
     count = std::max(count, 0);
     m_rowLabels.resize(count);
+    m_rowDates.resize(count);
     const int oldCount = static_cast<int>(m_cells.size());
     m_cells.resize(count);
     for (int row = oldCount; row < count; ++row)
@@ -45,6 +46,17 @@ void ChartGrid::setRowLabel(int row, const QString& label)
 {
     if (row >= 0 && row < rowCount())
         m_rowLabels[row] = label;
+}
+
+QDate ChartGrid::rowDate(int row) const
+{
+    return row >= 0 && row < rowCount() ? m_rowDates[row] : QDate();
+}
+
+void ChartGrid::setRowDate(int row, const QDate& date)
+{
+    if (row >= 0 && row < rowCount())
+        m_rowDates[row] = date;
 }
 
 std::optional<double> ChartGrid::value(int row, int column) const

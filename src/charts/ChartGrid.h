@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -23,6 +24,10 @@ public:
     void setColumnLabel(int column, const QString& label);
     QString rowLabel(int row) const;
     void setRowLabel(int row, const QString& label);
+    // The day a row stands for, when the rows are dates of a history; an
+    // invalid date when the row is none (its label says what it is).
+    QDate rowDate(int row) const;
+    void setRowDate(int row, const QDate& date);
 
     std::optional<double> value(int row, int column) const;
     void setValue(int row, int column, std::optional<double> value);
@@ -51,6 +56,7 @@ private:
 
     QList<QString> m_columnLabels;
     QList<QString> m_rowLabels;
+    QList<QDate> m_rowDates;
     // Row-major: m_cells[row][column].
     QList<QList<std::optional<double>>> m_cells;
     QString m_title;

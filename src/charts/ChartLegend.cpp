@@ -9,11 +9,13 @@
 #include <algorithm>
 #include <cmath>
 
-ChartLegend::ChartLegend(const QStringList& names, const QFont& font, ChartTypes::Shape shape, bool threeD)
+ChartLegend::ChartLegend(const QStringList& names, const QFont& font, ChartTypes::Shape shape, bool threeD,
+                         const ChartColors& colors)
     : m_names(names)
     , m_font(font)
     , m_shape(shape)
     , m_threeD(threeD)
+    , m_colors(colors)
 {
     const QFontMetricsF metrics(m_font);
     m_lineHeight = metrics.height();
@@ -75,7 +77,7 @@ void ChartLegend::draw(QPainter& painter, const QRectF& rect) const
         drawKey(painter, key, i);
         const double textLeft = key.right() + m_lineHeight * 0.5;
         const double textWidth = entry.right() - textLeft - m_lineHeight * 0.5;
-        painter.setPen(QColor(0x33, 0x38, 0x40));
+        painter.setPen(m_colors.text);
         painter.drawText(QRectF(textLeft, entry.top(), std::max(textWidth, 0.0), entry.height()),
                          Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(m_names[i], Qt::ElideRight, textWidth));
     }
@@ -84,13 +86,13 @@ void ChartLegend::draw(QPainter& painter, const QRectF& rect) const
 
 void ChartLegend::drawKey(QPainter& painter, const QRectF& key, int series) const
 {
-    const QColor color = ChartPalette::seriesColor(series);
+    const QColor color = m_colors.series(series);
     painter.save();
     if (m_shape == ChartTypes::Shape::Line && !m_threeD) {
         const double y = key.center().y();
         painter.setPen(QPen(color, std::max(1.5, key.height() / 5), Qt::SolidLine, Qt::RoundCap));
         painter.drawLine(QPointF(key.left(), y), QPointF(key.right(), y));
-        painter.setPen(QPen(Qt::white, 1.2));
+        painter.setPen(QPen(m_colors.background, 1.2));
         painter.setBrush(color);
         const double radius = key.height() * 0.26;
         painter.drawEllipse(QPointF(key.center().x(), y), radius, radius);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/ChartColors.h"
 #include "charts/ChartTypes.h"
 
 #include <QFont>
@@ -15,7 +16,8 @@ class QPainter;
 class ChartLegend
 {
 public:
-    ChartLegend(const QStringList& names, const QFont& font, ChartTypes::Shape shape, bool threeD);
+    ChartLegend(const QStringList& names, const QFont& font, ChartTypes::Shape shape, bool threeD,
+                const ChartColors& colors);
 
     bool isEmpty() const { return m_names.isEmpty(); }
 
@@ -34,6 +36,7 @@ private:
     QFont m_font;
     ChartTypes::Shape m_shape;
     bool m_threeD;
+    ChartColors m_colors;
     double m_lineHeight = 0;
     double m_entryHeight = 0;
     double m_keyWidth = 0;

@@ -5,25 +5,31 @@
 #include "base/Clock.h"
 #include "base/CsvExport.h"
 #include "base/Prompts.h"
+#include "base/SavePathChoice.h"
 #include "base/Twips.h"
 #include "base/UserSettings.h"
+#include "charts/ChartExport.h"
 #include "charts/ChartPrinter.h"
 #include "charts/ChartTypes.h"
 #include "charts/ChartWidget.h"
 #include "charts/CurrentResultsChart.h"
 #include "charts/ExampleChart.h"
+#include "charts/PrinterChoice.h"
 #include "charts/SavedSearchChart.h"
 #include "saved/HistoryCsv.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -37,6 +43,12 @@ const QStringList chartTypeNames = {
     QStringLiteral("3D Step Chart"), QStringLiteral("2D Step Chart"),
 };
 
+QString rotationHint()
+{
+    return QStringLiteral(
+        "Control Key + Drag to rotate. Or click the chart and use Control Key + Arrow Keys; Home sets it straight.");
+}
+
 } // namespace
 
 ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
@@ -49,13 +61,27 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
                                    QStringLiteral("load-data"), CaptionPlacement::BesideIcon);
     m_print = makePictureButton(this, QStringLiteral("Command14"), QStringLiteral("Print"), QStringLiteral("print"),
                                 CaptionPlacement::BesideIcon);
+    m_printAction = new QAction(QIcon(QStringLiteral(":/icons/print.svg")), QStringLiteral("Print..."), this);
+    m_printAction->setObjectName(QStringLiteral("mnuPrintChart"));
+    m_printAction->setShortcut(QKeySequence::Print);
+    m_printAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(m_printAction);
+    m_print->setToolTip(
+        QStringLiteral("Print the chart (%1)").arg(m_printAction->shortcut().toString(QKeySequence::NativeText)));
+    m_exportChart = new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export Chart..."), this);
+    m_exportChart->setObjectName(QStringLiteral("mnuExportChart"));
     m_exportHistory =
         new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export History as CSV..."), this);
     m_exportHistory->setObjectName(QStringLiteral("mnuExportHistory"));
     m_exportHistory->setEnabled(false);
-    m_export = makePictureButton(this, QStringLiteral("cmdExportHistory"), QStringLiteral("Export CSV"),
-                                 QStringLiteral("save"), CaptionPlacement::BesideIcon);
-    m_export->setToolTip(m_exportHistory->text());
+    m_export = makePictureButton(this, QStringLiteral("cmdExport"), QStringLiteral("Export"), QStringLiteral("save"),
+                                 CaptionPlacement::BesideIcon);
+    m_export->setToolTip(QStringLiteral("Save the chart as a picture, or the history as CSV"));
+    auto* exportMenu = new QMenu(m_export);
+    exportMenu->addAction(m_exportChart);
+    exportMenu->addAction(m_exportHistory);
+    m_export->setMenu(exportMenu);
+    m_export->setPopupMode(QToolButton::InstantPopup);
     // As wide as the design has them, or as the caption beside the icon needs.
     for (QToolButton* button : {m_loadData, m_print, m_export})
         button->setFixedSize(std::max(twips(1215), button->sizeHint().width()), twips(735));
@@ -78,6 +104,11 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     engineLabel->setBuddy(m_engineSelector);
     typeLabel->setBuddy(m_chartTypeSelector);
 
+    m_spaceDates = new QCheckBox(QStringLiteral("Space dates by time"), this);
+    m_spaceDates->setObjectName(QStringLiteral("chkSpaceDates"));
+    m_spaceDates->setToolTip(QStringLiteral("Place the saved dates of a flat chart by the time between them"));
+    m_spaceDates->setChecked(true);
+
     m_hint = new QLabel(this);
     m_hint->setObjectName(QStringLiteral("Label1"));
 
@@ -85,16 +116,18 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     m_chart->setGrid(exampleChart());
     m_chart->setChartType(ChartTypes::defaultType);
 
-    // The chart hands the keyboard focus on to this button, which lies out of
-    // sight behind it, as does the empty picture box.
+    // Out of sight behind the chart, as is the empty picture box. The chart
+    // keeps the keyboard focus itself, for turning it with the keys.
     m_focusTarget = new QPushButton(QStringLiteral("Command8"), this);
     m_focusTarget->setObjectName(QStringLiteral("cmdFocus"));
     m_focusTarget->setFixedSize(twips(375), twips(255));
+    m_focusTarget->setFocusPolicy(Qt::NoFocus);
     m_picture = new QWidget(this);
     m_picture->setObjectName(QStringLiteral("Picture2"));
     m_picture->setFixedSize(twips(255), twips(255));
-    m_chart->setFocusProxy(m_focusTarget);
-    m_chart->addAction(m_exportHistory);
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    m_chart->addActions({m_exportChart, m_exportHistory, separator, m_printAction});
     m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
     m_chart->raise();
     m_chart->installEventFilter(this);
@@ -106,6 +139,7 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     selectors->addWidget(m_engineSelector, 0, 1);
     selectors->addWidget(typeLabel, 1, 0);
     selectors->addWidget(m_chartTypeSelector, 1, 1);
+    selectors->addWidget(m_spaceDates, 1, 2);
 
     auto* top = new QHBoxLayout;
     top->setSpacing(twips(45));
@@ -126,11 +160,18 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     connect(m_chartTypeSelector, &QComboBox::currentIndexChanged, this, &ChartPanel::chartTypeChosen);
     connect(m_engineSelector, &QComboBox::currentIndexChanged, this, &ChartPanel::engineChosen);
     connect(m_loadData, &QToolButton::clicked, this, &ChartPanel::loadDataRequested);
-    connect(m_print, &QToolButton::clicked, this, &ChartPanel::printChart);
+    connect(m_print, &QToolButton::clicked, m_printAction, &QAction::trigger);
+    connect(m_printAction, &QAction::triggered, this, &ChartPanel::printChart);
+    connect(m_exportChart, &QAction::triggered, this, &ChartPanel::exportChart);
     connect(m_exportHistory, &QAction::triggered, this, &ChartPanel::exportHistory);
-    connect(m_export, &QToolButton::clicked, m_exportHistory, &QAction::trigger);
-    connect(m_exportHistory, &QAction::changed, this, [this] { m_export->setEnabled(m_exportHistory->isEnabled()); });
-    m_export->setEnabled(false);
+    connect(m_spaceDates, &QCheckBox::toggled, this, &ChartPanel::spacingChosen);
+}
+
+ChartPanel::~ChartPanel() = default;
+
+void ChartPanel::setPrinterChoice(std::unique_ptr<PrinterChoice> choice)
+{
+    m_printerChoice = std::move(choice);
 }
 
 void ChartPanel::restoreChartType()
@@ -141,6 +182,15 @@ void ChartPanel::restoreChartType()
         chartTypeChosen(index);
     else
         m_chartTypeSelector->setCurrentIndex(index);
+    const bool byTime = m_context.settings.spaceDatesByTime();
+    m_spaceDates->setChecked(byTime);
+    m_chart->setSpaceDatesByTime(byTime);
+}
+
+void ChartPanel::spacingChosen(bool byTime)
+{
+    m_context.settings.setSpaceDatesByTime(byTime);
+    m_chart->setSpaceDatesByTime(byTime);
 }
 
 void ChartPanel::chartTypeChosen(int index)
@@ -150,7 +200,9 @@ void ChartPanel::chartTypeChosen(int index)
     m_context.settings.setChartType(index);
     m_chart->setChartType(index);
     const bool rotatable = m_chartTypeSelector->itemText(index).contains(QStringLiteral("3D"), Qt::CaseInsensitive);
-    m_hint->setText(rotatable ? QStringLiteral("Control Key + Drag to rotate.") : QString());
+    m_hint->setText(rotatable ? rotationHint() : QString());
+    // Three-dimensional charts stand their dates evenly in a row.
+    m_spaceDates->setEnabled(!ChartTypes::isThreeD(index));
 }
 
 void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
@@ -198,7 +250,8 @@ void ChartPanel::engineChosen(int index)
 std::optional<SavedSearchChart> ChartPanel::readSavedSearch(const QString& filePath, const QString& chartFileName)
 {
     QString reason;
-    std::optional<SavedSearchChart> saved = SavedSearchChart::read(filePath, chartFileName, &reason);
+    std::optional<SavedSearchChart> saved =
+        SavedSearchChart::read(filePath, chartFileName, m_context.clock.today(), &reason);
     if (!saved) {
         m_context.prompts.error(QStringLiteral("The saved search \"%1\" could not be read: %2")
                                     .arg(QDir::toNativeSeparators(filePath), reason),
@@ -219,7 +272,28 @@ void ChartPanel::showSavedSearch(const SavedSearchChart& saved, int selectorInde
 
 void ChartPanel::printChart()
 {
-    ChartPrinter(m_context.prompts).printOnDefaultPrinter(*m_chart);
+    if (!m_printerChoice)
+        m_printerChoice = std::make_unique<PrintDialogChoice>(window());
+    ChartPrinter(m_context.prompts).printChosen(*m_chart, *m_printerChoice);
+}
+
+void ChartPanel::exportChart()
+{
+    const QString title = QStringLiteral("Export Chart");
+    const QString path = chooseSavePath(m_context.prompts, title, ChartExport::fileFilter(),
+                                        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+                                        {ChartExport::extensionOf(ChartExport::Format::Png),
+                                         ChartExport::extensionOf(ChartExport::Format::Svg),
+                                         ChartExport::extensionOf(ChartExport::Format::Pdf)},
+                                        title);
+    if (path.isEmpty())
+        return;
+    QString reason;
+    if (ChartExport::write(*m_chart, path, ChartExport::formatOf(path).value_or(ChartExport::Format::Png), &reason))
+        return;
+    m_context.prompts.error(
+        QStringLiteral("The chart could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
+        Prompts::errorCaption());
 }
 
 void ChartPanel::exportHistory()

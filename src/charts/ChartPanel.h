@@ -2,12 +2,15 @@
 
 #include <QGroupBox>
 
+#include <memory>
 #include <optional>
 
 struct AppContext;
 struct ResultRow;
 class ChartWidget;
+class PrinterChoice;
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -16,29 +19,46 @@ class SavedSearchChart;
 
 // The "Results - Chart View" frame: the chart, the engine selector of a
 // saved search, the chart-type selector with its remembered setting and
-// rotation hint, "Load Data", "Print" and the export of a saved search's
-// history. The chart shows an example until the first chart is built, from
-// the results after a scan or from a saved search.
+// rotation hint, the remembered choice of spacing dates by time, "Load
+// Data", "Print", and the exports of the chart as a picture and of a saved
+// search's history. The chart shows an example until the first chart is
+// built, from the results after a scan or from a saved search.
 class ChartPanel : public QGroupBox
 {
     Q_OBJECT
 
 public:
     explicit ChartPanel(AppContext& context, QWidget* parent = nullptr);
+    ~ChartPanel() override;
 
     ChartWidget* chart() const { return m_chart; }
     QComboBox* engineSelector() const { return m_engineSelector; }
     QComboBox* chartTypeSelector() const { return m_chartTypeSelector; }
+    // "Space dates by time", for the flat types.
+    QCheckBox* spaceDatesBox() const { return m_spaceDates; }
     QLabel* hintLabel() const { return m_hint; }
     QToolButton* loadDataButton() const { return m_loadData; }
     QToolButton* printButton() const { return m_print; }
-    // "Export History as CSV...", on the chart's pop-up menu and its button;
-    // enabled while a saved search is charted.
+    // "Export", a button whose menu holds the two exports.
+    QToolButton* exportButton() const { return m_export; }
+    // "Export Chart...", on the chart's pop-up menu and the export button.
+    QAction* exportChartAction() const { return m_exportChart; }
+    // "Export History as CSV...", beside it; enabled while a saved search
+    // is charted.
     QAction* exportHistoryAction() const { return m_exportHistory; }
+    // "Print...", with Control+P in the chart view.
+    QAction* printAction() const { return m_printAction; }
+    // The hidden button the chart once handed its focus to; no longer a
+    // stop of the Tab key, since the chart takes the focus itself.
     QPushButton* focusTarget() const { return m_focusTarget; }
 
+    // Where Print lets the user choose the printer: the print dialog unless
+    // replaced.
+    void setPrinterChoice(std::unique_ptr<PrinterChoice> choice);
+
     // Selects the chart type remembered in the user settings, as at start:
-    // a stored value that is not a number from 0 to 7 selects "2D Line Graph".
+    // a stored value that is not a number from 0 to 7 selects "2D Line
+    // Graph". The spacing of dates comes back with it.
     void restoreChartType();
 
     // Charts the results: one series per site, one row per engine. The
@@ -54,8 +74,11 @@ public:
     // The saved search last charted, or the empty text.
     QString chartFilePath() const { return m_chartFilePath; }
 
-    // Prints the chart as shown on the default printer.
+    // Prints the chart as shown, on the printer the user chooses.
     void printChart();
+
+    // Saves the chart as a PNG, SVG or PDF file the user chooses.
+    void exportChart();
 
     // Writes the history of the charted saved search into a CSV file the
     // user chooses.
@@ -70,6 +93,7 @@ protected:
 
 private:
     void chartTypeChosen(int index);
+    void spacingChosen(bool byTime);
     void engineChosen(int index);
     // The saved search, or nothing after telling the user why it cannot be read.
     std::optional<SavedSearchChart> readSavedSearch(const QString& filePath, const QString& chartFileName);
@@ -80,11 +104,15 @@ private:
     ChartWidget* m_chart;
     QComboBox* m_engineSelector;
     QComboBox* m_chartTypeSelector;
+    QCheckBox* m_spaceDates;
     QLabel* m_hint;
     QToolButton* m_loadData;
     QToolButton* m_print;
     QToolButton* m_export;
+    QAction* m_exportChart;
     QAction* m_exportHistory;
+    QAction* m_printAction;
+    std::unique_ptr<PrinterChoice> m_printerChoice;
     QPushButton* m_focusTarget;
     QWidget* m_picture;
     QString m_chartFileName;

@@ -1,9 +1,11 @@
 #include "charts/ChartPrinter.h"
 
-#include "Branding.h"
 #include "base/Prompts.h"
 #include "charts/ChartWidget.h"
+#include "charts/PrinterChoice.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -14,15 +16,13 @@ ChartPrinter::ChartPrinter(Prompts& prompts)
     : m_prompts(prompts)
 {}
 
-bool ChartPrinter::printOnDefaultPrinter(const ChartWidget& chart)
+bool ChartPrinter::printChosen(const ChartWidget& chart, PrinterChoice& choice)
 {
-    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
-    if (defaultPrinter.isNull()) {
-        m_prompts.error(QStringLiteral("The chart cannot be printed: no default printer is set up."),
-                        QString::fromLatin1(Branding::applicationTitle));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName(chart.grid().title());
+    if (!choice.choose(printer))
         return false;
-    }
-    QPrinter printer(defaultPrinter, QPrinter::HighResolution);
     return print(chart, printer);
 }
 
@@ -39,8 +39,8 @@ QRectF ChartPrinter::placement(const QSizeF& chartSize, double screenDpi, const 
 
 bool ChartPrinter::print(const ChartWidget& chart, QPrinter& printer)
 {
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(chart.grid().title());
+    if (printer.docName().isEmpty())
+        printer.setDocName(chart.grid().title());
     const QSizeF size = chart.size();
     QPainter painter;
     if (!painter.begin(&printer)) {
@@ -48,19 +48,44 @@ bool ChartPrinter::print(const ChartWidget& chart, QPrinter& printer)
         return false;
     }
     const QRectF place = placement(size, chart.logicalDpiX(), printer);
-    painter.translate(place.topLeft());
-    painter.scale(place.width() / size.width(), place.height() / size.height());
-    chart.render(painter, QRectF(QPointF(0, 0), size));
-    if (!painter.end()) {
+    // Most print systems make the copies themselves; where not, each copy
+    // is a page of its own.
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(printer.copyCount(), 1);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !printer.newPage())
+            break;
+        painter.save();
+        painter.translate(place.topLeft());
+        painter.scale(place.width() / size.width(), place.height() / size.height());
+        chart.renderOnPaper(painter, QRectF(QPointF(0, 0), size));
+        painter.restore();
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error) {
         failed(printer);
         return false;
     }
     return true;
 }
 
+QString ChartPrinter::failureReason(const QPrinter& printer)
+{
+    if (!printer.outputFileName().isEmpty()) {
+        const QFileInfo file(printer.outputFileName());
+        if (!file.absoluteDir().exists())
+            return QStringLiteral("the folder \"%1\" does not exist.")
+                .arg(QDir::toNativeSeparators(file.absolutePath()));
+        return QStringLiteral("the file \"%1\" could not be written.")
+            .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+    }
+    if (printer.printerName().isEmpty())
+        return QStringLiteral("no printer is set up.");
+    if (QPrinterInfo::printerInfo(printer.printerName()).isNull())
+        return QStringLiteral("the printer \"%1\" is not available.").arg(printer.printerName());
+    return QStringLiteral("the printer \"%1\" reported an error.").arg(printer.printerName());
+}
+
 void ChartPrinter::failed(const QPrinter& printer)
 {
-    const QString name = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-    m_prompts.error(QStringLiteral("The chart could not be printed: the printer \"%1\" could not be used.").arg(name),
-                    QString::fromLatin1(Branding::applicationTitle));
+    m_prompts.error(QStringLiteral("The chart could not be printed: %1").arg(failureReason(printer)),
+                    Prompts::errorCaption());
 }

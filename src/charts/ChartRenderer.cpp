@@ -37,24 +37,26 @@ QStringList titleLines(const QString& title, const QFont& font, double width)
 
 } // namespace
 
-ChartRenderer::ChartRenderer(const ChartGrid& grid, int chartType, ViewAngle angle, const QFont& baseFont)
+ChartRenderer::ChartRenderer(const ChartGrid& grid, const ChartLook& look, const QFont& baseFont)
     : m_grid(grid)
-    , m_chartType(ChartTypes::isValid(chartType) ? chartType : ChartTypes::defaultType)
-    , m_angle(angle)
+    , m_look(look)
     , m_baseFont(baseFont)
-{}
+{
+    if (!ChartTypes::isValid(m_look.chartType))
+        m_look.chartType = ChartTypes::defaultType;
+}
 
 void ChartRenderer::render(QPainter& painter, const QRectF& target) const
 {
     painter.save();
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
     painter.setClipRect(target, Qt::IntersectClip);
-    painter.fillRect(target, Qt::white);
+    const ChartColors& colors = m_look.colors;
+    painter.fillRect(target, colors.background);
 
     const ChartStyle style = ChartStyle::forSize(m_baseFont, target.size());
     const double pad = style.padding;
     QRectF room = target.adjusted(pad, pad * 0.8, -pad, -pad * 0.8);
-    const QColor textColor(0x22, 0x26, 0x2d);
 
     QStringList title = titleLines(m_grid.title(), style.titleFont, room.width());
     if (title.size() > 1 && target.height() < 240)
@@ -63,17 +65,17 @@ void ChartRenderer::render(QPainter& painter, const QRectF& target) const
         const QFontMetricsF metrics(style.titleFont);
         const QRectF titleRect(room.left(), room.top(), room.width(), metrics.height() * title.size());
         painter.setFont(style.titleFont);
-        painter.setPen(textColor);
+        painter.setPen(colors.text);
         painter.drawText(titleRect, Qt::AlignHCenter | Qt::AlignTop, title.join(QLatin1Char('\n')));
         room.setTop(titleRect.bottom() + pad * 0.9);
     }
 
-    const ChartTypes::Shape shape = ChartTypes::shapeOf(m_chartType);
-    const bool threeD = ChartTypes::isThreeD(m_chartType);
+    const ChartTypes::Shape shape = ChartTypes::shapeOf(m_look.chartType);
+    const bool threeD = ChartTypes::isThreeD(m_look.chartType);
     QStringList names;
     for (int column = 0; column < m_grid.columnCount(); ++column)
         names.append(m_grid.columnLabel(column));
-    ChartLegend legend(names, style.legendFont, shape, threeD);
+    ChartLegend legend(names, style.legendFont, shape, threeD, colors);
     if (!legend.isEmpty()) {
         // Beside the chart while the chart keeps most of the width; beneath
         // it on narrow charts.
@@ -100,7 +102,7 @@ void ChartRenderer::render(QPainter& painter, const QRectF& target) const
     // Axis titles give way first when the chart is small.
     const bool roomForAxisTitles = room.height() > axisMetrics.height() * 8 && room.width() > axisMetrics.height() * 12;
     painter.setFont(style.axisTitleFont);
-    painter.setPen(textColor);
+    painter.setPen(colors.text);
     if (roomForAxisTitles && !m_grid.categoryAxisTitle().isEmpty()) {
         const QRectF rect(room.left(), room.bottom() - axisMetrics.height(), room.width(), axisMetrics.height());
         painter.drawText(rect, Qt::AlignCenter,
@@ -119,9 +121,9 @@ void ChartRenderer::render(QPainter& painter, const QRectF& target) const
     }
 
     if (room.width() > 4 && room.height() > 4) {
-        const PlotFrame frame{m_grid, shape, style};
+        const PlotFrame frame{m_grid, shape, style, colors, m_look.spaceDatesByTime};
         if (threeD)
-            DepthPlot(frame, m_angle).draw(painter, room);
+            DepthPlot(frame, m_look.angle).draw(painter, room);
         else
             FlatPlot(frame).draw(painter, room);
     }

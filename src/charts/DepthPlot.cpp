@@ -1,7 +1,6 @@
 #include "charts/DepthPlot.h"
 
 #include "charts/CategoryLabels.h"
-#include "charts/ChartPalette.h"
 #include "charts/DepthScene.h"
 
 #include <QFontMetricsF>
@@ -96,12 +95,16 @@ void DepthPlot::draw(QPainter& painter, const QRectF& area) const
     drawWalls(painter, projection, g);
 
     DepthScene scene(projection);
+    // Blocks thinner than a pixel show as one solid per series: drawn as
+    // such, a long history costs a few shapes instead of thousands of blocks.
+    const bool blocksMerge = spacingIn(projection) < 1.5;
     switch (m_frame.shape) {
     case ChartTypes::Shape::Bar:
-        addBars(scene, g, false);
-        break;
     case ChartTypes::Shape::Step:
-        addBars(scene, g, true);
+        if (blocksMerge)
+            addAreas(scene, g);
+        else
+            addBars(scene, g, m_frame.shape == ChartTypes::Shape::Step);
         break;
     case ChartTypes::Shape::Line:
         addLines(scene, projection, g);
@@ -117,7 +120,7 @@ void DepthPlot::draw(QPainter& painter, const QRectF& area) const
     QList<QPointF> anchors;
     for (int row = 0; row < grid.rowCount(); ++row)
         anchors.append(projection.map({g.xOf(row + 0.5), 0, 0}));
-    categoryLabels.draw(painter, anchors, m_frame.textColor());
+    categoryLabels.draw(painter, anchors, m_frame.colors.text);
 }
 
 void DepthPlot::drawWalls(QPainter& painter, const ChartProjection& p, const Geometry& g) const
@@ -133,19 +136,19 @@ void DepthPlot::drawWalls(QPainter& painter, const ChartProjection& p, const Geo
     };
 
     painter.save();
-    const QPen edge(QColor(0xc4, 0xc9, 0xd1), m_frame.style.thinLine);
-    painter.setPen(edge);
-    painter.setBrush(QColor(0xe9, 0xec, 0xf0));
+    const ChartColors& colors = m_frame.colors;
+    painter.setPen(QPen(colors.wallEdge, m_frame.style.thinLine));
+    painter.setBrush(colors.floor);
     painter.drawPolygon(polygon({{0, 0, 0}, {w, 0, 0}, {w, 0, d}, {0, 0, d}}));
-    painter.setBrush(QColor(0xf6, 0xf7, 0xf9));
+    painter.setBrush(colors.backWall);
     painter.drawPolygon(polygon({{0, 0, d}, {w, 0, d}, {w, h, d}, {0, h, d}}));
-    painter.setBrush(QColor(0xee, 0xf0, 0xf3));
+    painter.setBrush(colors.sideWall);
     painter.drawPolygon(polygon({{side, 0, 0}, {side, 0, d}, {side, h, d}, {side, h, 0}}));
 
     for (const double tick : g.axis.ticks()) {
         const double y = g.yOf(tick);
         const bool zero = tick == 0 && g.axis.minimum < 0;
-        painter.setPen(QPen(zero ? m_frame.axisColor() : m_frame.gridColor().darker(108), m_frame.style.thinLine));
+        painter.setPen(QPen(zero ? m_frame.colors.axis : colors.grid, m_frame.style.thinLine));
         painter.drawPolyline(polygon({{side, y, 0}, {side, y, d}, {w - side, y, d}}));
     }
     painter.restore();
@@ -166,13 +169,13 @@ void DepthPlot::drawValueLabels(QPainter& painter, const ChartProjection& p, con
     const QFontMetricsF metrics(m_frame.style.labelFont);
     const double tickLength = std::round(metrics.height() * 0.3);
     painter.setFont(m_frame.style.labelFont);
-    painter.setPen(QPen(m_frame.axisColor(), m_frame.style.thinLine));
+    painter.setPen(QPen(m_frame.colors.axis, m_frame.style.thinLine));
     painter.drawLine(p.map({edge.x, 0, edge.z}), p.map({edge.x, g.height, edge.z}));
     for (const double tick : g.axis.ticks()) {
         const QPointF at = p.map({edge.x, g.yOf(tick), edge.z});
-        painter.setPen(QPen(m_frame.axisColor(), m_frame.style.thinLine));
+        painter.setPen(QPen(m_frame.colors.axis, m_frame.style.thinLine));
         painter.drawLine(at - QPointF(tickLength, 0), at);
-        painter.setPen(m_frame.textColor());
+        painter.setPen(m_frame.colors.text);
         painter.drawText(QRectF(at.x() - tickLength - 2000, at.y() - metrics.height() / 2, 2000 - 2, metrics.height()),
                          Qt::AlignRight | Qt::AlignVCenter, ChartStyle::formatValue(tick, g.axis.decimals));
     }
@@ -186,7 +189,7 @@ void DepthPlot::addBars(DepthScene& scene, const Geometry& g, bool fullWidth) co
     const double depth = g.slab() * solidDepth;
     const double baseline = g.yOf(0);
     for (int column = 0; column < grid.columnCount(); ++column) {
-        const QColor color = ChartPalette::seriesColor(column);
+        const QColor color = m_frame.colors.series(column);
         const double zCentre = g.slabCentre(column);
         for (int row = 0; row < grid.rowCount(); ++row) {
             const auto value = grid.value(row, column);
@@ -205,7 +208,7 @@ QList<DepthPlot::SeriesRun> DepthPlot::seriesRuns(const Geometry& g, double dept
     const double depth = g.slab() * depthShare;
     QList<SeriesRun> result;
     for (int column = 0; column < grid.columnCount(); ++column) {
-        const QColor color = ChartPalette::seriesColor(column);
+        const QColor color = m_frame.colors.series(column);
         const double z0 = g.slabCentre(column) - depth / 2;
         for (const QList<int>& rows : grid.valueRuns(column))
             result.append({column, color, z0, z0 + depth, rows});

@@ -54,3 +54,12 @@ QList<int> PlotFrame::depthOrder() const
         slabs[byExtent[slab]] = slab;
     return slabs;
 }
+
+QList<int> PlotFrame::backToFront() const
+{
+    const QList<int> depth = depthOrder();
+    QList<int> order(depth.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&depth](int a, int b) { return depth[a] > depth[b]; });
+    return order;
+}

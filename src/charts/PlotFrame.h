@@ -1,20 +1,24 @@
 #pragma once
 
+#include "charts/ChartColors.h"
 #include "charts/ChartGrid.h"
 #include "charts/ChartStyle.h"
 #include "charts/ChartTypes.h"
 #include "charts/ValueAxis.h"
 
-#include <QColor>
 #include <QList>
 
-// What a plot draws from: the grid, the type's shape, the style, and the
-// value axis fitted to the grid's values and the room the axis has.
+// What a plot draws from: the grid, the type's shape, the style, the
+// colours, and the value axis fitted to the grid's values and the room the
+// axis has.
 struct PlotFrame
 {
     const ChartGrid& grid;
     ChartTypes::Shape shape;
     const ChartStyle& style;
+    const ChartColors& colors;
+    // Whether a flat plot places dated rows by the time between them.
+    bool spaceDatesByTime = false;
 
     // A value axis with about one labelled tick per two and a half lines of
     // text over `axisLength` pixels.
@@ -28,8 +32,7 @@ struct PlotFrame
     // back, so that none hides behind a taller one; equal ones keep their
     // order from the front.
     QList<int> depthOrder() const;
-
-    QColor textColor() const { return {0x33, 0x38, 0x40}; }
-    QColor axisColor() const { return {0x8a, 0x91, 0x9c}; }
-    QColor gridColor() const { return {0xdf, 0xe3, 0xe8}; }
+    // The series from the back to the front of that order: the order a
+    // flat chart lays overlapping fills in.
+    QList<int> backToFront() const;
 };

@@ -9,8 +9,10 @@
 #include <algorithm>
 #include <utility>
 
-SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections)
+SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections,
+                                   const QDate& today)
     : m_title(title)
+    , m_today(today)
 {
     QHash<QString, int> firstOfName;
     for (const IniDocument::Section& section : sections) {
@@ -28,12 +30,12 @@ SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument
 }
 
 std::optional<SavedSearchChart> SavedSearchChart::read(const QString& filePath, const QString& chartFileName,
-                                                       QString* error)
+                                                       const QDate& today, QString* error)
 {
     IniDocument document;
     if (document.load(filePath, error) == IniDocument::LoadStatus::Failed)
         return std::nullopt;
-    return SavedSearchChart(titleFor(chartFileName), document.sections());
+    return SavedSearchChart(titleFor(chartFileName), document.sections(), today);
 }
 
 QString SavedSearchChart::allEnginesEntry()
@@ -92,10 +94,12 @@ ChartGrid SavedSearchChart::engineGrid(int engine) const
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(1);
     grid.setColumnLabel(0, m_engines[engine]);
-    grid.setRowCount(series.size());
-    for (int row = 0; row < series.size(); ++row) {
-        grid.setRowLabel(row, series.date(row));
-        if (const auto count = series.count(row))
+    const QList<SavedDateKey::DatedKey> rows = SavedDateKey::inDateOrder(series.dates(), m_today);
+    grid.setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < grid.rowCount(); ++row) {
+        grid.setRowLabel(row, rows[row].key);
+        grid.setRowDate(row, rows[row].date.value_or(QDate()));
+        if (const auto count = series.count(rows[row].position))
             grid.setValue(row, 0, scale.apply(*count));
     }
     return grid;
@@ -109,18 +113,20 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     // Engines saved on different days still line up: a row is a date, and an
     // engine without a count that day leaves a gap. The first engine's counts
     // decide the scale, as with one engine.
-    const QStringList dates = allEnginesDates();
+    const QList<SavedDateKey::DatedKey> dates = allEnginesDates();
     QHash<QString, int> rowOfDate;
     rowOfDate.reserve(dates.size());
     for (int row = 0; row < dates.size(); ++row)
-        rowOfDate.insert(dates[row], row);
+        rowOfDate.insert(dates[row].key, row);
 
     const ChartScale scale = ChartScale::forLargestCount(largestNumber(m_series.first().knownCounts()));
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(engineCount());
     grid.setRowCount(static_cast<int>(dates.size()));
-    for (int row = 0; row < dates.size(); ++row)
-        grid.setRowLabel(row, dates[row]);
+    for (int row = 0; row < dates.size(); ++row) {
+        grid.setRowLabel(row, dates[row].key);
+        grid.setRowDate(row, dates[row].date.value_or(QDate()));
+    }
     for (int engine = 0; engine < engineCount(); ++engine) {
         grid.setColumnLabel(engine, m_engines[engine]);
         const SavedSeries& series = m_series[engine];
@@ -137,18 +143,17 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     return grid;
 }
 
-QStringList SavedSearchChart::allEnginesDates() const
+QList<SavedDateKey::DatedKey> SavedSearchChart::allEnginesDates() const
 {
-    QStringList dates;
+    QStringList keys;
     QSet<QString> seen;
     for (const SavedSeries& series : m_series) {
-        for (int line = 0; line < series.size(); ++line) {
-            const QString date = series.date(line);
-            if (!seen.contains(date)) {
-                seen.insert(date);
-                dates.append(date);
+        for (const QString& key : series.dates()) {
+            if (!seen.contains(key)) {
+                seen.insert(key);
+                keys.append(key);
             }
         }
     }
-    return dates;
+    return SavedDateKey::inDateOrder(keys, m_today);
 }

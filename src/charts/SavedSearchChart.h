@@ -3,7 +3,9 @@
 #include "base/IniDocument.h"
 #include "charts/ChartGrid.h"
 #include "charts/SavedSeries.h"
+#include "saved/SavedDateKey.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -12,21 +14,22 @@
 
 // The chart of one saved search: its engine sections, which the engine
 // selector lists followed by "All Engines", and the grid drawn for each
-// selector entry. Rows are saved dates, in file order.
+// selector entry. Rows are saved dates, oldest first (the file lists the
+// newest first); keys that are no date follow them in file order.
 class SavedSearchChart
 {
 public:
     // Each section draws what reading it by its name gives: a section whose
     // name an earlier one has already (letter case ignored) draws that
     // earlier section's dates, and one whose name is not valid in an INI
-    // file draws none.
-    SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections);
+    // file draws none. Two-digit years are read as of `today` (SavedDateKey).
+    SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections, const QDate& today);
 
     // Reads every section of the saved-search file, going through the file
     // once. A missing file reads as one without sections; a file that
     // exists but cannot be read gives nothing, and `error` says why.
     static std::optional<SavedSearchChart> read(const QString& filePath, const QString& chartFileName,
-                                                QString* error = nullptr);
+                                                const QDate& today, QString* error = nullptr);
 
     static QString allEnginesEntry();
     static QString categoryAxisTitle();
@@ -56,11 +59,11 @@ private:
     ChartGrid emptyGrid() const;
     ChartGrid engineGrid(int engine) const;
     ChartGrid allEnginesGrid() const;
-    // The rows of "All Engines": every date once, in the order the engines'
-    // series name them (engine by engine, each in file order).
-    QStringList allEnginesDates() const;
+    // The rows of "All Engines": every date once, oldest first.
+    QList<SavedDateKey::DatedKey> allEnginesDates() const;
 
     QString m_title;
+    QDate m_today;
     QStringList m_engines;
     QList<SavedSeries> m_series;
 };

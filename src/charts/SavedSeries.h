@@ -21,6 +21,7 @@ public:
     bool isEmpty() const { return m_dates.isEmpty(); }
 
     QString date(int index) const { return m_dates.value(index); }
+    const QStringList& dates() const { return m_dates; }
     std::optional<qint64> count(int index) const;
 
     // The counts that have a value, in order: what the scale is chosen from.
@@ -30,6 +31,6 @@ public:
     static std::optional<qint64> parseCount(const QString& text);
 
 private:
-    QList<QString> m_dates;
+    QStringList m_dates;
     QList<std::optional<qint64>> m_counts;
 };

@@ -105,7 +105,8 @@ void HelpWindow::textRead()
         emit helpTextShown();
         return;
     }
-    m_appender = std::make_unique<RichTextAppender>(*m_text->document(), *text);
+    m_appender = std::make_unique<RichTextAppender>(*m_text->document(), *text,
+                                                    m_text->palette().color(QPalette::Active, QPalette::Base));
     m_pieceTimer.start();
 }
 

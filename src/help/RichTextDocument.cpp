@@ -1,5 +1,7 @@
 #include "help/RichTextDocument.h"
 
+#include "base/ColourContrast.h"
+
 #include <QColor>
 #include <QFont>
 #include <QTextBlockFormat>
@@ -58,7 +60,7 @@ QTextBlockFormat blockFormatOf(const ParagraphFormat& format)
     return blockFormat;
 }
 
-QTextCharFormat charFormatOf(const TextFormat& format)
+QTextCharFormat charFormatOf(const TextFormat& format, const QColor& background)
 {
     QTextCharFormat charFormat;
     charFormat.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
@@ -67,21 +69,24 @@ QTextCharFormat charFormatOf(const TextFormat& format)
     charFormat.setFontPointSize(format.pointSize);
     if (!format.fontFamily.isEmpty())
         charFormat.setFontFamilies({format.fontFamily});
-    if (format.colour)
-        charFormat.setForeground(QColor(format.colour->red, format.colour->green, format.colour->blue));
+    if (format.colour) {
+        const QColor colour(format.colour->red, format.colour->green, format.colour->blue);
+        if (ColourContrast::ratio(colour, background) >= ColourContrast::textMinimum)
+            charFormat.setForeground(colour);
+    }
     return charFormat;
 }
 
 // Adds the paragraphs to the end of a document that holds nothing yet: its
 // one empty block takes the first paragraph.
 void fillEmptyDocument(QTextDocument& document, QList<TextParagraph>::const_iterator begin,
-                       QList<TextParagraph>::const_iterator end)
+                       QList<TextParagraph>::const_iterator end, const QColor& background)
 {
     QTextCursor cursor(&document);
     bool first = true;
     for (auto paragraph = begin; paragraph != end; ++paragraph) {
         const QTextBlockFormat blockFormat = blockFormatOf(paragraph->format);
-        const QTextCharFormat endFormat = charFormatOf(paragraph->endFormat);
+        const QTextCharFormat endFormat = charFormatOf(paragraph->endFormat, background);
         if (first) {
             cursor.setBlockFormat(blockFormat);
             cursor.setBlockCharFormat(endFormat);
@@ -90,7 +95,7 @@ void fillEmptyDocument(QTextDocument& document, QList<TextParagraph>::const_iter
             cursor.insertBlock(blockFormat, endFormat);
         }
         for (const TextRun& run : paragraph->runs)
-            cursor.insertText(run.text, charFormatOf(run.format));
+            cursor.insertText(run.text, charFormatOf(run.format, background));
     }
 }
 
@@ -129,14 +134,15 @@ qsizetype lengthOf(const TextParagraph& paragraph)
 
 } // namespace
 
-void fillTextDocument(QTextDocument& document, const FormattedText& text)
+void fillTextDocument(QTextDocument& document, const FormattedText& text, const QColor& background)
 {
     document.clear();
-    fillEmptyDocument(document, text.paragraphs.cbegin(), text.paragraphs.cend());
+    fillEmptyDocument(document, text.paragraphs.cbegin(), text.paragraphs.cend(), background);
 }
 
-RichTextAppender::RichTextAppender(QTextDocument& document, const FormattedText& text)
+RichTextAppender::RichTextAppender(QTextDocument& document, const FormattedText& text, const QColor& background)
     : m_document(document)
+    , m_background(background)
 {
     for (const TextParagraph& paragraph : text.paragraphs) {
         if (lengthOf(paragraph) > paragraphCharacters)
@@ -159,16 +165,16 @@ bool RichTextAppender::appendPiece()
     // The piece is put together apart and added in one step: the text box
     // then lays it out once, not once per paragraph.
     QTextDocument piece;
-    fillEmptyDocument(piece, m_paragraphs.cbegin() + begin, m_paragraphs.cbegin() + m_next);
+    fillEmptyDocument(piece, m_paragraphs.cbegin() + begin, m_paragraphs.cbegin() + m_next, m_background);
     QTextCursor cursor(&m_document);
     cursor.movePosition(QTextCursor::End);
     // The piece's first paragraph goes into the block made for it here.
     const TextParagraph& first = m_paragraphs.at(begin);
     if (begin == 0) {
         cursor.setBlockFormat(blockFormatOf(first.format));
-        cursor.setBlockCharFormat(charFormatOf(first.endFormat));
+        cursor.setBlockCharFormat(charFormatOf(first.endFormat, m_background));
     } else {
-        cursor.insertBlock(blockFormatOf(first.format), charFormatOf(first.endFormat));
+        cursor.insertBlock(blockFormatOf(first.format), charFormatOf(first.endFormat, m_background));
     }
     cursor.insertFragment(QTextDocumentFragment(&piece));
     return !isDone();

@@ -2,12 +2,17 @@
 
 #include "help/FormattedText.h"
 
+#include <QColor>
 #include <QList>
 
 class QTextDocument;
 
-// Replaces the content of the document with the formatted text.
-void fillTextDocument(QTextDocument& document, const FormattedText& text);
+// Replaces the content of the document with the formatted text, shown on
+// the background given. A coloured run keeps its colour only where it
+// stands out from that background enough to read (ColourContrast); else it
+// takes the viewer's text colour, so a heading made for white paper still
+// reads on a dark desktop.
+void fillTextDocument(QTextDocument& document, const FormattedText& text, const QColor& background);
 
 // Fills an empty document with formatted text one bounded piece at a time,
 // so that a document shown in a text box can be filled between the window's
@@ -17,7 +22,7 @@ void fillTextDocument(QTextDocument& document, const FormattedText& text);
 class RichTextAppender
 {
 public:
-    RichTextAppender(QTextDocument& document, const FormattedText& text);
+    RichTextAppender(QTextDocument& document, const FormattedText& text, const QColor& background);
 
     // Adds the next piece; false once the whole text is in.
     bool appendPiece();
@@ -26,5 +31,6 @@ public:
 private:
     QTextDocument& m_document;
     QList<TextParagraph> m_paragraphs;
+    QColor m_background;
     qsizetype m_next = 0;
 };

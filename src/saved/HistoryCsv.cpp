@@ -10,8 +10,6 @@
 #include <QList>
 #include <QSet>
 
-#include <algorithm>
-
 namespace {
 
 struct Section
@@ -21,16 +19,9 @@ struct Section
     QHash<QString, QString> counts;
 };
 
-struct DateRow
-{
-    QString key;
-    std::optional<QDate> date;
-};
-
 // The section's "key=count" lines; the count is the text between the first
 // and the second "=", as the saved-search chart reads it.
-Section readSection(const IniDocument& document, const QString& name, QList<DateRow>& rows, QSet<QString>& listed,
-                    const QDate& today)
+Section readSection(const IniDocument& document, const QString& name, QStringList& keys, QSet<QString>& listed)
 {
     Section section{name, {}};
     const QStringList lines = document.sectionText(name).value_or(QString()).split(QStringLiteral("\r\n"));
@@ -43,7 +34,7 @@ Section readSection(const IniDocument& document, const QString& name, QList<Date
             section.counts.insert(key, parts[1]);
         if (!listed.contains(key)) {
             listed.insert(key);
-            rows.append({key, SavedDateKey::toDate(key, today)});
+            keys.append(key);
         }
     }
     return section;
@@ -52,23 +43,17 @@ Section readSection(const IniDocument& document, const QString& name, QList<Date
 QByteArray encodeDocument(const IniDocument& document, const QDate& today)
 {
     QList<Section> sections;
-    QList<DateRow> rows;
+    QStringList keys;
     QSet<QString> listed;
     for (const QString& name : document.sectionNames())
-        sections.append(readSection(document, name, rows, listed, today));
-
-    // Dates in time order; keys that are no date after them, as listed.
-    std::stable_sort(rows.begin(), rows.end(), [](const DateRow& a, const DateRow& b) {
-        if (a.date && b.date)
-            return *a.date < *b.date;
-        return a.date.has_value() && !b.date.has_value();
-    });
+        sections.append(readSection(document, name, keys, listed));
+    const QList<SavedDateKey::DatedKey> rows = SavedDateKey::inDateOrder(keys, today);
 
     QStringList header{QStringLiteral("Date")};
     for (const Section& section : std::as_const(sections))
         header << section.name;
     QByteArray bytes = Csv::record(header);
-    for (const DateRow& row : std::as_const(rows)) {
+    for (const SavedDateKey::DatedKey& row : rows) {
         QStringList fields{row.date ? row.date->toString(Qt::ISODate) : row.key};
         for (const Section& section : std::as_const(sections)) {
             const std::optional<qint64> count = countValue(section.counts.value(row.key));

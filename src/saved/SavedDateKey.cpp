@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cstdlib>
 
 QString SavedDateKey::fromDate(const QDate& date)
@@ -25,4 +26,18 @@ std::optional<QDate> SavedDateKey::toDate(const QString& key, const QDate& today
     if (date > today.addYears(1))
         return QDate(1900 + yy, month, day);
     return date;
+}
+
+QList<SavedDateKey::DatedKey> SavedDateKey::inDateOrder(const QStringList& keys, const QDate& today)
+{
+    QList<DatedKey> dated;
+    dated.reserve(keys.size());
+    for (int position = 0; position < keys.size(); ++position)
+        dated.append({keys[position], toDate(keys[position], today), position});
+    std::stable_sort(dated.begin(), dated.end(), [](const DatedKey& a, const DatedKey& b) {
+        if (a.date && b.date)
+            return *a.date < *b.date;
+        return a.date.has_value() && !b.date.has_value();
+    });
+    return dated;
 }

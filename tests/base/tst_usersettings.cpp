@@ -20,6 +20,7 @@ private slots:
         QVERIFY(settings.keepUrlList());
         QVERIFY(settings.showHelpAtStart());
         QCOMPARE(settings.chartType(), std::optional<int>(3));
+        QVERIFY(settings.spaceDatesByTime());
         QCOMPARE(settings.currentView(), std::optional<int>(0));
         QVERIFY(settings.windowGeometry().isEmpty());
         QVERIFY(settings.resultsColumnWidths().isEmpty());
@@ -38,6 +39,7 @@ private slots:
         settings.setKeepUrlList(false);
         settings.setShowHelpAtStart(false);
         settings.setChartType(7);
+        settings.setSpaceDatesByTime(false);
         settings.setWindowGeometry("ab");
         settings.setResultsColumnWidths({120, 0, 5});
         settings.setWebResultsColumnWidths({300, 40});
@@ -51,6 +53,7 @@ private slots:
             {"chkKeepList", "0"},
             {"showHelp", "0"},
             {"cmbChart2", "7"},
+            {"chkSpaceDates", "0"},
             {"windowGeometry", "YWI="},
             {"resultsColumnWidths", "120,0,5"},
             {"webResultsColumnWidths", "300,40"},

@@ -68,7 +68,9 @@ private slots:
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("hint");
         QTest::newRow("2D Step Chart") << "7" << 7 << "";
-        QTest::newRow("3d Line Graph") << "2" << 2 << "Control Key + Drag to rotate.";
+        QTest::newRow("3d Line Graph") << "2" << 2
+                                       << "Control Key + Drag to rotate. Or click the chart and use Control Key + "
+                                          "Arrow Keys; Home sets it straight.";
         QTest::newRow("not a number") << "x" << 3 << "";
     }
 
@@ -110,7 +112,7 @@ private slots:
         const ChartGrid& grid = window.chartPanel()->chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("site"));
         QCOMPARE(grid.columnLabel(0), QStringLiteral("Google"));
-        QCOMPARE(grid.value(0, 0), std::optional<double>(20));
+        QCOMPARE(grid.value(1, 0), std::optional<double>(20));
         auto* engines = window.findChild<QComboBox*>("cmbChart1");
         QCOMPARE(engines->count(), 3);
         QCOMPARE(engines->itemText(2), QStringLiteral("All Engines"));

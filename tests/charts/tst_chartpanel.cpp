@@ -6,9 +6,10 @@
 #include "support/TestContext.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPrinterInfo>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -18,7 +19,9 @@
 namespace {
 
 const QString chartTypeKey = QStringLiteral("cmbChart2");
-const QString rotateHint = QStringLiteral("Control Key + Drag to rotate.");
+const QString spaceDatesKey = QStringLiteral("chkSpaceDates");
+const QString rotateHint = QStringLiteral(
+    "Control Key + Drag to rotate. Or click the chart and use Control Key + Arrow Keys; Home sets it straight.");
 const QString twoSearchesMessage = QStringLiteral("You need atleast 2 saved searches to get any data displayed");
 
 QStringList entries(const QComboBox* combo)
@@ -84,6 +87,12 @@ private slots:
                  (QStringList{"3D Bar Chart", "2D Bar Chart", "3d Line Graph", "2D Line Graph", "3D Area Chart",
                               "2D Area Chart", "3D Step Chart", "2D Step Chart"}));
         QCOMPARE(panel.findChild<QLabel*>("Label1")->text(), QString());
+        QCOMPARE(panel.findChild<QCheckBox*>("chkSpaceDates")->text(), QStringLiteral("Space dates by time"));
+        QCOMPARE(panel.findChild<QToolButton*>("cmdExport")->text(), QStringLiteral("Export"));
+        QCOMPARE(panel.exportButton()->menu()->actions(),
+                 (QList<QAction*>{panel.exportChartAction(), panel.exportHistoryAction()}));
+        QCOMPARE(panel.exportChartAction()->text(), QStringLiteral("Export Chart..."));
+        QCOMPARE(panel.chart()->accessibleName(), QStringLiteral("Chart"));
     }
 
     void theChartFillsTheFrameBelowTheControls()
@@ -174,7 +183,9 @@ private slots:
         QCOMPARE(test.folder.storedSetting(chartTypeKey), QString::number(index));
     }
 
-    void theChartPassesTheFocusOn()
+    // The chart takes the keyboard focus by a click or the Tab key, for
+    // turning it with the keys; the hidden button behind it is no stop.
+    void theChartTakesTheFocus()
     {
         TestContext test;
         ChartPanel panel(test.context);
@@ -182,13 +193,50 @@ private slots:
         panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
         panel.chartTypeSelector()->setFocus();
-        panel.chart()->setFocus();
-        QCOMPARE(panel.focusWidget(), panel.focusTarget());
-
-        panel.chartTypeSelector()->setFocus();
-        QCOMPARE(panel.focusWidget(), panel.chartTypeSelector());
         QTest::mouseClick(panel.chart(), Qt::LeftButton, Qt::NoModifier, panel.chart()->rect().center());
-        QCOMPARE(panel.focusWidget(), panel.focusTarget());
+        QCOMPARE(panel.focusWidget(), panel.chart());
+
+        QList<QWidget*> stops;
+        for (int press = 0; press < 12; ++press) {
+            QTest::keyClick(panel.focusWidget(), Qt::Key_Tab);
+            stops.append(panel.focusWidget());
+        }
+        QVERIFY(stops.contains(panel.chart()));
+        QVERIFY(!stops.contains(panel.focusTarget()));
+    }
+
+    // "Space dates by time" is remembered, on at first, and applies to the
+    // flat types only.
+    void spacingDatesByTime_data()
+    {
+        QTest::addColumn<std::optional<QString>>("stored");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("byTime");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("nothing stored") << std::optional<QString>() << 3 << true << true;
+        QTest::newRow("off") << std::optional<QString>("0") << 5 << false << true;
+        QTest::newRow("on, 3D type") << std::optional<QString>("1") << 2 << true << false;
+    }
+
+    void spacingDatesByTime()
+    {
+        QFETCH(std::optional<QString>, stored);
+        QFETCH(int, type);
+        QFETCH(bool, byTime);
+        QFETCH(bool, enabled);
+        TestContext test;
+        if (stored)
+            test.folder.storeSetting(spaceDatesKey, *stored);
+        test.context.settings.setChartType(type);
+        ChartPanel panel(test.context);
+        panel.restoreChartType();
+        QCOMPARE(panel.spaceDatesBox()->isChecked(), byTime);
+        QCOMPARE(panel.chart()->spaceDatesByTime(), byTime);
+        QCOMPARE(panel.spaceDatesBox()->isEnabled(), enabled);
+
+        panel.spaceDatesBox()->setChecked(!byTime);
+        QCOMPARE(panel.chart()->spaceDatesByTime(), !byTime);
+        QCOMPARE(test.folder.storedSetting(spaceDatesKey), byTime ? QStringLiteral("0") : QStringLiteral("1"));
     }
 
     void chartsTheResultsTable()
@@ -245,20 +293,20 @@ private slots:
         const ChartGrid& first = panel.chart()->grid();
         QCOMPARE(first.title(), QStringLiteral("Example"));
         QCOMPARE(columnLabels(first), QStringList{"Google"});
-        QCOMPARE(rowLabels(first), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
-        QCOMPARE(first.value(0, 0), std::optional<double>(300));
+        QCOMPARE(rowLabels(first), (QStringList{"05-01-06", "05-02-06", "05-03-06"}));
+        QCOMPARE(first.value(2, 0), std::optional<double>(300));
 
         panel.engineSelector()->setCurrentIndex(1);
         QCOMPARE(columnLabels(panel.chart()->grid()), QStringList{"MSN"});
-        QCOMPARE(rowLabels(panel.chart()->grid()), (QStringList{"05-03-06", "05-01-06"}));
+        QCOMPARE(rowLabels(panel.chart()->grid()), (QStringList{"05-01-06", "05-03-06"}));
 
         panel.engineSelector()->setCurrentIndex(2);
         const ChartGrid& all = panel.chart()->grid();
         QCOMPARE(all.title(), QStringLiteral("Example"));
         QCOMPARE(columnLabels(all), (QStringList{"Google", "MSN"}));
-        QCOMPARE(rowLabels(all), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
+        QCOMPARE(rowLabels(all), (QStringList{"05-01-06", "05-02-06", "05-03-06"}));
         QCOMPARE(all.value(1, 1), std::nullopt);
-        QCOMPARE(all.value(2, 1), std::optional<double>(10));
+        QCOMPARE(all.value(0, 1), std::optional<double>(10));
         QVERIFY(test.prompts.shown().isEmpty());
     }
 
@@ -271,8 +319,8 @@ private slots:
         QVERIFY(test.folder.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-04-06=400\r\n05-03-06=300\r\n"
                                                         "\r\n[MSN]\r\n05-04-06=40\r\n05-03-06=30\r\n"));
         panel.engineSelector()->setCurrentIndex(1);
-        QCOMPARE(rowLabels(panel.chart()->grid()), (QStringList{"05-04-06", "05-03-06"}));
-        QCOMPARE(panel.chart()->grid().value(0, 0), std::optional<double>(40));
+        QCOMPARE(rowLabels(panel.chart()->grid()), (QStringList{"05-03-06", "05-04-06"}));
+        QCOMPARE(panel.chart()->grid().value(1, 0), std::optional<double>(40));
     }
 
     void theTwoSearchesMessageComesOnce()
@@ -341,19 +389,6 @@ private slots:
         connect(&panel, &ChartPanel::loadDataRequested, this, [&requests] { ++requests; });
         panel.loadDataButton()->click();
         QCOMPARE(requests, 1);
-    }
-
-    void printWithoutADefaultPrinter()
-    {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("This machine has a default printer; nothing is printed on it from a test.");
-        TestContext test;
-        ChartPanel panel(test.context);
-        const ChartGrid before = panel.chart()->grid();
-        panel.printButton()->click();
-        QCOMPARE(test.prompts.shown().size(), 1);
-        QCOMPARE(test.prompts.shown().first().kind, ScriptedPrompts::Kind::Error);
-        QCOMPARE(panel.chart()->grid(), before);
     }
 };
 

@@ -1,72 +1,20 @@
-#include "charts/ChartPalette.h"
+#include "charts/ChartColors.h"
+#include "charts/ChartPanel.h"
 #include "charts/ChartPrinter.h"
 #include "charts/ChartWidget.h"
-#include "charts/ExampleChart.h"
+#include "charts/PrinterChoice.h"
+#include "support/PdfFile.h"
 #include "support/ScriptedPrompts.h"
+#include "support/TestContext.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
-
-struct Pdf
-{
-    QByteArray bytes;
-
-    int pageCount() const
-    {
-        static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![s\\w])"));
-        return static_cast<int>(QString::fromLatin1(bytes).count(page));
-    }
-
-    // Width and height of the first page's media box, in points.
-    QSizeF mediaBox() const
-    {
-        static const QRegularExpression box(
-            QStringLiteral("/MediaBox\\s*\\[\\s*([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s+([-\\d.]+)\\s*\\]"));
-        const QRegularExpressionMatch match = box.match(QString::fromLatin1(bytes));
-        if (!match.hasMatch())
-            return {};
-        return {match.captured(3).toDouble() - match.captured(1).toDouble(),
-                match.captured(4).toDouble() - match.captured(2).toDouble()};
-    }
-
-    // The page's drawing operators, unpacked where they are compressed.
-    QByteArray contents() const
-    {
-        QByteArray all;
-        qsizetype at = 0;
-        while ((at = bytes.indexOf("stream\n", at)) >= 0) {
-            const qsizetype start = at + 7;
-            const qsizetype end = bytes.indexOf("endstream", start);
-            if (end < 0)
-                break;
-            const QByteArray dictionary = bytes.mid(std::max<qsizetype>(0, at - 200), 200);
-            const QByteArray data = bytes.mid(start, end - start);
-            if (dictionary.contains("/FlateDecode")) {
-                // qUncompress wants the expected size first; any size will do.
-                QByteArray sized("\x00\x10\x00\x00", 4);
-                all += qUncompress(sized + data);
-            } else {
-                all += data;
-            }
-            at = end;
-        }
-        return all;
-    }
-};
-
-Pdf readPdf(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return {file.readAll()};
-}
 
 // Whether the drawing sets this colour, for strokes or fills.
 bool usesColor(const QByteArray& contents, const QColor& color)
@@ -83,12 +31,30 @@ bool usesColor(const QByteArray& contents, const QColor& color)
     return false;
 }
 
-QPrinter* pdfPrinter(QPrinter& printer, const QString& path)
+// Chooses as a test wants: a PDF file (or the printer as it comes), the
+// page turned or not, or a cancel; remembers how the page came.
+class ScriptedPrinterChoice final : public PrinterChoice
 {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    return &printer;
-}
+public:
+    bool accept = true;
+    QString pdfPath; // empty: the printer as it comes
+    std::optional<QPageLayout::Orientation> turnTo;
+    std::optional<QPageLayout::Orientation> offered;
+
+    bool choose(QPrinter& printer) override
+    {
+        offered = printer.pageLayout().orientation();
+        if (!accept)
+            return false;
+        if (!pdfPath.isEmpty()) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(pdfPath);
+        }
+        if (turnTo)
+            printer.setPageOrientation(*turnTo);
+        return true;
+    }
+};
 
 } // namespace
 
@@ -97,29 +63,74 @@ class ChartPrinterTest : public QObject
     Q_OBJECT
 
 private slots:
-    void printsOneLandscapePageHoldingTheChart()
+    // Print (Control+P in the chart view) lets the user choose in the print
+    // dialog; the page is landscape unless turned; a cancel prints nothing;
+    // a failure names its reason.
+    void printingWhereTheUserChooses_data()
     {
-        QTemporaryDir dir;
-        ChartWidget chart;
-        chart.setGrid(exampleChart());
-        chart.setChartType(3);
-        chart.resize(600, 400);
-        QPrinter printer(QPrinter::HighResolution);
-        pdfPrinter(printer, dir.filePath("chart.pdf"));
-        // The page is turned however the printer was set up.
-        printer.setPageOrientation(QPageLayout::Portrait);
-        ScriptedPrompts prompts;
-        QVERIFY(ChartPrinter(prompts).print(chart, printer));
-        QVERIFY(prompts.shown().isEmpty());
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("landscape, as offered") << true << "chart.pdf" << false << "";
+        QTest::newRow("turned to portrait") << true << "chart.pdf" << true << "";
+        QTest::newRow("cancelled") << false << "chart.pdf" << false << "";
+        QTest::newRow("a folder that is not there")
+            << true << "gone/chart.pdf" << false << "The chart could not be printed: the folder \"%1\" does not exist.";
+    }
 
-        const Pdf pdf = readPdf(dir.filePath("chart.pdf"));
+    void printingWhereTheUserChooses()
+    {
+        QFETCH(bool, accept);
+        QFETCH(QString, file);
+        QFETCH(bool, portrait);
+        QFETCH(QString, message);
+        TestContext test;
+        ChartPanel panel(test.context);
+        panel.resize(700, 500);
+        panel.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&panel));
+        auto* choice = new ScriptedPrinterChoice;
+        panel.setPrinterChoice(std::unique_ptr<PrinterChoice>(choice));
+        choice->accept = accept;
+        choice->pdfPath = test.folder.filePath(file);
+        if (portrait)
+            choice->turnTo = QPageLayout::Portrait;
+        panel.chart()->setFocus();
+        QTest::keyClick(panel.chart(), Qt::Key_P, Qt::ControlModifier);
+
+        const bool printed = accept && message.isEmpty();
+        QCOMPARE(choice->offered, std::optional(QPageLayout::Landscape));
+        QCOMPARE(test.prompts.messages(),
+                 message.isEmpty() ? QStringList()
+                                   : QStringList{message.arg(QDir::toNativeSeparators(test.folder.filePath("gone")))});
+        if (!message.isEmpty())
+            QCOMPARE(test.prompts.shown().first().caption, QStringLiteral("Error"));
+        QCOMPARE(QFile::exists(choice->pdfPath), printed);
+        if (!printed)
+            return;
+        const Pdf pdf = readPdf(choice->pdfPath);
         QCOMPARE(pdf.pageCount(), 1);
         const QSizeF box = pdf.mediaBox();
-        QVERIFY2(box.width() > box.height(), qPrintable(QStringLiteral("%1 x %2").arg(box.width()).arg(box.height())));
-        // Every series' line is on the page.
+        QCOMPARE(box.width() > box.height(), !portrait);
+        // Every series' line is on the page, in the colours of paper.
         const QByteArray contents = pdf.contents();
-        for (int series = 0; series < chart.grid().columnCount(); ++series)
-            QVERIFY2(usesColor(contents, ChartPalette::seriesColor(series)), qPrintable(QString::number(series)));
+        for (int series = 0; series < panel.chart()->grid().columnCount(); ++series)
+            QVERIFY2(usesColor(contents, ChartColors::paper().series(series)), qPrintable(QString::number(series)));
+    }
+
+    // Without any printer the dialog still offers a PDF file; the printer
+    // as it comes then has nowhere to print, and the message says so.
+    void withoutAnyPrinterTheReasonIsGiven()
+    {
+        if (!QPrinterInfo::availablePrinters().isEmpty())
+            QSKIP("This machine has printers; nothing is printed on them from a test.");
+        ChartWidget chart;
+        chart.resize(300, 200);
+        ScriptedPrinterChoice choice;
+        ScriptedPrompts prompts;
+        QVERIFY(!ChartPrinter(prompts).printChosen(chart, choice));
+        QCOMPARE(prompts.messages(), QStringList{"The chart could not be printed: no printer is set up."});
     }
 
     void theChartKeepsItsSizeOnScreen_data()
@@ -159,37 +170,6 @@ private slots:
         QVERIFY(placed.height() <= page.height() + 1e-6);
         QVERIFY(qAbs(placed.width() - page.width()) < 1e-6 || qAbs(placed.height() - page.height()) < 1e-6);
         QCOMPARE(placed.width() / placed.height(), 2.0);
-    }
-
-    void aPrinterThatCannotStartIsReported()
-    {
-        QTemporaryDir dir;
-        ChartWidget chart;
-        chart.resize(300, 200);
-        QPrinter printer(QPrinter::HighResolution);
-        const QString path = dir.filePath("no such folder/chart.pdf");
-        pdfPrinter(printer, path);
-        ScriptedPrompts prompts;
-        QVERIFY(!ChartPrinter(prompts).print(chart, printer));
-        QCOMPARE(prompts.shown().size(), 1);
-        QCOMPARE(prompts.shown().first().kind, ScriptedPrompts::Kind::Error);
-        QVERIFY(prompts.shown().first().text.contains(path));
-        QCOMPARE(prompts.shown().first().caption, QStringLiteral("Quorvex Full"));
-        QVERIFY(!QFile::exists(path));
-    }
-
-    void withoutADefaultPrinterNothingIsPrinted()
-    {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("This machine has a default printer; nothing is printed on it from a test.");
-        ChartWidget chart;
-        chart.resize(300, 200);
-        ScriptedPrompts prompts;
-        QVERIFY(!ChartPrinter(prompts).printOnDefaultPrinter(chart));
-        QCOMPARE(prompts.shown().size(), 1);
-        QCOMPARE(prompts.shown().first().kind, ScriptedPrompts::Kind::Error);
-        QCOMPARE(prompts.shown().first().text,
-                 QStringLiteral("The chart cannot be printed: no default printer is set up."));
     }
 };
 

@@ -1,8 +1,14 @@
+#include "base/ColourContrast.h"
+#include "charts/ChartColors.h"
 #include "charts/ChartPalette.h"
+#include "charts/ChartStyle.h"
 #include "charts/ChartWidget.h"
 #include "charts/ExampleChart.h"
+#include "charts/RowPositions.h"
+#include "charts/TimeAxisLabels.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
@@ -297,6 +303,116 @@ private slots:
         QCOMPARE(chart.viewAngle(), ViewAngle());
         chart.setChartType(0);
         QCOMPARE(differingPixels(before, renderImage(chart)), 0);
+    }
+
+    // With the keyboard focus, Control and an arrow key turn a 3D chart by
+    // 5 degrees as a drag that way would; Home sets it straight.
+    void keysTurnAThreeDimensionalChart_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+        QTest::addColumn<ViewAngle>("turned"); // from yaw 10, pitch 30
+        const Qt::KeyboardModifiers control = Qt::ControlModifier;
+        QTest::newRow("right") << 0 << int(Qt::Key_Right) << control << ViewAngle{15, 30};
+        QTest::newRow("left") << 2 << int(Qt::Key_Left) << control << ViewAngle{5, 30};
+        QTest::newRow("down") << 4 << int(Qt::Key_Down) << control << ViewAngle{10, 35};
+        QTest::newRow("up") << 6 << int(Qt::Key_Up) << control << ViewAngle{10, 25};
+        QTest::newRow("Home") << 0 << int(Qt::Key_Home) << Qt::KeyboardModifiers() << ViewAngle();
+        QTest::newRow("arrow alone") << 0 << int(Qt::Key_Right) << Qt::KeyboardModifiers() << ViewAngle{10, 30};
+        QTest::newRow("flat type") << 1 << int(Qt::Key_Right) << control << ViewAngle{10, 30};
+    }
+
+    void keysTurnAThreeDimensionalChart()
+    {
+        QFETCH(int, type);
+        QFETCH(int, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+        QFETCH(ViewAngle, turned);
+        ChartWidget chart;
+        chart.setGrid(history());
+        chart.setChartType(type);
+        chart.setViewAngle({10, 30});
+        QTest::keyClick(&chart, Qt::Key(key), modifiers);
+        QCOMPARE(chart.viewAngle(), turned);
+    }
+
+    // On screen the chart takes the palette's colours, dark or light, its
+    // series standing out from either; paper and files stay white.
+    void colorsFollowThePalette_data()
+    {
+        QTest::addColumn<QColor>("base");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("light") << QColor(Qt::white) << QColor(Qt::black);
+        QTest::newRow("dark") << QColor(0x1e, 0x1e, 0x1e) << QColor(0xe6, 0xe6, 0xe6);
+        QTest::newRow("dark blue") << QColor(0x10, 0x18, 0x40) << QColor(0xf0, 0xf0, 0xf0);
+    }
+
+    void colorsFollowThePalette()
+    {
+        QFETCH(QColor, base);
+        QFETCH(QColor, text);
+        ChartWidget chart;
+        QPalette palette = chart.palette();
+        palette.setColor(QPalette::Base, base);
+        palette.setColor(QPalette::Text, text);
+        chart.setPalette(palette);
+        chart.setGrid(history());
+        const QImage shown = renderImage(chart);
+        QCOMPARE(shown.pixelColor(2, 2), base);
+        // The title and the labels are written in the text colour.
+        QVERIFY(pixelsNear(shown, text, shown.rect(), 30) > 200);
+        for (int series = 0; series < 10; ++series) {
+            const QColor color = ChartColors::fromPalette(palette).series(series);
+            QVERIFY2(ColourContrast::ratio(color, base) >= 3, qPrintable(QString::number(series)));
+        }
+
+        QImage paper(QSize(320, 200), QImage::Format_ARGB32_Premultiplied);
+        QPainter painter(&paper);
+        chart.renderOnPaper(painter, QRectF(paper.rect()));
+        painter.end();
+        QCOMPARE(paper.pixelColor(2, 2), QColor(Qt::white));
+    }
+
+    // Dates spaced by time get labels for the span in the room there is:
+    // fewer as the chart narrows, and never two that touch.
+    void timeLabelsNeverTouch_data()
+    {
+        QTest::addColumn<QList<QDate>>("dates");
+        QTest::newRow("three saves") << QList<QDate>{{2026, 11, 25}, {2026, 12, 9}, {2027, 1, 6}};
+        QTest::newRow("two days") << QList<QDate>{{2026, 11, 25}, {2026, 11, 27}};
+        QList<QDate> daily;
+        for (int day = 0; day < 3650; ++day)
+            daily.append(QDate(2016, 12, 11).addDays(day));
+        QTest::newRow("ten years, daily") << daily;
+    }
+
+    void timeLabelsNeverTouch()
+    {
+        QFETCH(QList<QDate>, dates);
+        ChartGrid grid;
+        grid.setRowCount(static_cast<int>(dates.size()));
+        for (int row = 0; row < grid.rowCount(); ++row)
+            grid.setRowDate(row, dates[row]);
+        const RowPositions rows = RowPositions::byTime(grid).value();
+        const QFont font = ChartStyle::forSize(QApplication::font(), QSizeF(640, 420)).labelFont;
+        const QFontMetricsF metrics(font);
+        qsizetype widerCount = std::numeric_limits<qsizetype>::max();
+        for (const double width : {1400.0, 700.0, 350.0, 160.0, 60.0}) {
+            TimeAxisLabels labels(grid, rows, font, QLocale(QLocale::English, QLocale::UnitedStates));
+            labels.plan(width);
+            const double unit = width / (rows.end() - rows.start());
+            double right = -std::numeric_limits<double>::infinity();
+            for (const TimeAxisLabels::Label& label : labels.labels()) {
+                const double centre = (label.position - rows.start()) * unit;
+                const double half = metrics.horizontalAdvance(label.text) / 2;
+                QVERIFY2(centre - half > right, qPrintable(label.text));
+                right = centre + half;
+            }
+            QVERIFY(labels.labels().size() <= widerCount);
+            QVERIFY(width < 300 || labels.labels().size() >= 2);
+            widerCount = labels.labels().size();
+        }
     }
 
     void onlyControlDragTurnsAndOnlyIn3D()

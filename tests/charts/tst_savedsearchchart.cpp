@@ -12,6 +12,8 @@ namespace {
 
 using Values = QList<std::optional<double>>;
 
+const QDate today(2026, 12, 8);
+
 Values column(const ChartGrid& grid, int c)
 {
     Values values;
@@ -54,7 +56,7 @@ class SavedSearchChartTest : public QObject
         const QString path = m_dir.filePath(name);
         if (!writeBytes(path, bytes))
             qFatal("cannot write the test file");
-        return SavedSearchChart::read(path, name).value();
+        return SavedSearchChart::read(path, name, today).value();
     }
 
 private slots:
@@ -99,10 +101,10 @@ private slots:
         QCOMPARE(grid.valueAxisTitle(), QStringLiteral("Linking Sites"));
         QCOMPARE(grid.columnCount(), 1);
         QCOMPARE(grid.columnLabel(0), QStringLiteral("MSN"));
-        QCOMPARE(rowLabels(grid), (QStringList{"05-03-06", "05-01-06"}));
-        QCOMPARE(column(grid, 0), (Values{80, 75}));
-        QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
-        QCOMPARE(column(chart.grid(0), 0), (Values{1500, 1400, 1250}));
+        QCOMPARE(rowLabels(grid), (QStringList{"05-01-06", "05-03-06"}));
+        QCOMPARE(column(grid, 0), (Values{75, 80}));
+        QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-01-06", "05-02-06", "05-03-06"}));
+        QCOMPARE(column(chart.grid(0), 0), (Values{1250, 1400, 1500}));
     }
 
     void oneEngineScale_data()
@@ -126,8 +128,8 @@ private slots:
         const ChartGrid grid = chart.grid(0);
         QCOMPARE(grid.valueAxisTitle(), title);
         // Fractions stay: 15 divided by 10 is charted as 1.5.
-        QCOMPARE(grid.value(0, 0), std::optional<double>(15.0 / divisor));
-        QCOMPARE(grid.value(1, 0), std::optional<double>(largest.toDouble() / divisor));
+        QCOMPARE(grid.value(1, 0), std::optional<double>(15.0 / divisor));
+        QCOMPARE(grid.value(0, 0), std::optional<double>(largest.toDouble() / divisor));
     }
 
     void countsThatAreNoWholeNumberAreGaps_data()
@@ -145,8 +147,8 @@ private slots:
         const SavedSearchChart chart =
             readFile("gaps.qvh", savedSearch({{"Google", {"05-03-06=20", "05-02-06=" + count, "05-01-06=10"}}}));
         const ChartGrid grid = chart.grid(0);
-        QCOMPARE(rowLabels(grid), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
-        QCOMPARE(column(grid, 0), (Values{20, std::nullopt, 10}));
+        QCOMPARE(rowLabels(grid), (QStringList{"05-01-06", "05-02-06", "05-03-06"}));
+        QCOMPARE(column(grid, 0), (Values{10, std::nullopt, 20}));
     }
 
     void theCountEndsAtTheSecondEquals()
@@ -208,9 +210,34 @@ private slots:
         QCOMPARE(grid.columnCount(), 2);
         QCOMPARE(grid.columnLabel(0), QStringLiteral("Google"));
         QCOMPARE(grid.columnLabel(1), QStringLiteral("MSN"));
-        QCOMPARE(rowLabels(grid), (QStringList{"05-03-06", "05-02-06", "05-01-06", "04-28-06"}));
-        QCOMPARE(column(grid, 0), (Values{300, 200, 100, std::nullopt}));
-        QCOMPARE(column(grid, 1), (Values{30, std::nullopt, 10, 5}));
+        QCOMPARE(rowLabels(grid), (QStringList{"04-28-06", "05-01-06", "05-02-06", "05-03-06"}));
+        QCOMPARE(column(grid, 0), (Values{std::nullopt, 100, 200, 300}));
+        QCOMPARE(column(grid, 1), (Values{5, 10, std::nullopt, 30}));
+    }
+
+    // The history reads in time across a new year, for one engine and for
+    // all; keys that are no date stay at the end in file order, undated.
+    void rowsRunOldestFirst_data()
+    {
+        QTest::addColumn<int>("entry");
+        QTest::newRow("one engine") << 0;
+        QTest::newRow("all engines") << 2;
+    }
+
+    void rowsRunOldestFirst()
+    {
+        QFETCH(int, entry);
+        const SavedSearchChart chart =
+            readFile("wrap.qvh",
+                     savedSearch({{"Google", {"01-06-27=128", "later=1", "12-09-26=110", "99-99-99=2", "11-25-26=102"}},
+                                  {"MSN", {"01-06-27=12", "11-25-26=10"}}}));
+        const ChartGrid grid = chart.grid(entry);
+        QCOMPARE(rowLabels(grid), (QStringList{"11-25-26", "12-09-26", "01-06-27", "later", "99-99-99"}));
+        QCOMPARE(column(grid, 0), (Values{102, 110, 128, 1, 2}));
+        QList<QDate> dates;
+        for (int row = 0; row < grid.rowCount(); ++row)
+            dates.append(grid.rowDate(row));
+        QCOMPARE(dates, (QList<QDate>{{2026, 11, 25}, {2026, 12, 9}, {2027, 1, 6}, {}, {}}));
     }
 
     void allEnginesThreeDatesThenTwo()
@@ -219,10 +246,10 @@ private slots:
             readFile("two.qvh", savedSearch({{"Google", {"05-03-06=3", "05-02-06=2", "05-01-06=1"}},
                                              {"MSN", {"05-03-06=30", "05-02-06=20"}}}));
         const ChartGrid grid = chart.grid(2);
-        QCOMPARE(rowLabels(grid), (QStringList{"05-03-06", "05-02-06", "05-01-06"}));
+        QCOMPARE(rowLabels(grid), (QStringList{"05-01-06", "05-02-06", "05-03-06"}));
         // Google's oldest count is still shown; MSN has none that day.
-        QCOMPARE(column(grid, 0), (Values{3, 2, 1}));
-        QCOMPARE(column(grid, 1), (Values{30, 20, std::nullopt}));
+        QCOMPARE(column(grid, 0), (Values{1, 2, 3}));
+        QCOMPARE(column(grid, 1), (Values{std::nullopt, 20, 30}));
     }
 
     void allEnginesScaleFromTheFirstEngine_data()
@@ -247,9 +274,9 @@ private slots:
                                                 {"Ask", {"05-02-06=" + secondLargest, "05-01-06=30"}}}));
         const ChartGrid grid = chart.grid(2);
         QCOMPARE(grid.valueAxisTitle(), title);
-        QCOMPARE(grid.value(0, 0), std::optional<double>(firstLargest.toDouble() / divisor));
-        QCOMPARE(grid.value(0, 1), std::optional<double>(secondLargest.toDouble() / divisor));
-        QCOMPARE(grid.value(1, 1), std::optional<double>(30.0 / divisor));
+        QCOMPARE(grid.value(1, 0), std::optional<double>(firstLargest.toDouble() / divisor));
+        QCOMPARE(grid.value(1, 1), std::optional<double>(secondLargest.toDouble() / divisor));
+        QCOMPARE(grid.value(0, 1), std::optional<double>(30.0 / divisor));
     }
 
     void singleDateSeriesAreNoticed()
@@ -277,7 +304,7 @@ private slots:
         QCOMPARE(chart.grid(0).columnLabel(0), QStringLiteral("Google"));
         QVERIFY(!chart.drawsSingleDateSeries(0));
         const ChartGrid all = chart.grid(2);
-        QCOMPARE(rowLabels(all), (QStringList{"05-02-06", "05-01-06"}));
+        QCOMPARE(rowLabels(all), (QStringList{"05-01-06", "05-02-06"}));
         QCOMPARE(column(all, 0), (Values{std::nullopt, std::nullopt}));
         QCOMPARE(all.valueAxisTitle(), QStringLiteral("Linking Sites"));
     }
@@ -296,7 +323,7 @@ private slots:
         QFile::remove(path);
         if (fileExists)
             QVERIFY(writeBytes(path, "\r\n"));
-        const SavedSearchChart chart = SavedSearchChart::read(path, "gone.qvh").value();
+        const SavedSearchChart chart = SavedSearchChart::read(path, "gone.qvh", today).value();
         QCOMPARE(chart.selectorEntries(), QStringList{"All Engines"});
         QVERIFY(!chart.selectorEnabled());
         const ChartGrid grid = chart.grid(0);
@@ -316,11 +343,11 @@ private slots:
         QVERIFY(WriteIniKey("Google", "05-01-06", "10", path));
         QVERIFY(WriteIniKey("Google", "05-02-06", "20", path));
         QVERIFY(WriteIniKey("All The Web", "05-02-06", "7", path));
-        const SavedSearchChart chart = SavedSearchChart::read(path, "written.qvh").value();
+        const SavedSearchChart chart = SavedSearchChart::read(path, "written.qvh", today).value();
         QCOMPARE(chart.selectorEntries(), (QStringList{"Google", "All The Web", "All Engines"}));
-        QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-02-06", "05-01-06"}));
-        QCOMPARE(column(chart.grid(0), 0), (Values{20, 10}));
-        QCOMPARE(column(chart.grid(2), 1), (Values{7, std::nullopt}));
+        QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-01-06", "05-02-06"}));
+        QCOMPARE(column(chart.grid(0), 0), (Values{10, 20}));
+        QCOMPARE(column(chart.grid(2), 1), (Values{std::nullopt, 7}));
     }
 
     void anIndexOutsideTheSelectorGivesAnEmptyChart()

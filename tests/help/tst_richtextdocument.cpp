@@ -33,7 +33,7 @@ private slots:
             readRtf("{\\rtf1 left\\par\\qc centre\\par\\qr right\\par\\qj justified\\line more\\par}");
         QVERIFY(text);
         QTextDocument document;
-        fillTextDocument(document, *text);
+        fillTextDocument(document, *text, Qt::white);
 
         QCOMPARE(document.blockCount(), 4);
         const QList<Qt::Alignment> expected = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight, Qt::AlignJustify};
@@ -46,6 +46,41 @@ private slots:
         QCOMPARE(document.findBlockByNumber(3).text(), QString::fromUtf8("justified\u2028more"));
     }
 
+    // A coloured run keeps its colour only where it reads against the
+    // background (4.5:1 at least); else it takes the viewer's text colour.
+    void colourKeptOnlyWhereItReads_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("dark blue on white") << QColor(0x1d, 0x4e, 0xd8) << QColor(Qt::white) << true;
+        QTest::newRow("dark blue on dark grey") << QColor(0x1d, 0x4e, 0xd8) << QColor(0x1e, 0x1e, 0x1e) << false;
+        QTest::newRow("yellow on dark grey") << QColor(0xff, 0xd7, 0x00) << QColor(0x1e, 0x1e, 0x1e) << true;
+        QTest::newRow("yellow on white") << QColor(0xff, 0xd7, 0x00) << QColor(Qt::white) << false;
+        QTest::newRow("grey 4.54:1 on white") << QColor(0x76, 0x76, 0x76) << QColor(Qt::white) << true;
+        QTest::newRow("grey 4.48:1 on white") << QColor(0x77, 0x77, 0x77) << QColor(Qt::white) << false;
+    }
+
+    void colourKeptOnlyWhereItReads()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(QColor, background);
+        QFETCH(bool, kept);
+        const std::optional<FormattedText> text =
+            readRtf(QStringLiteral("{\\rtf1{\\colortbl;\\red%1\\green%2\\blue%3;}{\\cf1 Heading}\\par text}")
+                        .arg(colour.red())
+                        .arg(colour.green())
+                        .arg(colour.blue())
+                        .toLatin1());
+        QVERIFY(text);
+        QTextDocument document;
+        fillTextDocument(document, *text, background);
+        const QTextCharFormat heading = formatOf(document, QStringLiteral("Heading"));
+        QCOMPARE(heading.hasProperty(QTextFormat::ForegroundBrush), kept);
+        if (kept)
+            QCOMPARE(heading.foreground().color(), colour);
+    }
+
     void characterFormats()
     {
         const std::optional<FormattedText> text =
@@ -53,7 +88,7 @@ private slots:
                     "\\f0\\fs20 plain {\\b bold} {\\i italic} {\\ul under} {\\f1\\fs36\\cf1 code}}");
         QVERIFY(text);
         QTextDocument document;
-        fillTextDocument(document, *text);
+        fillTextDocument(document, *text, Qt::white);
 
         const QTextCharFormat plain = formatOf(document, QStringLiteral("plain "));
         QCOMPARE(plain.fontWeight(), int(QFont::Normal));
@@ -77,7 +112,7 @@ private slots:
             readRtf("{\\rtf1\\li720\\ri360\\fi-360\\sb180\\sa90 \\bullet\\tab item\\par\\pard\\li360 plain\\par}");
         QVERIFY(text);
         QTextDocument document;
-        fillTextDocument(document, *text);
+        fillTextDocument(document, *text, Qt::white);
         QCOMPARE(document.blockCount(), 2);
 
         // Points become pixels of a 96 dpi device: 36 pt is 48 pixels.
@@ -101,7 +136,7 @@ private slots:
         const std::optional<FormattedText> text = readRtf("{\\rtf1\\fs16 small\\par\\fs48\\par big}");
         QVERIFY(text);
         QTextDocument document;
-        fillTextDocument(document, *text);
+        fillTextDocument(document, *text, Qt::white);
         QCOMPARE(document.blockCount(), 3);
         QCOMPARE(document.findBlockByNumber(1).charFormat().fontPointSize(), 24.0);
     }
@@ -129,9 +164,9 @@ private slots:
         const std::optional<FormattedText> text = readRtf(rtf);
         QVERIFY(text);
         QTextDocument whole;
-        fillTextDocument(whole, *text);
+        fillTextDocument(whole, *text, Qt::white);
         QTextDocument pieces;
-        RichTextAppender appender(pieces, *text);
+        RichTextAppender appender(pieces, *text, Qt::white);
         int calls = 1;
         while (appender.appendPiece())
             ++calls;
@@ -150,9 +185,9 @@ private slots:
     {
         QTextDocument document;
         document.setPlainText(QStringLiteral("old text\nsecond"));
-        fillTextDocument(document, *readRtf("{\\rtf1 new}"));
+        fillTextDocument(document, *readRtf("{\\rtf1 new}"), Qt::white);
         QCOMPARE(document.toPlainText(), QStringLiteral("new"));
-        fillTextDocument(document, FormattedText());
+        fillTextDocument(document, FormattedText(), Qt::white);
         QVERIFY(document.isEmpty());
     }
 };
