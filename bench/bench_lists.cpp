@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
 
     TestContext test;
-    MainWindow window(test.context);
+    MainWindow window(test.context, test.makeBrowser);
     window.show();
     QCoreApplication::processEvents();
 

@@ -230,7 +230,7 @@ int main(int argc, char* argv[])
     TestContext test;
     test.folder.writeFile(QStringLiteral("settings.ini"), EnginePages::loopbackSettingsIni(server.port()));
     test.folder.settings().setShowHelpAtStart(false);
-    MainWindow window(test.context);
+    MainWindow window(test.context, test.makeBrowser);
     // "hidden" leaves the window unshown, which tells the painting's share.
     const bool shown = !(argc > 2 && QByteArray(argv[2]) == "hidden");
     if (shown)

@@ -111,7 +111,7 @@ int runQuorvex(int argc, char* argv[])
     SplashWindow splash;
     std::unique_ptr<MainWindow> window;
     QObject::connect(&splash, &SplashWindow::finished, [&] {
-        window = std::make_unique<MainWindow>(context);
+        window = std::make_unique<MainWindow>(context, makeWebEngineBrowser);
         prompts.setFallbackParent(window.get());
         window->show();
         if (!line.listFile.isEmpty())

@@ -14,6 +14,7 @@
 #include "base/UserSettings.h"
 #include "base/WindowPlacement.h"
 #include "charts/ChartPanel.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "results/ResultsCsv.h"
@@ -24,6 +25,7 @@
 #include "scan/EngineFileCheck.h"
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
+#include "scan/ScanDriver.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
@@ -59,14 +61,14 @@ QWidget* framedPage(QWidget* frame)
 
 } // namespace
 
-MainWindow::MainWindow(AppContext& context, QWidget* parent)
+MainWindow::MainWindow(AppContext& context, BrowserFactory makeBrowser, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
     setFont(programFont());
     buildWindow();
-    wireCommands();
+    wireCommands(std::move(makeBrowser));
     loadWindow();
 }
 
@@ -136,7 +138,7 @@ void MainWindow::loadWindow()
     m_placementRestored = WindowMemory::restore(*this, m_context.settings);
 }
 
-void MainWindow::wireCommands()
+void MainWindow::wireCommands(BrowserFactory makeBrowser)
 {
     connect(m_menus->exitNow, &QAction::triggered, this, &QWidget::close);
 
@@ -145,8 +147,7 @@ void MainWindow::wireCommands()
     connect(m_menus->about, &QAction::triggered, m_shellCommands, &ShellCommands::showAbout);
     connect(m_toolStrip->visitButton(), &QToolButton::clicked, m_shellCommands, &ShellCommands::visitPublisher);
 
-    m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
-    m_urlListCommands->acceptDroppedListFiles(this);
+    wireUrlList();
     m_sessionKeeper = new SessionKeeper(m_urlListCommands, m_results, m_context, this);
     connect(m_menus->exportResults, &QAction::triggered, this, &MainWindow::exportResults);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
@@ -155,20 +156,13 @@ void MainWindow::wireCommands()
     connect(m_resultsView, &ResultsView::saveRequested, this,
             [this] { runSaveCommand(m_resultsView->selectedRow(), m_context, this); });
 
-    m_webViewPanel->setBrowserFactory(m_context.makeBrowser);
+    m_webViewPanel->setBrowserFactory(std::move(makeBrowser));
     connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
     auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView, m_context, this);
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 
-    m_scanController =
-        new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan, m_menus->stop,
-                            m_resultsView, m_webViewPanel->webResultsList(), m_statusBar, m_urlListCommands},
-                           m_context, this);
-    connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
-    connect(m_scanController, &ScanController::currentResultsChartRequested, this,
-            &MainWindow::currentResultsChartRequested);
-    connect(m_scanController, &ScanController::scanCompleted, m_sessionKeeper, &SessionKeeper::keepResults);
+    wireScan();
 
     m_optionsCommand = new OptionsCommand(m_context, this);
     connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
@@ -180,6 +174,55 @@ void MainWindow::wireCommands()
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
+}
+
+void MainWindow::wireUrlList()
+{
+    m_urlListCommands = new UrlListCommands(m_urlPanel, m_context.prompts, m_context.folder, this);
+    m_urlListCommands->acceptDroppedListFiles(this);
+    m_urlListCommands->setPopupMenu(m_menus->urlMenu, m_menus->deleteSelected, m_menus->clearList,
+                                    m_menus->urlSaveUrlList);
+    const auto runs = [this](std::initializer_list<QAction*> actions, void (UrlListCommands::*command)()) {
+        for (QAction* action : actions)
+            connect(action, &QAction::triggered, m_urlListCommands, command);
+    };
+    runs({m_menus->newUrl, m_menus->urlNewUrl}, &UrlListCommands::addUrl);
+    runs({m_menus->deleteSelected}, &UrlListCommands::deleteSelected);
+    runs({m_menus->clearList}, &UrlListCommands::clearList);
+    runs({m_menus->saveUrlList, m_menus->urlSaveUrlList}, &UrlListCommands::saveList);
+    runs({m_menus->openUrlList, m_menus->urlLoadUrlList}, &UrlListCommands::loadList);
+    runs({m_menus->openClipboard, m_menus->loadClipboard}, &UrlListCommands::loadFromClipboard);
+}
+
+void MainWindow::wireScan()
+{
+    WebResultsList* webRows = m_webViewPanel->webResultsList();
+    m_scanController = new ScanController({m_toolStrip->startButton(),
+                                           m_toolStrip->stopButton(),
+                                           m_menus->scan,
+                                           m_menus->stop,
+                                           m_resultsView,
+                                           m_urlListCommands,
+                                           {m_statusBar, webRows}},
+                                          m_context, this);
+    connect(m_scanController, &ScanController::progressStarted, m_statusBar, &MainStatusBar::startProgress);
+    connect(m_scanController, &ScanController::progressStepped, m_statusBar, &MainStatusBar::stepProgress);
+    connect(m_scanController, &ScanController::progressEnded, m_statusBar, &MainStatusBar::endProgress);
+    connect(m_scanController, &ScanController::statusText, m_statusBar,
+            [this](const QString& text) { m_statusBar->setPanelText(1, text); });
+    connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
+    connect(m_scanController, &ScanController::currentResultsChartRequested, this,
+            &MainWindow::currentResultsChartRequested);
+    connect(m_scanController, &ScanController::scanCompleted, m_sessionKeeper, &SessionKeeper::keepResults);
+
+    // Each site scanned gets its web-results rows: its home page at the
+    // start, an engine's page as the engine answers.
+    const ScanDriver* driver = m_scanController->driver();
+    connect(driver, &ScanDriver::siteStarted, webRows,
+            [webRows](int, const QString& site) { webRows->addHomePageRow(site); });
+    connect(driver, &ScanDriver::engineDone, webRows, [webRows](int, const QString& site, int engineNumber) {
+        webRows->addEngineRow(*engineByNumber(engineNumber), site);
+    });
 }
 
 void MainWindow::loadSavedSearch()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AppContext.h"
+#include "webview/BrowserFactory.h"
 
 #include <QMainWindow>
 
@@ -27,7 +28,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    // The web view makes its browser with makeBrowser when it is first needed.
+    MainWindow(AppContext& context, BrowserFactory makeBrowser, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     AppContext& context() const { return m_context; }
@@ -80,7 +82,9 @@ protected:
 private:
     void buildWindow();
     void loadWindow();
-    void wireCommands();
+    void wireCommands(BrowserFactory makeBrowser);
+    void wireUrlList();
+    void wireScan();
 
     AppContext& m_context;
     MainMenus* m_menus = nullptr;

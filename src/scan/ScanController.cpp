@@ -1,6 +1,5 @@
 #include "scan/ScanController.h"
 
-#include "app/MainStatusBar.h"
 #include "base/AppContext.h"
 #include "base/UserSettings.h"
 #include "engines/EngineTable.h"
@@ -11,11 +10,10 @@
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
-#include "webview/WebResultsList.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QProgressBar>
+#include <QTreeView>
 
 namespace {
 
@@ -35,12 +33,12 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_context(context)
     , m_fetcher(new PageFetcher(this))
 {
-    for (QWidget* widget : {static_cast<QWidget*>(controls.statusBar), static_cast<QWidget*>(controls.results->table()),
-                            static_cast<QWidget*>(controls.webResults)})
+    QList<QWidget*> throttled = controls.busyWidgets;
+    throttled.prepend(controls.results->table());
+    for (QWidget* widget : std::as_const(throttled))
         m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
     m_driver = new ScanDriver(m_fetcher, ScanDriver::templatesOf(m_context.folder.settingsIni()),
                               controls.results->results(), this);
-    connect(m_driver, &ScanDriver::siteStarted, this, &ScanController::siteStarted);
     connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
     connect(m_driver, &ScanDriver::finished, this, &ScanController::finished);
     connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
@@ -70,16 +68,11 @@ void ScanController::start()
     if (sites.isEmpty() || !engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
-    QProgressBar* progress = m_controls.statusBar->progressBar();
-    progress->show();
-    progress->raise();
-
+    emit progressStarted(engineCount * static_cast<int>(sites.size()));
     if (m_context.settings.clearBeforeScan())
         emit clearResultsRequested();
 
     showScanning(true);
-    progress->setRange(0, engineCount * static_cast<int>(sites.size()));
-    progress->setValue(0);
     // Read once per scan: a change of the options takes effect at the next one.
     m_driver->start(sites, m_context.settings.rankThresholds());
 }
@@ -89,7 +82,7 @@ void ScanController::stop()
     if (!m_scanning)
         return;
     m_driver->requestStop();
-    m_controls.statusBar->progressBar()->hide();
+    emit progressEnded();
 }
 
 void ScanController::showScanning(bool scanning)
@@ -104,25 +97,17 @@ void ScanController::showScanning(bool scanning)
         throttle->setOn(scanning);
 }
 
-void ScanController::siteStarted(int, const QString& site)
-{
-    m_controls.webResults->addHomePageRow(site);
-}
-
 void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
-    const Engine* engine = engineByNumber(engineNumber);
-    m_controls.webResults->addEngineRow(*engine, site);
-    QProgressBar* progress = m_controls.statusBar->progressBar();
-    progress->setValue(progress->value() + 1);
-    m_controls.statusBar->setPanelText(1, QStringLiteral("Scanning ") + site + engine->suffix());
+    emit progressStepped();
+    emit statusText(QStringLiteral("Scanning ") + site + engineByNumber(engineNumber)->suffix());
 }
 
 void ScanController::finished(qint64 grandTotal)
 {
-    m_controls.statusBar->setPanelText(1, QStringLiteral("Search Complete.  Found ") + QString::number(grandTotal) +
-                                              QStringLiteral(" links."));
-    m_controls.statusBar->progressBar()->hide();
+    emit statusText(QStringLiteral("Search Complete.  Found ") + QString::number(grandTotal) +
+                    QStringLiteral(" links."));
+    emit progressEnded();
     showScanning(false);
 
     // The chart is built from the table sorted by total, smallest first; the

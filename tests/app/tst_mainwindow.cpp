@@ -60,7 +60,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, caption);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* button = window.findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
         QCOMPARE(button->text(), caption);
@@ -82,7 +82,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, toolTip);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* button = window.findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
         QCOMPARE(button->toolTip(), toolTip);
@@ -92,7 +92,7 @@ private slots:
     void windowAtStart()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QCOMPARE(window.objectName(), QStringLiteral("Form1"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex by Quorvex Labs"));
         window.show();
@@ -116,7 +116,7 @@ private slots:
     void tables()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* results = window.findChild<QTreeView*>("ListView1");
         QVERIFY(results);
         const QStringList captions = {"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN",
@@ -137,7 +137,7 @@ private slots:
     void menuBar()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QStringList titles;
         for (QAction* action : window.menuBar()->actions())
             titles << action->text();
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QStringList, shortcuts);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* found = window.findChild<QMenu*>(menu);
         QVERIFY2(found, qPrintable(menu));
         QStringList actual;
@@ -197,7 +197,7 @@ private slots:
     void hiddenMenusStayOffTheMenuBar()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         for (QAction* action : window.menuBar()->actions()) {
             QVERIFY(action->menu());
             QVERIFY(!QStringList({"mnuTools", "mnuURL", "mnuListView"}).contains(action->menu()->objectName()));
@@ -216,7 +216,7 @@ private slots:
     {
         QFETCH(QList<int>, order);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto visibleFrames = [&] {
@@ -250,7 +250,7 @@ private slots:
     {
         QFETCH(QSize, size);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.resize(size);
@@ -274,7 +274,7 @@ private slots:
     void minimizeAndRestoreKeepTheLayout()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto* table = window.findChild<QWidget*>("ListView1");
@@ -289,7 +289,7 @@ private slots:
     void exitClosesEveryOtherWindow()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QWidget other;
         other.setWindowTitle(QStringLiteral("Readme/Help"));
@@ -321,7 +321,7 @@ private slots:
         test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
         if (stored)
             test.folder.storeSetting("showHelp", value);
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QVERIFY(!window.shellCommands()->helpWindow());
         window.show();
         QPointer<HelpWindow> help = window.shellCommands()->helpWindow();
@@ -338,7 +338,7 @@ private slots:
     void noHelpFileNoHelpWindow()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QVERIFY(!window.shellCommands()->helpWindow());
         window.menus().helpItem->trigger();
         QVERIFY(!window.shellCommands()->helpWindow());
@@ -350,7 +350,7 @@ private slots:
         TestContext test;
         test.context.settings.setShowHelpAtStart(false);
         test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.menus().helpItem->trigger();
         QPointer<HelpWindow> help = window.shellCommands()->helpWindow();
         QVERIFY(help && help->isVisible());
@@ -369,7 +369,7 @@ private slots:
     void visitOpensThePublisherAddress()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QList<QUrl> opened;
         window.shellCommands()->setUrlOpener([&](const QUrl& url) { opened << url; });
         window.toolStrip()->visitButton()->click();
@@ -404,7 +404,7 @@ private slots:
             QVERIFY(test.folder.writeFile("settings.ini", before));
         if (yes)
             test.prompts.queueYes();
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QTest::qWait(50);
         window.hide();
@@ -448,7 +448,7 @@ private slots:
         TestContext test;
         test.context.settings.setShowHelpAtStart(false);
         {
-            MainWindow first(test.context);
+            MainWindow first(test.context, test.makeBrowser);
             first.show();
             QVERIFY(QTest::qWaitForWindowExposed(&first));
             first.resize(size);
@@ -462,7 +462,7 @@ private slots:
             QCoreApplication::processEvents();
             first.close();
         }
-        MainWindow second(test.context);
+        MainWindow second(test.context, test.makeBrowser);
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&second));
         QCOMPARE(second.isMaximized(), maximised);
@@ -522,7 +522,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write((name + "1\r\n" + name + "2\r\n").toLatin1());
         }
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QMimeData data;
         data.setUrls(dropped);
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -551,7 +551,7 @@ private slots:
     void saveSelectedWithoutASelection()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.findChild<QAbstractButton*>("Command4")->click();
         QCOMPARE(test.prompts.messages(),
                  QStringList{"You must first select the item in the results list that you would like to save."});

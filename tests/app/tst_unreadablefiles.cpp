@@ -42,7 +42,7 @@ private slots:
         QFETCH(QString, messageStart);
         TestContext test(TestAppFolder::Content::Empty);
         QVERIFY(QDir(test.folder.path()).mkpath(file));
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.urlListCommands()->appendUrls({QStringLiteral("www.example.com")});
 
         if (action == "start-up") {

@@ -73,7 +73,7 @@ class ResultsViewTest : public QObject
         }
 
         TestContext test;
-        MainWindow window{test.context};
+        MainWindow window{test.context, test.makeBrowser};
         ResultsView* view = window.resultsView();
         ScanResults* results = window.results();
         QTreeView* table = window.findChild<QTreeView*>("ListView1");

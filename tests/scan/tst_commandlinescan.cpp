@@ -137,7 +137,7 @@ private slots:
         QCOMPARE(f.scan({f.listFile(), "-", false, true}), 3);
         QVERIFY(f.messages.startsWith("1 of 12 queries got no page."));
 
-        MainWindow window(f.test.context);
+        MainWindow window(f.test.context, f.test.makeBrowser);
         window.urlListCommands()->appendUrls(sites);
         QSignalSpy ended(window.scanController(), &ScanController::scanEnded);
         window.scanController()->start();
@@ -233,7 +233,7 @@ private slots:
         process->kill();
         QVERIFY(Fixture::waitFor(process));
 
-        MainWindow window(f.test.context);
+        MainWindow window(f.test.context, f.test.makeBrowser);
         QCOMPARE(window.urlListCommands()->urls(), urls);
         QCOMPARE(ResultsCsv::encode(window.results()->rows()), ResultsCsv::encode(results.rows));
         QCOMPARE(window.statusPanels()->panelText(1),

@@ -434,7 +434,7 @@ private slots:
     void openedFromTheMainWindow()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         OptionsCommand* command = window.optionsCommand();
         QVERIFY(!command->dialog());
 

@@ -118,7 +118,7 @@ struct ScanWindow
 
     EngineServer server;
     TestContext test;
-    MainWindow window{test.context};
+    MainWindow window{test.context, test.makeBrowser};
     ScanController* scan;
     QTreeView* table;
     ScanResults* results;

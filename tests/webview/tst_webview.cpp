@@ -95,7 +95,7 @@ struct Setup
     int currentView() const { return window.tabs()->currentIndex(); }
 
     TestContext test;
-    MainWindow window{test.context};
+    MainWindow window{test.context, test.makeBrowser};
 };
 
 } // namespace
