@@ -258,7 +258,7 @@ int main(int argc, char* argv[])
     readClock.start();
     qsizetype readSize = 0;
     for (int i = 0; i < queries; ++i)
-        readSize += ReadIniKey(QStringLiteral("Engines"), QStringLiteral("ATW"), QString(),
+        readSize += readIniKey(QStringLiteral("Engines"), QStringLiteral("ATW"), QString(),
                                test.folder.filePath(QStringLiteral("settings.ini")))
                         .size();
     const double readMs = readClock.nsecsElapsed() / 1e6 / queries;

@@ -18,14 +18,14 @@ bool hasWildcards(const QString& name)
 
 } // namespace
 
-QString FileNameFromPath(const QString& path)
+QString fileNameFromPath(const QString& path)
 {
     return path.mid(lastSeparator(path) + 1);
 }
 
 QString existingFilePath(const QString& path)
 {
-    const QString name = FileNameFromPath(path);
+    const QString name = fileNameFromPath(path);
     if (name.isEmpty() || hasWildcards(name))
         return {};
 
@@ -42,7 +42,7 @@ QString existingFilePath(const QString& path)
     return {};
 }
 
-bool FileExists(const QString& path)
+bool fileExists(const QString& path)
 {
     return !existingFilePath(path).isEmpty();
 }

@@ -43,7 +43,7 @@ QString trimSpaces(const QString& line)
 
 } // namespace
 
-bool IsValidIniName(const QString& name)
+bool isValidIniName(const QString& name)
 {
     return !name.contains(u'[') && !name.contains(u']') && !name.contains(u'=');
 }

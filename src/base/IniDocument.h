@@ -78,4 +78,4 @@ private:
 
 // A valid section or key name holds none of "[", "]" and "="; the empty
 // name is valid.
-bool IsValidIniName(const QString& name);
+bool isValidIniName(const QString& name);

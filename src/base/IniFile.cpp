@@ -7,32 +7,32 @@
 using IniFileAccess::checkWriteArguments;
 using IniFileAccess::setError;
 
-QString ReadIniKey(const QString& section, const QString& key, const QString& defaultText, const QString& file)
+QString readIniKey(const QString& section, const QString& key, const QString& defaultText, const QString& file)
 {
-    if (!IsValidIniName(section) || !IsValidIniName(key))
+    if (!isValidIniName(section) || !isValidIniName(key))
         return defaultText;
     IniDocument document;
     document.load(file);
     return document.value(section, key).value_or(defaultText);
 }
 
-QString ReadIniSection(const QString& section, const QString& defaultText, const QString& file)
+QString readIniSection(const QString& section, const QString& defaultText, const QString& file)
 {
-    if (!IsValidIniName(section))
+    if (!isValidIniName(section))
         return defaultText;
     IniDocument document;
     document.load(file);
     return document.sectionText(section).value_or(defaultText);
 }
 
-QStringList GetIniSectionNames(const QString& file)
+QStringList iniSectionNames(const QString& file)
 {
     IniDocument document;
     document.load(file);
     return document.sectionNames();
 }
 
-bool WriteIniKey(const QString& section, const QString& key, const QString& value, const QString& file, QString* error)
+bool writeIniKey(const QString& section, const QString& key, const QString& value, const QString& file, QString* error)
 {
     if (!checkWriteArguments(section, key, value, error))
         return false;
@@ -46,7 +46,7 @@ bool WriteIniKey(const QString& section, const QString& key, const QString& valu
     return document.save(file, error);
 }
 
-bool ClearIniSection(const QString& section, const QString& file, QString* error)
+bool clearIniSection(const QString& section, const QString& file, QString* error)
 {
     if (!checkWriteArguments(section, QString(), QString(), error))
         return false;

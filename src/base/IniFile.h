@@ -12,15 +12,15 @@
 // writes return false on failure and, when asked, say why in `error`.
 
 // The value of the key in the section, or the default text.
-QString ReadIniKey(const QString& section, const QString& key, const QString& defaultText, const QString& file);
+QString readIniKey(const QString& section, const QString& key, const QString& defaultText, const QString& file);
 
 // The section's lines joined by CR LF, or the default text when the section
 // is missing or its name is not valid. A section followed by another one
 // ends with CR LF; the last section of a file ends with its last line.
-QString ReadIniSection(const QString& section, const QString& defaultText, const QString& file);
+QString readIniSection(const QString& section, const QString& defaultText, const QString& file);
 
 // The section names in file order, duplicates included.
-QStringList GetIniSectionNames(const QString& file);
+QStringList iniSectionNames(const QString& file);
 
 // Sets the key's value: an existing key line is replaced in place, a new key
 // becomes the first line of its section, a missing section is appended at
@@ -28,19 +28,19 @@ QStringList GetIniSectionNames(const QString& file);
 // is created) and counts as a failure. The file is written back in normal
 // form: an empty line before each header, no other empty line, every line
 // trimmed of leading and trailing spaces, CR LF line ends.
-bool WriteIniKey(const QString& section, const QString& key, const QString& value, const QString& file,
+bool writeIniKey(const QString& section, const QString& key, const QString& value, const QString& file,
                  QString* error = nullptr);
 
 // Leaves the section in the file with no keys: creates the file when it is
 // missing (its folder must exist), appends the header when the section is
 // missing, deletes every key line of the section when it exists. Written in
-// the same normal form as WriteIniKey.
-bool ClearIniSection(const QString& section, const QString& file, QString* error = nullptr);
+// the same normal form as writeIniKey.
+bool clearIniSection(const QString& section, const QString& file, QString* error = nullptr);
 
 // The write settings.ini is kept with, as the platform's profile-string write
 // does it: the key's line is replaced in place and every other line of the
 // file is kept byte for byte; a missing key is added after the last line of
 // its section, a missing section at the end of the file, a missing file is
 // created. Key lines are written as key "=" value, without spaces.
-bool WriteProfileString(const QString& section, const QString& key, const QString& value, const QString& file,
+bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& file,
                         QString* error = nullptr);

@@ -78,7 +78,7 @@ bool hasLineBreak(const QString& text)
 bool checkWriteArguments(const QString& section, const QString& key, const QString& value, QString* error)
 {
     for (const QString& name : {section, key}) {
-        if (!IsValidIniName(name) || hasLineBreak(name)) {
+        if (!isValidIniName(name) || hasLineBreak(name)) {
             setError(
                 error,
                 QCoreApplication::translate("IniFile", "The name \"%1\" cannot be used in an INI file.").arg(name));

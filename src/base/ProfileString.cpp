@@ -82,7 +82,7 @@ void insertAfter(QList<RawLine>& lines, qsizetype index, const RawLine& line)
 
 } // namespace
 
-bool WriteProfileString(const QString& section, const QString& key, const QString& value, const QString& file,
+bool writeProfileString(const QString& section, const QString& key, const QString& value, const QString& file,
                         QString* error)
 {
     if (!IniFileAccess::checkWriteArguments(section, key, value, error))

@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-void SetOnTop(QWidget* window, bool onTop)
+void setOnTop(QWidget* window, bool onTop)
 {
     if (!window)
         return;

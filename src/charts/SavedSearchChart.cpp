@@ -22,7 +22,7 @@ SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument
         if (first == firstOfName.cend()) {
             firstOfName.insert(key, static_cast<int>(m_series.size()));
             // A name that is not valid in an INI file cannot be read by name.
-            m_series.append(IsValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
+            m_series.append(isValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
         } else {
             m_series.append(m_series.at(*first));
         }

@@ -54,12 +54,12 @@ QString problem(State state, const QString& iniPath, const QString& reason)
 
 QString queryTemplate(const QString& iniPath, const Engine& engine)
 {
-    return ReadIniKey(enginesSection(), engine.key(), QString(), iniPath);
+    return readIniKey(enginesSection(), engine.key(), QString(), iniPath);
 }
 
 bool writeQueryTemplate(const QString& iniPath, const Engine& engine, const QString& text, QString* error)
 {
-    return WriteProfileString(enginesSection(), engine.key(), text, iniPath, error);
+    return writeProfileString(enginesSection(), engine.key(), text, iniPath, error);
 }
 
 bool writeDefaults(const QString& iniPath, QString* error)

@@ -30,7 +30,7 @@ HelpWindow* HelpWindow::open(AppContext& context)
 
     auto* window = new HelpWindow(context.settings);
     window->startLoading(helpFile);
-    SetOnTop(window, true);
+    setOnTop(window, true);
     window->showStoredStartupChoice();
     centreOnScreen(window);
     window->show();

@@ -145,10 +145,10 @@ bool ResultsView::columnSortAscending(int column1Based) const
     return m_columnSortAscending[column1Based - 1];
 }
 
-void ResultsView::sortListView(int column1Based, SortDataType type, bool ascending)
+void ResultsView::sortByColumn(int column1Based, SortDataType type, bool ascending)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_sortOrder->sortListView(column1Based, type, ascending);
+    m_sortOrder->sortByColumn(column1Based, type, ascending);
     QGuiApplication::restoreOverrideCursor();
 }
 
@@ -169,7 +169,7 @@ void ResultsView::columnClicked(int column)
     bool& ascending = m_columnSortAscending[column];
     ascending = !ascending;
     const SortDataType type = column == ResultsColumns::domainName ? SortDataType::Text : SortDataType::Number;
-    sortListView(column + 1, type, ascending);
+    sortByColumn(column + 1, type, ascending);
 }
 
 bool ResultsView::eventFilter(QObject* watched, QEvent* event)

@@ -61,7 +61,7 @@ public:
 
     // Sorts the results and leaves them sorted (see ResultsSortOrder); the
     // selection and the current row stay with their rows.
-    void sortListView(int column1Based, SortDataType type, bool ascending);
+    void sortByColumn(int column1Based, SortDataType type, bool ascending);
     // Whether rows added later go to their sorted place; the scan switches
     // it off while it adds rows.
     void setKeepSorted(bool on);

@@ -115,10 +115,10 @@ void ScanController::finished(qint64 grandTotal)
     // change while the chart is built counts for the second sort.
     const int totalColumn = ResultsColumns::total + 1;
     if (autoSortIsOn())
-        m_controls.results->sortListView(totalColumn, SortDataType::Number, true);
+        m_controls.results->sortByColumn(totalColumn, SortDataType::Number, true);
     emit currentResultsChartRequested();
     if (autoSortIsOn())
-        m_controls.results->sortListView(totalColumn, SortDataType::Number, false);
+        m_controls.results->sortByColumn(totalColumn, SortDataType::Number, false);
     emit scanCompleted();
     emit scanEnded();
 }

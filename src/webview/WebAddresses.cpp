@@ -7,7 +7,7 @@ QString webResultAddress(const Engine* engine, const QString& site, const QStrin
 {
     if (!engine)
         return site;
-    return EngineSettingsFile::queryTemplate(settingsIni, *engine) + URLEncode(site);
+    return EngineSettingsFile::queryTemplate(settingsIni, *engine) + urlEncode(site);
 }
 
 QUrl browserUrl(const QString& address)

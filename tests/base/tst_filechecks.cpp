@@ -63,7 +63,7 @@ private slots:
     {
         QFETCH(QString, path);
         QFETCH(QString, expected);
-        QCOMPARE(FileNameFromPath(path), expected);
+        QCOMPARE(::fileNameFromPath(path), expected);
     }
 
     void fileExists_data()
@@ -104,21 +104,21 @@ private slots:
         QFETCH(QString, relativePath);
         QFETCH(QString, listedName);
         const QString path = m_dir.path() + QLatin1Char('/') + relativePath;
-        QCOMPARE(FileExists(path), !listedName.isEmpty());
+        QCOMPARE(::fileExists(path), !listedName.isEmpty());
         const QString found = existingFilePath(path);
-        QCOMPARE(FileNameFromPath(found), listedName);
+        QCOMPARE(::fileNameFromPath(found), listedName);
         if (!listedName.isEmpty())
             QVERIFY(QFile::exists(found));
     }
 
     void fileExistsWithNativeSeparators()
     {
-        QCOMPARE(FileExists(QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("Folder/inner.ini")))), true);
+        QCOMPARE(::fileExists(QDir::toNativeSeparators(m_dir.filePath(QStringLiteral("Folder/inner.ini")))), true);
     }
 
     void emptyPathDoesNotExist()
     {
-        QVERIFY(!FileExists(QString()));
+        QVERIFY(!::fileExists(QString()));
         QVERIFY(existingFilePath(QString()).isEmpty());
     }
 
@@ -126,8 +126,8 @@ private slots:
     {
         const QString previous = QDir::currentPath();
         QVERIFY(QDir::setCurrent(m_dir.path()));
-        const bool helpFound = FileExists(QStringLiteral("help.rtf"));
-        const bool missingFound = FileExists(QStringLiteral("missing.rtf"));
+        const bool helpFound = ::fileExists(QStringLiteral("help.rtf"));
+        const bool missingFound = ::fileExists(QStringLiteral("missing.rtf"));
         QDir::setCurrent(previous);
         QVERIFY(helpFound);
         QVERIFY(!missingFound);

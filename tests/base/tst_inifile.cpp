@@ -138,16 +138,16 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
         QVERIFY(writeBytes(path, content));
-        QCOMPARE(ReadIniKey(section, key, QStringLiteral("<default>"), path), expected);
+        QCOMPARE(readIniKey(section, key, QStringLiteral("<default>"), path), expected);
     }
 
     void readFromMissingFileGivesDefaults()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("missing.ini");
-        QCOMPARE(ReadIniKey("E", "k", "dflt", path), QStringLiteral("dflt"));
-        QCOMPARE(ReadIniSection("E", "dflt", path), QStringLiteral("dflt"));
-        QVERIFY(GetIniSectionNames(path).isEmpty());
+        QCOMPARE(readIniKey("E", "k", "dflt", path), QStringLiteral("dflt"));
+        QCOMPARE(readIniSection("E", "dflt", path), QStringLiteral("dflt"));
+        QVERIFY(iniSectionNames(path).isEmpty());
         QVERIFY(!QFile::exists(path));
     }
 
@@ -185,7 +185,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
         QVERIFY(writeBytes(path, content));
-        QCOMPARE(ReadIniSection(section, QStringLiteral("<default>"), path), expected);
+        QCOMPARE(readIniSection(section, QStringLiteral("<default>"), path), expected);
     }
 
     void sectionNames_data()
@@ -209,7 +209,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
         QVERIFY(writeBytes(path, content));
-        QCOMPARE(GetIniSectionNames(path), expected);
+        QCOMPARE(iniSectionNames(path), expected);
     }
 
     void writeKey_data()
@@ -286,7 +286,7 @@ private slots:
         QVERIFY(writeBytes(path, before));
         const QString workingFolder = QDir::currentPath();
         QString error;
-        QVERIFY2(WriteIniKey(section, key, value, path, &error), qPrintable(error));
+        QVERIFY2(writeIniKey(section, key, value, path, &error), qPrintable(error));
         QCOMPARE(readBytes(path), after);
         QCOMPARE(QDir::currentPath(), workingFolder);
         QVERIFY(filesStartingWith(dir.path(), "test.ini.").isEmpty());
@@ -297,13 +297,13 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("test.ini");
         QVERIFY(writeBytes(path, "[E]\r\nx=1\r\n"));
-        QVERIFY(WriteIniKey("E", "Google", "http://h/search?a=1&q=link:", path));
-        QVERIFY(WriteIniKey("F", "k", "", path));
-        QCOMPARE(ReadIniKey("e", "google", "-", path), QStringLiteral("http://h/search?a=1&q=link:"));
-        QCOMPARE(ReadIniKey("E", "x", "-", path), QStringLiteral("1"));
-        QCOMPARE(ReadIniKey("F", "k", "-", path), QString());
-        QCOMPARE(ReadIniSection("E", "-", path), QStringLiteral("Google=http://h/search?a=1&q=link:\r\nx=1\r\n"));
-        QCOMPARE(GetIniSectionNames(path), (QStringList{"E", "F"}));
+        QVERIFY(writeIniKey("E", "Google", "http://h/search?a=1&q=link:", path));
+        QVERIFY(writeIniKey("F", "k", "", path));
+        QCOMPARE(readIniKey("e", "google", "-", path), QStringLiteral("http://h/search?a=1&q=link:"));
+        QCOMPARE(readIniKey("E", "x", "-", path), QStringLiteral("1"));
+        QCOMPARE(readIniKey("F", "k", "-", path), QString());
+        QCOMPARE(readIniSection("E", "-", path), QStringLiteral("Google=http://h/search?a=1&q=link:\r\nx=1\r\n"));
+        QCOMPARE(iniSectionNames(path), (QStringList{"E", "F"}));
     }
 
     void writeKeyToMissingOrEmptyFileWritesNothing_data()
@@ -324,7 +324,7 @@ private slots:
         if (exists)
             QVERIFY(writeBytes(path, content));
         QString error;
-        QVERIFY(!WriteIniKey("E", "k", "v", path, &error));
+        QVERIFY(!writeIniKey("E", "k", "v", path, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(QFile::exists(path), exists);
         if (exists)
@@ -359,7 +359,7 @@ private slots:
         const QString path = dir.filePath("test.ini");
         QVERIFY(writeBytes(path, before));
         QString error;
-        QVERIFY2(ClearIniSection(section, path, &error), qPrintable(error));
+        QVERIFY2(clearIniSection(section, path, &error), qPrintable(error));
         QCOMPARE(readBytes(path), after);
     }
 
@@ -367,9 +367,9 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("new.qvh");
-        QVERIFY(ClearIniSection("Google", path));
+        QVERIFY(clearIniSection("Google", path));
         QCOMPARE(readBytes(path), QByteArray("\r\n[Google]\r\n"));
-        QVERIFY(WriteIniKey("Google", "05-02-06", "120", path));
+        QVERIFY(writeIniKey("Google", "05-02-06", "120", path));
         QCOMPARE(readBytes(path), QByteArray("\r\n[Google]\r\n05-02-06=120\r\n"));
     }
 
@@ -378,7 +378,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("absent/new.qvh");
         QString error;
-        QVERIFY(!ClearIniSection("Google", path, &error));
+        QVERIFY(!clearIniSection("Google", path, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFileInfo::exists(dir.filePath("absent")));
     }
@@ -420,7 +420,7 @@ private slots:
         const QByteArray before = "[E]\r\na=1\r\n";
         QVERIFY(writeBytes(path, before));
         QString error;
-        QVERIFY(!WriteIniKey(section, key, value, path, &error));
+        QVERIFY(!writeIniKey(section, key, value, path, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(readBytes(path), before);
     }
@@ -437,10 +437,10 @@ private slots:
         if (!protection.isEffective())
             QSKIP("This process can write into a write-protected folder");
         QString error;
-        QVERIFY(!WriteIniKey("Google", "05-02-06", "2", path, &error));
+        QVERIFY(!writeIniKey("Google", "05-02-06", "2", path, &error));
         QVERIFY(!error.isEmpty());
         error.clear();
-        QVERIFY(!ClearIniSection("Google", path, &error));
+        QVERIFY(!clearIniSection("Google", path, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(readBytes(path), before);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"site.qvh"});
@@ -456,9 +456,9 @@ private slots:
         if (!protection.isEffective())
             QSKIP("This process can write a write-protected file");
         QString error;
-        QVERIFY(!WriteIniKey("Google", "05-02-06", "2", path, &error));
+        QVERIFY(!writeIniKey("Google", "05-02-06", "2", path, &error));
         QVERIFY(!error.isEmpty());
-        QVERIFY(!ClearIniSection("Google", path));
+        QVERIFY(!clearIniSection("Google", path));
         QCOMPARE(readBytes(path), before);
     }
 
@@ -476,7 +476,7 @@ private slots:
             FileSizeLimit limit(static_cast<rlim_t>(before.size()));
             if (!limit.isActive())
                 QSKIP("The file size limit cannot be set");
-            written = WriteIniKey("Google", "05-02-06", longValue, path, &error);
+            written = writeIniKey("Google", "05-02-06", longValue, path, &error);
         }
         QVERIFY(!written);
         QVERIFY(!error.isEmpty());
@@ -503,7 +503,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, valid);
-        QCOMPARE(IsValidIniName(name), valid);
+        QCOMPARE(isValidIniName(name), valid);
     }
 };
 

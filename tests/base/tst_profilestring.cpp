@@ -72,7 +72,7 @@ private slots:
         const QString path = dir.filePath("settings.ini");
         QVERIFY(writeBytes(path, before));
         QString error;
-        QVERIFY2(WriteProfileString(section, key, value, path, &error), qPrintable(error));
+        QVERIFY2(writeProfileString(section, key, value, path, &error), qPrintable(error));
         QCOMPARE(readBytes(path), after);
     }
 
@@ -91,18 +91,18 @@ private slots:
             {"ATW", "http://www.alltheweb.com/search?cat=web&cs=utf8&q=link:"},
         };
         for (const auto& [key, value] : templates)
-            QVERIFY(WriteProfileString("Engines", key, value, path));
+            QVERIFY(writeProfileString("Engines", key, value, path));
 
         const QByteArray written = readBytes(path);
         QVERIFY(written.startsWith("[Engines]\r\nGoogle=http://www.google.com/search?hl=en&ie=UTF-8&q=link:\r\n"));
         QVERIFY(written.endsWith("ATW=http://www.alltheweb.com/search?cat=web&cs=utf8&q=link:\r\n"));
         QCOMPARE(written.count("\r\n"), 7);
         for (const auto& [key, value] : templates)
-            QCOMPARE(ReadIniKey("Engines", key, "<default>", path), value);
+            QCOMPARE(readIniKey("Engines", key, "<default>", path), value);
 
         // Rewriting one template changes that line only.
-        QVERIFY(WriteProfileString("Engines", "Ask", "http://a/?q=", path));
-        QCOMPARE(ReadIniKey("engines", "ask", "<default>", path), QStringLiteral("http://a/?q="));
+        QVERIFY(writeProfileString("Engines", "Ask", "http://a/?q=", path));
+        QCOMPARE(readIniKey("engines", "ask", "<default>", path), QStringLiteral("http://a/?q="));
         QByteArray expected = written;
         expected.replace("http://www.ask.com/web?qsrc=1&o=312&q=links:", "http://a/?q=");
         QCOMPARE(readBytes(path), expected);
@@ -112,7 +112,7 @@ private slots:
     {
         QTemporaryDir dir;
         QString error;
-        QVERIFY(!WriteProfileString("Engines", "Ask", "a", dir.filePath("absent/settings.ini"), &error));
+        QVERIFY(!writeProfileString("Engines", "Ask", "a", dir.filePath("absent/settings.ini"), &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!QFileInfo::exists(dir.filePath("absent")));
     }
@@ -127,7 +127,7 @@ private slots:
         if (!protection.isEffective())
             QSKIP("This process can write a write-protected file");
         QString error;
-        QVERIFY(!WriteProfileString("Engines", "Ask", "b", path, &error));
+        QVERIFY(!writeProfileString("Engines", "Ask", "b", path, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(readBytes(path), before);
     }
@@ -138,8 +138,8 @@ private slots:
         const QString path = dir.filePath("settings.ini");
         const QByteArray before = "[Engines]\r\nAsk=a\r\n";
         QVERIFY(writeBytes(path, before));
-        QVERIFY(!WriteProfileString("Engines", "Ask", "b\r\n[Other]", path));
-        QVERIFY(!WriteProfileString("Engines]", "Ask", "b", path));
+        QVERIFY(!writeProfileString("Engines", "Ask", "b\r\n[Other]", path));
+        QVERIFY(!writeProfileString("Engines]", "Ask", "b", path));
         QCOMPARE(readBytes(path), before);
     }
 };

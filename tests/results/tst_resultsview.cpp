@@ -83,7 +83,7 @@ class ResultsViewTest : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates)); }
 
-    void sortListView_data()
+    void sortByColumn_data()
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("type");
@@ -116,7 +116,7 @@ private slots:
                            "http://www.c.com"};
     }
 
-    void sortListView()
+    void sortByColumn()
     {
         QFETCH(int, column);
         QFETCH(int, type);
@@ -127,7 +127,7 @@ private slots:
         QMap<QString, QStringList> before;
         for (int row = 0; row < f.results->rowCount(); ++row)
             before[f.results->row(row).site] = rowTexts(f.results, row);
-        f.view->sortListView(column, SortDataType(type), ascending);
+        f.view->sortByColumn(column, SortDataType(type), ascending);
         QCOMPARE(columnTexts(f.results, 0), domains);
         // Every row keeps its cells exactly as they were shown.
         for (int row = 0; row < f.results->rowCount(); ++row)
@@ -139,7 +139,7 @@ private slots:
         Fixture f(false);
         fill(f.results, sample());
         f.table->setCurrentIndex(f.table->model()->index(3, 2));
-        f.view->sortListView(3, SortDataType::Number, true);
+        f.view->sortByColumn(3, SortDataType::Number, true);
         QCOMPARE(f.table->currentIndex().row(), 4);
         QCOMPARE(f.table->currentIndex().column(), 2);
         QCOMPARE(f.selectedRow(), 4);
@@ -150,9 +150,9 @@ private slots:
     {
         Fixture f(false);
         fill(f.results, {{"first", "7"}, {"second", "3"}, {"third", "7"}, {"fourth", "07"}, {"fifth", "3"}});
-        f.view->sortListView(2, SortDataType::Number, false);
+        f.view->sortByColumn(2, SortDataType::Number, false);
         QCOMPARE(columnTexts(f.results, 0), QStringList({"first", "third", "fourth", "second", "fifth"}));
-        f.view->sortListView(2, SortDataType::Number, true);
+        f.view->sortByColumn(2, SortDataType::Number, true);
         QCOMPARE(columnTexts(f.results, 0), QStringList({"second", "fifth", "first", "third", "fourth"}));
     }
 
@@ -225,7 +225,7 @@ private slots:
         Fixture f(false);
         fill(f.results, {{"a", "10"}, {"b", "30"}, {"c", "20"}});
         QVERIFY(!f.view->keepSorted());
-        f.view->sortListView(3, SortDataType::Number, false);
+        f.view->sortByColumn(3, SortDataType::Number, false);
         QVERIFY(f.view->keepSorted());
         QCOMPARE(f.view->sortOrder()->sortColumn(), 3);
 

@@ -31,7 +31,7 @@ Ranks ranksOf(const OptionsDialog& dialog)
 
 QString storedTemplate(const TestContext& test, const char* key)
 {
-    return ReadIniKey(QStringLiteral("Engines"), QString::fromLatin1(key), QStringLiteral("<none>"),
+    return readIniKey(QStringLiteral("Engines"), QString::fromLatin1(key), QStringLiteral("<none>"),
                       test.folder.filePath(QStringLiteral("settings.ini")));
 }
 

@@ -63,7 +63,7 @@ private slots:
         QCOMPARE(webResultAddress(msn, QStringLiteral("x.org"), ini),
                  QStringLiteral("http://m.example/results?q=link:x.org"));
 
-        QVERIFY(WriteProfileString(QStringLiteral("Engines"), QStringLiteral("MSN"),
+        QVERIFY(writeProfileString(QStringLiteral("Engines"), QStringLiteral("MSN"),
                                    QStringLiteral("http://changed.example/?q="), ini));
         QCOMPARE(webResultAddress(msn, QStringLiteral("x.org"), ini),
                  QStringLiteral("http://changed.example/?q=x.org"));

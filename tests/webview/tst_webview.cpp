@@ -219,7 +219,7 @@ private slots:
         QCOMPARE(setup.test.browser()->lastNavigation(),
                  QUrl(QStringLiteral("http://www.ask.com/web?qsrc=1&o=312&q=links:x.org")));
 
-        QVERIFY(WriteProfileString(QStringLiteral("Engines"), QStringLiteral("Ask"),
+        QVERIFY(writeProfileString(QStringLiteral("Engines"), QStringLiteral("Ask"),
                                    QStringLiteral("http://ask.example/?q="), setup.test.context.folder.settingsIni()));
         clickRow(setup.webList(), row);
         QCOMPARE(setup.test.browser()->lastNavigation(), QUrl(QStringLiteral("http://ask.example/?q=x.org")));
