@@ -12,16 +12,16 @@
 #include "app/MainWindow.h"
 #include "base/IniFile.h"
 #include "base/UserSettings.h"
-#include "demo_server/EnginePages.h"
 #include "engines/CountExtraction.h"
 #include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlListFile.h"
+#include "loopback/EnginePages.h"
+#include "loopback/LoopbackHttpServer.h"
 #include "results/ScanResults.h"
 #include "scan/CommandLineScan.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanController.h"
-#include "support/LoopbackHttpServer.h"
 #include "support/TestContext.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "EngineServer.h"
-#include "demo_server/EnginePages.h"
 #include "engines/EngineTable.h"
+#include "loopback/EnginePages.h"
 #include "results/ScanResults.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"

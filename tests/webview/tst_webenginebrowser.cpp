@@ -1,6 +1,6 @@
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
-#include "support/LoopbackHttpServer.h"
+#include "loopback/LoopbackHttpServer.h"
 #include "support/TestContext.h"
 #include "webview/BrowserFactory.h"
 

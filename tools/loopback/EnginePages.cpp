@@ -1,4 +1,4 @@
-#include "demo_server/EnginePages.h"
+#include "loopback/EnginePages.h"
 
 #include "engines/EngineTable.h"
 
