@@ -126,7 +126,7 @@ void ScanController::finished(qint64 grandTotal)
 void ScanController::stopped()
 {
     // No sort and no chart: the table shows what was scanned so far, and
-    // the status bar still names the last query.
+    // the status text still names the last query.
     showScanning(false);
     emit scanEnded();
 }

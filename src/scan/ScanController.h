@@ -83,7 +83,7 @@ private:
     AppContext& m_context;
     PageFetcher* m_fetcher;
     ScanDriver* m_driver;
-    // The status bar and the two lists change with every query.
+    // The results table and the busy widgets change with every query.
     QList<RepaintThrottle*> m_repaintThrottles;
     bool m_scanning = false;
 };
