@@ -5,56 +5,37 @@
 #include <QSettings>
 #include <QStringList>
 
-namespace {
-
-// The stored names, as the stores have always held them.
-namespace Key {
-constexpr char lowThreshold[] = "txtProfile0";
-constexpr char mediumThreshold[] = "txtProfile1";
-constexpr char highThreshold[] = "txtProfile2";
-constexpr char autoSort[] = "chkAutoSort";
-constexpr char clearBeforeScan[] = "chkClear";
-constexpr char keepUrlList[] = "chkKeepList";
-constexpr char showHelp[] = "showHelp";
-constexpr char chartType[] = "cmbChart2";
-constexpr char spaceDatesByTime[] = "chkSpaceDates";
-constexpr char windowGeometry[] = "windowGeometry";
-constexpr char resultsColumnWidths[] = "resultsColumnWidths";
-constexpr char webResultsColumnWidths[] = "webResultsColumnWidths";
-constexpr char currentView[] = "currentView";
-} // namespace Key
-
-struct KeyDefault
+// A key of the store with its default text.
+struct SettingKey
 {
-    const char* key;
+    const char* name; // as the stores have always held it
     const char* defaultText;
 };
 
-const KeyDefault keyTable[] = {
-    {Key::lowThreshold, "500"},     {Key::mediumThreshold, "1000"},
-    {Key::highThreshold, "1000"},   {Key::autoSort, "1"},
-    {Key::clearBeforeScan, "1"},    {Key::showHelp, "1"},
-    {Key::chartType, "3"},          {Key::windowGeometry, ""},
-    {Key::resultsColumnWidths, ""}, {Key::webResultsColumnWidths, ""},
-    {Key::currentView, "0"},        {Key::keepUrlList, "1"},
-    {Key::spaceDatesByTime, "1"},
-};
+namespace {
 
-const char* const rankNumberKeys[UserSettings::rankNumberCount] = {Key::lowThreshold, Key::mediumThreshold,
-                                                                   Key::highThreshold};
+namespace Key {
+constexpr SettingKey lowThreshold{"txtProfile0", "500"};
+constexpr SettingKey mediumThreshold{"txtProfile1", "1000"};
+constexpr SettingKey highThreshold{"txtProfile2", "1000"};
+constexpr SettingKey autoSort{"chkAutoSort", "1"};
+constexpr SettingKey clearBeforeScan{"chkClear", "1"};
+constexpr SettingKey keepUrlList{"chkKeepList", "1"};
+constexpr SettingKey showHelp{"showHelp", "1"};
+constexpr SettingKey chartType{"cmbChart2", "3"};
+constexpr SettingKey spaceDatesByTime{"chkSpaceDates", "1"};
+constexpr SettingKey windowGeometry{"windowGeometry", ""};
+constexpr SettingKey resultsColumnWidths{"resultsColumnWidths", ""};
+constexpr SettingKey webResultsColumnWidths{"webResultsColumnWidths", ""};
+constexpr SettingKey currentView{"currentView", "0"};
+} // namespace Key
 
-QString defaultValue(const char* key)
+const SettingKey* const rankNumberKeys[UserSettings::rankNumberCount] = {&Key::lowThreshold, &Key::mediumThreshold,
+                                                                         &Key::highThreshold};
+
+QString sectionKey(const SettingKey& key)
 {
-    for (const KeyDefault& entry : keyTable) {
-        if (qstrcmp(key, entry.key) == 0)
-            return QString::fromLatin1(entry.defaultText);
-    }
-    return {};
-}
-
-QString sectionKey(const char* key)
-{
-    return QStringLiteral("Settings/") + QString::fromLatin1(key);
+    return QStringLiteral("Settings/") + QString::fromLatin1(key.name);
 }
 
 // A whole number after trimming; nothing for any other text.
@@ -88,13 +69,13 @@ QString UserSettings::rankNumberText(int index) const
 {
     if (index < 0 || index >= rankNumberCount)
         return {};
-    return value(rankNumberKeys[index]);
+    return value(*rankNumberKeys[index]);
 }
 
 void UserSettings::setRankNumberText(int index, const QString& text)
 {
     if (index >= 0 && index < rankNumberCount)
-        setValue(rankNumberKeys[index], text);
+        setValue(*rankNumberKeys[index], text);
 }
 
 RankThresholds UserSettings::rankThresholds() const
@@ -212,33 +193,33 @@ void UserSettings::setCurrentView(int index)
     setValue(Key::currentView, QString::number(index));
 }
 
-QString UserSettings::value(const char* key) const
+QString UserSettings::value(const SettingKey& key) const
 {
-    return m_store->value(sectionKey(key), defaultValue(key)).toString();
+    return m_store->value(sectionKey(key), QString::fromLatin1(key.defaultText)).toString();
 }
 
-void UserSettings::setValue(const char* key, const QString& text)
+void UserSettings::setValue(const SettingKey& key, const QString& text)
 {
     m_store->setValue(sectionKey(key), text);
     m_store->sync();
 }
 
-bool UserSettings::isOn(const char* key) const
+bool UserSettings::isOn(const SettingKey& key) const
 {
     return wholeNumber(value(key)) == 1;
 }
 
-void UserSettings::setOn(const char* key, bool on)
+void UserSettings::setOn(const SettingKey& key, bool on)
 {
     setValue(key, on ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-int UserSettings::threshold(const char* key) const
+int UserSettings::threshold(const SettingKey& key) const
 {
-    return wholeNumber(value(key)).value_or(defaultValue(key).toInt());
+    return wholeNumber(value(key)).value_or(QString::fromLatin1(key.defaultText).toInt());
 }
 
-QList<int> UserSettings::widths(const char* key) const
+QList<int> UserSettings::widths(const SettingKey& key) const
 {
     QList<int> result;
     for (const QString& width : value(key).split(u',')) {
@@ -251,7 +232,7 @@ QList<int> UserSettings::widths(const char* key) const
     return result;
 }
 
-void UserSettings::setWidths(const char* key, const QList<int>& widths)
+void UserSettings::setWidths(const SettingKey& key, const QList<int>& widths)
 {
     QStringList texts;
     for (const int width : widths)

@@ -10,6 +10,7 @@
 #include <optional>
 
 class QSettings;
+struct SettingKey;
 
 // The per-user settings: text values under section "Settings" of the store,
 // each key with its default. The key names are those the stores have
@@ -78,13 +79,13 @@ public:
     void setCurrentView(int index);
 
 private:
-    QString value(const char* key) const;
-    void setValue(const char* key, const QString& text);
-    bool isOn(const char* key) const;
-    void setOn(const char* key, bool on);
-    int threshold(const char* key) const;
-    QList<int> widths(const char* key) const;
-    void setWidths(const char* key, const QList<int>& widths);
+    QString value(const SettingKey& key) const;
+    void setValue(const SettingKey& key, const QString& text);
+    bool isOn(const SettingKey& key) const;
+    void setOn(const SettingKey& key, bool on);
+    int threshold(const SettingKey& key) const;
+    QList<int> widths(const SettingKey& key) const;
+    void setWidths(const SettingKey& key, const QList<int>& widths);
 
     std::unique_ptr<QSettings> m_store;
 };
