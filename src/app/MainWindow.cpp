@@ -182,29 +182,30 @@ void MainWindow::wireUrlList()
     m_urlListCommands->acceptDroppedListFiles(this);
     m_urlListCommands->setPopupMenu(m_menus->urlMenu, m_menus->deleteSelected, m_menus->clearList,
                                     m_menus->urlSaveUrlList);
-    const auto runs = [this](std::initializer_list<QAction*> actions, void (UrlListCommands::*command)()) {
-        for (QAction* action : actions)
-            connect(action, &QAction::triggered, m_urlListCommands, command);
+    // The File menu's items and the pop-up's run the same commands.
+    const auto startBy = [this](std::initializer_list<QAction*> items, void (UrlListCommands::*command)()) {
+        for (QAction* item : items)
+            connect(item, &QAction::triggered, m_urlListCommands, command);
     };
-    runs({m_menus->newUrl, m_menus->urlNewUrl}, &UrlListCommands::addUrl);
-    runs({m_menus->deleteSelected}, &UrlListCommands::deleteSelected);
-    runs({m_menus->clearList}, &UrlListCommands::clearList);
-    runs({m_menus->saveUrlList, m_menus->urlSaveUrlList}, &UrlListCommands::saveList);
-    runs({m_menus->openUrlList, m_menus->urlLoadUrlList}, &UrlListCommands::loadList);
-    runs({m_menus->openClipboard, m_menus->loadClipboard}, &UrlListCommands::loadFromClipboard);
+    startBy({m_menus->newUrl, m_menus->urlNewUrl}, &UrlListCommands::addUrl);
+    startBy({m_menus->deleteSelected}, &UrlListCommands::deleteSelected);
+    startBy({m_menus->clearList}, &UrlListCommands::clearList);
+    startBy({m_menus->saveUrlList, m_menus->urlSaveUrlList}, &UrlListCommands::saveList);
+    startBy({m_menus->openUrlList, m_menus->urlLoadUrlList}, &UrlListCommands::loadList);
+    startBy({m_menus->openClipboard, m_menus->loadClipboard}, &UrlListCommands::loadFromClipboard);
 }
 
 void MainWindow::wireScan()
 {
     WebResultsList* webRows = m_webViewPanel->webResultsList();
-    m_scanController = new ScanController({m_toolStrip->startButton(),
-                                           m_toolStrip->stopButton(),
-                                           m_menus->scan,
-                                           m_menus->stop,
-                                           m_resultsView,
-                                           m_urlListCommands,
-                                           {m_statusBar, webRows}},
-                                          m_context, this);
+    const ScanController::Controls controls{.startButton = m_toolStrip->startButton(),
+                                            .stopButton = m_toolStrip->stopButton(),
+                                            .startAction = m_menus->scan,
+                                            .stopAction = m_menus->stop,
+                                            .results = m_resultsView,
+                                            .urlList = m_urlListCommands,
+                                            .busyWidgets = {m_statusBar, webRows}};
+    m_scanController = new ScanController(controls, m_context, this);
     connect(m_scanController, &ScanController::progressStarted, m_statusBar, &MainStatusBar::startProgress);
     connect(m_scanController, &ScanController::progressStepped, m_statusBar, &MainStatusBar::stepProgress);
     connect(m_scanController, &ScanController::progressEnded, m_statusBar, &MainStatusBar::endProgress);
