@@ -5,37 +5,22 @@
 
 namespace {
 
-bool isHeader(const QString& line)
-{
-    return line.startsWith(u'[');
-}
+using IniFileAccess::headerLine;
+using IniFileAccess::isHeader;
 
-QString headerPrefix(const QString& section)
-{
-    return u'[' + section + u']';
-}
-
-QString keyPrefix(const QString& key)
-{
-    return key + u'=';
-}
-
-// The section a header line names: the text up to its first "]". A header
-// without "]" names no section.
-std::optional<QString> headerName(const QString& line)
-{
-    const qsizetype close = line.indexOf(u']');
-    if (close < 0)
-        return std::nullopt;
-    return line.mid(1, close - 1);
-}
-
-QString trimSpaces(const QString& line)
+// A line as a save writes it: trimmed of leading and trailing spaces, except
+// a line that begins with a space and holds more than spaces. To the reader
+// its leading spaces belong to its key (" [T]" is no header, "  k=1" is not
+// key k), so trimming would move or shadow keys; it is kept as it stands.
+// The program never writes such a line.
+QString savedForm(const QString& line)
 {
     qsizetype begin = 0;
     qsizetype end = line.size();
     while (begin < end && line.at(begin) == u' ')
         ++begin;
+    if (begin > 0 && begin < end)
+        return line;
     while (end > begin && line.at(end - 1) == u' ')
         --end;
     return line.mid(begin, end - begin);
@@ -82,7 +67,7 @@ QString IniDocument::toText() const
 {
     QString text;
     for (const QString& line : m_lines) {
-        text += trimSpaces(line);
+        text += savedForm(line);
         text += QLatin1String("\r\n");
     }
     return text;
@@ -90,26 +75,26 @@ QString IniDocument::toText() const
 
 bool IniDocument::save(const QString& file, QString* error) const
 {
-    return LocalFile::writeBytes(file, LocalFile::encode(toText()), error);
+    return LocalFile::writeBytes(file, LocalFile::encodeFile(toText()), error);
 }
 
-int IniDocument::findLine(int after, const QString& prefix, bool stopAtHeader) const
+int IniDocument::findHeader(const QString& section) const
 {
-    for (int i = after + 1; i < m_lines.size(); ++i) {
-        const QString& line = m_lines.at(i);
-        if (line.isEmpty())
-            continue;
-        if (stopAtHeader && isHeader(line))
-            return -1;
-        if (IniFileAccess::startsWithName(line, prefix))
+    for (int i = 0; i < m_lines.size(); ++i) {
+        if (IniFileAccess::isHeaderOf(m_lines.at(i), section))
             return i;
     }
     return -1;
 }
 
-int IniDocument::findHeader(const QString& section) const
+int IniDocument::findKey(int header, const QString& key) const
 {
-    return findLine(-1, headerPrefix(section), false);
+    const int end = sectionEnd(header);
+    for (int i = header + 1; i < end; ++i) {
+        if (IniFileAccess::isKeyLineOf(m_lines.at(i), key))
+            return i;
+    }
+    return -1;
 }
 
 int IniDocument::sectionEnd(int header) const
@@ -126,7 +111,7 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
     const int header = findHeader(section);
     if (header < 0)
         return std::nullopt;
-    const int line = findLine(header, keyPrefix(key), true);
+    const int line = findKey(header, key);
     if (line < 0)
         return std::nullopt;
     const QString& text = m_lines.at(line);
@@ -146,9 +131,8 @@ QStringList IniDocument::sectionNames() const
 {
     QStringList names;
     for (const QString& line : m_lines) {
-        if (!isHeader(line))
-            continue;
-        if (const std::optional<QString> name = headerName(line))
+        // A header without "]" names no section.
+        if (const std::optional<QString> name = IniFileAccess::headerName(line))
             names.append(*name);
     }
     return names;
@@ -161,7 +145,7 @@ QList<IniDocument::Section> IniDocument::sections() const
     bool inSection = false;
     for (const QString& line : m_lines) {
         if (isHeader(line)) {
-            const std::optional<QString> name = headerName(line);
+            const std::optional<QString> name = IniFileAccess::headerName(line);
             inSection = name.has_value();
             if (inSection)
                 sections.append({*name, {}});
@@ -176,15 +160,15 @@ bool IniDocument::setValue(const QString& section, const QString& key, const QSt
 {
     if (m_lines.isEmpty())
         return false;
-    const QString line = keyPrefix(key) + value;
+    const QString line = IniFileAccess::keyLine(key, value);
     const int header = findHeader(section);
     if (header < 0) {
         m_lines.append(QString());
-        m_lines.append(headerPrefix(section));
+        m_lines.append(headerLine(section));
         m_lines.append(line);
         return true;
     }
-    const int existing = findLine(header, keyPrefix(key), true);
+    const int existing = findKey(header, key);
     if (existing >= 0)
         m_lines[existing] = line;
     else
@@ -197,7 +181,7 @@ void IniDocument::clearSection(const QString& section)
     const int header = findHeader(section);
     if (header < 0) {
         m_lines.append(QString());
-        m_lines.append(headerPrefix(section));
+        m_lines.append(headerLine(section));
         return;
     }
     const int end = sectionEnd(header);

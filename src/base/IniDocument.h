@@ -5,13 +5,11 @@
 
 #include <optional>
 
-// The lines of one INI file as the INI routines see them. After a read,
-// every header line ("[" first) is preceded by exactly one empty slot and
-// there is no other empty line. A header's section name is the text up to
-// its first "]"; any other line is a key line whose key is the text before
-// its first "=" and whose value is everything after it (";" and "#" lines
-// are key lines too). Section names and keys are matched as prefixes,
-// ignoring letter case.
+// The lines of one INI file as the INI routines see them (IniFileAccess
+// tells headers from key lines). After a read, every header line is preceded
+// by exactly one empty slot and there is no other empty line. A key's value
+// is everything after the first "=" of its line (";" and "#" lines are key
+// lines too).
 class IniDocument
 {
 public:
@@ -26,7 +24,8 @@ public:
     // the status tells which.
     LoadStatus load(const QString& file, QString* error = nullptr);
 
-    // The file text: every line trimmed of leading and trailing spaces and
+    // The file text: every line trimmed of leading and trailing spaces
+    // (except one whose leading spaces tell what it is to the reader) and
     // ended by CR LF (empty slots become empty lines).
     QString toText() const;
     bool save(const QString& file, QString* error = nullptr) const;
@@ -66,10 +65,10 @@ public:
     void normalise();
 
 private:
-    // Index of the first line after `after` that begins with the prefix;
-    // -1 when none does, or when stopAtHeader is set and a header comes first.
-    int findLine(int after, const QString& prefix, bool stopAtHeader) const;
+    // Index of the section's first header, or -1.
     int findHeader(const QString& section) const;
+    // Index of the key's first line in the section of that header, or -1.
+    int findKey(int header, const QString& key) const;
     // Index one past the section's last line: the next header, or the end.
     int sectionEnd(int header) const;
 

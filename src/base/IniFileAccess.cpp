@@ -70,6 +70,39 @@ bool startsWithName(QStringView line, QStringView prefix)
     return sameName(line.left(prefix.size()), prefix);
 }
 
+bool isHeader(QStringView line)
+{
+    return line.startsWith(u'[');
+}
+
+bool isHeaderOf(QStringView line, const QString& section)
+{
+    return startsWithName(line, headerLine(section));
+}
+
+bool isKeyLineOf(QStringView line, const QString& key)
+{
+    return !isHeader(line) && startsWithName(line, key + u'=');
+}
+
+std::optional<QString> headerName(QStringView line)
+{
+    const qsizetype close = line.indexOf(u']');
+    if (!isHeader(line) || close < 0)
+        return std::nullopt;
+    return line.mid(1, close - 1).toString();
+}
+
+QString headerLine(const QString& section)
+{
+    return u'[' + section + u']';
+}
+
+QString keyLine(const QString& key, const QString& value)
+{
+    return key + u'=' + value;
+}
+
 bool hasLineBreak(const QString& text)
 {
     return text.contains(u'\r') || text.contains(u'\n');

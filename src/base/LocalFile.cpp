@@ -9,6 +9,8 @@
 
 namespace {
 
+const QByteArrayView byteOrderMark("\xEF\xBB\xBF");
+
 void setError(QString* error, const QString& text)
 {
     if (error)
@@ -82,7 +84,6 @@ QStringConverter::Encoding textEncoding()
 
 QString decode(const QByteArray& bytes)
 {
-    const QByteArrayView byteOrderMark("\xEF\xBB\xBF");
     const QByteArrayView text = bytes.startsWith(byteOrderMark) ? QByteArrayView(bytes).sliced(3) : bytes;
     QStringDecoder decoder(textEncoding());
     return decoder.decode(text);
@@ -92,6 +93,14 @@ QByteArray encode(const QString& text)
 {
     QStringEncoder encoder(textEncoding());
     return encoder.encode(text);
+}
+
+QByteArray encodeFile(const QString& text)
+{
+    QByteArray bytes = encode(text);
+    if (bytes.startsWith(byteOrderMark))
+        bytes.prepend(byteOrderMark);
+    return bytes;
 }
 
 bool isEncodable(const QString& text, QString* error)

@@ -32,6 +32,10 @@ QString decode(const QByteArray& bytes);
 // Characters the encoding cannot hold come out as other characters: text
 // the user typed is checked with isEncodable() first.
 QByteArray encode(const QString& text);
+// The bytes of a whole file holding the text. A text whose own first bytes
+// would be a byte order mark gets one more in front, which decode() leaves
+// out, so that the text reads back whole.
+QByteArray encodeFile(const QString& text);
 // Whether the text comes back unchanged through encode() and decode();
 // if not, `error` says so, quoting the text.
 bool isEncodable(const QString& text, QString* error);

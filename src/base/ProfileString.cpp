@@ -7,7 +7,11 @@
 
 // The platform-style profile write works on the file's bytes line by line,
 // so that every line it does not change is written back exactly as it was
-// (with its own line end, spacing and encoding).
+// (with its own line end, spacing and encoding). It finds the section and
+// the key as the reader does, on the text the reader decodes: where a
+// hand-edited line could mean more than one thing ("[ Engines ]",
+// "  Google = x"), the line is left alone and the key is written where the
+// reader will find it.
 
 namespace {
 
@@ -47,32 +51,6 @@ QByteArray joinRawLines(const QList<RawLine>& lines)
     return bytes;
 }
 
-// The platform reads names with the white space around them removed.
-QString lineText(const RawLine& line)
-{
-    return LocalFile::decode(line.text).trimmed();
-}
-
-bool isHeaderText(const QString& text)
-{
-    return text.startsWith(u'[');
-}
-
-bool isHeaderOf(const QString& text, const QString& section)
-{
-    if (!isHeaderText(text))
-        return false;
-    const qsizetype close = text.indexOf(u']');
-    const QString name = (close < 0 ? text.mid(1) : text.mid(1, close - 1)).trimmed();
-    return IniFileAccess::sameName(name, section);
-}
-
-bool isKeyLineOf(const QString& text, const QString& key)
-{
-    const qsizetype equals = text.indexOf(u'=');
-    return equals >= 0 && IniFileAccess::sameName(QStringView(text).left(equals).trimmed(), key);
-}
-
 void insertAfter(QList<RawLine>& lines, qsizetype index, const RawLine& line)
 {
     if (index >= 0 && lines[index].ending.isEmpty())
@@ -92,29 +70,33 @@ bool writeProfileString(const QString& section, const QString& key, const QStrin
         return false;
 
     QList<RawLine> lines = splitRawLines(bytes);
-    const RawLine keyLine{LocalFile::encode(key + u'=' + value), crLf};
+    // Decoding keeps every CR and LF, so both split at the same line ends and
+    // line i of the text is raw line i.
+    const QStringList texts = IniFileAccess::splitLines(LocalFile::decode(bytes));
+    const RawLine keyLine{LocalFile::encode(IniFileAccess::keyLine(key, value)), crLf};
 
     qsizetype header = -1;
     for (qsizetype i = 0; i < lines.size() && header < 0; ++i) {
-        if (isHeaderOf(lineText(lines.at(i)), section))
+        if (IniFileAccess::isHeaderOf(texts.value(i), section))
             header = i;
     }
 
     if (header < 0) {
         const qsizetype last = lines.size() - 1;
-        insertAfter(lines, last, {LocalFile::encode(u'[' + section + u']'), crLf});
+        insertAfter(lines, last, {LocalFile::encode(IniFileAccess::headerLine(section)), crLf});
         lines.append(keyLine);
     } else {
         qsizetype lastInSection = header;
         qsizetype found = -1;
         for (qsizetype i = header + 1; i < lines.size() && found < 0; ++i) {
-            const QString text = lineText(lines.at(i));
-            if (isHeaderText(text))
+            const QString text = texts.value(i);
+            if (IniFileAccess::isHeader(text))
                 break;
-            if (text.isEmpty())
+            // A new key goes after the section's last line that is not blank.
+            if (text.trimmed().isEmpty())
                 continue;
             lastInSection = i;
-            if (isKeyLineOf(text, key))
+            if (IniFileAccess::isKeyLineOf(text, key))
                 found = i;
         }
         if (found >= 0)

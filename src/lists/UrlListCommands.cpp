@@ -3,17 +3,18 @@
 #include "base/Prompts.h"
 #include "base/SavePathChoice.h"
 #include "lists/ClipboardUrls.h"
+#include "lists/RightButtonFilter.h"
 #include "lists/UrlListFile.h"
 #include "lists/UrlPanel.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QDir>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QToolButton>
 #include <QUrl>
 
@@ -64,7 +65,11 @@ UrlListCommands::UrlListCommands(UrlPanel* panel, Prompts& prompts, const Applic
     connect(model, &QAbstractItemModel::layoutChanged, this, &UrlListCommands::listChanged);
     connect(model, &QAbstractItemModel::dataChanged, this, &UrlListCommands::listChanged);
 
-    m_list->viewport()->installEventFilter(this);
+    // The menu opens on the press, and the right button never changes the
+    // selection.
+    auto* rightButton = new RightButtonFilter(m_list->viewport(), this);
+    connect(rightButton, &RightButtonFilter::pressed, this,
+            [this](const QPoint&, const QPoint& globalPosition) { showPopupMenu(globalPosition); });
 }
 
 void UrlListCommands::setPopupMenu(QMenu* menu, QAction* deleteSelected, QAction* clearList, QAction* saveList)
@@ -240,27 +245,5 @@ bool UrlListCommands::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_dropTarget && handleDrop(event))
         return true;
-    if (watched != m_list->viewport())
-        return QObject::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
-            break;
-        // Consumed, so the right button never changes the selection.
-        showPopupMenu(mouse->globalPosition().toPoint());
-        return true;
-    }
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
-            return true;
-        break;
-    case QEvent::ContextMenu:
-        // The menu has already opened on the press.
-        return true;
-    default:
-        break;
-    }
     return QObject::eventFilter(watched, event);
 }

@@ -34,7 +34,7 @@ QByteArray UrlListFile::encode(const QStringList& urls)
         text += url;
         text += QLatin1String("\r\n");
     }
-    return LocalFile::encode(text);
+    return LocalFile::encodeFile(text);
 }
 
 bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorText)

@@ -2,6 +2,7 @@
 
 #include "base/ButtonFactory.h"
 #include "base/Twips.h"
+#include "lists/RightButtonFilter.h"
 #include "results/ResultsSortOrder.h"
 #include "results/ScanResults.h"
 
@@ -12,7 +13,6 @@
 #include <QIcon>
 #include <QIdentityProxyModel>
 #include <QMenu>
-#include <QMouseEvent>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -109,7 +109,10 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     connect(m_saveSelected, &QToolButton::clicked, this, &ResultsView::saveRequested);
     connect(m_webResults, &QToolButton::clicked, this, &ResultsView::webResultsRequested);
     connect(m_clearAll, &QToolButton::clicked, this, &ResultsView::clearRequested);
-    m_table->viewport()->installEventFilter(this);
+    // The press selects the row, the release opens the menu, on every platform.
+    auto* rightButton = new RightButtonFilter(m_table->viewport(), this);
+    connect(rightButton, &RightButtonFilter::pressed, this, &ResultsView::rightButtonPressed);
+    connect(rightButton, &RightButtonFilter::released, this, &ResultsView::rightButtonReleased);
 }
 
 const ResultRow* ResultsView::selectedRow() const
@@ -170,35 +173,6 @@ void ResultsView::columnClicked(int column)
     ascending = !ascending;
     const SortDataType type = column == ResultsColumns::domainName ? SortDataType::Text : SortDataType::Number;
     sortByColumn(column + 1, type, ascending);
-}
-
-bool ResultsView::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != m_table->viewport())
-        return QGroupBox::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
-            break;
-        rightButtonPressed(mouse->position().toPoint());
-        return true;
-    }
-    case QEvent::MouseButtonRelease: {
-        auto* mouse = static_cast<QMouseEvent*>(event);
-        if (mouse->button() != Qt::RightButton)
-            break;
-        rightButtonReleased(mouse->position().toPoint(), mouse->globalPosition().toPoint());
-        return true;
-    }
-    case QEvent::ContextMenu:
-        // The menu follows the release of the right button, on every platform.
-        return true;
-    default:
-        break;
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 void ResultsView::rightButtonPressed(const QPoint& position)

@@ -75,9 +75,6 @@ signals:
     // "Clear All" or the pop-up's "Clear Results".
     void clearRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void columnClicked(int column);
     void rightButtonPressed(const QPoint& position);

@@ -242,7 +242,7 @@ private slots:
                                                               << ";c"
                                                               << "2" << QByteArray("\r\n[E]\r\n;c=2\r\n");
         QTest::newRow("empty lines dropped, one before each header, lines trimmed")
-            << QByteArray("\r\n\r\n[E]\r\n   a=1   \r\n\r\n\r\n[F]\r\n\r\nb=2") << "F"
+            << QByteArray("\r\n\r\n[E]   \r\na=1   \r\n\r\n\r\n[F]\r\n\r\nb=2") << "F"
             << "b"
             << "3" << QByteArray("\r\n[E]\r\na=1\r\n\r\n[F]\r\nb=3\r\n");
         QTest::newRow("key lines before the first header") << QByteArray("top=1\r\n[E]\r\na=1\r\n") << "E"
@@ -268,10 +268,6 @@ private slots:
             << QByteArray("[Caf\xE9]\r\nk=\xE9t\xE9\r\n[E]\r\n") << "E"
             << "d"
             << "1" << QByteArray("\r\n[Caf\xE9]\r\nk=\xE9t\xE9\r\n\r\n[E]\r\nd=1\r\n");
-        QTest::newRow("indented header is not found, trimmed on save")
-            << QByteArray("  [E]\r\na=1\r\n") << "E"
-            << "a"
-            << "2" << QByteArray("[E]\r\na=1\r\n\r\n[E]\r\na=2\r\n");
     }
 
     void writeKey()
@@ -304,6 +300,60 @@ private slots:
         QCOMPARE(readIniKey("F", "k", "-", path), QString());
         QCOMPARE(readIniSection("E", "-", path), QStringLiteral("Google=http://h/search?a=1&q=link:\r\nx=1\r\n"));
         QCOMPARE(iniSectionNames(path), (QStringList{"E", "F"}));
+    }
+
+    // Hand-edited lines that the reader and a trimming or lenient writer
+    // would see differently are kept as they stand; the key goes where the
+    // reader finds it.
+    void handEditedFileReadsBackWhatWasWritten_data()
+    {
+        QTest::addColumn<bool>("profileWrite");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("section");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QByteArray>("after");
+
+        QTest::newRow("indented header inside the section") << false << QByteArray("[S]\r\n [T]\r\nk=old\r\n") << "S"
+                                                            << "k" << QByteArray("\r\n[S]\r\n [T]\r\nk=new\r\n");
+        QTest::newRow("indented header of the section") << false << QByteArray(" [S]\r\nk=old\r\n") << "S"
+                                                        << "k" << QByteArray(" [S]\r\nk=old\r\n\r\n[S]\r\nk=new\r\n");
+        QTest::newRow("indented key line before the key") << false << QByteArray("[S]\r\n  k=other\r\nk=old\r\n") << "S"
+                                                          << "k" << QByteArray("\r\n[S]\r\n  k=other\r\nk=new\r\n");
+        QTest::newRow("indented key line without the key") << false << QByteArray("[S]\r\n  k=other\r\n") << "S"
+                                                           << "k" << QByteArray("\r\n[S]\r\nk=new\r\n  k=other\r\n");
+        QTest::newRow("key written with leading spaces") << false << QByteArray("[S]\r\n") << "S"
+                                                         << " k" << QByteArray("\r\n[S]\r\n k=new\r\n");
+        QTest::newRow("profile: spaces inside the brackets")
+            << true << QByteArray("[ Engines ]\r\nGoogle=old\r\n") << "Engines"
+            << "Google" << QByteArray("[ Engines ]\r\nGoogle=old\r\n[Engines]\r\nGoogle=new\r\n");
+        QTest::newRow("profile: unclosed header before the section")
+            << true << QByteArray("[Engines\r\nGoogle=a\r\n[Engines]\r\nGoogle=b\r\n") << "Engines"
+            << "Google" << QByteArray("[Engines\r\nGoogle=a\r\n[Engines]\r\nGoogle=new\r\n");
+        QTest::newRow("profile: spaces around the key")
+            << true << QByteArray("[Engines]\r\n  Google = old\r\nAsk=a\r\n") << "Engines"
+            << "Google" << QByteArray("[Engines]\r\n  Google = old\r\nAsk=a\r\nGoogle=new\r\n");
+        QTest::newRow("profile: indented header ends no section")
+            << true << QByteArray("[Engines]\r\n [T]\r\nAsk=a\r\n") << "Engines"
+            << "Ask" << QByteArray("[Engines]\r\n [T]\r\nAsk=new\r\n");
+    }
+
+    void handEditedFileReadsBackWhatWasWritten()
+    {
+        QFETCH(bool, profileWrite);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, section);
+        QFETCH(QString, key);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("test.ini");
+        QVERIFY(writeBytes(path, before));
+        const QString value = QStringLiteral("new");
+        QString error;
+        const bool written = profileWrite ? writeProfileString(section, key, value, path, &error)
+                                          : writeIniKey(section, key, value, path, &error);
+        QVERIFY2(written, qPrintable(error));
+        QCOMPARE(readIniKey(section, key, QStringLiteral("<default>"), path), value);
+        QCOMPARE(readBytes(path), after);
     }
 
     void writeKeyToMissingOrEmptyFileWritesNothing_data()

@@ -70,12 +70,21 @@ private slots:
 #endif
     }
 
+    void writeThenReadGivesTheSameList_data()
+    {
+        QTest::addColumn<QStringList>("urls");
+        QTest::newRow("spaces, letters beyond ASCII, duplicates") << QStringList{
+            "http://www.a.com", "  ", QString::fromUtf8("http://straße.de/ä?ö=ü"), "x", "http://www.a.com"};
+        // Their bytes are those of a byte order mark, which reading drops.
+        QTest::newRow("first URL begins with the characters of a byte order mark")
+            << QStringList{QString::fromLatin1("\xEF\xBB\xBFx"), "http://www.a.com"};
+    }
+
     void writeThenReadGivesTheSameList()
     {
+        QFETCH(QStringList, urls);
         QTemporaryDir dir;
         const QString path = dir.filePath("list.txt");
-        const QStringList urls = {"http://www.a.com", "  ", QString::fromUtf8("http://straße.de/ä?ö=ü"), "x",
-                                  "http://www.a.com"};
         QString error;
         QVERIFY(UrlListFile::write(path, urls, error));
         QVERIFY(readBytes(path).endsWith("\r\nhttp://www.a.com\r\n"));

@@ -459,6 +459,9 @@ private slots:
     void cappedEndlessBodyKeepsMemoryBounded()
     {
         QFETCH(Response::Framing, framing);
+#ifdef __SANITIZE_ADDRESS__
+        QSKIP("AddressSanitizer holds freed memory back, so the size of the process says nothing here");
+#endif
         const qint64 idle = residentBytes();
         if (idle < 0)
             QSKIP("the memory of the process cannot be read here");
