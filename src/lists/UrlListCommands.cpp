@@ -1,9 +1,9 @@
 #include "lists/UrlListCommands.h"
 
 #include "base/Prompts.h"
+#include "base/RightButtonFilter.h"
 #include "base/SavePathChoice.h"
 #include "lists/ClipboardUrls.h"
-#include "lists/RightButtonFilter.h"
 #include "lists/UrlListFile.h"
 #include "lists/UrlPanel.h"
 

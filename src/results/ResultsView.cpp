@@ -1,8 +1,8 @@
 #include "results/ResultsView.h"
 
 #include "base/ButtonFactory.h"
+#include "base/RightButtonFilter.h"
 #include "base/Twips.h"
-#include "lists/RightButtonFilter.h"
 #include "results/ResultsSortOrder.h"
 #include "results/ScanResults.h"
 

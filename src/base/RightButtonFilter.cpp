@@ -1,4 +1,4 @@
-#include "lists/RightButtonFilter.h"
+#include "base/RightButtonFilter.h"
 
 #include <QMouseEvent>
 #include <QWidget>
