@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engines/EngineTable.h"
 #include "saved/SavedDateKey.h"
-#include "scan/EngineTable.h"
 
 #include <QByteArray>
 #include <QDate>

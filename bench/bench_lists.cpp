@@ -4,10 +4,10 @@
 
 #include "StepTiming.h"
 #include "app/MainWindow.h"
-#include "lists/ResultsView.h"
-#include "lists/SortKeys.h"
 #include "lists/UrlListCommands.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
+#include "results/SortKeys.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
 
     TestContext test;
-    MainWindow window(test.context);
+    MainWindow window(test.context, test.makeBrowser);
     window.show();
     QCoreApplication::processEvents();
 
@@ -71,12 +71,12 @@ int main(int argc, char** argv)
     measure(out, QStringLiteral("order of %1 totals (keys only, no table)").arg(rows),
             [&] { SortKeys::sortedOrder(totals, SortDataType::Number, true); });
     measure(out, QStringLiteral("sort %1 rows by Total, ascending").arg(rows),
-            [&] { view->sortListView(2, SortDataType::Number, true); });
+            [&] { view->sortByColumn(2, SortDataType::Number, true); });
     measure(out, QStringLiteral("sort %1 rows by Total, descending").arg(rows),
-            [&] { view->sortListView(2, SortDataType::Number, false); });
+            [&] { view->sortByColumn(2, SortDataType::Number, false); });
     measure(out, QStringLiteral("sort %1 rows by Google, ascending").arg(rows),
-            [&] { view->sortListView(3, SortDataType::Number, true); });
+            [&] { view->sortByColumn(3, SortDataType::Number, true); });
     measure(out, QStringLiteral("sort %1 rows by Domain Name, ascending").arg(rows),
-            [&] { view->sortListView(1, SortDataType::Text, true); });
+            [&] { view->sortByColumn(1, SortDataType::Text, true); });
     return 0;
 }

@@ -10,18 +10,18 @@
 //   bench_scan [sites [hidden]]
 
 #include "app/MainWindow.h"
-#include "demo_server/EnginePages.h"
+#include "base/IniFile.h"
+#include "base/UserSettings.h"
+#include "engines/CountExtraction.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlListFile.h"
-#include "results/CommandLineScan.h"
+#include "loopback/EnginePages.h"
+#include "loopback/LoopbackHttpServer.h"
 #include "results/ScanResults.h"
-#include "saved/IniFile.h"
-#include "scan/CountExtraction.h"
-#include "scan/EngineTable.h"
+#include "scan/CommandLineScan.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanController.h"
-#include "scan/UserSettings.h"
-#include "support/LoopbackHttpServer.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
@@ -93,11 +93,11 @@ struct Figures
 Figures bareFetches(const LoopbackHttpServer& server, const QStringList& sites)
 {
     QStringList addresses;
-    QList<int> engineNumbers;
+    QList<const Engine*> queried;
     for (const QString& site : sites) {
         for (const Engine& engine : engines()) {
             addresses << engine.queryAddress(EnginePages::loopbackTemplate(engine, server.port()), site);
-            engineNumbers << engine.number;
+            queried << &engine;
         }
     }
     PageFetcher fetcher;
@@ -106,7 +106,7 @@ Figures bareFetches(const LoopbackHttpServer& server, const QStringList& sites)
     qsizetype counted = 0;
     QObject::connect(&fetcher, &PageFetcher::finished, [&](const QString& page) {
         // Reading the count is part of a query's work in a scan too.
-        counted += ParseEngineData(page, engineNumbers[next - 1]).size();
+        counted += parseEngineCount(page, *queried[next - 1]).size();
         if (next < addresses.size())
             fetcher.fetch(addresses[next++]);
         else
@@ -229,8 +229,8 @@ int main(int argc, char* argv[])
 
     TestContext test;
     test.folder.writeFile(QStringLiteral("settings.ini"), EnginePages::loopbackSettingsIni(server.port()));
-    test.folder.settings().setValue(QString::fromLatin1(SettingKey::showHelp), QStringLiteral("0"));
-    MainWindow window(test.context);
+    test.folder.settings().setShowHelpAtStart(false);
+    MainWindow window(test.context, test.makeBrowser);
     // "hidden" leaves the window unshown, which tells the painting's share.
     const bool shown = !(argc > 2 && QByteArray(argv[2]) == "hidden");
     if (shown)
@@ -250,7 +250,7 @@ int main(int argc, char* argv[])
 
     // A second scan with the first one's rows kept: work that grows with
     // the table would show here.
-    test.folder.settings().setValue(QString::fromLatin1(SettingKey::clearBeforeScan), QStringLiteral("0"));
+    test.folder.settings().setClearBeforeScan(false);
     const Figures kept = scan(window, sites);
 
     // The template read before every query, alone.
@@ -258,7 +258,7 @@ int main(int argc, char* argv[])
     readClock.start();
     qsizetype readSize = 0;
     for (int i = 0; i < queries; ++i)
-        readSize += ReadIniKey(QStringLiteral("Engines"), QStringLiteral("ATW"), QString(),
+        readSize += readIniKey(QStringLiteral("Engines"), QStringLiteral("ATW"), QString(),
                                test.folder.filePath(QStringLiteral("settings.ini")))
                         .size();
     const double readMs = readClock.nsecsElapsed() / 1e6 / queries;

@@ -2,7 +2,7 @@
 
 #include "app/BrandArtwork.h"
 #include "app/SystemUrlOpener.h"
-#include "app/WindowPlacement.h"
+#include "base/WindowPlacement.h"
 
 #include <QEvent>
 #include <QGridLayout>

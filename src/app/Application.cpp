@@ -2,16 +2,16 @@
 
 #include "Branding.h"
 #include "app/AccessibleComboBox.h"
-#include "app/AppContext.h"
-#include "app/ApplicationFolder.h"
-#include "app/Clock.h"
 #include "app/CommandLine.h"
 #include "app/DialogPrompts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
 #include "app/SplashWindow.h"
-#include "results/CommandLineScan.h"
-#include "scan/UserSettings.h"
+#include "base/AppContext.h"
+#include "base/ApplicationFolder.h"
+#include "base/Clock.h"
+#include "base/UserSettings.h"
+#include "scan/CommandLineScan.h"
 
 #include <QApplication>
 #include <QFile>
@@ -114,7 +114,7 @@ int runQuorvex(int argc, char* argv[])
     SplashWindow splash;
     std::unique_ptr<MainWindow> window;
     QObject::connect(&splash, &SplashWindow::finished, [&] {
-        window = std::make_unique<MainWindow>(context);
+        window = std::make_unique<MainWindow>(context, makeWebEngineBrowser);
         prompts.setFallbackParent(window.get());
         window->show();
         if (!line.listFile.isEmpty())

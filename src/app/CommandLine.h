@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/CommandLineScan.h"
+#include "scan/CommandLineScan.h"
 
 #include <QString>
 #include <QStringList>

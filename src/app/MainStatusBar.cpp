@@ -1,6 +1,6 @@
 #include "app/MainStatusBar.h"
 
-#include "app/Twips.h"
+#include "base/Twips.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -47,4 +47,22 @@ QString MainStatusBar::panelText(int panel) const
 void MainStatusBar::setPanelText(int panel, const QString& text)
 {
     (panel == 1 ? m_panel1 : m_panel2)->setText(text);
+}
+
+void MainStatusBar::startProgress(int steps)
+{
+    m_progress->show();
+    m_progress->raise();
+    m_progress->setRange(0, steps);
+    m_progress->setValue(0);
+}
+
+void MainStatusBar::stepProgress()
+{
+    m_progress->setValue(m_progress->value() + 1);
+}
+
+void MainStatusBar::endProgress()
+{
+    m_progress->hide();
 }

@@ -19,6 +19,11 @@ public:
     void setPanelText(int panel, const QString& text);
 
     QProgressBar* progressBar() const { return m_progress; }
+    // The scan's progress over panel 2: shown at 0 of this many steps,
+    // one step further, hidden.
+    void startProgress(int steps);
+    void stepProgress();
+    void endProgress();
 
 private:
     QLabel* m_panel1;

@@ -1,28 +1,30 @@
 #include "app/MainWindow.h"
 
 #include "Branding.h"
-#include "app/CsvExport.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/SessionKeeper.h"
 #include "app/ShellCommands.h"
 #include "app/SystemUrlOpener.h"
 #include "app/ToolStrip.h"
-#include "app/Twips.h"
 #include "app/WindowMemory.h"
-#include "app/WindowPlacement.h"
+#include "base/CsvExport.h"
+#include "base/Twips.h"
+#include "base/UserSettings.h"
+#include "base/WindowPlacement.h"
 #include "charts/ChartPanel.h"
-#include "lists/ResultsView.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "results/ResultsCsv.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveCommand.h"
 #include "scan/EngineFileCheck.h"
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
-#include "scan/UserSettings.h"
+#include "scan/ScanDriver.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
@@ -59,13 +61,13 @@ QWidget* framedPage(QWidget* frame)
 
 } // namespace
 
-MainWindow::MainWindow(AppContext& context, QWidget* parent)
+MainWindow::MainWindow(AppContext& context, BrowserFactory makeBrowser, QWidget* parent)
     : QMainWindow(parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("Form1"));
     buildWindow();
-    wireCommands();
+    wireCommands(std::move(makeBrowser));
     loadWindow();
 }
 
@@ -137,7 +139,7 @@ void MainWindow::loadWindow()
     m_placementRestored = WindowMemory::restore(*this, m_context.settings);
 }
 
-void MainWindow::wireCommands()
+void MainWindow::wireCommands(BrowserFactory makeBrowser)
 {
     connect(m_menus->exitNow, &QAction::triggered, this, &QWidget::close);
 
@@ -146,8 +148,7 @@ void MainWindow::wireCommands()
     connect(m_menus->about, &QAction::triggered, m_shellCommands, &ShellCommands::showAbout);
     connect(m_toolStrip->visitButton(), &QToolButton::clicked, m_shellCommands, &ShellCommands::visitPublisher);
 
-    m_urlListCommands = new UrlListCommands(m_urlPanel, *m_menus, m_context.prompts, m_context.folder, this);
-    m_urlListCommands->acceptDroppedListFiles(this);
+    wireUrlList();
     m_sessionKeeper = new SessionKeeper(m_urlListCommands, m_results, m_context, this);
     connect(m_menus->exportResults, &QAction::triggered, this, &MainWindow::exportResults);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
@@ -156,20 +157,13 @@ void MainWindow::wireCommands()
     connect(m_resultsView, &ResultsView::saveRequested, this,
             [this] { runSaveCommand(m_resultsView->selectedRow(), m_context, this); });
 
-    m_webViewPanel->setBrowserFactory(m_context.makeBrowser);
+    m_webViewPanel->setBrowserFactory(std::move(makeBrowser));
     connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
     auto* webResults = new WebResultsCommands(m_webViewPanel, m_resultsView, m_context, this);
     connect(m_resultsView, &ResultsView::webResultsRequested, webResults, &WebResultsCommands::showWebResults);
     connect(webResults, &WebResultsCommands::websiteViewRequested, this, [this] { showView(WebsiteView); });
 
-    m_scanController = new ScanController({m_toolStrip->startButton(), m_toolStrip->stopButton(), m_menus->scan,
-                                           m_menus->stop, m_resultsView, m_webViewPanel->webResultsList(), m_statusBar,
-                                           m_urlListCommands, m_urlPanel->addButton()},
-                                          m_context, this);
-    connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
-    connect(m_scanController, &ScanController::currentResultsChartRequested, this,
-            &MainWindow::currentResultsChartRequested);
-    connect(m_scanController, &ScanController::scanCompleted, m_sessionKeeper, &SessionKeeper::keepResults);
+    wireScan();
 
     m_optionsCommand = new OptionsCommand(m_context, this);
     connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
@@ -177,10 +171,61 @@ void MainWindow::wireCommands()
 
     // The scan asks for the chart of its results between its two sorts.
     connect(this, &MainWindow::currentResultsChartRequested, this,
-            [this] { m_chartPanel->doChart2(m_results->rows()); });
+            [this] { m_chartPanel->drawCurrentResultsChart(m_results->rows()); });
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
+}
+
+void MainWindow::wireUrlList()
+{
+    m_urlListCommands = new UrlListCommands(m_urlPanel, m_context.prompts, m_context.folder, this);
+    m_urlListCommands->acceptDroppedListFiles(this);
+    m_urlListCommands->setPopupMenu(m_menus->urlMenu, m_menus->deleteSelected, m_menus->clearList,
+                                    m_menus->urlSaveUrlList);
+    // The File menu's items and the pop-up's run the same commands.
+    const auto startBy = [this](std::initializer_list<QAction*> items, void (UrlListCommands::*command)()) {
+        for (QAction* item : items)
+            connect(item, &QAction::triggered, m_urlListCommands, command);
+    };
+    startBy({m_menus->newUrl, m_menus->urlNewUrl}, &UrlListCommands::addUrl);
+    startBy({m_menus->deleteSelected}, &UrlListCommands::deleteSelected);
+    startBy({m_menus->clearList}, &UrlListCommands::clearList);
+    startBy({m_menus->saveUrlList, m_menus->urlSaveUrlList}, &UrlListCommands::saveList);
+    startBy({m_menus->openUrlList, m_menus->urlLoadUrlList}, &UrlListCommands::loadList);
+    startBy({m_menus->openClipboard, m_menus->loadClipboard}, &UrlListCommands::loadFromClipboard);
+}
+
+void MainWindow::wireScan()
+{
+    WebResultsList* webRows = m_webViewPanel->webResultsList();
+    const ScanController::Controls controls{.startButton = m_toolStrip->startButton(),
+                                            .stopButton = m_toolStrip->stopButton(),
+                                            .startAction = m_menus->scan,
+                                            .stopAction = m_menus->stop,
+                                            .results = m_resultsView,
+                                            .urlList = m_urlListCommands,
+                                            .addButton = m_urlPanel->addButton(),
+                                            .busyWidgets = {m_statusBar, webRows}};
+    m_scanController = new ScanController(controls, m_context, this);
+    connect(m_scanController, &ScanController::progressStarted, m_statusBar, &MainStatusBar::startProgress);
+    connect(m_scanController, &ScanController::progressStepped, m_statusBar, &MainStatusBar::stepProgress);
+    connect(m_scanController, &ScanController::progressEnded, m_statusBar, &MainStatusBar::endProgress);
+    connect(m_scanController, &ScanController::statusText, m_statusBar,
+            [this](const QString& text) { m_statusBar->setPanelText(1, text); });
+    connect(m_scanController, &ScanController::clearResultsRequested, this, &MainWindow::clearResults);
+    connect(m_scanController, &ScanController::currentResultsChartRequested, this,
+            &MainWindow::currentResultsChartRequested);
+    connect(m_scanController, &ScanController::scanCompleted, m_sessionKeeper, &SessionKeeper::keepResults);
+
+    // Each site scanned gets its web-results rows: its home page at the
+    // start, an engine's page as the engine answers.
+    const ScanDriver* driver = m_scanController->driver();
+    connect(driver, &ScanDriver::siteStarted, webRows,
+            [webRows](int, const QString& site) { webRows->addHomePageRow(site); });
+    connect(driver, &ScanDriver::engineDone, webRows, [webRows](int, const QString& site, int engineNumber) {
+        webRows->addEngineRow(*engineByNumber(engineNumber), site);
+    });
 }
 
 void MainWindow::loadSavedSearch()
@@ -188,7 +233,7 @@ void MainWindow::loadSavedSearch()
     LoadSearchDialog dialog(m_context, this);
     if (dialog.exec() != QDialog::Accepted || dialog.chartFileName().isEmpty())
         return;
-    m_chartPanel->doChart(dialog.chartFileName());
+    m_chartPanel->drawSavedSearchChart(dialog.chartFileName());
     showView(ChartView);
 }
 
@@ -231,7 +276,7 @@ void MainWindow::showEvent(QShowEvent* event)
         this, [this] { checkEngineFile(m_context.folder, m_context.prompts); }, Qt::QueuedConnection);
     // A fresh installation shows the help; only a stored "1" keeps doing so.
     // It opens once the main window is up, so that it comes up above it.
-    if (m_context.settings.value(QString::fromLatin1(SettingKey::showHelp)) == QLatin1String("1"))
+    if (m_context.settings.showHelpAtStart())
         m_shellCommands->showHelp();
 }
 

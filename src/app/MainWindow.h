@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
+#include "webview/BrowserFactory.h"
 
 #include <QMainWindow>
 
@@ -27,7 +28,8 @@ class MainWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    // The web view makes its browser with makeBrowser when it is first needed.
+    MainWindow(AppContext& context, BrowserFactory makeBrowser, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     AppContext& context() const { return m_context; }
@@ -40,7 +42,6 @@ public:
     ResultsView* resultsView() const { return m_resultsView; }
     // The chart view "Frame3"; the scan charts its results through it.
     ChartPanel* chartPanel() const { return m_chartPanel; }
-    ChartPanel* chartFrame() const { return m_chartPanel; }
     WebViewPanel* webViewPanel() const { return m_webViewPanel; }
     MainStatusBar* statusPanels() const { return m_statusBar; }
     ShellCommands* shellCommands() const { return m_shellCommands; }
@@ -81,7 +82,9 @@ protected:
 private:
     void buildWindow();
     void loadWindow();
-    void wireCommands();
+    void wireCommands(BrowserFactory makeBrowser);
+    void wireUrlList();
+    void wireScan();
 
     AppContext& m_context;
     MainMenus* m_menus = nullptr;

@@ -1,11 +1,11 @@
 #include "app/SessionKeeper.h"
 
-#include "app/AppContext.h"
 #include "app/MainStatusBar.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
+#include "base/UserSettings.h"
 #include "lists/UrlListCommands.h"
 #include "results/ScanResults.h"
-#include "scan/UserSettings.h"
 #include "webview/WebResultsList.h"
 
 #include <QDir>
@@ -24,7 +24,7 @@ SessionKeeper::SessionKeeper(UrlListCommands* urlList, ScanResults* results, App
 
 bool SessionKeeper::isOn() const
 {
-    return m_context.settings.isOn(QString::fromLatin1(SettingKey::keepUrlList));
+    return m_context.settings.keepUrlList();
 }
 
 void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)

@@ -1,7 +1,7 @@
 #include "app/ShellCommands.h"
 
 #include "app/AboutWindow.h"
-#include "app/HelpWindow.h"
+#include "help/HelpWindow.h"
 
 ShellCommands::ShellCommands(AppContext& context, UrlOpener opener, QObject* parent)
     : QObject(parent)

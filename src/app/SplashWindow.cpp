@@ -1,7 +1,7 @@
 #include "app/SplashWindow.h"
 
 #include "app/BrandArtwork.h"
-#include "app/WindowPlacement.h"
+#include "base/WindowPlacement.h"
 
 #include <QIcon>
 #include <QLabel>

@@ -24,7 +24,7 @@ public:
     // Shows the splash and starts its timer.
     void start();
 
-    // The tick counter (intTemp): 2 more for every tick, 150 at the end.
+    // The tick counter: 2 more for every tick, 150 at the end.
     int counter() const { return m_counter; }
     bool isTimerRunning() const { return m_timer.isActive(); }
 

@@ -1,6 +1,6 @@
 #include "charts/ChartColors.h"
 
-#include "app/ColourContrast.h"
+#include "base/ColourContrast.h"
 #include "charts/ChartPalette.h"
 
 #include <QPalette>

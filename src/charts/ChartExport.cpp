@@ -1,7 +1,7 @@
 #include "charts/ChartExport.h"
 
 #include "Branding.h"
-#include "app/LocalFile.h"
+#include "base/LocalFile.h"
 #include "charts/ChartWidget.h"
 
 #include <QBuffer>

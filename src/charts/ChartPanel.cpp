@@ -1,12 +1,13 @@
 #include "charts/ChartPanel.h"
 
-#include "app/AppContext.h"
-#include "app/ButtonFactory.h"
-#include "app/Clock.h"
-#include "app/CsvExport.h"
-#include "app/Prompts.h"
-#include "app/SavePathChoice.h"
-#include "app/Twips.h"
+#include "base/AppContext.h"
+#include "base/ButtonFactory.h"
+#include "base/Clock.h"
+#include "base/CsvExport.h"
+#include "base/Prompts.h"
+#include "base/SavePathChoice.h"
+#include "base/Twips.h"
+#include "base/UserSettings.h"
 #include "charts/ChartExport.h"
 #include "charts/ChartPrinter.h"
 #include "charts/ChartTypes.h"
@@ -16,7 +17,6 @@
 #include "charts/PrinterChoice.h"
 #include "charts/SavedSearchChart.h"
 #include "saved/HistoryCsv.h"
-#include "scan/UserSettings.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -40,16 +40,6 @@ const QStringList chartTypeNames = {
     QStringLiteral("2D Line Graph"), QStringLiteral("3D Area Chart"), QStringLiteral("2D Area Chart"),
     QStringLiteral("3D Step Chart"), QStringLiteral("2D Step Chart"),
 };
-
-QString settingKey()
-{
-    return QString::fromLatin1(SettingKey::chartType);
-}
-
-QString spacingKey()
-{
-    return QString::fromLatin1(SettingKey::spaceDatesByTime);
-}
 
 QString rotationHint()
 {
@@ -192,22 +182,20 @@ void ChartPanel::setPrinterChoice(std::unique_ptr<PrinterChoice> choice)
 
 void ChartPanel::restoreChartType()
 {
-    bool isNumber = false;
-    int index = m_context.settings.value(settingKey()).trimmed().toInt(&isNumber);
-    if (!isNumber || !ChartTypes::isValid(index))
-        index = ChartTypes::defaultType;
+    const std::optional<int> stored = m_context.settings.chartType();
+    const int index = stored && ChartTypes::isValid(*stored) ? *stored : ChartTypes::defaultType;
     if (m_chartTypeSelector->currentIndex() == index)
         chartTypeChosen(index);
     else
         m_chartTypeSelector->setCurrentIndex(index);
-    const bool byTime = m_context.settings.isOn(spacingKey());
+    const bool byTime = m_context.settings.spaceDatesByTime();
     m_spaceDates->setChecked(byTime);
     m_chart->setSpaceDatesByTime(byTime);
 }
 
 void ChartPanel::spacingChosen(bool byTime)
 {
-    m_context.settings.setValue(spacingKey(), byTime ? QStringLiteral("1") : QStringLiteral("0"));
+    m_context.settings.setSpaceDatesByTime(byTime);
     m_chart->setSpaceDatesByTime(byTime);
 }
 
@@ -215,7 +203,7 @@ void ChartPanel::chartTypeChosen(int index)
 {
     if (!ChartTypes::isValid(index))
         return;
-    m_context.settings.setValue(settingKey(), QString::number(index));
+    m_context.settings.setChartType(index);
     m_chart->setChartType(index);
     const bool rotatable = m_chartTypeSelector->itemText(index).contains(QStringLiteral("3D"), Qt::CaseInsensitive);
     m_hint->setText(rotatable ? rotationHint() : QString());
@@ -230,7 +218,7 @@ void ChartPanel::describeChart()
         QStringLiteral("Chart type: %1. Engine: %2.").arg(m_chartTypeSelector->currentText(), m_chartShows));
 }
 
-void ChartPanel::doChart2(const QList<ResultRow>& rows)
+void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
 {
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     {
@@ -244,7 +232,7 @@ void ChartPanel::doChart2(const QList<ResultRow>& rows)
     describeChart();
 }
 
-void ChartPanel::doChart(const QString& chartFileName)
+void ChartPanel::drawSavedSearchChart(const QString& chartFileName)
 {
     const QString filePath = QDir(m_context.folder.savedFolder()).filePath(chartFileName);
     const std::optional<SavedSearchChart> saved = readSavedSearch(filePath, chartFileName);

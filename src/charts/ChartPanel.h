@@ -63,13 +63,13 @@ public:
 
     // Charts the results: one series per site, one row per engine. The
     // engine selector is emptied and disabled.
-    void doChart2(const QList<ResultRow>& rows);
+    void drawCurrentResultsChart(const QList<ResultRow>& rows);
 
     // Charts the saved search of this file name (with ".qvh") in the Saved
     // folder: its sections fill the engine selector, followed by "All
     // Engines", and the first entry is drawn. A file that cannot be read is
     // reported and leaves the chart as it was.
-    void doChart(const QString& chartFileName);
+    void drawSavedSearchChart(const QString& chartFileName);
 
     // The saved search last charted, or the empty text.
     QString chartFilePath() const { return m_chartFilePath; }

@@ -1,6 +1,6 @@
 #include "charts/ChartPrinter.h"
 
-#include "app/Prompts.h"
+#include "base/Prompts.h"
 #include "charts/ChartWidget.h"
 #include "charts/PrinterChoice.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-qint64 LargestNumber(const QList<qint64>& numbers)
+qint64 largestNumber(const QList<qint64>& numbers)
 {
     if (numbers.isEmpty())
         return 0;

@@ -3,10 +3,8 @@
 #include <QList>
 #include <QString>
 
-// The largest of the numbers, or 0 for an empty list. The description of the
-// chart builders counts positions from 1 to n; here position k is index
-// k - 1, so "positions 1..n" is the whole list and "n < 1" the empty list.
-qint64 LargestNumber(const QList<qint64>& numbers);
+// The largest of the numbers, or 0 for an empty list.
+qint64 largestNumber(const QList<qint64>& numbers);
 
 // Large counts are charted divided by 10, 100 or 1000, with the value-axis
 // title saying so, so that the axis labels stay short.

@@ -28,7 +28,7 @@ ChartGrid CurrentResultsChart::build(const QList<ResultRow>& rows)
         for (const EngineCell& cell : rows.first().engines)
             firstSiteCounts.append(cell.value);
     }
-    const ChartScale scale = ChartScale::forLargestCount(LargestNumber(firstSiteCounts));
+    const ChartScale scale = ChartScale::forLargestCount(largestNumber(firstSiteCounts));
     grid.setValueAxisTitle(scale.valueAxisTitle);
 
     for (int column = 0; column < rows.size(); ++column) {

@@ -202,42 +202,56 @@ void DepthPlot::addBars(DepthScene& scene, const Geometry& g, bool fullWidth) co
     }
 }
 
+QList<DepthPlot::SeriesRun> DepthPlot::seriesRuns(const Geometry& g, double depthShare) const
+{
+    const ChartGrid& grid = m_frame.grid;
+    const double depth = g.slab() * depthShare;
+    QList<SeriesRun> result;
+    for (int column = 0; column < grid.columnCount(); ++column) {
+        const QColor color = m_frame.colors.series(column);
+        const double z0 = g.slabCentre(column) - depth / 2;
+        for (const QList<int>& rows : grid.valueRuns(column))
+            result.append({column, color, z0, z0 + depth, rows});
+    }
+    return result;
+}
+
+void DepthPlot::addLoneValue(DepthScene& scene, const Geometry& g, const SeriesRun& run, double bottom,
+                             double top) const
+{
+    const double x = g.xOf(run.rows.first() + 0.5);
+    const double half = g.loneValueHalfWidth();
+    scene.addBox(g.slabOf(run.column), x - half, x + half, bottom, top, run.z0, run.z1, run.color);
+}
+
 void DepthPlot::addLines(DepthScene& scene, const ChartProjection& projection, const Geometry& g) const
 {
     const ChartGrid& grid = m_frame.grid;
     // The ribbon is a few pixels thick on screen whatever the box's size.
     const double thickness = m_frame.style.lineWidth * 2.2 / std::max(projection.scale(), 1e-6);
-    const double depth = g.slab() * ribbonDepth;
-    for (int column = 0; column < grid.columnCount(); ++column) {
-        const QColor color = m_frame.colors.series(column);
-        const double z0 = g.slabCentre(column) - depth / 2;
-        const double z1 = z0 + depth;
-        for (const QList<int>& run : grid.valueRuns(column)) {
-            if (run.size() == 1) {
-                // A lone value is a short piece of ribbon, so it still shows.
-                const double x = g.xOf(run.first() + 0.5);
-                const double y = g.yOf(*grid.value(run.first(), column));
-                const double half = g.loneValueHalfWidth();
-                scene.addBox(g.slabOf(column), x - half, x + half, y - thickness / 2, y + thickness / 2, z0, z1, color);
-                continue;
-            }
-            for (int i = 0; i + 1 < run.size(); ++i) {
-                const double xa = g.xOf(run[i] + 0.5), xb = g.xOf(run[i + 1] + 0.5);
-                const double ya = g.yOf(*grid.value(run[i], column));
-                const double yb = g.yOf(*grid.value(run[i + 1], column));
-                const double t = thickness / 2;
-                scene.beginSolid(g.slabOf(column), {(xa + xb) / 2, (ya + yb) / 2, (z0 + z1) / 2}, color);
-                const Point3 up{-(yb - ya), xb - xa, 0};
-                scene.addFace({{xa, ya + t, z0}, {xb, yb + t, z0}, {xb, yb + t, z1}, {xa, ya + t, z1}}, up);
-                scene.addFace({{xa, ya - t, z0}, {xb, yb - t, z0}, {xb, yb - t, z1}, {xa, ya - t, z1}},
-                              {-up.x, -up.y, 0});
-                if (i == 0)
-                    scene.addFace({{xa, ya - t, z0}, {xa, ya - t, z1}, {xa, ya + t, z1}, {xa, ya + t, z0}}, {-1, 0, 0});
-                if (i + 2 == run.size())
-                    scene.addFace({{xb, yb - t, z0}, {xb, yb - t, z1}, {xb, yb + t, z1}, {xb, yb + t, z0}}, {1, 0, 0});
-                scene.addFrontFace({{xa, ya - t, z0}, {xb, yb - t, z0}, {xb, yb + t, z0}, {xa, ya + t, z0}},
-                                   {0, 0, -1});
-            }
+    const double t = thickness / 2;
+    for (const SeriesRun& run : seriesRuns(g, ribbonDepth)) {
+        const int column = run.column;
+        const QList<int>& rows = run.rows;
+        const double z0 = run.z0, z1 = run.z1;
+        if (rows.size() == 1) {
+            const double y = g.yOf(*grid.value(rows.first(), column));
+            addLoneValue(scene, g, run, y - t, y + t);
+            continue;
+        }
+        for (int i = 0; i + 1 < rows.size(); ++i) {
+            const double xa = g.xOf(rows[i] + 0.5), xb = g.xOf(rows[i + 1] + 0.5);
+            const double ya = g.yOf(*grid.value(rows[i], column));
+            const double yb = g.yOf(*grid.value(rows[i + 1], column));
+            scene.beginSolid(g.slabOf(column), {(xa + xb) / 2, (ya + yb) / 2, (z0 + z1) / 2}, run.color);
+            const Point3 up{-(yb - ya), xb - xa, 0};
+            scene.addFace({{xa, ya + t, z0}, {xb, yb + t, z0}, {xb, yb + t, z1}, {xa, ya + t, z1}}, up);
+            scene.addFace({{xa, ya - t, z0}, {xb, yb - t, z0}, {xb, yb - t, z1}, {xa, ya - t, z1}}, {-up.x, -up.y, 0});
+            if (i == 0)
+                scene.addFace({{xa, ya - t, z0}, {xa, ya - t, z1}, {xa, ya + t, z1}, {xa, ya + t, z0}}, {-1, 0, 0});
+            if (i + 2 == rows.size())
+                scene.addFace({{xb, yb - t, z0}, {xb, yb - t, z1}, {xb, yb + t, z1}, {xb, yb + t, z0}}, {1, 0, 0});
+            scene.addFrontFace({{xa, ya - t, z0}, {xb, yb - t, z0}, {xb, yb + t, z0}, {xa, ya + t, z0}}, {0, 0, -1});
         }
     }
 }
@@ -245,53 +259,44 @@ void DepthPlot::addLines(DepthScene& scene, const ChartProjection& projection, c
 void DepthPlot::addAreas(DepthScene& scene, const Geometry& g) const
 {
     const ChartGrid& grid = m_frame.grid;
-    const double depth = g.slab() * solidDepth;
     const double baseline = g.yOf(0);
-    for (int column = 0; column < grid.columnCount(); ++column) {
-        const QColor color = m_frame.colors.series(column);
-        const double z0 = g.slabCentre(column) - depth / 2;
-        const double z1 = z0 + depth;
-        for (const QList<int>& run : grid.valueRuns(column)) {
-            if (run.size() == 1) {
-                const double x = g.xOf(run.first() + 0.5);
-                const double half = g.loneValueHalfWidth();
-                scene.addBox(g.slabOf(column), x - half, x + half, baseline, g.yOf(*grid.value(run.first(), column)),
-                             z0, z1, color);
-                continue;
-            }
-            QList<Point3> outline;
-            double middle = 0;
-            for (const int row : run) {
-                const double y = g.yOf(*grid.value(row, column));
-                outline.append({g.xOf(row + 0.5), y, z0});
-                middle += y / run.size();
-            }
-            const double first = outline.first().x, last = outline.last().x;
-            scene.beginSolid(g.slabOf(column), {(first + last) / 2, (middle + baseline) / 2, (z0 + z1) / 2}, color);
-            // Above the baseline the surface faces up, below it down.
-            for (int i = 0; i + 1 < outline.size(); ++i) {
-                const Point3 a = outline[i], b = outline[i + 1];
-                const double sign = (a.y + b.y) / 2 >= baseline ? 1 : -1;
-                scene.addFace({{a.x, a.y, z0}, {b.x, b.y, z0}, {b.x, b.y, z1}, {a.x, a.y, z1}},
-                              {-(b.y - a.y) * sign, (b.x - a.x) * sign, 0});
-            }
-            const double ySign = middle >= baseline ? -1 : 1;
-            scene.addFace({{first, baseline, z0}, {last, baseline, z0}, {last, baseline, z1}, {first, baseline, z1}},
-                          {0, ySign, 0});
-            scene.addFace({{first, baseline, z0},
-                           {first, baseline, z1},
-                           {first, outline.first().y, z1},
-                           {first, outline.first().y, z0}},
-                          {-1, 0, 0});
-            scene.addFace({{last, baseline, z0},
-                           {last, baseline, z1},
-                           {last, outline.last().y, z1},
-                           {last, outline.last().y, z0}},
-                          {1, 0, 0});
-            QList<Point3> front = outline;
-            front.append({last, baseline, z0});
-            front.append({first, baseline, z0});
-            scene.addFrontFace(front, {0, 0, -1});
+    for (const SeriesRun& run : seriesRuns(g, solidDepth)) {
+        const int column = run.column;
+        const double z0 = run.z0, z1 = run.z1;
+        if (run.rows.size() == 1) {
+            addLoneValue(scene, g, run, baseline, g.yOf(*grid.value(run.rows.first(), column)));
+            continue;
         }
+        QList<Point3> outline;
+        double middle = 0;
+        for (const int row : run.rows) {
+            const double y = g.yOf(*grid.value(row, column));
+            outline.append({g.xOf(row + 0.5), y, z0});
+            middle += y / run.rows.size();
+        }
+        const double first = outline.first().x, last = outline.last().x;
+        scene.beginSolid(g.slabOf(column), {(first + last) / 2, (middle + baseline) / 2, (z0 + z1) / 2}, run.color);
+        // Above the baseline the surface faces up, below it down.
+        for (int i = 0; i + 1 < outline.size(); ++i) {
+            const Point3 a = outline[i], b = outline[i + 1];
+            const double sign = (a.y + b.y) / 2 >= baseline ? 1 : -1;
+            scene.addFace({{a.x, a.y, z0}, {b.x, b.y, z0}, {b.x, b.y, z1}, {a.x, a.y, z1}},
+                          {-(b.y - a.y) * sign, (b.x - a.x) * sign, 0});
+        }
+        const double ySign = middle >= baseline ? -1 : 1;
+        scene.addFace({{first, baseline, z0}, {last, baseline, z0}, {last, baseline, z1}, {first, baseline, z1}},
+                      {0, ySign, 0});
+        scene.addFace({{first, baseline, z0},
+                       {first, baseline, z1},
+                       {first, outline.first().y, z1},
+                       {first, outline.first().y, z0}},
+                      {-1, 0, 0});
+        scene.addFace(
+            {{last, baseline, z0}, {last, baseline, z1}, {last, outline.last().y, z1}, {last, outline.last().y, z0}},
+            {1, 0, 0});
+        QList<Point3> front = outline;
+        front.append({last, baseline, z0});
+        front.append({first, baseline, z0});
+        scene.addFrontFace(front, {0, 0, -1});
     }
 }

@@ -3,6 +3,7 @@
 #include "charts/ChartProjection.h"
 #include "charts/PlotFrame.h"
 
+#include <QColor>
 #include <QList>
 #include <QRectF>
 
@@ -54,6 +55,21 @@ private:
 
     void drawWalls(QPainter& painter, const ChartProjection& projection, const Geometry& g) const;
     void drawValueLabels(QPainter& painter, const ChartProjection& projection, const Geometry& g) const;
+
+    // A run of consecutive values of a series (ChartGrid::valueRuns), with
+    // what the solids drawing it share: the series' colour and its part, of
+    // this share, of the series' slab in depth.
+    struct SeriesRun
+    {
+        int column;
+        QColor color;
+        double z0;
+        double z1;
+        QList<int> rows;
+    };
+    QList<SeriesRun> seriesRuns(const Geometry& g, double depthShare) const;
+    // A run of one value is a short piece between the two heights, so it still shows.
+    void addLoneValue(DepthScene& scene, const Geometry& g, const SeriesRun& run, double bottom, double top) const;
 
     void addBars(DepthScene& scene, const Geometry& g, bool fullWidth) const;
     void addLines(DepthScene& scene, const ChartProjection& projection, const Geometry& g) const;

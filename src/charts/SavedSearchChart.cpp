@@ -1,7 +1,7 @@
 #include "charts/SavedSearchChart.h"
 
+#include "base/IniFileAccess.h"
 #include "charts/ChartScale.h"
-#include "saved/IniFileAccess.h"
 
 #include <QHash>
 #include <QSet>
@@ -22,7 +22,7 @@ SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument
         if (first == firstOfName.cend()) {
             firstOfName.insert(key, static_cast<int>(m_series.size()));
             // A name that is not valid in an INI file cannot be read by name.
-            m_series.append(IsValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
+            m_series.append(isValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
         } else {
             m_series.append(m_series.at(*first));
         }
@@ -89,7 +89,7 @@ ChartGrid SavedSearchChart::emptyGrid() const
 ChartGrid SavedSearchChart::engineGrid(int engine) const
 {
     const SavedSeries& series = m_series[engine];
-    const ChartScale scale = ChartScale::forLargestCount(LargestNumber(series.knownCounts()));
+    const ChartScale scale = ChartScale::forLargestCount(largestNumber(series.knownCounts()));
     ChartGrid grid = emptyGrid();
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(1);
@@ -119,7 +119,7 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     for (int row = 0; row < dates.size(); ++row)
         rowOfDate.insert(dates[row].key, row);
 
-    const ChartScale scale = ChartScale::forLargestCount(LargestNumber(m_series.first().knownCounts()));
+    const ChartScale scale = ChartScale::forLargestCount(largestNumber(m_series.first().knownCounts()));
     grid.setValueAxisTitle(scale.valueAxisTitle);
     grid.setColumnCount(engineCount());
     grid.setRowCount(static_cast<int>(dates.size()));

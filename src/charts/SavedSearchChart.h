@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/IniDocument.h"
 #include "charts/ChartGrid.h"
 #include "charts/SavedSeries.h"
-#include "saved/IniDocument.h"
 #include "saved/SavedDateKey.h"
 
 #include <QDate>

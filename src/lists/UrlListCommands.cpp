@@ -1,10 +1,9 @@
 #include "lists/UrlListCommands.h"
 
-#include "app/MainMenus.h"
-#include "app/Prompts.h"
-#include "app/SavePathChoice.h"
+#include "base/Prompts.h"
+#include "base/RightButtonFilter.h"
+#include "base/SavePathChoice.h"
 #include "lists/ClipboardUrls.h"
-#include "lists/RightButtonFilter.h"
 #include "lists/UrlListFile.h"
 #include "lists/UrlPanel.h"
 
@@ -44,41 +43,20 @@ QStringList droppedListFiles(const QMimeData* data)
 
 } // namespace
 
-UrlListCommands::UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& prompts, const ApplicationFolder& folder,
-                                 QObject* parent)
+UrlListCommands::UrlListCommands(UrlPanel* panel, Prompts& prompts, const ApplicationFolder& folder, QObject* parent)
     : QObject(parent)
     , m_list(panel->list())
-    , m_popupMenu(menus.urlMenu)
-    , m_deleteSelected(menus.deleteSelected)
-    , m_popupSave(menus.urlSaveUrlList)
     , m_prompts(prompts)
     , m_folder(folder)
 {
-    for (QAction* action : {menus.newUrl, menus.urlNewUrl})
-        connect(action, &QAction::triggered, this, &UrlListCommands::addUrl);
     connect(panel->addButton(), &QToolButton::clicked, this, &UrlListCommands::addUrl);
-    connect(menus.deleteSelected, &QAction::triggered, this, &UrlListCommands::deleteSelected);
     connect(panel->deleteButton(), &QToolButton::clicked, this, &UrlListCommands::deleteSelected);
-    connect(menus.clearList, &QAction::triggered, this, &UrlListCommands::clearList);
-    for (QAction* action : {menus.saveUrlList, menus.urlSaveUrlList})
-        connect(action, &QAction::triggered, this, &UrlListCommands::saveList);
     connect(panel->saveButton(), &QToolButton::clicked, this, &UrlListCommands::saveList);
-    for (QAction* action : {menus.openUrlList, menus.urlLoadUrlList})
-        connect(action, &QAction::triggered, this, &UrlListCommands::loadList);
     connect(panel->loadButton(), &QToolButton::clicked, this, &UrlListCommands::loadList);
-    for (QAction* action : {menus.openClipboard, menus.loadClipboard})
-        connect(action, &QAction::triggered, this, &UrlListCommands::loadFromClipboard);
 
-    // Del and Shift+Del act on the list only while it has the focus, so
-    // they keep their usual meaning in text boxes.
-    for (QAction* action : {menus.deleteSelected, menus.clearList}) {
-        action->setShortcutContext(Qt::WidgetShortcut);
-        m_list->addAction(action);
-    }
     // The enabling of the pop-up's items also decides whether Del acts.
     connect(m_list, &QListWidget::itemSelectionChanged, this, &UrlListCommands::updatePopupItems);
     connect(this, &UrlListCommands::listChanged, this, &UrlListCommands::updatePopupItems);
-    updatePopupItems();
     const QAbstractItemModel* model = m_list->model();
     connect(model, &QAbstractItemModel::rowsInserted, this, &UrlListCommands::listChanged);
     connect(model, &QAbstractItemModel::rowsRemoved, this, &UrlListCommands::listChanged);
@@ -92,6 +70,20 @@ UrlListCommands::UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& pro
     auto* rightButton = new RightButtonFilter(m_list->viewport(), this);
     connect(rightButton, &RightButtonFilter::pressed, this,
             [this](const QPoint&, const QPoint& globalPosition) { showPopupMenu(globalPosition); });
+}
+
+void UrlListCommands::setPopupMenu(QMenu* menu, QAction* deleteSelected, QAction* clearList, QAction* saveList)
+{
+    m_popupMenu = menu;
+    m_deleteSelected = deleteSelected;
+    m_popupSave = saveList;
+    // Del and Shift+Del act on the list only while it has the focus, so
+    // they keep their usual meaning in text boxes.
+    for (QAction* action : {deleteSelected, clearList}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        m_list->addAction(action);
+    }
+    updatePopupItems();
 }
 
 void UrlListCommands::addUrl()

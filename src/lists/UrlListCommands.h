@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 
 #include <QAction>
 #include <QMenu>
@@ -8,15 +8,14 @@
 #include <QPointer>
 #include <QStringList>
 
-class MainMenus;
 class Prompts;
 class QListWidget;
 class QPoint;
 class UrlPanel;
 
 // The commands of the URL list: add, delete, clear, save, load and import
-// from the clipboard, started alike from the File menu, the list's pop-up
-// menu and the panel's buttons; and the pop-up menu itself.
+// from the clipboard, started by the panel's buttons and by the menu items
+// the window connects to them; and the list's pop-up menu.
 class UrlListCommands : public QObject
 {
     Q_OBJECT
@@ -25,8 +24,13 @@ public:
     // The most URLs the list holds.
     static constexpr int maxUrls = 32767;
 
-    UrlListCommands(UrlPanel* panel, MainMenus& menus, Prompts& prompts, const ApplicationFolder& folder,
-                    QObject* parent = nullptr);
+    UrlListCommands(UrlPanel* panel, Prompts& prompts, const ApplicationFolder& folder, QObject* parent = nullptr);
+
+    // The pop-up menu of a right click on the list. Its deleteSelected item
+    // is enabled while a URL is selected and its saveList item while the
+    // list holds one; deleteSelected and clearList also take their keys
+    // (Del, Shift+Del) while the list has the focus.
+    void setPopupMenu(QMenu* menu, QAction* deleteSelected, QAction* clearList, QAction* saveList);
 
     void addUrl();
     void deleteSelected();

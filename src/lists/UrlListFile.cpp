@@ -1,6 +1,6 @@
 #include "lists/UrlListFile.h"
 
-#include "app/LocalFile.h"
+#include "base/LocalFile.h"
 
 #include <QDir>
 

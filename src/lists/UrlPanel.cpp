@@ -1,7 +1,7 @@
 #include "lists/UrlPanel.h"
 
-#include "app/ButtonFactory.h"
-#include "app/Twips.h"
+#include "base/ButtonFactory.h"
+#include "base/Twips.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

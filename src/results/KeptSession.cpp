@@ -1,6 +1,6 @@
 #include "results/KeptSession.h"
 
-#include "app/LocalFile.h"
+#include "base/LocalFile.h"
 #include "lists/UrlListFile.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ApplicationFolder.h"
+#include "base/ApplicationFolder.h"
 #include "results/ResultRow.h"
 
 #include <QDateTime>

@@ -1,7 +1,7 @@
 #include "results/ResultRow.h"
 
-#include "lists/ResultsColumns.h"
 #include "results/CountValue.h"
+#include "results/ResultsColumns.h"
 
 #include <QtNumeric>
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "scan/EngineTable.h"
+#include "base/RankThresholds.h"
+#include "engines/EngineTable.h"
 
 #include <QString>
 #include <QStringList>
@@ -21,13 +22,6 @@ struct EngineCell
     bool pageReceived = true;
 
     void setText(const QString& cellText);
-};
-
-// The two numbers the rank of a row total is decided by.
-struct RankThresholds
-{
-    int low = 500;       // below: low
-    int boundary = 1000; // from here: high; in between: medium
 };
 
 // One site of the results: the six engine cells in the engine table's

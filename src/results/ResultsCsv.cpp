@@ -1,9 +1,9 @@
 #include "results/ResultsCsv.h"
 
-#include "app/LocalFile.h"
-#include "lists/ResultsColumns.h"
+#include "base/LocalFile.h"
 #include "results/Csv.h"
 #include "results/ResultRow.h"
+#include "results/ResultsColumns.h"
 
 QByteArray ResultsCsv::encode(const QList<ResultRow>& rows)
 {

@@ -18,7 +18,7 @@ ResultsSortOrder::ResultsSortOrder(ScanResults* results)
             });
 }
 
-void ResultsSortOrder::sortListView(int column1Based, SortDataType type, bool ascending)
+void ResultsSortOrder::sortByColumn(int column1Based, SortDataType type, bool ascending)
 {
     if (column1Based < 1 || column1Based > m_results->columnCount())
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/SortKeys.h"
+#include "results/SortKeys.h"
 
 #include <QObject>
 
@@ -20,7 +20,7 @@ public:
 
     // Sorts by the column at 1-based position column1Based and switches
     // keep-sorted on. A column outside the table is ignored.
-    void sortListView(int column1Based, SortDataType type, bool ascending);
+    void sortByColumn(int column1Based, SortDataType type, bool ascending);
 
     void setKeepSorted(bool on) { m_keepSorted = on; }
     bool keepSorted() const { return m_keepSorted; }

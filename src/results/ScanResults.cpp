@@ -1,6 +1,6 @@
 #include "results/ScanResults.h"
 
-#include "lists/ResultsColumns.h"
+#include "results/ResultsColumns.h"
 
 ScanResults::ScanResults(QObject* parent)
     : QAbstractTableModel(parent)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "lists/SortKeys.h"
 #include "results/ResultRow.h"
+#include "results/SortKeys.h"
 
 #include <QAbstractTableModel>
 #include <QList>

@@ -1,9 +1,9 @@
 #include "saved/HistoryCsv.h"
 
-#include "app/LocalFile.h"
+#include "base/IniDocument.h"
+#include "base/LocalFile.h"
 #include "results/CountValue.h"
 #include "results/Csv.h"
-#include "saved/IniDocument.h"
 #include "saved/SavedDateKey.h"
 
 #include <QHash>

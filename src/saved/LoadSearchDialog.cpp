@@ -1,7 +1,8 @@
 #include "saved/LoadSearchDialog.h"
 
-#include "app/AppContext.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
+#include "saved/SavedSearchChoice.h"
 #include "saved/SavedSearches.h"
 
 #include <QComboBox>
@@ -19,11 +20,8 @@ LoadSearchDialog::LoadSearchDialog(AppContext& context, QWidget* parent)
 
     auto* frame = new QGroupBox(tr("Select saved search to load"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    m_searches = new QComboBox(frame);
-    m_searches->setObjectName(QStringLiteral("Combo1"));
+    m_searches = SavedSearchChoice::makeChooser(frame);
     m_searches->setAccessibleName(tr("Saved search"));
-    m_searches->setMinimumContentsLength(24);
-    m_searches->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     auto* frameLayout = new QVBoxLayout(frame);
     frameLayout->addWidget(m_searches);
 
@@ -48,12 +46,7 @@ LoadSearchDialog::LoadSearchDialog(AppContext& context, QWidget* parent)
     connect(okButton, &QPushButton::clicked, this, &LoadSearchDialog::confirm);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QStringList names = SavedSearches(context.folder.savedFolder()).names();
-    m_searches->addItems(names);
-    // Nothing is chosen until the user picks a search.
-    m_searches->setCurrentIndex(-1);
-    if (names.isEmpty())
-        m_context.prompts.information(tr("You currently do not have any saved searches"), tr("Information"));
+    SavedSearchChoice::offer(m_searches, SavedSearches(context.folder.savedFolder()).names(), m_context.prompts);
 
     m_searches->setFocus();
     setFixedHeight(sizeHint().height());
@@ -61,12 +54,9 @@ LoadSearchDialog::LoadSearchDialog(AppContext& context, QWidget* parent)
 
 void LoadSearchDialog::confirm()
 {
-    const QString name = m_searches->currentText();
-    if (name.isEmpty()) {
-        m_context.prompts.information(tr("Please choose a saved file in the dropdown box above"),
-                                      tr("Select A Saved Search"));
+    const QString name = SavedSearchChoice::chosen(m_searches, m_context.prompts);
+    if (name.isEmpty())
         return;
-    }
     m_chartFileName = SavedSearches(m_context.folder.savedFolder()).fileName(name);
     accept();
 }

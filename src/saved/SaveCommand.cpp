@@ -1,8 +1,8 @@
 #include "saved/SaveCommand.h"
 
 #include "Branding.h"
-#include "app/AppContext.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "saved/SaveData.h"
 #include "saved/SaveSearchDialog.h"
 

@@ -1,9 +1,10 @@
 #include "saved/SaveSearchDialog.h"
 
 #include "Branding.h"
-#include "app/AppContext.h"
-#include "app/Clock.h"
-#include "app/Prompts.h"
+#include "base/AppContext.h"
+#include "base/Clock.h"
+#include "base/Prompts.h"
+#include "saved/SavedSearchChoice.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -34,6 +35,18 @@ QLabel* makeLabel(const QString& objectName, const QString& text, QWidget* paren
     return label;
 }
 
+// A frame's label above a row of its field and button.
+void layOutFrame(QGroupBox* frame, QLabel* label, QWidget* field, QPushButton* button)
+{
+    label->setBuddy(field);
+    auto* row = new QHBoxLayout;
+    row->addWidget(field, 1);
+    row->addWidget(button);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(label);
+    layout->addLayout(row);
+}
+
 } // namespace
 
 SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>& counts, QWidget* parent)
@@ -48,36 +61,19 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
     auto* oldFrame = new QGroupBox(tr("Save Into An Old Search Result"), this);
     oldFrame->setObjectName(QStringLiteral("Frame1"));
     auto* oldLabel = makeLabel(QStringLiteral("Label1"), tr("&Append new results to this previous search:"), oldFrame);
-    m_oldSearches = new QComboBox(oldFrame);
-    m_oldSearches->setObjectName(QStringLiteral("Combo1"));
-    m_oldSearches->setMinimumContentsLength(24);
-    m_oldSearches->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    oldLabel->setBuddy(m_oldSearches);
+    m_oldSearches = SavedSearchChoice::makeChooser(oldFrame);
     QPushButton* appendButton =
         makeButton(QStringLiteral("Command1"), tr("&Ok"), tr("Add the counts to the chosen saved search"), oldFrame);
-
-    auto* oldRow = new QHBoxLayout;
-    oldRow->addWidget(m_oldSearches, 1);
-    oldRow->addWidget(appendButton);
-    auto* oldLayout = new QVBoxLayout(oldFrame);
-    oldLayout->addWidget(oldLabel);
-    oldLayout->addLayout(oldRow);
+    layOutFrame(oldFrame, oldLabel, m_oldSearches, appendButton);
 
     auto* newFrame = new QGroupBox(tr("Create New Save File"), this);
     newFrame->setObjectName(QStringLiteral("Frame2"));
     auto* newLabel = makeLabel(QStringLiteral("Label2"), tr("Please choose a &name for this search:"), newFrame);
     m_newName = new QLineEdit(newFrame);
     m_newName->setObjectName(QStringLiteral("Text1"));
-    newLabel->setBuddy(m_newName);
     QPushButton* saveButton =
         makeButton(QStringLiteral("Command3"), tr("&Save"), tr("Start a new saved search with the counts"), newFrame);
-
-    auto* newRow = new QHBoxLayout;
-    newRow->addWidget(m_newName, 1);
-    newRow->addWidget(saveButton);
-    auto* newLayout = new QVBoxLayout(newFrame);
-    newLayout->addWidget(newLabel);
-    newLayout->addLayout(newRow);
+    layOutFrame(newFrame, newLabel, m_newName, saveButton);
 
     QPushButton* cancelButton = makeButton(QStringLiteral("Command2"), tr("&Cancel"), tr("Close without saving"), this);
     auto* buttonRow = new QHBoxLayout;
@@ -94,12 +90,7 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
     connect(m_newName, &QLineEdit::returnPressed, this, &SaveSearchDialog::saveNewSearch);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    const QStringList names = m_searches.names();
-    m_oldSearches->addItems(names);
-    // Nothing is chosen until the user picks a search.
-    m_oldSearches->setCurrentIndex(-1);
-    if (names.isEmpty())
-        m_context.prompts.information(tr("You currently do not have any saved searches"), tr("Information"));
+    SavedSearchChoice::offer(m_oldSearches, m_searches.names(), m_context.prompts);
 
     m_newName->setFocus();
     setFixedHeight(sizeHint().height());
@@ -107,13 +98,9 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
 
 void SaveSearchDialog::appendToOldSearch()
 {
-    const QString name = m_oldSearches->currentText();
-    if (name.isEmpty()) {
-        m_context.prompts.information(tr("Please choose a saved file in the dropdown box above"),
-                                      tr("Select A Saved Search"));
-        return;
-    }
-    save(name, false);
+    const QString name = SavedSearchChoice::chosen(m_oldSearches, m_context.prompts);
+    if (!name.isEmpty())
+        save(name, false);
 }
 
 void SaveSearchDialog::saveNewSearch()

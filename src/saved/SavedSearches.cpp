@@ -1,7 +1,7 @@
 #include "saved/SavedSearches.h"
 
-#include "saved/IniDocument.h"
-#include "saved/IniFileAccess.h"
+#include "base/IniDocument.h"
+#include "base/IniFileAccess.h"
 #include "saved/SavedDateKey.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #include "scan/EngineFileCheck.h"
 
 #include "Branding.h"
-#include "app/ApplicationFolder.h"
-#include "app/Prompts.h"
-#include "scan/EngineSettingsFile.h"
+#include "base/ApplicationFolder.h"
+#include "base/Prompts.h"
+#include "engines/EngineSettingsFile.h"
 
 #include <QDir>
 

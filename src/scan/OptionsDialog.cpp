@@ -1,11 +1,10 @@
 #include "scan/OptionsDialog.h"
 
-#include "app/AppContext.h"
-#include "app/Prompts.h"
-#include "saved/IniFile.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
+#include "base/UserSettings.h"
+#include "engines/EngineSettingsFile.h"
 #include "scan/EngineFileCheck.h"
-#include "scan/EngineSettingsFile.h"
-#include "scan/UserSettings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,14 +19,6 @@
 #include <algorithm>
 
 namespace {
-
-QString key(const char* settingKey)
-{
-    return QString::fromLatin1(settingKey);
-}
-
-const char* const rankKeys[OptionsDialog::rankBoxCount] = {SettingKey::lowThreshold, SettingKey::mediumThreshold,
-                                                           SettingKey::highThreshold};
 
 // Shown top to bottom: the high value first, the low threshold last.
 struct RankRow
@@ -46,11 +37,6 @@ const RankRow rankRows[OptionsDialog::rankBoxCount] = {
 // change check of the load runs against these.
 const char* const designRankTexts[OptionsDialog::rankBoxCount] = {"1000", "10000", "10000"};
 const char* const defaultRankTexts[OptionsDialog::rankBoxCount] = {"500", "1000", "1000"};
-
-QString checkState(const QCheckBox* box)
-{
-    return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
-}
 
 } // namespace
 
@@ -181,14 +167,14 @@ void OptionsDialog::load()
     // The boxes of templates that cannot be read stay empty.
     if (engineFileReadable(m_context.folder, m_context.prompts)) {
         for (const Engine& engine : engines())
-            showTemplate(engine, ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), {}, ini));
+            showTemplate(engine, EngineSettingsFile::queryTemplate(ini, engine));
     }
     // One box after the other, each through the change check, as if typed.
     for (int index = 0; index < rankBoxCount; ++index)
-        rankBox(index)->setText(m_context.settings.value(key(rankKeys[index])));
-    m_autoSort->setChecked(m_context.settings.isOn(key(SettingKey::autoSort)));
-    m_clear->setChecked(m_context.settings.isOn(key(SettingKey::clearBeforeScan)));
-    m_keepList->setChecked(m_context.settings.isOn(key(SettingKey::keepUrlList)));
+        rankBox(index)->setText(m_context.settings.rankNumberText(index));
+    m_autoSort->setChecked(m_context.settings.autoSort());
+    m_clear->setChecked(m_context.settings.clearBeforeScan());
+    m_keepList->setChecked(m_context.settings.keepUrlList());
 }
 
 void OptionsDialog::saveAndClose()
@@ -198,10 +184,10 @@ void OptionsDialog::saveAndClose()
             return;
     }
     for (int index = 0; index < rankBoxCount; ++index)
-        m_context.settings.setValue(key(rankKeys[index]), rankBox(index)->text());
-    m_context.settings.setValue(key(SettingKey::autoSort), checkState(m_autoSort));
-    m_context.settings.setValue(key(SettingKey::clearBeforeScan), checkState(m_clear));
-    m_context.settings.setValue(key(SettingKey::keepUrlList), checkState(m_keepList));
+        m_context.settings.setRankNumberText(index, rankBox(index)->text());
+    m_context.settings.setAutoSort(m_autoSort->isChecked());
+    m_context.settings.setClearBeforeScan(m_clear->isChecked());
+    m_context.settings.setKeepUrlList(m_keepList->isChecked());
     accept();
 }
 
@@ -242,8 +228,7 @@ void OptionsDialog::showTemplate(const Engine& engine, const QString& text)
 bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)
 {
     QString reason;
-    if (WriteProfileString(QString::fromLatin1(enginesSection), engine.key(), text, m_context.folder.settingsIni(),
-                           &reason))
+    if (EngineSettingsFile::writeQueryTemplate(m_context.folder.settingsIni(), engine, text, &reason))
         return true;
     reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     return false;

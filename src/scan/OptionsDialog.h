@@ -1,6 +1,6 @@
 #pragma once
 
-#include "scan/EngineTable.h"
+#include "engines/EngineTable.h"
 #include "scan/RankBoxRules.h"
 
 #include <QDialog>

@@ -1,21 +1,19 @@
 #include "scan/ScanController.h"
 
-#include "app/AppContext.h"
-#include "app/MainStatusBar.h"
-#include "lists/ResultsColumns.h"
-#include "lists/ResultsView.h"
+#include "base/AppContext.h"
+#include "base/UserSettings.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
+#include "results/ResultsColumns.h"
+#include "results/ResultsView.h"
 #include "scan/EngineFileCheck.h"
-#include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
-#include "scan/UserSettings.h"
-#include "webview/WebResultsList.h"
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QProgressBar>
+#include <QTreeView>
 
 namespace {
 
@@ -26,11 +24,6 @@ const QString scanningCaption = QStringLiteral("Searching...");
 // query to a fast server.
 constexpr int repaintIntervalMs = 40;
 
-QString key(const char* settingKey)
-{
-    return QString::fromLatin1(settingKey);
-}
-
 } // namespace
 
 ScanController::ScanController(const Controls& controls, AppContext& context, QObject* parent)
@@ -40,12 +33,12 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_fetcher(new PageFetcher(this))
     , m_startCaption(controls.startButton->text())
 {
-    for (QWidget* widget : {static_cast<QWidget*>(controls.statusBar), static_cast<QWidget*>(controls.results->table()),
-                            static_cast<QWidget*>(controls.webResults)})
+    QList<QWidget*> throttled = controls.busyWidgets;
+    throttled.prepend(controls.results->table());
+    for (QWidget* widget : std::as_const(throttled))
         m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
     m_driver = new ScanDriver(m_fetcher, ScanDriver::templatesOf(m_context.folder.settingsIni()),
                               controls.results->results(), this);
-    connect(m_driver, &ScanDriver::siteStarted, this, &ScanController::siteStarted);
     connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
     connect(m_driver, &ScanDriver::finished, this, &ScanController::finished);
     connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
@@ -74,7 +67,7 @@ void ScanController::start()
     const QStringList sites = m_controls.urlList->urls();
     if (sites.isEmpty()) {
         // Say why nothing happens, and take the user to where sites are added.
-        m_controls.statusBar->setPanelText(1, QStringLiteral("Add sites to the URL list first."));
+        emit statusText(QStringLiteral("Add sites to the URL list first."));
         if (m_controls.addButton)
             m_controls.addButton->setFocus(Qt::OtherFocusReason);
         return;
@@ -82,16 +75,11 @@ void ScanController::start()
     if (!engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
-    QProgressBar* progress = m_controls.statusBar->progressBar();
-    progress->show();
-    progress->raise();
-
-    if (m_context.settings.isOn(key(SettingKey::clearBeforeScan)))
+    emit progressStarted(engineCount * static_cast<int>(sites.size()));
+    if (m_context.settings.clearBeforeScan())
         emit clearResultsRequested();
 
     showScanning(true);
-    progress->setRange(0, engineCount * static_cast<int>(sites.size()));
-    progress->setValue(0);
     // Read once per scan: a change of the options takes effect at the next one.
     m_driver->start(sites, m_context.settings.rankThresholds());
 }
@@ -101,7 +89,7 @@ void ScanController::stop()
     if (!m_scanning)
         return;
     m_driver->requestStop();
-    m_controls.statusBar->progressBar()->hide();
+    emit progressEnded();
 }
 
 void ScanController::showScanning(bool scanning)
@@ -116,25 +104,17 @@ void ScanController::showScanning(bool scanning)
         throttle->setOn(scanning);
 }
 
-void ScanController::siteStarted(int, const QString& site)
-{
-    m_controls.webResults->addRow(QString::fromLatin1(homePageRowText), site);
-}
-
 void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
-    const Engine* engine = engineByNumber(engineNumber);
-    m_controls.webResults->addRow(engine->webText(), site);
-    QProgressBar* progress = m_controls.statusBar->progressBar();
-    progress->setValue(progress->value() + 1);
-    m_controls.statusBar->setPanelText(1, QStringLiteral("Scanning ") + site + engine->suffix());
+    emit progressStepped();
+    emit statusText(QStringLiteral("Scanning ") + site + engineByNumber(engineNumber)->suffix());
 }
 
 void ScanController::finished(qint64 grandTotal)
 {
-    m_controls.statusBar->setPanelText(1, QStringLiteral("Search Complete.  Found ") + QString::number(grandTotal) +
-                                              QStringLiteral(" links."));
-    m_controls.statusBar->progressBar()->hide();
+    emit statusText(QStringLiteral("Search Complete.  Found ") + QString::number(grandTotal) +
+                    QStringLiteral(" links."));
+    emit progressEnded();
     showScanning(false);
 
     // The chart is built from the table sorted by total, smallest first; the
@@ -142,10 +122,10 @@ void ScanController::finished(qint64 grandTotal)
     // change while the chart is built counts for the second sort.
     const int totalColumn = ResultsColumns::total + 1;
     if (autoSortIsOn())
-        m_controls.results->sortListView(totalColumn, SortDataType::Number, true);
+        m_controls.results->sortByColumn(totalColumn, SortDataType::Number, true);
     emit currentResultsChartRequested();
     if (autoSortIsOn())
-        m_controls.results->sortListView(totalColumn, SortDataType::Number, false);
+        m_controls.results->sortByColumn(totalColumn, SortDataType::Number, false);
     emit scanCompleted();
     emit scanEnded();
 }
@@ -153,12 +133,12 @@ void ScanController::finished(qint64 grandTotal)
 void ScanController::stopped()
 {
     // No sort and no chart: the table shows what was scanned so far, and
-    // the status bar still names the last query.
+    // the status text still names the last query.
     showScanning(false);
     emit scanEnded();
 }
 
 bool ScanController::autoSortIsOn() const
 {
-    return m_context.settings.isOn(key(SettingKey::autoSort));
+    return m_context.settings.autoSort();
 }

@@ -4,7 +4,6 @@
 #include <QStringList>
 
 struct AppContext;
-class MainStatusBar;
 class PageFetcher;
 class QAbstractButton;
 class QAction;
@@ -13,14 +12,12 @@ class RepaintThrottle;
 class ResultsView;
 class ScanDriver;
 class UrlListCommands;
-class WebResultsList;
 
 // The scan as the main window shows it: Start and "Start Scan" run a scan of
 // the URL list into the results, Stop and "Stop Scan" end it before its next
-// site. Each site gets seven web-results rows; the status bar and the
-// progress bar follow every query. At a normal end the status bar gives the
-// grand total, and the table is sorted by total around a rebuild of the
-// chart.
+// site. The status text and the progress follow every query (signals for
+// the window's status bar). At a normal end the status text gives the grand
+// total, and the table is sorted by total around a rebuild of the chart.
 //
 // Everything runs on the event loop (ScanDriver), so the window repaints and
 // answers between and during fetches.
@@ -37,11 +34,12 @@ public:
         QAction* startAction = nullptr; // "Start Scan", never disabled
         QAction* stopAction = nullptr;  // "Stop Scan"
         ResultsView* results = nullptr;
-        WebResultsList* webResults = nullptr;
-        MainStatusBar* statusBar = nullptr;
         const UrlListCommands* urlList = nullptr;
         // Takes the focus when Start finds the URL list empty.
         QWidget* addButton = nullptr;
+        // Widgets that change with every query besides the results table;
+        // while a scan runs they are repainted at most every 40 ms.
+        QList<QWidget*> busyWidgets;
     };
 
     ScanController(const Controls& controls, AppContext& context, QObject* parent = nullptr);
@@ -59,6 +57,13 @@ public:
     void stop();
 
 signals:
+    // The scan's progress: shown with this many steps, one step further
+    // after every query, hidden at the end or at a stop.
+    void progressStarted(int steps);
+    void progressStepped();
+    void progressEnded();
+    // The text that says what the scan is doing or has found.
+    void statusText(const QString& text);
     // The results are to be cleared before the scan; handled at once.
     void clearResultsRequested();
     // Between the two sorts at the end of a scan: the chart is to show the
@@ -70,7 +75,6 @@ signals:
     void scanEnded();
 
 private:
-    void siteStarted(int index, const QString& site);
     void engineDone(int index, const QString& site, int engineNumber);
     void finished(qint64 grandTotal);
     void stopped();
@@ -82,7 +86,7 @@ private:
     PageFetcher* m_fetcher;
     QString m_startCaption;
     ScanDriver* m_driver;
-    // The status bar and the two lists change with every query.
+    // The results table and the busy widgets change with every query.
     QList<RepaintThrottle*> m_repaintThrottles;
     bool m_scanning = false;
 };

@@ -1,9 +1,9 @@
 #include "scan/ScanDriver.h"
 
+#include "engines/CountExtraction.h"
+#include "engines/EngineSettingsFile.h"
+#include "engines/EngineTable.h"
 #include "results/ScanResults.h"
-#include "saved/IniFile.h"
-#include "scan/CountExtraction.h"
-#include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 
 #include <QTimer>
@@ -19,14 +19,12 @@ ScanDriver::ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, ScanRe
 
 ScanDriver::TemplateReader ScanDriver::templatesOf(const QString& settingsIni)
 {
-    return [settingsIni](const Engine& engine) {
-        return ReadIniKey(QString::fromLatin1(enginesSection), engine.key(), QString(), settingsIni);
-    };
+    return [settingsIni](const Engine& engine) { return EngineSettingsFile::queryTemplate(settingsIni, engine); };
 }
 
 QString ScanDriver::cellText(const Engine& engine, const QString& countText)
 {
-    if (engine.number == 5)
+    if (engine.cellKeepsSeparators)
         return countText;
     QString text = countText;
     text.remove(QLatin1Char(','));
@@ -91,7 +89,7 @@ void ScanDriver::pageFetched(const QString& page, bool pageReceived)
         return;
     const Engine& engine = engines()[static_cast<std::size_t>(m_engineIndex)];
     const QString site = m_sites[m_siteIndex];
-    const QString cell = cellText(engine, ParseEngineData(page, engine.number));
+    const QString cell = cellText(engine, parseEngineCount(page, engine));
     m_results->setEngineCell(m_row.row(), engine.number, cell, pageReceived);
     emit engineDone(m_siteIndex, site, engine.number, cell);
 

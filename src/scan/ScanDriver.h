@@ -49,8 +49,8 @@ public:
     // last site comes too late and the scan ends normally.
     void requestStop();
 
-    // The count text as the results table shows it: commas removed, except
-    // for the engine whose counts never hold any.
+    // The count text as the results table shows it: commas removed, unless
+    // the engine's cell keeps its separators.
     static QString cellText(const Engine& engine, const QString& countText);
 
 signals:

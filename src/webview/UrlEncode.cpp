@@ -14,7 +14,7 @@ constexpr std::array<std::pair<char, const char*>, 24> escapes = {{
 
 } // namespace
 
-QString URLEncode(const QString& text)
+QString urlEncode(const QString& text)
 {
     QString encoded = text;
     for (const auto& [character, escape] : escapes)

@@ -7,4 +7,4 @@
 // afterwards is not encoded again, then space < > # { } | \ ^ ~ [ ] ` ; / ? :
 // @ = & $ line feed and carriage return. Every other character, letters,
 // digits and characters beyond ASCII included, is left as it is.
-QString URLEncode(const QString& text);
+QString urlEncode(const QString& text);

@@ -1,19 +1,13 @@
 #include "webview/WebAddresses.h"
 
-#include "saved/IniFile.h"
-#include "scan/EngineTable.h"
+#include "engines/EngineSettingsFile.h"
 #include "webview/UrlEncode.h"
 
-std::optional<QString> webResultAddress(const QString& rowText, const QString& site, const QString& settingsIni)
+QString webResultAddress(const Engine* engine, const QString& site, const QString& settingsIni)
 {
-    if (rowText == QLatin1String(homePageRowText))
-        return site;
-    const Engine* engine = engineByWebViewText(rowText);
     if (!engine)
-        return std::nullopt;
-    const QString queryTemplate =
-        ReadIniKey(QString::fromLatin1(enginesSection), engine->key(), QString(), settingsIni);
-    return queryTemplate + URLEncode(site);
+        return site;
+    return EngineSettingsFile::queryTemplate(settingsIni, *engine) + urlEncode(site);
 }
 
 QUrl browserUrl(const QString& address)

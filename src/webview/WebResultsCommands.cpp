@@ -1,10 +1,10 @@
 #include "webview/WebResultsCommands.h"
 
 #include "Branding.h"
-#include "app/AppContext.h"
-#include "app/Prompts.h"
-#include "lists/ResultsView.h"
+#include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "results/ResultRow.h"
+#include "results/ResultsView.h"
 #include "webview/WebAddresses.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
@@ -27,10 +27,9 @@ void WebResultsCommands::openSelectedRow()
     const QTreeWidgetItem* row = m_panel->webResultsList()->selectedRow();
     if (!row)
         return;
-    const std::optional<QString> address = webResultAddress(
-        row->text(WebResultsList::TypeColumn), row->text(WebResultsList::UrlColumn), m_context.folder.settingsIni());
-    if (address)
-        m_panel->openAddress(*address);
+    if (const std::optional<const Engine*> page = WebResultsList::pageOf(row))
+        m_panel->openAddress(
+            webResultAddress(*page, row->text(WebResultsList::UrlColumn), m_context.folder.settingsIni()));
 }
 
 void WebResultsCommands::showWebResults()

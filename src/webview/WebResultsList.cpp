@@ -1,8 +1,17 @@
 #include "webview/WebResultsList.h"
 
-#include "scan/EngineTable.h"
+#include "engines/EngineTable.h"
 
 #include <QHeaderView>
+
+namespace {
+
+// The item data of a row: the number of the engine whose page it opens, 0
+// for the site's home page.
+constexpr int pageRole = Qt::UserRole;
+constexpr int homePage = 0;
+
+} // namespace
 
 WebResultsList::WebResultsList(QWidget* parent)
     : QTreeWidget(parent)
@@ -19,16 +28,42 @@ WebResultsList::WebResultsList(QWidget* parent)
     connect(header(), &QHeaderView::sectionClicked, this, &WebResultsList::headerClicked);
 }
 
-void WebResultsList::addRow(const QString& type, const QString& site)
+QTreeWidgetItem* WebResultsList::addHomePageRow(const QString& site)
 {
-    addTopLevelItem(new QTreeWidgetItem(QStringList{type, site}));
+    return addRow(QStringLiteral("Home Page"), site, homePage);
+}
+
+QTreeWidgetItem* WebResultsList::addEngineRow(const Engine& engine, const QString& site)
+{
+    return addRow(engine.webText(), site, engine.number);
+}
+
+QTreeWidgetItem* WebResultsList::addRow(const QString& type, const QString& site, int engineNumber)
+{
+    auto* row = new QTreeWidgetItem(QStringList{type, site});
+    row->setData(TypeColumn, pageRole, engineNumber);
+    addTopLevelItem(row);
+    return row;
 }
 
 void WebResultsList::addSiteRows(const QString& site)
 {
-    addRow(QString::fromLatin1(homePageRowText), site);
+    addHomePageRow(site);
     for (const Engine& engine : engines())
-        addRow(engine.webText(), site);
+        addEngineRow(engine, site);
+}
+
+std::optional<const Engine*> WebResultsList::pageOf(const QTreeWidgetItem* row)
+{
+    bool isNumber = false;
+    const int number = row->data(TypeColumn, pageRole).toInt(&isNumber);
+    if (!isNumber)
+        return std::nullopt;
+    if (number == homePage)
+        return nullptr;
+    if (const Engine* engine = engineByNumber(number))
+        return engine;
+    return std::nullopt;
 }
 
 QTreeWidgetItem* WebResultsList::firstRowForSite(const QString& site) const

@@ -2,8 +2,13 @@
 
 #include <QTreeWidget>
 
+#include <optional>
+
+struct Engine;
+
 // The web-results list "ListView2": a row per page to open, its text the page
-// type ("Home Page" or an engine's name), its second column the site.
+// type ("Home Page" or an engine's name), its second column the site. Each
+// row keeps the page it opens as item data.
 //
 // A header click sorts the list by that column's text. The list has one sort
 // order for all its columns, which each header click flips whichever column
@@ -21,11 +26,17 @@ public:
     // The order the next header click flips.
     Qt::SortOrder sortOrder() const { return m_order; }
 
-    // Adds a row, made whole first so that a sorted list places it once.
-    void addRow(const QString& type, const QString& site);
+    // Adds the row of the site's home page, or of the engine's result page
+    // for the site; made whole first so that a sorted list places it once.
+    QTreeWidgetItem* addHomePageRow(const QString& site);
+    QTreeWidgetItem* addEngineRow(const Engine& engine, const QString& site);
     // The seven rows a scan adds for a site: "Home Page", then one per
     // engine in the engine table's order.
     void addSiteRows(const QString& site);
+
+    // The page a row opens: the site's home page (no engine) or an engine's
+    // result page; nothing for a row the list did not make.
+    static std::optional<const Engine*> pageOf(const QTreeWidgetItem* row);
 
     // The first row, in the list's current order, whose site is exactly this
     // text; null when none is.
@@ -36,6 +47,7 @@ public:
     QTreeWidgetItem* selectedRow() const;
 
 private:
+    QTreeWidgetItem* addRow(const QString& type, const QString& site, int engineNumber);
     void headerClicked(int column);
 
     Qt::SortOrder m_order = Qt::AscendingOrder;

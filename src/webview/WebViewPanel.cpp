@@ -1,7 +1,7 @@
 #include "webview/WebViewPanel.h"
 
-#include "app/ButtonFactory.h"
-#include "app/Twips.h"
+#include "base/ButtonFactory.h"
+#include "base/Twips.h"
 #include "webview/Browser.h"
 #include "webview/WebAddresses.h"
 #include "webview/WebResultsList.h"

@@ -1,11 +1,11 @@
 #include "app/AboutWindow.h"
 #include "app/AccessibleComboBox.h"
-#include "app/HelpWindow.h"
 #include "app/MainWindow.h"
+#include "base/UserSettings.h"
+#include "help/HelpWindow.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveSearchDialog.h"
 #include "scan/OptionsDialog.h"
-#include "scan/UserSettings.h"
 #include "support/TestContext.h"
 
 #include <QAbstractButton>
@@ -35,8 +35,8 @@ struct WindowOpener
 
 std::unique_ptr<QWidget> mainWindowShowing(TestContext& test, MainWindow::View view)
 {
-    test.context.settings.setValue(SettingKey::showHelp, "0");
-    auto window = std::make_unique<MainWindow>(test.context);
+    test.context.settings.setShowHelpAtStart(false);
+    auto window = std::make_unique<MainWindow>(test.context, test.makeBrowser);
     window->showView(view);
     return window;
 }

@@ -1,14 +1,14 @@
 #include "app/AboutWindow.h"
-#include "app/HelpWindow.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
 #include "app/ShellCommands.h"
 #include "app/ToolStrip.h"
+#include "base/UserSettings.h"
 #include "charts/ChartPanel.h"
-#include "lists/ResultsView.h"
+#include "help/HelpWindow.h"
 #include "lists/UrlListCommands.h"
-#include "scan/UserSettings.h"
+#include "results/ResultsView.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
@@ -66,7 +66,7 @@ private slots:
         QFETCH(QString, caption);
         QFETCH(QString, shortcut);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* button = window.findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
         QCOMPARE(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name), caption);
@@ -91,7 +91,7 @@ private slots:
         QFETCH(QString, accessibleName);
         QFETCH(QString, toolTip);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* button = window.findChild<QAbstractButton*>(name);
         QVERIFY2(button, qPrintable(name));
         QCOMPARE(button->toolTip(), toolTip);
@@ -101,7 +101,7 @@ private slots:
     void windowAtStart()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QCOMPARE(window.objectName(), QStringLiteral("Form1"));
         QCOMPARE(window.windowTitle(), QStringLiteral("Quorvex by Quorvex Labs"));
         window.show();
@@ -125,7 +125,7 @@ private slots:
     void tables()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* results = window.findChild<QTreeView*>("ListView1");
         QVERIFY(results);
         const QStringList captions = {"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN",
@@ -148,7 +148,7 @@ private slots:
     void menuBar()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QStringList titles;
         for (QAction* action : window.menuBar()->actions())
             titles << action->text();
@@ -193,7 +193,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(QStringList, shortcuts);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         auto* found = window.findChild<QMenu*>(menu);
         QVERIFY2(found, qPrintable(menu));
         QStringList actual;
@@ -209,7 +209,7 @@ private slots:
     void hiddenMenusStayOffTheMenuBar()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         for (QAction* action : window.menuBar()->actions()) {
             QVERIFY(action->menu());
             QVERIFY(!QStringList({"mnuTools", "mnuURL", "mnuListView"}).contains(action->menu()->objectName()));
@@ -228,7 +228,7 @@ private slots:
     {
         QFETCH(QList<int>, order);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         auto visibleFrames = [&] {
@@ -262,7 +262,7 @@ private slots:
     {
         QFETCH(QSize, size);
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.resize(size);
@@ -289,7 +289,7 @@ private slots:
     void minimizeAndRestoreKeepTheLayout()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const auto* table = window.findChild<QWidget*>("ListView1");
@@ -304,7 +304,7 @@ private slots:
     void exitClosesEveryOtherWindow()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QWidget other;
         other.setWindowTitle(QStringLiteral("Readme/Help"));
@@ -335,8 +335,8 @@ private slots:
         TestContext test;
         test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
         if (stored)
-            test.context.settings.setValue(SettingKey::showHelp, value);
-        MainWindow window(test.context);
+            test.folder.storeSetting("showHelp", value);
+        MainWindow window(test.context, test.makeBrowser);
         QVERIFY(!window.shellCommands()->helpWindow());
         window.show();
         QPointer<HelpWindow> help = window.shellCommands()->helpWindow();
@@ -353,7 +353,7 @@ private slots:
     void noHelpFileNoHelpWindow()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QVERIFY(!window.shellCommands()->helpWindow());
         window.menus().helpItem->trigger();
         QVERIFY(!window.shellCommands()->helpWindow());
@@ -363,9 +363,9 @@ private slots:
     void viewHelpAndAboutOpenOneWindowEach()
     {
         TestContext test;
-        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.context.settings.setShowHelpAtStart(false);
         test.folder.writeFile("Help.rtf", "{\\rtf1 Help text}");
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.menus().helpItem->trigger();
         QPointer<HelpWindow> help = window.shellCommands()->helpWindow();
         QVERIFY(help && help->isVisible());
@@ -384,7 +384,7 @@ private slots:
     void visitOpensThePublisherAddress()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QList<QUrl> opened;
         window.shellCommands()->setUrlOpener([&](const QUrl& url) { opened << url; });
         window.toolStrip()->visitButton()->click();
@@ -414,12 +414,12 @@ private slots:
         QFETCH(bool, yes);
         QFETCH(QByteArray, after);
         TestContext test(TestAppFolder::Content::Empty);
-        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.context.settings.setShowHelpAtStart(false);
         if (!before.isEmpty())
             QVERIFY(test.folder.writeFile("settings.ini", before));
         if (yes)
             test.prompts.queueYes();
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QTest::qWait(50);
         window.hide();
@@ -461,9 +461,9 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(bool, maximised);
         TestContext test;
-        test.context.settings.setValue(SettingKey::showHelp, "0");
+        test.context.settings.setShowHelpAtStart(false);
         {
-            MainWindow first(test.context);
+            MainWindow first(test.context, test.makeBrowser);
             first.show();
             QVERIFY(QTest::qWaitForWindowExposed(&first));
             first.resize(size);
@@ -477,7 +477,7 @@ private slots:
             QCoreApplication::processEvents();
             first.close();
         }
-        MainWindow second(test.context);
+        MainWindow second(test.context, test.makeBrowser);
         second.show();
         QVERIFY(QTest::qWaitForWindowExposed(&second));
         QCOMPARE(second.isMaximized(), maximised);
@@ -537,7 +537,7 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
             file.write((name + "1\r\n" + name + "2\r\n").toLatin1());
         }
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QMimeData data;
         data.setUrls(dropped);
         QDragEnterEvent enter(QPoint(300, 300), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -566,7 +566,7 @@ private slots:
     void saveSelectedWithoutASelection()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.findChild<QAbstractButton*>("Command4")->click();
         QCOMPARE(test.prompts.messages(),
                  QStringList{"You must first select the item in the results list that you would like to save."});

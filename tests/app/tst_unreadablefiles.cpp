@@ -42,7 +42,7 @@ private slots:
         QFETCH(QString, messageStart);
         TestContext test(TestAppFolder::Content::Empty);
         QVERIFY(QDir(test.folder.path()).mkpath(file));
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.urlListCommands()->appendUrls({QStringLiteral("www.example.com")});
 
         if (action == "start-up") {
@@ -53,7 +53,7 @@ private slots:
         } else if (action == "options") {
             window.findChild<QAbstractButton*>(QStringLiteral("Command6"))->click();
         } else {
-            window.chartPanel()->doChart(QStringLiteral("site.qvh"));
+            window.chartPanel()->drawSavedSearchChart(QStringLiteral("site.qvh"));
         }
 
         QCOMPARE(test.prompts.shown().size(), 1);

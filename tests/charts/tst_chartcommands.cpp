@@ -1,11 +1,11 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "base/UserSettings.h"
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
-#include "lists/ResultsView.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
-#include "scan/UserSettings.h"
 #include "support/TestContext.h"
 
 #include <QAction>
@@ -56,10 +56,9 @@ private slots:
     void theChartViewIsThePanel()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QVERIFY(window.chartPanel());
         QCOMPARE(window.findChild<ChartPanel*>("Frame3"), window.chartPanel());
-        QCOMPARE(window.chartFrame(), window.chartPanel());
         QCOMPARE(window.chartPanel()->chart()->grid().title(), QStringLiteral("Example Popularity Over Time Chart"));
     }
 
@@ -81,8 +80,8 @@ private slots:
         QFETCH(int, index);
         QFETCH(QString, hint);
         TestContext test;
-        test.context.settings.setValue(QString::fromLatin1(SettingKey::chartType), stored);
-        MainWindow window(test.context);
+        test.folder.storeSetting("cmbChart2", stored);
+        MainWindow window(test.context, test.makeBrowser);
         QCOMPARE(window.findChild<QComboBox*>("cmbChart2")->currentIndex(), index);
         QCOMPARE(window.chartPanel()->chart()->chartType(), index);
         QCOMPARE(window.findChild<QLabel*>("Label1")->text(), hint);
@@ -91,7 +90,7 @@ private slots:
     void withoutAStoredChartTypeTheWindowStartsWithLines()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         QCOMPARE(window.findChild<QComboBox*>("cmbChart2")->currentText(), QStringLiteral("2D Line Graph"));
     }
 
@@ -99,7 +98,7 @@ private slots:
     {
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.tabs()->currentIndex(), int(MainWindow::DataView));
@@ -124,7 +123,7 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/a.b.qvh", savedSearch));
         QVERIFY(test.folder.writeFile("Saved/a.qvh", "\r\n[MSN]\r\n05-02-06=1\r\n05-01-06=2\r\n"));
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         bool answered = false;
@@ -141,7 +140,7 @@ private slots:
     {
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         const ChartGrid before = window.chartPanel()->chart()->grid();
@@ -157,7 +156,7 @@ private slots:
     void theScanChartsTheResultsTable()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {}),
                                    ResultRow::completed("two.example", QStringList(6, "2"), {})});
         emit window.currentResultsChartRequested();
@@ -192,9 +191,9 @@ private slots:
         QFETCH(QByteArray, header);
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {})});
-        window.chartPanel()->doChart("site.qvh");
+        window.chartPanel()->drawSavedSearchChart("site.qvh");
         test.prompts.queueText(test.folder.filePath("export"));
         test.prompts.queueText(test.folder.filePath("missing/export.csv"));
         auto* exportAction = window.findChild<QAction*>(action);

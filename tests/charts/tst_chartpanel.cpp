@@ -1,8 +1,8 @@
+#include "base/UserSettings.h"
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
-#include "lists/ResultsColumns.h"
 #include "results/ResultRow.h"
-#include "scan/UserSettings.h"
+#include "results/ResultsColumns.h"
 #include "support/TestContext.h"
 
 #include <QAction>
@@ -18,7 +18,8 @@
 
 namespace {
 
-const QString chartTypeKey = QString::fromLatin1(SettingKey::chartType);
+const QString chartTypeKey = QStringLiteral("cmbChart2");
+const QString spaceDatesKey = QStringLiteral("chkSpaceDates");
 const QString rotateHint = QStringLiteral(
     "Control Key + Drag to rotate. Or click the chart and use Control Key + Arrow Keys; Home sets it straight.");
 const QString twoSearchesMessage = QStringLiteral("You need atleast 2 saved searches to get any data displayed");
@@ -145,7 +146,7 @@ private slots:
         // Start from a type of the other kind, so the hint changes.
         panel.chartTypeSelector()->setCurrentIndex(index % 2 == 0 ? 7 : 6);
         panel.chartTypeSelector()->setCurrentIndex(index);
-        QCOMPARE(test.context.settings.value(chartTypeKey), QString::number(index));
+        QCOMPARE(test.folder.storedSetting(chartTypeKey), QString::number(index));
         QCOMPARE(panel.chart()->chartType(), index);
         QCOMPARE(panel.hintLabel()->text(), hint);
     }
@@ -173,13 +174,13 @@ private slots:
         QFETCH(QString, hint);
         TestContext test;
         if (stored)
-            test.context.settings.setValue(chartTypeKey, *stored);
+            test.folder.storeSetting(chartTypeKey, *stored);
         ChartPanel panel(test.context);
         panel.restoreChartType();
         QCOMPARE(panel.chartTypeSelector()->currentIndex(), index);
         QCOMPARE(panel.chart()->chartType(), index);
         QCOMPARE(panel.hintLabel()->text(), hint);
-        QCOMPARE(test.context.settings.value(chartTypeKey), QString::number(index));
+        QCOMPARE(test.folder.storedSetting(chartTypeKey), QString::number(index));
     }
 
     // The chart takes the keyboard focus by a click or the Tab key, for
@@ -225,8 +226,8 @@ private slots:
         QFETCH(bool, enabled);
         TestContext test;
         if (stored)
-            test.context.settings.setValue(QString::fromLatin1(SettingKey::spaceDatesByTime), *stored);
-        test.context.settings.setValue(chartTypeKey, QString::number(type));
+            test.folder.storeSetting(spaceDatesKey, *stored);
+        test.context.settings.setChartType(type);
         ChartPanel panel(test.context);
         panel.restoreChartType();
         QCOMPARE(panel.spaceDatesBox()->isChecked(), byTime);
@@ -235,8 +236,7 @@ private slots:
 
         panel.spaceDatesBox()->setChecked(!byTime);
         QCOMPARE(panel.chart()->spaceDatesByTime(), !byTime);
-        QCOMPARE(test.context.settings.value(QString::fromLatin1(SettingKey::spaceDatesByTime)),
-                 byTime ? QStringLiteral("0") : QStringLiteral("1"));
+        QCOMPARE(test.folder.storedSetting(spaceDatesKey), byTime ? QStringLiteral("0") : QStringLiteral("1"));
     }
 
     void chartsTheResultsTable()
@@ -244,14 +244,14 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
         ChartPanel panel(test.context);
-        panel.doChart("site.qvh");
+        panel.drawSavedSearchChart("site.qvh");
         QVERIFY(panel.engineSelector()->isEnabled());
         panel.chartTypeSelector()->setCurrentIndex(1);
 
         QVERIFY(panel.exportHistoryAction()->isEnabled());
-        panel.doChart2(resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
-                                   {"two.example", "5", "0", "1", "1", "2", "1"},
-                                   {"three.example", "1", "1", "1", "1", "1", "1"}}));
+        panel.drawCurrentResultsChart(resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
+                                                  {"two.example", "5", "0", "1", "1", "2", "1"},
+                                                  {"three.example", "1", "1", "1", "1", "1", "1"}}));
         QVERIFY(!panel.exportHistoryAction()->isEnabled());
         const ChartGrid& grid = panel.chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
@@ -274,7 +274,7 @@ private slots:
     {
         TestContext test;
         ChartPanel panel(test.context);
-        panel.doChart2({});
+        panel.drawCurrentResultsChart({});
         QCOMPARE(panel.chart()->grid().columnCount(), 0);
         QCOMPARE(panel.chart()->grid().title(), QStringLiteral("Temporary Search Results"));
     }
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(test.folder.writeFile("Saved/Example.qvh", historyFile));
         ChartPanel panel(test.context);
         panel.chartTypeSelector()->setCurrentIndex(6);
-        panel.doChart("Example.qvh");
+        panel.drawSavedSearchChart("Example.qvh");
         QCOMPARE(panel.chartFilePath(), test.folder.filePath("Saved/Example.qvh"));
         QCOMPARE(entries(panel.engineSelector()), (QStringList{"Google", "MSN", "All Engines"}));
         QVERIFY(panel.engineSelector()->isEnabled());
@@ -319,7 +319,7 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
         ChartPanel panel(test.context);
-        panel.doChart("site.qvh");
+        panel.drawSavedSearchChart("site.qvh");
         QVERIFY(test.folder.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-04-06=400\r\n05-03-06=300\r\n"
                                                         "\r\n[MSN]\r\n05-04-06=40\r\n05-03-06=30\r\n"));
         panel.engineSelector()->setCurrentIndex(1);
@@ -333,7 +333,7 @@ private slots:
         QVERIFY(test.folder.writeFile("Saved/new.qvh", "\r\n[Google]\r\n05-02-06=12\r\n\r\n[MSN]\r\n05-02-06=3\r\n"));
         {
             ChartPanel panel(test.context);
-            panel.doChart("new.qvh");
+            panel.drawSavedSearchChart("new.qvh");
             QCOMPARE(test.prompts.shown().size(), 1);
             QCOMPARE(test.prompts.shown().first().kind, ScriptedPrompts::Kind::Information);
             QCOMPARE(test.prompts.shown().first().text, twoSearchesMessage);
@@ -344,12 +344,12 @@ private slots:
 
             panel.engineSelector()->setCurrentIndex(1);
             panel.engineSelector()->setCurrentIndex(2);
-            panel.doChart("new.qvh");
+            panel.drawSavedSearchChart("new.qvh");
             QCOMPARE(test.prompts.shown().size(), 1);
         }
         // Each run of the program tells it once.
         ChartPanel nextRun(test.context);
-        nextRun.doChart("new.qvh");
+        nextRun.drawSavedSearchChart("new.qvh");
         QCOMPARE(test.prompts.messages(), (QStringList{twoSearchesMessage, twoSearchesMessage}));
     }
 
@@ -358,7 +358,7 @@ private slots:
         TestContext test;
         QVERIFY(test.folder.writeFile("Saved/site.qvh", historyFile));
         ChartPanel panel(test.context);
-        panel.doChart("site.qvh");
+        panel.drawSavedSearchChart("site.qvh");
         panel.engineSelector()->setCurrentIndex(2);
         QVERIFY(test.prompts.shown().isEmpty());
     }
@@ -377,7 +377,7 @@ private slots:
         if (fileExists)
             QVERIFY(test.folder.writeFile("Saved/blank.qvh", ""));
         ChartPanel panel(test.context);
-        panel.doChart("blank.qvh");
+        panel.drawSavedSearchChart("blank.qvh");
         QCOMPARE(entries(panel.engineSelector()), QStringList{"All Engines"});
         QVERIFY(!panel.engineSelector()->isEnabled());
         QCOMPARE(panel.chart()->grid().title(), QStringLiteral("blank"));

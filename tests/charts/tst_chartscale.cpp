@@ -23,7 +23,7 @@ private slots:
     {
         QFETCH(QList<qint64>, numbers);
         QFETCH(qint64, largest);
-        QCOMPARE(LargestNumber(numbers), largest);
+        QCOMPARE(::largestNumber(numbers), largest);
     }
 
     void scaleTable_data()

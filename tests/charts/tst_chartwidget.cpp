@@ -1,4 +1,4 @@
-#include "app/ColourContrast.h"
+#include "base/ColourContrast.h"
 #include "charts/ChartColors.h"
 #include "charts/ChartPalette.h"
 #include "charts/ChartStyle.h"

@@ -1,5 +1,5 @@
+#include "base/IniFile.h"
 #include "charts/SavedSearchChart.h"
-#include "saved/IniFile.h"
 #include "support/TestFiles.h"
 
 #include <QDir>
@@ -339,10 +339,10 @@ private slots:
     void filesWrittenByTheIniModule()
     {
         const QString path = m_dir.filePath("written.qvh");
-        QVERIFY(ClearIniSection("Google", path));
-        QVERIFY(WriteIniKey("Google", "05-01-06", "10", path));
-        QVERIFY(WriteIniKey("Google", "05-02-06", "20", path));
-        QVERIFY(WriteIniKey("All The Web", "05-02-06", "7", path));
+        QVERIFY(clearIniSection("Google", path));
+        QVERIFY(writeIniKey("Google", "05-01-06", "10", path));
+        QVERIFY(writeIniKey("Google", "05-02-06", "20", path));
+        QVERIFY(writeIniKey("All The Web", "05-02-06", "7", path));
         const SavedSearchChart chart = SavedSearchChart::read(path, "written.qvh", today).value();
         QCOMPARE(chart.selectorEntries(), (QStringList{"Google", "All The Web", "All Engines"}));
         QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-01-06", "05-02-06"}));

@@ -3,7 +3,7 @@
 // the first key line of the first section reads as the value that line holds.
 #include "FuzzSupport.h"
 
-#include "saved/IniFile.h"
+#include "base/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -11,24 +11,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzSupport::writeScratch(path, FuzzSupport::bytesOf(data, size));
 
     const QString absent = QStringLiteral("\n");
-    const QStringList names = GetIniSectionNames(path);
+    const QStringList names = iniSectionNames(path);
     for (const QString& name : names.mid(0, 8)) {
-        const QString text = ReadIniSection(name, absent, path);
+        const QString text = readIniSection(name, absent, path);
         for (const QString& line : text.split(QStringLiteral("\r\n")).mid(0, 8))
-            ReadIniKey(name, line.section(u'=', 0, 0), absent, path);
+            readIniKey(name, line.section(u'=', 0, 0), absent, path);
     }
-    if (names.isEmpty() || !IsValidIniName(names.first()))
+    if (names.isEmpty() || !isValidIniName(names.first()))
         return 0;
 
-    const QStringList lines = ReadIniSection(names.first(), absent, path).split(QStringLiteral("\r\n"));
+    const QStringList lines = readIniSection(names.first(), absent, path).split(QStringLiteral("\r\n"));
     for (const QString& line : lines) {
         const qsizetype equals = line.indexOf(u'=');
         if (equals < 0)
             continue;
         const QString key = line.left(equals);
-        if (!IsValidIniName(key))
+        if (!isValidIniName(key))
             break;
-        const QString value = ReadIniKey(names.first(), key, absent, path);
+        const QString value = readIniKey(names.first(), key, absent, path);
         if (value != line.mid(equals + 1))
             FuzzSupport::fail(QStringLiteral("key %1 of section %2 reads as %3").arg(key, names.first(), value));
         break;

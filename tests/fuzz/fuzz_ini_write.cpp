@@ -1,12 +1,12 @@
 // After any successful write, reading that section and key gives the value
-// written (a WriteIniKey save trims spaces off the ends of lines, so a value
+// written (a writeIniKey save trims spaces off the ends of lines, so a value
 // may lose its trailing spaces). The input is the section, the key and the
 // value on three lines, then the file as it was before the write. Built
-// twice: once for WriteIniKey, once (QUORVEX_PROFILE_WRITE) for
-// WriteProfileString.
+// twice: once for writeIniKey, once (QUORVEX_PROFILE_WRITE) for
+// writeProfileString.
 #include "FuzzSupport.h"
 
-#include "saved/IniFile.h"
+#include "base/IniFile.h"
 
 #ifndef QUORVEX_PROFILE_WRITE
 namespace {
@@ -31,15 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzSupport::writeScratch(path, input.body);
 
 #ifdef QUORVEX_PROFILE_WRITE
-    if (!WriteProfileString(section, key, value, path))
+    if (!writeProfileString(section, key, value, path))
         return 0;
     const QString expected = value;
 #else
-    if (!WriteIniKey(section, key, value, path))
+    if (!writeIniKey(section, key, value, path))
         return 0;
     const QString expected = withoutTrailingSpaces(value);
 #endif
-    const QString read = ReadIniKey(section, key, QStringLiteral("\n"), path);
+    const QString read = readIniKey(section, key, QStringLiteral("\n"), path);
     if (read != value && read != expected)
         FuzzSupport::fail(QStringLiteral("[%1] %2 written as \"%3\" reads as \"%4\"").arg(section, key, value, read));
     return 0;

@@ -1,7 +1,7 @@
 // Reads any bytes as a help text.
 #include "FuzzSupport.h"
 
-#include "app/RtfReader.h"
+#include "help/RtfReader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

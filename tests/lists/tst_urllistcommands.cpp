@@ -59,7 +59,7 @@ class UrlListCommandsTest : public QObject
     struct Fixture
     {
         TestContext test;
-        MainWindow window{test.context};
+        MainWindow window{test.context, test.makeBrowser};
         QListWidget* list = window.findChild<QListWidget*>("List1");
         UrlListCommands& commands = *window.urlListCommands();
     };

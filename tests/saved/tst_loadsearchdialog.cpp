@@ -1,9 +1,7 @@
 #include "saved/LoadSearchDialog.h"
 
-#include "app/AppContext.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TestAppFolder.h"
+#include "support/TestContext.h"
+#include "support/Widgets.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,26 +10,11 @@
 
 namespace {
 
-struct Fixture
-{
-    TestAppFolder app;
-    ScriptedPrompts prompts;
-    FixedClock clock{QDate(2006, 5, 2)};
-    AppContext context{app.folder(), app.settings(), prompts, clock};
-};
-
 const QByteArray savedSearch = "\r\n[Google]\r\n05-01-06=1\r\n";
 
 QComboBox* combo(QWidget& dialog)
 {
     return dialog.findChild<QComboBox*>("Combo1");
-}
-
-void click(QWidget& dialog, const char* button)
-{
-    auto* target = dialog.findChild<QPushButton*>(QString::fromLatin1(button));
-    QVERIFY(target);
-    target->click();
 }
 
 } // namespace
@@ -43,8 +26,8 @@ class LoadSearchDialogTest : public QObject
 private slots:
     void controlsAndCaptions()
     {
-        Fixture f;
-        LoadSearchDialog dialog(f.context);
+        TestContext test;
+        LoadSearchDialog dialog(test.context);
         QCOMPARE(dialog.objectName(), QStringLiteral("Form4"));
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Load Saved Search"));
         auto* frame = dialog.findChild<QGroupBox*>("Frame1");
@@ -57,43 +40,44 @@ private slots:
 
     void withoutSavedSearchesTellsAndAsksForAChoice()
     {
-        Fixture f;
-        LoadSearchDialog dialog(f.context);
-        QCOMPARE(f.prompts.shown().size(), 1);
-        QCOMPARE(f.prompts.shown().at(0).kind, ScriptedPrompts::Kind::Information);
-        QCOMPARE(f.prompts.shown().at(0).text, QStringLiteral("You currently do not have any saved searches"));
-        QCOMPARE(f.prompts.shown().at(0).caption, QStringLiteral("Information"));
+        TestContext test;
+        LoadSearchDialog dialog(test.context);
+        QCOMPARE(test.prompts.shown().size(), 1);
+        QCOMPARE(test.prompts.shown().at(0).kind, ScriptedPrompts::Kind::Information);
+        QCOMPARE(test.prompts.shown().at(0).text, QStringLiteral("You currently do not have any saved searches"));
+        QCOMPARE(test.prompts.shown().at(0).caption, QStringLiteral("Information"));
         QCOMPARE(combo(dialog)->count(), 0);
 
         dialog.show();
         click(dialog, "Command1");
-        QCOMPARE(f.prompts.shown().size(), 2);
-        QCOMPARE(f.prompts.shown().at(1).kind, ScriptedPrompts::Kind::Information);
-        QCOMPARE(f.prompts.shown().at(1).text, QStringLiteral("Please choose a saved file in the dropdown box above"));
-        QCOMPARE(f.prompts.shown().at(1).caption, QStringLiteral("Select A Saved Search"));
+        QCOMPARE(test.prompts.shown().size(), 2);
+        QCOMPARE(test.prompts.shown().at(1).kind, ScriptedPrompts::Kind::Information);
+        QCOMPARE(test.prompts.shown().at(1).text,
+                 QStringLiteral("Please choose a saved file in the dropdown box above"));
+        QCOMPARE(test.prompts.shown().at(1).caption, QStringLiteral("Select A Saved Search"));
         QVERIFY(dialog.isVisible());
         QCOMPARE(dialog.chartFileName(), QString());
     }
 
     void okWithoutAChoiceKeepsTheDialogOpen()
     {
-        Fixture f;
-        QVERIFY(f.app.writeFile("Saved/site.qvh", savedSearch));
-        LoadSearchDialog dialog(f.context);
-        QVERIFY(f.prompts.shown().isEmpty());
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
+        LoadSearchDialog dialog(test.context);
+        QVERIFY(test.prompts.shown().isEmpty());
         QCOMPARE(combo(dialog)->currentText(), QString());
         dialog.show();
         click(dialog, "Command1");
-        QCOMPARE(f.prompts.messages(), QStringList{"Please choose a saved file in the dropdown box above"});
+        QCOMPARE(test.prompts.messages(), QStringList{"Please choose a saved file in the dropdown box above"});
         QVERIFY(dialog.isVisible());
     }
 
     void namesListedAlphabetically()
     {
-        Fixture f;
+        TestContext test;
         for (const char* name : {"zeta.qvh", "Beta.QVH", "alpha.qvh", "gamma.txt"})
-            QVERIFY(f.app.writeFile(QStringLiteral("Saved/") + name, savedSearch));
-        LoadSearchDialog dialog(f.context);
+            QVERIFY(test.folder.writeFile(QStringLiteral("Saved/") + name, savedSearch));
+        LoadSearchDialog dialog(test.context);
         QStringList listed;
         for (int i = 0; i < combo(dialog)->count(); ++i)
             listed << combo(dialog)->itemText(i);
@@ -102,10 +86,10 @@ private slots:
 
     void choosingANameWithADotGivesItsFile()
     {
-        Fixture f;
-        QVERIFY(f.app.writeFile("Saved/a.b.qvh", savedSearch));
-        QVERIFY(f.app.writeFile("Saved/a.qvh", savedSearch));
-        LoadSearchDialog dialog(f.context);
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/a.b.qvh", savedSearch));
+        QVERIFY(test.folder.writeFile("Saved/a.qvh", savedSearch));
+        LoadSearchDialog dialog(test.context);
         dialog.show();
         const int index = combo(dialog)->findText("a.b");
         QVERIFY(index >= 0);
@@ -114,14 +98,14 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.chartFileName(), QStringLiteral("a.b.qvh"));
-        QVERIFY(f.prompts.shown().isEmpty());
+        QVERIFY(test.prompts.shown().isEmpty());
     }
 
     void cancelChoosesNothing()
     {
-        Fixture f;
-        QVERIFY(f.app.writeFile("Saved/site.qvh", savedSearch));
-        LoadSearchDialog dialog(f.context);
+        TestContext test;
+        QVERIFY(test.folder.writeFile("Saved/site.qvh", savedSearch));
+        LoadSearchDialog dialog(test.context);
         dialog.show();
         combo(dialog)->setCurrentIndex(0);
         click(dialog, "Command2");

@@ -1,4 +1,4 @@
-#include "saved/IniFile.h"
+#include "base/IniFile.h"
 #include "saved/SaveData.h"
 #include "saved/SavedDateKey.h"
 #include "saved/SavedSearches.h"
@@ -157,8 +157,8 @@ private slots:
                                                                  "\r\n[Ask]\r\n05-02-06=\r\n"
                                                                  "\r\n[MSN]\r\n05-02-06=\r\n"
                                                                  "\r\n[All The Web]\r\n05-02-06=\r\n"));
-        QCOMPARE(GetIniSectionNames(dir.filePath("site.qvh")), captions);
-        QCOMPARE(ReadIniKey("Ask", "05-02-06", "<none>", dir.filePath("site.qvh")), QString());
+        QCOMPARE(iniSectionNames(dir.filePath("site.qvh")), captions);
+        QCOMPARE(readIniKey("Ask", "05-02-06", "<none>", dir.filePath("site.qvh")), QString());
     }
 
     void dashCellsAreNotSaved()
@@ -260,8 +260,8 @@ private slots:
             if (cells.at(i) == "-")
                 continue;
             if (startAnew)
-                QVERIFY(ClearIniSection(captions.at(i), expected));
-            QVERIFY(WriteIniKey(captions.at(i), "05-02-06", cells.at(i), expected));
+                QVERIFY(clearIniSection(captions.at(i), expected));
+            QVERIFY(writeIniKey(captions.at(i), "05-02-06", cells.at(i), expected));
         }
         QCOMPARE(readBytes(dir.filePath("site.qvh")), readBytes(expected));
     }

@@ -1,13 +1,11 @@
 #include "saved/SaveCommand.h"
 #include "saved/SaveSearchDialog.h"
 
-#include "app/AppContext.h"
-#include "lists/ResultsView.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "saved/SaveData.h"
-#include "support/FixedClock.h"
-#include "support/ScriptedPrompts.h"
-#include "support/TestAppFolder.h"
+#include "support/TestContext.h"
+#include "support/Widgets.h"
 #include "support/WriteProtection.h"
 
 #include <QApplication>
@@ -26,16 +24,14 @@
 
 namespace {
 
-struct Fixture
+// A window's context on the day the expected files were saved.
+struct Fixture : TestContext
 {
-    TestAppFolder app;
-    ScriptedPrompts prompts;
-    FixedClock clock{QDate(2006, 5, 2)};
-    AppContext context{app.folder(), app.settings(), prompts, clock};
+    Fixture() { clock.setToday(QDate(2006, 5, 2)); }
 
-    QString savedFile(const QString& name) const { return app.filePath("Saved/" + name); }
-    QByteArray readSaved(const QString& name) const { return app.readFile("Saved/" + name); }
-    QStringList savedFiles() const { return QDir(app.filePath("Saved")).entryList(QDir::Files | QDir::Hidden); }
+    QString savedFile(const QString& name) const { return folder.filePath("Saved/" + name); }
+    QByteArray readSaved(const QString& name) const { return folder.readFile("Saved/" + name); }
+    QStringList savedFiles() const { return QDir(folder.filePath("Saved")).entryList(QDir::Files | QDir::Hidden); }
 };
 
 const ResultRow rowB = ResultRow::completed("b.example", {"120", "0", "45", "", "", "-"}, {});
@@ -47,21 +43,6 @@ const QByteArray savedOnMay2 = "\r\n[Google]\r\n05-02-06=120\r\n"
                                "\r\n[MSN]\r\n05-02-06=\r\n";
 const QString noSavedSearches = "You currently do not have any saved searches";
 const QString selectFirst = "You must first select the item in the results list that you would like to save.";
-
-template <typename T> T* child(QWidget& parent, const char* name)
-{
-    T* widget = parent.findChild<T*>(QString::fromLatin1(name));
-    if (!widget)
-        qWarning("missing child %s", name);
-    return widget;
-}
-
-void click(QWidget& dialog, const char* button)
-{
-    QPushButton* target = child<QPushButton>(dialog, button);
-    QVERIFY(target);
-    target->click();
-}
 
 // The results table of the main window, with three rows.
 std::unique_ptr<ResultsView> makeResultsView(ScanResults& results)
@@ -139,7 +120,7 @@ private slots:
     {
         Fixture f;
         for (const char* name : {"b.qvh", "A.qvh", "c.d.QVH", "list.txt"})
-            QVERIFY(f.app.writeFile(QStringLiteral("Saved/") + name, "\r\n[Google]\r\n05-01-06=1\r\n"));
+            QVERIFY(f.folder.writeFile(QStringLiteral("Saved/") + name, "\r\n[Google]\r\n05-01-06=1\r\n"));
         SaveSearchDialog dialog(f.context, saveData);
         auto* combo = child<QComboBox>(dialog, "Combo1");
         QStringList listed;
@@ -153,8 +134,8 @@ private slots:
     void okAppendsToTheChosenSearch()
     {
         Fixture f;
-        QVERIFY(f.app.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-01-06=100\r\n"));
-        QVERIFY(f.app.writeFile("Saved/other.qvh", "\r\n[Google]\r\n05-01-06=7\r\n"));
+        QVERIFY(f.folder.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-01-06=100\r\n"));
+        QVERIFY(f.folder.writeFile("Saved/other.qvh", "\r\n[Google]\r\n05-01-06=7\r\n"));
         SaveSearchDialog dialog(f.context, saveData);
         dialog.show();
         auto* combo = child<QComboBox>(dialog, "Combo1");
@@ -187,8 +168,8 @@ private slots:
     void saveOverAnExistingNameRestartsIt()
     {
         Fixture f;
-        QVERIFY(
-            f.app.writeFile("Saved/site.qvh", "\r\n[Google]\r\n05-01-06=100\r\n\r\n[All The Web]\r\n05-01-06=9\r\n"));
+        QVERIFY(f.folder.writeFile("Saved/site.qvh",
+                                   "\r\n[Google]\r\n05-01-06=100\r\n\r\n[All The Web]\r\n05-01-06=9\r\n"));
         SaveSearchDialog dialog(f.context, saveData);
         dialog.show();
         child<QLineEdit>(dialog, "Text1")->setText("site");
@@ -233,7 +214,7 @@ private slots:
     {
         QFETCH(QString, name);
         Fixture f;
-        QVERIFY(f.app.writeFile("Saved/x.qvh", "\r\n[Google]\r\n05-01-06=1\r\n"));
+        QVERIFY(f.folder.writeFile("Saved/x.qvh", "\r\n[Google]\r\n05-01-06=1\r\n"));
         SaveSearchDialog dialog(f.context, saveData);
         dialog.show();
         child<QLineEdit>(dialog, "Text1")->setText(name);
@@ -250,7 +231,7 @@ private slots:
     void failedWriteIsReportedAndTheDialogStaysOpen()
     {
         Fixture f;
-        QVERIFY(QDir(f.app.filePath("Saved")).removeRecursively());
+        QVERIFY(QDir(f.folder.filePath("Saved")).removeRecursively());
         f.prompts.clear();
         SaveSearchDialog dialog(f.context, saveData);
         f.prompts.clear();
@@ -262,15 +243,15 @@ private slots:
         QCOMPARE(shown.kind, ScriptedPrompts::Kind::Error);
         QVERIFY2(shown.text.contains(QDir::toNativeSeparators(f.savedFile("site.qvh"))), qPrintable(shown.text));
         QVERIFY(dialog.isVisible());
-        QVERIFY(!QFileInfo::exists(f.app.filePath("Saved")));
+        QVERIFY(!QFileInfo::exists(f.folder.filePath("Saved")));
     }
 
     void readOnlyFolderKeepsTheOldFile()
     {
         Fixture f;
         const QByteArray before = "\r\n[Google]\r\n05-01-06=100\r\n";
-        QVERIFY(f.app.writeFile("Saved/site.qvh", before));
-        WriteProtection protection(f.app.filePath("Saved"));
+        QVERIFY(f.folder.writeFile("Saved/site.qvh", before));
+        WriteProtection protection(f.folder.filePath("Saved"));
         if (!protection.isEffective())
             QSKIP("This process can write into a write-protected folder");
         SaveSearchDialog dialog(f.context, saveData);

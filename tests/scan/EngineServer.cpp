@@ -1,6 +1,6 @@
 #include "EngineServer.h"
 
-#include "demo_server/EnginePages.h"
+#include "loopback/EnginePages.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "support/LoopbackHttpServer.h"
+#include "loopback/LoopbackHttpServer.h"
 
 #include <QHash>
 #include <QList>

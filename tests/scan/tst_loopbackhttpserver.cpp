@@ -1,4 +1,4 @@
-#include "support/LoopbackHttpServer.h"
+#include "loopback/LoopbackHttpServer.h"
 
 #include <QSignalSpy>
 #include <QTcpSocket>

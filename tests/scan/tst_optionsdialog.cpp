@@ -1,11 +1,11 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/ToolStrip.h"
-#include "saved/IniFile.h"
-#include "scan/EngineTable.h"
+#include "base/IniFile.h"
+#include "base/UserSettings.h"
+#include "engines/EngineTable.h"
 #include "scan/OptionsCommand.h"
 #include "scan/OptionsDialog.h"
-#include "scan/UserSettings.h"
 #include "support/TestContext.h"
 #include "support/TestFiles.h"
 #include "support/WriteProtection.h"
@@ -31,7 +31,7 @@ Ranks ranksOf(const OptionsDialog& dialog)
 
 QString storedTemplate(const TestContext& test, const char* key)
 {
-    return ReadIniKey(QStringLiteral("Engines"), QString::fromLatin1(key), QStringLiteral("<none>"),
+    return readIniKey(QStringLiteral("Engines"), QString::fromLatin1(key), QStringLiteral("<none>"),
                       test.folder.filePath(QStringLiteral("settings.ini")));
 }
 
@@ -53,16 +53,14 @@ QStringList defaultTemplates()
 
 void storeRanks(TestContext& test, const Ranks& ranks)
 {
-    test.folder.settings().setValue(QStringLiteral("txtProfile0"), ranks[0]);
-    test.folder.settings().setValue(QStringLiteral("txtProfile1"), ranks[1]);
-    test.folder.settings().setValue(QStringLiteral("txtProfile2"), ranks[2]);
+    for (int index = 0; index < UserSettings::rankNumberCount; ++index)
+        test.folder.settings().setRankNumberText(index, ranks[index]);
 }
 
 Ranks storedRanks(TestContext& test)
 {
-    return {test.folder.settings().value(QStringLiteral("txtProfile0")),
-            test.folder.settings().value(QStringLiteral("txtProfile1")),
-            test.folder.settings().value(QStringLiteral("txtProfile2"))};
+    const UserSettings& settings = test.folder.settings();
+    return {settings.rankNumberText(0), settings.rankNumberText(1), settings.rankNumberText(2)};
 }
 
 const QByteArray customIni =
@@ -190,9 +188,9 @@ private slots:
         QFETCH(QVariant, clear);
         TestContext test;
         if (autoSort.isValid())
-            test.folder.settings().setValue(QStringLiteral("chkAutoSort"), autoSort.toString());
+            test.folder.storeSetting(QStringLiteral("chkAutoSort"), autoSort.toString());
         if (clear.isValid())
-            test.folder.settings().setValue(QStringLiteral("chkClear"), clear.toString());
+            test.folder.storeSetting(QStringLiteral("chkClear"), clear.toString());
         OptionsDialog dialog(test.context);
         QCOMPARE(dialog.autoSortBox()->isChecked(), !autoSort.isValid() || autoSort.toString() == "1");
         QCOMPARE(dialog.clearBox()->isChecked(), !clear.isValid() || clear.toString() == "1");
@@ -351,9 +349,9 @@ private slots:
         QCOMPARE(storedTemplates(test), templates);
         QVERIFY(test.folder.readFile(QStringLiteral("settings.ini")).contains("\r\nAltavista= spaced \r\n"));
         QCOMPARE(storedRanks(test), Ranks({"250", "4000", "4000"}));
-        QCOMPARE(test.folder.settings().value(QStringLiteral("chkAutoSort")), QStringLiteral("0"));
-        QCOMPARE(test.folder.settings().value(QStringLiteral("chkClear")), QStringLiteral("1"));
-        QCOMPARE(test.folder.settings().value(QStringLiteral("chkKeepList")), QStringLiteral("0"));
+        QCOMPARE(test.folder.storedSetting(QStringLiteral("chkAutoSort")), QStringLiteral("0"));
+        QCOMPARE(test.folder.storedSetting(QStringLiteral("chkClear")), QStringLiteral("1"));
+        QCOMPARE(test.folder.storedSetting(QStringLiteral("chkKeepList")), QStringLiteral("0"));
         QVERIFY(test.prompts.shown().isEmpty());
     }
 
@@ -381,8 +379,7 @@ private slots:
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QCOMPARE(test.folder.readFile(QStringLiteral("settings.ini")), customIni);
         QCOMPARE(storedRanks(test), Ranks({"500", "1000", "1000"}));
-        QVERIFY(!test.folder.settings().value(QStringLiteral("chkClear")).isEmpty());
-        QCOMPARE(test.folder.settings().value(QStringLiteral("chkClear")), QStringLiteral("1"));
+        QVERIFY(test.folder.settings().clearBeforeScan());
     }
 
     void missingSettingsFile()
@@ -437,7 +434,7 @@ private slots:
     void openedFromTheMainWindow()
     {
         TestContext test;
-        MainWindow window(test.context);
+        MainWindow window(test.context, test.makeBrowser);
         OptionsCommand* command = window.optionsCommand();
         QVERIFY(!command->dialog());
 

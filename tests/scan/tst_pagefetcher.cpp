@@ -1,5 +1,5 @@
+#include "loopback/LoopbackHttpServer.h"
 #include "scan/PageFetcher.h"
-#include "support/LoopbackHttpServer.h"
 
 #include <QFile>
 #include <QNetworkProxy>

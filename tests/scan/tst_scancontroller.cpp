@@ -5,12 +5,12 @@
 #include "app/ToolStrip.h"
 #include "charts/ChartPanel.h"
 #include "charts/ChartWidget.h"
-#include "demo_server/EnginePages.h"
-#include "lists/ResultsView.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
+#include "loopback/EnginePages.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
-#include "scan/EngineTable.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
 #include "support/ModelTexts.h"
@@ -89,10 +89,7 @@ struct ScanWindow
         window.urlListCommands()->appendUrls(sites);
     }
 
-    void setSetting(const char* key, const QString& value)
-    {
-        test.folder.settings().setValue(QString::fromLatin1(key), value);
-    }
+    UserSettings& settings() { return test.folder.settings(); }
 
     // Every engine of the site answers with no results except Ask, which
     // reports the whole total.
@@ -123,7 +120,7 @@ struct ScanWindow
 
     EngineServer server;
     TestContext test;
-    MainWindow window{test.context};
+    MainWindow window{test.context, test.makeBrowser};
     ScanController* scan;
     QTreeView* table;
     ScanResults* results;
@@ -256,7 +253,7 @@ private slots:
     void demonstrationCountsFillTheCells()
     {
         ScanWindow scan;
-        scan.setSetting(SettingKey::autoSort, QStringLiteral("0"));
+        scan.settings().setAutoSort(false);
         const QStringList sites{"http://www.one.example/", "two.example", "www.three.example"};
         scan.setSites(sites);
         QVERIFY(scan.runScan());
@@ -267,7 +264,7 @@ private slots:
     void withoutClearingASecondScanGoesAbove()
     {
         ScanWindow scan;
-        scan.setSetting(SettingKey::clearBeforeScan, QStringLiteral("0"));
+        scan.settings().setClearBeforeScan(false);
         scan.setTotal(QStringLiteral("first.example"), 100);
         scan.setTotal(QStringLiteral("second.example"), 200);
         scan.setTotal(QStringLiteral("third.example"), 5);
@@ -296,8 +293,8 @@ private slots:
     void withoutClearingOrSortingRowsStayInScanOrder()
     {
         ScanWindow scan;
-        scan.setSetting(SettingKey::clearBeforeScan, QStringLiteral("0"));
-        scan.setSetting(SettingKey::autoSort, QStringLiteral("0"));
+        scan.settings().setClearBeforeScan(false);
+        scan.settings().setAutoSort(false);
         scan.setSites({"a.example", "b.example"});
         QVERIFY(scan.runScan());
         scan.setSites({"c.example", "d.example", "e.example"});
@@ -363,7 +360,7 @@ private slots:
     void windowIsRepaintedDuringTheScan()
     {
         ScanWindow scan;
-        scan.test.folder.settings().setValue(QStringLiteral("showHelp"), QStringLiteral("0"));
+        scan.settings().setShowHelpAtStart(false);
         scan.server.setDelay(30);
         scan.setSites({"a.example", "b.example"});
         scan.window.show();
@@ -427,7 +424,7 @@ private slots:
     {
         QFETCH(bool, byMenu);
         ScanWindow scan;
-        scan.setSetting(SettingKey::showHelp, QStringLiteral("0"));
+        scan.settings().setShowHelpAtStart(false);
         scan.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&scan.window));
         scan.results->setRows({ResultRow{"kept.example", {}, 5, 1}});
@@ -535,9 +532,9 @@ private slots:
         QFETCH(int, rank);
         ScanWindow scan;
         if (low.isValid())
-            scan.setSetting(SettingKey::lowThreshold, low.toString());
+            scan.settings().setRankNumberText(0, low.toString());
         if (boundary.isValid())
-            scan.setSetting(SettingKey::mediumThreshold, boundary.toString());
+            scan.settings().setRankNumberText(1, boundary.toString());
         // Ask prints ten digits at most; larger totals take two engines.
         if (total > 9999999999) {
             scan.setTotal(QStringLiteral("site.example"), total / 2);
@@ -558,8 +555,8 @@ private slots:
         scan.setTotal(QStringLiteral("b.example"), 150);
         scan.setSites({"a.example", "b.example"});
         QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&] {
-            scan.setSetting(SettingKey::lowThreshold, QStringLiteral("100"));
-            scan.setSetting(SettingKey::autoSort, QStringLiteral("0"));
+            scan.settings().setRankNumberText(0, QStringLiteral("100"));
+            scan.settings().setAutoSort(false);
         });
         QVERIFY(scan.runScan());
         // The low threshold as it was at the start; auto-sort as at the end.
@@ -577,7 +574,7 @@ private slots:
         scan.setTotal(QStringLiteral("c.example"), 20);
         scan.setSites({"a.example", "b.example", "c.example"});
         QObject::connect(&scan.window, &MainWindow::currentResultsChartRequested,
-                         [&] { scan.setSetting(SettingKey::autoSort, QStringLiteral("0")); });
+                         [&] { scan.settings().setAutoSort(false); });
         QVERIFY(scan.runScan());
         QCOMPARE(scan.totalsAtChart, QList<qint64>({10, 20, 30}));
         QCOMPARE(totalsOf(scan.results), QList<qint64>({10, 20, 30}));

@@ -1,7 +1,7 @@
 #include "EngineServer.h"
-#include "demo_server/EnginePages.h"
+#include "engines/EngineTable.h"
+#include "loopback/EnginePages.h"
 #include "results/ScanResults.h"
-#include "scan/EngineTable.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSettings>
 
 QByteArray installedSettingsIni()
 {
@@ -19,7 +20,7 @@ TestAppFolder::TestAppFolder(Content content)
     dir.mkpath(QStringLiteral("Saved"));
     if (content == Content::Installed)
         writeFile(QStringLiteral("settings.ini"), installedSettingsIni());
-    m_settings = UserSettings::openFile(m_dir.filePath(QStringLiteral("user-settings.ini")));
+    m_settings = UserSettings::openFile(settingsPath());
 }
 
 bool TestAppFolder::writeFile(const QString& relativePath, const QByteArray& bytes) const
@@ -38,4 +39,18 @@ QByteArray TestAppFolder::readFile(const QString& relativePath) const
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+// The store of settings() shares the file's contents within the process, so
+// it sees these at once.
+QString TestAppFolder::storedSetting(const QString& key) const
+{
+    return QSettings(settingsPath(), QSettings::IniFormat).value(QStringLiteral("Settings/") + key).toString();
+}
+
+void TestAppFolder::storeSetting(const QString& key, const QString& text)
+{
+    QSettings store(settingsPath(), QSettings::IniFormat);
+    store.setValue(QStringLiteral("Settings/") + key, text);
+    store.sync();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ApplicationFolder.h"
-#include "scan/UserSettings.h"
+#include "base/ApplicationFolder.h"
+#include "base/UserSettings.h"
 
 #include <QTemporaryDir>
 
@@ -23,12 +23,18 @@ public:
     QString filePath(const QString& name) const { return m_dir.filePath(name); }
 
     UserSettings& settings() { return *m_settings; }
+    // A key's text as the per-user store holds it, and a text put there as
+    // an older or hand-edited store may hold it.
+    QString storedSetting(const QString& key) const;
+    void storeSetting(const QString& key, const QString& text);
 
     // Writes bytes to a file of the folder (creating subfolders).
     bool writeFile(const QString& relativePath, const QByteArray& bytes) const;
     QByteArray readFile(const QString& relativePath) const;
 
 private:
+    QString settingsPath() const { return m_dir.filePath(QStringLiteral("user-settings.ini")); }
+
     QTemporaryDir m_dir;
     std::unique_ptr<UserSettings> m_settings;
 };

@@ -65,9 +65,9 @@ private slots:
     {
         QFETCH(QString, character);
         QFETCH(QString, escape);
-        QCOMPARE(URLEncode(character), escape);
+        QCOMPARE(urlEncode(character), escape);
         // Every occurrence, wherever it stands.
-        QCOMPARE(URLEncode(character + QStringLiteral("a") + character + character),
+        QCOMPARE(urlEncode(character + QStringLiteral("a") + character + character),
                  escape + QStringLiteral("a") + escape + escape);
     }
 
@@ -99,7 +99,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(QString, encoded);
-        QCOMPARE(URLEncode(text), encoded);
+        QCOMPARE(urlEncode(text), encoded);
     }
 };
 

@@ -1,6 +1,6 @@
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
-#include "support/LoopbackHttpServer.h"
+#include "loopback/LoopbackHttpServer.h"
 #include "support/TestContext.h"
 #include "webview/BrowserFactory.h"
 
@@ -52,8 +52,8 @@ private slots:
         const QString final = server.url(QStringLiteral("/final")).toString();
 
         TestContext test;
-        test.context.makeBrowser = makeWebEngineBrowser;
-        MainWindow window(test.context);
+        test.makeBrowser = makeWebEngineBrowser;
+        MainWindow window(test.context, test.makeBrowser);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!window.findChild<QWebEngineView*>(QStringLiteral("WebBrowser1")));

@@ -1,10 +1,10 @@
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
-#include "lists/ResultsView.h"
+#include "base/IniFile.h"
+#include "engines/EngineTable.h"
+#include "results/ResultsView.h"
 #include "results/ScanResults.h"
-#include "saved/IniFile.h"
-#include "scan/EngineTable.h"
 #include "support/TestContext.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
@@ -95,7 +95,7 @@ struct Setup
     int currentView() const { return window.tabs()->currentIndex(); }
 
     TestContext test;
-    MainWindow window{test.context};
+    MainWindow window{test.context, test.makeBrowser};
 };
 
 } // namespace
@@ -150,54 +150,45 @@ private slots:
 
     void rowClickOpensItsPage_data()
     {
-        QTest::addColumn<QString>("rowText");
+        QTest::addColumn<int>("engine"); // 0: the home page; -1: a row the list did not make, reading "Google"
         QTest::addColumn<QString>("site");
         QTest::addColumn<QString>("expected");
 
-        QTest::newRow("home page") << "Home Page"
-                                   << "example.com/a b"
+        QTest::newRow("home page") << 0 << "example.com/a b"
                                    << "navigate http://example.com/a%20b";
-        QTest::newRow("home page, full address") << "Home Page"
-                                                 << "http://x.org/p?q=1"
+        QTest::newRow("home page, full address") << 0 << "http://x.org/p?q=1"
                                                  << "navigate http://x.org/p?q=1";
-        QTest::newRow("google") << "Google"
-                                << "site/a b"
+        QTest::newRow("google") << 1 << "site/a b"
                                 << "navigate http://www.google.com/search?hl=en&ie=UTF-8&q=link:site%2Fa%20b";
-        QTest::newRow("altavista") << "AltaVista"
-                                   << "x.org"
+        QTest::newRow("altavista") << 2 << "x.org"
                                    << "navigate http://www.altavista.com/web/results?q=link:x.org";
-        QTest::newRow("yahoo") << "Yahoo"
-                               << "http://x.org"
+        QTest::newRow("yahoo") << 3 << "http://x.org"
                                << "navigate http://search.yahoo.com/search?fr=fp-pull-web-t&p=link:http%3A%2F%2Fx.org";
-        QTest::newRow("ask") << "Ask"
-                             << "x.org"
+        QTest::newRow("ask") << 4 << "x.org"
                              << "navigate http://www.ask.com/web?qsrc=1&o=312&q=links:x.org";
-        QTest::newRow("msn") << "MSN"
-                             << "x.org%20y"
+        QTest::newRow("msn") << 5 << "x.org%20y"
                              << "navigate http://search.msn.com/results.aspx?FORM=SMCRT&q=link:x.org%2520y";
         QTest::newRow("alltheweb, no suffix")
-            << "AllTheWeb"
-            << "x.org"
+            << 6 << "x.org"
             << "navigate http://www.alltheweb.com/search?cat=web&cs=utf8&q=link:x.org";
-        QTest::newRow("unknown type") << "Bing"
-                                      << "x.org"
-                                      << "";
-        QTest::newRow("type in other case") << "google"
-                                            << "x.org"
-                                            << "";
+        QTest::newRow("a row of another kind") << -1 << "x.org"
+                                               << "";
     }
 
     void rowClickOpensItsPage()
     {
-        QFETCH(QString, rowText);
+        QFETCH(int, engine);
         QFETCH(QString, site);
         QFETCH(QString, expected);
         Setup setup;
-        new QTreeWidgetItem(setup.webList(), {QStringLiteral("Home Page"), QStringLiteral("other.example")});
-        auto* row = new QTreeWidgetItem(setup.webList(), {rowText, site});
+        WebResultsList* list = setup.panel()->webResultsList();
+        list->addHomePageRow(QStringLiteral("other.example"));
+        QTreeWidgetItem* row = engine < 0    ? new QTreeWidgetItem(list, {QStringLiteral("Google"), site})
+                               : engine == 0 ? list->addHomePageRow(site)
+                                             : list->addEngineRow(*engineByNumber(engine), site);
         QVERIFY(setup.showWebsiteView());
 
-        clickRow(setup.webList(), row);
+        clickRow(list, row);
         QVERIFY(row->isSelected());
         QCOMPARE(setup.requests(), expected.isEmpty() ? QStringList() : QStringList{expected});
     }
@@ -221,13 +212,14 @@ private slots:
     void templatesAreReadOnEveryClick()
     {
         Setup setup;
-        auto* row = new QTreeWidgetItem(setup.webList(), {QStringLiteral("Ask"), QStringLiteral("x.org")});
+        QTreeWidgetItem* row =
+            setup.panel()->webResultsList()->addEngineRow(*engineByNumber(4), QStringLiteral("x.org"));
         QVERIFY(setup.showWebsiteView());
         clickRow(setup.webList(), row);
         QCOMPARE(setup.test.browser()->lastNavigation(),
                  QUrl(QStringLiteral("http://www.ask.com/web?qsrc=1&o=312&q=links:x.org")));
 
-        QVERIFY(WriteProfileString(QStringLiteral("Engines"), QStringLiteral("Ask"),
+        QVERIFY(writeProfileString(QStringLiteral("Engines"), QStringLiteral("Ask"),
                                    QStringLiteral("http://ask.example/?q="), setup.test.context.folder.settingsIni()));
         clickRow(setup.webList(), row);
         QCOMPARE(setup.test.browser()->lastNavigation(), QUrl(QStringLiteral("http://ask.example/?q=x.org")));
@@ -238,8 +230,9 @@ private slots:
         Setup setup(TestAppFolder::Content::Empty);
         QVERIFY(
             setup.test.folder.writeFile(QStringLiteral("settings.ini"), "[Engines]\r\nAsk=http://k.example/?q=\r\n"));
-        auto* plain = new QTreeWidgetItem(setup.webList(), {QStringLiteral("Google"), QStringLiteral("example.com")});
-        auto* full = new QTreeWidgetItem(setup.webList(), {QStringLiteral("Google"), QStringLiteral("http://x.org/")});
+        WebResultsList* list = setup.panel()->webResultsList();
+        QTreeWidgetItem* plain = list->addEngineRow(*engineByNumber(1), QStringLiteral("example.com"));
+        QTreeWidgetItem* full = list->addEngineRow(*engineByNumber(1), QStringLiteral("http://x.org/"));
         QVERIFY(setup.showWebsiteView());
 
         clickRow(setup.webList(), plain);

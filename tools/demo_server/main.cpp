@@ -8,9 +8,9 @@
 // It listens on a free port of 127.0.0.1 and writes a settings.ini that points
 // every engine there. It runs until it is ended.
 
-#include "demo_server/EnginePages.h"
-#include "scan/EngineTable.h"
-#include "support/LoopbackHttpServer.h"
+#include "engines/EngineTable.h"
+#include "loopback/EnginePages.h"
+#include "loopback/LoopbackHttpServer.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

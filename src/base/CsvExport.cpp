@@ -1,0 +1,24 @@
+#include "base/CsvExport.h"
+
+#include "base/Prompts.h"
+#include "base/SavePathChoice.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+bool exportCsv(Prompts& prompts, const QString& title,
+               const std::function<bool(const QString& path, QString* error)>& write)
+{
+    const QString path = chooseSavePath(prompts, title, QStringLiteral("CSV Files (*.csv);;All Files (*)"),
+                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                        QStringLiteral(".csv"), title);
+    if (path.isEmpty())
+        return false;
+    QString reason;
+    if (write(path, &reason))
+        return true;
+    prompts.error(
+        QStringLiteral("The CSV file \"%1\" could not be written: %2").arg(QDir::toNativeSeparators(path), reason),
+        Prompts::errorCaption());
+    return false;
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "results/ResultsColumns.h"
+#include "results/SortKeys.h"
+
+#include <QGroupBox>
+
+#include <array>
+
+class QAction;
+class QIcon;
+class QMenu;
+class QToolButton;
+class QTreeView;
+class ResultsSortOrder;
+class ScanResults;
+struct ResultRow;
+
+// The rank icons: 1 low (red), 2 medium (yellow), 3 high (green); none for
+// any other rank.
+QIcon rankIcon(int rank);
+
+// The "Results - Data View" frame: the results table, a view of the scan
+// results with the rank shown as an icon, and its three buttons. Sorts the
+// results by a column when its header is clicked (text for the domain name,
+// numbers for the counts, each column alternating between ascending and
+// descending), selects rows with the right button and shows the table's
+// pop-up menu. Saving, web results and clearing are announced by signals
+// for the commands that own them.
+class ResultsView : public QGroupBox
+{
+    Q_OBJECT
+
+public:
+    explicit ResultsView(ScanResults* results, QWidget* parent = nullptr);
+
+    QTreeView* table() const { return m_table; }
+    ScanResults* results() const { return m_results; }
+    ResultsSortOrder* sortOrder() const { return m_sortOrder; }
+    QToolButton* saveSelectedButton() const { return m_saveSelected; }
+    QToolButton* webResultsButton() const { return m_webResults; }
+    QToolButton* clearAllButton() const { return m_clearAll; }
+
+    // The row a command acts on: the current row when it is selected, else
+    // the first selected row, else none.
+    const ResultRow* selectedRow() const;
+
+    // The pop-up menu of a right click on a row. The caption of saveResults
+    // names the row; triggering the three actions emits saveRequested(),
+    // webResultsRequested() and clearRequested().
+    void setPopupMenu(QMenu* menu, QAction* saveResults, QAction* webResults, QAction* clearResults);
+
+    // While a scan runs, header clicks neither sort nor flip the column's
+    // direction.
+    void setScanRunning(bool running);
+    bool isScanRunning() const { return m_scanRunning; }
+
+    // The direction of the last header-click sort of a column (1-based);
+    // false for every column at start. The next click sorts the other way.
+    bool columnSortAscending(int column1Based) const;
+
+    // Sorts the results and leaves them sorted (see ResultsSortOrder); the
+    // selection and the current row stay with their rows.
+    void sortByColumn(int column1Based, SortDataType type, bool ascending);
+    // Whether rows added later go to their sorted place; the scan switches
+    // it off while it adds rows.
+    void setKeepSorted(bool on);
+    bool keepSorted() const;
+
+signals:
+    // "Save Selected" or the pop-up's "Save Result For ...".
+    void saveRequested();
+    // "Web Results" (button or pop-up) or a double-click on a row.
+    void webResultsRequested();
+    // "Clear All" or the pop-up's "Clear Results".
+    void clearRequested();
+
+private:
+    void columnClicked(int column);
+    void rightButtonPressed(const QPoint& position);
+    void rightButtonReleased(const QPoint& position, const QPoint& globalPosition);
+
+    ScanResults* m_results;
+    ResultsSortOrder* m_sortOrder;
+    QTreeView* m_table;
+    QToolButton* m_saveSelected;
+    QToolButton* m_webResults;
+    QToolButton* m_clearAll;
+    QMenu* m_popupMenu = nullptr;
+    QAction* m_saveResultsAction = nullptr;
+    bool m_scanRunning = false;
+    std::array<bool, ResultsColumns::count> m_columnSortAscending{};
+};

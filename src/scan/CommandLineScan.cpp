@@ -1,0 +1,103 @@
+#include "scan/CommandLineScan.h"
+
+#include "base/Clock.h"
+#include "base/UserSettings.h"
+#include "engines/EngineSettingsFile.h"
+#include "lists/UrlListFile.h"
+#include "results/ResultsCsv.h"
+#include "results/ScanResults.h"
+#include "saved/SaveData.h"
+#include "saved/SavedSearches.h"
+#include "scan/PageFetcher.h"
+#include "scan/ScanDriver.h"
+
+#include <QDir>
+#include <QEventLoop>
+#include <QIODevice>
+#include <QTextStream>
+
+#include <algorithm>
+
+CommandLineScan::CommandLineScan(const ApplicationFolder& folder, const UserSettings& settings, const Clock& clock)
+    : m_folder(folder)
+    , m_settings(settings)
+    , m_clock(clock)
+{}
+
+int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTextStream& messages) const
+{
+    const QString listName = QDir::toNativeSeparators(options.listFile);
+    QStringList sites;
+    QString reason;
+    if (!UrlListFile::read(options.listFile, sites, reason)) {
+        messages << UrlListFile::readFailure(options.listFile, reason) << Qt::endl;
+        return BadUsage;
+    }
+    if (sites.isEmpty()) {
+        messages << QStringLiteral("The URL list file \"%1\" holds no URL.").arg(listName) << Qt::endl;
+        return BadUsage;
+    }
+
+    // The window asks to write the default addresses; a scheduled scan has
+    // nobody to ask, and with no addresses it would count nothing.
+    const EngineSettingsFile::State engineFile = EngineSettingsFile::check(m_folder.settingsIni(), &reason);
+    if (engineFile != EngineSettingsFile::State::Usable) {
+        messages << EngineSettingsFile::problem(engineFile, m_folder.settingsIni(), reason) << Qt::endl;
+        return BadUsage;
+    }
+
+    ScanResults results;
+    PageFetcher fetcher;
+    ScanDriver driver(&fetcher, ScanDriver::templatesOf(m_folder.settingsIni()), &results);
+    const SavedSearches searches(m_folder.savedFolder());
+    const QString siteCount = QString::number(sites.size());
+    bool allWritten = true;
+    QObject::connect(&driver, &ScanDriver::siteFinished, [&](int index, const QString& site, qint64 total) {
+        if (!options.quiet)
+            messages << u'[' << index + 1 << u'/' << siteCount << QStringLiteral("] ") << site
+                     << QStringLiteral(" ... ") << total << Qt::endl;
+        if (!options.saveEach)
+            return;
+        // The driver puts each site's row at its index of the list.
+        const QString name = SavedSearches::nameForSite(site);
+        QString error;
+        if (!searches.addCounts(name, SaveData::countsOf(results.row(index)), m_clock.today(), &error)) {
+            messages << QStringLiteral("The counts of %1 could not be saved into \"%2\": %3")
+                            .arg(site, QDir::toNativeSeparators(searches.filePath(name)), error)
+                     << Qt::endl;
+            allWritten = false;
+        }
+    });
+    QEventLoop loop;
+    QObject::connect(&driver, &ScanDriver::finished, &loop, &QEventLoop::quit);
+    driver.start(sites, m_settings.rankThresholds());
+    loop.exec();
+
+    if (options.csvFile == QLatin1String("-")) {
+        const QByteArray csv = ResultsCsv::encode(results.rows());
+        if (standardOutput.write(csv) != csv.size()) {
+            messages << QStringLiteral("The results could not be written to the standard output.") << Qt::endl;
+            allWritten = false;
+        }
+    } else if (!options.csvFile.isEmpty()) {
+        QString error;
+        if (!ResultsCsv::write(options.csvFile, results.rows(), &error)) {
+            messages << QStringLiteral("The results could not be written to \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(options.csvFile), error)
+                     << Qt::endl;
+            allWritten = false;
+        }
+    }
+
+    qsizetype failed = 0;
+    for (const ResultRow& row : results.rows())
+        failed += std::count_if(row.engines.cbegin(), row.engines.cend(),
+                                [](const EngineCell& cell) { return !cell.pageReceived; });
+    if (failed > 0) {
+        messages << QStringLiteral("%1 of %2 queries got no page.").arg(failed).arg(sites.size() * engineCount)
+                 << Qt::endl;
+    }
+    if (!allWritten)
+        return NotWritten;
+    return failed > 0 ? SomeQueriesFailed : AllAnswered;
+}

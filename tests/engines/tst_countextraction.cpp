@@ -1,0 +1,148 @@
+#include "engines/CountExtraction.h"
+#include "engines/EngineTable.h"
+
+#include <QTest>
+
+class CountExtractionTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void textBetween_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("past");
+        QTest::addColumn<QString>("expected");
+
+        const auto row = [](const char* name, const char* text, const char* before, const char* past,
+                            const char* expected) {
+            QTest::newRow(name) << QString::fromLatin1(text) << QString::fromLatin1(before) << QString::fromLatin1(past)
+                                << QString::fromLatin1(expected);
+        };
+        row("both markers", "xxAAhelloBByy", "AA", "BB", "hello");
+        row("missing past keeps the rest", "xxAAhelloBByy", "AA", "ZZ", "helloBByy");
+        row("missing before drops length-1 characters", "abcdefBBxy", "ZZZZ", "BB", "def");
+        row("text shorter than the drop stays whole", "ab", "ZZZZ", "QQ", "ab");
+        row("text as long as the drop empties", "abc", "ZZZZ", "QQ", "");
+        row("one character past the drop", "abcd", "ZZZZ", "QQ", "d");
+        row("missing one-character before drops nothing", "abcBBd", "Z", "BB", "abc");
+        row("first occurrences", "AAxAAyBBzBB", "AA", "BB", "xAAy");
+        row("past is searched after before", "BBxAAyBBz", "AA", "BB", "y");
+        row("searches respect case", "xaaHelloBB", "AA", "BB", "aaHello");
+        row("past right after before", "AABBx", "AA", "BB", "");
+        row("empty text", "", "AA", "BB", "");
+        row("empty past", "xAAy", "AA", "", "");
+    }
+
+    void textBetween()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, before);
+        QFETCH(QString, past);
+        QFETCH(QString, expected);
+        QCOMPARE(::textBetween(text, before, past), expected);
+    }
+
+    void parseEngineCount_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<int>("engine");
+        QTest::addColumn<QString>("expected");
+
+        // Google
+        QTest::newRow("1: about count") << "<b>10</b> of about <b>57</b> linking to <b>" << 1 << "57";
+        QTest::newRow("1: count without about") << "<b>1</b> - <b>10</b> of <b>42</b> linking to <b>x</b>" << 1 << "42";
+        QTest::newRow("1: ten characters")
+            << "<b>10</b> of about <b>12,345,678</b> linking to <b>" << 1 << "12,345,678";
+        QTest::newRow("1: eleven characters") << "<b>10</b> of about <b>123,456,789</b> linking to <b>" << 1 << "";
+        QTest::newRow("1: markers respect case") << "<b>10</B> of about <b>57</b> linking to <b>" << 1 << "";
+        QTest::newRow("1: no results") << "Your search - <b>link:a.com</b> - did not match any documents.  <br><br>"
+                                       << 1 << "0";
+        QTest::newRow("1: no results, other wording")
+            << "Your search - <b>link:a.com</b> - did not match any documents at all.  <br><br>" << 1 << "";
+        QTest::newRow("1: too long a count yields to no results")
+            << "<b>10</b> of about <b>123,456,789</b> linking to <b>a</b> - did not match any documents.  <br><br>" << 1
+            << "0";
+
+        // AltaVista
+        QTest::newRow("2: commas kept") << "<A>AltaVista found 5,678 results</A>" << 2 << "5,678";
+        QTest::newRow("2: no results") << "<span class=m><span class=y>We found 0 results. Try again" << 2 << "0";
+        QTest::newRow("2: quotes are not rewritten")
+            << "<span class=\"m\"><span class=\"y\">We found 0 results. " << 2 << "";
+
+        // Yahoo
+        QTest::newRow("3: count") << "Results 1 - 10 of about <strong>789 </strong>for" << 3 << "789";
+        QTest::newRow("3: no results") << "<big>We didn't find any Web pages matching the following criteria:<ul><li>"
+                                       << 3 << "0";
+        QTest::newRow("3: no results in double quotes")
+            << "<big>We didn\"t find any Web pages matching the following criteria:<ul><li>" << 3 << "0";
+        QTest::newRow("3: unrecognised") << "<html><body>Something else entirely here</body></html>" << 3 << "";
+
+        // Ask
+        QTest::newRow("4: spaces and commas removed") << "<td>Showing results 1-10 of  12,345 </td>" << 4 << "12345";
+        QTest::newRow("4: line ends removed") << "Showing results 1-10 of \r\n 1,234,567\r\n</td>" << 4 << "1234567";
+        QTest::newRow("4: no marker gives 0") << "<html><body>Something else entirely here</body></html>" << 4 << "0";
+        QTest::newRow("4: too long gives 0") << "Showing results 1-10 of 12,345,678,901</td>" << 4 << "0";
+
+        // MSN
+        QTest::newRow("5: page pair") << "<span>Page 1 of 2,345 results containing link:a.com</span>" << 5 << "2345";
+        QTest::newRow("5: page pair, spaced digits") << "Page 1 of 2 345 results" << 5 << "2345";
+        QTest::newRow("5: containing pair") << "Results 1-10 of 55 containing link:a.com" << 5 << "55";
+        QTest::newRow("5: lower-case page selects the page pair")
+            << "Results 1-10 of 55 containing link:a.com - page 1 of 60 results" << 5 << "0";
+        QTest::newRow("5: page pair wins")
+            << "Results 1-10 of 55 containing link:a.com - Page 1 of 60 results" << 5 << "60";
+        QTest::newRow("5: unrecognised gives 0")
+            << "<html><body>Something else entirely here</body></html>" << 5 << "0";
+        QTest::newRow("5: words are no number") << "Page 1 of many results" << 5 << "0";
+        QTest::newRow("5: exponent is no number") << "Page 1 of 1e5 results" << 5 << "0";
+        QTest::newRow("5: decimal point is a number") << "Page 1 of 1.5 results" << 5 << "1.5";
+        QTest::newRow("5: long number, no sentence") << "Page 1 of 12,345,678,901 results" << 5 << "";
+        QTest::newRow("5: long number, no-results sentence")
+            << "Page 1 of 12,345,678,901 results</td><td><span class=\"h1\">Sorry, no results were found containing "
+               "<span class=\"h1 blue\">link:a.com"
+            << 5 << "0";
+
+        // AllTheWeb
+        QTest::newRow("6: space becomes 0") << "<span class='ofSoMany'>12 345</span>" << 6 << "120345";
+        QTest::newRow("6: double quotes") << "<span class=\"ofSoMany\">12 345</span>" << 6 << "120345";
+        QTest::newRow("6: commas kept") << "<span class=\"ofSoMany\">1,234</span>" << 6 << "1,234";
+        QTest::newRow("6: no results split by a line feed")
+            << "<div class=\"noResults\"><p>No Web pages\nfound that match your query.</p></div>" << 6 << "0";
+        QTest::newRow("6: no results with a space")
+            << "<div class=\"noResults\"><p>No Web pages found that match your query.</p></div>" << 6 << "";
+        QTest::newRow("6: eleven characters") << "<span class='ofSoMany'>123 456 789</span>" << 6 << "";
+    }
+
+    void parseEngineCount()
+    {
+        QFETCH(QString, page);
+        QFETCH(int, engine);
+        QFETCH(QString, expected);
+        QCOMPARE(::parseEngineCount(page, *engineByNumber(engine)), expected);
+    }
+
+    // A failed fetch hands over the empty text; a server that answers with a
+    // short message and none of the markers must not give that message as a
+    // count.
+    void pageWithoutMarkers_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("failed fetch") << QString();
+        QTest::newRow("short error body") << QStringLiteral("Forbidden");
+        QTest::newRow("two characters") << QStringLiteral("OK");
+        QTest::newRow("twelve characters") << QStringLiteral("Service Down");
+    }
+
+    void pageWithoutMarkers()
+    {
+        QFETCH(QString, page);
+        const QStringList expected = {"", "", "", "0", "0", ""};
+        for (const Engine& engine : engines())
+            QCOMPARE(::parseEngineCount(page, engine), expected[engine.number - 1]);
+    }
+};
+
+QTEST_GUILESS_MAIN(CountExtractionTest)
+#include "tst_countextraction.moc"

@@ -1,0 +1,245 @@
+#include "EngineServer.h"
+#include "app/MainStatusBar.h"
+#include "app/MainWindow.h"
+#include "base/UserSettings.h"
+#include "lists/UrlListCommands.h"
+#include "loopback/EnginePages.h"
+#include "results/KeptSession.h"
+#include "results/ResultsCsv.h"
+#include "results/ScanResults.h"
+#include "saved/SaveData.h"
+#include "saved/SaveSearchDialog.h"
+#include "saved/SavedSearches.h"
+#include "scan/CommandLineScan.h"
+#include "scan/ScanController.h"
+#include "support/TestContext.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProcess>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextStream>
+
+namespace {
+
+const QStringList sites{"www.alpha.example", "http://beta.example/"};
+
+// An application folder whose engines are the loopback engine server.
+struct Fixture
+{
+    Fixture() { test.folder.writeFile("settings.ini", server.settingsIni()); }
+
+    void failEngine(int number)
+    {
+        QByteArray ini = server.settingsIni();
+        ini.replace(EnginePages::loopbackTemplate(*engineByNumber(number), server.port()).toLatin1(),
+                    QStringLiteral("http://127.0.0.1:%1/x?q=").arg(LoopbackHttpServer::closedPort()).toLatin1());
+        test.folder.writeFile("settings.ini", ini);
+    }
+
+    int scan(const CommandLineScan::Options& options)
+    {
+        QBuffer output(&standardOutput);
+        output.open(QIODevice::WriteOnly);
+        QTextStream stream(&messages);
+        return CommandLineScan(test.folder.folder(), test.folder.settings(), test.clock).run(options, output, stream);
+    }
+
+    // A process of the built program in this folder, without a display.
+    QProcess* program(const QStringList& arguments, const QString& platform = {})
+    {
+        auto* process = new QProcess(&server.http());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            environment.remove(QString::fromLatin1(name));
+        if (!platform.isEmpty())
+            environment.insert("QT_QPA_PLATFORM", platform);
+        environment.insert("QUORVEX_HOME", test.folder.path());
+        process->setProcessEnvironment(environment);
+        process->setWorkingDirectory(test.folder.path());
+        process->start(QStringLiteral(QUORVEX_PROGRAM), arguments);
+        return process;
+    }
+
+    // The engine server answers from this event loop while the program runs.
+    static bool waitFor(QProcess* process)
+    {
+        return QTest::qWaitFor([process] { return process->state() == QProcess::NotRunning; }, 60000);
+    }
+
+    QString listFile() const { return test.folder.filePath("Lists/sites.txt"); }
+
+    EngineServer server;
+    TestContext test;
+    QByteArray standardOutput;
+    QString messages;
+};
+
+} // namespace
+
+class CommandLineScanTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void exitStatus_data()
+    {
+        QTest::addColumn<QByteArray>("list"); // no file when null
+        QTest::addColumn<QString>("csv");
+        QTest::addColumn<int>("failingEngine"); // -1: no settings.ini
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        const QByteArray list = "www.alpha.example\r\nhttp://beta.example/\r\n";
+        QTest::newRow("every query answered") << list << "out.csv" << 0 << 0 << "[2/2] http://beta.example/ ... ";
+        QTest::newRow("some queries failed") << list << "out.csv" << 3 << 3 << "2 of 12 queries got no page.";
+        QTest::newRow("no list file") << QByteArray() << "out.csv" << 0 << 2
+                                      << "The URL list file \"%1\" could not be read: The file does not exist.";
+        QTest::newRow("no engine addresses")
+            << list << "out.csv" << -1 << 2 << "settings.ini\" is missing, so a scan has no search engine addresses.";
+        QTest::newRow("no URL in the list")
+            << QByteArray("\r\n") << "out.csv" << 0 << 2 << "The URL list file \"%1\" holds no URL.";
+        QTest::newRow("CSV not writable")
+            << list << "missing/out.csv" << 3 << 1 << "The results could not be written to \"";
+    }
+
+    void exitStatus()
+    {
+        QFETCH(QByteArray, list);
+        QFETCH(QString, csv);
+        QFETCH(int, failingEngine);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        Fixture f;
+        if (!list.isNull())
+            f.test.folder.writeFile("Lists/sites.txt", list);
+        if (failingEngine > 0)
+            f.failEngine(failingEngine);
+        if (failingEngine < 0)
+            QFile::remove(f.test.folder.filePath("settings.ini"));
+        QCOMPARE(f.scan({f.listFile(), f.test.folder.filePath(csv), false, false}), status);
+        QVERIFY2(f.messages.contains(message.arg(QDir::toNativeSeparators(f.listFile()))), qPrintable(f.messages));
+        QCOMPARE(QFile::exists(f.test.folder.filePath(csv)), status == 0 || status == 3);
+    }
+
+    // The window and the command line scan alike: the same rows, written as
+    // the window's export writes them.
+    void sameRowsAsTheWindow()
+    {
+        Fixture f;
+        f.server.setCount("www.alpha.example", 3, EngineServer::noResults);
+        f.server.setCount("http://beta.example/", 6, EngineServer::unrecognised);
+        f.test.folder.settings().setAutoSort(false);
+        f.test.folder.writeFile("Lists/sites.txt", "www.alpha.example\r\nhttp://beta.example/\r\n");
+        QCOMPARE(f.scan({f.listFile(), "-", false, true}), 3);
+        QVERIFY(f.messages.startsWith("1 of 12 queries got no page."));
+
+        MainWindow window(f.test.context, f.test.makeBrowser);
+        window.urlListCommands()->appendUrls(sites);
+        QSignalSpy ended(window.scanController(), &ScanController::scanEnded);
+        window.scanController()->start();
+        QVERIFY(ended.wait(60000));
+        QCOMPARE(f.standardOutput, ResultsCsv::encode(window.results()->rows()));
+    }
+
+    // What a daily scan saves is what the Save Search Results dialog saves.
+    void saveEachWritesWhatTheDialogWrites_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // no saved search when null
+        QTest::newRow("into the saved search (Ok)")
+            << QByteArray("\r\n[Google]\r\n12-07-26=5\r\n\r\n[Other]\r\nx=1\r\n\r\n[MSN]\r\n12-08-26=1\r\n");
+        QTest::newRow("a new saved search (Save)") << QByteArray();
+    }
+
+    void saveEachWritesWhatTheDialogWrites()
+    {
+        QFETCH(QByteArray, before);
+        Fixture byScan;
+        Fixture byDialog;
+        const QString file = "Saved/alpha.example.qvh";
+        for (Fixture* f : {&byScan, &byDialog}) {
+            if (!before.isNull())
+                f->test.folder.writeFile(file, before);
+        }
+        byScan.test.folder.writeFile("Lists/sites.txt", "www.alpha.example\r\n");
+        QCOMPARE(byScan.scan({byScan.listFile(), {}, true, false}), 0);
+
+        QStringList cells;
+        for (int engine = 1; engine <= engineCount; ++engine)
+            cells << byScan.server.expectedCell("www.alpha.example", engine);
+        SaveSearchDialog dialog(byDialog.test.context,
+                                SaveData::countsOf(ResultRow::completed("www.alpha.example", cells, {})));
+        if (before.isNull()) {
+            dialog.findChild<QLineEdit*>("Text1")->setText("alpha.example");
+            dialog.findChild<QPushButton*>("Command3")->click();
+        } else {
+            dialog.findChild<QComboBox*>("Combo1")->setCurrentText("alpha.example");
+            dialog.findChild<QPushButton*>("Command1")->click();
+        }
+        QCOMPARE(dialog.savedName(), QStringLiteral("alpha.example"));
+        QCOMPARE(byScan.test.folder.readFile(file), byDialog.test.folder.readFile(file));
+        QVERIFY(byScan.test.folder.readFile(file).contains("\r\n12-08-26="));
+    }
+
+    // The built program, with neither a display nor a platform named.
+    void programWithoutADisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("output");
+        QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("Quorvex 1.0\n");
+        QTest::newRow("help") << QStringList{"--help"} << 0 << QByteArray("--scan <file>");
+        QTest::newRow("scan") << QStringList{"--scan", "Lists/sites.txt", "--csv", "-", "--quiet"} << 0
+                              << QByteArray("Domain Name,Total,");
+        QTest::newRow("unreadable list") << QStringList{"--scan", "missing.txt"} << 2 << QByteArray();
+        QTest::newRow("unknown option") << QStringList{"--scna", "Lists/sites.txt"} << 2 << QByteArray();
+        QTest::newRow("CSV without a scan") << QStringList{"--csv", "-"} << 2 << QByteArray();
+    }
+
+    void programWithoutADisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, status);
+        QFETCH(QByteArray, output);
+        Fixture f;
+        f.test.folder.writeFile("Lists/sites.txt", "www.alpha.example\r\n");
+        QProcess* process = f.program(arguments);
+        QVERIFY(Fixture::waitFor(process));
+        QCOMPARE(process->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process->exitCode(), status);
+        const QByteArray written = process->readAllStandardOutput();
+        QVERIFY2(written.contains(output), written.constData());
+        QCOMPARE(process->readAllStandardError().isEmpty(), status == 0);
+        QCOMPARE(f.server.queries().size(), arguments.contains("--csv") && status == 0 ? 6 : 0);
+    }
+
+    // The program is killed right after its list changed; the next start
+    // has the list back, and the results of the last completed scan.
+    void keptSessionSurvivesAKill()
+    {
+        Fixture f;
+        const KeptSession session(f.test.folder.folder());
+        const KeptSession::Results results{QDateTime(QDate(2026, 12, 7), QTime(9, 15)),
+                                           {ResultRow::completed("kept.example", {"1", "2"}, {})}};
+        QVERIFY(session.writeResults(results, nullptr));
+        const QStringList urls{"one.example", "two.example", "three.example"};
+        f.test.folder.writeFile("Lists/sites.txt", "one.example\r\ntwo.example\r\nthree.example\r\n");
+
+        QProcess* process = f.program({f.listFile()}, "offscreen");
+        QVERIFY(QTest::qWaitFor([&] { return session.readUrls() == urls; }, 30000));
+        process->kill();
+        QVERIFY(Fixture::waitFor(process));
+
+        MainWindow window(f.test.context, f.test.makeBrowser);
+        QCOMPARE(window.urlListCommands()->urls(), urls);
+        QCOMPARE(ResultsCsv::encode(window.results()->rows()), ResultsCsv::encode(results.rows));
+        QCOMPARE(window.statusPanels()->panelText(1),
+                 "Results of " + QLocale().toString(results.completed, QLocale::ShortFormat));
+    }
+};
+
+QTEST_MAIN(CommandLineScanTest)
+#include "tst_commandlinescan.moc"
