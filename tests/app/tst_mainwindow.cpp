@@ -168,8 +168,9 @@ private slots:
                                              "mnuExitNow:Exit"}
                               << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+E", "",
                                              "Ctrl+X; Ctrl+Q"};
-        QTest::newRow("Scan") << "mnuOptions" << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan"}
-                              << QStringList{"", ""};
+        QTest::newRow("Scan") << "mnuOptions"
+                              << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan", "mnuScanLog:Scan Log"}
+                              << QStringList{"", "", "Ctrl+L"};
         QTest::newRow("Options") << "mnuOptions2" << QStringList{"mnuConfig:View Options"} << QStringList{""};
         QTest::newRow("Tools") << "mnuTools" << QStringList{"mnuGraph:View Graph..."} << QStringList{""};
         QTest::newRow("Help") << "mnuHelp01" << QStringList{"mnuHelpItem:View Help"} << QStringList{""};

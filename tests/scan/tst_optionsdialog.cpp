@@ -84,7 +84,8 @@ private slots:
         QStringList groups;
         for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
             groups << group->title();
-        QCOMPARE(groups, QStringList({"Edit Search Engine URLs", "Define Popularity Ranks", "Data Options"}));
+        QCOMPARE(groups,
+                 QStringList({"Edit Search Engine URLs", "Define Popularity Ranks", "Data Options", "Engine Test"}));
 
         QList<const QLabel*> engineLabels;
         const QStringList labels{"Google:", "Altavista:", "Yahoo!:", "Ask:", "MSN:", "AllTheWeb:"};

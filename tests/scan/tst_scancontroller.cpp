@@ -345,7 +345,7 @@ private slots:
         }
         QCOMPARE(scan.webRows->topLevelItemCount(), 21);
         QCOMPARE(scan.server.http().requestCount(), 18);
-        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scanning s3.example on All The Web"));
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scan stopped."));
         QCOMPARE(scan.chartRequests, 0);
         QCOMPARE(scan.start->text(), QStringLiteral("S&tart"));
         QVERIFY(scan.start->isEnabled());
@@ -463,9 +463,10 @@ private slots:
             const int row = rowOf(scan.results, site);
             QVERIFY(row >= 0);
             QCOMPARE(scan.results->row(row).engine(3).text, QString());
-            QVERIFY(!scan.results->row(row).engine(3).pageReceived);
+            QCOMPARE(scan.results->row(row).engine(3).outcome.kind, QueryOutcome::Kind::Failed);
+            QCOMPARE(scan.results->row(row).engine(3).outcome.fetch.failure, FetchFailure::ConnectionRefused);
             QCOMPARE(scan.results->row(row).engine(1).text, scan.server.expectedCell(site, 1));
-            QVERIFY(scan.results->row(row).engine(1).pageReceived);
+            QCOMPARE(scan.results->row(row).engine(1).outcome.kind, QueryOutcome::Kind::Counted);
         }
         QVERIFY(scan.test.prompts.shown().isEmpty());
         QCOMPARE(scan.server.http().requestCount(), 10);

@@ -4,6 +4,7 @@
 #include "results/ScanResults.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLog.h"
 
 #include <QHash>
 #include <QTest>
@@ -21,10 +22,11 @@ public:
               &fetcher,
               [this](const Engine& engine) {
                   ++templateReads;
-                  return templates.value(engine.number);
+                  return EngineSettings{templates.value(engine.number), markers.value(engine.number)};
               },
               &results)
     {
+        driver.setLog(&log);
         for (const Engine& engine : engines())
             templates.insert(engine.number, EnginePages::loopbackTemplate(engine, server.port()));
         QObject::connect(&driver, &ScanDriver::siteStarted, [this](int index, const QString& site) {
@@ -57,8 +59,10 @@ public:
 
     PageFetcher fetcher;
     QHash<int, QString> templates;
+    QHash<int, CountMarkers> markers;
     int templateReads = 0;
     ScanResults results;
+    ScanLog log;
     ScanDriver driver;
     QStringList events;
     QHash<QString, QStringList> cells;
@@ -173,10 +177,12 @@ private slots:
         QCOMPARE(run.cells[site], QStringList({"1234", "", "0", "56", "0", ""}));
         QCOMPARE(run.rowTotals[site], qint64(1290));
         // The engines without markers answered "Service Unavailable".
-        QList<bool> received;
+        QList<QueryOutcome::Kind> kinds;
         for (const EngineCell& cell : run.results.row(0).engines)
-            received << cell.pageReceived;
-        QCOMPARE(received, QList<bool>({true, false, true, true, true, false}));
+            kinds << cell.outcome.kind;
+        using Kind = QueryOutcome::Kind;
+        QCOMPARE(kinds, QList<Kind>({Kind::Counted, Kind::Failed, Kind::NoResults, Kind::Counted, Kind::NoResults,
+                                     Kind::Failed}));
         QCOMPARE(run.grandTotal, qint64(1290));
     }
 
