@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 // Why a fetch gave no page.
@@ -56,3 +57,6 @@ QString failureText(const FetchReport& report);
 QString kindText(QueryOutcome::Kind kind);
 // The kind and, for a failure, its reason: "failed: connection refused".
 QString outcomeText(const QueryOutcome& outcome);
+
+Q_DECLARE_METATYPE(FetchFailure)
+Q_DECLARE_METATYPE(QueryOutcome::Kind)

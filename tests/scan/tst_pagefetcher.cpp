@@ -10,8 +10,6 @@
 
 using Response = LoopbackHttpServer::Response;
 
-Q_DECLARE_METATYPE(FetchFailure)
-
 namespace {
 
 QByteArray patternBytes(qsizetype size)
@@ -352,8 +350,8 @@ private slots:
         QTest::addColumn<FetchFailure>("failure");
         QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort())
                                      << FetchFailure::ConnectionRefused;
-        QTest::newRow("unresolvable host") << QStringLiteral("http://nonexistent.invalid/")
-                                           << FetchFailure::HostNotFound;
+        QTest::newRow("unresolvable host")
+            << QStringLiteral("http://nonexistent.invalid/") << FetchFailure::HostNotFound;
         QTest::newRow("not http") << QStringLiteral("ftp://127.0.0.1/") << FetchFailure::NotHttp;
     }
 
@@ -444,10 +442,10 @@ private slots:
                                                 << qint64(-1) << FetchFailure::TotalTimeout;
         Response late = Response::page(body);
         late.delayMs = 600000;
-        QTest::newRow("total: late answer") << late << 600000 << 300 << qint64(1 << 20) << QByteArray() << qint64(0)
-                                            << FetchFailure::TotalTimeout;
-        QTest::newRow("size: endless") << endless(body) << 600000 << 600000 << qint64(100000) << body
-                                       << qint64(100000) << FetchFailure::SizeCap;
+        QTest::newRow("total: late answer")
+            << late << 600000 << 300 << qint64(1 << 20) << QByteArray() << qint64(0) << FetchFailure::TotalTimeout;
+        QTest::newRow("size: endless") << endless(body) << 600000 << 600000 << qint64(100000) << body << qint64(100000)
+                                       << FetchFailure::SizeCap;
         QTest::newRow("size: longer body") << Response::page(body) << 600000 << 600000 << qint64(256) << body.left(256)
                                            << qint64(256) << FetchFailure::SizeCap;
         QTest::newRow("size: body of the limit")
