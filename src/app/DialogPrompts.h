@@ -19,7 +19,8 @@ public:
     void information(const QString& text, const QString& caption) override;
     void notice(const QString& text, const QString& caption) override;
     void error(const QString& text, const QString& caption) override;
-    std::optional<QString> inputText(const QString& prompt, const QString& title, const QString& defaultText) override;
+    std::optional<QString> inputText(const QString& prompt, const QString& title,
+                                     const QString& defaultText) override;
     QString openFile(const QString& title, const QString& filter, const QString& folder) override;
     QString saveFile(const QString& title, const QString& filter, const QString& folder) override;
 

@@ -60,7 +60,8 @@ QStringList installedDataFolders(const QString& programFolder, const QStringList
 
 ApplicationFolder::ApplicationFolder(const QString& path)
     : m_path(QDir::cleanPath(path))
-{}
+{
+}
 
 ApplicationFolder ApplicationFolder::locate()
 {
