@@ -2,11 +2,11 @@
 
 #include "scan/ScanLog.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -37,16 +37,27 @@ ScanLogWindow::ScanLogWindow(ScanLog* log, QWidget* parent)
     m_table->setColumnWidth(ScanLog::Address, metrics.horizontalAdvance(QLatin1Char('x')) * 40);
     m_table->setColumnWidth(ScanLog::Outcome, metrics.horizontalAdvance(QLatin1Char('x')) * 34);
 
-    auto* copy = new QAction(QStringLiteral("Copy"), this);
-    copy->setShortcut(QKeySequence::Copy);
-    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    connect(copy, &QAction::triggered, this, &ScanLogWindow::copySelection);
-    addAction(copy);
+    m_table->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(m_table, 1);
     resize(metrics.horizontalAdvance(QLatin1Char('x')) * 150, metrics.height() * 30);
+}
+
+// The table's own copy takes only the current cell; the window's copies
+// whole rows. The shortcut override keeps a window-wide Ctrl+C from taking
+// the key first.
+bool ScanLogWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    if (watched == m_table && keyEvent && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        event->accept();
+        if (event->type() == QEvent::KeyPress)
+            copySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QString ScanLogWindow::selectedText() const

@@ -20,6 +20,9 @@ public:
     QString selectedText() const;
     void copySelection() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     ScanLog* m_log;
     QTableView* m_table;
