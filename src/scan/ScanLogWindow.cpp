@@ -32,17 +32,29 @@ ScanLogWindow::ScanLogWindow(ScanLog* log, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     const QFontMetrics metrics = fontMetrics();
-    m_table->setColumnWidth(ScanLog::Time, metrics.horizontalAdvance(QStringLiteral("00:00:00.000")) + 16);
-    m_table->setColumnWidth(ScanLog::Site, metrics.horizontalAdvance(QLatin1Char('x')) * 24);
-    m_table->setColumnWidth(ScanLog::Address, metrics.horizontalAdvance(QLatin1Char('x')) * 40);
-    m_table->setColumnWidth(ScanLog::Outcome, metrics.horizontalAdvance(QLatin1Char('x')) * 34);
+    const auto fit = [this, &metrics](int column, const QString& sample) {
+        m_table->setColumnWidth(column, metrics.horizontalAdvance(sample) + 2 * metrics.averageCharWidth());
+    };
+    fit(ScanLog::Time, QStringLiteral("00:00:00.000"));
+    fit(ScanLog::Site, QString(24, u'x'));
+    fit(ScanLog::EngineName, QStringLiteral("All The Web"));
+    fit(ScanLog::Address, QString(40, u'x'));
+    fit(ScanLog::HttpStatus, QStringLiteral("HTTP status"));
+    fit(ScanLog::Bytes, QStringLiteral("00000000"));
+    fit(ScanLog::Milliseconds, QStringLiteral("000000"));
+    fit(ScanLog::Outcome, QString(30, u'x'));
+    m_table->verticalHeader()->setDefaultSectionSize(metrics.height() + metrics.height() / 2);
 
     m_table->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(caption);
     layout->addWidget(m_table, 1);
-    resize(metrics.horizontalAdvance(QLatin1Char('x')) * 150, metrics.height() * 30);
+    // Every column in view, the count's too, as far as the screen allows.
+    int width = metrics.horizontalAdvance(QStringLiteral("Count 0000000000"));
+    for (int column = 0; column < ScanLog::Count; ++column)
+        width += m_table->columnWidth(column);
+    resize(width + 4 * metrics.averageCharWidth(), metrics.height() * 30);
 }
 
 // The table's own copy takes only the current cell; the window's copies
