@@ -44,17 +44,8 @@ void EngineTest::pageFetched(const QString& page, const FetchReport& report)
     if (!m_running)
         return;
     m_running = false;
-    Result result{{QueryOutcome::Kind::Failed, report}, {}, {}};
-    qsizetype position = -1;
-    // Read as the scan reads it: a page that failed gives no count.
-    if (report.pageReceived()) {
-        const CountReading reading = readEngineCount(page, *m_engine, m_markers);
-        result.outcome.kind = reading.kind;
-        result.cellText = ScanDriver::cellText(*m_engine, reading.text);
-        position = reading.position;
-    }
-    result.excerpt = excerptOf(page, position);
-    emit finished(result);
+    const ScanDriver::Answer answer = ScanDriver::readAnswer(*m_engine, m_markers, page, report);
+    emit finished({answer.outcome, answer.cellText, excerptOf(page, answer.position)});
 }
 
 QString EngineTest::excerptOf(const QString& page, qsizetype position)

@@ -32,6 +32,17 @@ QString ScanDriver::cellText(const Engine& engine, const QString& countText)
     return text;
 }
 
+ScanDriver::Answer ScanDriver::readAnswer(const Engine& engine, const CountMarkers& markers, const QString& page,
+                                          const FetchReport& report)
+{
+    // No page, no count: an error page or a part read before a time-out
+    // would read as "nothing found" by some engines' rules.
+    if (!report.pageReceived())
+        return {{QueryOutcome::Kind::Failed, report}, {}, -1};
+    const CountReading reading = readEngineCount(page, engine, markers);
+    return {{reading.kind, report}, cellText(engine, reading.text), reading.position};
+}
+
 void ScanDriver::start(const QStringList& sites, const RankThresholds& thresholds)
 {
     if (m_running || sites.isEmpty())
@@ -122,17 +133,10 @@ void ScanDriver::pageFetched(const QString& page, const FetchReport& report)
         return;
     const Engine& engine = engines()[static_cast<std::size_t>(m_engineIndex)];
     const QString site = m_sites[m_siteIndex];
-    QueryOutcome outcome{QueryOutcome::Kind::Failed, report};
-    QString cell;
-    // No page, no count: an error page or a part read before a time-out
-    // would read as "nothing found" by some engines' rules.
-    if (report.pageReceived()) {
-        const CountReading reading = readEngineCount(page, engine, m_markers);
-        outcome.kind = reading.kind;
-        cell = cellText(engine, reading.text);
-    }
-    m_results->setEngineCell(m_row.row(), engine.number, cell, outcome);
-    logQuery(site, engine.number, outcome, cell);
+    const Answer answer = readAnswer(engine, m_markers, page, report);
+    const QString& cell = answer.cellText;
+    m_results->setEngineCell(m_row.row(), engine.number, cell, answer.outcome);
+    logQuery(site, engine.number, answer.outcome, cell);
     ++m_engineIndex;
     emit engineDone(m_siteIndex, site, engine.number, cell);
     // A receiver may have stopped the scan.

@@ -69,6 +69,18 @@ public:
     // the engine's cell keeps its separators.
     static QString cellText(const Engine& engine, const QString& countText);
 
+    // What a query's answer comes to: its outcome, the cell's text and
+    // where on the page the count stands (-1 when nowhere). A fetch that
+    // failed gives an empty cell whatever its page holds.
+    struct Answer
+    {
+        QueryOutcome outcome;
+        QString cellText;
+        qsizetype position = -1;
+    };
+    static Answer readAnswer(const Engine& engine, const CountMarkers& markers, const QString& page,
+                             const FetchReport& report);
+
 signals:
     // A site's queries begin.
     void siteStarted(int index, const QString& site);

@@ -484,9 +484,7 @@ private slots:
     void engineTestCanBeStopped()
     {
         LoopbackHttpServer server;
-        LoopbackHttpServer::Response never;
-        never.neverAnswer = true;
-        server.setResponse(QStringLiteral("/q"), never);
+        server.setResponse(QStringLiteral("/q"), LoopbackHttpServer::Response::silence());
         TestContext test;
         OptionsDialog dialog(test.context);
         dialog.templateBox(3)->setText(server.url(QStringLiteral("/q?s=")).toString());

@@ -45,13 +45,6 @@ Response endless(const QByteArray& pattern, int chunkSize = 0, int chunkDelayMs 
     return response;
 }
 
-Response silent()
-{
-    Response response;
-    response.neverAnswer = true;
-    return response;
-}
-
 // What one fetch gave.
 struct Outcome
 {
@@ -436,8 +429,8 @@ private slots:
         const QByteArray body = patternBytes(300);
         QTest::newRow("idle: part read") << trickled(body, 5, 600000) << 500 << 600000 << qint64(1 << 20)
                                          << body.left(5) << qint64(5) << FetchFailure::IdleTimeout;
-        QTest::newRow("idle: no answer") << silent() << 300 << 600000 << qint64(1 << 20) << QByteArray() << qint64(0)
-                                         << FetchFailure::IdleTimeout;
+        QTest::newRow("idle: no answer") << Response::silence() << 300 << 600000 << qint64(1 << 20) << QByteArray()
+                                         << qint64(0) << FetchFailure::IdleTimeout;
         QTest::newRow("total: endless trickle") << endless(body, 100, 20) << 600000 << 500 << qint64(1 << 20) << body
                                                 << qint64(-1) << FetchFailure::TotalTimeout;
         Response late = Response::page(body);
@@ -547,7 +540,7 @@ private slots:
         QFETCH(QString, path);
         LoopbackHttpServer server;
         server.setPage(QStringLiteral("/page"), "page");
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         server.setResponse(QStringLiteral("/endless"), endless("abc"));
         PageFetcher::Limits limits;
         limits.idleTimeoutMs = 200;
@@ -570,7 +563,7 @@ private slots:
     void cancelRunningFetch()
     {
         LoopbackHttpServer server;
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         server.setPage(QStringLiteral("/page"), "page");
         PageFetcher fetcher;
         QSignalSpy spy(&fetcher, &PageFetcher::finished);
@@ -602,7 +595,7 @@ private slots:
     void fetchWhileBusyReplacesTheRunningFetch()
     {
         LoopbackHttpServer server;
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         server.setPage(QStringLiteral("/page"), "page");
         PageFetcher fetcher;
         QSignalSpy spy(&fetcher, &PageFetcher::finished);
@@ -656,7 +649,7 @@ private slots:
     void fetcherDeletedWhileBusy()
     {
         LoopbackHttpServer server;
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         auto* fetcher = new PageFetcher;
         fetcher->fetch(server.url(QStringLiteral("/silent")).toString());
         QTRY_COMPARE(server.requestCount(), 1);

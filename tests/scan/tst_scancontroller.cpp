@@ -570,9 +570,7 @@ private slots:
     {
         ScanWindow scan;
         LoopbackHttpServer silent;
-        LoopbackHttpServer::Response never;
-        never.neverAnswer = true;
-        silent.setHandler([never](const LoopbackHttpServer::Request&) { return never; });
+        silent.setHandler([](const LoopbackHttpServer::Request&) { return LoopbackHttpServer::Response::silence(); });
         scan.moveEngines({3}, silent.port());
         scan.setSites({"a.example", "b.example"});
         QSignalSpy asked(&silent, &LoopbackHttpServer::requestReceived);

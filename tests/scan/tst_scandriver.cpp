@@ -299,9 +299,7 @@ private slots:
     {
         EngineServer server;
         LoopbackHttpServer silent;
-        LoopbackHttpServer::Response never;
-        never.neverAnswer = true;
-        silent.setHandler([never](const LoopbackHttpServer::Request&) { return never; });
+        silent.setHandler([](const LoopbackHttpServer::Request&) { return LoopbackHttpServer::Response::silence(); });
         ScanRun run(server);
         run.templates[3] = EnginePages::loopbackTemplate(*engineByNumber(3), silent.port());
         const QString site = QStringLiteral("a.example");
