@@ -63,6 +63,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // appendUrls() of URLs that `unread` more of sourceFile (when there is
+    // one) followed; the message about those that did not fit names it.
+    int appendWithinRoom(const QStringList& urls, qsizetype unread, const QString& sourceFile);
     bool handleDrop(QEvent* event);
     void updatePopupItems();
     void showPopupMenu(const QPoint& globalPosition);
