@@ -47,8 +47,8 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
     QByteArray bytes;
     if (LocalFile::readBytes(path, bytes, &errorText) != LocalFile::ReadStatus::Read)
         return false;
-    // Text in an 8-bit encoding holds no null bytes. Read anyway, a UTF-16
-    // file or a binary one would fill the list with nonsense URLs.
+    // Text in an 8-bit encoding holds no null bytes; a file that does
+    // (UTF-16 text, or no text at all) would fill the list with nonsense.
     if (bytes.contains('\0')) {
         errorText = QStringLiteral("It holds null bytes, so it is not 8-bit text: it may be UTF-16 text, or not "
                                    "text at all.");

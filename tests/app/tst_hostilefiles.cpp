@@ -168,10 +168,13 @@ private slots:
                 window.findChild<QAction*>(QStringLiteral("mnuGraph"))->trigger();
             }
             QTest::qWait(100);
-            for (QWidget* widget : QApplication::topLevelWidgets()) {
-                if (auto* help = qobject_cast<HelpWindow*>(widget))
-                    QTRY_VERIFY_WITH_TIMEOUT(!help->isLoading(), 60000);
-            }
+            // A fresh start shows the help, when there is a help file.
+            HelpWindow* help = nullptr;
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                help = help ? help : qobject_cast<HelpWindow*>(widget);
+            QCOMPARE(help != nullptr, file == QLatin1String("Help.rtf"));
+            if (help)
+                QTRY_VERIFY_WITH_TIMEOUT(!help->isLoading(), 60000);
             QCOMPARE(window.urlListCommands()->urls().size(), urls);
             window.close();
         }
