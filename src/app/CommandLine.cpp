@@ -10,6 +10,7 @@ const QString scanName = QStringLiteral("scan");
 const QString csvName = QStringLiteral("csv");
 const QString saveEachName = QStringLiteral("save-each");
 const QString quietName = QStringLiteral("quiet");
+const QString parallelName = QStringLiteral("parallel-engines");
 
 QString versionText()
 {
@@ -43,6 +44,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
          QStringLiteral("file")},
         {saveEachName, QStringLiteral("Adds the counts of each site of --scan to the site's saved search.")},
         {quietName, QStringLiteral("Leaves out the progress lines of --scan.")},
+        {parallelName, QStringLiteral("Asks the six engines about each site of --scan at the same time.")},
     });
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A URL list file to load into the window."),
                                  QStringLiteral("[file]"));
@@ -67,12 +69,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         if (!files.isEmpty())
             return failure(QStringLiteral("Unexpected argument with --scan: %1").arg(files.first()));
         line.mode = Mode::Scan;
-        line.scan = {parser.value(scanName), parser.value(csvName), parser.isSet(saveEachName),
-                     parser.isSet(quietName)};
+        line.scan = {parser.value(scanName), parser.value(csvName), parser.isSet(saveEachName), parser.isSet(quietName),
+                     parser.isSet(parallelName)};
         return line;
     }
-    if (parser.isSet(csvName) || parser.isSet(saveEachName) || parser.isSet(quietName))
-        return failure(QStringLiteral("--csv, --save-each and --quiet only go with --scan."));
+    if (parser.isSet(csvName) || parser.isSet(saveEachName) || parser.isSet(quietName) || parser.isSet(parallelName))
+        return failure(QStringLiteral("--csv, --save-each, --quiet and --parallel-engines only go with --scan."));
     if (files.size() > 1)
         return failure(QStringLiteral("Only one URL list file can be loaded: %1").arg(files.join(u' ')));
     line.listFile = files.value(0);

@@ -7,7 +7,7 @@
 
 // What the program was asked to do by its arguments:
 //   quorvex [FILE]                                    the window, with FILE loaded
-//   quorvex --scan FILE [--csv OUT|-] [--save-each] [--quiet]
+//   quorvex --scan FILE [--csv OUT|-] [--save-each] [--quiet] [--parallel-engines]
 //   quorvex --help | --version
 struct CommandLine
 {

@@ -21,6 +21,7 @@ constexpr SettingKey highThreshold{"txtProfile2", "1000"};
 constexpr SettingKey autoSort{"chkAutoSort", "1"};
 constexpr SettingKey clearBeforeScan{"chkClear", "1"};
 constexpr SettingKey keepUrlList{"chkKeepList", "1"};
+constexpr SettingKey parallelEngines{"chkParallelEngines", "0"};
 constexpr SettingKey showHelp{"showHelp", "1"};
 constexpr SettingKey chartType{"cmbChart2", "3"};
 constexpr SettingKey spaceDatesByTime{"chkSpaceDates", "1"};
@@ -111,6 +112,16 @@ bool UserSettings::keepUrlList() const
 void UserSettings::setKeepUrlList(bool on)
 {
     setOn(Key::keepUrlList, on);
+}
+
+bool UserSettings::parallelEngines() const
+{
+    return isOn(Key::parallelEngines);
+}
+
+void UserSettings::setParallelEngines(bool on)
+{
+    setOn(Key::parallelEngines, on);
 }
 
 bool UserSettings::showHelpAtStart() const

@@ -48,6 +48,10 @@ public:
     void setClearBeforeScan(bool on);
     bool keepUrlList() const;
     void setKeepUrlList(bool on);
+    // Whether a scan asks the six engines about a site at the same time;
+    // off by default.
+    bool parallelEngines() const;
+    void setParallelEngines(bool on);
 
     // Whether the help opens at start: only the stored text "1" says so.
     bool showHelpAtStart() const;

@@ -70,7 +70,8 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
     });
     QEventLoop loop;
     QObject::connect(&driver, &ScanDriver::finished, &loop, &QEventLoop::quit);
-    driver.start(sites, m_settings.rankThresholds());
+    driver.start(sites, m_settings.rankThresholds(),
+                 options.parallelEngines ? ScanDriver::EngineOrder::AllAtOnce : ScanDriver::EngineOrder::OneAtATime);
     loop.exec();
 
     if (options.csvFile == QLatin1String("-")) {

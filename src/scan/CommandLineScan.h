@@ -21,7 +21,8 @@ public:
         QString listFile;
         QString csvFile; // "-" for the standard output; empty for no CSV
         bool saveEach = false;
-        bool quiet = false; // no progress lines
+        bool quiet = false;           // no progress lines
+        bool parallelEngines = false; // a site's six queries at the same time
     };
 
     // The program's exit status.

@@ -104,10 +104,16 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     m_clear->setObjectName(QStringLiteral("chkClear"));
     m_keepList = new QCheckBox(QStringLiteral("&Keep the URL list between sessions"), dataGroup);
     m_keepList->setObjectName(QStringLiteral("chkKeepList"));
+    m_parallelEngines = new QCheckBox(QStringLiteral("Ask the six engines at the same &time"), dataGroup);
+    m_parallelEngines->setObjectName(QStringLiteral("chkParallelEngines"));
+    m_parallelEngines->setToolTip(
+        QStringLiteral("Send a site's six queries together instead of one after another; sites are still "
+                       "asked one at a time"));
     auto* dataLayout = new QVBoxLayout(dataGroup);
     dataLayout->addWidget(m_autoSort);
     dataLayout->addWidget(m_clear);
     dataLayout->addWidget(m_keepList);
+    dataLayout->addWidget(m_parallelEngines);
     dataLayout->addStretch();
 
     m_reset = new QPushButton(QStringLiteral("&Reset"), this);
@@ -324,6 +330,7 @@ void OptionsDialog::load()
     m_autoSort->setChecked(m_context.settings.autoSort());
     m_clear->setChecked(m_context.settings.clearBeforeScan());
     m_keepList->setChecked(m_context.settings.keepUrlList());
+    m_parallelEngines->setChecked(m_context.settings.parallelEngines());
 }
 
 void OptionsDialog::saveAndClose()
@@ -337,6 +344,7 @@ void OptionsDialog::saveAndClose()
     m_context.settings.setAutoSort(m_autoSort->isChecked());
     m_context.settings.setClearBeforeScan(m_clear->isChecked());
     m_context.settings.setKeepUrlList(m_keepList->isChecked());
+    m_context.settings.setParallelEngines(m_parallelEngines->isChecked());
     accept();
 }
 

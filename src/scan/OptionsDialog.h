@@ -49,6 +49,7 @@ public:
     QCheckBox* autoSortBox() const { return m_autoSort; }
     QCheckBox* clearBox() const { return m_clear; }
     QCheckBox* keepListBox() const { return m_keepList; }
+    QCheckBox* parallelEnginesBox() const { return m_parallelEngines; }
     QPushButton* resetButton() const { return m_reset; }
     QPushButton* okButton() const { return m_ok; }
     QPushButton* cancelButton() const { return m_cancel; }
@@ -92,6 +93,7 @@ private:
     QCheckBox* m_autoSort = nullptr;
     QCheckBox* m_clear = nullptr;
     QCheckBox* m_keepList = nullptr;
+    QCheckBox* m_parallelEngines = nullptr;
     QPushButton* m_reset = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_cancel = nullptr;

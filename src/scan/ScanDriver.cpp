@@ -15,7 +15,24 @@ ScanDriver::ScanDriver(PageFetcher* fetcher, SettingsReader readSettings, ScanRe
     , m_readSettings(std::move(readSettings))
     , m_results(results)
 {
-    connect(m_fetcher, &PageFetcher::finished, this, &ScanDriver::pageFetched);
+    // One at a time, the answer is always that of the engine whose turn it is.
+    connect(m_fetcher, &PageFetcher::finished, this,
+            [this](const QString& page, const FetchReport& report) { pageFetched(m_answered, page, report); });
+}
+
+PageFetcher* ScanDriver::fetcherOf(int engineIndex)
+{
+    if (m_order == EngineOrder::OneAtATime)
+        return m_fetcher;
+    PageFetcher*& fetcher = m_engineFetchers[static_cast<std::size_t>(engineIndex)];
+    if (!fetcher) {
+        fetcher = new PageFetcher(m_fetcher->limits(), this);
+        connect(fetcher, &PageFetcher::finished, this,
+                [this, engineIndex](const QString& page, const FetchReport& report) {
+                    pageFetched(engineIndex, page, report);
+                });
+    }
+    return fetcher;
 }
 
 ScanDriver::SettingsReader ScanDriver::settingsOf(const QString& settingsIni)
@@ -43,12 +60,13 @@ ScanDriver::Answer ScanDriver::readAnswer(const Engine& engine, const CountMarke
     return {{reading.kind, report}, cellText(engine, reading.text), reading.position};
 }
 
-void ScanDriver::start(const QStringList& sites, const RankThresholds& thresholds)
+void ScanDriver::start(const QStringList& sites, const RankThresholds& thresholds, EngineOrder order)
 {
     if (m_running || sites.isEmpty())
         return;
     m_sites = sites;
     m_thresholds = thresholds;
+    m_order = order;
     m_siteIndex = 0;
     m_grandTotal = 0;
     m_stopRequested = false;
@@ -69,18 +87,23 @@ void ScanDriver::stopNow()
 {
     if (!m_running)
         return;
-    const bool queryRunning = m_fetcher->isBusy();
-    m_fetcher->cancel();
     if (m_siteInProgress) {
         const QString site = m_sites[m_siteIndex];
-        QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}};
-        if (queryRunning) {
-            stoppedOutcome.fetch.address = m_address;
-            logQuery(site, m_engineIndex + 1, stoppedOutcome, {});
-            stoppedOutcome.fetch.address.clear();
+        for (int index = 0; index < engineCount; ++index) {
+            Query& query = m_queries[static_cast<std::size_t>(index)];
+            if (query.state == Query::State::Answered)
+                continue;
+            QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}};
+            // Only a query that went out is in the log; the cell of one still
+            // to come says "stopped" as well, without an address.
+            if (query.state == Query::State::Asked) {
+                fetcherOf(index)->cancel();
+                stoppedOutcome.fetch.address = query.address;
+                logQuery(site, index + 1, stoppedOutcome, {});
+                stoppedOutcome.fetch.address.clear();
+            }
+            m_results->setEngineCell(m_row.row(), index + 1, {}, stoppedOutcome);
         }
-        for (int engine = m_engineIndex + 1; engine <= engineCount; ++engine)
-            m_results->setEngineCell(m_row.row(), engine, {}, stoppedOutcome);
         if (m_row.isValid()) {
             m_results->completeRow(m_row.row(), m_thresholds);
             m_grandTotal += m_results->row(m_row.row()).total.value_or(0);
@@ -111,39 +134,54 @@ void ScanDriver::nextSite()
         emit stopped();
         return;
     }
-    m_engineIndex = 0;
+    m_answered = 0;
+    m_queries.fill({});
     m_siteInProgress = true;
     m_row = m_results->index(m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]), 0);
     emit siteStarted(m_siteIndex, m_sites[m_siteIndex]);
-    queryEngine();
-}
-
-void ScanDriver::queryEngine()
-{
-    const Engine& engine = engines()[static_cast<std::size_t>(m_engineIndex)];
-    const EngineSettings settings = m_readSettings(engine);
-    m_markers = settings.markers;
-    m_address = engine.queryAddress(settings.queryTemplate, m_sites[m_siteIndex]);
-    m_fetcher->fetch(m_address);
-}
-
-void ScanDriver::pageFetched(const QString& page, const FetchReport& report)
-{
-    if (!m_running)
+    if (m_order == EngineOrder::OneAtATime) {
+        queryEngine(0);
         return;
-    const Engine& engine = engines()[static_cast<std::size_t>(m_engineIndex)];
+    }
+    // Every answer comes from the event loop, so all six are out before the
+    // first is read.
+    for (int index = 0; index < engineCount; ++index)
+        queryEngine(index);
+}
+
+void ScanDriver::queryEngine(int engineIndex)
+{
+    const Engine& engine = engines()[static_cast<std::size_t>(engineIndex)];
+    const EngineSettings settings = m_readSettings(engine);
+    Query& query = m_queries[static_cast<std::size_t>(engineIndex)];
+    query.markers = settings.markers;
+    query.address = engine.queryAddress(settings.queryTemplate, m_sites[m_siteIndex]);
+    query.state = Query::State::Asked;
+    fetcherOf(engineIndex)->fetch(query.address);
+}
+
+void ScanDriver::pageFetched(int engineIndex, const QString& page, const FetchReport& report)
+{
+    if (!m_running || !m_siteInProgress)
+        return;
+    Query& query = m_queries[static_cast<std::size_t>(engineIndex)];
+    if (query.state != Query::State::Asked)
+        return;
+    query.state = Query::State::Answered;
+    const Engine& engine = engines()[static_cast<std::size_t>(engineIndex)];
     const QString site = m_sites[m_siteIndex];
-    const Answer answer = readAnswer(engine, m_markers, page, report);
+    const Answer answer = readAnswer(engine, query.markers, page, report);
     const QString& cell = answer.cellText;
     m_results->setEngineCell(m_row.row(), engine.number, cell, answer.outcome);
     logQuery(site, engine.number, answer.outcome, cell);
-    ++m_engineIndex;
+    ++m_answered;
     emit engineDone(m_siteIndex, site, engine.number, cell);
     // A receiver may have stopped the scan.
     if (!m_running)
         return;
-    if (m_engineIndex < engineCount) {
-        queryEngine();
+    if (m_answered < engineCount) {
+        if (m_order == EngineOrder::OneAtATime)
+            queryEngine(m_answered);
         return;
     }
     completeSite();

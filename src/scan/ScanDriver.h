@@ -1,12 +1,14 @@
 #pragma once
 
 #include "engines/EngineSettingsFile.h"
+#include "engines/EngineTable.h"
 #include "results/ResultRow.h"
 
 #include <QObject>
 #include <QPersistentModelIndex>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 
 struct Engine;
@@ -16,9 +18,13 @@ class ScanLog;
 class ScanResults;
 
 // A scan as a state machine on the UI thread: every site of a snapshot of
-// the URL list is asked of every engine in turn, strictly one query at a
-// time. Between two sites control returns to the event loop, and each page
-// is fetched asynchronously, so the window stays responsive throughout.
+// the URL list is asked of every engine, sites strictly one after another.
+// A site's engines are asked in turn, one query at a time, or, when the scan
+// asks them at the same time, all six at once with a fetcher each; either
+// way no engine ever has two queries running, and a site's row is complete
+// before the next site begins. Between two sites control returns to the
+// event loop, and each page is fetched asynchronously, so the window stays
+// responsive throughout.
 //
 // Each site gets a row of the results, inserted at the site's position in
 // the snapshot (or at the end of shorter results) and filled as the engines
@@ -51,15 +57,21 @@ public:
     int siteCount() const { return static_cast<int>(m_sites.size()); }
     QString siteAt(int index) const { return m_sites.value(index); }
 
+    // How a site's six queries go out: one after another in the engine
+    // table's order, or all at once. The results are the same either way;
+    // only the order of the requests and of the answers differs.
+    enum class EngineOrder { OneAtATime, AllAtOnce };
+
     // Starts a scan of the given sites, ranking their rows by the
     // thresholds. Does nothing while a scan runs or when there is no site. A
     // stop requested earlier is forgotten. The first site begins from the
     // event loop, never inside this call.
-    void start(const QStringList& sites, const RankThresholds& thresholds = {});
+    void start(const QStringList& sites, const RankThresholds& thresholds = {},
+               EngineOrder order = EngineOrder::OneAtATime);
     // The running scan ends before its next site; a request made during the
     // last site comes too late and the scan ends normally.
     void requestStop();
-    // The running scan ends at once: the running query is abandoned, the
+    // The running scan ends at once: the running queries are abandoned, the
     // current site's cells still to come stay empty with the outcome
     // "stopped", its row gets the total of what it has, and stopped()
     // follows before this returns.
@@ -85,7 +97,8 @@ signals:
     // A site's queries begin.
     void siteStarted(int index, const QString& site);
     // One engine has answered for the current site; cellText is what its
-    // results-table cell shows.
+    // results-table cell shows. With the engines asked at the same time the
+    // answers come in whatever order the engines give them.
     void engineDone(int index, const QString& site, int engineNumber, const QString& cellText);
     // The current site's six queries are done.
     void siteFinished(int index, const QString& site, qint64 rowTotal);
@@ -95,26 +108,41 @@ signals:
     void stopped();
 
 private:
+    // One engine's query for the current site.
+    struct Query
+    {
+        enum class State { Waiting, Asked, Answered };
+        State state = State::Waiting;
+        // The engine's markers and address as read when it was asked.
+        CountMarkers markers;
+        QString address;
+    };
+
     void nextSite();
-    void queryEngine();
-    void pageFetched(const QString& page, const FetchReport& report);
+    void queryEngine(int engineIndex);
+    void pageFetched(int engineIndex, const QString& page, const FetchReport& report);
     void completeSite();
     void logQuery(const QString& site, int engineNumber, const QueryOutcome& outcome, const QString& cellText);
+    // The fetcher an engine's query goes through under the running order.
+    PageFetcher* fetcherOf(int engineIndex);
 
     PageFetcher* m_fetcher;
+    // A fetcher per engine for asking them at the same time, made at the
+    // first such scan with the limits of m_fetcher.
+    std::array<PageFetcher*, engineCount> m_engineFetchers{};
     SettingsReader m_readSettings;
     ScanResults* m_results;
     ScanLog* m_log = nullptr;
-    // The markers of the running query's engine, as read when it was asked.
-    CountMarkers m_markers;
-    QString m_address;
+    std::array<Query, engineCount> m_queries;
+    EngineOrder m_order = EngineOrder::OneAtATime;
     QStringList m_sites;
     RankThresholds m_thresholds;
     // The current site's row; it follows the row when the results are
     // reordered, and becomes invalid when they are cleared.
     QPersistentModelIndex m_row;
     int m_siteIndex = 0;
-    int m_engineIndex = 0;
+    // The current site's engines that have answered.
+    int m_answered = 0;
     qint64 m_grandTotal = 0;
     bool m_running = false;
     bool m_stopRequested = false;

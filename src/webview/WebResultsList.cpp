@@ -42,8 +42,26 @@ QTreeWidgetItem* WebResultsList::addRow(const QString& type, const QString& site
 {
     auto* row = new QTreeWidgetItem(QStringList{type, site});
     row->setData(TypeColumn, pageRole, engineNumber);
-    addTopLevelItem(row);
+    if (engineNumber == homePage || isSortingEnabled())
+        addTopLevelItem(row);
+    else
+        insertTopLevelItem(engineRowPosition(site, engineNumber), row);
     return row;
+}
+
+int WebResultsList::engineRowPosition(const QString& site, int engineNumber) const
+{
+    // A scan adds the site's home page row first, so the search ends at the
+    // latest one at the latest, and rows of an earlier scan of the same
+    // site stay as they are.
+    for (int position = topLevelItemCount(); position > 0; --position) {
+        const QTreeWidgetItem* item = topLevelItem(position - 1);
+        if (item->text(UrlColumn) != site)
+            continue;
+        if (item->data(TypeColumn, pageRole).toInt() < engineNumber)
+            return position;
+    }
+    return topLevelItemCount();
 }
 
 void WebResultsList::addSiteRows(const QString& site)

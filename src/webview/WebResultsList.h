@@ -28,6 +28,8 @@ public:
 
     // Adds the row of the site's home page, or of the engine's result page
     // for the site; made whole first so that a sorted list places it once.
+    // Unsorted, an engine's row goes among the site's last rows in the
+    // engine table's order, whatever order the engines answered in.
     QTreeWidgetItem* addHomePageRow(const QString& site);
     QTreeWidgetItem* addEngineRow(const Engine& engine, const QString& site);
     // The seven rows a scan adds for a site: "Home Page", then one per
@@ -48,6 +50,9 @@ public:
 
 private:
     QTreeWidgetItem* addRow(const QString& type, const QString& site, int engineNumber);
+    // Where an engine's row for the site goes in an unsorted list: after
+    // the last row, from the end, of that site with a lower page number.
+    int engineRowPosition(const QString& site, int engineNumber) const;
     void headerClicked(int column);
 
     Qt::SortOrder m_order = Qt::AscendingOrder;

@@ -18,6 +18,7 @@ private slots:
         QVERIFY(settings.autoSort());
         QVERIFY(settings.clearBeforeScan());
         QVERIFY(settings.keepUrlList());
+        QVERIFY(!settings.parallelEngines());
         QVERIFY(settings.showHelpAtStart());
         QCOMPARE(settings.chartType(), std::optional<int>(3));
         QVERIFY(settings.spaceDatesByTime());
@@ -37,6 +38,7 @@ private slots:
         settings.setAutoSort(false);
         settings.setClearBeforeScan(true);
         settings.setKeepUrlList(false);
+        settings.setParallelEngines(true);
         settings.setShowHelpAtStart(false);
         settings.setChartType(7);
         settings.setSpaceDatesByTime(false);
@@ -51,6 +53,7 @@ private slots:
             {"chkAutoSort", "0"},
             {"chkClear", "1"},
             {"chkKeepList", "0"},
+            {"chkParallelEngines", "1"},
             {"showHelp", "0"},
             {"cmbChart2", "7"},
             {"chkSpaceDates", "0"},
@@ -82,11 +85,12 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(bool, on);
         TestAppFolder app(TestAppFolder::Content::Empty);
-        for (const char* key : {"chkAutoSort", "chkClear", "chkKeepList"})
+        for (const char* key : {"chkAutoSort", "chkClear", "chkKeepList", "chkParallelEngines"})
             app.storeSetting(QString::fromLatin1(key), stored);
         QCOMPARE(app.settings().autoSort(), on);
         QCOMPARE(app.settings().clearBeforeScan(), on);
         QCOMPARE(app.settings().keepUrlList(), on);
+        QCOMPARE(app.settings().parallelEngines(), on);
     }
 
     void thresholds_data()

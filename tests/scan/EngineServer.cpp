@@ -9,11 +9,26 @@ QString countKey(const QString& site, int engineNumber)
     return QString::number(engineNumber) + u'\n' + site;
 }
 
+QString engineGroup(int engineNumber)
+{
+    return QStringLiteral("engine ") + QString::number(engineNumber);
+}
+
 } // namespace
 
 EngineServer::EngineServer()
 {
     m_http.setHandler([this](const LoopbackHttpServer::Request& request) { return respond(request); });
+    // Engines can share a path; their query forms tell them apart.
+    m_http.setGrouping([](const LoopbackHttpServer::Request& request) {
+        const std::optional<EnginePages::Query> query = EnginePages::recognise(request.target);
+        return query ? engineGroup(query->engineNumber) : request.path();
+    });
+}
+
+int EngineServer::maxOverlap(int engineNumber) const
+{
+    return m_http.maxOverlap(engineGroup(engineNumber));
 }
 
 QByteArray EngineServer::settingsIni() const
@@ -73,6 +88,6 @@ LoopbackHttpServer::Response EngineServer::respond(const LoopbackHttpServer::Req
         else
             response = LoopbackHttpServer::Response::page(EnginePages::resultPage(query->engineNumber, value));
     }
-    response.delayMs = m_delayMs;
+    response.delayMs = query ? m_engineDelays.value(query->engineNumber, m_delayMs) : m_delayMs;
     return response;
 }

@@ -33,6 +33,8 @@ public:
 
     // Every answer waits this long.
     void setDelay(int ms) { m_delayMs = ms; }
+    // This engine's answers wait this long instead.
+    void setEngineDelay(int engineNumber, int ms) { m_engineDelays.insert(engineNumber, ms); }
     void setCount(const QString& site, int engineNumber, qint64 count);
     qint64 count(const QString& site, int engineNumber) const;
 
@@ -43,6 +45,8 @@ public:
 
     // Engine queries received, in order, as "engine:site".
     QStringList queries() const;
+    // The most queries of one engine that were answered at the same time.
+    int maxOverlap(int engineNumber) const;
 
 private:
     LoopbackHttpServer::Response respond(const LoopbackHttpServer::Request& request) const;
@@ -50,4 +54,5 @@ private:
     LoopbackHttpServer m_http;
     QHash<QString, qint64> m_counts;
     int m_delayMs = 0;
+    QHash<int, int> m_engineDelays;
 };

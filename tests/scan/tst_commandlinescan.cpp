@@ -145,6 +145,53 @@ private slots:
         QCOMPARE(f.standardOutput, ResultsCsv::encode(window.results()->rows()));
     }
 
+    // Asking a site's engines at the same time changes the order of the
+    // requests only: the same pages give the same rows, totals, saved
+    // counts, progress lines and exit status, and no engine is ever asked
+    // twice at once.
+    void parallelEnginesChangeNothingButTheOrder_data()
+    {
+        QTest::addColumn<QList<int>>("delays");  // per engine, in ms
+        QTest::addColumn<int>("refusingEngine"); // 0: none
+        QTest::newRow("answers in the table's order") << QList<int>{50, 60, 70, 80, 90, 100} << 0;
+        QTest::newRow("answers in reverse order") << QList<int>{150, 120, 90, 60, 30, 0} << 0;
+        QTest::newRow("mixed order, one engine refusing") << QList<int>{40, 0, 0, 80, 10, 20} << 3;
+    }
+
+    void parallelEnginesChangeNothingButTheOrder()
+    {
+        QFETCH(QList<int>, delays);
+        QFETCH(int, refusingEngine);
+        const QByteArray list = "www.alpha.example\r\nhttp://beta.example/\r\ngamma.example\r\nwww.alpha.example\r\n";
+        const QStringList files{"Saved/alpha.example.qvh", "Saved/beta.example.qvh", "Saved/gamma.example.qvh"};
+        Fixture oneAtATime;
+        Fixture atOnce;
+        for (Fixture* f : {&oneAtATime, &atOnce}) {
+            f->server.setCount("www.alpha.example", 2, EngineServer::noResults);
+            f->server.setCount("http://beta.example/", 5, EngineServer::withoutMarkers);
+            f->server.setCount("gamma.example", 1, EngineServer::unrecognised);
+            for (int engine = 1; engine <= engineCount; ++engine)
+                f->server.setEngineDelay(engine, delays[engine - 1]);
+            if (refusingEngine > 0)
+                f->failEngine(refusingEngine);
+            f->test.folder.writeFile("Lists/sites.txt", list);
+        }
+        const int status =
+            oneAtATime.scan({oneAtATime.listFile(), oneAtATime.test.folder.filePath("out.csv"), true, false, false});
+        QCOMPARE(atOnce.scan({atOnce.listFile(), atOnce.test.folder.filePath("out.csv"), true, false, true}), status);
+        QCOMPARE(atOnce.messages, oneAtATime.messages);
+        QCOMPARE(atOnce.test.folder.readFile("out.csv"), oneAtATime.test.folder.readFile("out.csv"));
+        for (const QString& file : files)
+            QCOMPARE(atOnce.test.folder.readFile(file), oneAtATime.test.folder.readFile(file));
+        QVERIFY(oneAtATime.test.folder.readFile("out.csv").contains("Domain Name,Total,"));
+
+        QCOMPARE(oneAtATime.server.http().maxOverlap(), 1);
+        // The option did ask engines at the same time.
+        QVERIFY(atOnce.server.http().maxOverlap() > 1);
+        for (int engine = 1; engine <= engineCount; ++engine)
+            QCOMPARE(atOnce.server.maxOverlap(engine), engine == refusingEngine ? 0 : 1);
+    }
+
     // What a daily scan saves is what the Save Search Results dialog saves.
     void saveEachWritesWhatTheDialogWrites_data()
     {
@@ -197,6 +244,11 @@ private slots:
         QTest::newRow("unreadable list") << QStringList{"--scan", "missing.txt"} << 2 << QByteArray();
         QTest::newRow("unknown option") << QStringList{"--scna", "Lists/sites.txt"} << 2 << QByteArray();
         QTest::newRow("CSV without a scan") << QStringList{"--csv", "-"} << 2 << QByteArray();
+        QTest::newRow("scan, engines at the same time")
+            << QStringList{"--scan", "Lists/sites.txt", "--parallel-engines", "--csv", "-", "--quiet"} << 0
+            << QByteArray("Domain Name,Total,");
+        QTest::newRow("engines at the same time without a scan")
+            << QStringList{"--parallel-engines"} << 2 << QByteArray();
     }
 
     void programWithoutADisplay()

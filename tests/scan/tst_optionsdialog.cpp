@@ -129,6 +129,8 @@ private slots:
         QCOMPARE(dialog.findChild<QCheckBox*>("chkClear")->text(), QStringLiteral("C&lear results after each search"));
         QCOMPARE(dialog.findChild<QCheckBox*>("chkKeepList")->text(),
                  QStringLiteral("&Keep the URL list between sessions"));
+        QCOMPARE(dialog.findChild<QCheckBox*>("chkParallelEngines")->text(),
+                 QStringLiteral("Ask the six engines at the same &time"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command3")->text(), QStringLiteral("&Reset"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command1")->text(), QStringLiteral("&Ok"));
         QCOMPARE(dialog.findChild<QPushButton*>("Command2")->text(), QStringLiteral("&Cancel"));
@@ -189,24 +191,29 @@ private slots:
     {
         QTest::addColumn<QVariant>("autoSort");
         QTest::addColumn<QVariant>("clear");
-        QTest::newRow("nothing stored") << QVariant() << QVariant();
-        QTest::newRow("both off") << QVariant("0") << QVariant("0");
-        QTest::newRow("two counts as off") << QVariant("2") << QVariant("1");
-        QTest::newRow("words count as off") << QVariant("1") << QVariant("yes");
+        QTest::addColumn<QVariant>("parallel"); // off unless stored as 1
+        QTest::newRow("nothing stored") << QVariant() << QVariant() << QVariant();
+        QTest::newRow("all off") << QVariant("0") << QVariant("0") << QVariant("0");
+        QTest::newRow("two counts as off") << QVariant("2") << QVariant("1") << QVariant("1");
+        QTest::newRow("words count as off") << QVariant("1") << QVariant("yes") << QVariant("yes");
     }
 
     void checkBoxes()
     {
         QFETCH(QVariant, autoSort);
         QFETCH(QVariant, clear);
+        QFETCH(QVariant, parallel);
         TestContext test;
         if (autoSort.isValid())
             test.folder.storeSetting(QStringLiteral("chkAutoSort"), autoSort.toString());
         if (clear.isValid())
             test.folder.storeSetting(QStringLiteral("chkClear"), clear.toString());
+        if (parallel.isValid())
+            test.folder.storeSetting(QStringLiteral("chkParallelEngines"), parallel.toString());
         OptionsDialog dialog(test.context);
         QCOMPARE(dialog.autoSortBox()->isChecked(), !autoSort.isValid() || autoSort.toString() == "1");
         QCOMPARE(dialog.clearBox()->isChecked(), !clear.isValid() || clear.toString() == "1");
+        QCOMPARE(dialog.parallelEnginesBox()->isChecked(), parallel.toString() == "1");
     }
 
     void editingRankBoxes_data()
@@ -356,6 +363,7 @@ private slots:
         dialog->autoSortBox()->setChecked(false);
         QVERIFY(dialog->keepListBox()->isChecked());
         dialog->keepListBox()->setChecked(false);
+        dialog->parallelEnginesBox()->setChecked(true);
         QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
         QTRY_VERIFY(!dialog);
 
@@ -365,6 +373,7 @@ private slots:
         QCOMPARE(test.folder.storedSetting(QStringLiteral("chkAutoSort")), QStringLiteral("0"));
         QCOMPARE(test.folder.storedSetting(QStringLiteral("chkClear")), QStringLiteral("1"));
         QCOMPARE(test.folder.storedSetting(QStringLiteral("chkKeepList")), QStringLiteral("0"));
+        QCOMPARE(test.folder.storedSetting(QStringLiteral("chkParallelEngines")), QStringLiteral("1"));
         QVERIFY(test.prompts.shown().isEmpty());
     }
 

@@ -5,6 +5,8 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -124,6 +126,8 @@ private:
     bool m_waitingForDrain = false;
     QTimer m_timer;
     void (LoopbackConnection::*m_timerStep)() = nullptr;
+    // The overlap group of the request being answered, if one is.
+    std::optional<QString> m_answering;
 };
 
 LoopbackConnection::LoopbackConnection(LoopbackHttpServer* server, QTcpSocket* socket)
@@ -158,6 +162,8 @@ LoopbackConnection::LoopbackConnection(LoopbackHttpServer* server, QTcpSocket* s
 
 LoopbackConnection::~LoopbackConnection()
 {
+    if (m_answering)
+        m_server->answerEnds(*m_answering);
     m_server->m_connections.remove(this);
 }
 
@@ -247,6 +253,7 @@ bool LoopbackConnection::parseHead(const QByteArray& head)
 void LoopbackConnection::requestComplete()
 {
     m_state = State::Responding;
+    m_answering = m_server->answerBegins(m_request);
     m_response = m_server->respond(m_request);
     if (m_response.endless && m_response.framing == Response::Framing::ContentLength)
         m_response.framing = Response::Framing::UntilClose;
@@ -341,6 +348,8 @@ void LoopbackConnection::onBytesWritten()
 
 void LoopbackConnection::finishResponse()
 {
+    if (m_answering)
+        m_server->answerEnds(*std::exchange(m_answering, std::nullopt));
     if (m_sendBody && m_response.framing == Response::Framing::Chunked)
         m_socket->write("0\r\n\r\n");
     if (!m_keepAlive) {
@@ -467,6 +476,28 @@ void LoopbackHttpServer::removeResponse(const QString& target)
 void LoopbackHttpServer::setHandler(Handler handler)
 {
     m_handler = std::move(handler);
+}
+
+void LoopbackHttpServer::clearRequests()
+{
+    m_requests.clear();
+    m_maxOverlap = m_overlap;
+    m_maxOverlapAll = m_overlapAll;
+}
+
+QString LoopbackHttpServer::answerBegins(const Request& request)
+{
+    const QString group = m_grouping ? m_grouping(request) : request.path();
+    const int overlap = ++m_overlap[group];
+    m_maxOverlap[group] = std::max(m_maxOverlap.value(group), overlap);
+    m_maxOverlapAll = std::max(m_maxOverlapAll, ++m_overlapAll);
+    return group;
+}
+
+void LoopbackHttpServer::answerEnds(const QString& group)
+{
+    --m_overlap[group];
+    --m_overlapAll;
 }
 
 LoopbackHttpServer::Response LoopbackHttpServer::respond(const Request& request)

@@ -74,6 +74,8 @@ public:
     };
 
     using Handler = std::function<Response(const Request&)>;
+    // The group a request counts in for the overlap record.
+    using Grouping = std::function<QString(const Request&)>;
 
     explicit LoopbackHttpServer(QObject* parent = nullptr);
     ~LoopbackHttpServer() override;
@@ -95,9 +97,18 @@ public:
 
     const QList<Request>& requests() const { return m_requests; }
     qsizetype requestCount() const { return m_requests.size(); }
-    void clearRequests() { m_requests.clear(); }
+    void clearRequests();
     // Client connections currently open.
     int openConnectionCount() const { return static_cast<int>(m_connections.size()); }
+
+    // The overlap record: how many requests were at most answered at the
+    // same time, from the whole request until the response's last byte or
+    // the client's hang-up, in one group or in all. Requests are grouped by
+    // their path unless setGrouping says otherwise; clearRequests starts the
+    // record afresh.
+    void setGrouping(Grouping grouping) { m_grouping = std::move(grouping); }
+    int maxOverlap(const QString& group) const { return m_maxOverlap.value(group); }
+    int maxOverlap() const { return m_maxOverlapAll; }
 
 signals:
     void requestReceived(const LoopbackHttpServer::Request& request);
@@ -105,12 +116,20 @@ signals:
 private:
     friend class LoopbackConnection;
     Response respond(const Request& request);
+    // A request's answer begins and ends; begin gives its group.
+    QString answerBegins(const Request& request);
+    void answerEnds(const QString& group);
 
     QTcpServer m_server;
     QHash<QString, Response> m_responses;
     Handler m_handler;
     QSet<LoopbackConnection*> m_connections;
     QList<Request> m_requests;
+    Grouping m_grouping;
+    QHash<QString, int> m_overlap;
+    QHash<QString, int> m_maxOverlap;
+    int m_overlapAll = 0;
+    int m_maxOverlapAll = 0;
 };
 
 Q_DECLARE_METATYPE(LoopbackHttpServer::Request)
