@@ -19,7 +19,7 @@ namespace {
 
 const QString scanningCaption = QStringLiteral("Searching...");
 
-// How often the widgets a scan changes are repainted at most while it runs:
+// How often the window is repainted at most while a scan runs:
 // often enough to look continuous, seldom enough to cost little next to a
 // query to a fast server.
 constexpr int repaintIntervalMs = 40;
@@ -33,10 +33,7 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_fetcher(new PageFetcher(this))
     , m_startCaption(controls.startButton->text())
 {
-    QList<QWidget*> throttled = controls.busyWidgets;
-    throttled.prepend(controls.results->table());
-    for (QWidget* widget : std::as_const(throttled))
-        m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
+    m_repaintThrottle = new RepaintThrottle(controls.results, repaintIntervalMs, this);
     m_driver = new ScanDriver(m_fetcher, ScanDriver::templatesOf(m_context.folder.settingsIni()),
                               controls.results->results(), this);
     connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
@@ -100,8 +97,7 @@ void ScanController::showScanning(bool scanning)
     m_controls.stopButton->setEnabled(scanning);
     m_controls.stopAction->setEnabled(scanning);
     m_controls.results->setScanRunning(scanning);
-    for (RepaintThrottle* throttle : std::as_const(m_repaintThrottles))
-        throttle->setOn(scanning);
+    m_repaintThrottle->setOn(scanning);
 }
 
 void ScanController::engineDone(int, const QString& site, int engineNumber)

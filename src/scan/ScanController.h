@@ -37,9 +37,6 @@ public:
         const UrlListCommands* urlList = nullptr;
         // Takes the focus when Start finds the URL list empty.
         QWidget* addButton = nullptr;
-        // Widgets that change with every query besides the results table;
-        // while a scan runs they are repainted at most every 40 ms.
-        QList<QWidget*> busyWidgets;
     };
 
     ScanController(const Controls& controls, AppContext& context, QObject* parent = nullptr);
@@ -86,7 +83,8 @@ private:
     PageFetcher* m_fetcher;
     QString m_startCaption;
     ScanDriver* m_driver;
-    // The results table and the busy widgets change with every query.
-    QList<RepaintThrottle*> m_repaintThrottles;
+    // The window changes with every query; it is repainted at most every
+    // 40 ms while a scan runs.
+    RepaintThrottle* m_repaintThrottle;
     bool m_scanning = false;
 };
