@@ -19,10 +19,11 @@ namespace {
 
 const QString scanningCaption = QStringLiteral("Searching...");
 
-// How often the window is repainted at most while a scan runs:
-// often enough to look continuous, seldom enough to cost little next to a
-// query to a fast server.
-constexpr int repaintIntervalMs = 40;
+// How often the window is repainted at most while a scan runs: often
+// enough for the status text and the progress to look live, seldom enough
+// that painting the table (several milliseconds) costs little next to the
+// queries to a fast server.
+constexpr int repaintIntervalMs = 100;
 
 } // namespace
 

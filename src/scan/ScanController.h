@@ -84,7 +84,7 @@ private:
     QString m_startCaption;
     ScanDriver* m_driver;
     // The window changes with every query; it is repainted at most every
-    // 40 ms while a scan runs.
+    // 100 ms while a scan runs.
     RepaintThrottle* m_repaintThrottle;
     bool m_scanning = false;
 };
