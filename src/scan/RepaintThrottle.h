@@ -14,8 +14,8 @@ class QWidget;
 //
 // A scan against fast servers changes the status bar, the progress and the
 // lists after every query. Painting each change costs more than the query
-// itself, and painting whole widgets on a timer costs almost as much: most
-// of a long table does not change while rows are added below what it shows.
+// itself, and painting whole widgets on a timer paints much that did not
+// change.
 class RepaintThrottle : public QObject
 {
     Q_OBJECT

@@ -9,6 +9,7 @@
 #include "help/HelpWindow.h"
 #include "lists/UrlListCommands.h"
 #include "results/ResultsView.h"
+#include "support/EventCounter.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
@@ -349,24 +350,16 @@ private slots:
         const QSize windowSize = window.size();
         const auto* panel = window.findChild<QLabel*>("Panel1");
         const QRect panelArea = panel->geometry();
-        struct LayoutCounter : QObject
-        {
-            int requests = 0;
-            bool eventFilter(QObject*, QEvent* event) override
-            {
-                requests += event->type() == QEvent::LayoutRequest;
-                return false;
-            }
-        } counter;
-        window.installEventFilter(&counter);
-        status->installEventFilter(&counter);
+        EventCounter layouts(QEvent::LayoutRequest);
+        layouts.watch(&window);
+        layouts.watch(status);
 
         // What showing the window left pending is not the text's doing.
         QCoreApplication::processEvents();
-        counter.requests = 0;
+        layouts.clear();
         status->setPanelText(1, text);
         QCoreApplication::processEvents();
-        QCOMPARE(counter.requests, 0);
+        QCOMPARE(layouts.total(), 0);
         QCOMPARE(status->panelText(1), text);
         QCOMPARE(panel->text(), text);
         QCOMPARE(window.size(), windowSize);

@@ -1,6 +1,6 @@
 #include "scan/RepaintThrottle.h"
+#include "support/EventCounter.h"
 
-#include <QHash>
 #include <QLabel>
 #include <QTest>
 #include <QTreeWidget>
@@ -9,18 +9,6 @@
 #include <functional>
 
 namespace {
-
-// Counts the paints of the widgets it watches.
-struct PaintCounter : QObject
-{
-    QHash<QObject*, int> paints;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++paints[watched];
-        return false;
-    }
-};
 
 // A window with a label that changes, a label that does not, and a list
 // that grows.
@@ -35,7 +23,7 @@ struct Window
         window.show();
         exposed = QTest::qWaitForWindowExposed(&window);
         for (QWidget* widget : {static_cast<QWidget*>(changing), static_cast<QWidget*>(unchanged), list->viewport()})
-            widget->installEventFilter(&counter);
+            paints.watch(widget);
     }
 
     // The widget whose paints tell whether the change was painted.
@@ -48,7 +36,7 @@ struct Window
     QLabel* changing = new QLabel(QStringLiteral("before"));
     QLabel* unchanged = new QLabel(QStringLiteral("still"));
     QTreeWidget* list = new QTreeWidget;
-    PaintCounter counter;
+    EventCounter paints{QEvent::Paint};
     bool exposed = false;
 };
 
@@ -95,21 +83,21 @@ private slots:
         RepaintThrottle throttle(w.changing, 3600 * 1000);
         throttle.setOn(true);
         QVERIFY(throttle.isOn());
-        w.counter.paints.clear();
+        w.paints.clear();
         for (int step = 0; step < 20; ++step) {
             change(w, how, step);
             QCoreApplication::processEvents();
         }
         QTest::qWait(50);
-        QCOMPARE(w.counter.paints.value(w.painted(how)), 0);
+        QCOMPARE(w.paints.count(w.painted(how)), 0);
 
         throttle.setOn(false);
-        QVERIFY(w.counter.paints.value(w.painted(how)) > 0);
-        QCOMPARE(w.counter.paints.value(w.unchanged), 0);
+        QVERIFY(w.paints.count(w.painted(how)) > 0);
+        QCOMPARE(w.paints.count(w.unchanged), 0);
         // Off, the window paints as usual again.
-        w.counter.paints.clear();
+        w.paints.clear();
         change(w, how, 99);
-        QTRY_VERIFY(w.counter.paints.value(w.painted(how)) > 0);
+        QTRY_VERIFY(w.paints.count(w.painted(how)) > 0);
     }
 
     // While on, the window still paints once per interval: a long scan
@@ -120,11 +108,11 @@ private slots:
         QVERIFY(w.exposed);
         RepaintThrottle throttle(w.list, 20);
         throttle.setOn(true);
-        w.counter.paints.clear();
+        w.paints.clear();
         for (int step = 0; step < 3; ++step) {
-            const int before = w.counter.paints.value(w.changing);
+            const int before = w.paints.count(w.changing);
             change(w, QStringLiteral("text set"), step);
-            QTRY_VERIFY(w.counter.paints.value(w.changing) > before);
+            QTRY_VERIFY(w.paints.count(w.changing) > before);
         }
         QVERIFY(throttle.isOn());
     }
