@@ -165,6 +165,8 @@ Figures scan(MainWindow& window, const QStringList& sites)
     auto* list = window.findChild<QListWidget*>(QStringLiteral("List1"));
     list->clear();
     window.urlListCommands()->appendUrls(sites);
+    // The list is shown before Start is pressed, as it is for a user.
+    QCoreApplication::processEvents();
     ScanController* controller = window.scanController();
     bool ended = false;
     const auto connection = QObject::connect(controller, &ScanController::scanEnded, [&] { ended = true; });
