@@ -60,6 +60,7 @@ MainMenus::MainMenus(QMenuBar* menuBar, QWidget* window)
     scan = addItem(scanMenu, "mnuScan", QStringLiteral("Start Scan"));
     stop = addItem(scanMenu, "mnuStop", QStringLiteral("Stop Scan"));
     stop->setEnabled(false);
+    scanLog = addItem(scanMenu, "mnuScanLog", QStringLiteral("Scan Log"), QKeySequence(Qt::CTRL | Qt::Key_L));
 
     QMenu* options = addMenu(menuBar, "mnuOptions2", QStringLiteral("&Options"));
     config = addItem(options, "mnuConfig", QStringLiteral("View Options"));

@@ -19,37 +19,38 @@ public:
     MainMenus(QMenuBar* menuBar, QWidget* window);
 
     // File
-    QAction* newUrl;          // mnuNewURL
-    QAction* saveUrlList;     // mnuSaveUrlList
-    QAction* openUrlList;     // mnuOpenURLList
-    QAction* openClipboard;   // mnuOpenClipboard
-    QAction* exportResults;   // mnuExportResults
-    QAction* exitNow;         // mnuExitNow
+    QAction* newUrl;        // mnuNewURL
+    QAction* saveUrlList;   // mnuSaveUrlList
+    QAction* openUrlList;   // mnuOpenURLList
+    QAction* openClipboard; // mnuOpenClipboard
+    QAction* exportResults; // mnuExportResults
+    QAction* exitNow;       // mnuExitNow
     // Scan
-    QAction* scan;            // mnuScan
-    QAction* stop;            // mnuStop
+    QAction* scan;    // mnuScan
+    QAction* stop;    // mnuStop
+    QAction* scanLog; // mnuScanLog
     // Options
-    QAction* config;          // mnuConfig
+    QAction* config; // mnuConfig
     // Tools (hidden)
-    QAction* graph;           // mnuGraph
+    QAction* graph; // mnuGraph
     // Help, About
-    QAction* helpItem;        // mnuHelpItem
-    QAction* about;           // mnuAbout
+    QAction* helpItem; // mnuHelpItem
+    QAction* about;    // mnuAbout
 
     // URL pop-up menu
-    QMenu* urlMenu;           // mnuURL
-    QAction* urlNewUrl;       // mnuURLNewURL
-    QAction* deleteSelected;  // mnuDeleteSelect
-    QAction* clearList;       // mnuClearList
-    QAction* urlLoadUrlList;  // mnuURLLoadUrlList
-    QAction* loadClipboard;   // mnuLoadClipboard
-    QAction* urlSaveUrlList;  // mnuURLSaveUrlList
+    QMenu* urlMenu;          // mnuURL
+    QAction* urlNewUrl;      // mnuURLNewURL
+    QAction* deleteSelected; // mnuDeleteSelect
+    QAction* clearList;      // mnuClearList
+    QAction* urlLoadUrlList; // mnuURLLoadUrlList
+    QAction* loadClipboard;  // mnuLoadClipboard
+    QAction* urlSaveUrlList; // mnuURLSaveUrlList
 
     // ListView pop-up menu
-    QMenu* listViewMenu;      // mnuListView
-    QAction* saveResults;     // mnuSaveResults
-    QAction* webResults;      // mnuWebResults
-    QAction* clearResults;    // mnuClearResults
+    QMenu* listViewMenu;   // mnuListView
+    QAction* saveResults;  // mnuSaveResults
+    QAction* webResults;   // mnuWebResults
+    QAction* clearResults; // mnuClearResults
 
-    QMenu* toolsMenu;         // mnuTools
+    QMenu* toolsMenu; // mnuTools
 };

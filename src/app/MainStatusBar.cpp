@@ -2,6 +2,7 @@
 
 #include "base/Twips.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -72,6 +73,22 @@ MainStatusBar::MainStatusBar(QWidget* parent)
     overlay->addWidget(m_panel2, 0, 0);
     overlay->addWidget(m_progress, 0, 0);
     addPermanentWidget(panel2);
+    m_panel2->installEventFilter(this);
+}
+
+void MainStatusBar::setFailureText(const QString& text)
+{
+    m_showsFailures = !text.isEmpty();
+    m_panel2->setText(text);
+    m_panel2->setToolTip(m_showsFailures ? QStringLiteral("Click to open the scan log") : QString());
+    m_panel2->setCursor(m_showsFailures ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+bool MainStatusBar::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_panel2 && event->type() == QEvent::MouseButtonRelease && m_showsFailures)
+        emit failuresClicked();
+    return QStatusBar::eventFilter(watched, event);
 }
 
 QString MainStatusBar::panelText(int panel) const
@@ -81,7 +98,12 @@ QString MainStatusBar::panelText(int panel) const
 
 void MainStatusBar::setPanelText(int panel, const QString& text)
 {
-    (panel == 1 ? m_panel1 : m_panel2)->setText(text);
+    if (panel == 1) {
+        m_panel1->setText(text);
+        return;
+    }
+    setFailureText(QString());
+    m_panel2->setText(text);
 }
 
 void MainStatusBar::startProgress(int steps)

@@ -7,7 +7,8 @@ class QProgressBar;
 
 // The status bar of the main window: panel 1 takes the remaining width and
 // shows status texts; panel 2 has a fixed width and hosts the scan's
-// progress bar over its own text.
+// progress bar over its own text. A click on panel 2 while it tells of
+// failed queries asks for the scan log.
 class MainStatusBar : public QStatusBar
 {
     Q_OBJECT
@@ -25,8 +26,18 @@ public:
     void stepProgress();
     void endProgress();
 
+    // Panel 2's text about failed queries; the empty text for none.
+    void setFailureText(const QString& text);
+
+signals:
+    void failuresClicked();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QLabel* m_panel1;
     QLabel* m_panel2;
     QProgressBar* m_progress;
+    bool m_showsFailures = false;
 };

@@ -25,6 +25,7 @@
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLogWindow.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebResultsList.h"
 #include "webview/WebViewPanel.h"
@@ -166,6 +167,7 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     wireScan();
 
     m_optionsCommand = new OptionsCommand(m_context, this);
+    m_optionsCommand->setTestSite([this] { return m_urlListCommands->urls().value(0); });
     connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
     connect(m_toolStrip->optionsButton(), &QToolButton::clicked, m_optionsCommand, &OptionsCommand::showModeless);
 
@@ -216,6 +218,9 @@ void MainWindow::wireScan()
     connect(m_scanController, &ScanController::currentResultsChartRequested, this,
             &MainWindow::currentResultsChartRequested);
     connect(m_scanController, &ScanController::scanCompleted, m_sessionKeeper, &SessionKeeper::keepResults);
+    connect(m_scanController, &ScanController::failureSummary, m_statusBar, &MainStatusBar::setFailureText);
+    connect(m_statusBar, &MainStatusBar::failuresClicked, this, &MainWindow::showScanLog);
+    connect(m_menus->scanLog, &QAction::triggered, this, &MainWindow::showScanLog);
 
     // Each site scanned gets its web-results rows: its home page at the
     // start, an engine's page as the engine answers.
@@ -225,6 +230,16 @@ void MainWindow::wireScan()
     connect(driver, &ScanDriver::engineDone, webRows, [webRows](int, const QString& site, int engineNumber) {
         webRows->addEngineRow(*engineByNumber(engineNumber), site);
     });
+}
+
+ScanLogWindow* MainWindow::showScanLog()
+{
+    if (!m_scanLogWindow)
+        m_scanLogWindow = new ScanLogWindow(m_scanController->log(), this);
+    m_scanLogWindow->show();
+    m_scanLogWindow->raise();
+    m_scanLogWindow->activateWindow();
+    return m_scanLogWindow;
 }
 
 void MainWindow::loadSavedSearch()

@@ -12,6 +12,7 @@ class OptionsCommand;
 class QTabWidget;
 class ResultsView;
 class ScanController;
+class ScanLogWindow;
 class ScanResults;
 class SessionKeeper;
 class ShellCommands;
@@ -46,6 +47,8 @@ public:
     MainStatusBar* statusPanels() const { return m_statusBar; }
     ShellCommands* shellCommands() const { return m_shellCommands; }
     ScanController* scanController() const { return m_scanController; }
+    // Opens the scan log window (one for the main window) and brings it to the front.
+    ScanLogWindow* showScanLog();
     OptionsCommand* optionsCommand() const { return m_optionsCommand; }
 
     // Tab indexes of the three views.
@@ -100,6 +103,7 @@ private:
     MainStatusBar* m_statusBar = nullptr;
     ShellCommands* m_shellCommands = nullptr;
     ScanController* m_scanController = nullptr;
+    ScanLogWindow* m_scanLogWindow = nullptr;
     OptionsCommand* m_optionsCommand = nullptr;
     bool m_shownBefore = false;
     bool m_placementRestored = false;

@@ -2,6 +2,10 @@
 
 #include "engines/EngineTable.h"
 
+#include <QStringList>
+
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype maxCountLength = 10;
@@ -23,25 +27,78 @@ QString trimSpaces(const QString& text)
     return text.mid(begin, end - begin);
 }
 
+using Kind = QueryOutcome::Kind;
+
 // The text between an engine's count markers, or the empty text when the page
 // lacks them. textBetween alone would hand back the text of a short page that
 // holds neither marker ("Forbidden", "OK") and make a count of it; a missing
-// marker must mean that the page gave no count.
-QString countBetween(const QString& page, const QString& before, const QString& past)
+// marker must mean that the page gave no count. position is where the first
+// marker stands.
+QString countBetween(const QString& page, const QString& before, const QString& past, qsizetype* position)
 {
     const qsizetype start = page.indexOf(before);
     if (start < 0 || page.indexOf(past, start + before.size()) < 0)
         return {};
+    *position = start;
     return textBetween(page, before, past);
 }
 
-// The count text when valid, else "0" when the no-results probe is the
-// engine's sentence exactly, else the empty text.
-QString decide(const QString& count, const QString& probe, const QString& noResults)
+CountReading counted(const QString& count, qsizetype position)
+{
+    return {count, Kind::Counted, position};
+}
+
+CountReading noResultsOn(const QString& page, const QString& sentence)
+{
+    return {QStringLiteral("0"), Kind::NoResults, page.indexOf(sentence)};
+}
+
+// The count when valid, else "0" when the no-results probe is the engine's
+// sentence exactly, else the empty text.
+CountReading decide(const QString& page, const QString& count, qsizetype position, const QString& probe,
+                    const QString& noResults)
 {
     if (isValidCount(count))
-        return count;
-    return probe == noResults ? QStringLiteral("0") : QString();
+        return counted(count, position);
+    if (probe == noResults)
+        return noResultsOn(page, noResults);
+    return {};
+}
+
+// A full stop separates thousands when every group after one has three digits.
+bool hasThousandsStops(const QString& digits)
+{
+    const QStringList groups = digits.split(u'.');
+    if (groups.size() < 2 || groups.first().isEmpty() || groups.first().size() > 3)
+        return false;
+    for (qsizetype i = 1; i < groups.size(); ++i) {
+        if (groups[i].size() != 3)
+            return false;
+    }
+    return true;
+}
+
+bool isAllDigits(const QString& text)
+{
+    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The digits of a count as pages and APIs print them, or the empty text.
+QString digitsOf(QString text)
+{
+    // Pages are read one character per byte, so a UTF-8 no-break space
+    // (C2 A0) or narrow no-break space (E2 80 AF) arrives as its bytes.
+    text.remove(QStringLiteral("\u00C2\u00A0"));
+    text.remove(QStringLiteral("\u00E2\u0080\u00AF"));
+    for (const QChar separator : {QChar(u' '), QChar(u','), QChar(u'\''), QChar(0x00A0), QChar(0x202F), QChar(u'\t'),
+                                  QChar(u'\r'), QChar(u'\n')})
+        text.remove(separator);
+    if (text.contains(u'.')) {
+        if (!hasThousandsStops(text))
+            return {};
+        text.remove(u'.');
+    }
+    return isAllDigits(text) ? text : QString();
 }
 
 } // namespace
@@ -64,72 +121,116 @@ QString textBetween(const QString& text, const QString& before, const QString& p
 
 QString parseEngineCount(QString page, const Engine& engine)
 {
+    return readEngineCount(std::move(page), engine).text;
+}
+
+CountReading readEngineCount(QString page, const Engine& engine, const CountMarkers& markers)
+{
+    if (markers.isSet())
+        return readMarkedCount(page, markers);
     if (engine.apostropheMarkers)
         page.replace(u'"', u'\'');
     return engine.countRule(page);
 }
 
+CountReading readMarkedCount(const QString& page, const CountMarkers& markers)
+{
+    const qsizetype start = page.indexOf(markers.before);
+    if (start >= 0) {
+        const qsizetype countStart = start + markers.before.size();
+        const qsizetype end = markers.after.isEmpty() ? page.size() : page.indexOf(markers.after, countStart);
+        if (end >= 0) {
+            const QString digits = digitsOf(page.mid(countStart, end - countStart));
+            if (isValidCount(digits))
+                return counted(digits, start);
+        }
+    }
+    if (!markers.noResults.isEmpty() && page.contains(markers.noResults))
+        return noResultsOn(page, markers.noResults);
+    return {};
+}
+
 namespace CountRules {
 
-QString google(const QString& page)
+CountReading google(const QString& page)
 {
-    QString count = countBetween(page, QStringLiteral("</b> of "), QStringLiteral("</b> linking to "));
+    qsizetype at = -1;
+    QString count = countBetween(page, QStringLiteral("</b> of "), QStringLiteral("</b> linking to "), &at);
     count.remove(QStringLiteral("about <b>"));
     count.remove(QStringLiteral("<b>"));
     const QString probe = textBetween(page, QStringLiteral("</b> - "), QStringLiteral(".  <br><br>"));
-    return decide(count, probe, QStringLiteral("did not match any documents"));
+    return decide(page, count, at, probe, QStringLiteral("did not match any documents"));
 }
 
-QString altaVista(const QString& page)
+CountReading altaVista(const QString& page)
 {
-    const QString count = countBetween(page, QStringLiteral("AltaVista found "), QStringLiteral(" results</A>"));
+    qsizetype at = -1;
+    const QString count = countBetween(page, QStringLiteral("AltaVista found "), QStringLiteral(" results</A>"), &at);
     const QString probe = textBetween(page, QStringLiteral("<span class=m><span class=y>"), QStringLiteral(". "));
-    return decide(count, probe, QStringLiteral("We found 0 results"));
+    return decide(page, count, at, probe, QStringLiteral("We found 0 results"));
 }
 
-QString yahoo(const QString& page)
+CountReading yahoo(const QString& page)
 {
-    const QString count = countBetween(page, QStringLiteral("of about <strong>"), QStringLiteral(" </strong>"));
+    qsizetype at = -1;
+    const QString count = countBetween(page, QStringLiteral("of about <strong>"), QStringLiteral(" </strong>"), &at);
     const QString probe = textBetween(page, QStringLiteral("<big>"), QStringLiteral(":<ul><li>"));
-    return decide(count, probe, QStringLiteral("We didn't find any Web pages matching the following criteria"));
+    return decide(page, count, at, probe,
+                  QStringLiteral("We didn't find any Web pages matching the following criteria"));
 }
 
-QString ask(const QString& page)
+CountReading ask(const QString& page)
 {
-    QString count = trimSpaces(countBetween(page, QStringLiteral("Showing results 1-10 of "), QStringLiteral("</td>")));
+    qsizetype at = -1;
+    QString count =
+        trimSpaces(countBetween(page, QStringLiteral("Showing results 1-10 of "), QStringLiteral("</td>"), &at));
     count.remove(u' ');
     count.remove(u'\r');
     count.remove(u'\n');
     count.remove(u',');
     // The no-results probe of this engine's page never decided anything: a
-    // page without a valid count is taken as "nothing found".
-    return isValidCount(count) ? count : QStringLiteral("0");
+    // page without a valid count is taken as "nothing found", though no
+    // sentence said so.
+    if (isValidCount(count))
+        return counted(count, at);
+    return {QStringLiteral("0"), Kind::NoCount, -1};
 }
 
-QString msn(const QString& page)
+CountReading msn(const QString& page)
 {
     // The test for the marker pair ignores case; the probe with it does not.
+    qsizetype at = -1;
     const bool pagedCount = page.contains(QStringLiteral("Page 1 of "), Qt::CaseInsensitive);
-    QString count = pagedCount ? countBetween(page, QStringLiteral("Page 1 of "), QStringLiteral(" results"))
-                               : countBetween(page, QStringLiteral(" of "), QStringLiteral(" containing "));
+    QString count = pagedCount ? countBetween(page, QStringLiteral("Page 1 of "), QStringLiteral(" results"), &at)
+                               : countBetween(page, QStringLiteral(" of "), QStringLiteral(" containing "), &at);
     count.remove(u',');
     count.remove(u' ');
-    if (!isPlainNumber(count))
-        count = QStringLiteral("0");
+    const QString noResults = QStringLiteral("Sorry, no results were found containing");
     const QString probe =
         textBetween(page, QStringLiteral("</td><td><span class='h1'>"), QStringLiteral(" <span class='h1 blue'>"));
-    return decide(count, probe, QStringLiteral("Sorry, no results were found containing"));
+    const Kind withoutCount = probe == noResults ? Kind::NoResults : Kind::NoCount;
+    const qsizetype sentenceAt = probe == noResults ? page.indexOf(noResults) : -1;
+    // Anything but a number reads as "0", whether or not the sentence said so.
+    if (!isPlainNumber(count))
+        return {QStringLiteral("0"), withoutCount, sentenceAt};
+    if (isValidCount(count))
+        return counted(count, at);
+    // A number too long for a count.
+    return {withoutCount == Kind::NoResults ? QStringLiteral("0") : QString(), withoutCount, sentenceAt};
 }
 
-QString allTheWeb(const QString& page)
+CountReading allTheWeb(const QString& page)
 {
-    QString count = countBetween(page, QStringLiteral("<span class='ofSoMany'>"), QStringLiteral("</span>"));
+    qsizetype at = -1;
+    QString count = countBetween(page, QStringLiteral("<span class='ofSoMany'>"), QStringLiteral("</span>"), &at);
     QString probe = textBetween(page, QStringLiteral("<div class='noResults'>"), QStringLiteral(".</p>"));
     // The engine breaks its sentence with a line feed between "pages" and "found".
     probe.remove(u'\n');
     if (isValidCount(count))
-        return count.replace(u' ', u'0');
-    return probe == QStringLiteral("<p>No Web pagesfound that match your query") ? QStringLiteral("0") : QString();
+        return counted(count.replace(u' ', u'0'), at);
+    if (probe == QStringLiteral("<p>No Web pagesfound that match your query"))
+        return {QStringLiteral("0"), Kind::NoResults, page.indexOf(QStringLiteral("<div class='noResults'>"))};
+    return {};
 }
 
 } // namespace CountRules

@@ -1,8 +1,34 @@
 #pragma once
 
+#include "engines/QueryOutcome.h"
+
 #include <QString>
 
 struct Engine;
+
+// The user's own count markers for an engine (settings.ini, section
+// "Markers"): the count is the text between before and after, and the page
+// says nothing was found when it holds noResults. All empty: the engine's
+// built-in rule applies.
+struct CountMarkers
+{
+    QString before;
+    QString after;
+    QString noResults;
+
+    bool isSet() const { return !before.isEmpty() || !after.isEmpty() || !noResults.isEmpty(); }
+    bool operator==(const CountMarkers&) const = default;
+};
+
+// What a result page says: the count text (as parseEngineCount gives it), the
+// kind of answer (counted, no results or no count), and where on the page the
+// count or the no-results sentence stands (-1 when nowhere).
+struct CountReading
+{
+    QString text;
+    QueryOutcome::Kind kind = QueryOutcome::Kind::NoCount;
+    qsizetype position = -1;
+};
 
 // Reading an engine's result page: the count it reports for a "link:" query.
 // The markers are fitted to each engine's page layout and are data of the
@@ -21,14 +47,25 @@ QString textBetween(const QString& text, const QString& before, const QString& p
 // empty text when neither can be recognised.
 QString parseEngineCount(QString page, const Engine& engine);
 
+// The reading of the page by the user's markers when they are set, else by
+// the engine's built-in rule (whose text is parseEngineCount's).
+CountReading readEngineCount(QString page, const Engine& engine, const CountMarkers& markers = {});
+
+// The reading by user markers: the text between before and after (both on
+// the page; an empty before is the page's start) without spaces, commas,
+// apostrophes, non-breaking spaces (also as UTF-8 bytes) and full stops
+// that separate thousands; a count when 1 to 10 digits remain. Otherwise
+// "0" and no results when the page holds the noResults text, else no count.
+CountReading readMarkedCount(const QString& page, const CountMarkers& markers);
+
 // Each engine's rule for parseEngineCount, named in the engine table.
 namespace CountRules {
-QString google(const QString& page);
-QString altaVista(const QString& page);
-QString yahoo(const QString& page);
-QString ask(const QString& page);
-QString msn(const QString& page);
-QString allTheWeb(const QString& page);
+CountReading google(const QString& page);
+CountReading altaVista(const QString& page);
+CountReading yahoo(const QString& page);
+CountReading ask(const QString& page);
+CountReading msn(const QString& page);
+CountReading allTheWeb(const QString& page);
 } // namespace CountRules
 
 // True when the text is an optional sign followed by digits with at most one

@@ -6,12 +6,26 @@
 
 #include <QDir>
 
+#include <array>
+
 namespace {
 
 // The section of settings.ini that holds the query templates.
 QString enginesSection()
 {
     return QStringLiteral("Engines");
+}
+
+QString markersSection()
+{
+    return QStringLiteral("Markers");
+}
+
+// The keys of an engine's markers, in the order before, after, no results.
+std::array<QString, 3> markerKeys(const Engine& engine)
+{
+    return {engine.key() + QStringLiteral(".Before"), engine.key() + QStringLiteral(".After"),
+            engine.key() + QStringLiteral(".NoResults")};
 }
 
 } // namespace
@@ -52,14 +66,38 @@ QString problem(State state, const QString& iniPath, const QString& reason)
     return {};
 }
 
-QString queryTemplate(const QString& iniPath, const Engine& engine)
+EngineSettings engineSettings(const QString& iniPath, const Engine& engine)
 {
-    return readIniKey(enginesSection(), engine.key(), QString(), iniPath);
+    IniDocument document;
+    if (document.load(iniPath) != IniDocument::LoadStatus::Loaded)
+        return {};
+    const auto read = [&document](const QString& section, const QString& key) {
+        return document.value(section, key).value_or(QString());
+    };
+    const std::array<QString, 3> keys = markerKeys(engine);
+    return {read(enginesSection(), engine.key()),
+            {read(markersSection(), keys[0]), read(markersSection(), keys[1]), read(markersSection(), keys[2])}};
 }
 
 bool writeQueryTemplate(const QString& iniPath, const Engine& engine, const QString& text, QString* error)
 {
     return writeProfileString(enginesSection(), engine.key(), text, iniPath, error);
+}
+
+bool writeMarkers(const QString& iniPath, const Engine& engine, const CountMarkers& markers, QString* error)
+{
+    IniDocument document;
+    document.load(iniPath);
+    const std::array<QString, 3> keys = markerKeys(engine);
+    const std::array<QString, 3> values = {markers.before, markers.after, markers.noResults};
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const std::optional<QString> stored = document.value(markersSection(), keys[i]);
+        if (stored == values[i] || (!stored && values[i].isEmpty()))
+            continue;
+        if (!writeProfileString(markersSection(), keys[i], values[i], iniPath, error))
+            return false;
+    }
+    return true;
 }
 
 bool writeDefaults(const QString& iniPath, QString* error)

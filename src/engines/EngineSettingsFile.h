@@ -1,8 +1,17 @@
 #pragma once
 
+#include "engines/CountExtraction.h"
+
 #include <QString>
 
 struct Engine;
+
+// What settings.ini says about one engine.
+struct EngineSettings
+{
+    QString queryTemplate; // section "Engines"
+    CountMarkers markers;  // section "Markers", keys <Key>.Before, .After, .NoResults
+};
 
 // settings.ini as the source of the engines' query addresses: whether it can
 // give them, the one read of an engine's address, and the writes of them.
@@ -18,15 +27,21 @@ State check(const QString& iniPath, QString* error = nullptr);
 // read, the reason; the empty text for a usable file.
 QString problem(State state, const QString& iniPath, const QString& reason);
 
-// The engine's query address template from section "Engines", read afresh
-// on every call so that an edit of the file counts at once; the empty text
-// when the file, the section or the key is missing or unreadable.
-QString queryTemplate(const QString& iniPath, const Engine& engine);
+// The engine's query address template and count markers, read afresh on
+// every call so that an edit of the file counts at once; empty texts when
+// the file, the section or the key is missing or unreadable. Marker values
+// are taken exactly as written after "=".
+EngineSettings engineSettings(const QString& iniPath, const Engine& engine);
 
 // Writes the engine's query address template as the Options dialog keeps
 // them: the key's line is replaced in place, every other line stays as it
 // was, and a missing file is created.
 bool writeQueryTemplate(const QString& iniPath, const Engine& engine, const QString& text, QString* error = nullptr);
+
+// Writes the engine's count markers as writeQueryTemplate writes the
+// template. An empty marker whose key is not in the file is not added, so a
+// file without markers stays without them.
+bool writeMarkers(const QString& iniPath, const Engine& engine, const CountMarkers& markers, QString* error = nullptr);
 
 // Writes every engine's default query address, as writeQueryTemplate does.
 bool writeDefaults(const QString& iniPath, QString* error = nullptr);

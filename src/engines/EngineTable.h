@@ -7,6 +7,8 @@
 // One of the six search engines a scan asks, in the fixed order of querying,
 // with everything that differs between them. The texts differ between the
 // places they appear in and are kept as shown to the user there.
+struct CountReading;
+
 struct Engine
 {
     int number;               // 1..6, the engine's place in the order
@@ -18,7 +20,7 @@ struct Engine
     const char* defaultTemplate;
     const char* querySuffix; // appended after the site when querying
     // How the count is read from the engine's result page (CountExtraction.h).
-    QString (*countRule)(const QString& page);
+    CountReading (*countRule)(const QString& page);
     // The engine's page markers are written with apostrophes; its pages may
     // use either quote, so double quotes are read as apostrophes.
     bool apostropheMarkers;

@@ -20,12 +20,14 @@
 
 namespace {
 
-QString listFullMessage(qsizetype notAdded)
+QString listFullMessage(qsizetype notAdded, const QString& sourceFile)
 {
-    const QString count = notAdded == 1 ? QStringLiteral("1 URL was") : QStringLiteral("%1 URLs were").arg(notAdded);
-    return QStringLiteral("The URL list is full: it holds at most %1 URLs. %2 not added.")
-        .arg(UrlListCommands::maxUrls)
-        .arg(count);
+    const QString count = notAdded == 1 ? QStringLiteral("1 URL") : QStringLiteral("%1 URLs").arg(notAdded);
+    const QString source =
+        sourceFile.isEmpty() ? QString() : QStringLiteral(" of \"%1\"").arg(QDir::toNativeSeparators(sourceFile));
+    return QStringLiteral("The URL list is full: it holds at most %1 URLs. %2%3 %4 not added.")
+        .arg(QString::number(UrlListCommands::maxUrls), count, source,
+             notAdded == 1 ? QStringLiteral("was") : QStringLiteral("were"));
 }
 
 // The local .txt files among the dropped items, in order.
@@ -138,15 +140,18 @@ void UrlListCommands::loadList()
 
 bool UrlListCommands::loadListFile(const QString& path, LoadMode mode)
 {
+    // Lines the list has no room for are only counted.
+    const qsizetype room = mode == LoadMode::Replace ? maxUrls : qMax(0, maxUrls - m_list->count());
     QStringList loaded;
+    qsizetype beyondRoom = 0;
     QString reason;
-    if (!UrlListFile::read(path, loaded, reason)) {
+    if (!UrlListFile::read(path, loaded, reason, room, &beyondRoom)) {
         m_prompts.error(UrlListFile::readFailure(path, reason), Prompts::errorCaption());
         return false;
     }
     if (mode == LoadMode::Replace)
         m_list->clear();
-    appendUrls(loaded);
+    appendWithinRoom(loaded, beyondRoom, path);
     return true;
 }
 
@@ -156,6 +161,11 @@ void UrlListCommands::loadFromClipboard()
 }
 
 int UrlListCommands::appendUrls(const QStringList& urls)
+{
+    return appendWithinRoom(urls, 0, QString());
+}
+
+int UrlListCommands::appendWithinRoom(const QStringList& urls, qsizetype unread, const QString& sourceFile)
 {
     const qsizetype room = qMax(0, maxUrls - m_list->count());
     const qsizetype added = qMin(room, urls.size());
@@ -167,8 +177,8 @@ int UrlListCommands::appendUrls(const QStringList& urls)
         m_list->addItems(added == urls.size() ? urls : urls.first(added));
         m_list->setUpdatesEnabled(updates);
     }
-    if (added < urls.size())
-        m_prompts.information(listFullMessage(urls.size() - added), QStringLiteral("Information"));
+    if (const qsizetype notAdded = urls.size() - added + unread; notAdded > 0)
+        m_prompts.information(listFullMessage(notAdded, sourceFile), QStringLiteral("Information"));
     return static_cast<int>(added);
 }
 

@@ -63,6 +63,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // appendUrls() for URLs of sourceFile (empty for any other source),
+    // of which `unread` more were only counted: the message about the URLs
+    // that did not fit counts those too and names the file.
+    int appendWithinRoom(const QStringList& urls, qsizetype unread, const QString& sourceFile);
     bool handleDrop(QEvent* event);
     void updatePopupItems();
     void showPopupMenu(const QPoint& globalPosition);

@@ -4,9 +4,10 @@
 
 #include <QDir>
 
-QStringList UrlListFile::splitLines(const QString& text)
+QStringList UrlListFile::splitLines(const QString& text, qsizetype limit, qsizetype* beyond)
 {
     QStringList lines;
+    qsizetype counted = 0;
     qsizetype start = 0;
     while (start <= text.size()) {
         qsizetype end = text.indexOf(QLatin1Char('\n'), start);
@@ -16,10 +17,14 @@ QStringList UrlListFile::splitLines(const QString& text)
         // The CR of a CR LF pair belongs to the line end, not to the line.
         if (end < text.size() && length > 0 && text.at(end - 1) == QLatin1Char('\r'))
             --length;
-        if (length > 0)
+        if (length > 0 && lines.size() < limit)
             lines << text.mid(start, length);
+        else if (length > 0)
+            ++counted;
         start = end + 1;
     }
+    if (beyond)
+        *beyond = counted;
     return lines;
 }
 
@@ -37,12 +42,19 @@ QByteArray UrlListFile::encode(const QStringList& urls)
     return LocalFile::encodeFile(text);
 }
 
-bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorText)
+bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorText, qsizetype limit, qsizetype* beyond)
 {
     QByteArray bytes;
     if (LocalFile::readBytes(path, bytes, &errorText) != LocalFile::ReadStatus::Read)
         return false;
-    urls = splitLines(LocalFile::decode(bytes));
+    // Text in an 8-bit encoding holds no null bytes; a file that does
+    // (UTF-16 text, or no text at all) would fill the list with nonsense.
+    if (bytes.contains('\0')) {
+        errorText = QStringLiteral("It holds null bytes, so it is not 8-bit text: it may be UTF-16 text, or not "
+                                   "text at all.");
+        return false;
+    }
+    urls = splitLines(LocalFile::decode(bytes), limit, beyond);
     return true;
 }
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+
 // URL list files: plain text in the 8-bit encoding of the program's files
 // (LocalFile), one URL per line. Lines are written with CR LF; reading
 // accepts CR LF and LF alike.
@@ -11,14 +13,21 @@ namespace UrlListFile {
 
 // The pieces of a text between line ends (CR LF or a lone LF), without the
 // empty ones. A lone CR is not a line end; a line of spaces is kept.
-QStringList splitLines(const QString& text);
+// At most `limit` pieces are made; `beyond`, when given, is set to the
+// number of pieces after them.
+QStringList splitLines(const QString& text, qsizetype limit = std::numeric_limits<qsizetype>::max(),
+                       qsizetype* beyond = nullptr);
 
 // Every URL followed by CR LF, in the files' encoding.
 QByteArray encode(const QStringList& urls);
 
-// Reads the URLs of a file. On failure returns false and sets errorText to
-// the reason; urls is left as it was.
-bool read(const QString& path, QStringList& urls, QString& errorText);
+// Reads the URLs of a file, at most `limit` of them; `beyond`, when given,
+// is set to the number of URLs after those (only counted, so a file of a
+// million lines costs little more than the URLs taken). On failure (a file
+// holding null bytes is not read either) returns false and sets errorText
+// to the reason; urls is left as it was.
+bool read(const QString& path, QStringList& urls, QString& errorText,
+          qsizetype limit = std::numeric_limits<qsizetype>::max(), qsizetype* beyond = nullptr);
 
 // What the user is told when read() fails: the file and the reason.
 QString readFailure(const QString& path, const QString& reason);

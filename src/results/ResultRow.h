@@ -2,6 +2,7 @@
 
 #include "base/RankThresholds.h"
 #include "engines/EngineTable.h"
+#include "engines/QueryOutcome.h"
 
 #include <QString>
 #include <QStringList>
@@ -17,9 +18,9 @@ struct EngineCell
     QString text;
     // countValue() of the text; 0 when the text is no number.
     qint64 value = 0;
-    // Whether the query got a page at all; false when the engine could not
-    // be reached, answered with an error or took too long.
-    bool pageReceived = true;
+    // How the query went. Rows restored from a file say "counted" and
+    // carry no fetch details.
+    QueryOutcome outcome;
 
     void setText(const QString& cellText);
 };

@@ -26,7 +26,8 @@ constexpr int columnWidths[ResultsColumns::count] = {2750, 950, 950, 950, 950, 9
 
 // The results as the table shows them: the rank as an icon before the site,
 // and in words, with the total, as the site's tool tip and as what screen
-// readers say about it.
+// readers say about it; a warning mark on an engine cell whose query failed
+// or found no count, its tool tip saying why.
 class RankShown : public QIdentityProxyModel
 {
 public:
@@ -35,7 +36,7 @@ public:
     QVariant data(const QModelIndex& index, int role) const override
     {
         if (index.column() != ResultsColumns::domainName)
-            return QIdentityProxyModel::data(index, role);
+            return engineData(index, role);
         const int rank = QIdentityProxyModel::data(index, ScanResults::RankRole).toInt();
         switch (role) {
         case Qt::DecorationRole: {
@@ -51,6 +52,19 @@ public:
         default:
             return QIdentityProxyModel::data(index, role);
         }
+    }
+
+private:
+    QVariant engineData(const QModelIndex& index, int role) const
+    {
+        const bool suspect = QIdentityProxyModel::data(index, ScanResults::SuspectRole).toBool();
+        if (role == Qt::DecorationRole && suspect) {
+            static const QIcon warning(QStringLiteral(":/icons/warning.svg"));
+            return warning;
+        }
+        if (role == Qt::AccessibleDescriptionRole)
+            return QIdentityProxyModel::data(index, Qt::ToolTipRole);
+        return QIdentityProxyModel::data(index, role);
     }
 };
 

@@ -25,6 +25,15 @@ QVariant ScanResults::data(const QModelIndex& index, int role) const
         return row.columnText(index.column());
     if (role == RankRole && index.column() == ResultsColumns::domainName)
         return row.rank;
+    const int engineNumber = index.column() - ResultsColumns::firstEngine + 1;
+    if (engineNumber < 1 || engineNumber > engineCount)
+        return {};
+    const QueryOutcome& outcome = row.engine(engineNumber).outcome;
+    if (role == SuspectRole)
+        return outcome.isSuspect();
+    // Only answers that are not plain counts say how they went.
+    if (role == Qt::ToolTipRole && outcome.kind != QueryOutcome::Kind::Counted)
+        return engineByNumber(engineNumber)->header() + QStringLiteral(": ") + outcomeText(outcome);
     return {};
 }
 
@@ -45,13 +54,13 @@ int ScanResults::insertSite(int position, const QString& site)
     return row;
 }
 
-void ScanResults::setEngineCell(int row, int engineNumber, const QString& cellText, bool pageReceived)
+void ScanResults::setEngineCell(int row, int engineNumber, const QString& cellText, const QueryOutcome& outcome)
 {
     if (row < 0 || row >= rowCount() || engineNumber < 1 || engineNumber > engineCount)
         return;
     EngineCell& cell = m_rows[row].engine(engineNumber);
     cell.setText(cellText);
-    cell.pageReceived = pageReceived;
+    cell.outcome = outcome;
     const int column = ResultsColumns::ofEngine(engineNumber);
     rowChanged(row, column, column);
 }

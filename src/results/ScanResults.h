@@ -10,13 +10,15 @@
 // table shows them, with the columns of ResultsColumns. The scan fills it;
 // the results table, saving, the charts, the export and the command line
 // read it. The rank is given by RankRole of the first column (0 for none),
-// so that a view can show it as an icon.
+// so that a view can show it as an icon; an engine cell's OutcomeRole says
+// whether it deserves a warning mark (QueryOutcome::isSuspect) and its tool
+// tip says how the query went.
 class ScanResults : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Role { RankRole = Qt::UserRole + 1 };
+    enum Role { RankRole = Qt::UserRole + 1, SuspectRole };
 
     explicit ScanResults(QObject* parent = nullptr);
 
@@ -31,7 +33,7 @@ public:
     // Inserts an empty row for the site at the position (clamped to the
     // table) and returns the row it went to.
     int insertSite(int position, const QString& site);
-    void setEngineCell(int row, int engineNumber, const QString& cellText, bool pageReceived);
+    void setEngineCell(int row, int engineNumber, const QString& cellText, const QueryOutcome& outcome);
     // Sets the row's total and rank from its cells.
     void completeRow(int row, const RankThresholds& thresholds);
 

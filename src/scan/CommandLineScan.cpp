@@ -48,7 +48,7 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
 
     ScanResults results;
     PageFetcher fetcher;
-    ScanDriver driver(&fetcher, ScanDriver::templatesOf(m_folder.settingsIni()), &results);
+    ScanDriver driver(&fetcher, ScanDriver::settingsOf(m_folder.settingsIni()), &results);
     const SavedSearches searches(m_folder.savedFolder());
     const QString siteCount = QString::number(sites.size());
     bool allWritten = true;
@@ -92,7 +92,7 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
     qsizetype failed = 0;
     for (const ResultRow& row : results.rows())
         failed += std::count_if(row.engines.cbegin(), row.engines.cend(),
-                                [](const EngineCell& cell) { return !cell.pageReceived; });
+                                [](const EngineCell& cell) { return cell.outcome.kind == QueryOutcome::Kind::Failed; });
     if (failed > 0) {
         messages << QStringLiteral("%1 of %2 queries got no page.").arg(failed).arg(sites.size() * engineCount)
                  << Qt::endl;

@@ -33,6 +33,8 @@ void OptionsCommand::show(Qt::WindowModality modality)
     // Shown rather than executed: a modal dialog blocks input to the other
     // windows without running an event loop of its own.
     m_dialog = new OptionsDialog(m_context, m_owner);
+    if (m_testSite)
+        m_dialog->setTestSite(m_testSite());
     m_dialog->setWindowModality(modality);
     m_dialog->show();
 }

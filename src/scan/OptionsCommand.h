@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 struct AppContext;
 class OptionsDialog;
 class QWidget;
@@ -17,6 +19,9 @@ class OptionsCommand : public QObject
 public:
     OptionsCommand(AppContext& context, QWidget* owner);
 
+    // Gives the site the engine tests ask about, read when the dialog opens.
+    void setTestSite(std::function<QString()> testSite) { m_testSite = std::move(testSite); }
+
     void showModal();
     void showModeless();
 
@@ -29,4 +34,5 @@ private:
     AppContext& m_context;
     QWidget* m_owner;
     QPointer<OptionsDialog> m_dialog;
+    std::function<QString()> m_testSite;
 };

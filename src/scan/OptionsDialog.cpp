@@ -5,6 +5,8 @@
 #include "base/UserSettings.h"
 #include "engines/EngineSettingsFile.h"
 #include "scan/EngineFileCheck.h"
+#include "scan/EngineTest.h"
+#include "scan/PageFetcher.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -13,6 +15,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -38,6 +41,20 @@ const RankRow rankRows[OptionsDialog::rankBoxCount] = {
 const char* const designRankTexts[OptionsDialog::rankBoxCount] = {"1000", "10000", "10000"};
 const char* const defaultRankTexts[OptionsDialog::rankBoxCount] = {"500", "1000", "1000"};
 
+// The marker boxes under each template: label, object name, what screen
+// readers and tool tips say.
+struct MarkerField
+{
+    const char* label;
+    const char* name;
+    const char* description;
+};
+const MarkerField markerFields[3] = {
+    {"Before:", "Before", "text just before the count"},
+    {"After:", "After", "text just after the count"},
+    {"No results:", "NoResults", "text of the page that says nothing was found"},
+};
+
 } // namespace
 
 OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
@@ -50,23 +67,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Options"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    auto* engineGroup = new QGroupBox(QStringLiteral("Edit Search Engine URLs"), this);
-    engineGroup->setObjectName(QStringLiteral("Frame1"));
-    auto* engineLayout = new QVBoxLayout(engineGroup);
-    engineLayout->setSpacing(2);
-    for (const Engine& engine : engines()) {
-        auto* box = new QLineEdit(engineGroup);
-        box->setObjectName(QStringLiteral("Text%1").arg(engine.number));
-        box->setMinimumWidth(380);
-        auto* label = new QLabel(engine.label(), engineGroup);
-        label->setBuddy(box);
-        if (engine.number > 1)
-            engineLayout->addSpacing(8);
-        engineLayout->addWidget(label);
-        engineLayout->addWidget(box);
-        m_templates[static_cast<std::size_t>(engine.number - 1)] = box;
-    }
-    engineLayout->addStretch();
+    QWidget* engineGroup = makeEngineGroup();
 
     auto* rankGroup = new QGroupBox(QStringLiteral("Define Popularity Ranks"), this);
     rankGroup->setObjectName(QStringLiteral("Frame2"));
@@ -131,7 +132,8 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
 
     auto* right = new QVBoxLayout;
     right->addWidget(rankGroup);
-    right->addWidget(dataGroup, 1);
+    right->addWidget(dataGroup);
+    right->addWidget(makeTestGroup(), 1);
     auto* groups = new QHBoxLayout;
     groups->addWidget(engineGroup, 1);
     groups->addLayout(right);
@@ -144,7 +146,151 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_reset, &QPushButton::clicked, this, &OptionsDialog::reset);
 
+    m_test = new EngineTest(new PageFetcher(this), this);
+    connect(m_test, &EngineTest::finished, this, [this](const EngineTest::Result& result) {
+        m_testResult->setPlainText(EngineTest::describe(*engineByNumber(m_testedEngine), result));
+        testFinished();
+    });
+
     load();
+}
+
+QWidget* OptionsDialog::makeEngineGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Edit Search Engine URLs"), this);
+    group->setObjectName(QStringLiteral("Frame1"));
+    auto* layout = new QVBoxLayout(group);
+    layout->setSpacing(2);
+    for (const Engine& engine : engines()) {
+        const auto index = static_cast<std::size_t>(engine.number - 1);
+        auto* box = new QLineEdit(group);
+        box->setObjectName(QStringLiteral("Text%1").arg(engine.number));
+        box->setMinimumWidth(380);
+        auto* label = new QLabel(engine.label(), group);
+        label->setBuddy(box);
+        auto* test = new QPushButton(QStringLiteral("Test"), group);
+        test->setObjectName(QStringLiteral("Test%1").arg(engine.number));
+        test->setAccessibleName(QStringLiteral("Test %1").arg(engine.header()));
+        test->setToolTip(QStringLiteral("Ask %1 about the first site of the URL list with these settings and show "
+                                        "what a scan would record")
+                             .arg(engine.header()));
+        test->setAutoDefault(false);
+        connect(test, &QPushButton::clicked, this, [this, number = engine.number] { startTest(number); });
+        m_testButtons[index] = test;
+        auto* templateRow = new QHBoxLayout;
+        templateRow->addWidget(box, 1);
+        templateRow->addWidget(test);
+
+        // Empty boxes keep the engine's built-in way of reading its page.
+        auto* markerRow = new QHBoxLayout;
+        for (std::size_t marker = 0; marker < 3; ++marker) {
+            const MarkerField& field = markerFields[marker];
+            auto* markerBox = new QLineEdit(group);
+            markerBox->setObjectName(QString::fromLatin1(field.name) + QString::number(engine.number));
+            markerBox->setAccessibleName(engine.header() + QStringLiteral(" count marker: ") +
+                                         QString::fromLatin1(field.description));
+            markerBox->setToolTip(QStringLiteral("The %1 on %2's page; leave the three boxes empty for the "
+                                                 "built-in rule")
+                                      .arg(QString::fromLatin1(field.description), engine.header()));
+            markerBox->setPlaceholderText(QStringLiteral("built-in"));
+            auto* markerLabel = new QLabel(QString::fromLatin1(field.label), group);
+            markerLabel->setBuddy(markerBox);
+            markerRow->addWidget(markerLabel);
+            markerRow->addWidget(markerBox, 1);
+            m_markers[index][marker] = markerBox;
+        }
+
+        if (engine.number > 1)
+            layout->addSpacing(8);
+        layout->addWidget(label);
+        layout->addLayout(templateRow);
+        layout->addLayout(markerRow);
+        m_templates[index] = box;
+    }
+    layout->addStretch();
+    return group;
+}
+
+QWidget* OptionsDialog::makeTestGroup()
+{
+    auto* group = new QGroupBox(QStringLiteral("Engine Test"), this);
+    group->setObjectName(QStringLiteral("Frame4"));
+    m_testResult = new QPlainTextEdit(group);
+    m_testResult->setObjectName(QStringLiteral("testResult"));
+    m_testResult->setAccessibleName(QStringLiteral("Engine test result"));
+    m_testResult->setReadOnly(true);
+    m_testResult->setPlaceholderText(QStringLiteral("Press an engine's Test button to see what a scan would record."));
+    m_stopTest = new QPushButton(QStringLiteral("&Stop Test"), group);
+    m_stopTest->setObjectName(QStringLiteral("stopTest"));
+    m_stopTest->setToolTip(QStringLiteral("Abandon the running engine test"));
+    m_stopTest->setAutoDefault(false);
+    m_stopTest->setEnabled(false);
+    connect(m_stopTest, &QPushButton::clicked, this, &OptionsDialog::stopTest);
+    auto* layout = new QVBoxLayout(group);
+    layout->addWidget(m_testResult, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_stopTest);
+    layout->addLayout(buttons);
+    return group;
+}
+
+QLineEdit* OptionsDialog::markerBox(int engineNumber, int marker) const
+{
+    if (engineNumber < 1 || engineNumber > engineCount || marker < 0 || marker > 2)
+        return nullptr;
+    return m_markers[static_cast<std::size_t>(engineNumber - 1)][static_cast<std::size_t>(marker)];
+}
+
+QPushButton* OptionsDialog::testButton(int engineNumber) const
+{
+    if (engineNumber < 1 || engineNumber > engineCount)
+        return nullptr;
+    return m_testButtons[static_cast<std::size_t>(engineNumber - 1)];
+}
+
+CountMarkers OptionsDialog::markersShown(const Engine& engine) const
+{
+    return {markerBox(engine.number, 0)->text(), markerBox(engine.number, 1)->text(),
+            markerBox(engine.number, 2)->text()};
+}
+
+void OptionsDialog::showMarkers(const Engine& engine, const CountMarkers& markers)
+{
+    markerBox(engine.number, 0)->setText(markers.before);
+    markerBox(engine.number, 1)->setText(markers.after);
+    markerBox(engine.number, 2)->setText(markers.noResults);
+}
+
+void OptionsDialog::startTest(int engineNumber)
+{
+    const Engine* engine = engineByNumber(engineNumber);
+    if (!engine)
+        return;
+    m_testedEngine = engineNumber;
+    m_test->start(*engine, templateBox(engineNumber)->text(), markersShown(*engine), m_testSite);
+    m_testResult->setPlainText(
+        QStringLiteral("Testing %1 with %2...")
+            .arg(engine->header(), m_testSite.isEmpty() ? EngineTest::defaultSite() : m_testSite));
+    for (QPushButton* button : m_testButtons)
+        button->setEnabled(false);
+    m_stopTest->setEnabled(true);
+}
+
+void OptionsDialog::stopTest()
+{
+    if (!m_test->isRunning())
+        return;
+    m_test->cancel();
+    m_testResult->setPlainText(QStringLiteral("The test was stopped."));
+    testFinished();
+}
+
+void OptionsDialog::testFinished()
+{
+    for (QPushButton* button : m_testButtons)
+        button->setEnabled(true);
+    m_stopTest->setEnabled(false);
 }
 
 QLineEdit* OptionsDialog::templateBox(int engineNumber) const
@@ -166,8 +312,11 @@ void OptionsDialog::load()
     const QString ini = m_context.folder.settingsIni();
     // The boxes of templates that cannot be read stay empty.
     if (engineFileReadable(m_context.folder, m_context.prompts)) {
-        for (const Engine& engine : engines())
-            showTemplate(engine, EngineSettingsFile::queryTemplate(ini, engine));
+        for (const Engine& engine : engines()) {
+            const EngineSettings settings = EngineSettingsFile::engineSettings(ini, engine);
+            showTemplate(engine, settings.queryTemplate);
+            showMarkers(engine, settings.markers);
+        }
     }
     // One box after the other, each through the change check, as if typed.
     for (int index = 0; index < rankBoxCount; ++index)
@@ -180,7 +329,7 @@ void OptionsDialog::load()
 void OptionsDialog::saveAndClose()
 {
     for (const Engine& engine : engines()) {
-        if (!writeTemplate(engine, templateBox(engine.number)->text()))
+        if (!writeEngine(engine))
             return;
     }
     for (int index = 0; index < rankBoxCount; ++index)
@@ -195,10 +344,15 @@ void OptionsDialog::reset()
 {
     if (m_context.prompts.question(QStringLiteral("This will reset all engines, Continue?"),
                                    QStringLiteral("Warning"))) {
-        for (const Engine& engine : engines())
+        for (const Engine& engine : engines()) {
             showTemplate(engine, engine.defaultQueryTemplate());
+            showMarkers(engine, {});
+        }
         QString reason;
-        if (!EngineSettingsFile::writeDefaults(m_context.folder.settingsIni(), &reason))
+        bool written = EngineSettingsFile::writeDefaults(m_context.folder.settingsIni(), &reason);
+        for (const Engine& engine : engines())
+            written = written && EngineSettingsFile::writeMarkers(m_context.folder.settingsIni(), engine, {}, &reason);
+        if (!written)
             reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     }
     setRankBoxes(QString::fromLatin1(defaultRankTexts[0]), QString::fromLatin1(defaultRankTexts[1]),
@@ -225,10 +379,12 @@ void OptionsDialog::showTemplate(const Engine& engine, const QString& text)
     box->setCursorPosition(0);
 }
 
-bool OptionsDialog::writeTemplate(const Engine& engine, const QString& text)
+bool OptionsDialog::writeEngine(const Engine& engine)
 {
+    const QString ini = m_context.folder.settingsIni();
     QString reason;
-    if (EngineSettingsFile::writeQueryTemplate(m_context.folder.settingsIni(), engine, text, &reason))
+    if (EngineSettingsFile::writeQueryTemplate(ini, engine, templateBox(engine.number)->text(), &reason) &&
+        EngineSettingsFile::writeMarkers(ini, engine, markersShown(engine), &reason))
         return true;
     reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
     return false;

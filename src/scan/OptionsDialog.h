@@ -8,15 +8,20 @@
 #include <array>
 
 struct AppContext;
+struct CountMarkers;
+class EngineTest;
 class QCheckBox;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
-// The Options dialog "Form2": the six engines' query templates of
-// settings.ini, the rank numbers and the three data options of the per-user
-// settings. Loaded when made; Ok saves everything and closes, Cancel closes,
-// Reset writes the default templates at once (after asking) and puts the
-// default rank numbers into the boxes.
+// The Options dialog "Form2": the six engines' query templates and count
+// markers of settings.ini, the rank numbers and the three data options of
+// the per-user settings. Loaded when made; Ok saves everything and closes,
+// Cancel closes, Reset writes the default templates and empty markers at
+// once (after asking) and puts the default rank numbers into the boxes.
+// Each engine's Test button fetches its query for the test site with the
+// boxes' current texts and shows what a scan would record.
 //
 // The rank boxes keep themselves consistent on every change of their text,
 // whoever makes it (RankBoxRules): box 2 mirrors box 1 and box 0 stays
@@ -32,6 +37,13 @@ public:
 
     // Text1..Text6, the template of the engine numbered 1..6.
     QLineEdit* templateBox(int engineNumber) const;
+    // The engine's marker boxes: 0 before, 1 after, 2 no results.
+    QLineEdit* markerBox(int engineNumber, int marker) const;
+    QPushButton* testButton(int engineNumber) const;
+    QPushButton* stopTestButton() const { return m_stopTest; }
+    QPlainTextEdit* testResultBox() const { return m_testResult; }
+    // The site a test asks about; EngineTest::defaultSite() when empty.
+    void setTestSite(const QString& site) { m_testSite = site; }
     // txtProfile0..2: 0 low threshold, 1 medium/high boundary, 2 high value.
     QLineEdit* rankBox(int index) const;
     QCheckBox* autoSortBox() const { return m_autoSort; }
@@ -50,15 +62,30 @@ public:
     // and into settings.ini at once; either way the rank boxes get the
     // default numbers (not saved until Ok).
     void reset();
+    // Test: starts the engine's test with the boxes' texts; Stop Test ends it.
+    void startTest(int engineNumber);
+    void stopTest();
 
 private:
+    QWidget* makeEngineGroup();
+    QWidget* makeTestGroup();
+    CountMarkers markersShown(const Engine& engine) const;
+    void showMarkers(const Engine& engine, const CountMarkers& markers);
+    void testFinished();
     void load();
     void setRankBoxes(const QString& low, const QString& boundary, const QString& high);
     void showTemplate(const Engine& engine, const QString& text);
-    bool writeTemplate(const Engine& engine, const QString& text);
+    bool writeEngine(const Engine& engine);
 
     AppContext& m_context;
     std::array<QLineEdit*, engineCount> m_templates{};
+    std::array<std::array<QLineEdit*, 3>, engineCount> m_markers{};
+    std::array<QPushButton*, engineCount> m_testButtons{};
+    QPushButton* m_stopTest = nullptr;
+    QPlainTextEdit* m_testResult = nullptr;
+    EngineTest* m_test = nullptr;
+    int m_testedEngine = 0;
+    QString m_testSite;
     std::array<QLineEdit*, rankBoxCount> m_ranks{};
     RankBoxRules m_rules;
     bool m_checkRanks = true;

@@ -51,8 +51,8 @@ PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
     m_idleTimer.setInterval(m_limits.idleTimeoutMs);
     m_totalTimer.setSingleShot(true);
     m_totalTimer.setInterval(m_limits.totalTimeoutMs);
-    connect(&m_idleTimer, &QTimer::timeout, this, &PageFetcher::timedOut);
-    connect(&m_totalTimer, &QTimer::timeout, this, &PageFetcher::timedOut);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] { timedOut(FetchFailure::IdleTimeout); });
+    connect(&m_totalTimer, &QTimer::timeout, this, [this] { timedOut(FetchFailure::TotalTimeout); });
 }
 
 PageFetcher::~PageFetcher()
@@ -71,13 +71,16 @@ void PageFetcher::fetch(const QString& address)
     cancel();
     m_busy = true;
     const quint64 id = ++m_fetchId;
+    m_address = address;
+    m_httpStatus = 0;
+    m_elapsed.start();
 
     if (!isFetchable(address)) {
         // finished() must never come from inside fetch(): callers are state
         // machines that set their next state after starting a fetch.
         QTimer::singleShot(0, this, [this, id] {
             if (m_busy && m_fetchId == id)
-                finishWith({}, false);
+                finishWith({}, FetchFailure::NotHttp);
         });
         return;
     }
@@ -110,6 +113,7 @@ void PageFetcher::request(const QUrl& url)
 void PageFetcher::headersReceived()
 {
     m_idleTimer.start();
+    m_httpStatus = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QUrl target = redirectionTarget(*m_reply);
     if (target.isEmpty())
         return;
@@ -117,7 +121,7 @@ void PageFetcher::headersReceived()
     // past the limit there is no page at all, not even a redirection's body.
     if (!target.isValid() || !isWebScheme(target.scheme()) || target.host().isEmpty() ||
         m_redirects >= m_limits.maxRedirects) {
-        finishWith({}, false);
+        finishWith({}, FetchFailure::TooManyRedirects);
         return;
     }
     ++m_redirects;
@@ -144,17 +148,22 @@ void PageFetcher::readAvailable()
     const qint64 room = std::min(m_limits.maxBytes - m_page.size(), m_reply->bytesAvailable());
     if (room > 0)
         m_page += m_reply->read(room);
-    if (m_page.size() >= m_limits.maxBytes)
-        finishWith(m_page, true);
+    if (m_page.size() < m_limits.maxBytes)
+        return;
+    // A page of exactly the limit that says so is whole.
+    const QVariant announced = m_reply->header(QNetworkRequest::ContentLengthHeader);
+    const bool whole = announced.isValid() && announced.toLongLong() == m_page.size();
+    if (!whole)
+        finishWith(m_page, FetchFailure::SizeCap);
 }
 
-// A time-out ends the fetch with what has arrived: a slow server's page is
-// still worth what it has sent.
-void PageFetcher::timedOut()
+// A time-out ends the fetch with what has arrived, for whoever wants to see
+// it; the fetch has failed all the same.
+void PageFetcher::timedOut(FetchFailure failure)
 {
     readAvailable();
     if (m_reply)
-        finishWith(m_page, false);
+        finishWith(m_page, failure);
 }
 
 void PageFetcher::replyFinished()
@@ -162,18 +171,54 @@ void PageFetcher::replyFinished()
     if (!m_reply)
         return;
     readAvailable();
-    if (m_reply)
-        finishWith(m_page, m_reply->error() == QNetworkReply::NoError);
+    if (!m_reply)
+        return;
+    m_httpStatus = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    finishWith(m_page, failureOf(*m_reply, m_httpStatus));
 }
 
-void PageFetcher::finishWith(const QByteArray& bytes, bool pageReceived)
+FetchFailure PageFetcher::failureOf(const QNetworkReply& reply, int httpStatus)
 {
+    if (httpStatus >= 400)
+        return FetchFailure::HttpStatus;
+    switch (reply.error()) {
+    case QNetworkReply::NoError:
+        return FetchFailure::None;
+    case QNetworkReply::ConnectionRefusedError:
+        return FetchFailure::ConnectionRefused;
+    case QNetworkReply::HostNotFoundError:
+        return FetchFailure::HostNotFound;
+    case QNetworkReply::RemoteHostClosedError:
+        return FetchFailure::ConnectionClosed;
+    case QNetworkReply::SslHandshakeFailedError:
+        return FetchFailure::Tls;
+    case QNetworkReply::TooManyRedirectsError:
+    case QNetworkReply::InsecureRedirectError:
+        return FetchFailure::TooManyRedirects;
+    case QNetworkReply::TimeoutError:
+        return FetchFailure::TotalTimeout;
+    default:
+        break;
+    }
+    return FetchFailure::Network;
+}
+
+void PageFetcher::finishWith(const QByteArray& bytes, FetchFailure failure)
+{
+    FetchReport report;
+    report.failure = failure;
+    report.httpStatus = m_httpStatus;
+    report.bytes = bytes.size();
+    report.elapsedMs = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
+    report.address = m_address;
+    if (failure == FetchFailure::Network && m_reply)
+        report.detail = m_reply->errorString();
     const QString text = QString::fromLatin1(bytes);
     dropReply();
     m_busy = false;
     m_page.clear();
     // Last, as a receiver may start the next fetch or delete this fetcher.
-    emit finished(text, pageReceived);
+    emit finished(text, report);
 }
 
 void PageFetcher::dropReply(bool stopTimers)

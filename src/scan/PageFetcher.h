@@ -1,6 +1,9 @@
 #pragma once
 
+#include "engines/QueryOutcome.h"
+
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -13,10 +16,10 @@ class QUrl;
 // on: fetch() starts the request and finished() later hands over the whole
 // body as text, one character per byte (Latin-1), so character counts equal
 // byte counts. The request goes out directly (no proxy, no cache) with the
-// user agent "Mozilla"; redirections are followed as a browser would; the
-// HTTP status is not looked at, so an error page's body is a page like any
-// other. A fetch that fails gives the text read until then, which is usually
-// the empty text; finished() says whether a page was received.
+// user agent "Mozilla"; redirections are followed as a browser would. A
+// fetch that fails gives the text read until then, which is usually the
+// empty text (an error status's body is handed over too); finished() says
+// with a FetchReport how the fetch ended.
 class PageFetcher : public QObject
 {
     Q_OBJECT
@@ -26,7 +29,7 @@ public:
     {
         int idleTimeoutMs = 30000;         // nothing received for this long ends the fetch
         int totalTimeoutMs = 120000;       // a fetch ends this long after it began
-        qint64 maxBytes = 8 * 1024 * 1024; // reading stops here
+        qint64 maxBytes = 8 * 1024 * 1024; // reading stops here, and the fetch fails
         int maxRedirects = 10;             // one more gives the empty text
     };
 
@@ -43,25 +46,28 @@ public:
     // cancel().
     void fetch(const QString& address);
     bool isBusy() const { return m_busy; }
-    // Abandons the running fetch; its finished() is not emitted.
+    // Abandons the running fetch at once; its finished() is not emitted.
     void cancel();
 
     // Whether fetch() would send a request for this address.
     static bool isFetchable(const QString& address);
 
 signals:
-    // pageReceived is false when no whole answer came: the server could not
-    // be reached, answered with an HTTP error, took too long or redirected
-    // out of the web or too often, or the address was not fetchable.
-    void finished(const QString& pageText, bool pageReceived);
+    // The report's failure is None only when a whole answer came with a
+    // status below 400; otherwise it says why not: the server could not be
+    // reached, answered with an HTTP error, took too long, sent more than
+    // the size limit, redirected out of the web or too often, or the address
+    // was not fetchable.
+    void finished(const QString& pageText, const FetchReport& report);
 
 private:
     void request(const QUrl& url);
     void headersReceived();
     void readAvailable();
     void replyFinished();
-    void timedOut();
-    void finishWith(const QByteArray& bytes, bool pageReceived);
+    void timedOut(FetchFailure failure);
+    void finishWith(const QByteArray& bytes, FetchFailure failure);
+    static FetchFailure failureOf(const QNetworkReply& reply, int httpStatus);
     void dropReply(bool stopTimers = true);
 
     Limits m_limits;
@@ -70,7 +76,12 @@ private:
     QByteArray m_page;
     QTimer m_idleTimer;
     QTimer m_totalTimer;
+    QElapsedTimer m_elapsed;
+    QString m_address;
+    int m_httpStatus = 0;
     int m_redirects = 0;
     bool m_busy = false;
     quint64 m_fetchId = 0;
 };
+
+Q_DECLARE_METATYPE(FetchReport)

@@ -1,6 +1,7 @@
 #include "scan/ScanController.h"
 
 #include "base/AppContext.h"
+#include "base/Prompts.h"
 #include "base/UserSettings.h"
 #include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
@@ -10,6 +11,7 @@
 #include "scan/PageFetcher.h"
 #include "scan/RepaintThrottle.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLog.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,8 +37,10 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_startCaption(controls.startButton->text())
 {
     m_repaintThrottle = new RepaintThrottle(controls.results, repaintIntervalMs, this);
-    m_driver = new ScanDriver(m_fetcher, ScanDriver::templatesOf(m_context.folder.settingsIni()),
+    m_driver = new ScanDriver(m_fetcher, ScanDriver::settingsOf(m_context.folder.settingsIni()),
                               controls.results->results(), this);
+    m_log = new ScanLog(this);
+    m_driver->setLog(m_log);
     connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
     connect(m_driver, &ScanDriver::finished, this, &ScanController::finished);
     connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
@@ -78,6 +82,7 @@ void ScanController::start()
         emit clearResultsRequested();
 
     showScanning(true);
+    emit failureSummary(QString());
     // Read once per scan: a change of the options takes effect at the next one.
     m_driver->start(sites, m_context.settings.rankThresholds());
 }
@@ -86,8 +91,14 @@ void ScanController::stop()
 {
     if (!m_scanning)
         return;
+    if (m_driver->isStopRequested()) {
+        m_driver->stopNow();
+        return;
+    }
     m_driver->requestStop();
     emit progressEnded();
+    const QString site = m_driver->siteAt(m_driver->currentSite());
+    emit statusText(QStringLiteral("Stopping after %1... press Stop again to stop now").arg(site));
 }
 
 void ScanController::showScanning(bool scanning)
@@ -104,7 +115,9 @@ void ScanController::showScanning(bool scanning)
 void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
     emit progressStepped();
-    emit statusText(QStringLiteral("Scanning ") + site + engineByNumber(engineNumber)->suffix());
+    // The stop's message stays until the scan ends.
+    if (!m_driver->isStopRequested())
+        emit statusText(QStringLiteral("Scanning ") + site + engineByNumber(engineNumber)->suffix());
 }
 
 void ScanController::finished(qint64 grandTotal)
@@ -125,14 +138,33 @@ void ScanController::finished(qint64 grandTotal)
         m_controls.results->sortByColumn(totalColumn, SortDataType::Number, false);
     emit scanCompleted();
     emit scanEnded();
+    reportFailures();
 }
 
 void ScanController::stopped()
 {
-    // No sort and no chart: the table shows what was scanned so far, and
-    // the status text still names the last query.
+    // No sort and no chart: the table shows what was scanned so far.
+    emit progressEnded();
+    emit statusText(QStringLiteral("Scan stopped."));
     showScanning(false);
     emit scanEnded();
+    reportFailures();
+}
+
+void ScanController::reportFailures()
+{
+    const int failed = m_log->failedCount();
+    const int asked = m_log->answeredCount();
+    emit failureSummary(failed > 0 ? QStringLiteral("%1 of %2 queries failed").arg(failed).arg(asked) : QString());
+    if (failed == 0 || failed < asked)
+        return;
+    const QString reason = failureText(m_log->mostCommonFailure());
+    m_context.prompts.information(
+        QStringLiteral("No search engine answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
+                       "Check the engines' addresses in Options; Scan > Scan Log lists every query.")
+            .arg(asked)
+            .arg(reason),
+        QStringLiteral("Scan"));
 }
 
 bool ScanController::autoSortIsOn() const

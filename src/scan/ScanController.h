@@ -11,13 +11,16 @@ class QWidget;
 class RepaintThrottle;
 class ResultsView;
 class ScanDriver;
+class ScanLog;
 class UrlListCommands;
 
 // The scan as the main window shows it: Start and "Start Scan" run a scan of
-// the URL list into the results, Stop and "Stop Scan" end it before its next
-// site. The status text and the progress follow every query (signals for
-// the window's status bar). At a normal end the status text gives the grand
-// total, and the table is sorted by total around a rebuild of the chart.
+// the URL list into the results; Stop and "Stop Scan" end it before its next
+// site, and pressed again, at once. The status text and the progress follow
+// every query (signals for the window's status bar). At a normal end the
+// status text gives the grand total, and the table is sorted by total around
+// a rebuild of the chart. Failed queries are counted for the status bar's
+// second panel, and a scan whose every query failed says why once.
 //
 // Everything runs on the event loop (ScanDriver), so the window repaints and
 // answers between and during fetches.
@@ -46,11 +49,14 @@ public:
     // stopped.
     bool isScanning() const;
     ScanDriver* driver() const { return m_driver; }
+    // The queries of the last scan.
+    ScanLog* log() const { return m_log; }
 
     // Starts a scan of the URL list; does nothing while one runs. With the
     // list empty it says so in the status bar and focuses the Add button.
     void start();
-    // Asks the running scan to end before its next site.
+    // Asks the running scan to end before its next site; a second call ends
+    // it at once.
     void stop();
 
 signals:
@@ -61,6 +67,9 @@ signals:
     void progressEnded();
     // The text that says what the scan is doing or has found.
     void statusText(const QString& text);
+    // "K of M queries failed" at the end of a scan with failures, else the
+    // empty text; at the start of a scan, the empty text.
+    void failureSummary(const QString& text);
     // The results are to be cleared before the scan; handled at once.
     void clearResultsRequested();
     // Between the two sorts at the end of a scan: the chart is to show the
@@ -75,6 +84,7 @@ private:
     void engineDone(int index, const QString& site, int engineNumber);
     void finished(qint64 grandTotal);
     void stopped();
+    void reportFailures();
     void showScanning(bool scanning);
     bool autoSortIsOn() const;
 
@@ -83,6 +93,7 @@ private:
     PageFetcher* m_fetcher;
     QString m_startCaption;
     ScanDriver* m_driver;
+    ScanLog* m_log;
     // The window changes with every query; it is repainted at most every
     // 100 ms while a scan runs.
     RepaintThrottle* m_repaintThrottle;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engines/EngineSettingsFile.h"
 #include "results/ResultRow.h"
 
 #include <QObject>
@@ -9,7 +10,9 @@
 #include <functional>
 
 struct Engine;
+struct FetchReport;
 class PageFetcher;
+class ScanLog;
 class ScanResults;
 
 // A scan as a state machine on the UI thread: every site of a snapshot of
@@ -19,26 +22,34 @@ class ScanResults;
 //
 // Each site gets a row of the results, inserted at the site's position in
 // the snapshot (or at the end of shorter results) and filled as the engines
-// answer. The signals say what happens, for whoever shows the progress.
+// answer, each cell with its query's outcome; a query that got no page
+// leaves its cell empty, whatever the engine's rule would make of the
+// page. Every query also goes into the scan log, when there is one. The
+// signals say what happens, for whoever shows the progress.
 class ScanDriver : public QObject
 {
     Q_OBJECT
 
 public:
-    // Gives an engine's query template; read afresh before every query, so
-    // an edit of settings.ini takes effect at the next query.
-    using TemplateReader = std::function<QString(const Engine& engine)>;
+    // Gives an engine's query template and count markers; read afresh
+    // before every query, so an edit of settings.ini takes effect at the
+    // next query.
+    using SettingsReader = std::function<EngineSettings(const Engine& engine)>;
 
-    ScanDriver(PageFetcher* fetcher, TemplateReader readTemplate, ScanResults* results, QObject* parent = nullptr);
+    ScanDriver(PageFetcher* fetcher, SettingsReader readSettings, ScanResults* results, QObject* parent = nullptr);
 
-    // Reads the templates from this settings.ini, section "Engines".
-    static TemplateReader templatesOf(const QString& settingsIni);
+    // Reads the engines' settings from this settings.ini.
+    static SettingsReader settingsOf(const QString& settingsIni);
+
+    // The log the queries go into; cleared at every start. May be null.
+    void setLog(ScanLog* log) { m_log = log; }
 
     bool isRunning() const { return m_running; }
     bool isStopRequested() const { return m_stopRequested; }
     // Index of the site being scanned in the snapshot.
     int currentSite() const { return m_siteIndex; }
     int siteCount() const { return static_cast<int>(m_sites.size()); }
+    QString siteAt(int index) const { return m_sites.value(index); }
 
     // Starts a scan of the given sites, ranking their rows by the
     // thresholds. Does nothing while a scan runs or when there is no site. A
@@ -48,10 +59,27 @@ public:
     // The running scan ends before its next site; a request made during the
     // last site comes too late and the scan ends normally.
     void requestStop();
+    // The running scan ends at once: the running query is abandoned, the
+    // current site's cells still to come stay empty with the outcome
+    // "stopped", its row gets the total of what it has, and stopped()
+    // follows before this returns.
+    void stopNow();
 
     // The count text as the results table shows it: commas removed, unless
     // the engine's cell keeps its separators.
     static QString cellText(const Engine& engine, const QString& countText);
+
+    // What a query's answer comes to: its outcome, the cell's text and
+    // where on the page the count stands (-1 when nowhere). A fetch that
+    // failed gives an empty cell whatever its page holds.
+    struct Answer
+    {
+        QueryOutcome outcome;
+        QString cellText;
+        qsizetype position = -1;
+    };
+    static Answer readAnswer(const Engine& engine, const CountMarkers& markers, const QString& page,
+                             const FetchReport& report);
 
 signals:
     // A site's queries begin.
@@ -69,11 +97,17 @@ signals:
 private:
     void nextSite();
     void queryEngine();
-    void pageFetched(const QString& page, bool pageReceived);
+    void pageFetched(const QString& page, const FetchReport& report);
+    void completeSite();
+    void logQuery(const QString& site, int engineNumber, const QueryOutcome& outcome, const QString& cellText);
 
     PageFetcher* m_fetcher;
-    TemplateReader m_readTemplate;
+    SettingsReader m_readSettings;
     ScanResults* m_results;
+    ScanLog* m_log = nullptr;
+    // The markers of the running query's engine, as read when it was asked.
+    CountMarkers m_markers;
+    QString m_address;
     QStringList m_sites;
     RankThresholds m_thresholds;
     // The current site's row; it follows the row when the results are
@@ -84,4 +118,6 @@ private:
     qint64 m_grandTotal = 0;
     bool m_running = false;
     bool m_stopRequested = false;
+    // Between a site's start and its last query's answer.
+    bool m_siteInProgress = false;
 };

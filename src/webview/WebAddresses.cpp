@@ -7,7 +7,7 @@ QString webResultAddress(const Engine* engine, const QString& site, const QStrin
 {
     if (!engine)
         return site;
-    return EngineSettingsFile::queryTemplate(settingsIni, *engine) + urlEncode(site);
+    return EngineSettingsFile::engineSettings(settingsIni, *engine).queryTemplate + urlEncode(site);
 }
 
 QUrl browserUrl(const QString& address)

@@ -6,6 +6,8 @@
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveSearchDialog.h"
 #include "scan/OptionsDialog.h"
+#include "scan/ScanLog.h"
+#include "scan/ScanLogWindow.h"
 #include "support/TestContext.h"
 
 #include <QAbstractButton>
@@ -56,6 +58,14 @@ const WindowOpener windowOpeners[] = {
     {"Save Search Results",
      [](TestContext& test) { return std::make_unique<SaveSearchDialog>(test.context, QList<SavedCount>{}); }},
     {"Load Saved Search", [](TestContext& test) { return std::make_unique<LoadSearchDialog>(test.context); }},
+    {"Scan Log",
+     [](TestContext&) {
+         auto* log = new ScanLog;
+         log->append({QDateTime::currentDateTime(), QStringLiteral("a.example"), 1, {}, QStringLiteral("12")});
+         auto window = std::make_unique<ScanLogWindow>(log);
+         log->setParent(window.get());
+         return window;
+     }},
     {"help", helpWindow},
     {"about",
      [](TestContext&) { return std::make_unique<AboutWindow>(BrandingInfo::fromBuild(), [](const QUrl&) {}); }},

@@ -36,7 +36,7 @@ private slots:
 
         QTest::newRow("logo") << ":/icons/quorvex.svg" << 64;
         for (const char* name : {"rank-low", "rank-medium", "rank-high", "tab-data", "tab-chart", "tab-web", "back",
-                                 "forward", "stop-loading", "refresh", "browse"})
+                                 "forward", "stop-loading", "refresh", "browse", "warning"})
             QTest::newRow(name) << QStringLiteral(":/icons/%1.svg").arg(QString::fromLatin1(name)) << 16;
         for (const char* name : {"start", "stop", "options", "visit", "add", "delete", "load", "save", "save-selected",
                                  "web-results", "clear-all", "load-data", "print"})

@@ -123,6 +123,121 @@ private slots:
         QCOMPARE(::parseEngineCount(page, *engineByNumber(engine)), expected);
     }
 
+    // The user's markers: what lies between them is a count once the usual
+    // separators are gone; they replace even the rules that read any page
+    // as "0".
+    void userMarkers_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("noResults");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QueryOutcome::Kind>("kind");
+        using K = QueryOutcome::Kind;
+        const auto latin1 = [](const char* bytes) { return QString::fromLatin1(bytes); };
+
+        QTest::newRow("json") << R"({"site":"a","backlinks": 4321,"x":1})"
+                              << R"("backlinks":)"
+                              << ","
+                              << ""
+                              << "4321" << K::Counted;
+        QTest::newRow("json, last member") << R"({"backlinks":77})"
+                                           << R"("backlinks":)"
+                                           << "}"
+                                           << ""
+                                           << "77" << K::Counted;
+        QTest::newRow("commas and spaces") << "About 1, 234 ,567 results"
+                                           << "About"
+                                           << "results"
+                                           << ""
+                                           << "1234567" << K::Counted;
+        QTest::newRow("full stops between thousands") << "<b>1.234.567</b>"
+                                                      << "<b>"
+                                                      << "</b>"
+                                                      << ""
+                                                      << "1234567" << K::Counted;
+        QTest::newRow("apostrophes") << "n=1'234'567;"
+                                     << "n="
+                                     << ";"
+                                     << ""
+                                     << "1234567" << K::Counted;
+        QTest::newRow("no-break space, one byte") << latin1("[12\xA0"
+                                                            "345]")
+                                                  << "["
+                                                  << "]"
+                                                  << ""
+                                                  << "12345" << K::Counted;
+        QTest::newRow("no-break space, UTF-8 bytes") << latin1("[12\xC2\xA0"
+                                                               "345]")
+                                                     << "["
+                                                     << "]"
+                                                     << ""
+                                                     << "12345" << K::Counted;
+        QTest::newRow("empty after: to the end") << "total 815"
+                                                 << "total"
+                                                 << ""
+                                                 << ""
+                                                 << "815" << K::Counted;
+        QTest::newRow("decimal point") << "[12.5]"
+                                       << "["
+                                       << "]"
+                                       << ""
+                                       << "" << K::NoCount;
+        QTest::newRow("words between") << "[many]"
+                                       << "["
+                                       << "]"
+                                       << ""
+                                       << "" << K::NoCount;
+        QTest::newRow("eleven digits") << "[12345678901]"
+                                       << "["
+                                       << "]"
+                                       << ""
+                                       << "" << K::NoCount;
+        QTest::newRow("after missing") << "[123"
+                                       << "["
+                                       << "]"
+                                       << ""
+                                       << "" << K::NoCount;
+        QTest::newRow("after only before the count") << "] [123"
+                                                     << "["
+                                                     << "]"
+                                                     << ""
+                                                     << "" << K::NoCount;
+        QTest::newRow("no-results text") << "Sorry, nothing links here."
+                                         << "["
+                                         << "]"
+                                         << "nothing links"
+                                         << "0" << K::NoResults;
+        QTest::newRow("count wins over the no-results text") << "[5] nothing links"
+                                                             << "["
+                                                             << "]"
+                                                             << "nothing links"
+                                                             << "5" << K::Counted;
+        QTest::newRow("neither") << "Forbidden"
+                                 << "["
+                                 << "]"
+                                 << "nothing links"
+                                 << "" << K::NoCount;
+    }
+
+    void userMarkers()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        QFETCH(QString, noResults);
+        QFETCH(QString, count);
+        QFETCH(QueryOutcome::Kind, kind);
+        const CountMarkers markers{before, after, noResults};
+        // Ask's own rule would make "0" of every page without its count.
+        const CountReading reading = readEngineCount(page, *engineByNumber(4), markers);
+        QCOMPARE(reading.text, count);
+        QCOMPARE(reading.kind, kind);
+        if (kind == QueryOutcome::Kind::Counted)
+            QCOMPARE(reading.position, page.indexOf(before));
+    }
+
     // A failed fetch hands over the empty text; a server that answers with a
     // short message and none of the markers must not give that message as a
     // count.

@@ -487,8 +487,9 @@ private slots:
         QTest::addColumn<QString>("message");
         const QString full = "The URL list is full: it holds at most 32767 URLs. ";
         QTest::newRow("load fills exactly") << 0 << "cmdOpen" << 32767 << QString();
-        QTest::newRow("load, partly") << 32765 << "cmdOpen" << 5 << full + "3 URLs were not added.";
-        QTest::newRow("load into a full list") << 32767 << "cmdOpen" << 2 << full + "2 URLs were not added.";
+        // %1: the list file loaded.
+        QTest::newRow("load, partly") << 32765 << "cmdOpen" << 5 << full + "3 URLs of \"%1\" were not added.";
+        QTest::newRow("load into a full list") << 32767 << "cmdOpen" << 2 << full + "2 URLs of \"%1\" were not added.";
         QTest::newRow("import, partly") << 32766 << "mnuOpenClipboard" << 3 << full + "2 URLs were not added.";
         QTest::newRow("add to a full list") << 32767 << "cmdAdd" << 1 << full + "1 URL was not added.";
         QTest::newRow("add the last one") << 32766 << "cmdAdd" << 1 << QString();
@@ -519,6 +520,8 @@ private slots:
             QCOMPARE(f.list->item(present)->text(), QStringLiteral("http://www.site0.com"));
             QCOMPARE(f.list->item(present + added - 1)->text(), QStringLiteral("http://www.site%1.com").arg(added - 1));
         }
+        if (message.contains(QLatin1String("%1")))
+            message = message.arg(QDir::toNativeSeparators(f.test.folder.filePath("Lists/new.txt")));
         QCOMPARE(f.test.prompts.messages(), message.isEmpty() ? QStringList{} : QStringList{message});
         if (!message.isEmpty())
             QCOMPARE(f.test.prompts.shown().last().kind, Kind::Information);

@@ -263,17 +263,17 @@ private slots:
 
         // A row that is added empty and filled afterwards, as a scan does.
         const int added = f.results->insertSite(f.results->rowCount(), "e");
-        f.results->setEngineCell(added, 1, "15", true);
+        f.results->setEngineCell(added, 1, "15", QueryOutcome{});
         QTRY_COMPARE(columnTexts(f.results, 0), QStringList({"b", "c", "e", "a"}));
 
         // Changing a count moves its row while the results are kept sorted.
-        f.results->setEngineCell(3, 1, "99", true);
+        f.results->setEngineCell(3, 1, "99", QueryOutcome{});
         QTRY_COMPARE(columnTexts(f.results, 0), QStringList({"a", "b", "c", "e"}));
 
         f.view->setKeepSorted(false);
         f.results->insertSite(f.results->rowCount(), "f");
-        f.results->setEngineCell(4, 1, "1000", true);
-        f.results->setEngineCell(0, 1, "0", true);
+        f.results->setEngineCell(4, 1, "1000", QueryOutcome{});
+        f.results->setEngineCell(0, 1, "0", QueryOutcome{});
         QTest::qWait(20);
         QCOMPARE(columnTexts(f.results, 0), QStringList({"a", "b", "c", "e", "f"}));
     }

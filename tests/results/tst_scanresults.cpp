@@ -105,7 +105,7 @@ private slots:
         QCOMPARE(row, 0);
         QCOMPARE(results.index(0, 1).data().toString(), QString());
         for (int engine = 1; engine <= 6; ++engine)
-            results.setEngineCell(row, engine, cells[engine - 1], true);
+            results.setEngineCell(row, engine, cells[engine - 1], QueryOutcome{});
         QCOMPARE(results.index(0, 0).data(ScanResults::RankRole).toInt(), 0);
         results.completeRow(row, {});
         QCOMPARE(results.index(0, 0).data(ScanResults::RankRole).toInt(), results.row(0).rank);

@@ -40,6 +40,8 @@ QString EngineServer::expectedCell(const QString& site, int engineNumber) const
 {
     const qint64 value = count(site, engineNumber);
     if (value == unrecognised)
+        return {};
+    if (value == withoutMarkers)
         return engineNumber == 4 || engineNumber == 5 ? QStringLiteral("0") : QString();
     if (value == noResults)
         return QStringLiteral("0");
@@ -66,6 +68,8 @@ LoopbackHttpServer::Response EngineServer::respond(const LoopbackHttpServer::Req
         const qint64 value = count(query->site, query->engineNumber);
         if (value == unrecognised)
             response = LoopbackHttpServer::Response::page("<html><body>Service Unavailable</body></html>", 503);
+        else if (value == withoutMarkers)
+            response = LoopbackHttpServer::Response::page("<html><body>The page has a new layout</body></html>");
         else
             response = LoopbackHttpServer::Response::page(EnginePages::resultPage(query->engineNumber, value));
     }

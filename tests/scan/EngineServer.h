@@ -14,8 +14,10 @@
 class EngineServer
 {
 public:
-    // A count that stands for a page without the engine's markers.
+    // A count that stands for an error status (503) whose page has no markers.
     static constexpr qint64 unrecognised = -2;
+    // A count that stands for a page (200) without the engine's markers.
+    static constexpr qint64 withoutMarkers = -3;
     // A count that stands for the engine's "no results" page.
     static constexpr qint64 noResults = -1;
 
@@ -35,8 +37,8 @@ public:
     qint64 count(const QString& site, int engineNumber) const;
 
     // The text the results table shows for a query's answer: the count's
-    // digits, "0" for no results, and for a page without markers the empty
-    // text (Ask and MSN show "0" then).
+    // digits, "0" for no results, the empty text for an error status, and
+    // for a page without markers the empty text (Ask and MSN show "0" then).
     QString expectedCell(const QString& site, int engineNumber) const;
 
     // Engine queries received, in order, as "engine:site".

@@ -4,6 +4,8 @@
 #include "base/IniFile.h"
 #include "base/UserSettings.h"
 #include "engines/EngineTable.h"
+#include "loopback/EnginePages.h"
+#include "loopback/LoopbackHttpServer.h"
 #include "scan/OptionsCommand.h"
 #include "scan/OptionsDialog.h"
 #include "support/TestContext.h"
@@ -15,6 +17,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -68,6 +71,15 @@ const QByteArray customIni =
     "Yahoo=http://y.example/?p=\r\nAsk=http://k.example/?q=\r\nMSN=http://m.example/?q=\r\n"
     "ATW=http://w.example/?q=\r\n";
 
+const QByteArray markersIni = customIni + "\r\n[Markers]\r\nFoo.Bar=1\r\nGoogle.Before=\"backlinks\":\r\n"
+                                          "Google.After=,\r\nGoogle.NoResults=none found\r\n\r\n[Other]\r\nkeep=1\r\n";
+
+QStringList markersShown(const OptionsDialog& dialog, int engineNumber)
+{
+    return {dialog.markerBox(engineNumber, 0)->text(), dialog.markerBox(engineNumber, 1)->text(),
+            dialog.markerBox(engineNumber, 2)->text()};
+}
+
 } // namespace
 
 class OptionsDialogTest : public QObject
@@ -84,7 +96,8 @@ private slots:
         QStringList groups;
         for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
             groups << group->title();
-        QCOMPARE(groups, QStringList({"Edit Search Engine URLs", "Define Popularity Ranks", "Data Options"}));
+        QCOMPARE(groups,
+                 QStringList({"Edit Search Engine URLs", "Define Popularity Ranks", "Data Options", "Engine Test"}));
 
         QList<const QLabel*> engineLabels;
         const QStringList labels{"Google:", "Altavista:", "Yahoo!:", "Ask:", "MSN:", "AllTheWeb:"};
@@ -353,6 +366,135 @@ private slots:
         QCOMPARE(test.folder.storedSetting(QStringLiteral("chkClear")), QStringLiteral("1"));
         QCOMPARE(test.folder.storedSetting(QStringLiteral("chkKeepList")), QStringLiteral("0"));
         QVERIFY(test.prompts.shown().isEmpty());
+    }
+
+    // The marker boxes show what settings.ini holds; Ok leaves a file it did
+    // not change byte for byte as it was, adds only markers that were typed,
+    // and Reset empties them. Other sections and keys always stay.
+    void markersRoundTrip_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QString>("action"); // "ok", "type" (into MSN's boxes, then Ok) or "reset"
+        QTest::addColumn<QStringList>("googleShown");
+        QTest::addColumn<QList<QByteArray>>("linesAfter"); // empty: the file as it was
+        const QStringList none{"", "", ""};
+        const QStringList stored{"\"backlinks\":", ",", "none found"};
+        QTest::newRow("no markers, Ok") << customIni << "ok" << none << QList<QByteArray>{};
+        QTest::newRow("markers, Ok") << markersIni << "ok" << stored << QList<QByteArray>{};
+        QTest::newRow("typed") << markersIni << "type" << stored
+                               << QList<QByteArray>{"MSN.Before=of <b>", "MSN.After=</b>", "Google.After=,",
+                                                    "Foo.Bar=1",         "[Other]",        "keep=1",
+                                                    "; kept as it is"};
+        QTest::newRow("typed into a file without markers")
+            << customIni << "type" << none
+            << QList<QByteArray>{"[Markers]", "MSN.Before=of <b>", "MSN.After=</b>", "; kept as it is"};
+        QTest::newRow("reset") << markersIni << "reset" << stored
+                               << QList<QByteArray>{"Google.Before=", "Google.After=", "Google.NoResults=",
+                                                    "Foo.Bar=1",      "[Other]",       "keep=1"};
+    }
+
+    void markersRoundTrip()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QString, action);
+        QFETCH(QStringList, googleShown);
+        QFETCH(QList<QByteArray>, linesAfter);
+        TestContext test;
+        test.folder.writeFile(QStringLiteral("settings.ini"), ini);
+        QPointer<OptionsDialog> dialog = new OptionsDialog(test.context);
+        QCOMPARE(markersShown(*dialog, 1), googleShown);
+        QCOMPARE(markersShown(*dialog, 5), QStringList({"", "", ""}));
+        if (action == QLatin1String("type")) {
+            QTest::keyClicks(dialog->markerBox(5, 0), "of <b>");
+            QTest::keyClicks(dialog->markerBox(5, 1), "</b>");
+        }
+        if (action == QLatin1String("reset")) {
+            test.prompts.queueYes();
+            dialog->reset();
+            for (int number = 1; number <= engineCount; ++number)
+                QCOMPARE(markersShown(*dialog, number), QStringList({"", "", ""}));
+            delete dialog;
+        } else {
+            dialog->saveAndClose();
+            QTRY_VERIFY(!dialog);
+        }
+        const QByteArray after = test.folder.readFile(QStringLiteral("settings.ini"));
+        if (linesAfter.isEmpty())
+            QCOMPARE(after, ini);
+        const QList<QByteArray> lines = after.split('\n');
+        for (const QByteArray& line : linesAfter)
+            QVERIFY2(lines.contains(line + '\r'), line.constData());
+        QVERIFY(!after.contains("MSN.NoResults"));
+    }
+
+    // Test fetches the engine's query with the boxes as they are, and shows
+    // what a scan would record; Stop Test abandons it.
+    void engineTest_data()
+    {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("markers");
+        QTest::addColumn<QString>("testSite");
+        QTest::addColumn<QStringList>("shownLines");
+        const QStringList builtIn{"", "", ""};
+        QTest::newRow("counted") << EnginePages::resultPage(1, 1234) << 200 << builtIn << "a.example"
+                                 << QStringList{"Google: counted", "Count recorded: 1234",
+                                                "The page around the markers:"};
+        QTest::newRow("error status") << QByteArray("<html>gone</html>") << 404 << builtIn << ""
+                                      << QStringList{"Google: failed: HTTP status 404",
+                                                     "Count recorded: (none, the cell stays empty)",
+                                                     "The page begins:", "<html>gone</html>"};
+        QTest::newRow("JSON by markers") << QByteArray(R"({"backlinks": 77,"x":1})") << 200
+                                         << QStringList{"\"backlinks\":", ",", ""} << "b.example"
+                                         << QStringList{"Google: counted", "Count recorded: 77"};
+        QTest::newRow("markers missing") << QByteArray("<html>new layout</html>") << 200 << builtIn << "a.example"
+                                         << QStringList{"Google: no count on the page", "The page begins:"};
+    }
+
+    void engineTest()
+    {
+        QFETCH(QByteArray, body);
+        QFETCH(int, status);
+        QFETCH(QStringList, markers);
+        QFETCH(QString, testSite);
+        QFETCH(QStringList, shownLines);
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/q"), body, status);
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        dialog.setTestSite(testSite);
+        dialog.templateBox(1)->setText(server.url(QStringLiteral("/q?s=")).toString());
+        for (int marker = 0; marker < 3; ++marker)
+            dialog.markerBox(1, marker)->setText(markers[marker]);
+        QTest::mouseClick(dialog.testButton(1), Qt::LeftButton);
+        QVERIFY(!dialog.testButton(2)->isEnabled());
+        QVERIFY(dialog.stopTestButton()->isEnabled());
+        QTRY_VERIFY(dialog.testButton(2)->isEnabled());
+        const QStringList lines = dialog.testResultBox()->toPlainText().split(u'\n');
+        for (const QString& line : shownLines)
+            QVERIFY2(lines.contains(line), qPrintable(dialog.testResultBox()->toPlainText()));
+        QCOMPARE(server.requests().size(), 1);
+        QCOMPARE(server.requests().first().query(),
+                 QStringLiteral("s=") + (testSite.isEmpty() ? QStringLiteral("www.example.com") : testSite));
+        QVERIFY(!dialog.stopTestButton()->isEnabled());
+        // Nothing was written.
+        QCOMPARE(test.folder.readFile(QStringLiteral("settings.ini")).contains("Markers"), false);
+    }
+
+    void engineTestCanBeStopped()
+    {
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/q"), LoopbackHttpServer::Response::silence());
+        TestContext test;
+        OptionsDialog dialog(test.context);
+        dialog.templateBox(3)->setText(server.url(QStringLiteral("/q?s=")).toString());
+        QTest::mouseClick(dialog.testButton(3), Qt::LeftButton);
+        QTRY_COMPARE(server.requests().size(), 1);
+        QTest::mouseClick(dialog.stopTestButton(), Qt::LeftButton);
+        QCOMPARE(dialog.testResultBox()->toPlainText(), QStringLiteral("The test was stopped."));
+        QVERIFY(dialog.testButton(3)->isEnabled());
+        QVERIFY(!dialog.stopTestButton()->isEnabled());
+        QTRY_COMPARE(server.openConnectionCount(), 0);
     }
 
     void okStoresAnEmptyRankBox()

@@ -45,13 +45,6 @@ Response endless(const QByteArray& pattern, int chunkSize = 0, int chunkDelayMs 
     return response;
 }
 
-Response silent()
-{
-    Response response;
-    response.neverAnswer = true;
-    return response;
-}
-
 // What one fetch gave.
 struct Outcome
 {
@@ -59,6 +52,7 @@ struct Outcome
     bool finished = false;
     QString text;
     bool pageReceived = false;
+    FetchReport report;
 };
 
 Outcome fetchPage(PageFetcher& fetcher, const QString& address)
@@ -70,7 +64,8 @@ Outcome fetchPage(PageFetcher& fetcher, const QString& address)
     outcome.finished = outcome.finishedInsideFetch || spy.wait(20000);
     if (outcome.finished) {
         outcome.text = spy.first().first().toString();
-        outcome.pageReceived = spy.first().at(1).toBool();
+        outcome.report = spy.first().at(1).value<FetchReport>();
+        outcome.pageReceived = outcome.report.pageReceived();
     }
     return outcome;
 }
@@ -214,7 +209,8 @@ private slots:
         FETCH(fetcher, server.url(QStringLiteral("/err")).toString(), outcome);
         QCOMPARE(outcome.text, QStringLiteral("<html>error page</html>"));
         // The page is there, but the query failed.
-        QVERIFY(!outcome.pageReceived);
+        QCOMPARE(outcome.report.failure, FetchFailure::HttpStatus);
+        QCOMPARE(outcome.report.httpStatus, status);
     }
 
     void requestAsSent()
@@ -344,17 +340,48 @@ private slots:
     void failures_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort());
-        QTest::newRow("unresolvable host") << QStringLiteral("http://nonexistent.invalid/");
+        QTest::addColumn<FetchFailure>("failure");
+        QTest::newRow("closed port") << QStringLiteral("http://127.0.0.1:%1/").arg(LoopbackHttpServer::closedPort())
+                                     << FetchFailure::ConnectionRefused;
+        QTest::newRow("unresolvable host")
+            << QStringLiteral("http://nonexistent.invalid/") << FetchFailure::HostNotFound;
+        QTest::newRow("not http") << QStringLiteral("ftp://127.0.0.1/") << FetchFailure::NotHttp;
     }
 
     void failures()
     {
         QFETCH(QString, address);
+        QFETCH(FetchFailure, failure);
         PageFetcher fetcher;
         FETCH(fetcher, address, outcome);
         QCOMPARE(outcome.text, QString());
-        QVERIFY(!outcome.pageReceived);
+        QCOMPARE(outcome.report.failure, failure);
+        QCOMPARE(outcome.report.address, address);
+        QCOMPARE(outcome.report.httpStatus, 0);
+    }
+
+    // A server that takes the request and closes the connection without a
+    // word, and one that redirects to itself.
+    void brokenServers_data()
+    {
+        QTest::addColumn<Response>("response");
+        QTest::addColumn<FetchFailure>("failure");
+        Response cutShort = Response::page("<html>cut short</html>");
+        cutShort.headers << LoopbackHttpServer::Header("Content-Length", "5000");
+        cutShort.framing = Response::Framing::UntilClose;
+        QTest::newRow("closed before the end") << cutShort << FetchFailure::ConnectionClosed;
+        QTest::newRow("redirect loop") << Response::redirect("/page") << FetchFailure::TooManyRedirects;
+    }
+
+    void brokenServers()
+    {
+        QFETCH(Response, response);
+        QFETCH(FetchFailure, failure);
+        LoopbackHttpServer server;
+        server.setResponse(QStringLiteral("/page"), response);
+        PageFetcher fetcher;
+        FETCH(fetcher, server.url(QStringLiteral("/page")).toString(), outcome);
+        QCOMPARE(outcome.report.failure, failure);
     }
 
     void onlyWebAddressesAreRequested_data()
@@ -397,21 +424,25 @@ private slots:
         QTest::addColumn<qint64>("maxBytes");
         QTest::addColumn<QByteArray>("expectedPrefix");
         QTest::addColumn<qint64>("expectedSize"); // -1: any size below maxBytes, not 0
+        QTest::addColumn<FetchFailure>("failure");
 
         const QByteArray body = patternBytes(300);
         QTest::newRow("idle: part read") << trickled(body, 5, 600000) << 500 << 600000 << qint64(1 << 20)
-                                         << body.left(5) << qint64(5);
-        QTest::newRow("idle: no answer") << silent() << 300 << 600000 << qint64(1 << 20) << QByteArray() << qint64(0);
-        QTest::newRow("total: endless trickle")
-            << endless(body, 100, 20) << 600000 << 500 << qint64(1 << 20) << body << qint64(-1);
+                                         << body.left(5) << qint64(5) << FetchFailure::IdleTimeout;
+        QTest::newRow("idle: no answer") << Response::silence() << 300 << 600000 << qint64(1 << 20) << QByteArray()
+                                         << qint64(0) << FetchFailure::IdleTimeout;
+        QTest::newRow("total: endless trickle") << endless(body, 100, 20) << 600000 << 500 << qint64(1 << 20) << body
+                                                << qint64(-1) << FetchFailure::TotalTimeout;
         Response late = Response::page(body);
         late.delayMs = 600000;
-        QTest::newRow("total: late answer") << late << 600000 << 300 << qint64(1 << 20) << QByteArray() << qint64(0);
-        QTest::newRow("size: endless") << endless(body) << 600000 << 600000 << qint64(100000) << body << qint64(100000);
-        QTest::newRow("size: longer body")
-            << Response::page(body) << 600000 << 600000 << qint64(256) << body.left(256) << qint64(256);
+        QTest::newRow("total: late answer")
+            << late << 600000 << 300 << qint64(1 << 20) << QByteArray() << qint64(0) << FetchFailure::TotalTimeout;
+        QTest::newRow("size: endless") << endless(body) << 600000 << 600000 << qint64(100000) << body << qint64(100000)
+                                       << FetchFailure::SizeCap;
+        QTest::newRow("size: longer body") << Response::page(body) << 600000 << 600000 << qint64(256) << body.left(256)
+                                           << qint64(256) << FetchFailure::SizeCap;
         QTest::newRow("size: body of the limit")
-            << Response::page(body) << 600000 << 600000 << qint64(300) << body << qint64(300);
+            << Response::page(body) << 600000 << 600000 << qint64(300) << body << qint64(300) << FetchFailure::None;
     }
 
     void limits()
@@ -422,6 +453,7 @@ private slots:
         QFETCH(qint64, maxBytes);
         QFETCH(QByteArray, expectedPrefix);
         QFETCH(qint64, expectedSize);
+        QFETCH(FetchFailure, failure);
         LoopbackHttpServer server;
         server.setResponse(QStringLiteral("/page"), response);
         PageFetcher::Limits limits;
@@ -436,8 +468,9 @@ private slots:
             QVERIFY(!outcome.text.isEmpty());
             QVERIFY(outcome.text.size() < maxBytes);
         }
-        // A time-out is a failed query; the size limit only cuts the page short.
-        QCOMPARE(outcome.pageReceived, QByteArray(QTest::currentDataTag()).startsWith("size"));
+        // Each limit fails the query; the part read is handed over all the same.
+        QCOMPARE(outcome.report.failure, failure);
+        QCOMPARE(outcome.report.bytes, outcome.text.size());
         // An endless body repeats its pattern; whatever was read must follow it.
         for (qsizetype i = 0; i < outcome.text.size(); i += expectedPrefix.size()) {
             const QString part = outcome.text.mid(i, expectedPrefix.size());
@@ -507,7 +540,7 @@ private slots:
         QFETCH(QString, path);
         LoopbackHttpServer server;
         server.setPage(QStringLiteral("/page"), "page");
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         server.setResponse(QStringLiteral("/endless"), endless("abc"));
         PageFetcher::Limits limits;
         limits.idleTimeoutMs = 200;
@@ -530,7 +563,7 @@ private slots:
     void cancelRunningFetch()
     {
         LoopbackHttpServer server;
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         server.setPage(QStringLiteral("/page"), "page");
         PageFetcher fetcher;
         QSignalSpy spy(&fetcher, &PageFetcher::finished);
@@ -562,7 +595,7 @@ private slots:
     void fetchWhileBusyReplacesTheRunningFetch()
     {
         LoopbackHttpServer server;
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         server.setPage(QStringLiteral("/page"), "page");
         PageFetcher fetcher;
         QSignalSpy spy(&fetcher, &PageFetcher::finished);
@@ -616,7 +649,7 @@ private slots:
     void fetcherDeletedWhileBusy()
     {
         LoopbackHttpServer server;
-        server.setResponse(QStringLiteral("/silent"), silent());
+        server.setResponse(QStringLiteral("/silent"), Response::silence());
         auto* fetcher = new PageFetcher;
         fetcher->fetch(server.url(QStringLiteral("/silent")).toString());
         QTRY_COMPARE(server.requestCount(), 1);

@@ -13,6 +13,8 @@
 #include "results/ScanResults.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLog.h"
+#include "scan/ScanLogWindow.h"
 #include "support/EventCounter.h"
 #include "support/ModelTexts.h"
 #include "support/TestContext.h"
@@ -20,11 +22,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QHash>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -82,6 +87,18 @@ struct ScanWindow
             ++chartRequests;
             totalsAtChart = totalsOf(results);
         });
+    }
+
+    // Points the engines at another server's port, in settings.ini.
+    void moveEngines(const QList<int>& engineNumbers, quint16 port)
+    {
+        QByteArray ini = server.settingsIni();
+        for (const int number : engineNumbers) {
+            const Engine& engine = *engineByNumber(number);
+            ini.replace(EnginePages::loopbackTemplate(engine, server.port()).toLatin1(),
+                        EnginePages::loopbackTemplate(engine, port).toLatin1());
+        }
+        test.folder.writeFile(QStringLiteral("settings.ini"), ini);
     }
 
     void setSites(const QStringList& sites)
@@ -346,7 +363,7 @@ private slots:
         }
         QCOMPARE(scan.webRows->topLevelItemCount(), 21);
         QCOMPARE(scan.server.http().requestCount(), 18);
-        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scanning s3.example on All The Web"));
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scan stopped."));
         QCOMPARE(scan.chartRequests, 0);
         QCOMPARE(scan.start->text(), QStringLiteral("S&tart"));
         QVERIFY(scan.start->isEnabled());
@@ -455,12 +472,122 @@ private slots:
             const int row = rowOf(scan.results, site);
             QVERIFY(row >= 0);
             QCOMPARE(scan.results->row(row).engine(3).text, QString());
-            QVERIFY(!scan.results->row(row).engine(3).pageReceived);
+            QCOMPARE(scan.results->row(row).engine(3).outcome.kind, QueryOutcome::Kind::Failed);
+            QCOMPARE(scan.results->row(row).engine(3).outcome.fetch.failure, FetchFailure::ConnectionRefused);
             QCOMPARE(scan.results->row(row).engine(1).text, scan.server.expectedCell(site, 1));
-            QVERIFY(scan.results->row(row).engine(1).pageReceived);
+            QCOMPARE(scan.results->row(row).engine(1).outcome.kind, QueryOutcome::Kind::Counted);
         }
         QVERIFY(scan.test.prompts.shown().isEmpty());
         QCOMPARE(scan.server.http().requestCount(), 10);
+    }
+
+    // Failed queries are marked in the table, counted in the status bar
+    // (whose count opens the scan log), and a scan of nothing but failures
+    // says so once.
+    void failedQueriesAreShown_data()
+    {
+        QTest::addColumn<QList<int>>("closedEngines");
+        QTest::addColumn<QString>("failureText");
+        QTest::addColumn<bool>("messageShown");
+        QTest::newRow("all answer") << QList<int>{} << QString() << false;
+        QTest::newRow("Ask at a closed port") << QList<int>{4} << QStringLiteral("2 of 12 queries failed") << false;
+        QTest::newRow("all at a closed port")
+            << QList<int>{1, 2, 3, 4, 5, 6} << QStringLiteral("12 of 12 queries failed") << true;
+    }
+
+    void failedQueriesAreShown()
+    {
+        QFETCH(QList<int>, closedEngines);
+        QFETCH(QString, failureText);
+        QFETCH(bool, messageShown);
+        ScanWindow scan;
+        scan.moveEngines(closedEngines, LoopbackHttpServer::closedPort());
+        const QStringList sites{"a.example", "b.example"};
+        scan.setSites(sites);
+        QVERIFY(scan.runScan());
+
+        QVERIFY(scan.window.statusPanels()->panelText(1).startsWith(QStringLiteral("Search Complete.  Found ")));
+        QCOMPARE(scan.window.statusPanels()->panelText(2), failureText);
+        for (int row = 0; row < 2; ++row) {
+            for (int engine = 1; engine <= engineCount; ++engine) {
+                const QModelIndex cell = scan.table->model()->index(row, 1 + engine);
+                const bool failed = closedEngines.contains(engine);
+                QCOMPARE(cell.data().toString().isEmpty(), failed);
+                QCOMPARE(cell.data(Qt::DecorationRole).isValid(), failed);
+                QCOMPARE(cell.data(Qt::ToolTipRole).toString().contains(QStringLiteral("failed: connection refused")),
+                         failed);
+            }
+        }
+        const QStringList messages = scan.test.prompts.messages();
+        QCOMPARE(messages.size(), messageShown ? 1 : 0);
+        if (messageShown) {
+            QVERIFY(messages.first().contains(QStringLiteral("\"connection refused\"")));
+            QVERIFY(messages.first().contains(QStringLiteral("Options")));
+        }
+
+        // The count in the status bar opens the log; the menu item does too.
+        auto* panel = scan.window.statusPanels()->findChild<QLabel*>(QStringLiteral("Panel2"));
+        QTest::mouseClick(panel, Qt::LeftButton);
+        auto* logWindow = scan.window.findChild<ScanLogWindow*>();
+        QCOMPARE(logWindow != nullptr, !failureText.isEmpty());
+        if (!logWindow)
+            logWindow = scan.window.showScanLog();
+        QVERIFY(logWindow->isVisible());
+        QTableView* logTable = logWindow->table();
+        QCOMPARE(logTable->model()->rowCount(), 12);
+
+        // Ctrl+C copies the selected rows, a line each, tab-separated.
+        logTable->selectRow(3);
+        logTable->selectionModel()->select(logTable->model()->index(9, 0),
+                                           QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        logTable->setFocus();
+        QTest::keySequence(logTable, QKeySequence::Copy);
+        const QStringList lines =
+            QGuiApplication::clipboard()->text().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 2);
+        for (int i = 0; i < 2; ++i) {
+            const QStringList fields = lines[i].split(u'\t');
+            QCOMPARE(fields.size(), 9);
+            QCOMPARE(fields[1], sites[i]);
+            QCOMPARE(fields[2], engineByNumber(4)->header());
+            const EngineCell& cell = scan.results->row(rowOf(scan.results, sites[i])).engine(4);
+            QCOMPARE(fields[3], cell.outcome.fetch.address);
+            QCOMPARE(fields[7].startsWith(QStringLiteral("failed")), closedEngines.contains(4));
+            QCOMPARE(fields[8], cell.text);
+        }
+    }
+
+    // The first Stop waits for the site's last query and says how to stop
+    // now; the second ends the scan at once, though an engine never answers.
+    void secondStopStopsNow()
+    {
+        ScanWindow scan;
+        LoopbackHttpServer silent;
+        silent.setHandler([](const LoopbackHttpServer::Request&) { return LoopbackHttpServer::Response::silence(); });
+        scan.moveEngines({3}, silent.port());
+        scan.setSites({"a.example", "b.example"});
+        QSignalSpy asked(&silent, &LoopbackHttpServer::requestReceived);
+        QSignalSpy ended(scan.scan, &ScanController::scanEnded);
+        scan.start->click();
+        QVERIFY(asked.wait(20000));
+
+        scan.stop->click();
+        QCOMPARE(scan.window.statusPanels()->panelText(1),
+                 QStringLiteral("Stopping after a.example... press Stop again to stop now"));
+        QVERIFY(scan.scan->isScanning());
+        scan.stop->click();
+        // Far below the fetcher's idle limit of many seconds.
+        QVERIFY(ended.count() == 1 || ended.wait(2000));
+        QVERIFY(!scan.scan->isScanning());
+        QVERIFY(scan.start->isEnabled());
+        QVERIFY(!scan.stop->isEnabled());
+        QCOMPARE(scan.window.statusPanels()->panelText(1), QStringLiteral("Scan stopped."));
+        QCOMPARE(scan.results->rowCount(), 1);
+        const qint64 firstTwo = scan.server.expectedCell("a.example", 1).toLongLong() +
+                                scan.server.expectedCell("a.example", 2).toLongLong();
+        QCOMPARE(columnTexts(scan.results, 1), QStringList({QString::number(firstTwo)}));
+        QCOMPARE(scan.server.http().requestCount(), 2);
+        QVERIFY(scan.test.prompts.shown().isEmpty());
     }
 
     void missingSettingsFileAsksForTheSiteItself()

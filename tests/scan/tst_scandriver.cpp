@@ -4,8 +4,11 @@
 #include "results/ScanResults.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLog.h"
 
 #include <QHash>
+#include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -21,10 +24,11 @@ public:
               &fetcher,
               [this](const Engine& engine) {
                   ++templateReads;
-                  return templates.value(engine.number);
+                  return EngineSettings{templates.value(engine.number), markers.value(engine.number)};
               },
               &results)
     {
+        driver.setLog(&log);
         for (const Engine& engine : engines())
             templates.insert(engine.number, EnginePages::loopbackTemplate(engine, server.port()));
         QObject::connect(&driver, &ScanDriver::siteStarted, [this](int index, const QString& site) {
@@ -57,8 +61,10 @@ public:
 
     PageFetcher fetcher;
     QHash<int, QString> templates;
+    QHash<int, CountMarkers> markers;
     int templateReads = 0;
     ScanResults results;
+    ScanLog log;
     ScanDriver driver;
     QStringList events;
     QHash<QString, QStringList> cells;
@@ -66,6 +72,8 @@ public:
     qint64 grandTotal = -1;
     bool ended = false;
 };
+
+using Kind = QueryOutcome::Kind;
 
 QStringList eventsOfAFullSite(int index, const QString& site)
 {
@@ -173,11 +181,157 @@ private slots:
         QCOMPARE(run.cells[site], QStringList({"1234", "", "0", "56", "0", ""}));
         QCOMPARE(run.rowTotals[site], qint64(1290));
         // The engines without markers answered "Service Unavailable".
-        QList<bool> received;
+        QList<QueryOutcome::Kind> kinds;
         for (const EngineCell& cell : run.results.row(0).engines)
-            received << cell.pageReceived;
-        QCOMPARE(received, QList<bool>({true, false, true, true, true, false}));
+            kinds << cell.outcome.kind;
+        QCOMPARE(kinds, QList<Kind>({Kind::Counted, Kind::Failed, Kind::NoResults, Kind::Counted, Kind::NoResults,
+                                     Kind::Failed}));
         QCOMPARE(run.grandTotal, qint64(1290));
+    }
+
+    // Every engine answers alike; the cells, their outcomes and the log
+    // say how. A query without a page never counts, not even for the
+    // engines whose rules read any page without a count as "0".
+    void outcomeOfEachAnswer_data()
+    {
+        QTest::addColumn<qint64>("answer"); // a count, or one of EngineServer's stand-ins
+        QTest::addColumn<bool>("closedPort");
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<QList<Kind>>("kinds");
+        QTest::addColumn<FetchFailure>("failure");
+        QTest::addColumn<int>("httpStatus");
+
+        const QList<Kind> failed(6, Kind::Failed);
+        QTest::newRow("counted") << qint64(1234) << false << QStringList(6, "1234") << QList<Kind>(6, Kind::Counted)
+                                 << FetchFailure::None << 200;
+        // Ask's rule knows no sentence for "nothing found": its "0" is a page without a count.
+        QTest::newRow("no results") << EngineServer::noResults << false << QStringList(6, "0")
+                                    << QList<Kind>({Kind::NoResults, Kind::NoResults, Kind::NoResults, Kind::NoCount,
+                                                    Kind::NoResults, Kind::NoResults})
+                                    << FetchFailure::None << 200;
+        QTest::newRow("markers missing") << EngineServer::withoutMarkers << false
+                                         << QStringList({"", "", "", "0", "0", ""}) << QList<Kind>(6, Kind::NoCount)
+                                         << FetchFailure::None << 200;
+        QTest::newRow("status 503") << EngineServer::unrecognised << false << QStringList(6, "") << failed
+                                    << FetchFailure::HttpStatus << 503;
+        QTest::newRow("closed port") << qint64(1234) << true << QStringList(6, "") << failed
+                                     << FetchFailure::ConnectionRefused << 0;
+    }
+
+    void outcomeOfEachAnswer()
+    {
+        QFETCH(qint64, answer);
+        QFETCH(bool, closedPort);
+        QFETCH(QStringList, cells);
+        QFETCH(QList<Kind>, kinds);
+        QFETCH(FetchFailure, failure);
+        QFETCH(int, httpStatus);
+        EngineServer server;
+        const QString site = QStringLiteral("a.example");
+        for (int engine = 1; engine <= engineCount; ++engine)
+            server.setCount(site, engine, answer);
+        ScanRun run(server);
+        if (closedPort) {
+            for (const Engine& engine : engines())
+                run.templates[engine.number] = EnginePages::loopbackTemplate(engine, LoopbackHttpServer::closedPort());
+        }
+        run.driver.start({site});
+        QVERIFY(run.waitForEnd());
+
+        const ResultRow& row = run.results.row(0);
+        QCOMPARE(run.cells[site], cells);
+        qint64 total = 0;
+        for (const QString& cell : cells)
+            total += cell.toLongLong();
+        QCOMPARE(row.total, total);
+        QCOMPARE(run.log.rowCount(), engineCount);
+        QCOMPARE(run.log.failedCount(), failure == FetchFailure::None ? 0 : engineCount);
+        for (int engine = 1; engine <= engineCount; ++engine) {
+            const QueryOutcome& outcome = row.engine(engine).outcome;
+            QCOMPARE(outcome.kind, kinds[engine - 1]);
+            QCOMPARE(outcome.fetch.failure, failure);
+            QCOMPARE(outcome.fetch.httpStatus, httpStatus);
+            QCOMPARE(outcome.fetch.address, engineByNumber(engine)->queryAddress(run.templates.value(engine), site));
+            // The log says the same, query by query.
+            const ScanLogEntry& entry = run.log.entries().at(engine - 1);
+            QCOMPARE(entry.site, site);
+            QCOMPARE(entry.engineNumber, engine);
+            QCOMPARE(entry.outcome.kind, outcome.kind);
+            QCOMPARE(entry.countText, cells[engine - 1]);
+            QCOMPARE(entry.outcome.fetch.bytes, outcome.fetch.bytes);
+        }
+        QCOMPARE(row.engine(1).outcome.fetch.bytes > 0, !closedPort);
+    }
+
+    // Markers in settings.ini replace the engine's rule, for that engine only.
+    void markersFromTheSettingsFile()
+    {
+        LoopbackHttpServer api;
+        api.setPage(QStringLiteral("/api"), R"({"site":"a.example","backlinks": 4321,"pages":7})");
+        EngineServer server;
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("settings.ini"));
+        QByteArray text = server.settingsIni();
+        text.replace(EnginePages::loopbackTemplate(*engineByNumber(4), server.port()).toLatin1(),
+                     api.url(QStringLiteral("/api?q=")).toString().toLatin1());
+        text += "[Markers]\r\nAsk.Before=\"backlinks\":\r\nAsk.After=,\r\n";
+        QFile file(ini);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+
+        const QString site = QStringLiteral("a.example");
+        server.setCount(site, 5, EngineServer::withoutMarkers);
+        PageFetcher fetcher;
+        ScanResults results;
+        ScanDriver driver(&fetcher, ScanDriver::settingsOf(ini), &results);
+        QSignalSpy finished(&driver, &ScanDriver::finished);
+        driver.start({site});
+        QVERIFY(finished.wait(30000));
+        QCOMPARE(results.row(0).engine(4).text, QStringLiteral("4321"));
+        QCOMPARE(results.row(0).engine(4).outcome.kind, Kind::Counted);
+        // MSN keeps its own rule.
+        QCOMPARE(results.row(0).engine(5).text, QStringLiteral("0"));
+        QCOMPARE(results.row(0).engine(5).outcome.kind, Kind::NoCount);
+        QCOMPARE(results.row(0).engine(1).text, server.expectedCell(site, 1));
+    }
+
+    // The second stop does not wait for an engine that never answers: the
+    // scan ends at once with the site's remaining cells empty.
+    void stopNowAbandonsTheRunningQuery()
+    {
+        EngineServer server;
+        LoopbackHttpServer silent;
+        silent.setHandler([](const LoopbackHttpServer::Request&) { return LoopbackHttpServer::Response::silence(); });
+        ScanRun run(server);
+        run.templates[3] = EnginePages::loopbackTemplate(*engineByNumber(3), silent.port());
+        const QString site = QStringLiteral("a.example");
+        QSignalSpy asked(&silent, &LoopbackHttpServer::requestReceived);
+        run.driver.start({site, "b.example"});
+        QVERIFY(asked.wait(20000));
+        run.driver.requestStop();
+        QVERIFY(run.driver.isRunning());
+        run.driver.stopNow();
+        // Far below the fetcher's idle limit of many seconds.
+        QVERIFY(run.waitForEnd(2000));
+        QCOMPARE(run.fetcher.limits().idleTimeoutMs, 30000);
+        QVERIFY(!run.driver.isRunning());
+        QVERIFY(!run.fetcher.isBusy());
+        QCOMPARE(run.events.last(), QStringLiteral("stopped"));
+        QVERIFY(!run.events.contains(QStringLiteral("site 0 a.example")));
+
+        const ResultRow& row = run.results.row(0);
+        QCOMPARE(run.results.rowCount(), 1);
+        const qint64 firstTwo = server.expectedCell(site, 1).toLongLong() + server.expectedCell(site, 2).toLongLong();
+        QCOMPARE(row.total, firstTwo);
+        for (int engine = 3; engine <= engineCount; ++engine) {
+            QCOMPARE(row.engine(engine).text, QString());
+            QCOMPARE(row.engine(engine).outcome.kind, Kind::Stopped);
+        }
+        QCOMPARE(run.log.rowCount(), 3);
+        QCOMPARE(run.log.entries().last().outcome.kind, Kind::Stopped);
+        QCOMPARE(run.log.answeredCount(), 2);
+        QTRY_COMPARE(silent.openConnectionCount(), 0);
     }
 
     void totalsGoBeyond32Bits()

@@ -392,6 +392,13 @@ LoopbackHttpServer::Response LoopbackHttpServer::Response::page(const QByteArray
     return response;
 }
 
+LoopbackHttpServer::Response LoopbackHttpServer::Response::silence()
+{
+    Response response;
+    response.neverAnswer = true;
+    return response;
+}
+
 LoopbackHttpServer::Response LoopbackHttpServer::Response::redirect(const QByteArray& location, int status)
 {
     Response response;

@@ -67,6 +67,8 @@ public:
 
         static Response page(const QByteArray& body, int status = 200);
         static Response redirect(const QByteArray& location, int status = 302);
+        // Reads the request, then stays silent.
+        static Response silence();
         Response& withHeader(const QByteArray& name, const QByteArray& value);
         QByteArray header(const QByteArray& name) const;
     };

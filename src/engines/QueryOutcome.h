@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+
+// Why a fetch gave no page.
+enum class FetchFailure {
+    None,
+    NotHttp, // the address is no http or https address
+    HostNotFound,
+    ConnectionRefused,
+    ConnectionClosed, // closed or reset by the server before the answer was whole
+    Tls,
+    IdleTimeout,
+    TotalTimeout,
+    TooManyRedirects, // past the limit, or redirected out of the web
+    SizeCap,
+    HttpStatus, // the server answered 4xx or 5xx
+    Network,    // any other network error
+};
+
+// How a fetch ended, as the page fetcher reports it beside the page text.
+struct FetchReport
+{
+    FetchFailure failure = FetchFailure::None;
+    int httpStatus = 0; // 0 when no status line came
+    qint64 bytes = 0;   // of the page handed over
+    qint64 elapsedMs = 0;
+    QString address;
+    // The network layer's own words for a failure of kind Network.
+    QString detail;
+
+    bool pageReceived() const { return failure == FetchFailure::None; }
+};
+
+// What one query of a site to an engine came to.
+struct QueryOutcome
+{
+    enum class Kind {
+        Counted,   // the page gave a count
+        NoResults, // the page said nothing was found
+        NoCount,   // a page came back without a count the engine's rule recognises
+        Failed,    // no page (fetch.failure says why)
+        Stopped,   // the scan was stopped before or during the query
+    };
+
+    Kind kind = Kind::Counted;
+    FetchReport fetch;
+
+    // Whether the cell deserves the user's attention: failed, or a page without a count.
+    bool isSuspect() const { return kind == Kind::Failed || kind == Kind::NoCount; }
+};
+
+// "connection refused", "HTTP status 404", ... for the user.
+QString failureText(const FetchReport& report);
+// "counted", "no results", "no count on the page", "failed", "stopped".
+QString kindText(QueryOutcome::Kind kind);
+// The kind and, for a failure, its reason: "failed: connection refused".
+QString outcomeText(const QueryOutcome& outcome);
+
+Q_DECLARE_METATYPE(FetchFailure)
+Q_DECLARE_METATYPE(QueryOutcome::Kind)

@@ -1,0 +1,140 @@
+#include "scan/ScanLog.h"
+
+#include "engines/EngineTable.h"
+
+#include <QHash>
+
+#include <algorithm>
+
+ScanLog::ScanLog(QObject* parent)
+    : QAbstractTableModel(parent)
+{}
+
+int ScanLog::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_entries.size());
+}
+
+int ScanLog::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant ScanLog::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    const ScanLogEntry& entry = m_entries.at(index.row());
+    if (role == Qt::DisplayRole)
+        return cellText(entry, index.column());
+    if (role == Qt::TextAlignmentRole &&
+        (index.column() == HttpStatus || index.column() == Bytes || index.column() == Milliseconds))
+        return QVariant(Qt::AlignRight | Qt::AlignVCenter);
+    return {};
+}
+
+QVariant ScanLog::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const QStringList captions = {
+        QStringLiteral("Time"),    QStringLiteral("Site"),        QStringLiteral("Engine"),
+        QStringLiteral("Address"), QStringLiteral("HTTP status"), QStringLiteral("Bytes"),
+        QStringLiteral("ms"),      QStringLiteral("Outcome"),     QStringLiteral("Count")};
+    return captions.value(section);
+}
+
+void ScanLog::clear()
+{
+    beginResetModel();
+    m_entries.clear();
+    endResetModel();
+}
+
+void ScanLog::append(const ScanLogEntry& entry)
+{
+    const int row = rowCount();
+    beginInsertRows({}, row, row);
+    m_entries << entry;
+    endInsertRows();
+}
+
+int ScanLog::answeredCount() const
+{
+    return static_cast<int>(std::count_if(m_entries.cbegin(), m_entries.cend(), [](const ScanLogEntry& entry) {
+        return entry.outcome.kind != QueryOutcome::Kind::Stopped;
+    }));
+}
+
+int ScanLog::failedCount() const
+{
+    return static_cast<int>(std::count_if(m_entries.cbegin(), m_entries.cend(), [](const ScanLogEntry& entry) {
+        return entry.outcome.kind == QueryOutcome::Kind::Failed;
+    }));
+}
+
+FetchReport ScanLog::mostCommonFailure() const
+{
+    // Reasons told apart as the user reads them: a 404 is not a 500.
+    QHash<QString, int> counts;
+    FetchReport most;
+    int mostCount = 0;
+    for (const ScanLogEntry& entry : m_entries) {
+        if (entry.outcome.kind != QueryOutcome::Kind::Failed)
+            continue;
+        const int count = ++counts[failureText(entry.outcome.fetch)];
+        if (count > mostCount) {
+            mostCount = count;
+            most = entry.outcome.fetch;
+        }
+    }
+    return most;
+}
+
+QString ScanLog::rowsAsText(QList<int> rows) const
+{
+    QString text;
+    for (const int row : rows) {
+        if (row < 0 || row >= rowCount())
+            continue;
+        QStringList cells;
+        for (int column = 0; column < ColumnCount; ++column) {
+            QString cell = cellText(m_entries.at(row), column);
+            // A tab or line end inside a cell would shift the columns.
+            cell.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
+            cells << cell;
+        }
+        text += cells.join(u'\t') + QStringLiteral("\r\n");
+    }
+    return text;
+}
+
+QString ScanLog::cellText(const ScanLogEntry& entry, int column) const
+{
+    const FetchReport& fetch = entry.outcome.fetch;
+    const bool asked = entry.outcome.kind != QueryOutcome::Kind::Stopped;
+    switch (column) {
+    case Time:
+        return entry.time.toString(QStringLiteral("HH:mm:ss.zzz"));
+    case Site:
+        return entry.site;
+    case EngineName: {
+        const Engine* engine = engineByNumber(entry.engineNumber);
+        return engine ? engine->header() : QString();
+    }
+    case Address:
+        return fetch.address;
+    case HttpStatus:
+        return fetch.httpStatus > 0 ? QString::number(fetch.httpStatus) : QString();
+    case Bytes:
+        return asked ? QString::number(fetch.bytes) : QString();
+    case Milliseconds:
+        return asked ? QString::number(fetch.elapsedMs) : QString();
+    case Outcome:
+        return outcomeText(entry.outcome);
+    case Count:
+        return entry.countText;
+    default:
+        return {};
+    }
+}
