@@ -99,23 +99,6 @@ private slots:
         change(w, how, 99);
         QTRY_VERIFY(w.paints.count(w.painted(how)) > 0);
     }
-
-    // While on, the window still paints once per interval: a long scan
-    // never leaves it frozen.
-    void paintsAtEveryInterval()
-    {
-        Window w;
-        QVERIFY(w.exposed);
-        RepaintThrottle throttle(w.list, 20);
-        throttle.setOn(true);
-        w.paints.clear();
-        for (int step = 0; step < 3; ++step) {
-            const int before = w.paints.count(w.changing);
-            change(w, QStringLiteral("text set"), step);
-            QTRY_VERIFY(w.paints.count(w.changing) > before);
-        }
-        QVERIFY(throttle.isOn());
-    }
 };
 
 QTEST_MAIN(RepaintThrottleTest)
