@@ -7,19 +7,54 @@
 #include <QLabel>
 #include <QProgressBar>
 
+namespace {
+
+// Holds the status text. A scan changes the text after every query, and a
+// label placed by a layout has the whole main window laid out anew at each
+// change (it may need another size), at a cost like that of a query to a
+// fast server. Here the label just fills the host, whose size does not
+// depend on the text: one line of it, as wide as the status bar allows.
+class StatusTextHost : public QWidget
+{
+public:
+    explicit StatusTextHost(QLabel* label, QWidget* parent)
+        : QWidget(parent)
+        , m_label(label)
+    {
+        label->setParent(this);
+    }
+
+    QSize sizeHint() const override
+    {
+        const QMargins margins = m_label->contentsMargins();
+        return {minimumWidth(),
+                m_label->fontMetrics().height() + margins.top() + margins.bottom() + 2 * m_label->margin()};
+    }
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { m_label->setGeometry(rect()); }
+
+private:
+    QLabel* m_label;
+};
+
+} // namespace
+
 MainStatusBar::MainStatusBar(QWidget* parent)
     : QStatusBar(parent)
 {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(true);
 
-    m_panel1 = new QLabel(this);
+    m_panel1 = new QLabel;
     m_panel1->setObjectName(QStringLiteral("Panel1"));
-    m_panel1->setMinimumWidth(twips(1440));
     m_panel1->setTextFormat(Qt::PlainText);
+    auto* panel1 = new StatusTextHost(m_panel1, this);
+    panel1->setMinimumWidth(twips(1440));
     // Long status texts are cut off instead of widening the window.
-    m_panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    addWidget(m_panel1, 1);
+    panel1->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    addWidget(panel1, 1);
 
     auto* panel2 = new QWidget(this);
     panel2->setObjectName(QStringLiteral("Panel2Host"));

@@ -207,8 +207,7 @@ void MainWindow::wireScan()
                                             .stopAction = m_menus->stop,
                                             .results = m_resultsView,
                                             .urlList = m_urlListCommands,
-                                            .addButton = m_urlPanel->addButton(),
-                                            .busyWidgets = {m_statusBar, webRows}};
+                                            .addButton = m_urlPanel->addButton()};
     m_scanController = new ScanController(controls, m_context, this);
     connect(m_scanController, &ScanController::progressStarted, m_statusBar, &MainStatusBar::startProgress);
     connect(m_scanController, &ScanController::progressStepped, m_statusBar, &MainStatusBar::stepProgress);

@@ -20,6 +20,12 @@ SessionKeeper::SessionKeeper(UrlListCommands* urlList, ScanResults* results, App
     , m_session(context.folder)
 {
     connect(urlList, &UrlListCommands::listChanged, this, &SessionKeeper::listChanged);
+    m_resultsWriter.setMaxThreadCount(1);
+}
+
+SessionKeeper::~SessionKeeper()
+{
+    waitForWrites();
 }
 
 bool SessionKeeper::isOn() const
@@ -56,6 +62,8 @@ void SessionKeeper::keepList()
 {
     m_listWritePending = false;
     if (!isOn()) {
+        // A results write still under way would bring its file back.
+        waitForWrites();
         m_session.forget();
         return;
     }
@@ -68,9 +76,23 @@ void SessionKeeper::keepResults()
 {
     if (!isOn())
         return;
-    QString reason;
-    if (!m_session.writeResults({QDateTime::currentDateTime(), m_results->rows()}, &reason))
-        reportFailure(QStringLiteral("results"), m_session.resultsPath(), reason);
+    // The rows are copied as they are now (the copy shares them until the
+    // table changes); writing thousands of them and waiting for the disk
+    // take longer than the window may stand still.
+    m_resultsWriter.start(
+        [this, session = m_session, results = KeptSession::Results{QDateTime::currentDateTime(), m_results->rows()}] {
+            QString reason;
+            if (session.writeResults(results, &reason))
+                return;
+            QMetaObject::invokeMethod(
+                this, [this, reason] { reportFailure(QStringLiteral("results"), m_session.resultsPath(), reason); },
+                Qt::QueuedConnection);
+        });
+}
+
+void SessionKeeper::waitForWrites()
+{
+    m_resultsWriter.waitForDone();
 }
 
 // Once per session: the file is written again at every change, and one

@@ -3,6 +3,7 @@
 #include "results/KeptSession.h"
 
 #include <QObject>
+#include <QThreadPool>
 
 struct AppContext;
 class MainStatusBar;
@@ -14,14 +15,17 @@ class WebResultsList;
 // sessions (KeptSession) while the user setting "Keep the URL list between
 // sessions" is on: the list is written once control returns to the event
 // loop after any change of it, and again when the window closes; the
-// results after every completed scan. With the setting off nothing is kept
-// and the kept files go.
+// results after every completed scan, on a thread of their own so that a
+// large table never holds up the window (the writes keep their order, and
+// the keeper waits for the last one when it goes). With the setting off
+// nothing is kept and the kept files go.
 class SessionKeeper : public QObject
 {
     Q_OBJECT
 
 public:
     SessionKeeper(UrlListCommands* urlList, ScanResults* results, AppContext& context, QObject* parent = nullptr);
+    ~SessionKeeper() override;
 
     // Puts the kept list into the URL list and the kept results into the
     // results, with their web-results rows; the status bar says when the
@@ -30,8 +34,10 @@ public:
 
     // Writes the list now (or, with the setting off, forgets the session).
     void keepList();
-    // Writes the results as they are now, as of now.
+    // Writes the results as they are now, as of now. The file is written
+    // soon after; waitForWrites() waits for it.
     void keepResults();
+    void waitForWrites();
 
 private:
     bool isOn() const;
@@ -44,4 +50,6 @@ private:
     KeptSession m_session;
     bool m_listWritePending = false;
     bool m_failureReported = false;
+    // One thread, so that a later write never ends before an earlier one.
+    QThreadPool m_resultsWriter;
 };

@@ -143,7 +143,9 @@ void PageFetcher::readAvailable()
     if (!m_reply)
         return;
     m_idleTimer.start();
-    const qint64 room = m_limits.maxBytes - m_page.size();
+    // Only what has arrived: read(n) sets aside n bytes before it reads, and
+    // the room left is megabytes.
+    const qint64 room = std::min(m_limits.maxBytes - m_page.size(), m_reply->bytesAvailable());
     if (room > 0)
         m_page += m_reply->read(room);
     if (m_page.size() < m_limits.maxBytes)

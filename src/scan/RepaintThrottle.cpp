@@ -1,5 +1,7 @@
 #include "scan/RepaintThrottle.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QWidget>
 
 RepaintThrottle::RepaintThrottle(QWidget* widget, int intervalMs, QObject* parent)
@@ -7,7 +9,7 @@ RepaintThrottle::RepaintThrottle(QWidget* widget, int intervalMs, QObject* paren
     , m_widget(widget)
 {
     m_timer.setInterval(intervalMs);
-    connect(&m_timer, &QTimer::timeout, this, &RepaintThrottle::repaintNow);
+    connect(&m_timer, &QTimer::timeout, this, &RepaintThrottle::paintHeldBack);
 }
 
 RepaintThrottle::~RepaintThrottle()
@@ -20,24 +22,41 @@ void RepaintThrottle::setOn(bool on)
     if (on == m_on)
         return;
     m_on = on;
-    if (!m_widget)
-        return;
     if (on) {
-        m_widget->setUpdatesEnabled(false);
+        if (!m_widget)
+            return;
+        m_window = m_widget->window();
+        m_window->installEventFilter(this);
         m_timer.start();
-    } else {
-        m_timer.stop();
-        m_widget->setUpdatesEnabled(true);
+        return;
     }
+    m_timer.stop();
+    if (m_window)
+        m_window->removeEventFilter(this);
+    paintHeldBack();
+    m_window = nullptr;
 }
 
-void RepaintThrottle::repaintNow()
+bool RepaintThrottle::eventFilter(QObject* watched, QEvent* event)
 {
-    if (!m_widget)
+    // Every change of a widget marks its area for painting and asks the
+    // window for a paint of all that is marked; the window asks once until it
+    // has painted, whether the request is posted or a widget's repaint() sends
+    // it at once. Holding the request back lets the marks add up.
+    if (watched == m_window && event->type() == QEvent::UpdateRequest && !m_painting) {
+        m_heldBack = true;
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RepaintThrottle::paintHeldBack()
+{
+    if (!m_heldBack || !m_window)
         return;
-    // Updates are allowed just long enough for one repaint of everything
-    // that changed since the last one.
-    m_widget->setUpdatesEnabled(true);
-    m_widget->repaint();
-    m_widget->setUpdatesEnabled(false);
+    m_heldBack = false;
+    m_painting = true;
+    QEvent paintMarked(QEvent::UpdateRequest);
+    QCoreApplication::sendEvent(m_window, &paintMarked);
+    m_painting = false;
 }

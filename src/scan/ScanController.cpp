@@ -21,10 +21,11 @@ namespace {
 
 const QString scanningCaption = QStringLiteral("Searching...");
 
-// How often the widgets a scan changes are repainted at most while it runs:
-// often enough to look continuous, seldom enough to cost little next to a
-// query to a fast server.
-constexpr int repaintIntervalMs = 40;
+// How often the window is repainted at most while a scan runs: often
+// enough for the status text and the progress to look live, seldom enough
+// that painting the table (several milliseconds) costs little next to the
+// queries to a fast server.
+constexpr int repaintIntervalMs = 100;
 
 } // namespace
 
@@ -35,10 +36,7 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     , m_fetcher(new PageFetcher(this))
     , m_startCaption(controls.startButton->text())
 {
-    QList<QWidget*> throttled = controls.busyWidgets;
-    throttled.prepend(controls.results->table());
-    for (QWidget* widget : std::as_const(throttled))
-        m_repaintThrottles << new RepaintThrottle(widget, repaintIntervalMs, this);
+    m_repaintThrottle = new RepaintThrottle(controls.results, repaintIntervalMs, this);
     m_driver = new ScanDriver(m_fetcher, ScanDriver::settingsOf(m_context.folder.settingsIni()),
                               controls.results->results(), this);
     m_log = new ScanLog(this);
@@ -113,8 +111,7 @@ void ScanController::showScanning(bool scanning)
     m_controls.stopButton->setEnabled(scanning);
     m_controls.stopAction->setEnabled(scanning);
     m_controls.results->setScanRunning(scanning);
-    for (RepaintThrottle* throttle : std::as_const(m_repaintThrottles))
-        throttle->setOn(scanning);
+    m_repaintThrottle->setOn(scanning);
 }
 
 void ScanController::engineDone(int, const QString& site, int engineNumber)

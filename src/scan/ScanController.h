@@ -40,9 +40,6 @@ public:
         const UrlListCommands* urlList = nullptr;
         // Takes the focus when Start finds the URL list empty.
         QWidget* addButton = nullptr;
-        // Widgets that change with every query besides the results table;
-        // while a scan runs they are repainted at most every 40 ms.
-        QList<QWidget*> busyWidgets;
     };
 
     ScanController(const Controls& controls, AppContext& context, QObject* parent = nullptr);
@@ -97,7 +94,8 @@ private:
     QString m_startCaption;
     ScanDriver* m_driver;
     ScanLog* m_log;
-    // The results table and the busy widgets change with every query.
-    QList<RepaintThrottle*> m_repaintThrottles;
+    // The window changes with every query; it is repainted at most every
+    // 100 ms while a scan runs.
+    RepaintThrottle* m_repaintThrottle;
     bool m_scanning = false;
 };

@@ -9,6 +9,7 @@
 #include "help/HelpWindow.h"
 #include "lists/UrlListCommands.h"
 #include "results/ResultsView.h"
+#include "support/EventCounter.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
 
@@ -285,6 +286,48 @@ private slots:
             QVERIFY(view->width() > 50 && view->height() > 50);
         }
         QVERIFY(window.width() >= window.minimumWidth());
+    }
+
+    // The scan changes the status text after every query: a change is
+    // painted, but neither the status bar nor the window is laid out anew,
+    // and a long text is cut off instead of widening the window.
+    void statusTextChangesLayNothingOut_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << QString();
+        QTest::newRow("scanning") << "Scanning www.site.example on All The Web";
+        QTest::newRow("wider than the window") << QString(400, QLatin1Char('W'));
+    }
+
+    void statusTextChangesLayNothingOut()
+    {
+        QFETCH(QString, text);
+        TestContext test;
+        MainWindow window(test.context, test.makeBrowser);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        MainStatusBar* status = window.statusPanels();
+        status->setPanelText(1, QStringLiteral("Before"));
+        QCoreApplication::processEvents();
+        const QSize windowSize = window.size();
+        const auto* panel = window.findChild<QLabel*>("Panel1");
+        const QRect panelArea = panel->geometry();
+        EventCounter layouts(QEvent::LayoutRequest);
+        layouts.watch(&window);
+        layouts.watch(status);
+
+        // What showing the window left pending is not the text's doing.
+        QCoreApplication::processEvents();
+        layouts.clear();
+        status->setPanelText(1, text);
+        QCoreApplication::processEvents();
+        QCOMPARE(layouts.total(), 0);
+        QCOMPARE(status->panelText(1), text);
+        QCOMPARE(panel->text(), text);
+        QCOMPARE(window.size(), windowSize);
+        QCOMPARE(panel->geometry(), panelArea);
+        QVERIFY(panel->isVisible() && panel->width() > 50);
+        QVERIFY(panel->height() >= panel->fontMetrics().height());
     }
 
     void minimizeAndRestoreKeepTheLayout()

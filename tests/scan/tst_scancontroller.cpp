@@ -15,6 +15,7 @@
 #include "scan/ScanDriver.h"
 #include "scan/ScanLog.h"
 #include "scan/ScanLogWindow.h"
+#include "support/EventCounter.h"
 #include "support/ModelTexts.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
@@ -410,25 +411,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&scan.window));
         // Paints of the status bar and the table while the scan runs: they
         // are held back between repaints, but never stopped.
-        struct PaintCounter : QObject
-        {
-            QHash<QObject*, int> paints;
-            bool eventFilter(QObject* watched, QEvent* event) override
-            {
-                if (event->type() == QEvent::Paint)
-                    ++paints[watched];
-                return false;
-            }
-        } counter;
-        scan.window.statusPanels()->installEventFilter(&counter);
-        scan.table->viewport()->installEventFilter(&counter);
+        EventCounter paints(QEvent::Paint);
+        paints.watch(scan.window.statusPanels());
+        paints.watch(scan.table->viewport());
         int paintsAtSecondSite = -1;
         QObject::connect(scan.scan->driver(), &ScanDriver::siteStarted, [&](int index) {
             if (index == 1)
-                paintsAtSecondSite = counter.paints.value(scan.table->viewport());
+                paintsAtSecondSite = paints.count(scan.table->viewport());
         });
         QVERIFY(scan.runScan());
-        QVERIFY(counter.paints.value(scan.window.statusPanels()) > 0);
+        QVERIFY(paints.count(scan.window.statusPanels()) > 0);
         QVERIFY(paintsAtSecondSite > 0);
         QVERIFY(scan.window.statusPanels()->updatesEnabled());
     }
