@@ -11,7 +11,6 @@
 #include <array>
 #include <functional>
 
-struct Engine;
 struct FetchReport;
 class PageFetcher;
 class ScanLog;

@@ -105,7 +105,8 @@ public:
     // same time, from the whole request until the response's last byte or
     // the client's hang-up, in one group or in all. Requests are grouped by
     // their path unless setGrouping says otherwise; clearRequests starts the
-    // record afresh.
+    // record afresh. A request answered without delay may be over before
+    // the next one is read, so tests that look for overlaps delay answers.
     void setGrouping(Grouping grouping) { m_grouping = std::move(grouping); }
     int maxOverlap(const QString& group) const { return m_maxOverlap.value(group); }
     int maxOverlap() const { return m_maxOverlapAll; }
