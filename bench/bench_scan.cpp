@@ -269,39 +269,6 @@ SortFigures sortTable(MainWindow& window, int column1Based, SortDataType type, b
     return {sortMs, clock.nsecsElapsed() / 1e6};
 }
 
-// A command-line scan against engines that each answer after delayMs, so
-// that waiting is nearly all of its time; the seconds it took.
-double delayedCommandLineScan(const QStringList& sites, int delayMs)
-{
-    LoopbackHttpServer server;
-    server.setHandler([delayMs](const LoopbackHttpServer::Request& request) {
-        const auto query = EnginePages::recognise(request.target);
-        LoopbackHttpServer::Response response =
-            query ? LoopbackHttpServer::Response::page(EnginePages::resultPage(
-                        query->engineNumber, EnginePages::demoCount(query->site, query->engineNumber)))
-                  : LoopbackHttpServer::Response::page("<html><body>Not Found</body></html>", 404);
-        response.delayMs = delayMs;
-        return response;
-    });
-    TestContext test;
-    test.folder.writeFile(QStringLiteral("settings.ini"), EnginePages::loopbackSettingsIni(server.port()));
-    const QString listFile = test.folder.filePath(QStringLiteral("Lists/delayed.txt"));
-    QString error;
-    UrlListFile::write(listFile, sites, error);
-    return commandLineScan(test, listFile).seconds;
-}
-
-// Scans against slow engines, where the time goes in waiting rather than
-// in work: the place to compare ways of asking the engines. Today's scan
-// asks one engine at a time.
-void reportDelayedScans(QTextStream& out, const QStringList& sites, int delayMs)
-{
-    const double oneAtATime = delayedCommandLineScan(sites, delayMs);
-    out << "Command-line scan of " << sites.size() << " sites, engines answering after " << delayMs
-        << " ms, one engine at a time: " << oneAtATime << " s, " << oneAtATime * 1000.0 / sites.size()
-        << " ms per site\n";
-}
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -309,12 +276,7 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    QStringList arguments = application.arguments().mid(1);
-    int delayMs = 0;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--delay")); at >= 0) {
-        delayMs = arguments.value(at + 1).toInt();
-        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
-    }
+    const QStringList arguments = application.arguments().mid(1);
     const int siteCount = arguments.isEmpty() ? 1000 : arguments.first().toInt();
     const int queries = siteCount * engineCount;
     QTextStream out(stdout);
@@ -423,7 +385,5 @@ int main(int argc, char* argv[])
     sortLine("total, descending", totalDown, "; goal 50 ms");
     sortLine("the first count", countUp, "; goal 50 ms");
     sortLine("domain name", domainUp, "");
-    if (delayMs > 0)
-        reportDelayedScans(out, siteList(100), delayMs);
     return 0;
 }
