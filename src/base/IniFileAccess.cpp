@@ -77,7 +77,10 @@ bool isHeader(QStringView line)
 
 bool isHeaderOf(QStringView line, const QString& section)
 {
-    return startsWithName(line, headerLine(section));
+    // Most lines are key lines, which no header matches: looking up a
+    // section is then a scan of first characters, not a header built and
+    // compared per line (the scan looks up its templates before each query).
+    return isHeader(line) && startsWithName(line, headerLine(section));
 }
 
 bool isKeyLineOf(QStringView line, const QString& key)

@@ -49,6 +49,12 @@ struct ResultRow
     QString columnText(int column) const;
 };
 
+// Every member moves as its bytes do, so a table of rows opens a gap for a
+// new row with one block move rather than a move of each row after it: a
+// scan adding to a large table inserts a row per site near the top.
+Q_DECLARE_TYPEINFO(EngineCell, Q_RELOCATABLE_TYPE);
+Q_DECLARE_TYPEINFO(ResultRow, Q_RELOCATABLE_TYPE);
+
 // 1 (low) below the low threshold, 3 (high) at or above the boundary, else
 // 2 (medium).
 int rankOf(qint64 total, const RankThresholds& thresholds);

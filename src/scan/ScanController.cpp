@@ -77,6 +77,10 @@ void ScanController::start()
     if (!engineFileReadable(m_context.folder, m_context.prompts))
         return;
 
+    // Painting waits from here on: the progress bar paints itself at once
+    // when it is reset, and the whole window with it, which over a large
+    // table stalls the start of the scan.
+    m_repaintThrottle->setOn(true);
     emit progressStarted(engineCount * static_cast<int>(sites.size()));
     if (m_context.settings.clearBeforeScan())
         emit clearResultsRequested();

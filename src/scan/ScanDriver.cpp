@@ -206,5 +206,7 @@ void ScanDriver::completeSite()
 void ScanDriver::logQuery(const QString& site, int engineNumber, const QueryOutcome& outcome, const QString& cellText)
 {
     if (m_log)
-        m_log->append({QDateTime::currentDateTime(), site, engineNumber, outcome, cellText});
+        // The universal time is read without a time-zone lookup; the log shows
+        // it as local time.
+        m_log->append({QDateTime::currentDateTimeUtc(), site, engineNumber, outcome, cellText});
 }

@@ -115,7 +115,7 @@ QString ScanLog::cellText(const ScanLogEntry& entry, int column) const
     const bool asked = entry.outcome.kind != QueryOutcome::Kind::Stopped;
     switch (column) {
     case Time:
-        return entry.time.toString(QStringLiteral("HH:mm:ss.zzz"));
+        return entry.time.toLocalTime().toString(QStringLiteral("HH:mm:ss.zzz"));
     case Site:
         return entry.site;
     case EngineName: {
