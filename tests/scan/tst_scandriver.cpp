@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <ctime>
+
 namespace {
 
 // A driver scanning through the real network code against an engine server,
@@ -91,6 +93,33 @@ class ScanDriverTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // A zone away from universal time, so that a clock time shown in
+        // the wrong zone differs; POSIX form, known without zone files.
+        qputenv("TZ", "XST-5:30");
+        tzset();
+    }
+
+    // The log takes each moment however it comes and shows it by the
+    // user's clock.
+    void logShowsLocalClockTime_data()
+    {
+        QTest::addColumn<QDateTime>("time");
+        const QDateTime local(QDate(2026, 3, 4), QTime(13, 5, 6, 789));
+        QTest::newRow("local") << local;
+        QTest::newRow("universal") << local.toUTC();
+    }
+
+    void logShowsLocalClockTime()
+    {
+        QFETCH(QDateTime, time);
+        QVERIFY(time.toUTC().time() != QTime(13, 5, 6, 789));
+        ScanLog log;
+        log.append({time, QStringLiteral("a.example"), 1, {}, QStringLiteral("5")});
+        QCOMPARE(log.index(0, ScanLog::Time).data().toString(), QStringLiteral("13:05:06.789"));
+    }
+
     void cellText_data()
     {
         QTest::addColumn<int>("engine");
