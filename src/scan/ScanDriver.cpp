@@ -104,15 +104,28 @@ void ScanDriver::stopNow()
             }
             m_results->setEngineCell(m_row.row(), index + 1, {}, stoppedOutcome);
         }
-        if (m_row.isValid()) {
-            m_results->completeRow(m_row.row(), m_thresholds);
-            m_grandTotal += m_results->row(m_row.row()).total.value_or(0);
-        }
-        m_siteInProgress = false;
+        completeRow();
     }
+    end();
+    emit stopped();
+}
+
+qint64 ScanDriver::completeRow()
+{
+    qint64 rowTotal = 0;
+    if (m_row.isValid()) {
+        m_results->completeRow(m_row.row(), m_thresholds);
+        rowTotal = m_results->row(m_row.row()).total.value_or(0);
+    }
+    m_grandTotal += rowTotal;
+    m_siteInProgress = false;
+    return rowTotal;
+}
+
+void ScanDriver::end()
+{
     m_running = false;
     m_stopRequested = false;
-    emit stopped();
 }
 
 void ScanDriver::nextSite()
@@ -123,14 +136,12 @@ void ScanDriver::nextSite()
     // come: a stop during the last site lets the scan end normally (and the
     // next start forgets the request).
     if (m_siteIndex >= siteCount()) {
-        m_running = false;
-        m_stopRequested = false;
+        end();
         emit finished(m_grandTotal);
         return;
     }
     if (m_stopRequested) {
-        m_running = false;
-        m_stopRequested = false;
+        end();
         emit stopped();
         return;
     }
@@ -189,15 +200,8 @@ void ScanDriver::pageFetched(int engineIndex, const QString& page, const FetchRe
 
 void ScanDriver::completeSite()
 {
-    const QString site = m_sites[m_siteIndex];
-    qint64 rowTotal = 0;
-    if (m_row.isValid()) {
-        m_results->completeRow(m_row.row(), m_thresholds);
-        rowTotal = m_results->row(m_row.row()).total.value_or(0);
-    }
-    m_grandTotal += rowTotal;
-    m_siteInProgress = false;
-    emit siteFinished(m_siteIndex, site, rowTotal);
+    const qint64 rowTotal = completeRow();
+    emit siteFinished(m_siteIndex, m_sites[m_siteIndex], rowTotal);
     ++m_siteIndex;
     // Back to the event loop before the next site, where a stop is honoured.
     QTimer::singleShot(0, this, &ScanDriver::nextSite);

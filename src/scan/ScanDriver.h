@@ -121,6 +121,11 @@ private:
     void queryEngine(int engineIndex);
     void pageFetched(int engineIndex, const QString& page, const FetchReport& report);
     void completeSite();
+    // Ranks the current site's row from the cells it has and adds its total
+    // to the scan's; the total of the row.
+    qint64 completeRow();
+    // Not running, no stop pending.
+    void end();
     void logQuery(const QString& site, int engineNumber, const QueryOutcome& outcome, const QString& cellText);
     // The fetcher an engine's query goes through under the running order.
     PageFetcher* fetcherOf(int engineIndex);
