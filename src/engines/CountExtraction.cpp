@@ -15,18 +15,6 @@ bool isValidCount(const QString& count)
     return !count.isEmpty() && count.size() <= maxCountLength;
 }
 
-// Removes the spaces at both ends only, not tabs or line ends.
-QString trimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 using Kind = QueryOutcome::Kind;
 
 // The text between an engine's count markers, or the empty text when the page
@@ -182,8 +170,7 @@ CountReading yahoo(const QString& page)
 CountReading ask(const QString& page)
 {
     qsizetype at = -1;
-    QString count =
-        trimSpaces(countBetween(page, QStringLiteral("Showing results 1-10 of "), QStringLiteral("</td>"), &at));
+    QString count = countBetween(page, QStringLiteral("Showing results 1-10 of "), QStringLiteral("</td>"), &at);
     count.remove(u' ');
     count.remove(u'\r');
     count.remove(u'\n');
