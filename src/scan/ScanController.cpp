@@ -33,11 +33,10 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     : QObject(parent)
     , m_controls(controls)
     , m_context(context)
-    , m_fetcher(new PageFetcher(this))
     , m_startCaption(controls.startButton->text())
 {
     m_repaintThrottle = new RepaintThrottle(controls.results, repaintIntervalMs, this);
-    m_driver = new ScanDriver(m_fetcher, ScanDriver::settingsOf(m_context.folder.settingsIni()),
+    m_driver = new ScanDriver(new PageFetcher(this), ScanDriver::settingsOf(m_context.folder.settingsIni()),
                               controls.results->results(), this);
     m_log = new ScanLog(this);
     m_driver->setLog(m_log);

@@ -4,7 +4,6 @@
 #include <QStringList>
 
 struct AppContext;
-class PageFetcher;
 class QAbstractButton;
 class QAction;
 class QWidget;
@@ -90,7 +89,6 @@ private:
 
     Controls m_controls;
     AppContext& m_context;
-    PageFetcher* m_fetcher;
     QString m_startCaption;
     ScanDriver* m_driver;
     ScanLog* m_log;
