@@ -32,6 +32,8 @@ public:
     void start(const Engine& engine, const QString& queryTemplate, const CountMarkers& markers, const QString& site);
     void cancel();
     bool isRunning() const;
+    // The engine of the last test started; null before the first.
+    const Engine* engine() const { return m_engine; }
 
     // The result as the dialog shows it, several lines.
     static QString describe(const Engine& engine, const Result& result);

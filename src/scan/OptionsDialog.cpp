@@ -154,7 +154,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
 
     m_test = new EngineTest(new PageFetcher(this), this);
     connect(m_test, &EngineTest::finished, this, [this](const EngineTest::Result& result) {
-        m_testResult->setPlainText(EngineTest::describe(*engineByNumber(m_testedEngine), result));
+        m_testResult->setPlainText(EngineTest::describe(*m_test->engine(), result));
         testFinished();
     });
 
@@ -273,7 +273,6 @@ void OptionsDialog::startTest(int engineNumber)
     const Engine* engine = engineByNumber(engineNumber);
     if (!engine)
         return;
-    m_testedEngine = engineNumber;
     m_test->start(*engine, templateBox(engineNumber)->text(), markersShown(*engine), m_testSite);
     m_testResult->setPlainText(
         QStringLiteral("Testing %1 with %2...")

@@ -85,7 +85,6 @@ private:
     QPushButton* m_stopTest = nullptr;
     QPlainTextEdit* m_testResult = nullptr;
     EngineTest* m_test = nullptr;
-    int m_testedEngine = 0;
     QString m_testSite;
     std::array<QLineEdit*, rankBoxCount> m_ranks{};
     RankBoxRules m_rules;
