@@ -15,7 +15,6 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QTreeView>
 
 namespace {
 
