@@ -27,6 +27,9 @@
 
 namespace {
 
+// Follows every command-line mistake, with or without a window.
+constexpr char usageHint[] = "\nTry \"quorvex --help\".\n";
+
 // What the embedded browser engine needs before the application object
 // exists. The engine itself starts only when the Website View is first shown.
 void prepareBrowserEngine()
@@ -76,7 +79,7 @@ int runWithoutWindow(int argc, char* argv[])
     case CommandLine::Mode::Error:
         break;
     }
-    messages << line.text << "\nTry \"quorvex --help\".\n";
+    messages << line.text << usageHint;
     return CommandLineScan::BadUsage;
 }
 
@@ -97,7 +100,7 @@ int runQuorvex(int argc, char* argv[])
     // The window's application object has taken its own options out.
     const CommandLine line = CommandLine::parse(QApplication::arguments());
     if (line.mode != CommandLine::Mode::Window) {
-        QTextStream(stderr) << line.text << "\nTry \"quorvex --help\".\n";
+        QTextStream(stderr) << line.text << usageHint;
         return CommandLineScan::BadUsage;
     }
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));

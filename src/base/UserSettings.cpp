@@ -194,9 +194,7 @@ void UserSettings::setWebResultsColumnWidths(const QList<int>& widths)
 
 std::optional<int> UserSettings::currentView() const
 {
-    bool ok = false;
-    const int view = value(Key::currentView).toInt(&ok);
-    return ok ? std::optional<int>(view) : std::nullopt;
+    return wholeNumber(value(Key::currentView));
 }
 
 void UserSettings::setCurrentView(int index)

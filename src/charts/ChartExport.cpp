@@ -68,9 +68,7 @@ QByteArray pdf(const ChartWidget& chart)
         return {};
     // The chart as large as the page allows, at the top and in the middle.
     const QSizeF size = chart.size();
-    const QRectF page = writer.pageLayout()
-                            .paintRectPixels(writer.resolution())
-                            .translated(-writer.pageLayout().paintRectPixels(writer.resolution()).topLeft());
+    const QRectF page(QPointF(0, 0), writer.pageLayout().paintRectPixels(writer.resolution()).size());
     const double scale = std::min(page.width() / size.width(), page.height() / size.height());
     painter.translate((page.width() - size.width() * scale) / 2, 0);
     painter.scale(scale, scale);

@@ -13,7 +13,7 @@ SavedSeries SavedSeries::fromLines(const QStringList& lines)
         const QString countText =
             secondEquals < 0 ? line.mid(equals + 1) : line.mid(equals + 1, secondEquals - equals - 1);
         series.m_dates.append(line.left(equals).trimmed());
-        series.m_counts.append(parseCount(countText));
+        series.m_counts.append(countValue(countText));
     }
     return series;
 }
@@ -33,9 +33,4 @@ QList<qint64> SavedSeries::knownCounts() const
             counts.append(*count);
     }
     return counts;
-}
-
-std::optional<qint64> SavedSeries::parseCount(const QString& text)
-{
-    return countValue(text);
 }

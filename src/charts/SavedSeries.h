@@ -27,9 +27,6 @@ public:
     // The counts that have a value, in order: what the scale is chosen from.
     QList<qint64> knownCounts() const;
 
-    // countValue(): a whole number written in decimal, or nothing.
-    static std::optional<qint64> parseCount(const QString& text);
-
 private:
     QStringList m_dates;
     QList<std::optional<qint64>> m_counts;

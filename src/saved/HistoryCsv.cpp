@@ -2,7 +2,7 @@
 
 #include "base/IniDocument.h"
 #include "base/LocalFile.h"
-#include "results/CountValue.h"
+#include "charts/SavedSeries.h"
 #include "results/Csv.h"
 #include "saved/SavedDateKey.h"
 
@@ -10,28 +10,27 @@
 #include <QList>
 #include <QSet>
 
+#include <optional>
+
 namespace {
 
 struct Section
 {
     QString name;
-    // Key text to count text; the first line of a key counts.
-    QHash<QString, QString> counts;
+    // The first line of a key counts.
+    QHash<QString, std::optional<qint64>> counts;
 };
 
-// The section's "key=count" lines; the count is the text between the first
-// and the second "=", as the saved-search chart reads it.
+// The section's "key=count" lines, read as the saved-search chart reads them.
 Section readSection(const IniDocument& document, const QString& name, QStringList& keys, QSet<QString>& listed)
 {
     Section section{name, {}};
-    const QStringList lines = document.sectionText(name).value_or(QString()).split(QStringLiteral("\r\n"));
-    for (const QString& line : lines) {
-        const QStringList parts = line.split(u'=');
-        if (parts.size() < 2)
-            continue;
-        const QString key = parts[0].trimmed();
+    const SavedSeries series =
+        SavedSeries::fromLines(document.sectionText(name).value_or(QString()).split(QStringLiteral("\r\n")));
+    for (int line = 0; line < series.size(); ++line) {
+        const QString key = series.date(line);
         if (!section.counts.contains(key))
-            section.counts.insert(key, parts[1]);
+            section.counts.insert(key, series.count(line));
         if (!listed.contains(key)) {
             listed.insert(key);
             keys.append(key);
@@ -56,7 +55,7 @@ QByteArray encodeDocument(const IniDocument& document, const QDate& today)
     for (const SavedDateKey::DatedKey& row : rows) {
         QStringList fields{row.date ? row.date->toString(Qt::ISODate) : row.key};
         for (const Section& section : std::as_const(sections)) {
-            const std::optional<qint64> count = countValue(section.counts.value(row.key));
+            const std::optional<qint64> count = section.counts.value(row.key);
             fields << (count ? QString::number(*count) : QString());
         }
         bytes += Csv::record(fields);

@@ -15,6 +15,16 @@ namespace {
 
 const QLatin1String extension(".qvh");
 
+// A saved search is started only under a name a file may have.
+bool refusesName(const QString& name, QString* error)
+{
+    if (SavedSearches::isValidName(name))
+        return false;
+    IniFileAccess::setError(
+        error, QCoreApplication::translate("SavedSearches", "The name cannot be used for a saved search."));
+    return true;
+}
+
 } // namespace
 
 SavedSearches::SavedSearches(const QString& folder)
@@ -90,29 +100,24 @@ QString SavedSearches::nameForSite(const QString& site)
 bool SavedSearches::appendCounts(const QString& name, const QList<SavedCount>& counts, const QDate& date,
                                  QString* error) const
 {
-    return write(name, counts, date, false, error);
+    return write(name, counts, date, WriteMode::Append, error);
 }
 
 bool SavedSearches::startSearch(const QString& name, const QList<SavedCount>& counts, const QDate& date,
                                 QString* error) const
 {
-    if (!isValidName(name)) {
-        IniFileAccess::setError(
-            error, QCoreApplication::translate("SavedSearches", "The name cannot be used for a saved search."));
+    if (refusesName(name, error))
         return false;
-    }
-    return write(name, counts, date, true, error);
+    return write(name, counts, date, WriteMode::StartAnew, error);
 }
 
 bool SavedSearches::addCounts(const QString& name, const QList<SavedCount>& counts, const QDate& date,
                               QString* error) const
 {
-    IniDocument existing;
-    const bool hasContent = existing.load(filePath(name)) == IniDocument::LoadStatus::Loaded && !existing.isEmpty();
-    return hasContent ? appendCounts(name, counts, date, error) : startSearch(name, counts, date, error);
+    return write(name, counts, date, WriteMode::AppendOrStart, error);
 }
 
-bool SavedSearches::write(const QString& name, const QList<SavedCount>& counts, const QDate& date, bool restartSections,
+bool SavedSearches::write(const QString& name, const QList<SavedCount>& counts, const QDate& date, WriteMode mode,
                           QString* error) const
 {
     const QString path = filePath(name);
@@ -121,6 +126,12 @@ bool SavedSearches::write(const QString& name, const QList<SavedCount>& counts, 
     IniDocument document;
     QString loadError;
     const IniDocument::LoadStatus status = document.load(path, &loadError);
+    // The file read once decides whether the counts go into it or start it.
+    const bool restartSections =
+        mode == WriteMode::StartAnew ||
+        (mode == WriteMode::AppendOrStart && (status != IniDocument::LoadStatus::Loaded || document.isEmpty()));
+    if (mode == WriteMode::AppendOrStart && restartSections && refusesName(name, error))
+        return false;
     if (status == IniDocument::LoadStatus::Failed || (status == IniDocument::LoadStatus::Missing && !restartSections)) {
         IniFileAccess::setError(error, loadError);
         return false;

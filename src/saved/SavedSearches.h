@@ -57,7 +57,8 @@ public:
                    QString* error = nullptr) const;
 
 private:
-    bool write(const QString& name, const QList<SavedCount>& counts, const QDate& date, bool restartSections,
+    enum class WriteMode { Append, StartAnew, AppendOrStart };
+    bool write(const QString& name, const QList<SavedCount>& counts, const QDate& date, WriteMode mode,
                QString* error) const;
 
     QString m_folder;
