@@ -14,7 +14,10 @@ QString failureText(const FetchReport& report)
     case FetchFailure::ConnectionClosed:
         return QStringLiteral("connection closed by the server");
     case FetchFailure::Tls:
-        return QStringLiteral("secure connection (TLS) failed");
+        return report.detail.isEmpty() ? QStringLiteral("secure connection (TLS) failed")
+                                       : QStringLiteral("secure connection (TLS) failed: %1").arg(report.detail);
+    case FetchFailure::Proxy:
+        return report.detail.isEmpty() ? QStringLiteral("proxy failed") : report.detail;
     case FetchFailure::IdleTimeout:
         return QStringLiteral("timed out waiting for data");
     case FetchFailure::TotalTimeout:

@@ -10,7 +10,8 @@ enum class FetchFailure {
     HostNotFound,
     ConnectionRefused,
     ConnectionClosed, // closed or reset by the server before the answer was whole
-    Tls,
+    Tls,              // detail says what was wrong with the certificate, when known
+    Proxy,            // the proxy refused, failed or asked for credentials; detail names it
     IdleTimeout,
     TotalTimeout,
     TooManyRedirects, // past the limit, or redirected out of the web
@@ -27,7 +28,8 @@ struct FetchReport
     qint64 bytes = 0;   // of the page handed over
     qint64 elapsedMs = 0;
     QString address;
-    // The network layer's own words for a failure of kind Network.
+    // More about a failure of kind Network, Tls or Proxy: the network
+    // layer's words, the certificate's fault, or the proxy and what it did.
     QString detail;
 
     bool pageReceived() const { return failure == FetchFailure::None; }

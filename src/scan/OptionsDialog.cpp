@@ -152,7 +152,9 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_reset, &QPushButton::clicked, this, &OptionsDialog::reset);
 
-    m_test = new EngineTest(new PageFetcher(this), this);
+    auto* testFetcher = new PageFetcher(this);
+    testFetcher->setNetworkSettings(m_context.settings.networkSettings());
+    m_test = new EngineTest(testFetcher, this);
     connect(m_test, &EngineTest::finished, this, [this](const EngineTest::Result& result) {
         m_testResult->setPlainText(EngineTest::describe(*m_test->engine(), result));
         testFinished();

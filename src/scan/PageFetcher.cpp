@@ -6,6 +6,10 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#if QT_CONFIG(ssl)
+#include <QSslError>
+#endif
+
 #include <algorithm>
 #include <utility>
 
@@ -35,6 +39,60 @@ QUrl redirectionTarget(const QNetworkReply& reply)
     return reply.url().resolved(QUrl(QString::fromUtf8(location)));
 }
 
+// The proxies the desktop or the environment set for each address, asked
+// afresh for every request so that a change of them counts at once.
+class SystemProxyFactory : public QNetworkProxyFactory
+{
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override { return systemProxyForQuery(query); }
+};
+
+QNetworkProxy manualProxy(const NetworkSettings& settings)
+{
+    if (settings.proxyHost.isEmpty())
+        return QNetworkProxy::NoProxy;
+    return QNetworkProxy(QNetworkProxy::HttpProxy, settings.proxyHost, settings.proxyPort, settings.proxyUser,
+                         settings.proxyPassword);
+}
+
+// A header value as it may go on the wire: one line of text.
+QByteArray headerValue(const QString& text)
+{
+    QByteArray value = text.toLatin1();
+    value.replace('\r', ' ').replace('\n', ' ');
+    return value.trimmed();
+}
+
+#if QT_CONFIG(ssl)
+// What was wrong with the server's certificate, in the words of a failed
+// query's reason.
+QString certificateFault(const QList<QSslError>& errors)
+{
+    for (const QSslError& error : errors) {
+        switch (error.error()) {
+        case QSslError::SelfSignedCertificate:
+        case QSslError::SelfSignedCertificateInChain:
+            return QStringLiteral("the certificate is self-signed");
+        case QSslError::CertificateExpired:
+            return QStringLiteral("the certificate has expired");
+        case QSslError::CertificateNotYetValid:
+            return QStringLiteral("the certificate is not valid yet");
+        case QSslError::HostNameMismatch:
+            return QStringLiteral("the certificate is for another host name");
+        case QSslError::CertificateRevoked:
+            return QStringLiteral("the certificate has been revoked");
+        case QSslError::UnableToGetLocalIssuerCertificate:
+        case QSslError::UnableToGetIssuerCertificate:
+        case QSslError::CertificateUntrusted:
+            return QStringLiteral("the certificate is not from a trusted authority");
+        default:
+            break;
+        }
+    }
+    return errors.isEmpty() ? QString() : errors.first().errorString();
+}
+#endif
+
 } // namespace
 
 PageFetcher::PageFetcher(QObject* parent)
@@ -46,7 +104,7 @@ PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
     , m_limits(limits)
     , m_manager(new QNetworkAccessManager(this))
 {
-    m_manager->setProxy(QNetworkProxy::NoProxy);
+    setNetworkSettings(m_network);
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(m_limits.idleTimeoutMs);
     m_totalTimer.setSingleShot(true);
@@ -58,6 +116,42 @@ PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
 PageFetcher::~PageFetcher()
 {
     dropReply();
+}
+
+void PageFetcher::setNetworkSettings(const NetworkSettings& settings)
+{
+    m_network = settings;
+    switch (settings.proxy) {
+    case NetworkSettings::ProxyChoice::System:
+        m_manager->setProxyFactory(new SystemProxyFactory);
+        break;
+    case NetworkSettings::ProxyChoice::None:
+        m_manager->setProxy(QNetworkProxy::NoProxy);
+        break;
+    case NetworkSettings::ProxyChoice::Manual:
+        m_manager->setProxy(manualProxy(settings));
+        break;
+    }
+}
+
+QString PageFetcher::proxyOf(const QUrl& url) const
+{
+    QList<QNetworkProxy> proxies;
+    switch (m_network.proxy) {
+    case NetworkSettings::ProxyChoice::System:
+        proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+        break;
+    case NetworkSettings::ProxyChoice::None:
+        break;
+    case NetworkSettings::ProxyChoice::Manual:
+        proxies = {manualProxy(m_network)};
+        break;
+    }
+    for (const QNetworkProxy& proxy : std::as_const(proxies)) {
+        if (proxy.type() != QNetworkProxy::NoProxy && proxy.type() != QNetworkProxy::DefaultProxy)
+            return QStringLiteral("%1:%2").arg(proxy.hostName()).arg(proxy.port());
+    }
+    return {};
 }
 
 bool PageFetcher::isFetchable(const QString& address)
@@ -94,7 +188,7 @@ void PageFetcher::fetch(const QString& address)
 void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
+    request.setHeader(QNetworkRequest::UserAgentHeader, headerValue(m_network.userAgent));
     // Redirections are followed here rather than by Qt: a browser follows
     // them between http and https in both directions and shows the body of
     // a redirection that names no target, and Qt 6.4 loses its way in a
@@ -108,6 +202,10 @@ void PageFetcher::request(const QUrl& url)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &PageFetcher::headersReceived);
     connect(m_reply, &QNetworkReply::readyRead, this, &PageFetcher::readAvailable);
     connect(m_reply, &QNetworkReply::finished, this, &PageFetcher::replyFinished);
+#if QT_CONFIG(ssl)
+    m_tlsErrors.clear();
+    connect(m_reply, &QNetworkReply::sslErrors, this, [this](const QList<QSslError>& errors) { m_tlsErrors = errors; });
+#endif
 }
 
 void PageFetcher::headersReceived()
@@ -174,11 +272,28 @@ void PageFetcher::replyFinished()
     if (!m_reply)
         return;
     m_httpStatus = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    finishWith(m_page, failureOf(*m_reply, m_httpStatus));
+    FetchFailure failure = failureOf(*m_reply, m_httpStatus);
+    // Through a proxy, the connection that failed is the one to the proxy.
+    const bool reachingFailure = failure == FetchFailure::ConnectionRefused ||
+                                 failure == FetchFailure::ConnectionClosed || failure == FetchFailure::HostNotFound;
+    if (reachingFailure && !proxyOf(m_reply->url()).isEmpty())
+        failure = FetchFailure::Proxy;
+    finishWith(m_page, failure);
 }
 
 FetchFailure PageFetcher::failureOf(const QNetworkReply& reply, int httpStatus)
 {
+    switch (reply.error()) {
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        return FetchFailure::Proxy;
+    default:
+        break;
+    }
     if (httpStatus >= 400)
         return FetchFailure::HttpStatus;
     switch (reply.error()) {
@@ -211,14 +326,52 @@ void PageFetcher::finishWith(const QByteArray& bytes, FetchFailure failure)
     report.bytes = bytes.size();
     report.elapsedMs = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
     report.address = m_address;
-    if (failure == FetchFailure::Network && m_reply)
-        report.detail = m_reply->errorString();
+    report.detail = failureDetail(failure);
     const QString text = QString::fromLatin1(bytes);
     dropReply();
     m_busy = false;
     m_page.clear();
     // Last, as a receiver may start the next fetch or delete this fetcher.
     emit finished(text, report);
+}
+
+QString PageFetcher::failureDetail(FetchFailure failure) const
+{
+    if (!m_reply)
+        return {};
+    switch (failure) {
+    case FetchFailure::Network:
+        return m_reply->errorString();
+    case FetchFailure::Tls:
+#if QT_CONFIG(ssl)
+        return certificateFault(m_tlsErrors);
+#else
+        return {};
+#endif
+    case FetchFailure::Proxy: {
+        const QString proxy = proxyOf(m_reply->url());
+        const QString name = proxy.isEmpty() ? QStringLiteral("the proxy") : QStringLiteral("proxy ") + proxy;
+        switch (m_reply->error()) {
+        case QNetworkReply::ProxyConnectionRefusedError:
+        case QNetworkReply::ConnectionRefusedError:
+            return name + QStringLiteral(" refused the connection");
+        case QNetworkReply::ProxyConnectionClosedError:
+        case QNetworkReply::RemoteHostClosedError:
+            return name + QStringLiteral(" closed the connection");
+        case QNetworkReply::ProxyNotFoundError:
+        case QNetworkReply::HostNotFoundError:
+            return name + QStringLiteral(" was not found");
+        case QNetworkReply::ProxyTimeoutError:
+            return name + QStringLiteral(" did not answer in time");
+        case QNetworkReply::ProxyAuthenticationRequiredError:
+            return name + QStringLiteral(" asks for a user name and password");
+        default:
+            return name + QStringLiteral(" failed: ") + m_reply->errorString();
+        }
+    }
+    default:
+        return {};
+    }
 }
 
 void PageFetcher::dropReply(bool stopTimers)

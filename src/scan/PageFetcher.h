@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/NetworkSettings.h"
 #include "engines/QueryOutcome.h"
 
 #include <QByteArray>
@@ -7,6 +8,11 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QtNetwork/qtnetworkglobal.h>
+
+#if QT_CONFIG(ssl)
+#include <QSslError>
+#endif
 
 class QNetworkAccessManager;
 class QNetworkReply;
@@ -15,8 +21,9 @@ class QUrl;
 // Fetches one web page at a time without ever blocking the thread it lives
 // on: fetch() starts the request and finished() later hands over the whole
 // body as text, one character per byte (Latin-1), so character counts equal
-// byte counts. The request goes out directly (no proxy, no cache) with the
-// user agent "Mozilla"; redirections are followed as a browser would. A
+// byte counts. The request goes out without a cache, through the proxy and
+// with the user agent of the network settings (by default the system's
+// proxy and "Mozilla"); redirections are followed as a browser would. A
 // fetch that fails gives the text read until then, which is usually the
 // empty text (an error status's body is handed over too); finished() says
 // with a FetchReport how the fetch ended.
@@ -38,6 +45,10 @@ public:
     ~PageFetcher() override;
 
     const Limits& limits() const { return m_limits; }
+
+    // Applies to the fetches started from now on.
+    void setNetworkSettings(const NetworkSettings& settings);
+    const NetworkSettings& networkSettings() const { return m_network; }
 
     // Starts fetching the address. finished() follows exactly once, always
     // from the event loop (never from inside this call). Only http and https
@@ -68,9 +79,14 @@ private:
     void timedOut(FetchFailure failure);
     void finishWith(const QByteArray& bytes, FetchFailure failure);
     static FetchFailure failureOf(const QNetworkReply& reply, int httpStatus);
+    // Why the failure happened, in words beyond its kind; empty when the kind says it all.
+    QString failureDetail(FetchFailure failure) const;
+    // "host:port" of the proxy the request to the url goes through; empty for a direct connection.
+    QString proxyOf(const QUrl& url) const;
     void dropReply(bool stopTimers = true);
 
     Limits m_limits;
+    NetworkSettings m_network;
     QNetworkAccessManager* m_manager;
     QNetworkReply* m_reply = nullptr;
     QByteArray m_page;
@@ -80,6 +96,10 @@ private:
     QString m_address;
     int m_httpStatus = 0;
     int m_redirects = 0;
+#if QT_CONFIG(ssl)
+    // What the certificate check found, for the reason of a failed handshake.
+    QList<QSslError> m_tlsErrors;
+#endif
     bool m_busy = false;
     quint64 m_fetchId = 0;
 };

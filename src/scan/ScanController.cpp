@@ -86,6 +86,7 @@ void ScanController::start()
     showScanning(true);
     emit failureSummary(QString());
     // Read once per scan: a change of the options takes effect at the next one.
+    m_driver->setNetworkSettings(m_context.settings.networkSettings());
     m_driver->start(sites, m_context.settings.rankThresholds(),
                     m_context.settings.parallelEngines() ? ScanDriver::EngineOrder::AllAtOnce
                                                          : ScanDriver::EngineOrder::OneAtATime);

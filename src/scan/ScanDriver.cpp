@@ -27,12 +27,22 @@ PageFetcher* ScanDriver::fetcherOf(int engineIndex)
     PageFetcher*& fetcher = m_engineFetchers[static_cast<std::size_t>(engineIndex)];
     if (!fetcher) {
         fetcher = new PageFetcher(m_fetcher->limits(), this);
+        fetcher->setNetworkSettings(m_fetcher->networkSettings());
         connect(fetcher, &PageFetcher::finished, this,
                 [this, engineIndex](const QString& page, const FetchReport& report) {
                     pageFetched(engineIndex, page, report);
                 });
     }
     return fetcher;
+}
+
+void ScanDriver::setNetworkSettings(const NetworkSettings& settings)
+{
+    m_fetcher->setNetworkSettings(settings);
+    for (PageFetcher* fetcher : m_engineFetchers) {
+        if (fetcher)
+            fetcher->setNetworkSettings(settings);
+    }
 }
 
 ScanDriver::SettingsReader ScanDriver::settingsOf(const QString& settingsIni)

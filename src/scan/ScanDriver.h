@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/NetworkSettings.h"
 #include "engines/EngineSettingsFile.h"
 #include "engines/EngineTable.h"
 #include "results/ResultRow.h"
@@ -45,6 +46,9 @@ public:
 
     // Reads the engines' settings from this settings.ini.
     static SettingsReader settingsOf(const QString& settingsIni);
+
+    // The proxy and user agent of the queries from the next one on.
+    void setNetworkSettings(const NetworkSettings& settings);
 
     // The log the queries go into; cleared at every start. May be null.
     void setLog(ScanLog* log) { m_log = log; }
