@@ -26,6 +26,8 @@ QString failureText(const FetchReport& report)
         return QStringLiteral("too many redirections");
     case FetchFailure::SizeCap:
         return QStringLiteral("page larger than the size limit");
+    case FetchFailure::RateLimited:
+        return QStringLiteral("rate limited (HTTP %1)").arg(report.httpStatus);
     case FetchFailure::HttpStatus:
         return QStringLiteral("HTTP status %1").arg(report.httpStatus);
     case FetchFailure::Network:

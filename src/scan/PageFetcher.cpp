@@ -1,5 +1,6 @@
 #include "scan/PageFetcher.h"
 
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -152,6 +153,26 @@ QString PageFetcher::proxyOf(const QUrl& url) const
             return QStringLiteral("%1:%2").arg(proxy.hostName()).arg(proxy.port());
     }
     return {};
+}
+
+std::optional<qint64> PageFetcher::retryAfterMs(const QByteArray& value, const QDateTime& now)
+{
+    const QByteArray text = value.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= '0' && c <= '9'; })) {
+        // Anything past a day is as good as "much later"; the caller caps it anyway.
+        return text.size() > 6 ? qint64(86400000) : text.toLongLong() * 1000;
+    }
+    // HTTP dates are written in universal time with the zone "GMT".
+    QDateTime when =
+        QLocale::c().toDateTime(QString::fromLatin1(text), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
+    when.setTimeSpec(Qt::UTC);
+    if (!when.isValid())
+        when = QDateTime::fromString(QString::fromLatin1(text), Qt::RFC2822Date);
+    if (!when.isValid())
+        return std::nullopt;
+    return std::max<qint64>(0, now.msecsTo(when));
 }
 
 bool PageFetcher::isFetchable(const QString& address)
@@ -327,6 +348,8 @@ void PageFetcher::finishWith(const QByteArray& bytes, FetchFailure failure)
     report.elapsedMs = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
     report.address = m_address;
     report.detail = failureDetail(failure);
+    if (m_reply && (m_httpStatus == 429 || m_httpStatus == 503))
+        report.retryAfterMs = retryAfterMs(m_reply->rawHeader("Retry-After"), QDateTime::currentDateTimeUtc());
     const QString text = QString::fromLatin1(bytes);
     dropReply();
     m_busy = false;

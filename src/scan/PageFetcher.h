@@ -4,6 +4,7 @@
 #include "engines/QueryOutcome.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
@@ -63,6 +64,11 @@ public:
     // Whether fetch() would send a request for this address.
     static bool isFetchable(const QString& address);
 
+    // The wait a Retry-After header asks for: whole seconds, or an HTTP
+    // date less the time now (0 when it has passed); nothing when the
+    // value is neither.
+    static std::optional<qint64> retryAfterMs(const QByteArray& value, const QDateTime& now);
+
 signals:
     // The report's failure is None only when a whole answer came with a
     // status below 400; otherwise it says why not: the server could not be
@@ -104,4 +110,3 @@ private:
     quint64 m_fetchId = 0;
 };
 
-Q_DECLARE_METATYPE(FetchReport)
