@@ -11,6 +11,7 @@ const QString csvName = QStringLiteral("csv");
 const QString saveEachName = QStringLiteral("save-each");
 const QString quietName = QStringLiteral("quiet");
 const QString parallelName = QStringLiteral("parallel-engines");
+const QString listSourcesName = QStringLiteral("list-sources");
 
 QString versionText()
 {
@@ -34,7 +35,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Asks six search engines how many pages link to each site of a URL list."));
+        QStringLiteral("Asks search engines and sources of your own how many pages link to each site of a URL "
+                       "list."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
@@ -44,7 +46,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
          QStringLiteral("file")},
         {saveEachName, QStringLiteral("Adds the counts of each site of --scan to the site's saved search.")},
         {quietName, QStringLiteral("Leaves out the progress lines of --scan.")},
-        {parallelName, QStringLiteral("Asks the six engines about each site of --scan at the same time.")},
+        {parallelName, QStringLiteral("Asks the sources about each site of --scan at the same time.")},
+        {listSourcesName, QStringLiteral("Lists the sources a scan asks: name, kind, address (header values "
+                                         "masked) and whether it counts toward the total.")},
     });
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A URL list file to load into the window."),
                                  QStringLiteral("[file]"));
@@ -65,6 +69,14 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(listSourcesName)) {
+        const bool other = parser.isSet(scanName) || parser.isSet(csvName) || parser.isSet(saveEachName) ||
+                           parser.isSet(quietName) || parser.isSet(parallelName);
+        if (other || !files.isEmpty())
+            return failure(QStringLiteral("--list-sources goes with no other option or file."));
+        line.mode = Mode::ListSources;
+        return line;
+    }
     if (parser.isSet(scanName)) {
         if (!files.isEmpty())
             return failure(QStringLiteral("Unexpected argument with --scan: %1").arg(files.first()));

@@ -8,10 +8,11 @@
 // What the program was asked to do by its arguments:
 //   quorvex [FILE]                                    the window, with FILE loaded
 //   quorvex --scan FILE [--csv OUT|-] [--save-each] [--quiet] [--parallel-engines]
+//   quorvex --list-sources
 //   quorvex --help | --version
 struct CommandLine
 {
-    enum class Mode { Window, Help, Version, Scan, Error };
+    enum class Mode { Window, Help, Version, Scan, ListSources, Error };
 
     Mode mode = Mode::Window;
     // Window: the URL list file to load, or empty.

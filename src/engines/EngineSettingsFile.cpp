@@ -3,9 +3,11 @@
 #include "base/IniDocument.h"
 #include "base/IniFile.h"
 #include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 
 #include <QDir>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -44,7 +46,14 @@ State check(const QString& iniPath, QString* error)
         break;
     }
     // Found the way the scan reads its templates.
-    return document.sectionText(enginesSection()) ? State::Usable : State::NoEnginesSection;
+    if (document.sectionText(enginesSection()))
+        return State::Usable;
+    // A scan that asks no engine, only sources of the user's own, needs no
+    // engine addresses.
+    const QList<Source> active = SourceList::fromDocument(document).active();
+    const bool asksEngine =
+        active.isEmpty() || std::any_of(active.cbegin(), active.cend(), [](const Source& s) { return s.isBuiltIn(); });
+    return asksEngine ? State::NoEnginesSection : State::Usable;
 }
 
 QString problem(State state, const QString& iniPath, const QString& reason)
@@ -71,6 +80,11 @@ EngineSettings engineSettings(const QString& iniPath, const Engine& engine)
     IniDocument document;
     if (document.load(iniPath) != IniDocument::LoadStatus::Loaded)
         return {};
+    return engineSettings(document, engine);
+}
+
+EngineSettings engineSettings(const IniDocument& document, const Engine& engine)
+{
     const auto read = [&document](const QString& section, const QString& key) {
         return document.value(section, key).value_or(QString());
     };

@@ -28,9 +28,11 @@ QJsonObject toJson(const ResultRow& row)
 ResultRow fromJson(const QJsonObject& object)
 {
     ResultRow row{object.value(QStringLiteral("site")).toString(), {}, {}, 0};
-    const QJsonArray cells = object.value(QStringLiteral("cells")).toArray();
-    for (int engine = 1; engine <= engineCount; ++engine)
-        row.engine(engine).setText(cells.at(engine - 1).toString());
+    for (const QJsonValue& cell : object.value(QStringLiteral("cells")).toArray()) {
+        EngineCell kept;
+        kept.setText(cell.toString());
+        row.engines << kept;
+    }
     bool ok = false;
     const qint64 total = object.value(QStringLiteral("total")).toString().toLongLong(&ok);
     const int rank = object.value(QStringLiteral("rank")).toInt();
@@ -39,6 +41,28 @@ ResultRow fromJson(const QJsonObject& object)
         row.rank = rank;
     }
     return row;
+}
+
+QJsonArray toJson(const QList<SourceColumn>& columns)
+{
+    QJsonArray array;
+    for (const SourceColumn& column : columns)
+        array.append(
+            QJsonObject{{QStringLiteral("name"), column.name}, {QStringLiteral("inTotal"), column.countsTowardTotal}});
+    return array;
+}
+
+QList<SourceColumn> columnsFromJson(const QJsonValue& value)
+{
+    if (!value.isArray())
+        return ResultsColumns::builtInColumns();
+    QList<SourceColumn> columns;
+    for (const QJsonValue& column : value.toArray()) {
+        const QString name = column.toObject().value(QStringLiteral("name")).toString();
+        if (!name.isEmpty())
+            columns << SourceColumn{name, column.toObject().value(QStringLiteral("inTotal")).toBool(true)};
+    }
+    return columns.isEmpty() ? ResultsColumns::builtInColumns() : columns;
 }
 
 } // namespace
@@ -80,6 +104,7 @@ bool KeptSession::writeResults(const Results& results, QString* error) const
     for (const ResultRow& row : results.rows)
         rows.append(toJson(row));
     const QJsonObject object{{QStringLiteral("completed"), results.completed.toUTC().toString(Qt::ISODateWithMs)},
+                             {QStringLiteral("sources"), toJson(results.columns)},
                              {QStringLiteral("rows"), rows}};
     return LocalFile::writeBytes(resultsPath(), QJsonDocument(object).toJson(QJsonDocument::Indented), error);
 }
@@ -95,8 +120,13 @@ std::optional<KeptSession::Results> KeptSession::readResults() const
     Results results;
     const QString completed = document.object().value(QStringLiteral("completed")).toString();
     results.completed = QDateTime::fromString(completed, Qt::ISODateWithMs).toLocalTime();
-    for (const QJsonValue& row : document.object().value(QStringLiteral("rows")).toArray())
+    results.columns = columnsFromJson(document.object().value(QStringLiteral("sources")));
+    for (const QJsonValue& row : document.object().value(QStringLiteral("rows")).toArray()) {
         results.rows.append(fromJson(row.toObject()));
+        // Cells beyond the columns belong to no source.
+        if (results.rows.last().engines.size() > results.columns.size())
+            results.rows.last().engines.resize(results.columns.size());
+    }
     return results;
 }
 

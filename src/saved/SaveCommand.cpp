@@ -8,7 +8,7 @@
 
 #include <QCoreApplication>
 
-bool runSaveCommand(const ResultRow* selectedRow, AppContext& context, QWidget* owner)
+bool runSaveCommand(const ResultRow* selectedRow, const QList<SourceColumn>& columns, AppContext& context, QWidget* owner)
 {
     if (!selectedRow) {
         context.prompts.notice(
@@ -17,6 +17,6 @@ bool runSaveCommand(const ResultRow* selectedRow, AppContext& context, QWidget* 
             QString::fromLatin1(Branding::applicationTitle));
         return false;
     }
-    SaveSearchDialog dialog(context, SaveData::countsOf(*selectedRow), owner);
+    SaveSearchDialog dialog(context, SaveData::countsOf(columns, *selectedRow), owner);
     return dialog.exec() == QDialog::Accepted;
 }

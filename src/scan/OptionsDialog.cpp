@@ -5,8 +5,9 @@
 #include "base/UserSettings.h"
 #include "engines/EngineSettingsFile.h"
 #include "scan/EngineFileCheck.h"
-#include "scan/EngineTest.h"
 #include "scan/PageFetcher.h"
+#include "scan/SourceTest.h"
+#include "scan/SourcesPage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,7 +69,18 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Options"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QWidget* engineGroup = makeEngineGroup();
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("optionPages"));
+    m_sourcesPage = new SourcesPage(context);
+    for (const auto& [page, caption] :
+         {std::pair<QWidget*, QString>(makeEngineGroup(), QStringLiteral("Search &Engines")),
+          std::pair<QWidget*, QString>(m_sourcesPage, QStringLiteral("So&urces"))}) {
+        // A tab widget lays out a page as it is added, long before the
+        // dialog is shown; at its own size, not squeezed into a default one
+        // that leaves its controls no height to be clicked.
+        page->resize(page->sizeHint());
+        m_pages->addTab(page, caption);
+    }
 
     auto* rankGroup = new QGroupBox(QStringLiteral("Define Popularity Ranks"), this);
     rankGroup->setObjectName(QStringLiteral("Frame2"));
@@ -141,7 +154,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     right->addWidget(dataGroup);
     right->addWidget(makeTestGroup(), 1);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(engineGroup, 1);
+    groups->addWidget(m_pages, 1);
     groups->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups, 1);
@@ -152,11 +165,12 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_reset, &QPushButton::clicked, this, &OptionsDialog::reset);
 
-    m_test = new EngineTest(new PageFetcher(this), this);
-    connect(m_test, &EngineTest::finished, this, [this](const EngineTest::Result& result) {
-        m_testResult->setPlainText(EngineTest::describe(*m_test->engine(), result));
+    m_test = new SourceTest(new PageFetcher(this), this);
+    connect(m_test, &SourceTest::finished, this, [this](const SourceTest::Result& result) {
+        m_testResult->setPlainText(SourceTest::describe(m_test->source(), result));
         testFinished();
     });
+    connect(m_sourcesPage, &SourcesPage::testRequested, this, &OptionsDialog::startSourceTest);
 
     load();
 }
@@ -273,12 +287,20 @@ void OptionsDialog::startTest(int engineNumber)
     const Engine* engine = engineByNumber(engineNumber);
     if (!engine)
         return;
-    m_test->start(*engine, templateBox(engineNumber)->text(), markersShown(*engine), m_testSite);
-    m_testResult->setPlainText(
-        QStringLiteral("Testing %1 with %2...")
-            .arg(engine->header(), m_testSite.isEmpty() ? EngineTest::defaultSite() : m_testSite));
+    Source source = Source::builtIn(*engine);
+    source.queryTemplate = templateBox(engineNumber)->text();
+    source.markers = markersShown(*engine);
+    startSourceTest(source);
+}
+
+void OptionsDialog::startSourceTest(const Source& source)
+{
+    m_test->start(source, m_testSite);
+    m_testResult->setPlainText(QStringLiteral("Testing %1 with %2...")
+                                   .arg(source.name, m_testSite.isEmpty() ? SourceTest::defaultSite() : m_testSite));
     for (QPushButton* button : m_testButtons)
         button->setEnabled(false);
+    m_sourcesPage->setTesting(true);
     m_stopTest->setEnabled(true);
 }
 
@@ -295,6 +317,7 @@ void OptionsDialog::testFinished()
 {
     for (QPushButton* button : m_testButtons)
         button->setEnabled(true);
+    m_sourcesPage->setTesting(false);
     m_stopTest->setEnabled(false);
 }
 

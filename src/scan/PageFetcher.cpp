@@ -66,12 +66,14 @@ bool PageFetcher::isFetchable(const QString& address)
     return url.isValid() && isWebScheme(url.scheme()) && !url.host().isEmpty();
 }
 
-void PageFetcher::fetch(const QString& address)
+void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& headers)
 {
     cancel();
     m_busy = true;
     const quint64 id = ++m_fetchId;
     m_address = address;
+    m_headers = headers;
+    m_headersFor = QUrl(address);
     m_httpStatus = 0;
     m_elapsed.start();
 
@@ -95,6 +97,13 @@ void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
+    const bool sameHost = url.host().compare(m_headersFor.host(), Qt::CaseInsensitive) == 0;
+    const bool downgraded = url.scheme().compare(m_headersFor.scheme(), Qt::CaseInsensitive) != 0 &&
+                            url.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0;
+    if (sameHost && !downgraded) {
+        for (const SourceHeader& header : std::as_const(m_headers))
+            request.setRawHeader(header.name.toLatin1(), header.value.toLatin1());
+    }
     // Redirections are followed here rather than by Qt: a browser follows
     // them between http and https in both directions and shows the body of
     // a redirection that names no target, and Qt 6.4 loses its way in a

@@ -112,7 +112,7 @@ private slots:
         for (int column = 2; column < 8; ++column)
             QCOMPARE(results.index(0, column).data().toString(), cells[column - 2]);
         const QByteArray header = "Domain Name,Total,Google,Altavista,Yahoo!,Ask,MSN,All The Web,Rank\r\n";
-        QCOMPARE(ResultsCsv::encode(results.rows()), header + record + "\r\n");
+        QCOMPARE(ResultsCsv::encode(results.sourceColumns(), results.rows()), header + record + "\r\n");
     }
 
     void keptSession()
@@ -135,7 +135,7 @@ private slots:
         const std::optional<KeptSession::Results> read = session.readResults();
         QVERIFY(read);
         QCOMPARE(read->completed, results.completed);
-        QCOMPARE(ResultsCsv::encode(read->rows), ResultsCsv::encode(results.rows));
+        QCOMPARE(ResultsCsv::encode(read->columns, read->rows), ResultsCsv::encode(results.columns, results.rows));
         QCOMPARE(read->rows[0].engine(1).value, qint64(9999999999));
 
         session.forget();

@@ -2,6 +2,7 @@
 #include "app/MainStatusBar.h"
 #include "app/MainWindow.h"
 #include "base/UserSettings.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
 #include "loopback/EnginePages.h"
 #include "results/KeptSession.h"
@@ -142,7 +143,7 @@ private slots:
         QSignalSpy ended(window.scanController(), &ScanController::scanEnded);
         window.scanController()->start();
         QVERIFY(ended.wait(60000));
-        QCOMPARE(f.standardOutput, ResultsCsv::encode(window.results()->rows()));
+        QCOMPARE(f.standardOutput, ResultsCsv::encode(window.results()->sourceColumns(), window.results()->rows()));
     }
 
     // Asking a site's engines at the same time changes the order of the
@@ -217,8 +218,9 @@ private slots:
         QStringList cells;
         for (int engine = 1; engine <= engineCount; ++engine)
             cells << byScan.server.expectedCell("www.alpha.example", engine);
-        SaveSearchDialog dialog(byDialog.test.context,
-                                SaveData::countsOf(ResultRow::completed("www.alpha.example", cells, {})));
+        SaveSearchDialog dialog(
+            byDialog.test.context,
+            SaveData::countsOf(ResultsColumns::builtInColumns(), ResultRow::completed("www.alpha.example", cells, {})));
         if (before.isNull()) {
             dialog.findChild<QLineEdit*>("Text1")->setText("alpha.example");
             dialog.findChild<QPushButton*>("Command3")->click();
@@ -287,7 +289,8 @@ private slots:
 
         MainWindow window(f.test.context, f.test.makeBrowser);
         QCOMPARE(window.urlListCommands()->urls(), urls);
-        QCOMPARE(ResultsCsv::encode(window.results()->rows()), ResultsCsv::encode(results.rows));
+        QCOMPARE(ResultsCsv::encode(window.results()->sourceColumns(), window.results()->rows()),
+                 ResultsCsv::encode(results.columns, results.rows));
         QCOMPARE(window.statusPanels()->panelText(1),
                  "Results of " + QLocale().toString(results.completed, QLocale::ShortFormat));
     }
