@@ -86,7 +86,7 @@ const SourceKey sourceKeys[] = {
          source.countsTowardTotal = text != QLatin1String("0");
          return QString();
      },
-     [](const Source& source) { return source.countsTowardTotal ? QStringLiteral("1") : QStringLiteral("0"); }},
+     [](const Source& source) { return source.countsTowardTotal ? QString() : QStringLiteral("0"); }},
 };
 
 // The number of a "Header<n>" key, or nothing.

@@ -97,8 +97,17 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
         if (m_filling || column != NameColumn || !source || !source->isBuiltIn())
             return;
         const bool hidden = item->checkState(NameColumn) != Qt::Checked;
-        if (hidden != source->hidden)
-            setHidden(*source, hidden);
+        if (hidden == source->hidden)
+            return;
+        // The list is filled anew after the write, which must not happen
+        // while the item is still telling of its change.
+        QMetaObject::invokeMethod(
+            this,
+            [this, key = source->settingsKey, hidden] {
+                if (const Source* engine = m_sources.find(key))
+                    setHidden(*engine, hidden);
+            },
+            Qt::QueuedConnection);
     });
 
     reload();
