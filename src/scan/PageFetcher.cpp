@@ -35,6 +35,22 @@ QUrl redirectionTarget(const QNetworkReply& reply)
     return reply.url().resolved(QUrl(QString::fromUtf8(location)));
 }
 
+// The port an address reaches, given or implied by its scheme.
+int portOf(const QUrl& url)
+{
+    return url.port(url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80);
+}
+
+// Whether a redirection stays with the server the headers were meant for:
+// the same host and port, and not from https to plain http.
+bool isSameServer(const QUrl& target, const QUrl& original)
+{
+    const bool downgraded = target.scheme().compare(original.scheme(), Qt::CaseInsensitive) != 0 &&
+                            target.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0;
+    return target.host().compare(original.host(), Qt::CaseInsensitive) == 0 && portOf(target) == portOf(original) &&
+           !downgraded;
+}
+
 } // namespace
 
 PageFetcher::PageFetcher(QObject* parent)
@@ -97,10 +113,7 @@ void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
-    const bool sameHost = url.host().compare(m_headersFor.host(), Qt::CaseInsensitive) == 0;
-    const bool downgraded = url.scheme().compare(m_headersFor.scheme(), Qt::CaseInsensitive) != 0 &&
-                            url.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0;
-    if (sameHost && !downgraded) {
+    if (isSameServer(url, m_headersFor)) {
         for (const SourceHeader& header : std::as_const(m_headers))
             request.setRawHeader(header.name.toLatin1(), header.value.toLatin1());
     }

@@ -45,8 +45,8 @@ public:
     // addresses are requested; any other address finishes with the empty text
     // without a request. A fetch still running is abandoned first, as by
     // cancel(). The headers go with the request, and with a redirection only
-    // to the same host and never from https to http, so that a key meant
-    // for one service reaches no other.
+    // to the same host and port (never from https to http), so that a key
+    // meant for one service reaches no other.
     void fetch(const QString& address, const QList<SourceHeader>& headers = {});
     bool isBusy() const { return m_busy; }
     // Abandons the running fetch at once; its finished() is not emitted.
