@@ -31,8 +31,21 @@ QPushButton* makeButton(const QString& objectName, const QString& text, const QS
 QString statusOf(const Source& source)
 {
     if (!source.isValid())
-        return QStringLiteral("skipped: ") + source.invalidReason;
+        return QStringLiteral("skipped");
     return source.hidden ? QStringLiteral("hidden") : QStringLiteral("asked");
+}
+
+// The source in a sentence or two, headers masked.
+QString describe(const Source& source)
+{
+    QString text = QStringLiteral("%1: %2, %3").arg(source.name, kindName(source.kind), source.queryTemplate);
+    if (!source.headers.isEmpty())
+        text += QStringLiteral(", headers ") + source.maskedHeaders().join(QStringLiteral(", "));
+    text +=
+        source.countsTowardTotal ? QStringLiteral("; counts toward the total.") : QStringLiteral("; not in the total.");
+    if (!source.isValid())
+        return text + QStringLiteral(" Scans skip it: ") + source.invalidReason + u'.';
+    return text + (source.hidden ? QStringLiteral(" Hidden: scans do not ask it.") : QStringLiteral(" Scans ask it."));
 }
 
 } // namespace
@@ -46,14 +59,23 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("sourceList"));
     m_list->setAccessibleName(QStringLiteral("Sources"));
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Kind"), QStringLiteral("Address"),
-                             QStringLiteral("Headers"), QStringLiteral("In total"), QStringLiteral("Status")});
+    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Kind"), QStringLiteral("Status"),
+                             QStringLiteral("In total"), QStringLiteral("Address"), QStringLiteral("Headers")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_list->setColumnWidth(NameColumn, 140);
+    m_list->setColumnWidth(NameColumn, 150);
+    m_list->setColumnWidth(KindColumn, 75);
+    m_list->setColumnWidth(StatusColumn, 80);
+    m_list->setColumnWidth(TotalColumn, 60);
     m_list->setColumnWidth(AddressColumn, 260);
+    m_details = new QLabel(this);
+    m_details->setObjectName(QStringLiteral("sourceDetails"));
+    m_details->setWordWrap(true);
+    m_details->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_details->setMinimumHeight(m_details->fontMetrics().lineSpacing() * 3);
+    m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_new = makeButton(QStringLiteral("newSource"), QStringLiteral("&New Source..."),
                        QStringLiteral("Add a source of your own: a web page or a JSON API"), this);
@@ -78,6 +100,7 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
+    layout->addWidget(m_details);
     layout->addLayout(buttons);
     layout->addWidget(note);
 
@@ -122,13 +145,13 @@ void SourcesPage::reload()
     m_list->clear();
     static const QIcon warning(QStringLiteral(":/icons/warning.svg"));
     for (const Source& source : m_sources.all()) {
-        auto* item =
-            new QTreeWidgetItem(m_list, QStringList{source.name, kindName(source.kind), source.queryTemplate,
-                                                    source.maskedHeaders().join(QStringLiteral("; ")),
-                                                    source.countsTowardTotal ? tr("yes") : tr("no"), statusOf(source)});
+        auto* item = new QTreeWidgetItem(m_list, QStringList{source.name, kindName(source.kind), statusOf(source),
+                                                             source.countsTowardTotal ? tr("yes") : tr("no"),
+                                                             source.queryTemplate,
+                                                             source.maskedHeaders().join(QStringLiteral("; "))});
         item->setData(NameColumn, keyRole, source.settingsKey);
-        item->setToolTip(AddressColumn, source.queryTemplate);
-        item->setToolTip(StatusColumn, statusOf(source));
+        for (int column = 0; column < ColumnCount; ++column)
+            item->setToolTip(column, describe(source));
         if (source.isBuiltIn()) {
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(NameColumn, source.hidden ? Qt::Unchecked : Qt::Checked);
@@ -167,6 +190,7 @@ void SourcesPage::selectionChanged()
         if (!listed.isBuiltIn())
             ownSources << listed;
     }
+    m_details->setText(source ? describe(*source) : QString());
     m_edit->setEnabled(own);
     m_remove->setEnabled(own);
     m_up->setEnabled(own && ownSources.first().settingsKey != source->settingsKey);

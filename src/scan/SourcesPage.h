@@ -7,6 +7,7 @@
 #include <functional>
 
 struct AppContext;
+class QLabel;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -14,8 +15,9 @@ class SourceEditDialog;
 
 // The Options dialog's Sources page: every source of settings.ini in scan
 // order, the six built-in engines (each with a check box: asked, or hidden)
-// and then the user's own, with kind, address, headers (masked), whether it
-// counts toward the total and, for one that cannot be asked, why. New
+// and then the user's own, with kind, status, whether it counts toward the
+// total, address and headers (masked); below the list, the selected one in
+// words, with the reason when it cannot be asked. New
 // Source, Edit, Remove, Move Up and Move Down change the user's sources;
 // Test Selected asks the selected source about the test site. Every change
 // is written at once with the INI module's profile-string writes, so the
@@ -25,11 +27,13 @@ class SourcesPage : public QWidget
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, KindColumn, AddressColumn, HeadersColumn, TotalColumn, StatusColumn, ColumnCount };
+    enum Column { NameColumn, KindColumn, StatusColumn, TotalColumn, AddressColumn, HeadersColumn, ColumnCount };
 
     explicit SourcesPage(AppContext& context, QWidget* parent = nullptr);
 
     QTreeWidget* sourceList() const { return m_list; }
+    // What the selected source is and, when it cannot be asked, why.
+    QLabel* detailsLabel() const { return m_details; }
     QPushButton* newButton() const { return m_new; }
     QPushButton* editButton() const { return m_edit; }
     QPushButton* removeButton() const { return m_remove; }
@@ -69,6 +73,7 @@ private:
     AppContext& m_context;
     SourceList m_sources;
     QTreeWidget* m_list;
+    QLabel* m_details;
     QPushButton* m_new;
     QPushButton* m_edit;
     QPushButton* m_remove;
