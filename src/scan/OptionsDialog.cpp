@@ -182,7 +182,6 @@ QWidget* OptionsDialog::makeEngineGroup()
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
     for (const Engine& engine : engines()) {
-        const auto index = static_cast<std::size_t>(engine.number - 1);
         auto* box = new QLineEdit(group);
         box->setObjectName(QStringLiteral("Text%1").arg(engine.number));
         box->setMinimumWidth(380);
@@ -196,13 +195,14 @@ QWidget* OptionsDialog::makeEngineGroup()
                              .arg(engine.header()));
         test->setAutoDefault(false);
         connect(test, &QPushButton::clicked, this, [this, number = engine.number] { startTest(number); });
-        m_testButtons[index] = test;
+        m_testButtons << test;
         auto* templateRow = new QHBoxLayout;
         templateRow->addWidget(box, 1);
         templateRow->addWidget(test);
 
         // Empty boxes keep the engine's built-in way of reading its page.
         auto* markerRow = new QHBoxLayout;
+        std::array<QLineEdit*, 3> markerBoxes{};
         for (std::size_t marker = 0; marker < 3; ++marker) {
             const MarkerField& field = markerFields[marker];
             auto* markerBox = new QLineEdit(group);
@@ -217,15 +217,16 @@ QWidget* OptionsDialog::makeEngineGroup()
             markerLabel->setBuddy(markerBox);
             markerRow->addWidget(markerLabel);
             markerRow->addWidget(markerBox, 1);
-            m_markers[index][marker] = markerBox;
+            markerBoxes[marker] = markerBox;
         }
+        m_markers << markerBoxes;
 
         if (engine.number > 1)
             layout->addSpacing(8);
         layout->addWidget(label);
         layout->addLayout(templateRow);
         layout->addLayout(markerRow);
-        m_templates[index] = box;
+        m_templates << box;
     }
     layout->addStretch();
     return group;
@@ -257,16 +258,16 @@ QWidget* OptionsDialog::makeTestGroup()
 
 QLineEdit* OptionsDialog::markerBox(int engineNumber, int marker) const
 {
-    if (engineNumber < 1 || engineNumber > engineCount || marker < 0 || marker > 2)
+    if (engineNumber < 1 || engineNumber > m_markers.size() || marker < 0 || marker > 2)
         return nullptr;
-    return m_markers[static_cast<std::size_t>(engineNumber - 1)][static_cast<std::size_t>(marker)];
+    return m_markers[engineNumber - 1][static_cast<std::size_t>(marker)];
 }
 
 QPushButton* OptionsDialog::testButton(int engineNumber) const
 {
-    if (engineNumber < 1 || engineNumber > engineCount)
+    if (engineNumber < 1 || engineNumber > m_testButtons.size())
         return nullptr;
-    return m_testButtons[static_cast<std::size_t>(engineNumber - 1)];
+    return m_testButtons[engineNumber - 1];
 }
 
 CountMarkers OptionsDialog::markersShown(const Engine& engine) const
@@ -323,9 +324,9 @@ void OptionsDialog::testFinished()
 
 QLineEdit* OptionsDialog::templateBox(int engineNumber) const
 {
-    if (engineNumber < 1 || engineNumber > engineCount)
+    if (engineNumber < 1 || engineNumber > m_templates.size())
         return nullptr;
-    return m_templates[static_cast<std::size_t>(engineNumber - 1)];
+    return m_templates[engineNumber - 1];
 }
 
 QLineEdit* OptionsDialog::rankBox(int index) const

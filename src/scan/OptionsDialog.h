@@ -4,6 +4,7 @@
 #include "scan/RankBoxRules.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <array>
 
@@ -89,9 +90,10 @@ private:
     bool writeEngine(const Engine& engine);
 
     AppContext& m_context;
-    std::array<QLineEdit*, engineCount> m_templates{};
-    std::array<std::array<QLineEdit*, 3>, engineCount> m_markers{};
-    std::array<QPushButton*, engineCount> m_testButtons{};
+    // The engines' boxes and buttons, in the engine table's order.
+    QList<QLineEdit*> m_templates;
+    QList<std::array<QLineEdit*, 3>> m_markers;
+    QList<QPushButton*> m_testButtons;
     QPushButton* m_stopTest = nullptr;
     QPlainTextEdit* m_testResult = nullptr;
     SourceTest* m_test = nullptr;
