@@ -6,7 +6,7 @@
 // nothing but Qt and the public-suffix list, so that every kind of source
 // (and the web-graph lookup) names a site the same way.
 
-// The host of the site as the URL list holds it ("http://user@WWW.Bücher.de:8080/a",
+// The host of the site as the URL list holds it ("http://user@WWW.Example.de:8080/a",
 // "www.example.com/page", "intranet"): in ASCII (IDNA) form, lower case,
 // without user info, port, a leading "www." or a trailing dot. The empty text
 // when the text names no host.

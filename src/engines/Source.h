@@ -18,8 +18,8 @@ struct SourceHeader
     bool operator==(const SourceHeader&) const = default;
 };
 
-// "Name: ••••": the one way a header is ever shown (scan log, CSV, tool
-// tips, messages, --list-sources, Options).
+// The name, ": " and four bullets (U+2022): the one way a header is ever
+// shown (scan log, CSV, tool tips, messages, --list-sources, Options).
 QString maskedHeader(const SourceHeader& header);
 // Whether a value is what maskedHeader() shows in its place.
 bool isMaskedValue(const QString& value);
@@ -89,8 +89,8 @@ struct Source
 
     // The headers as they may be shown.
     QStringList maskedHeaders() const;
-    // The text with the value of every header replaced by "••••", for
-    // anything a server or the network may echo back.
+    // The text with the value of every header replaced by the four
+    // bullets, for anything a server or the network may echo back.
     QString redacted(const QString& text) const;
 };
 

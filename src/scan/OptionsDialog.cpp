@@ -385,6 +385,8 @@ void OptionsDialog::reset()
             written = written && EngineSettingsFile::writeMarkers(m_context.folder.settingsIni(), engine, {}, &reason);
         if (!written)
             reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
+        // The Sources page shows the addresses as the file now has them.
+        m_sourcesPage->reload();
     }
     setRankBoxes(QString::fromLatin1(defaultRankTexts[0]), QString::fromLatin1(defaultRankTexts[1]),
                  QString::fromLatin1(defaultRankTexts[2]));
