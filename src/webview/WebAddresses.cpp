@@ -15,3 +15,21 @@ QUrl browserUrl(const QString& address)
     const QUrl url = QUrl::fromUserInput(address);
     return url.isValid() ? url : QUrl();
 }
+
+bool mayOpenInWebView(const QUrl& address)
+{
+    if (!address.isValid())
+        return false;
+    const QString scheme = address.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return !address.host().isEmpty();
+    return scheme == QLatin1String("about") &&
+           (address.path() == QLatin1String("blank") || address.path() == QLatin1String("srcdoc"));
+}
+
+QString refusedAddressText(const QUrl& address)
+{
+    // The scheme says enough; the rest of such an address may be a script.
+    return QStringLiteral("Not opened: the web view opens http and https addresses only, not %1: addresses.")
+        .arg(address.scheme());
+}
