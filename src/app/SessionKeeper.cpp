@@ -37,21 +37,30 @@ void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
 {
     if (!isOn())
         return;
+    QStringList problems;
     QString problem;
     m_urlList->appendUrls(m_session.readUrls(&problem));
     if (!problem.isEmpty()) {
         // Written over, the file would be lost for good; the user may still
         // mend it or take its URLs out by other means.
         m_keptListUnreadable = true;
-        m_context.prompts.error(problem + QStringLiteral("\n\nThe file is left as it is, and the URL list is not "
-                                                         "kept during this session."),
-                                Prompts::errorCaption());
+        problems << problem + QStringLiteral("\n\nThe file is left as it is, and the URL list is not kept during "
+                                             "this session.");
     }
     problem.clear();
     const std::optional<KeptSession::Results> kept =
         m_session.readResults(m_context.settings.rankThresholds(), &problem);
     if (!problem.isEmpty())
-        m_context.prompts.error(problem, Prompts::errorCaption());
+        problems << problem;
+    // Told once the window is up, so that the messages come up above it.
+    if (!problems.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this, problems] {
+                for (const QString& text : problems)
+                    m_context.prompts.error(text, Prompts::errorCaption());
+            },
+            Qt::QueuedConnection);
     if (!kept || kept->rows.isEmpty())
         return;
     m_results->setRows(kept->rows);

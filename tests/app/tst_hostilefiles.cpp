@@ -242,6 +242,9 @@ private slots:
         if (rowCount > 0)
             QCOMPARE(ResultsCsv::encode({shown.first()}).split('\n').value(1), firstRecord + '\r');
         const QString shownPath = QDir::toNativeSeparators(test.folder.filePath("last-results.json"));
+        // Told once the window is up.
+        QVERIFY(test.prompts.messages().isEmpty());
+        QTest::qWait(20);
         const QStringList messages = test.prompts.messages();
         QCOMPARE(messages.size(), named ? 1 : 0);
         QVERIFY(!named || messages.first().contains(u'"' + shownPath + u'"'));
