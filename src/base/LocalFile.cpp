@@ -188,7 +188,7 @@ ReadStatus readBytes(const QString& path, QByteArray& bytes, QString* error, qin
     // Checked before reading, so a huge file never comes into memory.
     if (!input.isSequential() && input.size() > sizeLimit) {
         setError(error, translated("The file is larger than %1.")
-                            .arg(QLocale::system().formattedDataSize(sizeLimit, 0, QLocale::DataSizeSIFormat)));
+                            .arg(QLocale::system().formattedDataSize(sizeLimit, 0, QLocale::DataSizeTraditionalFormat)));
         return ReadStatus::Failed;
     }
     bytes = input.readAll();

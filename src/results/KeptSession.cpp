@@ -36,9 +36,10 @@ bool isCountText(const QString& text)
     if (text.isEmpty())
         return true;
     static const QString separators = QStringLiteral(",.' \u00A0");
+    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
     return text.size() <= 10 &&
-           std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit() || separators.contains(c); }) &&
-           std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); });
+           std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return isDigit(c) || separators.contains(c); }) &&
+           std::any_of(text.cbegin(), text.cend(), isDigit);
 }
 
 // The row without its total and rank, which are worked out afresh; false

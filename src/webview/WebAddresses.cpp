@@ -29,7 +29,7 @@ bool mayOpenInWebView(const QUrl& address)
 
 QString refusedAddressText(const QUrl& address)
 {
-    // The scheme says enough; the rest of such an address may be a script.
-    return QStringLiteral("Not opened: the web view opens http and https addresses only, not %1: addresses.")
-        .arg(address.scheme());
+    // Short, for the narrow panel that says which page opens. The scheme
+    // says why; the rest of such an address may be a long script.
+    return QStringLiteral("Not opened: %1: address").arg(address.scheme());
 }

@@ -498,8 +498,7 @@ private slots:
             QTest::keyClick(setup.addressBox(), Qt::Key_Return);
         }
         QVERIFY(setup.requests().isEmpty());
-        QCOMPARE(setup.window.statusPanels()->panelText(2),
-                 "Not opened: the web view opens http and https addresses only, not " + scheme + ": addresses.");
+        QCOMPARE(setup.window.statusPanels()->panelText(2), "Not opened: " + scheme + ": address");
     }
 
     void browserEventsReachTheStatusBarAndTheAddressBox()
