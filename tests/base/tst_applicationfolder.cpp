@@ -6,6 +6,37 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+// Writes each "path=content" entry under the root.
+bool writeFiles(const QDir& root, const QStringList& files)
+{
+    for (const QString& entry : files) {
+        const QString path = root.filePath(entry.section('=', 0, 0));
+        root.mkpath(QFileInfo(path).path());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly))
+            return false;
+        file.write(entry.section('=', 1).toUtf8());
+    }
+    return true;
+}
+
+// Each "path=content" entry as found under the root; "path=" for one that
+// does not exist.
+QStringList readFiles(const QDir& root, const QStringList& expected)
+{
+    QStringList found;
+    for (const QString& entry : expected) {
+        const QString name = entry.section('=', 0, 0);
+        QFile file(root.filePath(name));
+        found << name + '=' + (file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString());
+    }
+    return found;
+}
+
+} // namespace
+
 // Every case lays out a temporary root: the program in bin/, an install's
 // share/quorvex/ beside it, two system data folders sys1/ and sys2/, the
 // per-user folder user/ and a QUORVEX_HOME home/.
@@ -59,13 +90,7 @@ private slots:
         QVERIFY(root.isValid());
         const QDir dir(root.path());
         dir.mkpath("bin");
-        for (const QString& entry : files) {
-            const QString path = dir.filePath(entry.section('=', 0, 0));
-            dir.mkpath(QFileInfo(path).path());
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(entry.section('=', 1).toUtf8());
-        }
+        QVERIFY(writeFiles(dir, files));
 
         const ApplicationFolder folder =
             ApplicationFolder::locate(homeSet ? dir.filePath("home") : QString(), dir.filePath("bin"),
@@ -74,16 +99,73 @@ private slots:
         QCOMPARE(folder.path(), dir.filePath(chosen));
         QVERIFY(QFileInfo(folder.listsFolder()).isDir());
         QVERIFY(QFileInfo(folder.savedFolder()).isDir());
-        for (const QString& entry : expected) {
-            const QString name = entry.section('=', 0, 0);
-            const QString content = entry.section('=', 1);
-            QFile file(folder.filePath(name));
-            QCOMPARE(file.open(QIODevice::ReadOnly), !content.isEmpty());
-            QCOMPARE(QString::fromUtf8(file.readAll()), content);
-        }
+        QCOMPARE(readFiles(QDir(folder.path()), expected), expected);
         // A portable or QUORVEX_HOME run leaves the per-user folder alone.
         if (chosen != "user")
             QVERIFY(!dir.exists("user"));
+    }
+
+    // The per-user folder of earlier versions, old/Quorvex/, moves to user/
+    // once; on a file system that ignores letter case it may be the new
+    // folder's own subfolder, user/Quorvex/.
+    void movesEarlierFolder_data()
+    {
+        // files and expected as above, relative to the root.
+        QTest::addColumn<QString>("earlier");
+        QTest::addColumn<bool>("homeSet");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("expected");
+
+        QTest::newRow("moved whole, the emptied folder above it removed")
+            << "old/Quorvex" << false
+            << QStringList{"old/Quorvex/settings.ini=mine", "old/Quorvex/Saved/a.qvh=saved",
+                           "old/Quorvex/session-urls.txt=kept", "share/quorvex/settings.ini=installed",
+                           "share/quorvex/Help.rtf=help"}
+            << QStringList{"user/settings.ini=mine",
+                           "user/Saved/a.qvh=saved",
+                           "user/session-urls.txt=kept",
+                           "user/Help.rtf=help",
+                           "old/Quorvex/settings.ini=",
+                           "old/Quorvex=",
+                           "old="};
+        QTest::newRow("moved up out of the new folder's subfolder")
+            << "user/Quorvex" << false << QStringList{"user/Quorvex/settings.ini=mine", "user/Quorvex/Lists/a.txt=list"}
+            << QStringList{"user/settings.ini=mine", "user/Lists/a.txt=list", "user/Quorvex="};
+        QTest::newRow("merged: what the new folder holds stays, and so does the earlier copy")
+            << "old/Quorvex" << false << QStringList{"user/settings.ini=new",        "user/Lists/a.txt=new list",
+                                                     "old/Quorvex/settings.ini=old", "old/Quorvex/Lists/a.txt=old list",
+                                                     "old/Quorvex/Lists/b.txt=b",    "old/Quorvex/Saved/c.qvh=c"}
+            << QStringList{"user/settings.ini=new",        "user/Lists/a.txt=new list",
+                           "user/Lists/b.txt=b",           "user/Saved/c.qvh=c",
+                           "old/Quorvex/settings.ini=old", "old/Quorvex/Lists/a.txt=old list",
+                           "old/Quorvex/Lists/b.txt=",     "old/Quorvex/Saved="};
+        QTest::newRow("QUORVEX_HOME leaves it alone")
+            << "old/Quorvex" << true << QStringList{"old/Quorvex/settings.ini=mine"}
+            << QStringList{"old/Quorvex/settings.ini=mine", "home/settings.ini=", "user="};
+    }
+
+    void movesEarlierFolder()
+    {
+        QFETCH(QString, earlier);
+        QFETCH(bool, homeSet);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, expected);
+        QTemporaryDir root;
+        QVERIFY(root.isValid());
+        const QDir dir(root.path());
+        dir.mkpath("bin");
+        QVERIFY(writeFiles(dir, files));
+
+        const ApplicationFolder folder =
+            ApplicationFolder::locate(homeSet ? dir.filePath("home") : QString(), dir.filePath("bin"),
+                                      dir.filePath("user"), {}, dir.filePath(earlier));
+
+        QCOMPARE(folder.path(), dir.filePath(homeSet ? "home" : "user"));
+        QCOMPARE(readFiles(dir, expected), expected);
+        for (const QString& entry : expected) {
+            if (entry.endsWith('='))
+                QVERIFY2(!QFileInfo::exists(dir.filePath(entry.chopped(1))), qPrintable(entry));
+        }
     }
 };
 
