@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
 
 #include "Branding.h"
+#include "app/DesktopNotification.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
+#include "app/ScanEndNotifier.h"
 #include "app/SessionKeeper.h"
 #include "app/ShellCommands.h"
 #include "app/SystemUrlOpener.h"
@@ -25,6 +27,7 @@
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLog.h"
 #include "scan/ScanLogWindow.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebResultsList.h"
@@ -33,6 +36,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDBusConnection>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -221,6 +225,14 @@ void MainWindow::wireScan()
     connect(m_scanController, &ScanController::failureSummary, m_statusBar, &MainStatusBar::setFailureText);
     connect(m_statusBar, &MainStatusBar::failuresClicked, this, &MainWindow::showScanLog);
     connect(m_menus->scanLog, &QAction::triggered, this, &MainWindow::showScanLog);
+
+    // The session bus is asked for only when a notification is due.
+    auto* endNotifier = new ScanEndNotifier(
+        this, [](const QString& text) { sendDesktopNotification(QDBusConnection::sessionBus(), text); }, this);
+    connect(m_scanController, &ScanController::progressStarted, endNotifier, &ScanEndNotifier::scanStarted);
+    connect(m_scanController, &ScanController::scanCompleted, endNotifier, [this, endNotifier] {
+        endNotifier->scanCompleted(m_scanController->driver()->siteCount(), m_scanController->log()->failedCount());
+    });
 
     // Each site scanned gets its web-results rows: its home page at the
     // start, an engine's page as the engine answers.
