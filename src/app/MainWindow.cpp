@@ -37,11 +37,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDBusConnection>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
-#include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -55,13 +54,21 @@ QString windowCaption()
            QString::fromUtf8(Branding::companyName);
 }
 
+// A view's page scrolls where the window is smaller than the view needs (a
+// small screen, large text) rather than squeeze its controls over each
+// other; otherwise it fills the tab.
 QWidget* framedPage(QWidget* frame)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(twips(100), twips(60), twips(100), twips(100));
     layout->addWidget(frame);
-    return page;
+    auto* scroller = new QScrollArea;
+    scroller->setWidget(page);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    return scroller;
 }
 
 } // namespace
@@ -120,10 +127,6 @@ void MainWindow::buildWindow()
 
     m_statusBar = new MainStatusBar(this);
     setStatusBar(m_statusBar);
-
-    // Small enough for a small screen, large enough that no control is
-    // squeezed below a usable size.
-    setMinimumSize(640, 460);
 }
 
 void MainWindow::loadWindow()
@@ -134,14 +137,11 @@ void MainWindow::loadWindow()
     m_sessionKeeper->restore(m_webViewPanel->webResultsList(), m_statusBar);
 
     // The client area starts at 878 x 741 pixels, centred on the screen;
-    // larger when large text needs more room for every control.
+    // larger when large text needs more room for every control, smaller on
+    // a screen that has less room.
     resize(QSize(878, 741 + menuBar()->sizeHint().height()).expandedTo(minimumSizeHint()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    m_placementRestored = WindowMemory::restore(*this, m_context.settings);
+    centreOnScreen(this);
+    WindowMemory::restore(*this, m_context.settings);
 }
 
 void MainWindow::wireCommands(BrowserFactory makeBrowser)
@@ -295,8 +295,9 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shownBefore)
         return;
     m_shownBefore = true;
-    if (m_placementRestored)
-        moveOntoScreen(this);
+    // Once shown, the window's frame is known: the whole window, title bar
+    // and menus included, goes onto a screen.
+    moveOntoScreen(this);
     // Asked once the window is up, so the question comes up above it.
     QMetaObject::invokeMethod(
         this, [this] { checkEngineFile(m_context.folder, m_context.prompts); }, Qt::QueuedConnection);
