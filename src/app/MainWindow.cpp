@@ -159,8 +159,11 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
-    connect(m_resultsView, &ResultsView::saveRequested, this,
-            [this] { runSaveCommand(m_resultsView->selectedRow(), m_context, this); });
+    connect(m_resultsView, &ResultsView::saveRequested, this, [this] {
+        QString confirmation;
+        if (runSaveCommand(m_resultsView->selectedRow(), m_context, this, &confirmation))
+            m_statusBar->setPanelText(1, confirmation);
+    });
 
     m_webViewPanel->setBrowserFactory(std::move(makeBrowser));
     connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
