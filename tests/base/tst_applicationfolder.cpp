@@ -39,7 +39,8 @@ QStringList readFiles(const QDir& root, const QStringList& expected)
 
 // Every case lays out a temporary root: the program in bin/, an install's
 // share/quorvex/ beside it, two system data folders sys1/ and sys2/, the
-// per-user folder user/ and a QUORVEX_HOME home/.
+// per-user folder user/, a QUORVEX_HOME home/, and the per-user folder of
+// earlier versions old/Quorvex/.
 class ApplicationFolderTest : public QObject
 {
     Q_OBJECT
@@ -48,42 +49,65 @@ private slots:
     void locate_data()
     {
         // files: "path=content" written before locating; expected: the same
-        // form, read from the chosen folder afterwards ("path=" for a file
-        // that must not exist).
+        // form, read afterwards ("path=" for a file or folder that must not
+        // exist); earlier: where the earlier versions' folder is.
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<bool>("homeSet");
+        QTest::addColumn<QString>("earlier");
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QStringList>("expected");
+        const QString old = "old/Quorvex";
 
         QTest::newRow("QUORVEX_HOME wins over a portable folder")
-            << QStringList{"bin/settings.ini=beside", "share/quorvex/Help.rtf=shared"} << true << "home"
-            << QStringList{"settings.ini=beside", "Help.rtf=shared"};
-        QTest::newRow("QUORVEX_HOME keeps its own files")
-            << QStringList{"home/settings.ini=own", "share/quorvex/settings.ini=shared"} << true << "home"
-            << QStringList{"settings.ini=own"};
+            << QStringList{"bin/settings.ini=beside", "share/quorvex/Help.rtf=shared"} << true << old << "home"
+            << QStringList{"home/settings.ini=beside", "home/Help.rtf=shared", "user="};
+        QTest::newRow("QUORVEX_HOME keeps its own files, and leaves the earlier folder alone")
+            << QStringList{"home/settings.ini=own", "share/quorvex/settings.ini=shared",
+                           "old/Quorvex/settings.ini=mine"}
+            << true << old << "home" << QStringList{"home/settings.ini=own", "old/Quorvex/settings.ini=mine", "user="};
         QTest::newRow("portable: settings.ini beside the program")
-            << QStringList{"bin/settings.ini=beside", "share/quorvex/settings.ini=shared"} << false << "bin"
-            << QStringList{"settings.ini=beside", "Help.rtf="};
+            << QStringList{"bin/settings.ini=beside", "share/quorvex/settings.ini=shared"} << false << old << "bin"
+            << QStringList{"bin/settings.ini=beside", "bin/Help.rtf=", "user="};
         QTest::newRow("installed: share/quorvex beside bin")
             << QStringList{"share/quorvex/settings.ini=shared", "share/quorvex/Help.rtf=help",
                            "sys1/quorvex/settings.ini=system"}
-            << false << "user" << QStringList{"settings.ini=shared", "Help.rtf=help"};
+            << false << old << "user" << QStringList{"user/settings.ini=shared", "user/Help.rtf=help"};
         QTest::newRow("installed: first system data folder that holds each file")
             << QStringList{"sys1/quorvex/Help.rtf=help1", "sys2/quorvex/settings.ini=system2",
                            "sys2/quorvex/Help.rtf=help2"}
-            << false << "user" << QStringList{"settings.ini=system2", "Help.rtf=help1"};
+            << false << old << "user" << QStringList{"user/settings.ini=system2", "user/Help.rtf=help1"};
         QTest::newRow("the user's copies are not overwritten")
             << QStringList{"user/Help.rtf=edited", "share/quorvex/Help.rtf=installed",
                            "share/quorvex/settings.ini=installed"}
-            << false << "user" << QStringList{"settings.ini=installed", "Help.rtf=edited"};
+            << false << old << "user" << QStringList{"user/settings.ini=installed", "user/Help.rtf=edited"};
         QTest::newRow("nothing installed")
-            << QStringList{} << false << "user" << QStringList{"settings.ini=", "Help.rtf="};
+            << QStringList{} << false << old << "user" << QStringList{"user/settings.ini=", "user/Help.rtf="};
+        QTest::newRow("earlier folder moved whole, the emptied folder above it removed")
+            << QStringList{"old/Quorvex/settings.ini=mine", "old/Quorvex/Saved/a.qvh=saved",
+                           "old/Quorvex/session-urls.txt=kept", "share/quorvex/settings.ini=installed",
+                           "share/quorvex/Help.rtf=help"}
+            << false << old << "user"
+            << QStringList{"user/settings.ini=mine", "user/Saved/a.qvh=saved", "user/session-urls.txt=kept",
+                           "user/Help.rtf=help",     "old/Quorvex=",           "old="};
+        // As on a file system that ignores letter case.
+        QTest::newRow("earlier folder moved up out of the new folder")
+            << QStringList{"user/Quorvex/settings.ini=mine", "user/Quorvex/Lists/a.txt=list"} << false << "user/Quorvex"
+            << "user" << QStringList{"user/settings.ini=mine", "user/Lists/a.txt=list", "user/Quorvex="};
+        QTest::newRow("earlier folder merged: what the new folder holds stays, and so does the earlier copy")
+            << QStringList{"user/settings.ini=new",        "user/Lists/a.txt=new list",
+                           "old/Quorvex/settings.ini=old", "old/Quorvex/Lists/a.txt=old list",
+                           "old/Quorvex/Lists/b.txt=b",    "old/Quorvex/Saved/c.qvh=c"}
+            << false << old << "user" << QStringList{"user/settings.ini=new",        "user/Lists/a.txt=new list",
+                                                     "user/Lists/b.txt=b",           "user/Saved/c.qvh=c",
+                                                     "old/Quorvex/settings.ini=old", "old/Quorvex/Lists/a.txt=old list",
+                                                     "old/Quorvex/Lists/b.txt=",     "old/Quorvex/Saved="};
     }
 
     void locate()
     {
         QFETCH(QStringList, files);
         QFETCH(bool, homeSet);
+        QFETCH(QString, earlier);
         QFETCH(QString, chosen);
         QFETCH(QStringList, expected);
         QTemporaryDir root;
@@ -92,75 +116,13 @@ private slots:
         dir.mkpath("bin");
         QVERIFY(writeFiles(dir, files));
 
-        const ApplicationFolder folder =
-            ApplicationFolder::locate(homeSet ? dir.filePath("home") : QString(), dir.filePath("bin"),
-                                      dir.filePath("user"), {dir.filePath("sys1"), dir.filePath("sys2")});
+        const ApplicationFolder folder = ApplicationFolder::locate(
+            homeSet ? dir.filePath("home") : QString(), dir.filePath("bin"), dir.filePath("user"),
+            {dir.filePath("sys1"), dir.filePath("sys2")}, dir.filePath(earlier));
 
         QCOMPARE(folder.path(), dir.filePath(chosen));
         QVERIFY(QFileInfo(folder.listsFolder()).isDir());
         QVERIFY(QFileInfo(folder.savedFolder()).isDir());
-        QCOMPARE(readFiles(QDir(folder.path()), expected), expected);
-        // A portable or QUORVEX_HOME run leaves the per-user folder alone.
-        if (chosen != "user")
-            QVERIFY(!dir.exists("user"));
-    }
-
-    // The per-user folder of earlier versions, old/Quorvex/, moves to user/
-    // once; on a file system that ignores letter case it may be the new
-    // folder's own subfolder, user/Quorvex/.
-    void movesEarlierFolder_data()
-    {
-        // files and expected as above, relative to the root.
-        QTest::addColumn<QString>("earlier");
-        QTest::addColumn<bool>("homeSet");
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("expected");
-
-        QTest::newRow("moved whole, the emptied folder above it removed")
-            << "old/Quorvex" << false
-            << QStringList{"old/Quorvex/settings.ini=mine", "old/Quorvex/Saved/a.qvh=saved",
-                           "old/Quorvex/session-urls.txt=kept", "share/quorvex/settings.ini=installed",
-                           "share/quorvex/Help.rtf=help"}
-            << QStringList{"user/settings.ini=mine",
-                           "user/Saved/a.qvh=saved",
-                           "user/session-urls.txt=kept",
-                           "user/Help.rtf=help",
-                           "old/Quorvex/settings.ini=",
-                           "old/Quorvex=",
-                           "old="};
-        QTest::newRow("moved up out of the new folder's subfolder")
-            << "user/Quorvex" << false << QStringList{"user/Quorvex/settings.ini=mine", "user/Quorvex/Lists/a.txt=list"}
-            << QStringList{"user/settings.ini=mine", "user/Lists/a.txt=list", "user/Quorvex="};
-        QTest::newRow("merged: what the new folder holds stays, and so does the earlier copy")
-            << "old/Quorvex" << false << QStringList{"user/settings.ini=new",        "user/Lists/a.txt=new list",
-                                                     "old/Quorvex/settings.ini=old", "old/Quorvex/Lists/a.txt=old list",
-                                                     "old/Quorvex/Lists/b.txt=b",    "old/Quorvex/Saved/c.qvh=c"}
-            << QStringList{"user/settings.ini=new",        "user/Lists/a.txt=new list",
-                           "user/Lists/b.txt=b",           "user/Saved/c.qvh=c",
-                           "old/Quorvex/settings.ini=old", "old/Quorvex/Lists/a.txt=old list",
-                           "old/Quorvex/Lists/b.txt=",     "old/Quorvex/Saved="};
-        QTest::newRow("QUORVEX_HOME leaves it alone")
-            << "old/Quorvex" << true << QStringList{"old/Quorvex/settings.ini=mine"}
-            << QStringList{"old/Quorvex/settings.ini=mine", "home/settings.ini=", "user="};
-    }
-
-    void movesEarlierFolder()
-    {
-        QFETCH(QString, earlier);
-        QFETCH(bool, homeSet);
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, expected);
-        QTemporaryDir root;
-        QVERIFY(root.isValid());
-        const QDir dir(root.path());
-        dir.mkpath("bin");
-        QVERIFY(writeFiles(dir, files));
-
-        const ApplicationFolder folder =
-            ApplicationFolder::locate(homeSet ? dir.filePath("home") : QString(), dir.filePath("bin"),
-                                      dir.filePath("user"), {}, dir.filePath(earlier));
-
-        QCOMPARE(folder.path(), dir.filePath(homeSet ? "home" : "user"));
         QCOMPARE(readFiles(dir, expected), expected);
         for (const QString& entry : expected) {
             if (entry.endsWith('='))
