@@ -63,7 +63,7 @@ qint64 overlap(const QRect& a, const QRect& b)
     return common.isEmpty() ? 0 : qint64(common.width()) * common.height();
 }
 
-qint64 distance(const QRect& a, const QRect& b)
+qint64 squaredCentreDistance(const QRect& a, const QRect& b)
 {
     const QPoint step = a.center() - b.center();
     return qint64(step.x()) * step.x() + qint64(step.y()) * step.y();
@@ -84,26 +84,26 @@ void setOnTop(QWidget* window, bool onTop)
 
 QRect placedOnScreens(const QRect& client, const QMargins& frame, const QList<QRect>& areas, const QSize& minimum)
 {
-    const QRect whole = client.marginsAdded(frame);
-    QList<QRect> rooms;
+    QList<QRect> usable;
     for (const QRect& area : areas) {
         const QRect room = area.marginsRemoved(frame);
         if (room.contains(client))
             return client;
         if (!room.isEmpty())
-            rooms << room;
+            usable << area;
     }
-    if (rooms.isEmpty())
+    if (usable.isEmpty())
         return client;
     // The screen that shows most of the window, else the nearest one.
-    const auto better = [&](const QRect& a, const QRect& b) {
-        const qint64 overlapA = overlap(whole, a.marginsAdded(frame));
-        const qint64 overlapB = overlap(whole, b.marginsAdded(frame));
+    const QRect whole = client.marginsAdded(frame);
+    const auto better = [&whole](const QRect& a, const QRect& b) {
+        const qint64 overlapA = overlap(whole, a);
+        const qint64 overlapB = overlap(whole, b);
         if (overlapA != overlapB)
             return overlapA > overlapB;
-        return distance(whole, a) < distance(whole, b);
+        return squaredCentreDistance(whole, a) < squaredCentreDistance(whole, b);
     };
-    const QRect room = *std::min_element(rooms.cbegin(), rooms.cend(), better);
+    const QRect room = std::min_element(usable.cbegin(), usable.cend(), better)->marginsRemoved(frame);
     const QSize size = client.size().boundedTo(room.size()).expandedTo(minimum);
     const QPoint corner(std::clamp(client.left(), room.left(), std::max(room.left(), room.right() + 1 - size.width())),
                         std::clamp(client.top(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height())));
