@@ -46,14 +46,19 @@ State check(const QString& iniPath, QString* error)
         break;
     }
     // Found the way the scan reads its templates.
-    if (document.sectionText(enginesSection()))
-        return State::Usable;
     // A scan that asks no engine, only sources of the user's own, needs no
     // engine addresses.
     const QList<Source> active = SourceList::fromDocument(document).active();
     const bool asksEngine =
         active.isEmpty() || std::any_of(active.cbegin(), active.cend(), [](const Source& s) { return s.isBuiltIn(); });
-    return asksEngine ? State::NoEnginesSection : State::Usable;
+    if (!asksEngine)
+        return State::Usable;
+    if (!document.sectionText(enginesSection()))
+        return State::NoEnginesSection;
+    const auto hasAddress = [&document](const Engine& engine) {
+        return !document.value(enginesSection(), engine.key()).value_or(QString()).isEmpty();
+    };
+    return std::any_of(engines().cbegin(), engines().cend(), hasAddress) ? State::Usable : State::NoAddresses;
 }
 
 QString problem(State state, const QString& iniPath, const QString& reason)
@@ -70,6 +75,9 @@ QString problem(State state, const QString& iniPath, const QString& reason)
     case State::NoEnginesSection:
         return QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
                               "addresses.")
+            .arg(shownPath);
+    case State::NoAddresses:
+        return QStringLiteral("The [Engines] section of the settings file \"%1\" holds no search engine address.")
             .arg(shownPath);
     }
     return {};

@@ -18,7 +18,8 @@ struct EngineSettings
 // give them, the one read of an engine's address, and the writes of them.
 namespace EngineSettingsFile {
 
-enum class State { Usable, Missing, NoEnginesSection, Unreadable };
+// NoAddresses: the [Engines] section has no engine's address.
+enum class State { Usable, Missing, NoEnginesSection, NoAddresses, Unreadable };
 
 // What the file holds for the scan: a file without [Engines] is usable when
 // every engine is hidden and sources of the user's own remain. An

@@ -5,6 +5,7 @@
 
 #include <QtNumeric>
 
+#include <algorithm>
 #include <limits>
 
 void EngineCell::setText(const QString& cellText)
@@ -40,15 +41,22 @@ const EngineCell& ResultRow::engine(int sourceNumber) const
 
 void ResultRow::complete(const RankThresholds& thresholds, const QList<bool>& countsTowardTotal)
 {
+    bool anyCount = false;
     qint64 sum = 0;
     for (qsizetype index = 0; index < engines.size(); ++index) {
         const EngineCell& cell = engines[index];
         if (!countsTowardTotal.value(index, true))
             continue;
+        anyCount = anyCount || !cell.text.isEmpty();
         // Counts of ten digits never come near the limit; a restored or
         // hand-made row might.
         if (qAddOverflow(sum, cell.value, &sum))
             sum = cell.value < 0 ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+    }
+    if (!anyCount) {
+        total.reset();
+        rank = 0;
+        return;
     }
     total = sum;
     rank = rankOf(sum, thresholds);

@@ -27,7 +27,10 @@ struct EngineCell
 // One site of the results: a cell per source of the results' columns, in
 // their order, and once all have answered, the total and the rank. A row
 // may hold fewer cells than there are columns (a row restored from a file,
-// or one whose sources have not answered yet): a missing cell is empty.
+// or one whose sources have not answered yet): a missing cell is empty. A
+// row whose cells that count toward the total are all empty (every query
+// failed, or no page gave a count) has neither total nor rank: a total of 0
+// would claim that no page links to the site.
 struct ResultRow
 {
     QString site;
@@ -46,6 +49,7 @@ struct ResultRow
 
     // Adds up the cells' values and sets the rank. A cell whose flag in
     // countsTowardTotal is false is left out; cells past its end count.
+    // With every counted cell empty, no total and no rank.
     void complete(const RankThresholds& thresholds, const QList<bool>& countsTowardTotal = {});
 
     // The text of a results-table column (ResultsColumns): the total as

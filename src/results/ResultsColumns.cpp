@@ -19,6 +19,14 @@ QList<SourceColumn> ResultsColumns::columnsOf(const QList<Source>& sources)
     return columns;
 }
 
+QList<bool> ResultsColumns::countsTowardTotal(const QList<SourceColumn>& columns)
+{
+    QList<bool> counted;
+    for (const SourceColumn& column : columns)
+        counted << column.countsTowardTotal;
+    return counted;
+}
+
 QStringList ResultsColumns::captions(const QList<SourceColumn>& columns)
 {
     QStringList captions{QStringLiteral("Domain Name"), QStringLiteral("Total")};

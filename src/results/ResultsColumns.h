@@ -32,6 +32,9 @@ QList<SourceColumn> builtInColumns();
 // The columns of these sources, in their order.
 QList<SourceColumn> columnsOf(const QList<Source>& sources);
 
+// Whether each column counts toward the total, for ResultRow::complete().
+QList<bool> countsTowardTotal(const QList<SourceColumn>& columns);
+
 // "Domain Name", "Total", then the sources' names. Saved-search sections
 // and chart rows use these captions.
 QStringList captions(const QList<SourceColumn>& columns);

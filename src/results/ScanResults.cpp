@@ -92,10 +92,7 @@ void ScanResults::completeRow(int row, const RankThresholds& thresholds)
 {
     if (row < 0 || row >= rowCount())
         return;
-    QList<bool> counted;
-    for (const SourceColumn& column : std::as_const(m_columns))
-        counted << column.countsTowardTotal;
-    m_rows[row].complete(thresholds, counted);
+    m_rows[row].complete(thresholds, ResultsColumns::countsTowardTotal(m_columns));
     rowChanged(row, ResultsColumns::domainName, ResultsColumns::total);
 }
 
