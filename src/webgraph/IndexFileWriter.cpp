@@ -1,0 +1,125 @@
+#include "webgraph/IndexFileWriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr qsizetype bufferCapacity = qsizetype(1) << 20;
+
+std::filesystem::path filesystemPath(const QString& path)
+{
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
+}
+
+} // namespace
+
+IndexFileWriter::IndexFileWriter(const QString& path)
+    : m_path(path)
+    , m_file(QFileInfo(path).absoluteFilePath() + QStringLiteral(".XXXXXX.part"))
+    , m_buffer(std::make_unique_for_overwrite<char[]>(size_t(bufferCapacity)))
+{}
+
+IndexFileWriter::~IndexFileWriter() = default;
+
+bool IndexFileWriter::failed(const QString& what)
+{
+    if (m_error.isEmpty())
+        m_error = QStringLiteral("cannot %1 %2: %3").arg(what, QDir::toNativeSeparators(m_path), m_file.errorString());
+    return false;
+}
+
+bool IndexFileWriter::open()
+{
+    if (!m_file.open())
+        return failed(QStringLiteral("write"));
+    return true;
+}
+
+bool IndexFileWriter::flush()
+{
+    if (m_pending == 0)
+        return true;
+    if (m_file.write(m_buffer.get(), m_pending) != m_pending)
+        return failed(QStringLiteral("write"));
+    m_written += quint64(m_pending);
+    m_pending = 0;
+    return true;
+}
+
+bool IndexFileWriter::append(const void* bytes, qsizetype size)
+{
+    if (m_pending + size > bufferCapacity) {
+        if (!flush())
+            return false;
+        if (size > bufferCapacity) {
+            if (m_file.write(static_cast<const char*>(bytes), size) != size)
+                return failed(QStringLiteral("write"));
+            m_written += quint64(size);
+            return true;
+        }
+    }
+    std::memcpy(m_buffer.get() + m_pending, bytes, size_t(size));
+    m_pending += size;
+    return true;
+}
+
+bool IndexFileWriter::appendU64(quint64 value)
+{
+    uchar bytes[8];
+    qToLittleEndian(value, bytes);
+    return append(bytes, 8);
+}
+
+bool IndexFileWriter::padTo8()
+{
+    static const char zeros[8] = {};
+    return append(zeros, qsizetype((8 - position() % 8) % 8));
+}
+
+bool IndexFileWriter::readAt(quint64 offset, char* to, qsizetype size)
+{
+    if (!flush())
+        return false;
+    const bool read = m_file.seek(qint64(offset)) && m_file.read(to, size) == size;
+    if (!m_file.seek(qint64(m_written)) || !read)
+        return failed(QStringLiteral("read back"));
+    return true;
+}
+
+bool IndexFileWriter::writeAt(quint64 offset, const QByteArray& bytes)
+{
+    if (!flush())
+        return false;
+    const bool written = m_file.seek(qint64(offset)) && m_file.write(bytes) == bytes.size();
+    if (!m_file.seek(qint64(m_written)) || !written)
+        return failed(QStringLiteral("write"));
+    return true;
+}
+
+bool IndexFileWriter::commit()
+{
+    if (!flush())
+        return false;
+    if (!m_file.flush())
+        return failed(QStringLiteral("write"));
+    m_file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                          QFileDevice::ReadOther);
+    const QString temporaryPath = m_file.fileName();
+    m_file.close();
+    // Unlike QFile::rename, this replaces an index already there in one step.
+    std::error_code error;
+    std::filesystem::rename(filesystemPath(temporaryPath), filesystemPath(m_path), error);
+    if (error) {
+        m_error = QStringLiteral("cannot write %1: %2")
+                      .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(error.message()));
+        return false;
+    }
+    m_file.setAutoRemove(false);
+    return true;
+}

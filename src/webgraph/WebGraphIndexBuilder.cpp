@@ -1,0 +1,631 @@
+#include "webgraph/WebGraphIndexBuilder.h"
+
+#include "webgraph/InDegreeCounts.h"
+#include "webgraph/IndexFileWriter.h"
+#include "webgraph/LineBlockReader.h"
+#include "webgraph/VertexKeyTable.h"
+#include "webgraph/WebGraphFields.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <vector>
+
+using namespace WebGraphFormat;
+using Step = WebGraphBuildProgress::Step;
+
+namespace {
+
+constexpr qint64 progressIntervalMs = 200;
+// Edges whose counters are fetched ahead together.
+constexpr qsizetype edgeBatch = 512;
+// Numbers converted to the file's byte order at a time.
+constexpr quint64 writeChunk = 1 << 16;
+
+QString shown(QByteArrayView text)
+{
+    constexpr qsizetype longest = 80;
+    const QString whole = QString::fromLatin1(text.first(qMin(text.size(), longest)));
+    return QStringLiteral("\"%1%2\"").arg(whole, text.size() > longest ? QStringLiteral("...") : QString());
+}
+
+// A decimal number at `at`; false when there is no digit there or so many
+// that it may not fit, leaving the line to the careful parse.
+inline bool readDecimal(const char*& at, quint64& value)
+{
+    unsigned digit = unsigned(uchar(*at)) - '0';
+    if (digit > 9)
+        return false;
+    const char* start = at;
+    quint64 number = digit;
+    while ((digit = unsigned(uchar(*++at)) - '0') <= 9)
+        number = number * 10 + digit;
+    value = number;
+    return at - start <= 19;
+}
+
+QByteArray printableRelease(QByteArrayView name)
+{
+    QByteArray release = name.first(qMin(name.size(), releaseCapacity)).toByteArray();
+    for (char& c : release) {
+        if (c < 0x20 || c > 0x7E)
+            c = '_';
+    }
+    return release;
+}
+
+QString levelText(Level level)
+{
+    return level == Level::Domain ? QStringLiteral("domain") : QStringLiteral("host");
+}
+
+} // namespace
+
+WebGraphFileName WebGraphFileName::of(const QString& path)
+{
+    const QByteArray name = QFileInfo(path).fileName().toLocal8Bit();
+    const QByteArray lower = name.toLower();
+    const qsizetype domainAt = lower.indexOf("-domain-");
+    const qsizetype hostAt = lower.indexOf("-host-");
+    WebGraphFileName naming;
+    if (domainAt < 0 && hostAt < 0) {
+        const qsizetype dot = name.indexOf('.');
+        QByteArrayView release = dot < 0 ? QByteArrayView(name) : QByteArrayView(name).first(dot);
+        for (const QByteArrayView part : {QByteArrayView("-vertices"), QByteArrayView("-counts")}) {
+            if (release.endsWith(part))
+                release.chop(part.size());
+        }
+        naming.release = printableRelease(release);
+        return naming;
+    }
+    const bool domainFirst = hostAt < 0 || (domainAt >= 0 && domainAt < hostAt);
+    naming.level = domainFirst ? Level::Domain : Level::Host;
+    naming.release = printableRelease(QByteArrayView(name).first(domainFirst ? domainAt : hostAt));
+    return naming;
+}
+
+WebGraphIndexBuilder::WebGraphIndexBuilder(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel,
+                                           ProgressFunction progress)
+    : m_request(request)
+    , m_cancel(cancel)
+    , m_progress(std::move(progress))
+{}
+
+WebGraphIndexBuilder::~WebGraphIndexBuilder() = default;
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::build()
+{
+    m_timer.start();
+    m_error.clear();
+    m_stepTimes.clear();
+    m_stepOpen = false;
+    m_header = Header();
+    Result result;
+    try {
+        result = m_request.counts.isEmpty() ? buildFromGraph() : buildFromCounts();
+    } catch (const std::bad_alloc&) {
+        m_error = QStringLiteral("not enough memory to index the graph");
+        result = Result::NotWritten;
+    }
+    if (result != Result::Built && m_cancel.load()) {
+        result = Result::Cancelled;
+        m_error = QStringLiteral("cancelled");
+    }
+    // The temporary file goes with the writer when the build failed.
+    m_writer.reset();
+    m_hashes.reset();
+    m_table.reset();
+    m_counts.reset();
+    m_blockStarts.clear();
+    m_positions.clear();
+    return result;
+}
+
+bool WebGraphIndexBuilder::checkInputs(const QStringList& paths)
+{
+    m_progressState.bytesTotal = 0;
+    for (const QString& path : paths) {
+        const QFileInfo file(path);
+        if (!file.isFile() || !file.isReadable()) {
+            m_path = path;
+            return inputError(file.exists() && !file.isFile() ? QStringLiteral("not a file")
+                              : file.exists()                 ? QStringLiteral("not readable")
+                                                              : QStringLiteral("no such file"));
+        }
+        m_progressState.bytesTotal += file.size();
+    }
+    m_writer = std::make_unique<IndexFileWriter>(m_request.output);
+    if (!m_writer->open())
+        return writeError();
+    // The names follow the header, which is written last.
+    const QByteArray placeholder(qsizetype(headerBytes), '\0');
+    return m_writer->append(placeholder.constData(), placeholder.size()) || writeError();
+}
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
+{
+    QStringList inputs{m_request.vertices, m_request.edges};
+    if (!m_request.ranks.isEmpty())
+        inputs.append(m_request.ranks);
+    const WebGraphFileName naming = WebGraphFileName::of(m_request.vertices);
+    for (const QString& other : inputs.sliced(1)) {
+        const WebGraphFileName otherNaming = WebGraphFileName::of(other);
+        if (naming.level && otherNaming.level &&
+            (otherNaming.level != naming.level || otherNaming.release != naming.release)) {
+            m_error =
+                QStringLiteral("%1 and %2 are files of different graphs (%3 and %4)")
+                    .arg(QDir::toNativeSeparators(m_request.vertices), QDir::toNativeSeparators(other),
+                         QString::fromLatin1(naming.release + '-' + levelText(*naming.level).toLatin1()),
+                         QString::fromLatin1(otherNaming.release + '-' + levelText(*otherNaming.level).toLatin1()));
+            return Result::BadInput;
+        }
+    }
+    if (!checkInputs(inputs))
+        return m_failure;
+    m_header.release = naming.release;
+
+    m_hashes = std::make_unique<GrowableArray<quint64>>();
+    beginStep(Step::Vertices);
+    if (!readLines(m_request.vertices, Step::Vertices,
+                   [this](const char* b, const char* e) { return parseVertices(b, e); }))
+        return m_failure;
+    if (m_header.vertexCount == 0) {
+        m_path = m_request.vertices;
+        inputError(QStringLiteral("no vertices"));
+        return m_failure;
+    }
+    // A name of the published files tells the level; else the number of
+    // hosts, which only the domain graph's vertices have.
+    m_header.level = naming.level.value_or(m_thirdColumn ? Level::Domain : Level::Host);
+
+    beginStep(Step::Sorting);
+    if (!writeTable())
+        return m_failure;
+
+    beginStep(Step::Edges);
+    m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
+    if (!readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); }))
+        return m_failure;
+    beginStep(Step::Writing);
+    if (!writeCounts())
+        return m_failure;
+    // The counters' memory serves the positions.
+    m_counts.reset();
+
+    if (!m_request.ranks.isEmpty()) {
+        beginStep(Step::Ranks);
+        m_header.hasRanks = true;
+        m_positions.resize(m_header.vertexCount);
+        if (!readLines(m_request.ranks, Step::Ranks, [this](const char* b, const char* e) { return parseRanks(b, e); }))
+            return m_failure;
+        beginStep(Step::Writing);
+        if (!writePositions())
+            return m_failure;
+    }
+    if (!writeHeader())
+        return m_failure;
+    endStep();
+    return Result::Built;
+}
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
+{
+    const WebGraphFileName naming = WebGraphFileName::of(m_request.counts);
+    if (!checkInputs({m_request.counts}))
+        return m_failure;
+    m_header.release = naming.release;
+    m_header.level = naming.level.value_or(Level::Domain);
+    m_hashes = std::make_unique<GrowableArray<quint64>>();
+    m_counts = std::make_unique<InDegreeCounts>();
+
+    beginStep(Step::Counts);
+    if (!readLines(m_request.counts, Step::Counts, [this](const char* b, const char* e) { return parseCounts(b, e); }))
+        return m_failure;
+    if (m_header.vertexCount == 0) {
+        m_path = m_request.counts;
+        inputError(QStringLiteral("no names"));
+        return m_failure;
+    }
+    beginStep(Step::Sorting);
+    if (!writeTable())
+        return m_failure;
+    beginStep(Step::Writing);
+    if (!writeCounts())
+        return m_failure;
+    if (m_header.hasRanks) {
+        m_positions.resize(m_header.vertexCount);
+        if (!writePositions())
+            return m_failure;
+    }
+    if (!writeHeader())
+        return m_failure;
+    endStep();
+    return Result::Built;
+}
+
+template <typename ParseBlock>
+bool WebGraphIndexBuilder::readLines(const QString& path, Step step, ParseBlock parseBlock)
+{
+    m_path = path;
+    m_line = 0;
+    m_headerLines = 0;
+    LineBlockReader reader(path, m_cancel, m_request.inflater);
+    if (!reader.start())
+        return inputError(reader.errorString());
+    m_progressState.step = step;
+    LineBlockReader::Block block;
+    while (reader.next(block)) {
+        if (!parseBlock(block.begin, block.end))
+            return false;
+        reportProgress(reader.bytesRead());
+    }
+    if (m_cancel.load())
+        return false;
+    if (!reader.errorString().isEmpty()) {
+        return inputError(m_line == 0 ? reader.errorString()
+                                      : QStringLiteral("%1, after line %2").arg(reader.errorString()).arg(m_line));
+    }
+    m_progressState.bytesRead += reader.fileSize();
+    reportProgress(0, true);
+    return true;
+}
+
+bool WebGraphIndexBuilder::addName(QByteArrayView name)
+{
+    if (m_header.vertexCount % namesPerBlock == 0)
+        m_blockStarts.append(m_header.namesBytes);
+    m_hashes->append(nameHash(name));
+    static const char newline = '\n';
+    if (!m_writer->append(name.data(), name.size()) || !m_writer->append(&newline, 1))
+        return writeError();
+    m_header.namesBytes += quint64(name.size()) + 1;
+    ++m_header.vertexCount;
+    return true;
+}
+
+bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
+{
+    for (const char* at = begin; at < end;) {
+        const char* newline = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const QByteArrayView line(at, newline - at);
+        at = newline + 1;
+        ++m_line;
+        QByteArrayView fields[3];
+        const qsizetype count = WebGraphFields::split(line, fields, 3);
+        if (count < 2 || count > 3)
+            return lineError(QStringLiteral("expected an id, a tab and a name (and maybe a tab and a number of "
+                                            "hosts): %1")
+                                 .arg(shown(line)));
+        const std::optional<quint64> id = WebGraphFields::parseUnsigned(fields[0]);
+        if (!id)
+            return lineError(QStringLiteral("%1 is not a vertex id").arg(shown(fields[0])));
+        if (*id != m_header.vertexCount)
+            return lineError(QStringLiteral("the id %1 where %2 was expected: the ids must run 0, 1, 2, ... as the "
+                                            "lines do")
+                                 .arg(*id)
+                                 .arg(m_header.vertexCount));
+        if (!WebGraphFields::isName(fields[1]))
+            return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[1])));
+        if (count == 3 && !WebGraphFields::parseUnsigned(fields[2]))
+            return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[2])));
+        if (m_line == 1)
+            m_thirdColumn = count == 3;
+        if (!addName(fields[1]))
+            return false;
+    }
+    return !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseEdges(const char* begin, const char* end)
+{
+    const quint64 vertexCount = m_header.vertexCount;
+    quint64 targets[edgeBatch];
+    qsizetype pending = 0;
+    quint64 lines = 0;
+    const char* at = begin;
+    while (at < end) {
+        const char* line = at;
+        quint64 from = 0;
+        quint64 to = 0;
+        if (readDecimal(at, from) && *at == '\t' && readDecimal(++at, to) && (*at == '\n' || *at == '\r')) {
+            at += *at == '\r' ? 1 : 0;
+            if (*at == '\n' && from < vertexCount && to < vertexCount) {
+                ++at;
+                ++lines;
+                targets[pending++] = to;
+                if (pending == edgeBatch) {
+                    m_counts->addEdgesTo(targets, pending);
+                    pending = 0;
+                }
+                continue;
+            }
+        }
+        // Not a plain line: count what came before, then say what is wrong.
+        m_counts->addEdgesTo(targets, pending);
+        pending = 0;
+        m_line += lines;
+        lines = 0;
+        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
+        if (!parseEdgeLine(line, at - 1))
+            return false;
+    }
+    m_counts->addEdgesTo(targets, pending);
+    m_line += lines;
+    m_header.edgeCount = m_line;
+    return !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseEdgeLine(const char* begin, const char* end)
+{
+    ++m_line;
+    const QByteArrayView line(begin, end - begin);
+    QByteArrayView fields[2];
+    const qsizetype count = WebGraphFields::split(line, fields, 2);
+    std::optional<quint64> ids[2];
+    for (qsizetype i = 0; i < qMin<qsizetype>(count, 2); ++i)
+        ids[i] = WebGraphFields::parseUnsigned(fields[i]);
+    if (count != 2 || !ids[0] || !ids[1])
+        return lineError(QStringLiteral("expected two vertex ids separated by a tab: %1").arg(shown(line)));
+    for (const std::optional<quint64>& id : ids) {
+        if (*id >= m_header.vertexCount)
+            return lineError(QStringLiteral("the id %1 is out of range: the vertices run from 0 to %2")
+                                 .arg(*id)
+                                 .arg(m_header.vertexCount - 1));
+    }
+    m_counts->addEdgesTo(&*ids[1], 1);
+    return true;
+}
+
+std::optional<quint64> WebGraphIndexBuilder::vertexOf(QByteArrayView name)
+{
+    // A name of the graph is always among the candidates, mostly alone; of
+    // several, the stored names decide.
+    const VertexKeyTable::Range range = m_table->candidates(nameHash(name));
+    if (range.last - range.first == 1)
+        return m_table->idAt(range.first);
+    for (quint64 position = range.first; position < range.last; ++position) {
+        const quint64 id = m_table->idAt(position);
+        if (storedName(id) == name)
+            return id;
+    }
+    return std::nullopt;
+}
+
+bool WebGraphIndexBuilder::parseRanks(const char* begin, const char* end)
+{
+    const quint64 mostPositions = qMin<quint64>(m_header.vertexCount, 0xFFFFFFFFu);
+    for (const char* at = begin; at < end;) {
+        const char* newline = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const QByteArrayView line(at, newline - at);
+        at = newline + 1;
+        ++m_line;
+        if (line.startsWith('#'))
+            continue;
+        QByteArrayView fields[6];
+        const qsizetype count = WebGraphFields::split(line, fields, 6);
+        if (count < 5 || count > 6)
+            return lineError(QStringLiteral("expected a harmonic-centrality position and value, a PageRank position "
+                                            "and value, a name and maybe a number of hosts, separated by tabs: %1")
+                                 .arg(shown(line)));
+        const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[0]);
+        if (!position || *position == 0 || *position > mostPositions)
+            return lineError(
+                QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[0])).arg(mostPositions));
+        if (!WebGraphFields::isDecimalNumber(fields[1]) || !WebGraphFields::parseWholeNumber(fields[2]) ||
+            !WebGraphFields::isDecimalNumber(fields[3]))
+            return lineError(QStringLiteral("the centrality values are not numbers: %1").arg(shown(line)));
+        if (count == 6 && !WebGraphFields::parseUnsigned(fields[5]))
+            return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[5])));
+        const QByteArrayView name = fields[4];
+        const std::optional<quint64> id = WebGraphFields::isName(name) ? vertexOf(name) : std::nullopt;
+        if (!id)
+            return lineError(QStringLiteral("%1 is not among the vertices").arg(shown(name)));
+        if (m_positions[*id] != 0)
+            return lineError(QStringLiteral("%1 is ranked twice").arg(shown(name)));
+        m_positions[*id] = quint32(*position);
+    }
+    return !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
+{
+    for (const char* at = begin; at < end;) {
+        const char* newline = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const QByteArrayView line(at, newline - at);
+        at = newline + 1;
+        ++m_line;
+        // '#' lines before the first name are a header.
+        if (m_header.vertexCount == 0 && line.startsWith('#')) {
+            ++m_headerLines;
+            continue;
+        }
+        QByteArrayView fields[3];
+        const qsizetype count = WebGraphFields::split(line, fields, 3);
+        if (count < 2 || count > 3)
+            return lineError(QStringLiteral("expected a name, a tab and an in-degree (and maybe a tab and a "
+                                            "position): %1")
+                                 .arg(shown(line)));
+        if (!WebGraphFields::isName(fields[0]))
+            return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[0])));
+        const std::optional<quint64> inDegree = WebGraphFields::parseWholeNumber(fields[1]);
+        if (!inDegree)
+            return lineError(QStringLiteral("%1 is not an in-degree").arg(shown(fields[1])));
+        if (count == 3 && !fields[2].isEmpty()) {
+            const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[2]);
+            if (!position || *position == 0 || *position > 0xFFFFFFFFu)
+                return lineError(
+                    QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[2])).arg(0xFFFFFFFFu));
+            m_header.hasRanks = true;
+            m_positions.resize(m_header.vertexCount + 1);
+            m_positions[m_header.vertexCount] = quint32(*position);
+        }
+        m_counts->append(*inDegree);
+        m_header.edgeCount += *inDegree;
+        if (!addName(fields[0]))
+            return false;
+    }
+    return !m_cancel.load();
+}
+
+QByteArray WebGraphIndexBuilder::storedName(quint64 id)
+{
+    const quint64 block = id / namesPerBlock;
+    const quint64 begin = m_blockStarts[block];
+    const quint64 end = block + 1 < m_blockStarts.size() ? m_blockStarts[block + 1] : m_header.namesBytes;
+    QByteArray names(qsizetype(end - begin), '\0');
+    if (!m_writer->readAt(headerBytes + begin, names.data(), names.size())) {
+        writeError();
+        return {};
+    }
+    return names.split('\n').value(qsizetype(id % namesPerBlock));
+}
+
+bool WebGraphIndexBuilder::writeTable()
+{
+    m_table = std::make_unique<VertexKeyTable>(std::move(*m_hashes));
+    m_hashes.reset();
+    m_header.idBits = m_table->idBits();
+    m_header.bucketBits = m_table->bucketBits();
+
+    // Names with the same hash may be the same name.
+    bool duplicate = false;
+    m_table->forEachSharedHash([this, &duplicate](quint64 a, quint64 b) {
+        if (duplicate)
+            return;
+        const QByteArray name = storedName(a);
+        if (!name.isEmpty() && name == storedName(b)) {
+            duplicate = true;
+            m_line = qMax(a, b) + 1 + m_headerLines;
+            lineError(
+                QStringLiteral("the name %1 is also on line %2").arg(shown(name)).arg(qMin(a, b) + 1 + m_headerLines));
+        }
+    });
+    if (duplicate || !m_error.isEmpty())
+        return false;
+
+    bool written = m_writer->padTo8();
+    for (quint64 i = 0; written && i < m_blockStarts.size(); ++i)
+        written = m_writer->appendU64(m_blockStarts[i]);
+    written = written && m_writer->appendU64(m_header.namesBytes);
+    m_blockStarts.clear();
+    for (const quint64 start : m_table->bucketStarts())
+        written = written && m_writer->appendU64(start);
+    const GrowableArray<quint64>& keys = m_table->keys();
+    std::vector<quint64> chunk(writeChunk);
+    for (quint64 i = 0; written && i < keys.size(); i += writeChunk) {
+        const quint64 count = qMin(writeChunk, keys.size() - i);
+        qToLittleEndian<quint64>(keys.data() + i, qsizetype(count), chunk.data());
+        written = m_writer->append(chunk.data(), qsizetype(count * 8));
+    }
+    return written || writeError();
+}
+
+bool WebGraphIndexBuilder::writeCounts()
+{
+    std::vector<std::pair<quint64, quint64>> overflow;
+    std::vector<quint32> chunk(writeChunk);
+    bool written = true;
+    for (quint64 first = 0; written && first < m_header.vertexCount; first += writeChunk) {
+        const quint64 count = qMin(writeChunk, m_header.vertexCount - first);
+        for (quint64 i = 0; i < count; ++i) {
+            const quint64 value = m_counts->value(first + i);
+            if (value >= countOverflow)
+                overflow.emplace_back(first + i, value);
+            chunk[i] = qToLittleEndian(quint32(qMin<quint64>(value, countOverflow)));
+        }
+        written = m_writer->append(chunk.data(), qsizetype(count * 4));
+    }
+    written = written && m_writer->padTo8();
+    for (const auto& [id, value] : overflow)
+        written = written && m_writer->appendU64(id) && m_writer->appendU64(value);
+    m_header.overflowCount = overflow.size();
+    return written || writeError();
+}
+
+bool WebGraphIndexBuilder::writePositions()
+{
+    std::vector<quint64> chunk(writeChunk);
+    bool written = true;
+    for (quint64 first = 0; written && first < m_header.vertexCount; first += writeChunk) {
+        const quint64 count = qMin(writeChunk, m_header.vertexCount - first);
+        for (quint64 i = 0; i < count; ++i)
+            chunk[i] = qToLittleEndian(quint64(m_positions[first + i]));
+        written = m_writer->append(chunk.data(), qsizetype(count * 8));
+    }
+    m_positions.clear();
+    return written || writeError();
+}
+
+bool WebGraphIndexBuilder::writeHeader()
+{
+    m_header.fileBytes = m_writer->position();
+    Q_ASSERT(layoutOf(m_header).end == m_header.fileBytes);
+    if (m_cancel.load())
+        return false;
+    if (!m_writer->writeAt(0, encodeHeader(m_header)) || !m_writer->commit())
+        return writeError();
+    return true;
+}
+
+void WebGraphIndexBuilder::beginStep(Step step)
+{
+    endStep();
+    m_stepStart = m_timer.elapsed();
+    m_stepOpen = true;
+    m_progressState.step = step;
+    reportProgress(0, true);
+}
+
+void WebGraphIndexBuilder::endStep()
+{
+    if (!m_stepOpen)
+        return;
+    const qint64 ms = m_timer.elapsed() - m_stepStart;
+    // Writing comes back between the other steps; its times add up.
+    const auto earlier = std::find_if(m_stepTimes.begin(), m_stepTimes.end(),
+                                      [this](const StepTime& time) { return time.step == m_progressState.step; });
+    if (earlier != m_stepTimes.end())
+        earlier->ms += ms;
+    else
+        m_stepTimes.append({m_progressState.step, ms});
+    m_stepOpen = false;
+}
+
+void WebGraphIndexBuilder::reportProgress(qint64 bytesReadOfFile, bool always)
+{
+    if (!m_progress)
+        return;
+    const qint64 now = m_timer.elapsed();
+    if (!always && now - m_lastReport < progressIntervalMs)
+        return;
+    m_lastReport = now;
+    WebGraphBuildProgress progress = m_progressState;
+    progress.bytesRead += bytesReadOfFile;
+    progress.elapsedMs = now;
+    m_progress(progress);
+}
+
+bool WebGraphIndexBuilder::lineError(const QString& what)
+{
+    m_failure = Result::BadInput;
+    m_error = QStringLiteral("%1, line %2: %3").arg(QDir::toNativeSeparators(m_path)).arg(m_line).arg(what);
+    return false;
+}
+
+bool WebGraphIndexBuilder::inputError(const QString& what)
+{
+    m_failure = Result::BadInput;
+    m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_path), what);
+    return false;
+}
+
+bool WebGraphIndexBuilder::writeError()
+{
+    m_failure = Result::NotWritten;
+    m_error = m_writer ? m_writer->errorString() : QString();
+    return false;
+}

@@ -1,0 +1,150 @@
+#pragma once
+
+#include "webgraph/GrowableArray.h"
+#include "webgraph/GzipTextFile.h"
+#include "webgraph/WebGraphFormat.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class IndexFileWriter;
+class InDegreeCounts;
+class VertexKeyTable;
+
+// What to index: the published graph files, or in-degrees counted elsewhere.
+struct WebGraphBuildRequest
+{
+    // "id<TAB>reversed name[<TAB>hosts]", ids 0, 1, 2, ... in line order.
+    QString vertices;
+    // "from-id<TAB>to-id": each line is one link to its target.
+    QString edges;
+    // Optional: '#' header lines, then "harmonic position<TAB>value<TAB>
+    // PageRank position<TAB>value<TAB>reversed name[<TAB>hosts]".
+    QString ranks;
+    // Instead of the three: "reversed name<TAB>in-degree[<TAB>position]".
+    QString counts;
+    QString output;
+    GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater();
+};
+
+struct WebGraphBuildProgress
+{
+    enum class Step { Vertices, Sorting, Edges, Ranks, Counts, Writing };
+    Step step = Step::Vertices;
+    qint64 bytesRead = 0;  // of all input files together, as stored (compressed)
+    qint64 bytesTotal = 0; // their sizes
+    qint64 elapsedMs = 0;
+};
+
+// The release and level a graph file's name gives: the published files are
+// named "<release>-<level>-<part>.txt.gz", as in
+// "cc-main-2024-feb-apr-may-domain-vertices.txt.gz". A name without
+// "-domain-" or "-host-" gives its part before the first dot, less an
+// ending "-vertices" or "-counts", and no level.
+struct WebGraphFileName
+{
+    QByteArray release;
+    std::optional<WebGraphFormat::Level> level;
+
+    static WebGraphFileName of(const QString& path);
+};
+
+// Builds an index file from the graph's text files by streaming them: the
+// edges are never held, only fixed-size numbers per vertex (about 14 bytes)
+// while the names go to the index file straight away. Each file is inflated
+// on a thread of its own while the calling thread parses and counts. Runs on
+// any thread; progress() is called on that thread every fifth of a second or
+// so, and setting `cancel` from elsewhere stops the build soon after. A build
+// that does not succeed leaves any earlier file at the output path as it was.
+class WebGraphIndexBuilder
+{
+public:
+    enum class Result {
+        Built,
+        BadInput,   // a missing, unreadable or malformed input file
+        NotWritten, // the index could not be written, or memory ran out
+        Cancelled,
+    };
+    using ProgressFunction = std::function<void(const WebGraphBuildProgress&)>;
+
+    WebGraphIndexBuilder(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel,
+                         ProgressFunction progress = {});
+    ~WebGraphIndexBuilder();
+
+    Result build();
+    // What went wrong, naming the file and, for a bad line, its number.
+    QString errorString() const { return m_error; }
+
+    // After a build: what the index holds, and how long each step took.
+    const WebGraphFormat::Header& header() const { return m_header; }
+    struct StepTime
+    {
+        WebGraphBuildProgress::Step step;
+        qint64 ms;
+    };
+    QList<StepTime> stepTimes() const { return m_stepTimes; }
+
+private:
+    Result buildFromGraph();
+    Result buildFromCounts();
+    bool checkInputs(const QStringList& paths);
+
+    template <typename ParseBlock>
+    bool readLines(const QString& path, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
+    bool parseVertices(const char* begin, const char* end);
+    bool parseEdges(const char* begin, const char* end);
+    bool parseEdgeLine(const char* begin, const char* end);
+    bool parseRanks(const char* begin, const char* end);
+    bool parseCounts(const char* begin, const char* end);
+    bool addName(QByteArrayView name);
+
+    bool writeTable();
+    bool writeCounts();
+    bool writePositions();
+    bool writeHeader();
+    std::optional<quint64> vertexOf(QByteArrayView name);
+    QByteArray storedName(quint64 id);
+
+    void beginStep(WebGraphBuildProgress::Step step);
+    void endStep();
+    void reportProgress(qint64 bytesReadOfFile, bool always = false);
+    bool lineError(const QString& what);
+    bool inputError(const QString& what);
+    bool writeError();
+
+    WebGraphBuildRequest m_request;
+    const std::atomic<bool>& m_cancel;
+    ProgressFunction m_progress;
+    QString m_error;
+    Result m_failure = Result::BadInput;
+
+    std::unique_ptr<IndexFileWriter> m_writer;
+    WebGraphFormat::Header m_header;
+    std::optional<WebGraphFormat::Level> m_levelByName;
+
+    // The file being read and its line.
+    QString m_path;
+    quint64 m_line = 0;
+    quint64 m_headerLines = 0;
+
+    // Per vertex while the vertices stream by; then the sorted table.
+    std::unique_ptr<GrowableArray<quint64>> m_hashes;
+    GrowableArray<quint64> m_blockStarts;
+    std::unique_ptr<VertexKeyTable> m_table;
+    std::unique_ptr<InDegreeCounts> m_counts;
+    GrowableArray<quint32> m_positions;
+    bool m_thirdColumn = false;
+
+    QElapsedTimer m_timer;
+    qint64 m_lastReport = -1;
+    qint64 m_stepStart = 0;
+    bool m_stepOpen = false;
+    WebGraphBuildProgress m_progressState;
+    QList<StepTime> m_stepTimes;
+};
