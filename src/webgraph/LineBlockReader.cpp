@@ -51,8 +51,10 @@ bool LineBlockReader::start()
     m_fileSize = m_file.fileSize();
     m_buffers.resize(bufferCount);
     for (Buffer& buffer : m_buffers) {
-        // One byte more for the newline a last line may lack.
-        buffer.bytes = std::make_unique_for_overwrite<char[]>(size_t(blockCapacity + 1));
+        // Room for the newline a last line may lack, and the bytes past a
+        // block that a parser may read.
+        buffer.bytes = std::make_unique_for_overwrite<char[]>(size_t(blockCapacity + 1 + paddingBytes));
+        std::memset(buffer.bytes.get() + blockCapacity, 0, size_t(1 + paddingBytes));
         m_free.push_back(&buffer);
     }
     m_thread = std::thread([this] { inflateAll(); });
@@ -111,6 +113,7 @@ void LineBlockReader::inflateAll()
             if (buffer->bytes[filled - 1] != '\n')
                 buffer->bytes[filled] = '\n';
             buffer->size = buffer->bytes[filled - 1] == '\n' ? filled : filled + 1;
+            std::memset(buffer->bytes.get() + buffer->size, 0, size_t(paddingBytes));
             hand(buffer);
             return finish({});
         }

@@ -15,7 +15,8 @@
 // Reads a text file on a thread of its own, inflating it there, and hands
 // the text over in blocks of whole lines, so that the inflating on one core
 // and the caller's parsing on another go on at the same time. Every block
-// ends with '\n': a file whose last line has none gets one.
+// ends with '\n' (a file whose last line has none gets one), and at least
+// paddingBytes more bytes may be read after it.
 class LineBlockReader
 {
 public:
@@ -44,6 +45,7 @@ public:
 
     // The largest line a block can hold.
     static constexpr qsizetype blockCapacity = qsizetype(4) << 20;
+    static constexpr qsizetype paddingBytes = 32;
 
 private:
     struct Buffer

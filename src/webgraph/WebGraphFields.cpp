@@ -2,6 +2,8 @@
 
 #include <QByteArray>
 
+#include <cstring>
+
 namespace WebGraphFields {
 
 namespace {
@@ -69,30 +71,34 @@ qsizetype split(QByteArrayView line, QByteArrayView* fields, qsizetype capacity)
 {
     if (line.endsWith('\r'))
         line.chop(1);
+    const char* at = line.data();
+    const char* end = at + line.size();
     qsizetype count = 0;
-    qsizetype start = 0;
     for (;;) {
-        const qsizetype tab = line.indexOf('\t', start);
-        const qsizetype end = tab < 0 ? line.size() : tab;
+        const char* tab = static_cast<const char*>(std::memchr(at, '\t', size_t(end - at)));
         if (count == capacity)
             return capacity + 1;
-        fields[count++] = line.sliced(start, end - start);
-        if (tab < 0)
+        fields[count++] = QByteArrayView(at, (tab ? tab : end) - at);
+        if (!tab)
             return count;
-        start = tab + 1;
+        at = tab + 1;
     }
 }
 
 std::optional<quint64> parseUnsigned(QByteArrayView text)
 {
+    // 19 digits always fit; the 20th may not.
     if (text.isEmpty() || text.size() > 20)
         return std::nullopt;
     quint64 value = 0;
-    for (const char c : text) {
+    for (const char c : text.first(qMin<qsizetype>(text.size(), 19))) {
         if (!isDigit(c))
             return std::nullopt;
-        const quint64 digit = quint64(c - '0');
-        if (value > (~quint64(0) - digit) / 10)
+        value = value * 10 + quint64(c - '0');
+    }
+    if (text.size() == 20) {
+        const quint64 digit = quint64(text[19] - '0');
+        if (!isDigit(text[19]) || value > (~quint64(0) - digit) / 10)
             return std::nullopt;
         value = value * 10 + digit;
     }
@@ -101,6 +107,8 @@ std::optional<quint64> parseUnsigned(QByteArrayView text)
 
 std::optional<quint64> parseWholeNumber(QByteArrayView text)
 {
+    if (digitRun(text, 0) == text.size())
+        return parseUnsigned(text);
     const std::optional<DecimalParts> parts = decimalParts(text);
     if (!parts)
         return std::nullopt;

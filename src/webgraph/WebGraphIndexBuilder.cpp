@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstring>
 #include <new>
+#include <thread>
 #include <vector>
 
 using namespace WebGraphFormat;
@@ -21,8 +22,10 @@ using Step = WebGraphBuildProgress::Step;
 namespace {
 
 constexpr qint64 progressIntervalMs = 200;
-// Edges whose counters are fetched ahead together.
+// Edges whose counters are fetched ahead together, and ranked names whose
+// keys are.
 constexpr qsizetype edgeBatch = 512;
+constexpr qsizetype rankBatch = 32;
 // Numbers converted to the file's byte order at a time.
 constexpr quint64 writeChunk = 1 << 16;
 
@@ -31,21 +34,6 @@ QString shown(QByteArrayView text)
     constexpr qsizetype longest = 80;
     const QString whole = QString::fromLatin1(text.first(qMin(text.size(), longest)));
     return QStringLiteral("\"%1%2\"").arg(whole, text.size() > longest ? QStringLiteral("...") : QString());
-}
-
-// A decimal number at `at`; false when there is no digit there or so many
-// that it may not fit, leaving the line to the careful parse.
-inline bool readDecimal(const char*& at, quint64& value)
-{
-    unsigned digit = unsigned(uchar(*at)) - '0';
-    if (digit > 9)
-        return false;
-    const char* start = at;
-    quint64 number = digit;
-    while ((digit = unsigned(uchar(*++at)) - '0') <= 9)
-        number = number * 10 + digit;
-    value = number;
-    return at - start <= 19;
 }
 
 QByteArray printableRelease(QByteArrayView name)
@@ -182,13 +170,34 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     // hosts, which only the domain graph's vertices have.
     m_header.level = naming.level.value_or(m_thirdColumn ? Level::Domain : Level::Host);
 
-    beginStep(Step::Sorting);
-    if (!writeTable())
-        return m_failure;
-
+    // The edges need only the number of vertices: the names' table is
+    // sorted and written on a thread of its own while they are counted,
+    // using time the counting leaves on its core.
     beginStep(Step::Edges);
     m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
-    if (!readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); }))
+    m_tableFailed.store(false);
+    TableBuild table;
+    std::thread tableThread([this, &table, headerLines = m_headerLines] {
+        table = buildTable(m_request.vertices, headerLines);
+        m_tableFailed.store(table.failure != Result::Built);
+    });
+    struct Joiner
+    {
+        std::thread& thread;
+        ~Joiner() { thread.join(); }
+    };
+    bool counted = false;
+    {
+        const Joiner joiner{tableThread};
+        counted =
+            readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
+    }
+    if (table.failure != Result::Built) {
+        m_failure = table.failure;
+        m_error = table.error;
+        return m_failure;
+    }
+    if (!counted)
         return m_failure;
     beginStep(Step::Writing);
     if (!writeCounts())
@@ -231,8 +240,12 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
         return m_failure;
     }
     beginStep(Step::Sorting);
-    if (!writeTable())
+    const TableBuild table = buildTable(m_request.counts, m_headerLines);
+    if (table.failure != Result::Built) {
+        m_failure = table.failure;
+        m_error = table.error;
         return m_failure;
+    }
     beginStep(Step::Writing);
     if (!writeCounts())
         return m_failure;
@@ -290,38 +303,61 @@ bool WebGraphIndexBuilder::addName(QByteArrayView name)
 bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
 {
     for (const char* at = begin; at < end;) {
-        const char* newline = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
-        const QByteArrayView line(at, newline - at);
-        at = newline + 1;
+        const char* line = at;
         ++m_line;
-        QByteArrayView fields[3];
-        const qsizetype count = WebGraphFields::split(line, fields, 3);
-        if (count < 2 || count > 3)
-            return lineError(QStringLiteral("expected an id, a tab and a name (and maybe a tab and a number of "
-                                            "hosts): %1")
-                                 .arg(shown(line)));
-        const std::optional<quint64> id = WebGraphFields::parseUnsigned(fields[0]);
-        if (!id)
-            return lineError(QStringLiteral("%1 is not a vertex id").arg(shown(fields[0])));
-        if (*id != m_header.vertexCount)
-            return lineError(QStringLiteral("the id %1 where %2 was expected: the ids must run 0, 1, 2, ... as the "
-                                            "lines do")
-                                 .arg(*id)
-                                 .arg(m_header.vertexCount));
-        if (!WebGraphFields::isName(fields[1]))
-            return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[1])));
-        if (count == 3 && !WebGraphFields::parseUnsigned(fields[2]))
-            return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[2])));
-        if (m_line == 1)
-            m_thirdColumn = count == 3;
-        if (!addName(fields[1]))
+        // The plain line first: "id<TAB>name[<TAB>hosts]".
+        quint64 id = 0;
+        quint64 hosts = 0;
+        if (WebGraphFields::readNumber(at, '\t', id) && id == m_header.vertexCount) {
+            const char* name = at;
+            at = WebGraphFields::nameEnd(at);
+            const QByteArrayView nameView(name, at - name);
+            const bool thirdColumn = *at == '\t';
+            if (!nameView.isEmpty() &&
+                (*at++ == '\n' || (thirdColumn && WebGraphFields::readNumber(at, '\n', hosts)))) {
+                if (m_line == 1)
+                    m_thirdColumn = thirdColumn;
+                if (!addName(nameView))
+                    return false;
+                continue;
+            }
+        }
+        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
+        if (!parseVertexLine(QByteArrayView(line, at - 1 - line)))
             return false;
     }
     return !m_cancel.load();
 }
 
+bool WebGraphIndexBuilder::parseVertexLine(QByteArrayView line)
+{
+    QByteArrayView fields[3];
+    const qsizetype count = WebGraphFields::split(line, fields, 3);
+    if (count < 2 || count > 3)
+        return lineError(QStringLiteral("expected an id, a tab and a name (and maybe a tab and a number of "
+                                        "hosts): %1")
+                             .arg(shown(line)));
+    const std::optional<quint64> id = WebGraphFields::parseUnsigned(fields[0]);
+    if (!id)
+        return lineError(QStringLiteral("%1 is not a vertex id").arg(shown(fields[0])));
+    if (*id != m_header.vertexCount)
+        return lineError(QStringLiteral("the id %1 where %2 was expected: the ids must run 0, 1, 2, ... as the "
+                                        "lines do")
+                             .arg(*id)
+                             .arg(m_header.vertexCount));
+    if (!WebGraphFields::isName(fields[1]))
+        return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[1])));
+    if (count == 3 && !WebGraphFields::parseUnsigned(fields[2]))
+        return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[2])));
+    if (m_line == 1)
+        m_thirdColumn = count == 3;
+    return addName(fields[1]);
+}
+
 bool WebGraphIndexBuilder::parseEdges(const char* begin, const char* end)
 {
+    if (m_tableFailed.load(std::memory_order_relaxed))
+        return false;
     const quint64 vertexCount = m_header.vertexCount;
     quint64 targets[edgeBatch];
     qsizetype pending = 0;
@@ -331,18 +367,15 @@ bool WebGraphIndexBuilder::parseEdges(const char* begin, const char* end)
         const char* line = at;
         quint64 from = 0;
         quint64 to = 0;
-        if (readDecimal(at, from) && *at == '\t' && readDecimal(++at, to) && (*at == '\n' || *at == '\r')) {
-            at += *at == '\r' ? 1 : 0;
-            if (*at == '\n' && from < vertexCount && to < vertexCount) {
-                ++at;
-                ++lines;
-                targets[pending++] = to;
-                if (pending == edgeBatch) {
-                    m_counts->addEdgesTo(targets, pending);
-                    pending = 0;
-                }
-                continue;
+        if (WebGraphFields::readNumber(at, '\t', from) && WebGraphFields::readNumber(at, '\n', to) &&
+            from < vertexCount && to < vertexCount) {
+            ++lines;
+            targets[pending++] = to;
+            if (pending == edgeBatch) {
+                m_counts->addEdgesTo(targets, pending);
+                pending = 0;
             }
+            continue;
         }
         // Not a plain line: count what came before, then say what is wrong.
         m_counts->addEdgesTo(targets, pending);
@@ -380,55 +413,129 @@ bool WebGraphIndexBuilder::parseEdgeLine(const char* begin, const char* end)
     return true;
 }
 
-std::optional<quint64> WebGraphIndexBuilder::vertexOf(QByteArrayView name)
+WebGraphIndexBuilder::Lookup WebGraphIndexBuilder::vertexOf(QByteArrayView name, quint64 hash, quint64& id)
 {
     // A name of the graph is always among the candidates, mostly alone; of
-    // several, the stored names decide.
-    const VertexKeyTable::Range range = m_table->candidates(nameHash(name));
-    if (range.last - range.first == 1)
-        return m_table->idAt(range.first);
-    for (quint64 position = range.first; position < range.last; ++position) {
-        const quint64 id = m_table->idAt(position);
-        if (storedName(id) == name)
-            return id;
+    // several, the stored names decide. (A name outside the graph may match
+    // one vertex's hash alone, once in 2^(64 - id bits) / vertices.)
+    const VertexKeyTable::Range range = m_table->candidates(hash);
+    if (range.last - range.first == 1) {
+        id = m_table->idAt(range.first);
+        return Lookup::Found;
     }
-    return std::nullopt;
+    for (quint64 position = range.first; position < range.last; ++position) {
+        const std::optional<QByteArray> stored = storedName(m_table->idAt(position));
+        if (!stored)
+            return Lookup::Failed;
+        if (*stored == name) {
+            id = m_table->idAt(position);
+            return Lookup::Found;
+        }
+    }
+    return Lookup::Missing;
 }
 
 bool WebGraphIndexBuilder::parseRanks(const char* begin, const char* end)
 {
     const quint64 mostPositions = qMin<quint64>(m_header.vertexCount, 0xFFFFFFFFu);
+    m_pendingRanks.clear();
     for (const char* at = begin; at < end;) {
-        const char* newline = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
-        const QByteArrayView line(at, newline - at);
-        at = newline + 1;
+        const char* line = at;
         ++m_line;
-        if (line.startsWith('#'))
-            continue;
-        QByteArrayView fields[6];
-        const qsizetype count = WebGraphFields::split(line, fields, 6);
-        if (count < 5 || count > 6)
-            return lineError(QStringLiteral("expected a harmonic-centrality position and value, a PageRank position "
-                                            "and value, a name and maybe a number of hosts, separated by tabs: %1")
-                                 .arg(shown(line)));
-        const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[0]);
-        if (!position || *position == 0 || *position > mostPositions)
-            return lineError(
-                QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[0])).arg(mostPositions));
-        if (!WebGraphFields::isDecimalNumber(fields[1]) || !WebGraphFields::parseWholeNumber(fields[2]) ||
-            !WebGraphFields::isDecimalNumber(fields[3]))
-            return lineError(QStringLiteral("the centrality values are not numbers: %1").arg(shown(line)));
-        if (count == 6 && !WebGraphFields::parseUnsigned(fields[5]))
-            return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[5])));
-        const QByteArrayView name = fields[4];
-        const std::optional<quint64> id = WebGraphFields::isName(name) ? vertexOf(name) : std::nullopt;
-        if (!id)
-            return lineError(QStringLiteral("%1 is not among the vertices").arg(shown(name)));
-        if (m_positions[*id] != 0)
-            return lineError(QStringLiteral("%1 is ranked twice").arg(shown(name)));
-        m_positions[*id] = quint32(*position);
+        // The plain line first: "position<TAB>value<TAB>position<TAB>value<TAB>name[<TAB>hosts]".
+        quint64 position = 0;
+        quint64 number = 0;
+        if (WebGraphFields::readNumber(at, '\t', position) && position >= 1 && position <= mostPositions &&
+            WebGraphFields::skipDecimal(at, '\t') && WebGraphFields::readNumber(at, '\t', number) &&
+            WebGraphFields::skipDecimal(at, '\t')) {
+            const char* name = at;
+            at = WebGraphFields::nameEnd(at);
+            const QByteArrayView nameView(name, at - name);
+            if (!nameView.isEmpty() &&
+                (*at++ == '\n' || (at[-1] == '\t' && WebGraphFields::readNumber(at, '\n', number)))) {
+                if (!addRank(nameView, position))
+                    return false;
+                continue;
+            }
+        }
+        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
+        if (!parseRankLine(QByteArrayView(line, at - 1 - line), mostPositions))
+            return false;
     }
-    return !m_cancel.load();
+    return placeRanks() && !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseRankLine(QByteArrayView line, quint64 mostPositions)
+{
+    if (line.startsWith('#'))
+        return true;
+    // A bad line is told after the lines before it are placed, so that the
+    // first fault of the file is the one told.
+    const auto badLine = [this](const QString& what) {
+        const quint64 badLineNumber = m_line;
+        if (!placeRanks())
+            return false;
+        m_line = badLineNumber;
+        return lineError(what);
+    };
+    QByteArrayView fields[6];
+    const qsizetype count = WebGraphFields::split(line, fields, 6);
+    if (count < 5 || count > 6)
+        return badLine(QStringLiteral("expected a harmonic-centrality position and value, a PageRank position "
+                                      "and value, a name and maybe a number of hosts, separated by tabs: %1")
+                           .arg(shown(line)));
+    const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[0]);
+    if (!position || *position == 0 || *position > mostPositions)
+        return badLine(QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[0])).arg(mostPositions));
+    if (!WebGraphFields::isDecimalNumber(fields[1]) || !WebGraphFields::parseWholeNumber(fields[2]) ||
+        !WebGraphFields::isDecimalNumber(fields[3]))
+        return badLine(QStringLiteral("the centrality values are not numbers: %1").arg(shown(line)));
+    if (count == 6 && !WebGraphFields::parseUnsigned(fields[5]))
+        return badLine(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[5])));
+    if (!WebGraphFields::isName(fields[4]))
+        return badLine(QStringLiteral("%1 is not among the vertices").arg(shown(fields[4])));
+    return addRank(fields[4], *position);
+}
+
+bool WebGraphIndexBuilder::addRank(QByteArrayView name, quint64 position)
+{
+    const quint64 hash = nameHash(name);
+    m_table->prefetchBucket(hash);
+    m_pendingRanks.push_back({name, hash, position, m_line});
+    return m_pendingRanks.size() < rankBatch || placeRanks();
+}
+
+bool WebGraphIndexBuilder::placeRanks()
+{
+    const std::vector<PendingRank>& ranks = m_pendingRanks;
+    const qsizetype count = qsizetype(ranks.size());
+    // Each step fetches ahead what the next one reads, for the whole batch.
+    for (const PendingRank& rank : ranks)
+        m_table->prefetchKeys(rank.hash);
+    quint64 ids[rankBatch];
+    qsizetype found = 0;
+    Lookup lookup = Lookup::Found;
+    for (; found < count; ++found) {
+        lookup = vertexOf(ranks[found].name, ranks[found].hash, ids[found]);
+        if (lookup != Lookup::Found)
+            break;
+        prefetchForWrite(&m_positions[ids[found]]);
+    }
+    if (lookup == Lookup::Failed)
+        return writeError();
+    for (qsizetype i = 0; i < found; ++i) {
+        if (m_positions[ids[i]] != 0) {
+            m_line = ranks[i].line;
+            return lineError(QStringLiteral("%1 is ranked twice").arg(shown(ranks[i].name)));
+        }
+        m_positions[ids[i]] = quint32(ranks[i].position);
+    }
+    if (found < count) {
+        m_line = ranks[found].line;
+        return lineError(QStringLiteral("%1 is not among the vertices").arg(shown(ranks[found].name)));
+    }
+    m_pendingRanks.clear();
+    return true;
 }
 
 bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
@@ -471,47 +578,60 @@ bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
     return !m_cancel.load();
 }
 
-QByteArray WebGraphIndexBuilder::storedName(quint64 id)
+std::optional<QByteArray> WebGraphIndexBuilder::storedName(quint64 id)
 {
     const quint64 block = id / namesPerBlock;
     const quint64 begin = m_blockStarts[block];
     const quint64 end = block + 1 < m_blockStarts.size() ? m_blockStarts[block + 1] : m_header.namesBytes;
     QByteArray names(qsizetype(end - begin), '\0');
-    if (!m_writer->readAt(headerBytes + begin, names.data(), names.size())) {
-        writeError();
-        return {};
-    }
+    if (!m_writer->readAt(headerBytes + begin, names.data(), names.size()))
+        return std::nullopt;
     return names.split('\n').value(qsizetype(id % namesPerBlock));
 }
 
-bool WebGraphIndexBuilder::writeTable()
+WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString& path, quint64 headerLines)
 {
-    m_table = std::make_unique<VertexKeyTable>(std::move(*m_hashes));
+    TableBuild build;
+    const auto failed = [this, &build] {
+        build.failure = Result::NotWritten;
+        build.error = m_writer->errorString();
+        return build;
+    };
+    try {
+        m_table = std::make_unique<VertexKeyTable>(std::move(*m_hashes));
+    } catch (const std::bad_alloc&) {
+        build.failure = Result::NotWritten;
+        build.error = QStringLiteral("not enough memory to index the graph");
+        return build;
+    }
     m_hashes.reset();
-    m_header.idBits = m_table->idBits();
-    m_header.bucketBits = m_table->bucketBits();
 
     // Names with the same hash may be the same name.
-    bool duplicate = false;
-    m_table->forEachSharedHash([this, &duplicate](quint64 a, quint64 b) {
-        if (duplicate)
+    bool readBack = true;
+    m_table->forEachSharedHash([&](quint64 a, quint64 b) {
+        if (build.failure != Result::Built || !readBack)
             return;
-        const QByteArray name = storedName(a);
-        if (!name.isEmpty() && name == storedName(b)) {
-            duplicate = true;
-            m_line = qMax(a, b) + 1 + m_headerLines;
-            lineError(
-                QStringLiteral("the name %1 is also on line %2").arg(shown(name)).arg(qMin(a, b) + 1 + m_headerLines));
+        const std::optional<QByteArray> first = storedName(a);
+        const std::optional<QByteArray> second = storedName(b);
+        readBack = first && second;
+        if (readBack && *first == *second) {
+            build.failure = Result::BadInput;
+            build.error = QStringLiteral("%1, line %2: the name %3 is also on line %4")
+                              .arg(QDir::toNativeSeparators(path))
+                              .arg(qMax(a, b) + 1 + headerLines)
+                              .arg(shown(*first))
+                              .arg(qMin(a, b) + 1 + headerLines);
         }
     });
-    if (duplicate || !m_error.isEmpty())
-        return false;
+    if (!readBack)
+        return failed();
+    if (build.failure != Result::Built)
+        return build;
 
     bool written = m_writer->padTo8();
     for (quint64 i = 0; written && i < m_blockStarts.size(); ++i)
         written = m_writer->appendU64(m_blockStarts[i]);
     written = written && m_writer->appendU64(m_header.namesBytes);
-    m_blockStarts.clear();
     for (const quint64 start : m_table->bucketStarts())
         written = written && m_writer->appendU64(start);
     const GrowableArray<quint64>& keys = m_table->keys();
@@ -521,7 +641,7 @@ bool WebGraphIndexBuilder::writeTable()
         qToLittleEndian<quint64>(keys.data() + i, qsizetype(count), chunk.data());
         written = m_writer->append(chunk.data(), qsizetype(count * 8));
     }
-    return written || writeError();
+    return written ? build : failed();
 }
 
 bool WebGraphIndexBuilder::writeCounts()
@@ -562,6 +682,8 @@ bool WebGraphIndexBuilder::writePositions()
 
 bool WebGraphIndexBuilder::writeHeader()
 {
+    m_header.idBits = m_table->idBits();
+    m_header.bucketBits = m_table->bucketBits();
     m_header.fileBytes = m_writer->position();
     Q_ASSERT(layoutOf(m_header).end == m_header.fileBytes);
     if (m_cancel.load())

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class IndexFileWriter;
 class InDegreeCounts;
@@ -98,18 +99,40 @@ private:
     template <typename ParseBlock>
     bool readLines(const QString& path, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
     bool parseVertices(const char* begin, const char* end);
+    bool parseVertexLine(QByteArrayView line);
     bool parseEdges(const char* begin, const char* end);
     bool parseEdgeLine(const char* begin, const char* end);
     bool parseRanks(const char* begin, const char* end);
+    bool parseRankLine(QByteArrayView line, quint64 mostPositions);
+    bool addRank(QByteArrayView name, quint64 position);
     bool parseCounts(const char* begin, const char* end);
     bool addName(QByteArrayView name);
 
-    bool writeTable();
+    // Sorts the keys, looks for a name given twice and writes the tables
+    // that follow the names. It may run beside the edges' count, so it
+    // touches only the hashes, the table, the block starts and the writer.
+    struct TableBuild
+    {
+        Result failure = Result::Built;
+        QString error;
+    };
+    TableBuild buildTable(const QString& path, quint64 headerLines);
     bool writeCounts();
     bool writePositions();
     bool writeHeader();
-    std::optional<quint64> vertexOf(QByteArrayView name);
-    QByteArray storedName(quint64 id);
+    struct PendingRank
+    {
+        QByteArrayView name;
+        quint64 hash = 0;
+        quint64 position = 0;
+        quint64 line = 0;
+    };
+    // Looks up the ranked names of a batch together, and stores their positions.
+    bool placeRanks();
+    enum class Lookup { Found, Missing, Failed };
+    Lookup vertexOf(QByteArrayView name, quint64 hash, quint64& id);
+    // A name as the index file holds it; none when it cannot be read back.
+    std::optional<QByteArray> storedName(quint64 id);
 
     void beginStep(WebGraphBuildProgress::Step step);
     void endStep();
@@ -137,8 +160,10 @@ private:
     std::unique_ptr<GrowableArray<quint64>> m_hashes;
     GrowableArray<quint64> m_blockStarts;
     std::unique_ptr<VertexKeyTable> m_table;
+    std::atomic<bool> m_tableFailed{false};
     std::unique_ptr<InDegreeCounts> m_counts;
     GrowableArray<quint32> m_positions;
+    std::vector<PendingRank> m_pendingRanks;
     bool m_thirdColumn = false;
 
     QElapsedTimer m_timer;

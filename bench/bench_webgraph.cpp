@@ -1,0 +1,224 @@
+// Times building a web-graph index against only inflating the same files,
+// reads the build's peak memory, and times 32,767 lookups. The graph is
+// made by tools/webgraph_gen in a temporary folder (or in FOLDER, kept for
+// the next run):
+//   bench_webgraph [--edges N] [--vertices N] [FOLDER]
+// The build runs as the program itself, so its peak memory is its own.
+// Run by hand on a quiet machine; a Release build gives the figures that
+// count.
+
+#include "webgraph/GzipTextFile.h"
+#include "webgraph/WebGraphIndex.h"
+
+#include "WebGraphGenerator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <memory>
+
+#if defined(Q_OS_UNIX)
+#include <sys/resource.h>
+#endif
+
+namespace {
+
+constexpr int lookupCount = 32767;
+// The published domain graph of 2024: about 125 M domains, 4.8 G edges.
+constexpr double realVertices = 125e6;
+constexpr double realEdges = 4.8e9;
+
+QString seconds(qint64 ms)
+{
+    return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', 2);
+}
+
+// Inflates the file to nothing; false on an error.
+bool inflateOnly(const QString& path)
+{
+    GzipTextFile file(path);
+    if (!file.open())
+        return false;
+    const auto buffer = std::make_unique_for_overwrite<char[]>(4 << 20);
+    qsizetype read = 0;
+    while ((read = file.read(buffer.get(), 4 << 20)) > 0) {
+    }
+    return read == 0;
+}
+
+// The largest resident size of the children waited for so far, in bytes.
+qint64 childrenPeakMemory()
+{
+#if defined(Q_OS_UNIX)
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+#if defined(Q_OS_MACOS)
+    return usage.ru_maxrss;
+#else
+    return qint64(usage.ru_maxrss) * 1024;
+#endif
+#else
+    return -1;
+#endif
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QCommandLineParser parser;
+    parser.addOptions({{QStringLiteral("edges"), QStringLiteral("Edges (default 60 M)."), QStringLiteral("n")},
+                       {QStringLiteral("vertices"), QStringLiteral("Vertices (default 4 M)."), QStringLiteral("n")}});
+    parser.addPositionalArgument(QStringLiteral("folder"), QStringLiteral("Where the graph is kept."),
+                                 QStringLiteral("[folder]"));
+    parser.process(app);
+
+    WebGraphGeneratorOptions options;
+    options.edges = parser.value(QStringLiteral("edges")).toULongLong();
+    options.vertices = parser.value(QStringLiteral("vertices")).toULongLong();
+    if (options.edges == 0)
+        options.edges = 60'000'000;
+    if (options.vertices == 0)
+        options.vertices = 4'000'000;
+    QTemporaryDir temporary;
+    const QString folder = parser.positionalArguments().value(0, temporary.path());
+    const QString release = QStringLiteral("bench-%1-%2").arg(options.vertices).arg(options.edges);
+
+    QElapsedTimer timer;
+    timer.start();
+    GeneratedWebGraph graph;
+    const QString prefix = folder + u'/' + release + QStringLiteral("-domain-");
+    if (QFile::exists(prefix + QStringLiteral("truth.tsv"))) {
+        graph = {prefix + QStringLiteral("vertices.txt.gz"),
+                 prefix + QStringLiteral("edges.txt.gz"),
+                 prefix + QStringLiteral("ranks.txt.gz"),
+                 prefix + QStringLiteral("truth.tsv"),
+                 options.vertices,
+                 options.edges};
+        out << "graph of " << options.vertices << " vertices and about " << options.edges << " edges kept in " << folder
+            << "\n";
+    } else {
+        QString error;
+        const std::optional<GeneratedWebGraph> made = generateWebGraph(folder, release, options, &error);
+        if (!made) {
+            out << "the graph could not be written: " << error << "\n";
+            return 1;
+        }
+        graph = *made;
+        out << "generated " << graph.vertexCount << " vertices and " << graph.edgeCount << " edges in "
+            << seconds(timer.elapsed()) << "\n";
+    }
+    const QStringList inputs{graph.vertices, graph.edges, graph.ranks};
+    qint64 inputBytes = 0;
+    for (const QString& input : inputs)
+        inputBytes += QFileInfo(input).size();
+    out << "input files: " << inputBytes / 1e6 << " MB of gzip\n";
+    out.flush();
+
+    // The same files, only inflated, on one thread.
+    timer.restart();
+    for (const QString& input : inputs) {
+        if (!inflateOnly(input)) {
+            out << "cannot inflate " << input << "\n";
+            return 1;
+        }
+    }
+    const qint64 inflateMs = timer.elapsed();
+    out << "inflate only (" << (GzipTextFile::fastestInflater() == GzipTextFile::Inflater::Isal ? "ISA-L" : "zlib")
+        << ", one thread): " << seconds(inflateMs) << "\n";
+    out.flush();
+
+    const QString index = folder + u'/' + release + QStringLiteral(".qvg");
+    QProcess build;
+    build.setProcessChannelMode(QProcess::SeparateChannels);
+    timer.restart();
+    build.start(QStringLiteral(QUORVEX_PROGRAM), {QStringLiteral("--index-webgraph"), graph.vertices, graph.edges,
+                                                  graph.ranks, QStringLiteral("--output"), index});
+    if (!build.waitForFinished(-1) || build.exitCode() != 0) {
+        out << "the build failed: " << build.readAllStandardError() << "\n";
+        return 1;
+    }
+    const qint64 buildMs = timer.elapsed();
+    const qint64 peak = childrenPeakMemory();
+    const QString summary = QString::fromLocal8Bit(build.readAllStandardError()).trimmed().section(u'\n', -1);
+    out << "build: " << seconds(buildMs) << ", " << QString::number(double(buildMs) / double(inflateMs), 'f', 2)
+        << " times the inflating (goal 1.2)\n  " << summary << "\n";
+    const double goalBytes = 16.0 * double(graph.vertexCount) + 256.0 * 1024 * 1024;
+    out << "build peak memory: " << peak / 1e6 << " MB; goal 16 B per vertex + 256 MiB = " << goalBytes / 1e6
+        << " MB\n";
+    out.flush();
+
+    // zcat, as a reference; its memory is small beside the build's.
+    const QString zcat = QStandardPaths::findExecutable(QStringLiteral("zcat"));
+    if (!zcat.isEmpty()) {
+        timer.restart();
+        for (const QString& input : inputs) {
+            QProcess process;
+            process.setStandardOutputFile(QProcess::nullDevice());
+            process.start(zcat, {input});
+            process.waitForFinished(-1);
+        }
+        out << "zcat of the same files: " << seconds(timer.elapsed()) << "\n";
+    }
+
+    // Every count against the generator's, and names for the lookups.
+    WebGraphIndex reader;
+    if (!reader.open(index)) {
+        out << reader.errorString() << "\n";
+        return 1;
+    }
+    QFile truth(graph.truth);
+    if (!truth.open(QIODevice::ReadOnly)) {
+        out << "cannot read " << graph.truth << "\n";
+        return 1;
+    }
+    QList<QByteArray> names;
+    quint64 wrong = 0;
+    quint64 checked = 0;
+    QRandomGenerator random(7);
+    while (!truth.atEnd()) {
+        const QList<QByteArray> fields = truth.readLine().trimmed().split('\t');
+        const std::optional<WebGraphEntry> entry = reader.find(fields[0]);
+        ++checked;
+        if (!entry || entry->inDegree != fields[1].toULongLong() ||
+            entry->harmonicPosition.value_or(0) != fields.value(2).toULongLong())
+            ++wrong;
+        if (random.bounded(graph.vertexCount) < lookupCount * 2)
+            names.append(random.bounded(10) == 0 ? fields[0] + "-absent" : fields[0]);
+    }
+    out << "counts checked against the generator's: " << checked << ", wrong " << wrong << "\n";
+    while (names.size() > lookupCount)
+        names.removeLast();
+
+    timer.restart();
+    qsizetype found = 0;
+    for (const QByteArray& name : names)
+        found += reader.find(name).has_value() ? 1 : 0;
+    const qint64 lookupNs = timer.nsecsElapsed();
+    out << names.size() << " lookups (" << found << " found): " << lookupNs / 1e6 << " ms (goal under 100 ms)\n";
+
+    // The build's steps, scaled to the published graph's size.
+    double edgesSeconds = 0;
+    double otherSeconds = 0;
+    const QRegularExpression step(QStringLiteral("(\\w+) ([0-9.]+) s"));
+    for (auto match = step.globalMatch(summary.section(u'(', -1)); match.hasNext();) {
+        const QRegularExpressionMatch next = match.next();
+        (next.captured(1) == QLatin1String("edges") ? edgesSeconds : otherSeconds) += next.captured(2).toDouble();
+    }
+    const double projected =
+        edgesSeconds * realEdges / double(graph.edgeCount) + otherSeconds * realVertices / double(graph.vertexCount);
+    out << "projected for 125 M vertices and 4.8 G edges: " << projected / 60 << " min (edges "
+        << edgesSeconds * realEdges / double(graph.edgeCount) / 60 << " min)\n";
+    return wrong == 0 ? 0 : 1;
+}
