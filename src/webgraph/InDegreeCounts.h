@@ -4,6 +4,8 @@
 
 #include <unordered_map>
 
+class IndexFileWriter;
+
 // One in-degree per vertex in 4 bytes, exact beyond 2^32 - 1 too: a count
 // that wraps around adds one to its vertex's entry in a small map of high
 // parts.
@@ -43,6 +45,9 @@ public:
         const auto high = m_high.find(id);
         return (high == m_high.end() ? 0 : high->second << 32) | m_low[id];
     }
+    // The counts and their overflow, as the index file holds them.
+    bool write(IndexFileWriter& writer, quint64* overflowCount) const;
+
     void clear()
     {
         m_low.clear();

@@ -76,6 +76,31 @@ bool IndexFileWriter::appendU64(quint64 value)
     return append(bytes, 8);
 }
 
+template <typename Number> static bool appendNumbers(IndexFileWriter& writer, const Number* values, quint64 count)
+{
+    if constexpr (Q_BYTE_ORDER == Q_LITTLE_ENDIAN)
+        return writer.append(values, qsizetype(count * sizeof(Number)));
+    constexpr quint64 chunkSize = 1 << 14;
+    Number chunk[chunkSize];
+    for (quint64 first = 0; first < count; first += chunkSize) {
+        const quint64 size = qMin(chunkSize, count - first);
+        qToLittleEndian<Number>(values + first, qsizetype(size), chunk);
+        if (!writer.append(chunk, qsizetype(size * sizeof(Number))))
+            return false;
+    }
+    return true;
+}
+
+bool IndexFileWriter::appendU64s(const quint64* values, quint64 count)
+{
+    return appendNumbers(*this, values, count);
+}
+
+bool IndexFileWriter::appendU32s(const quint32* values, quint64 count)
+{
+    return appendNumbers(*this, values, count);
+}
+
 bool IndexFileWriter::padTo8()
 {
     static const char zeros[8] = {};

@@ -25,6 +25,9 @@ public:
     // Appends through a buffer of its own.
     bool append(const void* bytes, qsizetype size);
     bool appendU64(quint64 value);
+    // Arrays of numbers, in the file's byte order (little-endian).
+    bool appendU64s(const quint64* values, quint64 count);
+    bool appendU32s(const quint32* values, quint64 count);
     bool padTo8();
     // Bytes written before; the buffer is written out first.
     bool readAt(quint64 offset, char* to, qsizetype size);

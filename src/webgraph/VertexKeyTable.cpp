@@ -1,5 +1,7 @@
 #include "webgraph/VertexKeyTable.h"
 
+#include "webgraph/IndexFileWriter.h"
+
 #include <algorithm>
 #include <array>
 
@@ -76,4 +78,10 @@ VertexKeyTable::Range VertexKeyTable::candidates(quint64 hash) const
     while (end < last && (m_keys[end] & ~mask) == wanted)
         ++end;
     return {first, end};
+}
+
+bool VertexKeyTable::write(IndexFileWriter& writer) const
+{
+    return writer.appendU64s(m_bucketStarts.data(), m_bucketStarts.size()) &&
+           writer.appendU64s(m_keys.data(), m_keys.size());
 }

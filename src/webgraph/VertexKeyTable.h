@@ -5,6 +5,8 @@
 
 #include <vector>
 
+class IndexFileWriter;
+
 // The graph's lookup table while an index is built: one 64-bit key per
 // vertex (the name's hash with its low bits replaced by the id), sorted,
 // and where each hash bucket starts. The index file holds the same two
@@ -46,6 +48,9 @@ public:
     };
     Range candidates(quint64 hash) const;
     quint64 idAt(quint64 position) const { return m_keys[position] & WebGraphFormat::idMask(m_idBits); }
+    // The buckets' starts and the keys, as the index file holds them.
+    bool write(IndexFileWriter& writer) const;
+
     void prefetchBucket(quint64 hash) const { prefetchForWrite(&m_bucketStarts[bucketOf(hash)]); }
     void prefetchKeys(quint64 hash) const { prefetchForWrite(&m_keys[m_bucketStarts[bucketOf(hash)]]); }
 

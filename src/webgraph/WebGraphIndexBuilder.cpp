@@ -4,11 +4,11 @@
 #include "webgraph/IndexFileWriter.h"
 #include "webgraph/LineBlockReader.h"
 #include "webgraph/VertexKeyTable.h"
+#include "webgraph/VertexNames.h"
 #include "webgraph/WebGraphFields.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cstring>
@@ -26,8 +26,6 @@ constexpr qint64 progressIntervalMs = 200;
 // keys are.
 constexpr qsizetype edgeBatch = 512;
 constexpr qsizetype rankBatch = 32;
-// Numbers converted to the file's byte order at a time.
-constexpr quint64 writeChunk = 1 << 16;
 
 QString shown(QByteArrayView text)
 {
@@ -36,45 +34,12 @@ QString shown(QByteArrayView text)
     return QStringLiteral("\"%1%2\"").arg(whole, text.size() > longest ? QStringLiteral("...") : QString());
 }
 
-QByteArray printableRelease(QByteArrayView name)
-{
-    QByteArray release = name.first(qMin(name.size(), releaseCapacity)).toByteArray();
-    for (char& c : release) {
-        if (c < 0x20 || c > 0x7E)
-            c = '_';
-    }
-    return release;
-}
-
 QString levelText(Level level)
 {
     return level == Level::Domain ? QStringLiteral("domain") : QStringLiteral("host");
 }
 
 } // namespace
-
-WebGraphFileName WebGraphFileName::of(const QString& path)
-{
-    const QByteArray name = QFileInfo(path).fileName().toLocal8Bit();
-    const QByteArray lower = name.toLower();
-    const qsizetype domainAt = lower.indexOf("-domain-");
-    const qsizetype hostAt = lower.indexOf("-host-");
-    WebGraphFileName naming;
-    if (domainAt < 0 && hostAt < 0) {
-        const qsizetype dot = name.indexOf('.');
-        QByteArrayView release = dot < 0 ? QByteArrayView(name) : QByteArrayView(name).first(dot);
-        for (const QByteArrayView part : {QByteArrayView("-vertices"), QByteArrayView("-counts")}) {
-            if (release.endsWith(part))
-                release.chop(part.size());
-        }
-        naming.release = printableRelease(release);
-        return naming;
-    }
-    const bool domainFirst = hostAt < 0 || (domainAt >= 0 && domainAt < hostAt);
-    naming.level = domainFirst ? Level::Domain : Level::Host;
-    naming.release = printableRelease(QByteArrayView(name).first(domainFirst ? domainAt : hostAt));
-    return naming;
-}
 
 WebGraphIndexBuilder::WebGraphIndexBuilder(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel,
                                            ProgressFunction progress)
@@ -104,11 +69,10 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::build()
         m_error = QStringLiteral("cancelled");
     }
     // The temporary file goes with the writer when the build failed.
-    m_writer.reset();
-    m_hashes.reset();
+    m_names.reset();
     m_table.reset();
     m_counts.reset();
-    m_blockStarts.clear();
+    m_writer.reset();
     m_positions.clear();
     return result;
 }
@@ -129,6 +93,7 @@ bool WebGraphIndexBuilder::checkInputs(const QStringList& paths)
     m_writer = std::make_unique<IndexFileWriter>(m_request.output);
     if (!m_writer->open())
         return writeError();
+    m_names = std::make_unique<VertexNames>(*m_writer);
     // The names follow the header, which is written last.
     const QByteArray placeholder(qsizetype(headerBytes), '\0');
     return m_writer->append(placeholder.constData(), placeholder.size()) || writeError();
@@ -156,11 +121,12 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
         return m_failure;
     m_header.release = naming.release;
 
-    m_hashes = std::make_unique<GrowableArray<quint64>>();
     beginStep(Step::Vertices);
     if (!readLines(m_request.vertices, Step::Vertices,
                    [this](const char* b, const char* e) { return parseVertices(b, e); }))
         return m_failure;
+    m_header.vertexCount = m_names->count();
+    m_header.namesBytes = m_names->bytes();
     if (m_header.vertexCount == 0) {
         m_path = m_request.vertices;
         inputError(QStringLiteral("no vertices"));
@@ -200,8 +166,10 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     if (!counted)
         return m_failure;
     beginStep(Step::Writing);
-    if (!writeCounts())
+    if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
+        writeError();
         return m_failure;
+    }
     // The counters' memory serves the positions.
     m_counts.reset();
 
@@ -228,12 +196,13 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
         return m_failure;
     m_header.release = naming.release;
     m_header.level = naming.level.value_or(Level::Domain);
-    m_hashes = std::make_unique<GrowableArray<quint64>>();
     m_counts = std::make_unique<InDegreeCounts>();
 
     beginStep(Step::Counts);
     if (!readLines(m_request.counts, Step::Counts, [this](const char* b, const char* e) { return parseCounts(b, e); }))
         return m_failure;
+    m_header.vertexCount = m_names->count();
+    m_header.namesBytes = m_names->bytes();
     if (m_header.vertexCount == 0) {
         m_path = m_request.counts;
         inputError(QStringLiteral("no names"));
@@ -247,8 +216,10 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
         return m_failure;
     }
     beginStep(Step::Writing);
-    if (!writeCounts())
+    if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
+        writeError();
         return m_failure;
+    }
     if (m_header.hasRanks) {
         m_positions.resize(m_header.vertexCount);
         if (!writePositions())
@@ -287,19 +258,6 @@ bool WebGraphIndexBuilder::readLines(const QString& path, Step step, ParseBlock 
     return true;
 }
 
-bool WebGraphIndexBuilder::addName(QByteArrayView name)
-{
-    if (m_header.vertexCount % namesPerBlock == 0)
-        m_blockStarts.append(m_header.namesBytes);
-    m_hashes->append(nameHash(name));
-    static const char newline = '\n';
-    if (!m_writer->append(name.data(), name.size()) || !m_writer->append(&newline, 1))
-        return writeError();
-    m_header.namesBytes += quint64(name.size()) + 1;
-    ++m_header.vertexCount;
-    return true;
-}
-
 bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
 {
     for (const char* at = begin; at < end;) {
@@ -308,7 +266,7 @@ bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
         // The plain line first: "id<TAB>name[<TAB>hosts]".
         quint64 id = 0;
         quint64 hosts = 0;
-        if (WebGraphFields::readNumber(at, '\t', id) && id == m_header.vertexCount) {
+        if (WebGraphFields::readNumber(at, '\t', id) && id == m_names->count()) {
             const char* name = at;
             at = WebGraphFields::nameEnd(at);
             const QByteArrayView nameView(name, at - name);
@@ -317,8 +275,8 @@ bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
                 (*at++ == '\n' || (thirdColumn && WebGraphFields::readNumber(at, '\n', hosts)))) {
                 if (m_line == 1)
                     m_thirdColumn = thirdColumn;
-                if (!addName(nameView))
-                    return false;
+                if (!m_names->add(nameView))
+                    return writeError();
                 continue;
             }
         }
@@ -340,18 +298,18 @@ bool WebGraphIndexBuilder::parseVertexLine(QByteArrayView line)
     const std::optional<quint64> id = WebGraphFields::parseUnsigned(fields[0]);
     if (!id)
         return lineError(QStringLiteral("%1 is not a vertex id").arg(shown(fields[0])));
-    if (*id != m_header.vertexCount)
+    if (*id != m_names->count())
         return lineError(QStringLiteral("the id %1 where %2 was expected: the ids must run 0, 1, 2, ... as the "
                                         "lines do")
                              .arg(*id)
-                             .arg(m_header.vertexCount));
+                             .arg(m_names->count()));
     if (!WebGraphFields::isName(fields[1]))
         return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[1])));
     if (count == 3 && !WebGraphFields::parseUnsigned(fields[2]))
         return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[2])));
     if (m_line == 1)
         m_thirdColumn = count == 3;
-    return addName(fields[1]);
+    return m_names->add(fields[1]) || writeError();
 }
 
 bool WebGraphIndexBuilder::parseEdges(const char* begin, const char* end)
@@ -424,7 +382,7 @@ WebGraphIndexBuilder::Lookup WebGraphIndexBuilder::vertexOf(QByteArrayView name,
         return Lookup::Found;
     }
     for (quint64 position = range.first; position < range.last; ++position) {
-        const std::optional<QByteArray> stored = storedName(m_table->idAt(position));
+        const std::optional<QByteArray> stored = m_names->name(m_table->idAt(position));
         if (!stored)
             return Lookup::Failed;
         if (*stored == name) {
@@ -546,7 +504,7 @@ bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
         at = newline + 1;
         ++m_line;
         // '#' lines before the first name are a header.
-        if (m_header.vertexCount == 0 && line.startsWith('#')) {
+        if (m_names->count() == 0 && line.startsWith('#')) {
             ++m_headerLines;
             continue;
         }
@@ -567,26 +525,15 @@ bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
                 return lineError(
                     QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[2])).arg(0xFFFFFFFFu));
             m_header.hasRanks = true;
-            m_positions.resize(m_header.vertexCount + 1);
-            m_positions[m_header.vertexCount] = quint32(*position);
+            m_positions.resize(m_names->count() + 1);
+            m_positions[m_names->count()] = quint32(*position);
         }
         m_counts->append(*inDegree);
         m_header.edgeCount += *inDegree;
-        if (!addName(fields[0]))
-            return false;
+        if (!m_names->add(fields[0]))
+            return writeError();
     }
     return !m_cancel.load();
-}
-
-std::optional<QByteArray> WebGraphIndexBuilder::storedName(quint64 id)
-{
-    const quint64 block = id / namesPerBlock;
-    const quint64 begin = m_blockStarts[block];
-    const quint64 end = block + 1 < m_blockStarts.size() ? m_blockStarts[block + 1] : m_header.namesBytes;
-    QByteArray names(qsizetype(end - begin), '\0');
-    if (!m_writer->readAt(headerBytes + begin, names.data(), names.size()))
-        return std::nullopt;
-    return names.split('\n').value(qsizetype(id % namesPerBlock));
 }
 
 WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString& path, quint64 headerLines)
@@ -598,21 +545,20 @@ WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString&
         return build;
     };
     try {
-        m_table = std::make_unique<VertexKeyTable>(std::move(*m_hashes));
+        m_table = std::make_unique<VertexKeyTable>(m_names->takeHashes());
     } catch (const std::bad_alloc&) {
         build.failure = Result::NotWritten;
         build.error = QStringLiteral("not enough memory to index the graph");
         return build;
     }
-    m_hashes.reset();
 
     // Names with the same hash may be the same name.
     bool readBack = true;
     m_table->forEachSharedHash([&](quint64 a, quint64 b) {
         if (build.failure != Result::Built || !readBack)
             return;
-        const std::optional<QByteArray> first = storedName(a);
-        const std::optional<QByteArray> second = storedName(b);
+        const std::optional<QByteArray> first = m_names->name(a);
+        const std::optional<QByteArray> second = m_names->name(b);
         readBack = first && second;
         if (readBack && *first == *second) {
             build.failure = Result::BadInput;
@@ -628,56 +574,23 @@ WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString&
     if (build.failure != Result::Built)
         return build;
 
-    bool written = m_writer->padTo8();
-    for (quint64 i = 0; written && i < m_blockStarts.size(); ++i)
-        written = m_writer->appendU64(m_blockStarts[i]);
-    written = written && m_writer->appendU64(m_header.namesBytes);
-    for (const quint64 start : m_table->bucketStarts())
-        written = written && m_writer->appendU64(start);
-    const GrowableArray<quint64>& keys = m_table->keys();
-    std::vector<quint64> chunk(writeChunk);
-    for (quint64 i = 0; written && i < keys.size(); i += writeChunk) {
-        const quint64 count = qMin(writeChunk, keys.size() - i);
-        qToLittleEndian<quint64>(keys.data() + i, qsizetype(count), chunk.data());
-        written = m_writer->append(chunk.data(), qsizetype(count * 8));
-    }
+    const bool written = m_names->writeBlockStarts() && m_table->write(*m_writer);
     return written ? build : failed();
-}
-
-bool WebGraphIndexBuilder::writeCounts()
-{
-    std::vector<std::pair<quint64, quint64>> overflow;
-    std::vector<quint32> chunk(writeChunk);
-    bool written = true;
-    for (quint64 first = 0; written && first < m_header.vertexCount; first += writeChunk) {
-        const quint64 count = qMin(writeChunk, m_header.vertexCount - first);
-        for (quint64 i = 0; i < count; ++i) {
-            const quint64 value = m_counts->value(first + i);
-            if (value >= countOverflow)
-                overflow.emplace_back(first + i, value);
-            chunk[i] = qToLittleEndian(quint32(qMin<quint64>(value, countOverflow)));
-        }
-        written = m_writer->append(chunk.data(), qsizetype(count * 4));
-    }
-    written = written && m_writer->padTo8();
-    for (const auto& [id, value] : overflow)
-        written = written && m_writer->appendU64(id) && m_writer->appendU64(value);
-    m_header.overflowCount = overflow.size();
-    return written || writeError();
 }
 
 bool WebGraphIndexBuilder::writePositions()
 {
-    std::vector<quint64> chunk(writeChunk);
-    bool written = true;
-    for (quint64 first = 0; written && first < m_header.vertexCount; first += writeChunk) {
-        const quint64 count = qMin(writeChunk, m_header.vertexCount - first);
-        for (quint64 i = 0; i < count; ++i)
-            chunk[i] = qToLittleEndian(quint64(m_positions[first + i]));
-        written = m_writer->append(chunk.data(), qsizetype(count * 8));
+    // 4 bytes a vertex in memory, 8 in the file.
+    constexpr quint64 chunkSize = 1 << 16;
+    std::vector<quint64> chunk(chunkSize);
+    for (quint64 first = 0; first < m_header.vertexCount; first += chunkSize) {
+        const quint64 count = qMin(chunkSize, m_header.vertexCount - first);
+        std::copy(m_positions.data() + first, m_positions.data() + first + count, chunk.begin());
+        if (!m_writer->appendU64s(chunk.data(), count))
+            return writeError();
     }
     m_positions.clear();
-    return written || writeError();
+    return true;
 }
 
 bool WebGraphIndexBuilder::writeHeader()

@@ -2,6 +2,7 @@
 
 #include "webgraph/GrowableArray.h"
 #include "webgraph/GzipTextFile.h"
+#include "webgraph/WebGraphFileName.h"
 #include "webgraph/WebGraphFormat.h"
 
 #include <QElapsedTimer>
@@ -17,6 +18,7 @@
 class IndexFileWriter;
 class InDegreeCounts;
 class VertexKeyTable;
+class VertexNames;
 
 // What to index: the published graph files, or in-degrees counted elsewhere.
 struct WebGraphBuildRequest
@@ -41,19 +43,6 @@ struct WebGraphBuildProgress
     qint64 bytesRead = 0;  // of all input files together, as stored (compressed)
     qint64 bytesTotal = 0; // their sizes
     qint64 elapsedMs = 0;
-};
-
-// The release and level a graph file's name gives: the published files are
-// named "<release>-<level>-<part>.txt.gz", as in
-// "cc-main-2024-feb-apr-may-domain-vertices.txt.gz". A name without
-// "-domain-" or "-host-" gives its part before the first dot, less an
-// ending "-vertices" or "-counts", and no level.
-struct WebGraphFileName
-{
-    QByteArray release;
-    std::optional<WebGraphFormat::Level> level;
-
-    static WebGraphFileName of(const QString& path);
 };
 
 // Builds an index file from the graph's text files by streaming them: the
@@ -106,7 +95,6 @@ private:
     bool parseRankLine(QByteArrayView line, quint64 mostPositions);
     bool addRank(QByteArrayView name, quint64 position);
     bool parseCounts(const char* begin, const char* end);
-    bool addName(QByteArrayView name);
 
     // Sorts the keys, looks for a name given twice and writes the tables
     // that follow the names. It may run beside the edges' count, so it
@@ -117,7 +105,6 @@ private:
         QString error;
     };
     TableBuild buildTable(const QString& path, quint64 headerLines);
-    bool writeCounts();
     bool writePositions();
     bool writeHeader();
     struct PendingRank
@@ -131,8 +118,6 @@ private:
     bool placeRanks();
     enum class Lookup { Found, Missing, Failed };
     Lookup vertexOf(QByteArrayView name, quint64 hash, quint64& id);
-    // A name as the index file holds it; none when it cannot be read back.
-    std::optional<QByteArray> storedName(quint64 id);
 
     void beginStep(WebGraphBuildProgress::Step step);
     void endStep();
@@ -156,9 +141,8 @@ private:
     quint64 m_line = 0;
     quint64 m_headerLines = 0;
 
-    // Per vertex while the vertices stream by; then the sorted table.
-    std::unique_ptr<GrowableArray<quint64>> m_hashes;
-    GrowableArray<quint64> m_blockStarts;
+    // The names as they stream by; then their sorted table.
+    std::unique_ptr<VertexNames> m_names;
     std::unique_ptr<VertexKeyTable> m_table;
     std::atomic<bool> m_tableFailed{false};
     std::unique_ptr<InDegreeCounts> m_counts;

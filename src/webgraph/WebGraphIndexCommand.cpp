@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTextStream>
 
@@ -149,8 +150,10 @@ int WebGraphIndexCommand::run(const Options& options, QTextStream& messages)
             messages << summary(task, options.output) << '\n';
         return Built;
     case WebGraphIndexBuilder::Result::Cancelled:
-        messages << QStringLiteral("Interrupted: no index was written, and %1 is as it was.\n")
-                        .arg(QDir::toNativeSeparators(options.output));
+        messages << QStringLiteral("Interrupted: no index was written")
+                 << (QFileInfo::exists(options.output)
+                         ? QStringLiteral(", and %1 is as it was.\n").arg(QDir::toNativeSeparators(options.output))
+                         : QStringLiteral(".\n"));
         return 128 + (TerminationSignals::received() ? TerminationSignals::received() : SIGINT);
     case WebGraphIndexBuilder::Result::BadInput:
         messages << task.errorString() << '\n';
