@@ -11,7 +11,7 @@ namespace {
 // the manner of a most-significant-digit radix sort: the hashes' top bytes
 // are evenly spread, so each pass splits a range into 256 nearly equal
 // parts and the small ones are left to std::sort.
-void radixSort(quint64* keys, quint64 count, int shift)
+void radixSort(quint64* keys, quint64 count, int shift, const std::atomic<bool>* stop)
 {
     if (count < 256 || shift < 0) {
         std::sort(keys, keys + count);
@@ -40,13 +40,16 @@ void radixSort(quint64* keys, quint64 count, int shift)
             keys[next[digit]++] = key;
         }
     }
-    for (int digit = 0; digit < 256; ++digit)
-        radixSort(keys + starts[digit], ends[digit] - starts[digit], shift - 8);
+    for (int digit = 0; digit < 256; ++digit) {
+        if (stop && stop->load(std::memory_order_relaxed))
+            return;
+        radixSort(keys + starts[digit], ends[digit] - starts[digit], shift - 8, stop);
+    }
 }
 
 } // namespace
 
-VertexKeyTable::VertexKeyTable(GrowableArray<quint64> hashes)
+VertexKeyTable::VertexKeyTable(GrowableArray<quint64> hashes, const std::atomic<bool>* stop)
     : m_keys(std::move(hashes))
 {
     const quint64 n = m_keys.size();
@@ -56,7 +59,11 @@ VertexKeyTable::VertexKeyTable(GrowableArray<quint64> hashes)
     const quint64 mask = WebGraphFormat::idMask(m_idBits);
     for (quint64 id = 0; id < n; ++id)
         m_keys[id] = (m_keys[id] & ~mask) | id;
-    radixSort(m_keys.data(), n, 56);
+    radixSort(m_keys.data(), n, 56, stop);
+    if (stop && stop->load()) {
+        m_complete = false;
+        return;
+    }
 
     m_bucketStarts.assign(WebGraphFormat::bucketCount(m_bucketBits) + 1, 0);
     for (quint64 i = 0; i < n; ++i)

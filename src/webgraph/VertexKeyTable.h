@@ -3,6 +3,7 @@
 #include "webgraph/GrowableArray.h"
 #include "webgraph/WebGraphFormat.h"
 
+#include <atomic>
 #include <vector>
 
 class IndexFileWriter;
@@ -14,8 +15,10 @@ class IndexFileWriter;
 class VertexKeyTable
 {
 public:
-    // From the names' hashes, by id.
-    explicit VertexKeyTable(GrowableArray<quint64> hashes);
+    // From the names' hashes, by id. Setting `stop` cuts the sorting short,
+    // leaving a table that is not complete().
+    explicit VertexKeyTable(GrowableArray<quint64> hashes, const std::atomic<bool>* stop = nullptr);
+    bool complete() const { return m_complete; }
 
     quint64 vertexCount() const { return m_keys.size(); }
     int idBits() const { return m_idBits; }
@@ -61,4 +64,5 @@ private:
     std::vector<quint64> m_bucketStarts;
     int m_idBits = 1;
     int m_bucketBits = 0;
+    bool m_complete = true;
 };

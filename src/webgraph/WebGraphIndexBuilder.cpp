@@ -142,6 +142,7 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     beginStep(Step::Edges);
     m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
     m_tableFailed.store(false);
+    m_stopTable.store(false);
     TableBuild table;
     std::thread tableThread([this, &table, headerLines = m_headerLines] {
         table = buildTable(m_request.vertices, headerLines);
@@ -157,8 +158,11 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
         const Joiner joiner{tableThread};
         counted =
             readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
+        // A cancelled or failed count does not wait for the whole sort.
+        m_stopTable.store(!counted);
     }
-    if (table.failure != Result::Built) {
+    // A name given twice comes before any fault of the edges.
+    if (table.failure != Result::Built && table.failure != Result::Cancelled) {
         m_failure = table.failure;
         m_error = table.error;
         return m_failure;
@@ -545,10 +549,14 @@ WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString&
         return build;
     };
     try {
-        m_table = std::make_unique<VertexKeyTable>(m_names->takeHashes());
+        m_table = std::make_unique<VertexKeyTable>(m_names->takeHashes(), &m_stopTable);
     } catch (const std::bad_alloc&) {
         build.failure = Result::NotWritten;
         build.error = QStringLiteral("not enough memory to index the graph");
+        return build;
+    }
+    if (!m_table->complete()) {
+        build.failure = Result::Cancelled;
         return build;
     }
 

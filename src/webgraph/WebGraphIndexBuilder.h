@@ -145,6 +145,7 @@ private:
     std::unique_ptr<VertexNames> m_names;
     std::unique_ptr<VertexKeyTable> m_table;
     std::atomic<bool> m_tableFailed{false};
+    std::atomic<bool> m_stopTable{false};
     std::unique_ptr<InDegreeCounts> m_counts;
     GrowableArray<quint32> m_positions;
     std::vector<PendingRank> m_pendingRanks;

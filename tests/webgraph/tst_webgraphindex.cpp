@@ -296,6 +296,8 @@ private slots:
         };
         row("duplicate name", "0\tcom.a\n1\tcom.b\n2\tcom.a\n", edges, {}, {},
             "v.txt, line 3: the name \"com.a\" is also on line 1");
+        row("duplicate name, then a bad edge", "0\tcom.a\n1\tcom.b\n2\tcom.a\n", "0\t1\nbad\n", {}, {},
+            "v.txt, line 3: the name \"com.a\" is also on line 1");
         row("ids out of order", "0\tcom.a\n2\tcom.b\n", edges, {}, {}, "v.txt, line 2: the id 2 where 1 was expected");
         row("vertex without a name", "0\tcom.a\n1\n", edges, {}, {}, "v.txt, line 2: expected an id");
         row("name with a space", "0\tcom.a b\n", edges, {}, {}, "v.txt, line 1: \"com.a b\" is not a host");
