@@ -116,9 +116,11 @@ public:
             step.memberEnded = true;
             inflateReset(&m_stream);
         } else if (result != Z_OK && result != Z_BUF_ERROR) {
-            step.error = result == Z_DATA_ERROR && m_stream.msg && std::strstr(m_stream.msg, "check")
-                             ? QStringLiteral("the compressed data fail their checksum")
-                             : QStringLiteral("damaged compressed data");
+            // zlib's words for a member whose data and checksum disagree.
+            const bool checksum = m_stream.msg && (std::strcmp(m_stream.msg, "incorrect data check") == 0 ||
+                                                   std::strcmp(m_stream.msg, "incorrect length check") == 0);
+            step.error = result == Z_DATA_ERROR && checksum ? QStringLiteral("the compressed data fail their checksum")
+                                                            : QStringLiteral("damaged compressed data");
         }
         return step;
     }

@@ -57,6 +57,7 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::build()
     m_stepTimes.clear();
     m_stepOpen = false;
     m_header = Header();
+    m_progressState = WebGraphBuildProgress();
     Result result;
     try {
         result = m_request.counts.isEmpty() ? buildFromGraph() : buildFromCounts();
@@ -89,6 +90,16 @@ bool WebGraphIndexBuilder::checkInputs(const QStringList& paths)
                                                               : QStringLiteral("no such file"));
         }
         m_progressState.bytesTotal += file.size();
+        // The index is renamed over its path at the end.
+        if (file.canonicalFilePath() == QFileInfo(m_request.output).canonicalFilePath()) {
+            m_path = m_request.output;
+            return inputError(QStringLiteral("the index would take the place of an input file"));
+        }
+    }
+    if (QFileInfo(m_request.output).isDir()) {
+        m_failure = Result::NotWritten;
+        m_error = QStringLiteral("cannot write %1: it is a folder").arg(QDir::toNativeSeparators(m_request.output));
+        return false;
     }
     m_writer = std::make_unique<IndexFileWriter>(m_request.output);
     if (!m_writer->open())

@@ -72,6 +72,11 @@ private slots:
                                         << "bad-edges.txt, line 2: expected two vertex ids" << quint64(0);
         QTest::newRow("missing file") << "--index-webgraph V E missing.txt --output OUT" << 2
                                       << "missing.txt: no such file" << quint64(0);
+        QTest::newRow("output over an input")
+            << "--index-webgraph V E --output E" << 2
+            << "graph-edges.txt: the index would take the place of an input file" << quint64(0);
+        QTest::newRow("output a folder") << QStringLiteral("--index-webgraph V E --output ") + QDir::tempPath() << 1
+                                         << "it is a folder" << quint64(0);
         QTest::newRow("folder not there")
             << "--index-webgraph V E --output /nonexistent-folder/index.qvg" << 1 << "cannot write" << quint64(0);
     }

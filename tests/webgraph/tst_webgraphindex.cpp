@@ -1,3 +1,4 @@
+#include "webgraph/GzipTextFile.h"
 #include "webgraph/WebGraphFields.h"
 #include "webgraph/WebGraphIndex.h"
 #include "webgraph/WebGraphIndexBuilder.h"
@@ -424,6 +425,61 @@ private slots:
         QVERIFY(!reader.isOpen());
         QVERIFY2(reader.errorString().contains(error), qPrintable(reader.errorString()));
         QVERIFY(!reader.find("com.example"));
+    }
+
+    void inflaters_data()
+    {
+        QTest::addColumn<Inflater>("inflater");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("error");
+
+        const QByteArray text = QByteArray("0\t1\n").repeated(50000);
+        const QByteArray members = gzipped(text.left(70001)) + gzipped(text.mid(70001)) + gzipped({});
+        // The first block after the 10-byte gzip header, of the reserved type 3.
+        QByteArray damaged = gzipped(text);
+        damaged[10] = char(0xFF);
+        QByteArray badChecksum = gzipped(text);
+        badChecksum[badChecksum.size() - 8] = char(badChecksum[badChecksum.size() - 8] ^ 1);
+        for (const Inflater inflater : GzipTextFile::availableInflaters()) {
+            const QByteArray name = inflater == Inflater::Isal ? "ISA-L, " : "zlib, ";
+            const auto row = [&](const char* what, const QByteArray& bytes, const QByteArray& expected,
+                                 const char* error) {
+                QTest::newRow((name + what).constData()) << inflater << bytes << expected << QString::fromLatin1(error);
+            };
+            row("members", members, text, "");
+            row("plain text", text, text, "");
+            row("empty file", {}, {}, "");
+            row("cut short", members.chopped(30), {}, "the compressed data end early (the file is cut short)");
+            row("cut in a header", members + gzipped(text).left(5), {},
+                "the compressed data end early (the file is cut short)");
+            row("damaged", damaged, {}, "damaged compressed data");
+            row("checksum", badChecksum, {}, "the compressed data fail their checksum");
+            row("other bytes after", members + "trailing bytes", {}, "damaged compressed data");
+        }
+    }
+
+    // Each inflater reads the same files alike, and takes no damage for text.
+    void inflaters()
+    {
+        QFETCH(Inflater, inflater);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArray, text);
+        QFETCH(QString, error);
+        const QString file = path(QStringLiteral("inflated.gz"));
+        QVERIFY(writeBytes(file, bytes));
+        GzipTextFile reader(file, inflater);
+        QVERIFY(reader.open());
+        QByteArray read;
+        char buffer[4096];
+        qsizetype size = 0;
+        while ((size = reader.read(buffer, sizeof buffer)) > 0)
+            read.append(buffer, size);
+        QCOMPARE(size < 0 ? reader.errorString() : QString(), error);
+        if (error.isEmpty()) {
+            QCOMPARE(read, text);
+            QCOMPARE(reader.bytesRead(), qint64(bytes.size()));
+        }
     }
 
     void fileNames_data()
