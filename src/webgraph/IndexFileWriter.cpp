@@ -54,6 +54,9 @@ bool IndexFileWriter::flush()
 
 bool IndexFileWriter::append(const void* bytes, qsizetype size)
 {
+    // An empty array may have no address at all.
+    if (size == 0)
+        return true;
     if (m_pending + size > bufferCapacity) {
         if (!flush())
             return false;
