@@ -340,7 +340,9 @@ bool WebGraphIndexBuilder::parseEdges(const char* begin, const char* end)
         const char* line = at;
         quint64 from = 0;
         quint64 to = 0;
-        if (WebGraphFields::readNumber(at, '\t', from) && WebGraphFields::readNumber(at, '\n', to) &&
+        // Lines may also end in CR LF.
+        if (WebGraphFields::readNumber(at, '\t', from) &&
+            (WebGraphFields::readNumber(at, '\n', to) || (WebGraphFields::readNumber(at, '\r', to) && *at++ == '\n')) &&
             from < vertexCount && to < vertexCount) {
             ++lines;
             targets[pending++] = to;

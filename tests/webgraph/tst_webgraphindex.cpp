@@ -38,8 +38,9 @@ QByteArray gzipped(const QByteArray& text)
 }
 
 // A small host graph whose ids follow the labels, not the bytes: "a.b.c"
-// before "a.b-x". The in-degrees and positions below are counted by hand.
-const QByteArray handVertices = "0\tac.gov.ascension\n"
+// before "a.b-x"; some lines end in CR LF. The in-degrees and positions
+// below are counted by hand.
+const QByteArray handVertices = "0\tac.gov.ascension\r\n"
                                 "1\tac.gov.ascension.www\n"
                                 "2\tac.gov.ascension-island\n"
                                 "3\tcom.example\n"
@@ -47,7 +48,7 @@ const QByteArray handVertices = "0\tac.gov.ascension\n"
                                 "5\tuk.co.example.www\n"
                                 "6\txn--p1ai.xn--e1afmkfd\n"
                                 "7\tcom.unlinked\n";
-const QByteArray handEdges = "0\t2\n1\t2\n3\t2\n4\t5\n6\t5\n1\t5\n2\t0\n7\t1\n5\t6\n5\t1\n";
+const QByteArray handEdges = "0\t2\n1\t2\r\n3\t2\n4\t5\n6\t5\n1\t5\r\n2\t0\n7\t1\n5\t6\n5\t1\n";
 const QByteArray handRanks = "#harmonicc_pos\t#harmonicc_val\t#pr_pos\t#pr_val\t#host_rev\n"
                              "# second header line\n"
                              "1\t1.4451489E7\t2\t4.48e-09\tuk.co.example.www\n"
