@@ -82,6 +82,10 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A URL list file to load into the window."),
                                  QStringLiteral("[file]"));
 
+    // The parser would take "--" as the end of the options; nothing of ours
+    // needs it, and the usage does not offer it.
+    if (arguments.indexOf(QStringLiteral("--"), 1) > 0)
+        return failure(QStringLiteral("Unknown option '--'."));
     if (!parser.parse(arguments))
         return failure(parser.errorText());
     CommandLine line;
@@ -124,39 +128,39 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 
 bool CommandLine::needsNoWindow(const QStringList& arguments)
 {
-    // Options of the window's application object, which it also takes with
-    // two dashes; any other option of two dashes is ours, or a mistake that
-    // is better told without opening a window.
-    static const QStringList windowOptions{QStringLiteral("platform"),
-                                           QStringLiteral("platformpluginpath"),
-                                           QStringLiteral("platformtheme"),
-                                           QStringLiteral("plugin"),
-                                           QStringLiteral("qwindowgeometry"),
-                                           QStringLiteral("qwindowicon"),
-                                           QStringLiteral("qwindowtitle"),
-                                           QStringLiteral("reverse"),
-                                           QStringLiteral("session"),
-                                           QStringLiteral("display"),
-                                           QStringLiteral("geometry"),
-                                           QStringLiteral("style"),
-                                           QStringLiteral("stylesheet"),
-                                           QStringLiteral("widgetcount"),
-                                           QStringLiteral("qmljsdebugger"),
-                                           QStringLiteral("name"),
-                                           QStringLiteral("title"),
-                                           QStringLiteral("visual"),
-                                           QStringLiteral("nograb"),
-                                           QStringLiteral("dograb"),
-                                           QStringLiteral("sync")};
-    const QStringList shortOptions{QStringLiteral("-h"), QStringLiteral("-?"), QStringLiteral("-v")};
+    // Options of the window's application object, which it takes with one
+    // dash or two; any other option is ours, or a mistake that is better
+    // told without opening a window (which needs a display). Some take the
+    // next argument as their value, unless it follows "=".
+    static const QStringList flagOptions{QStringLiteral("reverse"),       QStringLiteral("widgetcount"),
+                                         QStringLiteral("qmljsdebugger"), QStringLiteral("nograb"),
+                                         QStringLiteral("dograb"),        QStringLiteral("sync")};
+    static const QStringList valueOptions{QStringLiteral("platform"),
+                                          QStringLiteral("platformpluginpath"),
+                                          QStringLiteral("platformtheme"),
+                                          QStringLiteral("plugin"),
+                                          QStringLiteral("qwindowgeometry"),
+                                          QStringLiteral("qwindowicon"),
+                                          QStringLiteral("qwindowtitle"),
+                                          QStringLiteral("session"),
+                                          QStringLiteral("display"),
+                                          QStringLiteral("geometry"),
+                                          QStringLiteral("style"),
+                                          QStringLiteral("stylesheet"),
+                                          QStringLiteral("name"),
+                                          QStringLiteral("title"),
+                                          QStringLiteral("visual")};
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (argument == QLatin1String("--"))
-            return false;
-        if (shortOptions.contains(argument))
+        // A file name, or "-".
+        if (argument.size() < 2 || !argument.startsWith(u'-'))
+            continue;
+        // "--" itself has an empty name, so it is no window option either.
+        const QString name = argument.mid(argument.startsWith(QLatin1String("--")) ? 2 : 1).section(u'=', 0, 0);
+        if (!flagOptions.contains(name) && !valueOptions.contains(name))
             return true;
-        if (argument.startsWith(QLatin1String("--")) && !windowOptions.contains(argument.mid(2).section(u'=', 0, 0)))
-            return true;
+        if (valueOptions.contains(name) && !argument.contains(u'='))
+            ++i;
     }
     return false;
 }

@@ -28,8 +28,9 @@ struct CommandLine
     // object for the usage text.
     static CommandLine parse(const QStringList& arguments);
 
-    // Whether the arguments ask for anything but the window: an option of
-    // ours other than the list file, or an unknown option of two dashes.
+    // Whether the arguments ask for anything but the window: any option but
+    // those of the window's application object (with one dash or two), "--"
+    // included.
     // Decided before any application object exists: the window's
     // application object needs a display, and removes the options of its
     // own (-platform, -style...) that parse() would otherwise not know.

@@ -106,5 +106,4 @@ private:
     ScanLogWindow* m_scanLogWindow = nullptr;
     OptionsCommand* m_optionsCommand = nullptr;
     bool m_shownBefore = false;
-    bool m_placementRestored = false;
 };

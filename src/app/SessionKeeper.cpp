@@ -37,8 +37,30 @@ void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
 {
     if (!isOn())
         return;
-    m_urlList->appendUrls(m_session.readUrls());
-    const std::optional<KeptSession::Results> kept = m_session.readResults();
+    QStringList problems;
+    QString problem;
+    m_urlList->appendUrls(m_session.readUrls(&problem));
+    if (!problem.isEmpty()) {
+        // Written over, the file would be lost for good; the user may still
+        // mend it or take its URLs out by other means.
+        m_keptListUnreadable = true;
+        problems << problem + QStringLiteral("\n\nThe file is left as it is, and the URL list is not kept during "
+                                             "this session.");
+    }
+    problem.clear();
+    const std::optional<KeptSession::Results> kept =
+        m_session.readResults(m_context.settings.rankThresholds(), &problem);
+    if (!problem.isEmpty())
+        problems << problem;
+    // Told once the window is up, so that the messages come up above it.
+    if (!problems.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this, problems] {
+                for (const QString& text : problems)
+                    m_context.prompts.error(text, Prompts::errorCaption());
+            },
+            Qt::QueuedConnection);
     if (!kept || kept->rows.isEmpty())
         return;
     m_results->setRows(kept->rows);
@@ -64,9 +86,14 @@ void SessionKeeper::keepList()
     if (!isOn()) {
         // A results write still under way would bring its file back.
         waitForWrites();
-        m_session.forget();
+        if (m_keptListUnreadable)
+            m_session.forgetResults();
+        else
+            m_session.forget();
         return;
     }
+    if (m_keptListUnreadable)
+        return;
     QString reason;
     if (!m_session.writeUrls(m_urlList->urls(), &reason))
         reportFailure(QStringLiteral("URL list"), m_session.urlListPath(), reason);

@@ -297,12 +297,11 @@ void ChartPanel::printChart()
 void ChartPanel::exportChart()
 {
     const QString title = QStringLiteral("Export Chart");
-    const QString path = chooseSavePath(m_context.prompts, title, ChartExport::fileFilter(),
-                                        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                                        {ChartExport::extensionOf(ChartExport::Format::Png),
-                                         ChartExport::extensionOf(ChartExport::Format::Svg),
-                                         ChartExport::extensionOf(ChartExport::Format::Pdf)},
-                                        title);
+    const QString path = chooseSavePath(
+        m_context.prompts, title, ChartExport::fileFilter(), existingSaveFolder(QStandardPaths::PicturesLocation),
+        {ChartExport::extensionOf(ChartExport::Format::Png), ChartExport::extensionOf(ChartExport::Format::Svg),
+         ChartExport::extensionOf(ChartExport::Format::Pdf)},
+        title);
     if (path.isEmpty())
         return;
     QString reason;

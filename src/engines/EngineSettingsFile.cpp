@@ -6,6 +6,7 @@
 
 #include <QDir>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -44,7 +45,12 @@ State check(const QString& iniPath, QString* error)
         break;
     }
     // Found the way the scan reads its templates.
-    return document.sectionText(enginesSection()) ? State::Usable : State::NoEnginesSection;
+    if (!document.sectionText(enginesSection()))
+        return State::NoEnginesSection;
+    const auto hasAddress = [&document](const Engine& engine) {
+        return !document.value(enginesSection(), engine.key()).value_or(QString()).isEmpty();
+    };
+    return std::any_of(engines().cbegin(), engines().cend(), hasAddress) ? State::Usable : State::NoAddresses;
 }
 
 QString problem(State state, const QString& iniPath, const QString& reason)
@@ -61,6 +67,9 @@ QString problem(State state, const QString& iniPath, const QString& reason)
     case State::NoEnginesSection:
         return QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
                               "addresses.")
+            .arg(shownPath);
+    case State::NoAddresses:
+        return QStringLiteral("The [Engines] section of the settings file \"%1\" holds no search engine address.")
             .arg(shownPath);
     }
     return {};

@@ -17,7 +17,8 @@ struct EngineSettings
 // give them, the one read of an engine's address, and the writes of them.
 namespace EngineSettingsFile {
 
-enum class State { Usable, Missing, NoEnginesSection, Unreadable };
+// NoAddresses: the [Engines] section has no engine's address.
+enum class State { Usable, Missing, NoEnginesSection, NoAddresses, Unreadable };
 
 // What the file holds for the scan. An unreadable file sets error to the
 // reason.

@@ -5,6 +5,7 @@
 
 #include <QtNumeric>
 
+#include <algorithm>
 #include <limits>
 
 void EngineCell::setText(const QString& cellText)
@@ -24,6 +25,11 @@ ResultRow ResultRow::completed(const QString& site, const QStringList& cellTexts
 
 void ResultRow::complete(const RankThresholds& thresholds)
 {
+    if (std::all_of(engines.cbegin(), engines.cend(), [](const EngineCell& cell) { return cell.text.isEmpty(); })) {
+        total.reset();
+        rank = 0;
+        return;
+    }
     qint64 sum = 0;
     for (const EngineCell& cell : engines) {
         // Counts of ten digits never come near the limit; a restored or

@@ -26,7 +26,9 @@ struct EngineCell
 };
 
 // One site of the results: the six engine cells in the engine table's
-// order, and once all six have answered, the total and the rank.
+// order, and once all six have answered, the total and the rank. A row
+// whose cells are all empty (every query failed, or no page gave a count)
+// has neither: a total of 0 would claim that no page links to the site.
 struct ResultRow
 {
     QString site;
@@ -41,7 +43,8 @@ struct ResultRow
     EngineCell& engine(int engineNumber) { return engines[static_cast<std::size_t>(engineNumber - 1)]; }
     const EngineCell& engine(int engineNumber) const { return engines[static_cast<std::size_t>(engineNumber - 1)]; }
 
-    // Adds up the cells' values and sets the rank.
+    // Adds up the cells' values and sets the rank; with every cell empty,
+    // no total and no rank.
     void complete(const RankThresholds& thresholds);
 
     // The text of a results-table column (ResultsColumns): the total as

@@ -1,10 +1,13 @@
 #pragma once
 
 struct AppContext;
+class QString;
 struct ResultRow;
 class QWidget;
 
 // The "save results" command: opens the Save Search Results dialog modally
-// for the row selected in the results table; with no row selected, asks the
-// user to select one and opens nothing. True when the counts were saved.
-bool runSaveCommand(const ResultRow* selectedRow, AppContext& context, QWidget* owner);
+// for the row selected in the results table, the site's saved search chosen
+// when it has one; with no row selected, asks the user to select one and
+// opens nothing. True when the counts were saved, with `confirmation`
+// saying where, for the status bar.
+bool runSaveCommand(const ResultRow* selectedRow, AppContext& context, QWidget* owner, QString* confirmation = nullptr);

@@ -1,6 +1,7 @@
 #include "scan/ScanLog.h"
 
 #include "engines/EngineTable.h"
+#include "results/Csv.h"
 
 #include <QHash>
 
@@ -99,7 +100,8 @@ QString ScanLog::rowsAsText(QList<int> rows) const
             continue;
         QStringList cells;
         for (int column = 0; column < ColumnCount; ++column) {
-            QString cell = cellText(m_entries.at(row), column);
+            // A spreadsheet takes the copy as it takes a CSV file.
+            QString cell = Csv::inertField(cellText(m_entries.at(row), column));
             // A tab or line end inside a cell would shift the columns.
             cell.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
             cells << cell;

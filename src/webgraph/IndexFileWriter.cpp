@@ -1,5 +1,7 @@
 #include "webgraph/IndexFileWriter.h"
 
+#include "base/NativeFileName.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QtEndian>
@@ -11,11 +13,6 @@
 namespace {
 
 constexpr qsizetype bufferCapacity = qsizetype(1) << 20;
-
-std::filesystem::path filesystemPath(const QString& path)
-{
-    return std::filesystem::path(QDir::toNativeSeparators(path).toStdU16String());
-}
 
 } // namespace
 
@@ -142,7 +139,7 @@ bool IndexFileWriter::commit()
     m_file.close();
     // Unlike QFile::rename, this replaces an index already there in one step.
     std::error_code error;
-    std::filesystem::rename(filesystemPath(temporaryPath), filesystemPath(m_path), error);
+    std::filesystem::rename(NativeFileName::path(temporaryPath), NativeFileName::path(m_path), error);
     if (error) {
         m_error = QStringLiteral("cannot write %1: %2")
                       .arg(QDir::toNativeSeparators(m_path), QString::fromStdString(error.message()));

@@ -1,5 +1,7 @@
 #include "webgraph/WebGraphIndexBuilder.h"
 
+#include "base/NativeFileName.h"
+
 #include "webgraph/InDegreeCounts.h"
 #include "webgraph/IndexFileWriter.h"
 #include "webgraph/LineBlockReader.h"
@@ -83,6 +85,10 @@ bool WebGraphIndexBuilder::checkInputs(const QStringList& paths)
     m_progressState.bytesTotal = 0;
     for (const QString& path : paths) {
         const QFileInfo file(path);
+        if (!NativeFileName::isQtSpellable(path)) {
+            m_path = path;
+            return inputError(QStringLiteral("a file name that is not UTF-8 cannot be read here: rename the file"));
+        }
         if (!file.isFile() || !file.isReadable()) {
             m_path = path;
             return inputError(file.exists() && !file.isFile() ? QStringLiteral("not a file")

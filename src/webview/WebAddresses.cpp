@@ -15,3 +15,21 @@ QUrl browserUrl(const QString& address)
     const QUrl url = QUrl::fromUserInput(address);
     return url.isValid() ? url : QUrl();
 }
+
+bool mayOpenInWebView(const QUrl& address)
+{
+    if (!address.isValid())
+        return false;
+    const QString scheme = address.scheme().toLower();
+    if (scheme == QLatin1String("http") || scheme == QLatin1String("https"))
+        return !address.host().isEmpty();
+    return scheme == QLatin1String("about") &&
+           (address.path() == QLatin1String("blank") || address.path() == QLatin1String("srcdoc"));
+}
+
+QString refusedAddressText(const QUrl& address)
+{
+    // Short, for the narrow panel that says which page opens. The scheme
+    // says why; the rest of such an address may be a long script.
+    return QStringLiteral("Not opened: %1: address").arg(address.scheme());
+}

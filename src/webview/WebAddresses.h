@@ -15,3 +15,13 @@ QString webResultAddress(const Engine* engine, const QString& site, const QStrin
 // page, a full address stays as it is. An empty URL when the text is no
 // address at all (empty, or text such as "two words").
 QUrl browserUrl(const QString& address);
+
+// Whether the web view may open the address: an http or https address with
+// a host, or the empty page (about:blank, and about:srcdoc for frames).
+// Other schemes would run a script in the page shown (javascript:), open
+// local files whose scripts read other local files (file:), or reach the
+// browser engine's own pages.
+bool mayOpenInWebView(const QUrl& address);
+
+// The status-bar line when the web view does not open an address.
+QString refusedAddressText(const QUrl& address);

@@ -78,10 +78,11 @@ private slots:
         QTest::addColumn<QByteArray>("record");
         QTest::newRow("empty cells count nothing") << "a.example" << QStringList{"1234", "", "0", "56", "0", ""}
                                                    << QByteArray("a.example,1290,1234,,0,56,0,,high");
-        QTest::newRow("no count at all") << "b.example" << QStringList(6) << QByteArray("b.example,0,,,,,,,low");
+        // A total of 0 would say that no page links to the site.
+        QTest::newRow("no count at all") << "b.example" << QStringList(6) << QByteArray("b.example,,,,,,,,");
         QTest::newRow("cells without a number count nothing")
             << "c.example" << QStringList{"700", "-", "n/a", "12.5", "1,000", "0"}
-            << QByteArray("c.example,700,700,-,n/a,12.5,\"1,000\",0,medium");
+            << QByteArray("c.example,700,700,'-,n/a,12.5,\"1,000\",0,medium");
         QTest::newRow("beyond 32 bits") << "d.example" << QStringList{"9999999999", "9999999999", "", "", "", ""}
                                         << QByteArray("d.example,19999999998,9999999999,9999999999,,,,,high");
         QTest::newRow("beyond 64 bits stops at the largest")
@@ -91,6 +92,12 @@ private slots:
                                      << QByteArray("\"http://x.example/?a=1,b=\"\"2\"\"\",6,1,1,1,1,1,1,low");
         QTest::newRow("spaces around a site")
             << " y.example" << QStringList(6, "1") << QByteArray("\" y.example\",6,1,1,1,1,1,1,low");
+        // A spreadsheet would run these as formulas.
+        QTest::newRow("formula site") << "=HYPERLINK(\"http://x.example\",\"a\")" << QStringList(6, "1")
+                                      << QByteArray(
+                                             "\"'=HYPERLINK(\"\"http://x.example\"\",\"\"a\"\")\",6,1,1,1,1,1,1,low");
+        QTest::newRow("plus, at, tab and CR sites")
+            << "+1@x" << QStringList{"@a", "\tb", "\rc", "", "", ""} << QByteArray("'+1@x,0,'@a,'\tb,\"'\rc\",,,,low");
         QTest::newRow("line break and UTF-8") << QStringLiteral("caf\u00e9\nbar") << QStringList(6, "1")
                                               << QByteArray("\"caf\xc3\xa9\nbar\",6,1,1,1,1,1,1,low");
     }
@@ -124,9 +131,8 @@ private slots:
 
         const QStringList urls{"http://a.example/", QStringLiteral("caf\u00e9.example"), " spaced "};
         KeptSession::Results results{QDateTime(QDate(2026, 12, 8), QTime(14, 30, 5)),
-                                     {ResultRow::completed("a.example", {"9999999999", "9999999999", "-"}, {}),
-                                      ResultRow{"unfinished.example", {}, {}, 0}}};
-        results.rows[1].engine(2).setText("12");
+                                     {ResultRow::completed("a.example", {"9999999999", "9999999999", "1,234"}, {}),
+                                      ResultRow::completed("failed.example", {}, {})}};
         QString error;
         QVERIFY2(session.writeUrls(urls, &error), qPrintable(error));
         QVERIFY2(session.writeResults(results, &error), qPrintable(error));

@@ -314,6 +314,39 @@ private slots:
         QCOMPARE(f.prompts.shown().at(0).caption, QStringLiteral("Quorvex Full"));
     }
 
+    // The dialog opens on the saved search named after the row's site, as a
+    // scan that saves each site names it.
+    void saveCommandChoosesTheSitesSearch_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("named after the site") << "b.example" << QStringList{"a", "b.example", "c"} << "b.example";
+        QTest::newRow("scheme, www. and slash left out")
+            << "http://www.b.example/" << QStringList{"b.example", "www.b.example"} << "b.example";
+        QTest::newRow("other letter case") << "B.Example" << QStringList{"a", "b.example"} << "b.example";
+        QTest::newRow("none for the site") << "d.example" << QStringList{"b.example"} << "";
+    }
+
+    void saveCommandChoosesTheSitesSearch()
+    {
+        QFETCH(QString, site);
+        QFETCH(QStringList, names);
+        QFETCH(QString, chosen);
+        Fixture f;
+        for (const QString& name : names)
+            QVERIFY(f.folder.writeFile("Saved/" + name + ".qvh", "\r\n[Google]\r\n05-01-06=1\r\n"));
+        QWidget owner;
+        QString shown;
+        whenModalShown(&owner, [&](QWidget* modal) {
+            shown = child<QComboBox>(*modal, "Combo1")->currentText();
+            modal->close();
+        });
+        const ResultRow row = ResultRow::completed(site, {"1", "2", "3", "4", "5", "6"}, {});
+        QVERIFY(!runSaveCommand(&row, f.context, &owner));
+        QCOMPARE(shown, chosen);
+    }
+
     void saveCommandSavesTheSelectedRow()
     {
         Fixture f;
@@ -325,7 +358,9 @@ private slots:
             child<QLineEdit>(*modal, "Text1")->setText("b site");
             click(*modal, "Command3");
         });
-        QVERIFY(runSaveCommand(&rowB, f.context, &owner));
+        QString confirmation;
+        QVERIFY(runSaveCommand(&rowB, f.context, &owner, &confirmation));
+        QCOMPARE(confirmation, QStringLiteral("Saved the counts of b.example in the saved search \"b site\"."));
         QCOMPARE(dialogName, QStringLiteral("Form5"));
         QCOMPARE(f.readSaved("b site.qvh"), savedOnMay2);
         // Only the empty-folder notice of the dialog was shown.

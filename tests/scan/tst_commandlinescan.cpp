@@ -24,7 +24,25 @@
 #include <QTest>
 #include <QTextStream>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#if defined(Q_OS_UNIX)
+#include <sys/stat.h>
+#endif
+
 namespace {
+
+// What a row of hostileCommandLines puts in the folder besides the list.
+enum class Setup { None, Fifo, Folder, LinkToSettings, RawNames, NoAddresses, AllFail, SavedLinkOut };
+
+// The bytes of a file named by bytes, read without the program's code.
+QByteArray nativeFile(const QString& folder, const QByteArray& name)
+{
+    std::ifstream file(std::filesystem::path(folder.toStdString()) / name.toStdString(), std::ios::binary);
+    return QByteArray::fromStdString(std::string(std::istreambuf_iterator<char>(file), {}));
+}
 
 const QStringList sites{"www.alpha.example", "http://beta.example/"};
 
@@ -35,7 +53,7 @@ struct Fixture
 
     void failEngine(int number)
     {
-        QByteArray ini = server.settingsIni();
+        QByteArray ini = test.folder.readFile("settings.ini");
         ini.replace(EnginePages::loopbackTemplate(*engineByNumber(number), server.port()).toLatin1(),
                     QStringLiteral("http://127.0.0.1:%1/x?q=").arg(LoopbackHttpServer::closedPort()).toLatin1());
         test.folder.writeFile("settings.ini", ini);
@@ -52,6 +70,22 @@ struct Fixture
     // A process of the built program in this folder, without a display.
     QProcess* program(const QStringList& arguments, const QString& platform = {})
     {
+        QProcess* process = newProcess(platform);
+        process->start(QStringLiteral(QUORVEX_PROGRAM), arguments);
+        return process;
+    }
+
+    // The program run by the shell with these words after its name, so that
+    // an argument can hold bytes that are not UTF-8.
+    QProcess* programInShell(const QString& words)
+    {
+        QProcess* process = newProcess({});
+        process->start(QStringLiteral("/bin/sh"), {"-c", "exec \"$QUORVEX\" " + words});
+        return process;
+    }
+
+    QProcess* newProcess(const QString& platform)
+    {
         auto* process = new QProcess(&server.http());
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
@@ -59,9 +93,9 @@ struct Fixture
         if (!platform.isEmpty())
             environment.insert("QT_QPA_PLATFORM", platform);
         environment.insert("QUORVEX_HOME", test.folder.path());
+        environment.insert("QUORVEX", QStringLiteral(QUORVEX_PROGRAM));
         process->setProcessEnvironment(environment);
         process->setWorkingDirectory(test.folder.path());
-        process->start(QStringLiteral(QUORVEX_PROGRAM), arguments);
         return process;
     }
 
@@ -80,6 +114,8 @@ struct Fixture
 };
 
 } // namespace
+
+Q_DECLARE_METATYPE(Setup)
 
 class CommandLineScanTest : public QObject
 {
@@ -266,6 +302,118 @@ private slots:
         QVERIFY2(written.contains(output), written.constData());
         QCOMPARE(process->readAllStandardError().isEmpty(), status == 0);
         QCOMPARE(f.server.queries().size(), arguments.contains("--csv") && status == 0 ? 6 : 0);
+    }
+
+    // The built program given hostile arguments and files: it does what a
+    // careful program would, and the file it must not touch stays as it was.
+    void hostileCommandLines_data()
+    {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<QString>("words"); // for the shell, after the program's name
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");   // a part of standard error
+        QTest::addColumn<QByteArray>("output"); // a part of the CSV written
+        QTest::addColumn<QString>("untouched");
+        const QString scan = "--scan Lists/sites.txt --quiet ";
+        const QByteArray alpha = "www.alpha.example,";
+        QTest::newRow("CSV into a FIFO") << Setup::Fifo << scan + "--csv out.csv" << 0 << "" << alpha << "";
+        QTest::newRow("CSV onto a folder") << Setup::Folder << scan + "--csv out.csv" << 1
+                                           << "out.csv\": It is not a regular file" << QByteArray() << "out.csv";
+        QTest::newRow("CSV onto the list") << Setup::None << scan + "--csv Lists/sites.txt" << 2
+                                           << "would replace the URL list file" << QByteArray() << "Lists/sites.txt";
+        QTest::newRow("CSV through a link to settings.ini")
+            << Setup::LinkToSettings << scan + "--csv out.csv" << 2 << "would replace the program's file settings.ini"
+            << QByteArray() << "settings.ini";
+        QTest::newRow("CSV into Saved/") << Setup::None << scan + "--csv Saved/../Saved/x.csv" << 2
+                                         << "a file of the saved searches folder" << QByteArray() << "Saved/x.csv";
+        QTest::newRow("unknown single-dash option")
+            << Setup::None << "-x Lists/sites.txt" << 2 << "Unknown option 'x'." << QByteArray() << "";
+        QTest::newRow("double dash") << Setup::None << "-- Lists/sites.txt" << 2 << "Unknown option '--'."
+                                     << QByteArray() << "";
+        QTest::newRow("file names not UTF-8")
+            << Setup::RawNames << "--scan \"$(printf 'caf\\351.txt')\" --csv \"$(printf 'caf\\351.csv')\" --quiet" << 0
+            << "" << alpha << "";
+        QTest::newRow("[Engines] without addresses")
+            << Setup::NoAddresses << scan << 2 << "holds no search engine address." << QByteArray() << "";
+        QTest::newRow("every query failed") << Setup::AllFail << scan + "--csv - --save-each" << 3
+                                            << "Nothing of www.alpha.example was saved" << alpha + ",,,,,,,\r\n"
+                                            << "Saved/alpha.example.qvh";
+        QTest::newRow("two sites, one saved search")
+            << Setup::None << scan + "--save-each" << 0
+            << "www.alpha.example and http://alpha.example/ are both saved into the saved search \"alpha.example\""
+            << QByteArray() << "";
+        QTest::newRow("saved search linked out of Saved/")
+            << Setup::SavedLinkOut << scan + "--save-each" << 1
+            << "Saved/alpha.example.qvh\": It is a link to a file outside" << QByteArray() << "outside.qvh";
+    }
+
+    void hostileCommandLines()
+    {
+#if !defined(Q_OS_UNIX)
+        QSKIP("needs a POSIX shell, FIFOs and file names of any bytes");
+#else
+        QFETCH(Setup, setup);
+        QFETCH(QString, words);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, output);
+        QFETCH(QString, untouched);
+        Fixture f;
+        const QString folder = f.test.folder.path();
+        const QByteArray list = "www.alpha.example\r\nhttp://alpha.example/\r\n";
+        f.test.folder.writeFile("Lists/sites.txt", list);
+        f.test.folder.writeFile("outside.qvh", "[Google]\r\n12-01-26=1\r\n");
+        QProcess reader;
+        switch (setup) {
+        case Setup::Fifo:
+            QCOMPARE(mkfifo(QFile::encodeName(f.test.folder.filePath("out.csv")).constData(), 0600), 0);
+            // A reader that is never written to is ended below, so a wrong
+            // write cannot hang the test.
+            reader.start("cat", {f.test.folder.filePath("out.csv")});
+            QVERIFY(reader.waitForStarted());
+            break;
+        case Setup::Folder:
+            QVERIFY(QDir(folder).mkdir("out.csv"));
+            break;
+        case Setup::LinkToSettings:
+            QVERIFY(QFile::link(f.test.folder.filePath("settings.ini"), f.test.folder.filePath("out.csv")));
+            break;
+        case Setup::RawNames:
+            std::ofstream(std::filesystem::path(folder.toStdString()) / "caf\xE9.txt") << list.constData();
+            break;
+        case Setup::NoAddresses:
+            f.test.folder.writeFile("settings.ini", "[Engines]\r\nGoogle=\r\n\r\n[Markers]\r\nMSN.After=,\r\n");
+            break;
+        case Setup::AllFail:
+            for (int engine = 1; engine <= engineCount; ++engine)
+                f.failEngine(engine);
+            break;
+        case Setup::SavedLinkOut:
+            QVERIFY(QFile::link("../outside.qvh", f.test.folder.filePath("Saved/alpha.example.qvh")));
+            break;
+        case Setup::None:
+            break;
+        }
+        const QByteArray before = untouched.isEmpty() ? QByteArray() : f.test.folder.readFile(untouched);
+
+        QProcess* process = f.programInShell(words);
+        QVERIFY(Fixture::waitFor(process));
+        const QByteArray errors = process->readAllStandardError();
+        QCOMPARE(process->exitCode(), status);
+        QVERIFY2(errors.contains(message.toUtf8()), errors.constData());
+        QByteArray written = process->readAllStandardOutput();
+        if (setup == Setup::Fifo) {
+            reader.waitForFinished(10000);
+            QCOMPARE(reader.state(), QProcess::NotRunning);
+            written = reader.readAllStandardOutput();
+            QVERIFY(!QFileInfo(f.test.folder.filePath("out.csv")).isFile());
+        }
+        if (setup == Setup::RawNames)
+            written = nativeFile(folder, "caf\xE9.csv");
+        QVERIFY2(written.contains(output), written.constData());
+        if (!untouched.isEmpty())
+            QCOMPARE(f.test.folder.readFile(untouched), before);
+#endif
     }
 
     // The program is killed right after its list changed; the next start

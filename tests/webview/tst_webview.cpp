@@ -460,6 +460,47 @@ private slots:
         QCOMPARE(setup.addressBox()->text(), typed);
     }
 
+    // Addresses that would run a script in the page shown or open local
+    // files are refused, whether they come from a row or the address box.
+    void onlyWebAddressesOpen_data()
+    {
+        QTest::addColumn<int>("engine"); // 0: a Home Page row; -1: typed into the address box
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("script as a list site") << 0 << "javascript:alert(document.cookie)"
+                                               << "javascript";
+        QTest::newRow("file template") << 5 << "x.org"
+                                       << "file";
+        QTest::newRow("typed file address") << -1 << "file:///etc/passwd"
+                                            << "file";
+        QTest::newRow("typed data address") << -1 << "data:text/html,<script>alert(1)</script>"
+                                            << "data";
+        QTest::newRow("typed browser page") << -1 << "chrome://settings"
+                                            << "chrome";
+    }
+
+    void onlyWebAddressesOpen()
+    {
+        QFETCH(int, engine);
+        QFETCH(QString, text);
+        QFETCH(QString, scheme);
+        Setup setup;
+        QVERIFY(writeProfileString("Engines", "MSN", "file:///etc/passwd?q=", setup.test.context.folder.settingsIni()));
+        WebResultsList* list = setup.panel()->webResultsList();
+        QTreeWidgetItem* row = engine == 0  ? list->addHomePageRow(text)
+                               : engine > 0 ? list->addEngineRow(*engineByNumber(engine), text)
+                                            : nullptr;
+        QVERIFY(setup.showWebsiteView());
+        if (row) {
+            clickRow(list, row);
+        } else {
+            setup.addressBox()->setText(text);
+            QTest::keyClick(setup.addressBox(), Qt::Key_Return);
+        }
+        QVERIFY(setup.requests().isEmpty());
+        QCOMPARE(setup.window.statusPanels()->panelText(2), "Not opened: " + scheme + ": address");
+    }
+
     void browserEventsReachTheStatusBarAndTheAddressBox()
     {
         Setup setup;
