@@ -68,7 +68,7 @@ QString durationText(qint64 seconds)
 
 QString seconds(qint64 ms)
 {
-    return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', 1);
+    return QStringLiteral("%1 s").arg(double(ms) / 1000, 0, 'f', 2);
 }
 
 // "Counting the edges: 42% of 15.3 GB read, 180 MB/s, about 1 min 23 s left"
