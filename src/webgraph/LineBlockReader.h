@@ -44,7 +44,7 @@ public:
     QString errorString() const;
 
     // The largest line a block can hold.
-    static constexpr qsizetype blockCapacity = qsizetype(4) << 20;
+    static constexpr qsizetype blockCapacity = qsizetype(1) << 20;
     static constexpr qsizetype paddingBytes = 32;
 
 private:
