@@ -175,8 +175,10 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
         const Joiner joiner{tableThread};
         counted =
             readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
-        // A cancelled or failed count does not wait for the whole sort.
-        m_stopTable.store(!counted);
+        // A cancelled count does not wait for the whole sort; a failed one
+        // does, so that a name given twice is told whichever thread sees
+        // its fault first.
+        m_stopTable.store(!counted && m_cancel.load());
     }
     // A name given twice comes before any fault of the edges.
     if (table.failure != Result::Built && table.failure != Result::Cancelled) {
