@@ -67,7 +67,7 @@ QStringList programArguments(int argc, char* argv[])
     return arguments;
 }
 
-// --help, --version and --scan: no display is needed, so no window system is
+// --help, --version, --scan and --index-webgraph: no display is needed, so no window system is
 // asked for one; a scan run by a timer has none.
 int runWithoutWindow(int argc, char* argv[])
 {
@@ -96,6 +96,8 @@ int runWithoutWindow(int argc, char* argv[])
         SystemClock clock;
         return CommandLineScan(ApplicationFolder::locate(), *settings, clock).listSources(output, messages);
     }
+    case CommandLine::Mode::IndexWebGraph:
+        return WebGraphIndexCommand::run(line.indexWebGraph, messages);
     case CommandLine::Mode::Window:
     case CommandLine::Mode::Error:
         break;

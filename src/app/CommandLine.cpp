@@ -12,6 +12,15 @@ const QString saveEachName = QStringLiteral("save-each");
 const QString quietName = QStringLiteral("quiet");
 const QString parallelName = QStringLiteral("parallel-engines");
 const QString listSourcesName = QStringLiteral("list-sources");
+const QString indexWebGraphName = QStringLiteral("index-webgraph");
+const QString countsName = QStringLiteral("counts");
+const QString outputName = QStringLiteral("output");
+
+const char indexWebGraphExitStatus[] =
+    "\nExit status of --index-webgraph: 0 when the index was built; 1 when it could not be written;\n"
+    "2 for bad usage or an input file that is missing, unreadable or malformed (the message names\n"
+    "the file and line); 130 when interrupted by Ctrl+C (143 by SIGTERM). A build that does not\n"
+    "end well leaves an earlier INDEX as it was.\n";
 
 QString versionText()
 {
@@ -26,6 +35,26 @@ CommandLine failure(const QString& text)
     CommandLine line;
     line.mode = CommandLine::Mode::Error;
     line.text = text;
+    return line;
+}
+
+CommandLine indexWebGraphLine(const QCommandLineParser& parser)
+{
+    const QStringList files = parser.positionalArguments();
+    WebGraphIndexCommand::Options options;
+    options.counts = parser.value(countsName);
+    options.output = parser.value(outputName);
+    options.quiet = parser.isSet(quietName);
+    if (options.counts.isEmpty() ? files.size() < 2 || files.size() > 3 : !files.isEmpty())
+        return failure(QStringLiteral("--index-webgraph takes VERTICES EDGES [RANKS], or --counts COUNTS."));
+    if (options.output.isEmpty())
+        return failure(QStringLiteral("--index-webgraph needs --output INDEX."));
+    options.vertices = files.value(0);
+    options.edges = files.value(1);
+    options.ranks = files.value(2);
+    CommandLine line;
+    line.mode = CommandLine::Mode::IndexWebGraph;
+    line.indexWebGraph = options;
     return line;
 }
 
@@ -45,10 +74,14 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         {csvName, QStringLiteral("Writes the results of --scan as CSV to the file; - is the standard output."),
          QStringLiteral("file")},
         {saveEachName, QStringLiteral("Adds the counts of each site of --scan to the site's saved search.")},
-        {quietName, QStringLiteral("Leaves out the progress lines of --scan.")},
+        {quietName, QStringLiteral("Leaves out the progress lines of --scan and --index-webgraph.")},
         {parallelName, QStringLiteral("Asks the sources about each site of --scan at the same time.")},
         {listSourcesName, QStringLiteral("Lists the sources a scan asks: name, kind, address (header values "
                                          "masked) and whether it counts toward the total.")},
+        {indexWebGraphName, QStringLiteral("Builds a web-graph index from the graph files VERTICES EDGES [RANKS].")},
+        {countsName, QStringLiteral("With --index-webgraph: indexes in-degrees counted elsewhere instead."),
+         QStringLiteral("file")},
+        {outputName, QStringLiteral("With --index-webgraph: the index file to write."), QStringLiteral("file")},
     });
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A URL list file to load into the window."),
                                  QStringLiteral("[file]"));
@@ -64,7 +97,7 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     // same text as --help.
     if (parser.isSet(help) || parser.optionNames().contains(QStringLiteral("help-all"))) {
         line.mode = Mode::Help;
-        line.text = parser.helpText();
+        line.text = parser.helpText() + QLatin1String(indexWebGraphExitStatus);
         return line;
     }
     if (parser.isSet(version)) {
@@ -75,12 +108,20 @@ CommandLine CommandLine::parse(const QStringList& arguments)
     const QStringList files = parser.positionalArguments();
     if (parser.isSet(listSourcesName)) {
         const bool other = parser.isSet(scanName) || parser.isSet(csvName) || parser.isSet(saveEachName) ||
-                           parser.isSet(quietName) || parser.isSet(parallelName);
+                           parser.isSet(quietName) || parser.isSet(parallelName) ||
+                           parser.isSet(indexWebGraphName) || parser.isSet(countsName) || parser.isSet(outputName);
         if (other || !files.isEmpty())
             return failure(QStringLiteral("--list-sources goes with no other option or file."));
         line.mode = Mode::ListSources;
         return line;
     }
+    if (parser.isSet(indexWebGraphName)) {
+        if (parser.isSet(scanName) || parser.isSet(csvName) || parser.isSet(saveEachName) || parser.isSet(parallelName))
+            return failure(QStringLiteral("--index-webgraph goes with --counts, --output and --quiet only."));
+        return indexWebGraphLine(parser);
+    }
+    if (parser.isSet(countsName) || parser.isSet(outputName))
+        return failure(QStringLiteral("--counts and --output only go with --index-webgraph."));
     if (parser.isSet(scanName)) {
         if (!files.isEmpty())
             return failure(QStringLiteral("Unexpected argument with --scan: %1").arg(files.first()));
@@ -90,7 +131,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     if (parser.isSet(csvName) || parser.isSet(saveEachName) || parser.isSet(quietName) || parser.isSet(parallelName))
-        return failure(QStringLiteral("--csv, --save-each, --quiet and --parallel-engines only go with --scan."));
+        return failure(QStringLiteral("--csv, --save-each, --quiet and --parallel-engines only go with --scan "
+                                      "(--quiet also with --index-webgraph)."));
     if (files.size() > 1)
         return failure(QStringLiteral("Only one URL list file can be loaded: %1").arg(files.join(u' ')));
     line.listFile = files.value(0);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scan/CommandLineScan.h"
+#include "webgraph/WebGraphIndexCommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,15 +10,18 @@
 //   quorvex [FILE]                                    the window, with FILE loaded
 //   quorvex --scan FILE [--csv OUT|-] [--save-each] [--quiet] [--parallel-engines]
 //   quorvex --list-sources
+//   quorvex --index-webgraph VERTICES EDGES [RANKS] --output INDEX [--quiet]
+//   quorvex --index-webgraph --counts COUNTS --output INDEX [--quiet]
 //   quorvex --help | --version
 struct CommandLine
 {
-    enum class Mode { Window, Help, Version, Scan, ListSources, Error };
+    enum class Mode { Window, Help, Version, Scan, ListSources, IndexWebGraph, Error };
 
     Mode mode = Mode::Window;
     // Window: the URL list file to load, or empty.
     QString listFile;
     CommandLineScan::Options scan;
+    WebGraphIndexCommand::Options indexWebGraph;
     // Help: the usage text; Version: name and version; Error: what is wrong.
     QString text;
 
