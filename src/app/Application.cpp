@@ -91,6 +91,11 @@ int runWithoutWindow(int argc, char* argv[])
         SystemClock clock;
         return CommandLineScan(ApplicationFolder::locate(), *settings, clock).run(line.scan, standardOutput, messages);
     }
+    case CommandLine::Mode::ListSources: {
+        const std::unique_ptr<UserSettings> settings = UserSettings::openUserStore();
+        SystemClock clock;
+        return CommandLineScan(ApplicationFolder::locate(), *settings, clock).listSources(output, messages);
+    }
     case CommandLine::Mode::IndexWebGraph:
         return WebGraphIndexCommand::run(line.indexWebGraph, messages);
     case CommandLine::Mode::Window:

@@ -11,6 +11,7 @@ const QString csvName = QStringLiteral("csv");
 const QString saveEachName = QStringLiteral("save-each");
 const QString quietName = QStringLiteral("quiet");
 const QString parallelName = QStringLiteral("parallel-engines");
+const QString listSourcesName = QStringLiteral("list-sources");
 const QString indexWebGraphName = QStringLiteral("index-webgraph");
 const QString countsName = QStringLiteral("counts");
 const QString outputName = QStringLiteral("output");
@@ -63,7 +64,8 @@ CommandLine CommandLine::parse(const QStringList& arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Asks six search engines how many pages link to each site of a URL list."));
+        QStringLiteral("Asks search engines and sources of your own how many pages link to each site of a URL "
+                       "list."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     parser.addOptions({
@@ -73,7 +75,9 @@ CommandLine CommandLine::parse(const QStringList& arguments)
          QStringLiteral("file")},
         {saveEachName, QStringLiteral("Adds the counts of each site of --scan to the site's saved search.")},
         {quietName, QStringLiteral("Leaves out the progress lines of --scan and --index-webgraph.")},
-        {parallelName, QStringLiteral("Asks the six engines about each site of --scan at the same time.")},
+        {parallelName, QStringLiteral("Asks the sources about each site of --scan at the same time.")},
+        {listSourcesName, QStringLiteral("Lists the sources a scan asks: name, kind, address (header values "
+                                         "masked) and whether it counts toward the total.")},
         {indexWebGraphName, QStringLiteral("Builds a web-graph index from the graph files VERTICES EDGES [RANKS].")},
         {countsName, QStringLiteral("With --index-webgraph: indexes in-degrees counted elsewhere instead."),
          QStringLiteral("file")},
@@ -102,6 +106,15 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return line;
     }
     const QStringList files = parser.positionalArguments();
+    if (parser.isSet(listSourcesName)) {
+        const bool other = parser.isSet(scanName) || parser.isSet(csvName) || parser.isSet(saveEachName) ||
+                           parser.isSet(quietName) || parser.isSet(parallelName) ||
+                           parser.isSet(indexWebGraphName) || parser.isSet(countsName) || parser.isSet(outputName);
+        if (other || !files.isEmpty())
+            return failure(QStringLiteral("--list-sources goes with no other option or file."));
+        line.mode = Mode::ListSources;
+        return line;
+    }
     if (parser.isSet(indexWebGraphName)) {
         if (parser.isSet(scanName) || parser.isSet(csvName) || parser.isSet(saveEachName) || parser.isSet(parallelName))
             return failure(QStringLiteral("--index-webgraph goes with --counts, --output and --quiet only."));

@@ -9,12 +9,13 @@
 // What the program was asked to do by its arguments:
 //   quorvex [FILE]                                    the window, with FILE loaded
 //   quorvex --scan FILE [--csv OUT|-] [--save-each] [--quiet] [--parallel-engines]
+//   quorvex --list-sources
 //   quorvex --index-webgraph VERTICES EDGES [RANKS] --output INDEX [--quiet]
 //   quorvex --index-webgraph --counts COUNTS --output INDEX [--quiet]
 //   quorvex --help | --version
 struct CommandLine
 {
-    enum class Mode { Window, Help, Version, Scan, IndexWebGraph, Error };
+    enum class Mode { Window, Help, Version, Scan, ListSources, IndexWebGraph, Error };
 
     Mode mode = Mode::Window;
     // Window: the URL list file to load, or empty.

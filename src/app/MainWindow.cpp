@@ -15,7 +15,7 @@
 #include "base/UserSettings.h"
 #include "base/WindowPlacement.h"
 #include "charts/ChartPanel.h"
-#include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "results/ResultsCsv.h"
@@ -134,6 +134,7 @@ void MainWindow::loadWindow()
     m_statusBar->setPanelText(1, QString());
     m_menus->stop->setEnabled(false);
     m_chartPanel->restoreChartType();
+    showSourceColumns();
     m_sessionKeeper->restore(m_webViewPanel->webResultsList(), m_statusBar);
 
     // The client area starts at 878 x 741 pixels, centred on the screen;
@@ -161,7 +162,7 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
     connect(m_resultsView, &ResultsView::saveRequested, this, [this] {
         QString confirmation;
-        if (runSaveCommand(m_resultsView->selectedRow(), m_context, this, &confirmation))
+        if (runSaveCommand(m_resultsView->selectedRow(), m_results->sourceColumns(), m_context, this, &confirmation))
             m_statusBar->setPanelText(1, confirmation);
     });
 
@@ -177,10 +178,11 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     m_optionsCommand->setTestSite([this] { return m_urlListCommands->urls().value(0); });
     connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
     connect(m_toolStrip->optionsButton(), &QToolButton::clicked, m_optionsCommand, &OptionsCommand::showModeless);
+    connect(m_optionsCommand, &OptionsCommand::closed, this, &MainWindow::showSourceColumns);
 
     // The scan asks for the chart of its results between its two sorts.
     connect(this, &MainWindow::currentResultsChartRequested, this,
-            [this] { m_chartPanel->drawCurrentResultsChart(m_results->rows()); });
+            [this] { m_chartPanel->drawCurrentResultsChart(m_results->sourceColumns(), m_results->rows()); });
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
@@ -238,12 +240,12 @@ void MainWindow::wireScan()
     });
 
     // Each site scanned gets its web-results rows: its home page at the
-    // start, an engine's page as the engine answers.
+    // start, a source's page as the source answers.
     const ScanDriver* driver = m_scanController->driver();
     connect(driver, &ScanDriver::siteStarted, webRows,
             [webRows](int, const QString& site) { webRows->addHomePageRow(site); });
-    connect(driver, &ScanDriver::engineDone, webRows, [webRows](int, const QString& site, int engineNumber) {
-        webRows->addEngineRow(*engineByNumber(engineNumber), site);
+    connect(driver, &ScanDriver::engineDone, webRows, [webRows, driver](int, const QString& site, int number) {
+        webRows->addSourceRow(driver->source(number), number, site);
     });
 }
 
@@ -274,7 +276,7 @@ void MainWindow::loadUrlListFile(const QString& path)
 void MainWindow::exportResults()
 {
     exportCsv(m_context.prompts, QStringLiteral("Export Results as CSV"), [this](const QString& path, QString* error) {
-        return ResultsCsv::write(path, m_results->rows(), error);
+        return ResultsCsv::write(path, m_results->sourceColumns(), m_results->rows(), error);
     });
 }
 
@@ -284,7 +286,20 @@ void MainWindow::clearResults()
         return;
     m_results->clear();
     m_webViewPanel->resultsList()->clear();
+    showSourceColumns();
     emit resultsCleared();
+}
+
+void MainWindow::showSourceColumns()
+{
+    // Rows keep the columns they were scanned with until they go.
+    if (m_results->rowCount() > 0 || (m_scanController && m_scanController->isScanning()))
+        return;
+    const QList<SourceColumn> columns =
+        ResultsColumns::columnsOf(SourceList::read(m_context.folder.settingsIni()).active());
+    // With no source to ask, the table keeps the columns it has.
+    if (!columns.isEmpty())
+        m_results->setSourceColumns(columns);
 }
 
 void MainWindow::showView(View view)

@@ -4,6 +4,7 @@
 #include "base/AppContext.h"
 #include "base/Prompts.h"
 #include "base/UserSettings.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
 #include "results/ScanResults.h"
 #include "webview/WebResultsList.h"
@@ -63,9 +64,13 @@ void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
             Qt::QueuedConnection);
     if (!kept || kept->rows.isEmpty())
         return;
+    // The rows come back under the columns they were scanned with; their
+    // web pages are those of the sources there are now.
+    m_results->setSourceColumns(kept->columns);
     m_results->setRows(kept->rows);
+    const QList<Source> sources = SourceList::read(m_context.folder.settingsIni()).active();
     for (const ResultRow& row : kept->rows)
-        webRows->addSiteRows(row.site);
+        webRows->addSiteRows(row.site, sources);
     statusBar->setPanelText(1,
                             QStringLiteral("Results of ") + QLocale().toString(kept->completed, QLocale::ShortFormat));
 }
@@ -107,7 +112,8 @@ void SessionKeeper::keepResults()
     // table changes); writing thousands of them and waiting for the disk
     // take longer than the window may stand still.
     m_resultsWriter.start(
-        [this, session = m_session, results = KeptSession::Results{QDateTime::currentDateTime(), m_results->rows()}] {
+        [this, session = m_session,
+         results = KeptSession::Results{QDateTime::currentDateTime(), m_results->rows(), m_results->sourceColumns()}] {
             QString reason;
             if (session.writeResults(results, &reason))
                 return;

@@ -218,7 +218,7 @@ void ChartPanel::describeChart()
         QStringLiteral("Chart type: %1. Engine: %2.").arg(m_chartTypeSelector->currentText(), m_chartShows));
 }
 
-void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
+void ChartPanel::drawCurrentResultsChart(const QList<SourceColumn>& columns, const QList<ResultRow>& rows)
 {
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     {
@@ -227,7 +227,7 @@ void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
         m_engineSelector->setEnabled(false);
     }
     m_exportHistory->setEnabled(false);
-    m_chart->setGrid(CurrentResultsChart::build(rows));
+    m_chart->setGrid(CurrentResultsChart::build(columns, rows));
     m_chartShows = QStringLiteral("all engines, current results");
     describeChart();
 }

@@ -3,6 +3,7 @@
 #include "base/IniDocument.h"
 #include "base/IniFile.h"
 #include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 
 #include <QDir>
 
@@ -45,6 +46,13 @@ State check(const QString& iniPath, QString* error)
         break;
     }
     // Found the way the scan reads its templates.
+    // A scan that asks no engine, only sources of the user's own, needs no
+    // engine addresses.
+    const QList<Source> active = SourceList::fromDocument(document).active();
+    const bool asksEngine =
+        active.isEmpty() || std::any_of(active.cbegin(), active.cend(), [](const Source& s) { return s.isBuiltIn(); });
+    if (!asksEngine)
+        return State::Usable;
     if (!document.sectionText(enginesSection()))
         return State::NoEnginesSection;
     const auto hasAddress = [&document](const Engine& engine) {
@@ -80,6 +88,11 @@ EngineSettings engineSettings(const QString& iniPath, const Engine& engine)
     IniDocument document;
     if (document.load(iniPath) != IniDocument::LoadStatus::Loaded)
         return {};
+    return engineSettings(document, engine);
+}
+
+EngineSettings engineSettings(const IniDocument& document, const Engine& engine)
+{
     const auto read = [&document](const QString& section, const QString& key) {
         return document.value(section, key).value_or(QString());
     };

@@ -7,6 +7,8 @@ QString failureText(const FetchReport& report)
         return {};
     case FetchFailure::NotHttp:
         return QStringLiteral("not an http or https address");
+    case FetchFailure::NoSiteHost:
+        return QStringLiteral("the site names no host");
     case FetchFailure::HostNotFound:
         return QStringLiteral("host not found");
     case FetchFailure::ConnectionRefused:
@@ -53,5 +55,7 @@ QString outcomeText(const QueryOutcome& outcome)
 {
     if (outcome.kind == QueryOutcome::Kind::Failed)
         return kindText(outcome.kind) + QStringLiteral(": ") + failureText(outcome.fetch);
+    if (!outcome.reason.isEmpty())
+        return kindText(outcome.kind) + QStringLiteral(": ") + outcome.reason;
     return kindText(outcome.kind);
 }

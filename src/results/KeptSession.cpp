@@ -1,6 +1,8 @@
 #include "results/KeptSession.h"
 
 #include "base/LocalFile.h"
+#include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListFile.h"
 
 #include <QDir>
@@ -42,24 +44,50 @@ bool isCountText(const QString& text)
            std::any_of(text.cbegin(), text.cend(), isDigit);
 }
 
-// The row without its total and rank, which are worked out afresh; false
-// when the row cannot be taken. Cells that are no count text are left
-// empty and counted in droppedCells.
-bool fromJson(const QJsonObject& object, ResultRow& row, int& droppedCells)
+// The row without its total and rank, which are worked out afresh, with a
+// cell for each of the columns; false when the row cannot be taken. Cells
+// that are no count text are left empty and counted in droppedCells.
+bool fromJson(const QJsonObject& object, qsizetype columnCount, ResultRow& row, int& droppedCells)
 {
     const QJsonValue site = object.value(QStringLiteral("site"));
     if (!site.isString() || site.toString().size() > KeptSession::maxFieldLength)
         return false;
     row = ResultRow{site.toString(), {}, {}, 0};
     const QJsonArray cells = object.value(QStringLiteral("cells")).toArray();
-    for (int engine = 1; engine <= engineCount; ++engine) {
-        const QString text = cells.at(engine - 1).toString();
+    for (int number = 1; number <= columnCount; ++number) {
+        const QString text = cells.at(number - 1).toString();
         if (isCountText(text))
-            row.engine(engine).setText(text);
+            row.engine(number).setText(text);
         else
             ++droppedCells;
     }
     return true;
+}
+
+QJsonArray toJson(const QList<SourceColumn>& columns)
+{
+    QJsonArray array;
+    for (const SourceColumn& column : columns)
+        array.append(
+            QJsonObject{{QStringLiteral("name"), column.name}, {QStringLiteral("inTotal"), column.countsTowardTotal}});
+    return array;
+}
+
+// The columns the rows belong to. A file written before sources could
+// differ names none: the six engines'. Names no source could have, and
+// columns past the most there can be, are left out.
+QList<SourceColumn> columnsFromJson(const QJsonValue& value)
+{
+    if (!value.isArray())
+        return ResultsColumns::builtInColumns();
+    constexpr qsizetype mostColumns = engineCount + SourceList::maxUserSources;
+    QList<SourceColumn> columns;
+    for (const QJsonValue& column : value.toArray()) {
+        const QString name = column.toObject().value(QStringLiteral("name")).toString();
+        if (!name.isEmpty() && name.size() <= SourceList::maxNameLength && columns.size() < mostColumns)
+            columns << SourceColumn{name, column.toObject().value(QStringLiteral("inTotal")).toBool(true)};
+    }
+    return columns.isEmpty() ? ResultsColumns::builtInColumns() : columns;
 }
 
 } // namespace
@@ -103,6 +131,7 @@ bool KeptSession::writeResults(const Results& results, QString* error) const
     for (const ResultRow& row : results.rows)
         rows.append(toJson(row));
     const QJsonObject object{{QStringLiteral("completed"), results.completed.toUTC().toString(Qt::ISODateWithMs)},
+                             {QStringLiteral("sources"), toJson(results.columns)},
                              {QStringLiteral("rows"), rows}};
     return LocalFile::writeBytes(resultsPath(), QJsonDocument(object).toJson(QJsonDocument::Indented), error);
 }
@@ -135,13 +164,16 @@ std::optional<KeptSession::Results> KeptSession::readResults(const RankThreshold
     Results results;
     const QString completed = document.object().value(QStringLiteral("completed")).toString();
     results.completed = QDateTime::fromString(completed, Qt::ISODateWithMs).toLocalTime();
+    results.columns = columnsFromJson(document.object().value(QStringLiteral("sources")));
+    const QList<bool> counted = ResultsColumns::countsTowardTotal(results.columns);
     const QJsonArray array = rows.toArray();
     qsizetype droppedRows = 0;
     int droppedCells = 0;
     for (const QJsonValue& value : array) {
         ResultRow row;
-        if (results.rows.size() < UrlListFile::maxUrls && fromJson(value.toObject(), row, droppedCells)) {
-            row.complete(thresholds);
+        if (results.rows.size() < UrlListFile::maxUrls &&
+            fromJson(value.toObject(), results.columns.size(), row, droppedCells)) {
+            row.complete(thresholds, counted);
             results.rows.append(row);
         } else {
             ++droppedRows;

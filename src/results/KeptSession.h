@@ -2,6 +2,7 @@
 
 #include "base/ApplicationFolder.h"
 #include "results/ResultRow.h"
+#include "results/ResultsColumns.h"
 
 #include <QDateTime>
 #include <QList>
@@ -20,6 +21,9 @@ public:
     {
         QDateTime completed;
         QList<ResultRow> rows;
+        // The columns the rows' cells belong to; a file written before
+        // sources could differ has the six engines'.
+        QList<SourceColumn> columns = ResultsColumns::builtInColumns();
     };
 
     explicit KeptSession(const ApplicationFolder& folder);

@@ -9,7 +9,8 @@
 
 #include <QCoreApplication>
 
-bool runSaveCommand(const ResultRow* selectedRow, AppContext& context, QWidget* owner, QString* confirmation)
+bool runSaveCommand(const ResultRow* selectedRow, const QList<SourceColumn>& columns, AppContext& context,
+                    QWidget* owner, QString* confirmation)
 {
     if (!selectedRow) {
         context.prompts.notice(
@@ -18,7 +19,7 @@ bool runSaveCommand(const ResultRow* selectedRow, AppContext& context, QWidget* 
             QString::fromLatin1(Branding::applicationTitle));
         return false;
     }
-    SaveSearchDialog dialog(context, SaveData::countsOf(*selectedRow), owner);
+    SaveSearchDialog dialog(context, SaveData::countsOf(columns, *selectedRow), owner);
     dialog.preselectSearchOf(selectedRow->site);
     if (dialog.exec() != QDialog::Accepted)
         return false;

@@ -4,6 +4,7 @@
 #include "base/FileChecks.h"
 #include "base/UserSettings.h"
 #include "engines/EngineSettingsFile.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListFile.h"
 #include "results/ResultsCsv.h"
 #include "results/ScanResults.h"
@@ -21,6 +22,12 @@
 #include <algorithm>
 
 namespace {
+
+void reportInvalid(const SourceList& sources, QTextStream& messages)
+{
+    for (const Source& source : sources.invalid())
+        messages << QStringLiteral("[%1] is skipped: %2").arg(source.settingsKey, source.invalidReason) << Qt::endl;
+}
 
 // What the CSV file would replace that it must not: the list being scanned,
 // or a file the program keeps; the empty text when it is none of them.
@@ -80,6 +87,16 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
         return BadUsage;
     }
 
+    const SourceList sourceList = SourceList::read(m_folder.settingsIni());
+    reportInvalid(sourceList, messages);
+    const qsizetype sourceCount = sourceList.active().size();
+    if (sourceCount == 0) {
+        messages << QStringLiteral("The settings file \"%1\" leaves no source to ask: every engine is hidden.")
+                        .arg(QDir::toNativeSeparators(m_folder.settingsIni()))
+                 << Qt::endl;
+        return BadUsage;
+    }
+
     ScanResults results;
     PageFetcher fetcher;
     ScanDriver driver(&fetcher, ScanDriver::settingsOf(m_folder.settingsIni()), &results);
@@ -115,7 +132,7 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
                      << Qt::endl;
         savedSites.insert(path, site);
         QString error;
-        if (!searches.addCounts(name, SaveData::countsOf(row), m_clock.today(), &error)) {
+        if (!searches.addCounts(name, SaveData::countsOf(results.sourceColumns(), row), m_clock.today(), &error)) {
             messages << QStringLiteral("The counts of %1 could not be saved into \"%2\": %3")
                             .arg(site, QDir::toNativeSeparators(path), error)
                      << Qt::endl;
@@ -129,14 +146,14 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
     loop.exec();
 
     if (options.csvFile == QLatin1String("-")) {
-        const QByteArray csv = ResultsCsv::encode(results.rows());
+        const QByteArray csv = ResultsCsv::encode(results.sourceColumns(), results.rows());
         if (standardOutput.write(csv) != csv.size()) {
             messages << QStringLiteral("The results could not be written to the standard output.") << Qt::endl;
             allWritten = false;
         }
     } else if (!options.csvFile.isEmpty()) {
         QString error;
-        if (!ResultsCsv::write(options.csvFile, results.rows(), &error)) {
+        if (!ResultsCsv::write(options.csvFile, results.sourceColumns(), results.rows(), &error)) {
             messages << QStringLiteral("The results could not be written to \"%1\": %2")
                             .arg(QDir::toNativeSeparators(options.csvFile), error)
                      << Qt::endl;
@@ -149,10 +166,31 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
         failed += std::count_if(row.engines.cbegin(), row.engines.cend(),
                                 [](const EngineCell& cell) { return cell.outcome.kind == QueryOutcome::Kind::Failed; });
     if (failed > 0) {
-        messages << QStringLiteral("%1 of %2 queries got no page.").arg(failed).arg(sites.size() * engineCount)
+        messages << QStringLiteral("%1 of %2 queries got no page.").arg(failed).arg(sites.size() * sourceCount)
                  << Qt::endl;
     }
     if (!allWritten)
         return NotWritten;
     return failed > 0 ? SomeQueriesFailed : AllAnswered;
+}
+
+int CommandLineScan::listSources(QTextStream& output, QTextStream& messages) const
+{
+    QString reason;
+    const EngineSettingsFile::State state = EngineSettingsFile::check(m_folder.settingsIni(), &reason);
+    if (state == EngineSettingsFile::State::Missing || state == EngineSettingsFile::State::Unreadable) {
+        messages << EngineSettingsFile::problem(state, m_folder.settingsIni(), reason) << Qt::endl;
+        return BadUsage;
+    }
+    const SourceList sources = SourceList::read(m_folder.settingsIni());
+    for (const Source& source : sources.active()) {
+        output << QStringList{source.name, kindName(source.kind), source.queryTemplate,
+                              source.maskedHeaders().join(QStringLiteral("; ")),
+                              source.countsTowardTotal ? QStringLiteral("counts toward the total")
+                                                       : QStringLiteral("not in the total")}
+                      .join(u'\t')
+               << Qt::endl;
+    }
+    reportInvalid(sources, messages);
+    return AllAnswered;
 }

@@ -35,6 +35,22 @@ QUrl redirectionTarget(const QNetworkReply& reply)
     return reply.url().resolved(QUrl(QString::fromUtf8(location)));
 }
 
+// The port an address reaches, given or implied by its scheme.
+int portOf(const QUrl& url)
+{
+    return url.port(url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80);
+}
+
+// Whether a redirection stays with the server the headers were meant for:
+// the same host and port, and not from https to plain http.
+bool isSameServer(const QUrl& target, const QUrl& original)
+{
+    const bool downgraded = target.scheme().compare(original.scheme(), Qt::CaseInsensitive) != 0 &&
+                            target.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0;
+    return target.host().compare(original.host(), Qt::CaseInsensitive) == 0 && portOf(target) == portOf(original) &&
+           !downgraded;
+}
+
 } // namespace
 
 PageFetcher::PageFetcher(QObject* parent)
@@ -66,12 +82,14 @@ bool PageFetcher::isFetchable(const QString& address)
     return url.isValid() && isWebScheme(url.scheme()) && !url.host().isEmpty();
 }
 
-void PageFetcher::fetch(const QString& address)
+void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& headers)
 {
     cancel();
     m_busy = true;
     const quint64 id = ++m_fetchId;
     m_address = address;
+    m_headers = headers;
+    m_headersFor = QUrl(address);
     m_httpStatus = 0;
     m_elapsed.start();
 
@@ -95,6 +113,10 @@ void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
     request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
+    if (isSameServer(url, m_headersFor)) {
+        for (const SourceHeader& header : std::as_const(m_headers))
+            request.setRawHeader(header.name.toLatin1(), header.value.toLatin1());
+    }
     // Redirections are followed here rather than by Qt: a browser follows
     // them between http and https in both directions and shows the body of
     // a redirection that names no target, and Qt 6.4 loses its way in a

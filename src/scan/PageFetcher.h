@@ -1,16 +1,17 @@
 #pragma once
 
 #include "engines/QueryOutcome.h"
+#include "engines/Source.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QUrl;
 
 // Fetches one web page at a time without ever blocking the thread it lives
 // on: fetch() starts the request and finished() later hands over the whole
@@ -43,8 +44,10 @@ public:
     // from the event loop (never from inside this call). Only http and https
     // addresses are requested; any other address finishes with the empty text
     // without a request. A fetch still running is abandoned first, as by
-    // cancel().
-    void fetch(const QString& address);
+    // cancel(). The headers go with the request, and with a redirection only
+    // to the same host and port (never from https to http), so that a key
+    // meant for one service reaches no other.
+    void fetch(const QString& address, const QList<SourceHeader>& headers = {});
     bool isBusy() const { return m_busy; }
     // Abandons the running fetch at once; its finished() is not emitted.
     void cancel();
@@ -78,6 +81,8 @@ private:
     QTimer m_totalTimer;
     QElapsedTimer m_elapsed;
     QString m_address;
+    QList<SourceHeader> m_headers;
+    QUrl m_headersFor; // the address the headers were given for
     int m_httpStatus = 0;
     int m_redirects = 0;
     bool m_busy = false;

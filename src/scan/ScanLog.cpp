@@ -1,6 +1,5 @@
 #include "scan/ScanLog.h"
 
-#include "engines/EngineTable.h"
 #include "results/Csv.h"
 
 #include <QHash>
@@ -120,10 +119,8 @@ QString ScanLog::cellText(const ScanLogEntry& entry, int column) const
         return entry.time.toLocalTime().toString(QStringLiteral("HH:mm:ss.zzz"));
     case Site:
         return entry.site;
-    case EngineName: {
-        const Engine* engine = engineByNumber(entry.engineNumber);
-        return engine ? engine->header() : QString();
-    }
+    case EngineName:
+        return entry.source;
     case Address:
         return fetch.address;
     case HttpStatus:

@@ -1,13 +1,19 @@
 #include "webview/WebAddresses.h"
 
-#include "engines/EngineSettingsFile.h"
+#include "engines/SourceList.h"
 #include "webview/UrlEncode.h"
 
-QString webResultAddress(const Engine* engine, const QString& site, const QString& settingsIni)
+QString webResultAddress(const QString& sourceKey, const QString& site, const QString& settingsIni)
 {
-    if (!engine)
+    if (sourceKey.isEmpty())
         return site;
-    return EngineSettingsFile::engineSettings(settingsIni, *engine).queryTemplate + urlEncode(site);
+    const SourceList sources = SourceList::read(settingsIni);
+    const Source* source = sources.find(sourceKey);
+    if (!source)
+        return {};
+    if (source->isBuiltIn())
+        return source->queryTemplate + urlEncode(site);
+    return source->queryAddress(site);
 }
 
 QUrl browserUrl(const QString& address)

@@ -35,7 +35,7 @@ struct Fixture : TestContext
 };
 
 const ResultRow rowB = ResultRow::completed("b.example", {"120", "0", "45", "", "", "-"}, {});
-const QList<SavedCount> saveData = SaveData::countsOf(rowB);
+const QList<SavedCount> saveData = SaveData::countsOf(ResultsColumns::builtInColumns(), rowB);
 const QByteArray savedOnMay2 = "\r\n[Google]\r\n05-02-06=120\r\n"
                                "\r\n[Altavista]\r\n05-02-06=0\r\n"
                                "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
@@ -305,7 +305,7 @@ private slots:
             dialogShown = true;
             modal->close();
         });
-        QVERIFY(!runSaveCommand(nullptr, f.context, &owner));
+        QVERIFY(!runSaveCommand(nullptr, ResultsColumns::builtInColumns(), f.context, &owner));
         QTest::qWait(50);
         QVERIFY(!dialogShown);
         QCOMPARE(f.prompts.shown().size(), 1);
@@ -343,7 +343,7 @@ private slots:
             modal->close();
         });
         const ResultRow row = ResultRow::completed(site, {"1", "2", "3", "4", "5", "6"}, {});
-        QVERIFY(!runSaveCommand(&row, f.context, &owner));
+        QVERIFY(!runSaveCommand(&row, ResultsColumns::builtInColumns(), f.context, &owner));
         QCOMPARE(shown, chosen);
     }
 
@@ -359,7 +359,7 @@ private slots:
             click(*modal, "Command3");
         });
         QString confirmation;
-        QVERIFY(runSaveCommand(&rowB, f.context, &owner, &confirmation));
+        QVERIFY(runSaveCommand(&rowB, ResultsColumns::builtInColumns(), f.context, &owner, &confirmation));
         QCOMPARE(confirmation, QStringLiteral("Saved the counts of b.example in the saved search \"b site\"."));
         QCOMPARE(dialogName, QStringLiteral("Form5"));
         QCOMPARE(f.readSaved("b site.qvh"), savedOnMay2);

@@ -5,6 +5,7 @@
 #include "scan/PageFetcher.h"
 #include "scan/ScanDriver.h"
 #include "scan/ScanLog.h"
+#include "scan/SourceQuery.h"
 
 #include <QHash>
 #include <QSignalSpy>
@@ -22,13 +23,16 @@ class ScanRun
 {
 public:
     explicit ScanRun(EngineServer& server)
-        : driver(
-              &fetcher,
-              [this](const Engine& engine) {
-                  ++templateReads;
-                  return EngineSettings{templates.value(engine.number), markers.value(engine.number)};
-              },
-              &results)
+        : driver(&fetcher,
+                 {[] { return SourceList().all(); },
+                  [this](const Source& listed) {
+                      ++templateReads;
+                      Source source = listed;
+                      source.queryTemplate = templates.value(listed.engine->number);
+                      source.markers = markers.value(listed.engine->number);
+                      return source;
+                  }},
+                 &results)
     {
         driver.setLog(&log);
         for (const Engine& engine : engines())
@@ -116,7 +120,7 @@ private slots:
         QFETCH(QDateTime, time);
         QVERIFY(time.toUTC().time() != QTime(13, 5, 6, 789));
         ScanLog log;
-        log.append({time, QStringLiteral("a.example"), 1, {}, QStringLiteral("5")});
+        log.append({time, QStringLiteral("a.example"), QStringLiteral("Google"), {}, QStringLiteral("5")});
         QCOMPARE(log.index(0, ScanLog::Time).data().toString(), QStringLiteral("13:05:06.789"));
     }
 
@@ -142,7 +146,7 @@ private slots:
         QFETCH(int, engine);
         QFETCH(QString, count);
         QFETCH(QString, cell);
-        QCOMPARE(ScanDriver::cellText(*engineByNumber(engine), count), cell);
+        QCOMPARE(SourceQuery::cellText(Source::builtIn(*engineByNumber(engine)), count), cell);
     }
 
     void asksEveryEngineForEverySiteInOrder()
@@ -287,7 +291,7 @@ private slots:
             // The log says the same, query by query.
             const ScanLogEntry& entry = run.log.entries().at(engine - 1);
             QCOMPARE(entry.site, site);
-            QCOMPARE(entry.engineNumber, engine);
+            QCOMPARE(entry.source, engineByNumber(engine)->header());
             QCOMPARE(entry.outcome.kind, outcome.kind);
             QCOMPARE(entry.countText, cells[engine - 1]);
             QCOMPARE(entry.outcome.fetch.bytes, outcome.fetch.bytes);
@@ -380,7 +384,7 @@ private slots:
         QCOMPARE(row.total, total);
         QCOMPARE(run.log.rowCount(), answered.size() + 1);
         QCOMPARE(run.log.entries().last().outcome.kind, Kind::Stopped);
-        QCOMPARE(run.log.entries().last().engineNumber, 3);
+        QCOMPARE(run.log.entries().last().source, engineByNumber(3)->header());
         QCOMPARE(run.log.answeredCount(), answered.size());
         QTRY_COMPARE(silent.openConnectionCount(), 0);
     }

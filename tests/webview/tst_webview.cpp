@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "base/IniFile.h"
 #include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 #include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "support/TestContext.h"
@@ -27,7 +28,13 @@ const QString noticeText =
 // The rows a scan adds for a site: its home page, then one per engine.
 void addSiteRows(QTreeWidget* list, const QString& site)
 {
-    static_cast<WebResultsList*>(list)->addSiteRows(site);
+    static_cast<WebResultsList*>(list)->addSiteRows(site, SourceList().all());
+}
+
+// The row of an engine's result page for the site.
+QTreeWidgetItem* addEngineRow(WebResultsList* list, int engineNumber, const QString& site)
+{
+    return list->addSourceRow(Source::builtIn(*engineByNumber(engineNumber)), engineNumber, site);
 }
 
 QStringList columnTexts(const QTreeWidget* list, int column)
@@ -185,7 +192,7 @@ private slots:
         list->addHomePageRow(QStringLiteral("other.example"));
         QTreeWidgetItem* row = engine < 0    ? new QTreeWidgetItem(list, {QStringLiteral("Google"), site})
                                : engine == 0 ? list->addHomePageRow(site)
-                                             : list->addEngineRow(*engineByNumber(engine), site);
+                                             : addEngineRow(list, engine, site);
         QVERIFY(setup.showWebsiteView());
 
         clickRow(list, row);
@@ -212,8 +219,7 @@ private slots:
     void templatesAreReadOnEveryClick()
     {
         Setup setup;
-        QTreeWidgetItem* row =
-            setup.panel()->webResultsList()->addEngineRow(*engineByNumber(4), QStringLiteral("x.org"));
+        QTreeWidgetItem* row = addEngineRow(setup.panel()->webResultsList(), 4, QStringLiteral("x.org"));
         QVERIFY(setup.showWebsiteView());
         clickRow(setup.webList(), row);
         QCOMPARE(setup.test.browser()->lastNavigation(),
@@ -231,8 +237,8 @@ private slots:
         QVERIFY(
             setup.test.folder.writeFile(QStringLiteral("settings.ini"), "[Engines]\r\nAsk=http://k.example/?q=\r\n"));
         WebResultsList* list = setup.panel()->webResultsList();
-        QTreeWidgetItem* plain = list->addEngineRow(*engineByNumber(1), QStringLiteral("example.com"));
-        QTreeWidgetItem* full = list->addEngineRow(*engineByNumber(1), QStringLiteral("http://x.org/"));
+        QTreeWidgetItem* plain = addEngineRow(list, 1, QStringLiteral("example.com"));
+        QTreeWidgetItem* full = addEngineRow(list, 1, QStringLiteral("http://x.org/"));
         QVERIFY(setup.showWebsiteView());
 
         clickRow(setup.webList(), plain);
@@ -488,7 +494,7 @@ private slots:
         QVERIFY(writeProfileString("Engines", "MSN", "file:///etc/passwd?q=", setup.test.context.folder.settingsIni()));
         WebResultsList* list = setup.panel()->webResultsList();
         QTreeWidgetItem* row = engine == 0  ? list->addHomePageRow(text)
-                               : engine > 0 ? list->addEngineRow(*engineByNumber(engine), text)
+                               : engine > 0 ? addEngineRow(list, engine, text)
                                             : nullptr;
         QVERIFY(setup.showWebsiteView());
         if (row) {
