@@ -62,7 +62,7 @@ Timed windowScan(MainWindow& window, UserSettings& settings, const QStringList& 
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     const double seconds = clock.nsecsElapsed() / 1e9;
     QObject::disconnect(connection);
-    return {seconds, ResultsCsv::encode(window.results()->rows())};
+    return {seconds, ResultsCsv::encode(window.results()->sourceColumns(), window.results()->rows())};
 }
 
 Timed commandLineScan(TestContext& test, const QString& listFile, bool atOnce)

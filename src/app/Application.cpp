@@ -10,6 +10,7 @@
 #include "base/AppContext.h"
 #include "base/ApplicationFolder.h"
 #include "base/Clock.h"
+#include "base/NativeFileName.h"
 #include "base/UserSettings.h"
 #include "scan/CommandLineScan.h"
 
@@ -51,7 +52,22 @@ void setApplicationNames()
     QCoreApplication::setApplicationName(QString::fromLatin1(Branding::productName));
 }
 
-// --help, --version and --scan: no display is needed, so no window system is
+// The arguments from the bytes the system gave, so that a file name that is
+// not UTF-8 still names its file (NativeFileName). On Windows the
+// application object has them from the UTF-16 command line.
+QStringList programArguments(int argc, char* argv[])
+{
+#ifdef Q_OS_WIN
+    if (QCoreApplication::instance())
+        return QCoreApplication::arguments();
+#endif
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << NativeFileName::decode(QByteArray(argv[i]));
+    return arguments;
+}
+
+// --help, --version, --scan and --index-webgraph: no display is needed, so no window system is
 // asked for one; a scan run by a timer has none.
 int runWithoutWindow(int argc, char* argv[])
 {
@@ -64,7 +80,7 @@ int runWithoutWindow(int argc, char* argv[])
     standardError.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
     QTextStream messages(&standardError);
 
-    const CommandLine line = CommandLine::parse(QCoreApplication::arguments());
+    const CommandLine line = CommandLine::parse(programArguments(argc, argv));
     switch (line.mode) {
     case CommandLine::Mode::Help:
     case CommandLine::Mode::Version:
@@ -75,6 +91,13 @@ int runWithoutWindow(int argc, char* argv[])
         SystemClock clock;
         return CommandLineScan(ApplicationFolder::locate(), *settings, clock).run(line.scan, standardOutput, messages);
     }
+    case CommandLine::Mode::ListSources: {
+        const std::unique_ptr<UserSettings> settings = UserSettings::openUserStore();
+        SystemClock clock;
+        return CommandLineScan(ApplicationFolder::locate(), *settings, clock).listSources(output, messages);
+    }
+    case CommandLine::Mode::IndexWebGraph:
+        return WebGraphIndexCommand::run(line.indexWebGraph, messages);
     case CommandLine::Mode::Window:
     case CommandLine::Mode::Error:
         break;
@@ -87,18 +110,16 @@ int runWithoutWindow(int argc, char* argv[])
 
 int runQuorvex(int argc, char* argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    if (CommandLine::needsNoWindow(arguments))
+    if (CommandLine::needsNoWindow(programArguments(argc, argv)))
         return runWithoutWindow(argc, argv);
 
     prepareBrowserEngine();
     QApplication application(argc, argv);
     setApplicationNames();
     QApplication::setDesktopFileName(QString::fromLatin1(Branding::desktopId));
-    // The window's application object has taken its own options out.
-    const CommandLine line = CommandLine::parse(QApplication::arguments());
+    // The window's application object has taken its own options out of
+    // argc and argv.
+    const CommandLine line = CommandLine::parse(programArguments(argc, argv));
     if (line.mode != CommandLine::Mode::Window) {
         QTextStream(stderr) << line.text << usageHint;
         return CommandLineScan::BadUsage;

@@ -1,8 +1,10 @@
 #include "app/MainWindow.h"
 
 #include "Branding.h"
+#include "app/DesktopNotification.h"
 #include "app/MainMenus.h"
 #include "app/MainStatusBar.h"
+#include "app/ScanEndNotifier.h"
 #include "app/SessionKeeper.h"
 #include "app/ShellCommands.h"
 #include "app/SystemUrlOpener.h"
@@ -13,7 +15,7 @@
 #include "base/UserSettings.h"
 #include "base/WindowPlacement.h"
 #include "charts/ChartPanel.h"
-#include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "results/ResultsCsv.h"
@@ -25,6 +27,7 @@
 #include "scan/OptionsCommand.h"
 #include "scan/ScanController.h"
 #include "scan/ScanDriver.h"
+#include "scan/ScanLog.h"
 #include "scan/ScanLogWindow.h"
 #include "webview/WebResultsCommands.h"
 #include "webview/WebResultsList.h"
@@ -33,11 +36,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QDBusConnection>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QMenuBar>
-#include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -51,13 +54,21 @@ QString windowCaption()
            QString::fromUtf8(Branding::companyName);
 }
 
+// A view's page scrolls where the window is smaller than the view needs (a
+// small screen, large text) rather than squeeze its controls over each
+// other; otherwise it fills the tab.
 QWidget* framedPage(QWidget* frame)
 {
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(twips(100), twips(60), twips(100), twips(100));
     layout->addWidget(frame);
-    return page;
+    auto* scroller = new QScrollArea;
+    scroller->setWidget(page);
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setFocusPolicy(Qt::NoFocus);
+    return scroller;
 }
 
 } // namespace
@@ -116,10 +127,6 @@ void MainWindow::buildWindow()
 
     m_statusBar = new MainStatusBar(this);
     setStatusBar(m_statusBar);
-
-    // Small enough for a small screen, large enough that no control is
-    // squeezed below a usable size.
-    setMinimumSize(640, 460);
 }
 
 void MainWindow::loadWindow()
@@ -127,17 +134,15 @@ void MainWindow::loadWindow()
     m_statusBar->setPanelText(1, QString());
     m_menus->stop->setEnabled(false);
     m_chartPanel->restoreChartType();
+    showSourceColumns();
     m_sessionKeeper->restore(m_webViewPanel->webResultsList(), m_statusBar);
 
     // The client area starts at 878 x 741 pixels, centred on the screen;
-    // larger when large text needs more room for every control.
+    // larger when large text needs more room for every control, smaller on
+    // a screen that has less room.
     resize(QSize(878, 741 + menuBar()->sizeHint().height()).expandedTo(minimumSizeHint()));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
-    m_placementRestored = WindowMemory::restore(*this, m_context.settings);
+    centreOnScreen(this);
+    WindowMemory::restore(*this, m_context.settings);
 }
 
 void MainWindow::wireCommands(BrowserFactory makeBrowser)
@@ -155,8 +160,11 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
     connect(m_resultsView, &ResultsView::clearRequested, this, &MainWindow::clearResults);
-    connect(m_resultsView, &ResultsView::saveRequested, this,
-            [this] { runSaveCommand(m_resultsView->selectedRow(), m_context, this); });
+    connect(m_resultsView, &ResultsView::saveRequested, this, [this] {
+        QString confirmation;
+        if (runSaveCommand(m_resultsView->selectedRow(), m_results->sourceColumns(), m_context, this, &confirmation))
+            m_statusBar->setPanelText(1, confirmation);
+    });
 
     m_webViewPanel->setBrowserFactory(std::move(makeBrowser));
     connect(m_webViewPanel, &WebViewPanel::statusPanelText, m_statusBar, &MainStatusBar::setPanelText);
@@ -170,10 +178,11 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     m_optionsCommand->setTestSite([this] { return m_urlListCommands->urls().value(0); });
     connect(m_menus->config, &QAction::triggered, m_optionsCommand, &OptionsCommand::showModal);
     connect(m_toolStrip->optionsButton(), &QToolButton::clicked, m_optionsCommand, &OptionsCommand::showModeless);
+    connect(m_optionsCommand, &OptionsCommand::closed, this, &MainWindow::showSourceColumns);
 
     // The scan asks for the chart of its results between its two sorts.
     connect(this, &MainWindow::currentResultsChartRequested, this,
-            [this] { m_chartPanel->drawCurrentResultsChart(m_results->rows()); });
+            [this] { m_chartPanel->drawCurrentResultsChart(m_results->sourceColumns(), m_results->rows()); });
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
@@ -222,13 +231,21 @@ void MainWindow::wireScan()
     connect(m_statusBar, &MainStatusBar::failuresClicked, this, &MainWindow::showScanLog);
     connect(m_menus->scanLog, &QAction::triggered, this, &MainWindow::showScanLog);
 
+    // The session bus is asked for only when a notification is due.
+    auto* endNotifier = new ScanEndNotifier(
+        this, [](const QString& text) { sendDesktopNotification(QDBusConnection::sessionBus(), text); }, this);
+    connect(m_scanController, &ScanController::progressStarted, endNotifier, &ScanEndNotifier::scanStarted);
+    connect(m_scanController, &ScanController::scanCompleted, endNotifier, [this, endNotifier] {
+        endNotifier->scanCompleted(m_scanController->driver()->siteCount(), m_scanController->log()->failedCount());
+    });
+
     // Each site scanned gets its web-results rows: its home page at the
-    // start, an engine's page as the engine answers.
+    // start, a source's page as the source answers.
     const ScanDriver* driver = m_scanController->driver();
     connect(driver, &ScanDriver::siteStarted, webRows,
             [webRows](int, const QString& site) { webRows->addHomePageRow(site); });
-    connect(driver, &ScanDriver::engineDone, webRows, [webRows](int, const QString& site, int engineNumber) {
-        webRows->addEngineRow(*engineByNumber(engineNumber), site);
+    connect(driver, &ScanDriver::engineDone, webRows, [webRows, driver](int, const QString& site, int number) {
+        webRows->addSourceRow(driver->source(number), number, site);
     });
 }
 
@@ -259,7 +276,7 @@ void MainWindow::loadUrlListFile(const QString& path)
 void MainWindow::exportResults()
 {
     exportCsv(m_context.prompts, QStringLiteral("Export Results as CSV"), [this](const QString& path, QString* error) {
-        return ResultsCsv::write(path, m_results->rows(), error);
+        return ResultsCsv::write(path, m_results->sourceColumns(), m_results->rows(), error);
     });
 }
 
@@ -269,7 +286,20 @@ void MainWindow::clearResults()
         return;
     m_results->clear();
     m_webViewPanel->resultsList()->clear();
+    showSourceColumns();
     emit resultsCleared();
+}
+
+void MainWindow::showSourceColumns()
+{
+    // Rows keep the columns they were scanned with until they go.
+    if (m_results->rowCount() > 0 || (m_scanController && m_scanController->isScanning()))
+        return;
+    const QList<SourceColumn> columns =
+        ResultsColumns::columnsOf(SourceList::read(m_context.folder.settingsIni()).active());
+    // With no source to ask, the table keeps the columns it has.
+    if (!columns.isEmpty())
+        m_results->setSourceColumns(columns);
 }
 
 void MainWindow::showView(View view)
@@ -283,8 +313,9 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_shownBefore)
         return;
     m_shownBefore = true;
-    if (m_placementRestored)
-        moveOntoScreen(this);
+    // Once shown, the window's frame is known: the whole window, title bar
+    // and menus included, goes onto a screen.
+    moveOntoScreen(this);
     // Asked once the window is up, so the question comes up above it.
     QMetaObject::invokeMethod(
         this, [this] { checkEngineFile(m_context.folder, m_context.prompts); }, Qt::QueuedConnection);

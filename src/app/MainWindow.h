@@ -60,6 +60,11 @@ public:
     // scan runs, which would lose the rows it is filling.
     void clearResults();
 
+    // Gives an empty results table a column per source that a scan would
+    // ask now (at start, after Options and after clearing); a table with
+    // rows keeps its columns until the next scan.
+    void showSourceColumns();
+
     // Opens the Load Saved Search dialog and charts the chosen search.
     void loadSavedSearch();
 
@@ -106,5 +111,4 @@ private:
     ScanLogWindow* m_scanLogWindow = nullptr;
     OptionsCommand* m_optionsCommand = nullptr;
     bool m_shownBefore = false;
-    bool m_placementRestored = false;
 };

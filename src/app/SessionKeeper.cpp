@@ -4,6 +4,7 @@
 #include "base/AppContext.h"
 #include "base/Prompts.h"
 #include "base/UserSettings.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
 #include "results/ScanResults.h"
 #include "webview/WebResultsList.h"
@@ -37,13 +38,39 @@ void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
 {
     if (!isOn())
         return;
-    m_urlList->appendUrls(m_session.readUrls());
-    const std::optional<KeptSession::Results> kept = m_session.readResults();
+    QStringList problems;
+    QString problem;
+    m_urlList->appendUrls(m_session.readUrls(&problem));
+    if (!problem.isEmpty()) {
+        // Written over, the file would be lost for good; the user may still
+        // mend it or take its URLs out by other means.
+        m_keptListUnreadable = true;
+        problems << problem + QStringLiteral("\n\nThe file is left as it is, and the URL list is not kept during "
+                                             "this session.");
+    }
+    problem.clear();
+    const std::optional<KeptSession::Results> kept =
+        m_session.readResults(m_context.settings.rankThresholds(), &problem);
+    if (!problem.isEmpty())
+        problems << problem;
+    // Told once the window is up, so that the messages come up above it.
+    if (!problems.isEmpty())
+        QMetaObject::invokeMethod(
+            this,
+            [this, problems] {
+                for (const QString& text : problems)
+                    m_context.prompts.error(text, Prompts::errorCaption());
+            },
+            Qt::QueuedConnection);
     if (!kept || kept->rows.isEmpty())
         return;
+    // The rows come back under the columns they were scanned with; their
+    // web pages are those of the sources there are now.
+    m_results->setSourceColumns(kept->columns);
     m_results->setRows(kept->rows);
+    const QList<Source> sources = SourceList::read(m_context.folder.settingsIni()).active();
     for (const ResultRow& row : kept->rows)
-        webRows->addSiteRows(row.site);
+        webRows->addSiteRows(row.site, sources);
     statusBar->setPanelText(1,
                             QStringLiteral("Results of ") + QLocale().toString(kept->completed, QLocale::ShortFormat));
 }
@@ -64,9 +91,14 @@ void SessionKeeper::keepList()
     if (!isOn()) {
         // A results write still under way would bring its file back.
         waitForWrites();
-        m_session.forget();
+        if (m_keptListUnreadable)
+            m_session.forgetResults();
+        else
+            m_session.forget();
         return;
     }
+    if (m_keptListUnreadable)
+        return;
     QString reason;
     if (!m_session.writeUrls(m_urlList->urls(), &reason))
         reportFailure(QStringLiteral("URL list"), m_session.urlListPath(), reason);
@@ -80,7 +112,8 @@ void SessionKeeper::keepResults()
     // table changes); writing thousands of them and waiting for the disk
     // take longer than the window may stand still.
     m_resultsWriter.start(
-        [this, session = m_session, results = KeptSession::Results{QDateTime::currentDateTime(), m_results->rows()}] {
+        [this, session = m_session,
+         results = KeptSession::Results{QDateTime::currentDateTime(), m_results->rows(), m_results->sourceColumns()}] {
             QString reason;
             if (session.writeResults(results, &reason))
                 return;

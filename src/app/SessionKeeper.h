@@ -29,7 +29,10 @@ public:
 
     // Puts the kept list into the URL list and the kept results into the
     // results, with their web-results rows; the status bar says when the
-    // results are from. Does nothing with the setting off.
+    // results are from. A kept file that cannot be read is named in a
+    // message; a kept list that cannot be read is left as it is for the
+    // rest of the session, never written over. Does nothing with the
+    // setting off.
     void restore(WebResultsList* webRows, MainStatusBar* statusBar);
 
     // Writes the list now (or, with the setting off, forgets the session).
@@ -50,6 +53,7 @@ private:
     KeptSession m_session;
     bool m_listWritePending = false;
     bool m_failureReported = false;
+    bool m_keptListUnreadable = false;
     // One thread, so that a later write never ends before an earlier one.
     QThreadPool m_resultsWriter;
 };

@@ -34,12 +34,11 @@ bool restoreWidths(QHeaderView* header, const QList<int>& widths)
 
 namespace WindowMemory {
 
-bool restore(MainWindow& window, const UserSettings& settings)
+void restore(MainWindow& window, const UserSettings& settings)
 {
-    // Qt brings a window whose screen is gone, or whose title bar would be
-    // off the screen, partly back.
     const QByteArray geometry = settings.windowGeometry();
-    const bool placed = !geometry.isEmpty() && window.restoreGeometry(geometry);
+    if (!geometry.isEmpty())
+        window.restoreGeometry(geometry);
 
     restoreWidths(window.resultsView()->table()->header(), settings.resultsColumnWidths());
     if (restoreWidths(window.webViewPanel()->resultsList()->header(), settings.webResultsColumnWidths()))
@@ -48,7 +47,6 @@ bool restore(MainWindow& window, const UserSettings& settings)
     const std::optional<int> view = settings.currentView();
     if (view && *view >= 0 && *view < window.tabs()->count())
         window.tabs()->setCurrentIndex(*view);
-    return placed;
 }
 
 void save(const MainWindow& window, UserSettings& settings)

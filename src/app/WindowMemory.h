@@ -10,10 +10,10 @@ class UserSettings;
 namespace WindowMemory {
 
 // Restores what was saved; anything never saved, or saved by a version
-// whose tables had other columns, stays as the window made it. True when a
-// placement was restored: kept from another arrangement of screens, it may
-// need moveOntoScreen() once the window is shown and its frame known.
-bool restore(MainWindow& window, const UserSettings& settings);
+// whose tables had other columns, stays as the window made it. A placement
+// kept from another arrangement of screens, or another scale factor, is
+// brought onto the screen when the window is first shown (moveOntoScreen).
+void restore(MainWindow& window, const UserSettings& settings);
 
 void save(const MainWindow& window, UserSettings& settings);
 

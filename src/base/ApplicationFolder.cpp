@@ -44,6 +44,43 @@ void copyInstalledFiles(const QStringList& sources, const QString& folder)
     }
 }
 
+// Moves every entry of `from` that `to` does not hold into `to`; a folder
+// both hold is merged the same way. Renames only, so nothing is copied
+// twice; an entry that cannot be moved stays where it was. `from` is
+// removed once it is empty.
+void moveEntries(const QString& from, const QString& to)
+{
+    const QDir source(from);
+    const QDir target(to);
+    const QFileInfoList entries =
+        source.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QFileInfo& entry : entries) {
+        const QString destination = target.filePath(entry.fileName());
+        const QFileInfo existing(destination);
+        if (!existing.exists() && !existing.isSymLink())
+            QDir().rename(entry.filePath(), destination);
+        else if (entry.isDir() && !entry.isSymLink() && existing.isDir() && !existing.isSymLink())
+            moveEntries(entry.filePath(), destination);
+    }
+    QDir().rmdir(from);
+}
+
+// Takes over the per-user folder of earlier versions, once: afterwards it is
+// gone, or holds only what the new folder already had.
+void moveEarlierFolder(const QString& earlier, const QString& folder)
+{
+    const QFileInfo info(earlier);
+    if (earlier.isEmpty() || !info.isDir())
+        return;
+    if (!QFileInfo::exists(folder) && QDir().rename(earlier, folder)) {
+        // The organisation folder above it was made for it alone.
+        QDir().rmdir(info.path());
+        return;
+    }
+    moveEntries(earlier, folder);
+    QDir().rmdir(info.path());
+}
+
 QStringList installedDataFolders(const QString& programFolder, const QStringList& genericDataFolders)
 {
     const QString dataFolderName = QStringLiteral("quorvex");
@@ -60,18 +97,22 @@ QStringList installedDataFolders(const QString& programFolder, const QStringList
 
 ApplicationFolder::ApplicationFolder(const QString& path)
     : m_path(QDir::cleanPath(path))
-{
-}
+{}
 
 ApplicationFolder ApplicationFolder::locate()
 {
-    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return locate(qEnvironmentVariable("QUORVEX_HOME"), QCoreApplication::applicationDirPath(), userData,
-                  QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation));
+    const QDir userData(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    // The folder Qt names after the organisation and the application, where
+    // earlier versions kept their files.
+    const QString earlier = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return locate(qEnvironmentVariable("QUORVEX_HOME"), QCoreApplication::applicationDirPath(),
+                  userData.filePath(QStringLiteral("quorvex")),
+                  QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation), earlier);
 }
 
 ApplicationFolder ApplicationFolder::locate(const QString& homeFromEnvironment, const QString& programFolder,
-                                            const QString& userDataFolder, const QStringList& genericDataFolders)
+                                            const QString& userDataFolder, const QStringList& genericDataFolders,
+                                            const QString& earlierUserDataFolder)
 {
     const QStringList installed = installedDataFolders(programFolder, genericDataFolders);
     if (!homeFromEnvironment.isEmpty()) {
@@ -87,6 +128,7 @@ ApplicationFolder ApplicationFolder::locate(const QString& homeFromEnvironment, 
         return ApplicationFolder(programFolder);
     }
 
+    moveEarlierFolder(earlierUserDataFolder, userDataFolder);
     QDir().mkpath(userDataFolder);
     ensureSubfolders(userDataFolder);
     copyInstalledFiles(installed, userDataFolder);

@@ -4,14 +4,13 @@
 #include "base/SavePathChoice.h"
 
 #include <QDir>
-#include <QStandardPaths>
 
 bool exportCsv(Prompts& prompts, const QString& title,
                const std::function<bool(const QString& path, QString* error)>& write)
 {
-    const QString path = chooseSavePath(prompts, title, QStringLiteral("CSV Files (*.csv);;All Files (*)"),
-                                        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                        QStringLiteral(".csv"), title);
+    const QString path =
+        chooseSavePath(prompts, title, QStringLiteral("CSV Files (*.csv);;All Files (*)"),
+                       existingSaveFolder(QStandardPaths::DocumentsLocation), QStringLiteral(".csv"), title);
     if (path.isEmpty())
         return false;
     QString reason;

@@ -1,6 +1,7 @@
 #include "base/FileChecks.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -10,6 +11,13 @@ qsizetype lastSeparator(const QString& path)
 {
     return std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
 }
+
+// As the file systems of each platform compare names.
+#if defined(Q_OS_WIN) || defined(Q_OS_DARWIN)
+constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseInsensitive;
+#else
+constexpr Qt::CaseSensitivity fileNameCase = Qt::CaseSensitive;
+#endif
 
 bool hasWildcards(const QString& name)
 {
@@ -52,4 +60,29 @@ QString withExtension(const QString& fileName, const QString& extension)
     if (fileName.endsWith(extension, Qt::CaseInsensitive))
         return fileName;
     return fileName + extension;
+}
+
+QString resolvedFilePath(const QString& path)
+{
+    QFileInfo info(path);
+    if (info.isSymLink() && !info.exists())
+        info.setFile(info.symLinkTarget());
+    if (info.exists())
+        return info.canonicalFilePath();
+    const QString folder = QFileInfo(info.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? info.absoluteFilePath() : QDir(folder).filePath(info.fileName());
+}
+
+bool leadsIntoFolder(const QString& path, const QString& folder)
+{
+    const QString canonicalFolder = QFileInfo(folder).canonicalFilePath();
+    if (canonicalFolder.isEmpty())
+        return false;
+    const QString prefix = canonicalFolder.endsWith(u'/') ? canonicalFolder : canonicalFolder + u'/';
+    return resolvedFilePath(path).startsWith(prefix, fileNameCase);
+}
+
+bool leadToSameFile(const QString& path, const QString& otherPath)
+{
+    return resolvedFilePath(path).compare(resolvedFilePath(otherPath), fileNameCase) == 0;
 }

@@ -21,3 +21,16 @@ QString existingFilePath(const QString& path);
 // The file name with the extension (".txt") appended, unless it already ends
 // in it in any letter case.
 QString withExtension(const QString& fileName, const QString& extension);
+
+// The file the path leads to, as an absolute path with every link followed:
+// that of the file when it exists, else the file of that name in the
+// folder the path's folder leads to (where a new file would go). A link
+// that leads nowhere leads to its target.
+QString resolvedFilePath(const QString& path);
+
+// Whether the path leads (resolvedFilePath) to a file in the folder or in
+// a folder below it; false when the folder does not exist.
+bool leadsIntoFolder(const QString& path, const QString& folder);
+
+// Whether the two paths lead to one file.
+bool leadToSameFile(const QString& path, const QString& otherPath);

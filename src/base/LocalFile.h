@@ -4,20 +4,31 @@
 #include <QString>
 #include <QStringConverter>
 
-// Whole-file reads and writes of the program's text files (settings.ini,
-// saved searches, URL lists), in one 8-bit encoding.
+#include <limits>
+
+// Whole-file reads and writes of the program's files (settings.ini, saved
+// searches, URL lists, CSV, the kept session), the text ones in one 8-bit
+// encoding. Paths may be names NativeFileName made of bytes that are not
+// UTF-8.
 namespace LocalFile {
 
 enum class ReadStatus { Read, Missing, Failed };
 
 // Reads every byte of the file. A missing file is reported as such, so the
-// caller decides whether it is an error.
-ReadStatus readBytes(const QString& path, QByteArray& bytes, QString* error);
+// caller decides whether it is an error. A file larger than sizeLimit bytes
+// fails without being read.
+ReadStatus readBytes(const QString& path, QByteArray& bytes, QString* error,
+                     qint64 sizeLimit = std::numeric_limits<qint64>::max());
 
-// Replaces the file with these bytes through QSaveFile: a write that fails
-// or is interrupted leaves the previous file whole. A write-protected file
-// is left alone (replacing it through a temporary file would otherwise
-// succeed).
+// Writes the bytes to the path, by what is there:
+// - nothing or a regular file: replaced through QSaveFile, so a write that
+//   fails or is interrupted leaves the previous file whole; a
+//   write-protected file is left alone (replacing it through a temporary
+//   file would otherwise succeed);
+// - a character device or a FIFO (/dev/null, a named pipe): written in
+//   place, never replaced;
+// - anything else (a folder, a socket, a block device): refused.
+// Links are followed. On failure error says why, without the path.
 bool writeBytes(const QString& path, const QByteArray& bytes, QString* error);
 
 // The encoding of those files: Latin-1 on Linux and macOS, the system's

@@ -32,3 +32,13 @@ QString chooseSavePath(Prompts& prompts, const QString& title, const QString& fi
     }
     return path;
 }
+
+QString existingSaveFolder(QStandardPaths::StandardLocation location)
+{
+    for (const auto candidate : {location, QStandardPaths::DocumentsLocation}) {
+        const QString folder = QStandardPaths::writableLocation(candidate);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -16,3 +17,8 @@ QString chooseSavePath(Prompts& prompts, const QString& title, const QString& fi
 // extensions gets the first.
 QString chooseSavePath(Prompts& prompts, const QString& title, const QString& filter, const QString& folder,
                        const QStringList& extensions, const QString& questionCaption);
+
+// The folder a save dialog starts in: the first of the standard folder
+// (Pictures, Documents...), the documents folder and the home folder that
+// exists, so the dialog never opens on a folder that is not there.
+QString existingSaveFolder(QStandardPaths::StandardLocation location);

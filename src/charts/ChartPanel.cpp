@@ -218,7 +218,7 @@ void ChartPanel::describeChart()
         QStringLiteral("Chart type: %1. Engine: %2.").arg(m_chartTypeSelector->currentText(), m_chartShows));
 }
 
-void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
+void ChartPanel::drawCurrentResultsChart(const QList<SourceColumn>& columns, const QList<ResultRow>& rows)
 {
     m_chart->setChartType(m_chartTypeSelector->currentIndex());
     {
@@ -227,7 +227,7 @@ void ChartPanel::drawCurrentResultsChart(const QList<ResultRow>& rows)
         m_engineSelector->setEnabled(false);
     }
     m_exportHistory->setEnabled(false);
-    m_chart->setGrid(CurrentResultsChart::build(rows));
+    m_chart->setGrid(CurrentResultsChart::build(columns, rows));
     m_chartShows = QStringLiteral("all engines, current results");
     describeChart();
 }
@@ -297,12 +297,11 @@ void ChartPanel::printChart()
 void ChartPanel::exportChart()
 {
     const QString title = QStringLiteral("Export Chart");
-    const QString path = chooseSavePath(m_context.prompts, title, ChartExport::fileFilter(),
-                                        QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
-                                        {ChartExport::extensionOf(ChartExport::Format::Png),
-                                         ChartExport::extensionOf(ChartExport::Format::Svg),
-                                         ChartExport::extensionOf(ChartExport::Format::Pdf)},
-                                        title);
+    const QString path = chooseSavePath(
+        m_context.prompts, title, ChartExport::fileFilter(), existingSaveFolder(QStandardPaths::PicturesLocation),
+        {ChartExport::extensionOf(ChartExport::Format::Png), ChartExport::extensionOf(ChartExport::Format::Svg),
+         ChartExport::extensionOf(ChartExport::Format::Pdf)},
+        title);
     if (path.isEmpty())
         return;
     QString reason;

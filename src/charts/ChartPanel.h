@@ -7,6 +7,7 @@
 
 struct AppContext;
 struct ResultRow;
+struct SourceColumn;
 class ChartWidget;
 class PrinterChoice;
 class QAction;
@@ -61,9 +62,10 @@ public:
     // Graph". The spacing of dates comes back with it.
     void restoreChartType();
 
-    // Charts the results: one series per site, one row per engine. The
-    // engine selector is emptied and disabled.
-    void drawCurrentResultsChart(const QList<ResultRow>& rows);
+    // Charts the results: one series per site, one row per source (named
+    // in the results' column order). The engine selector is emptied and
+    // disabled.
+    void drawCurrentResultsChart(const QList<SourceColumn>& columns, const QList<ResultRow>& rows);
 
     // Charts the saved search of this file name (with ".qvh") in the Saved
     // folder: its sections fill the engine selector, followed by "All

@@ -2,6 +2,7 @@
 
 #include "charts/ChartScale.h"
 #include "results/ResultRow.h"
+#include "results/ResultsColumns.h"
 
 QString CurrentResultsChart::title()
 {
@@ -13,20 +14,21 @@ QString CurrentResultsChart::categoryAxisTitle()
     return QStringLiteral("Search Engine");
 }
 
-ChartGrid CurrentResultsChart::build(const QList<ResultRow>& rows)
+ChartGrid CurrentResultsChart::build(const QList<SourceColumn>& columns, const QList<ResultRow>& rows)
 {
     ChartGrid grid;
     grid.setTitle(title());
     grid.setCategoryAxisTitle(categoryAxisTitle());
     grid.setColumnCount(static_cast<int>(rows.size()));
-    grid.setRowCount(engineCount);
-    for (const Engine& engine : engines())
-        grid.setRowLabel(engine.number - 1, engine.header());
+    const int sourceCount = static_cast<int>(columns.size());
+    grid.setRowCount(sourceCount);
+    for (int source = 0; source < sourceCount; ++source)
+        grid.setRowLabel(source, columns[source].name);
 
     QList<qint64> firstSiteCounts;
     if (!rows.isEmpty()) {
-        for (const EngineCell& cell : rows.first().engines)
-            firstSiteCounts.append(cell.value);
+        for (int source = 0; source < sourceCount; ++source)
+            firstSiteCounts.append(rows.first().engine(source + 1).value);
     }
     const ChartScale scale = ChartScale::forLargestCount(largestNumber(firstSiteCounts));
     grid.setValueAxisTitle(scale.valueAxisTitle);
@@ -34,8 +36,8 @@ ChartGrid CurrentResultsChart::build(const QList<ResultRow>& rows)
     for (int column = 0; column < rows.size(); ++column) {
         const ResultRow& row = rows[column];
         grid.setColumnLabel(column, row.site);
-        for (const Engine& engine : engines())
-            grid.setValue(engine.number - 1, column, scale.apply(row.engine(engine.number).value));
+        for (int source = 0; source < sourceCount; ++source)
+            grid.setValue(source, column, scale.apply(row.engine(source + 1).value));
     }
     return grid;
 }

@@ -6,9 +6,10 @@
 #include <QString>
 
 struct ResultRow;
+struct SourceColumn;
 
 // The chart of the results right after a scan: one series per site, one row
-// per engine, labelled with the engine columns' captions.
+// per source, labelled with the source columns' captions.
 class CurrentResultsChart
 {
 public:
@@ -17,5 +18,5 @@ public:
 
     // The first site's counts decide the scale of every site. A cell without
     // a number ("-", empty) counts as 0.
-    static ChartGrid build(const QList<ResultRow>& rows);
+    static ChartGrid build(const QList<SourceColumn>& columns, const QList<ResultRow>& rows);
 };

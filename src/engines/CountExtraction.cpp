@@ -2,9 +2,13 @@
 
 #include "engines/EngineTable.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -136,6 +140,44 @@ CountReading readMarkedCount(const QString& page, const CountMarkers& markers)
     if (!markers.noResults.isEmpty() && page.contains(markers.noResults))
         return noResultsOn(page, markers.noResults);
     return {};
+}
+
+CountReading readJsonCount(const QString& reply, const QString& path)
+{
+    const auto noCount = [](const QString& reason) { return CountReading{{}, Kind::NoCount, -1, reason}; };
+    QByteArray bytes = reply.toLatin1();
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError)
+        return noCount(QStringLiteral("not JSON"));
+
+    QJsonValue value = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    for (const QString& part : path.split(u'.')) {
+        bool isIndex = false;
+        const qsizetype index = part.toLongLong(&isIndex);
+        if (value.isArray() && isIndex && isAllDigits(part) && index < value.toArray().size())
+            value = value.toArray().at(index);
+        else if (value.isObject() && value.toObject().contains(part))
+            value = value.toObject().value(part);
+        else
+            return noCount(QStringLiteral("path %1 missing").arg(path));
+    }
+
+    const QString notWhole = QStringLiteral("not a whole number of at most 10 digits");
+    if (value.isDouble()) {
+        const double number = value.toDouble();
+        if (number < 0 || number >= 1e10 || number != std::floor(number))
+            return noCount(notWhole);
+        return counted(QString::number(static_cast<qint64>(number)), -1);
+    }
+    const QString digits = value.toString();
+    if (!value.isString() || !isAllDigits(digits))
+        return noCount(QStringLiteral("not a number"));
+    if (!isValidCount(digits))
+        return noCount(notWhole);
+    return counted(QString::number(digits.toLongLong()), -1);
 }
 
 namespace CountRules {

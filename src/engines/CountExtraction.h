@@ -21,13 +21,15 @@ struct CountMarkers
 };
 
 // What a result page says: the count text (as parseEngineCount gives it), the
-// kind of answer (counted, no results or no count), and where on the page the
-// count or the no-results sentence stands (-1 when nowhere).
+// kind of answer (counted, no results or no count), where on the page the
+// count or the no-results sentence stands (-1 when nowhere), and for some
+// pages without a count, why not.
 struct CountReading
 {
     QString text;
     QueryOutcome::Kind kind = QueryOutcome::Kind::NoCount;
     qsizetype position = -1;
+    QString reason = {};
 };
 
 // Reading an engine's result page: the count it reports for a "link:" query.
@@ -57,6 +59,15 @@ CountReading readEngineCount(QString page, const Engine& engine, const CountMark
 // that separate thousands; a count when 1 to 10 digits remain. Otherwise
 // "0" and no results when the page holds the noResults text, else no count.
 CountReading readMarkedCount(const QString& page, const CountMarkers& markers);
+
+// The reading of a JSON reply (one character per byte, as fetched; a UTF-8
+// byte order mark is skipped): the value at the dotted path, whose parts are
+// object keys or, on arrays, indexes ("data.items.0.refDomains"). A count
+// when that value is a number, or a string of digits, that is a whole
+// number of at most 10 digits; otherwise no count, and the reason says
+// whether the reply was not JSON, the path was missing, the value was no
+// number or not such a whole number.
+CountReading readJsonCount(const QString& reply, const QString& path);
 
 // Each engine's rule for parseEngineCount, named in the engine table.
 namespace CountRules {

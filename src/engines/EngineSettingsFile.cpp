@@ -3,9 +3,11 @@
 #include "base/IniDocument.h"
 #include "base/IniFile.h"
 #include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 
 #include <QDir>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -44,7 +46,19 @@ State check(const QString& iniPath, QString* error)
         break;
     }
     // Found the way the scan reads its templates.
-    return document.sectionText(enginesSection()) ? State::Usable : State::NoEnginesSection;
+    // A scan that asks no engine, only sources of the user's own, needs no
+    // engine addresses.
+    const QList<Source> active = SourceList::fromDocument(document).active();
+    const bool asksEngine =
+        active.isEmpty() || std::any_of(active.cbegin(), active.cend(), [](const Source& s) { return s.isBuiltIn(); });
+    if (!asksEngine)
+        return State::Usable;
+    if (!document.sectionText(enginesSection()))
+        return State::NoEnginesSection;
+    const auto hasAddress = [&document](const Engine& engine) {
+        return !document.value(enginesSection(), engine.key()).value_or(QString()).isEmpty();
+    };
+    return std::any_of(engines().cbegin(), engines().cend(), hasAddress) ? State::Usable : State::NoAddresses;
 }
 
 QString problem(State state, const QString& iniPath, const QString& reason)
@@ -62,6 +76,9 @@ QString problem(State state, const QString& iniPath, const QString& reason)
         return QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
                               "addresses.")
             .arg(shownPath);
+    case State::NoAddresses:
+        return QStringLiteral("The [Engines] section of the settings file \"%1\" holds no search engine address.")
+            .arg(shownPath);
     }
     return {};
 }
@@ -71,6 +88,11 @@ EngineSettings engineSettings(const QString& iniPath, const Engine& engine)
     IniDocument document;
     if (document.load(iniPath) != IniDocument::LoadStatus::Loaded)
         return {};
+    return engineSettings(document, engine);
+}
+
+EngineSettings engineSettings(const IniDocument& document, const Engine& engine)
+{
     const auto read = [&document](const QString& section, const QString& key) {
         return document.value(section, key).value_or(QString());
     };

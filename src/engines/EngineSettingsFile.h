@@ -5,6 +5,7 @@
 #include <QString>
 
 struct Engine;
+class IniDocument;
 
 // What settings.ini says about one engine.
 struct EngineSettings
@@ -17,10 +18,12 @@ struct EngineSettings
 // give them, the one read of an engine's address, and the writes of them.
 namespace EngineSettingsFile {
 
-enum class State { Usable, Missing, NoEnginesSection, Unreadable };
+// NoAddresses: the [Engines] section has no engine's address.
+enum class State { Usable, Missing, NoEnginesSection, NoAddresses, Unreadable };
 
-// What the file holds for the scan. An unreadable file sets error to the
-// reason.
+// What the file holds for the scan: a file without [Engines] is usable when
+// every engine is hidden and sources of the user's own remain. An
+// unreadable file sets error to the reason.
 State check(const QString& iniPath, QString* error = nullptr);
 
 // What is wrong with the file, for the user: the file and, when it cannot be
@@ -32,6 +35,8 @@ QString problem(State state, const QString& iniPath, const QString& reason);
 // the file, the section or the key is missing or unreadable. Marker values
 // are taken exactly as written after "=".
 EngineSettings engineSettings(const QString& iniPath, const Engine& engine);
+// The same from a document already read.
+EngineSettings engineSettings(const IniDocument& document, const Engine& engine);
 
 // Writes the engine's query address template as the Options dialog keeps
 // them: the key's line is replaced in place, every other line stays as it

@@ -7,6 +7,8 @@ QString failureText(const FetchReport& report)
         return {};
     case FetchFailure::NotHttp:
         return QStringLiteral("not an http or https address");
+    case FetchFailure::NoSiteHost:
+        return QStringLiteral("the site names no host");
     case FetchFailure::HostNotFound:
         return QStringLiteral("host not found");
     case FetchFailure::ConnectionRefused:
@@ -56,7 +58,11 @@ QString kindText(QueryOutcome::Kind kind)
 
 QString outcomeText(const QueryOutcome& outcome)
 {
-    if (outcome.kind == QueryOutcome::Kind::Failed)
-        return kindText(outcome.kind) + QStringLiteral(": ") + failureText(outcome.fetch);
+    if (outcome.kind == QueryOutcome::Kind::Failed) {
+        const QString failure = kindText(outcome.kind) + QStringLiteral(": ") + failureText(outcome.fetch);
+        return outcome.reason.isEmpty() ? failure : failure + QStringLiteral("; ") + outcome.reason;
+    }
+    if (!outcome.reason.isEmpty())
+        return kindText(outcome.kind) + QStringLiteral(": ") + outcome.reason;
     return kindText(outcome.kind);
 }

@@ -8,7 +8,8 @@
 // Why a fetch gave no page.
 enum class FetchFailure {
     None,
-    NotHttp, // the address is no http or https address
+    NotHttp,    // the address is no http or https address
+    NoSiteHost, // the site gives no host for a source asked about hosts or domains
     HostNotFound,
     ConnectionRefused,
     ConnectionClosed, // closed or reset by the server before the answer was whole
@@ -54,6 +55,9 @@ struct QueryOutcome
 
     Kind kind = Kind::Counted;
     FetchReport fetch;
+    // Why a page gave no count, when its rule says (a JSON reply's path
+    // missing, for one).
+    QString reason = {};
 
     // Whether the cell deserves the user's attention: failed, or a page without a count.
     bool isSuspect() const { return kind == Kind::Failed || kind == Kind::NoCount; }
@@ -63,7 +67,8 @@ struct QueryOutcome
 QString failureText(const FetchReport& report);
 // "counted", "no results", "no count on the page", "failed", "stopped".
 QString kindText(QueryOutcome::Kind kind);
-// The kind and, for a failure, its reason: "failed: connection refused".
+// The kind and, for a failure or a page whose rule said why it holds no
+// count, the reason: "failed: connection refused".
 QString outcomeText(const QueryOutcome& outcome);
 
 Q_DECLARE_METATYPE(FetchFailure)

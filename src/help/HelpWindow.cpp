@@ -35,6 +35,8 @@ HelpWindow* HelpWindow::open(AppContext& context)
     window->startLoading(helpFile);
     setOnTop(window, true);
     window->showStoredStartupChoice();
+    // The text scrolls, so the window may be smaller on a small screen.
+    window->setFixedSize(windowSize.boundedTo(roomOnScreen(window)).expandedTo(window->minimumSizeHint()));
     centreOnScreen(window);
     window->show();
     return window;

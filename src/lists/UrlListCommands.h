@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/ApplicationFolder.h"
+#include "lists/UrlListFile.h"
 
 #include <QAction>
 #include <QMenu>
@@ -22,7 +23,7 @@ class UrlListCommands : public QObject
 
 public:
     // The most URLs the list holds.
-    static constexpr int maxUrls = 32767;
+    static constexpr int maxUrls = UrlListFile::maxUrls;
 
     UrlListCommands(UrlPanel* panel, Prompts& prompts, const ApplicationFolder& folder, QObject* parent = nullptr);
 

@@ -11,6 +11,9 @@
 // accepts CR LF and LF alike.
 namespace UrlListFile {
 
+// The most URLs the URL list holds, and so the most rows of one scan.
+inline constexpr int maxUrls = 32767;
+
 // The pieces of a text between line ends (CR LF or a lone LF), without the
 // empty ones. A lone CR is not a line end; a line of spaces is kept.
 // At most `limit` pieces are made; `beyond`, when given, is set to the

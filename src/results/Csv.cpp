@@ -18,7 +18,7 @@ QByteArray Csv::record(const QStringList& fields)
     for (qsizetype i = 0; i < fields.size(); ++i) {
         if (i > 0)
             line += u',';
-        const QString& field = fields[i];
+        const QString field = inertField(fields[i]);
         if (needsQuotes(field)) {
             QString quoted = field;
             quoted.replace(u'"', QLatin1String("\"\""));
@@ -29,4 +29,12 @@ QByteArray Csv::record(const QStringList& fields)
     }
     line += QLatin1String("\r\n");
     return line.toUtf8();
+}
+
+QString Csv::inertField(const QString& field)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    if (!field.isEmpty() && formulaStarts.contains(field.front()))
+        return u'\'' + field;
+    return field;
 }

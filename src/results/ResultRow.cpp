@@ -5,6 +5,7 @@
 
 #include <QtNumeric>
 
+#include <algorithm>
 #include <limits>
 
 void EngineCell::setText(const QString& cellText)
@@ -16,20 +17,46 @@ void EngineCell::setText(const QString& cellText)
 ResultRow ResultRow::completed(const QString& site, const QStringList& cellTexts, const RankThresholds& thresholds)
 {
     ResultRow row{site, {}, {}, 0};
-    for (int engine = 1; engine <= engineCount; ++engine)
-        row.engine(engine).setText(cellTexts.value(engine - 1));
+    for (const QString& text : cellTexts) {
+        EngineCell cell;
+        cell.setText(text);
+        row.engines << cell;
+    }
     row.complete(thresholds);
     return row;
 }
 
-void ResultRow::complete(const RankThresholds& thresholds)
+EngineCell& ResultRow::engine(int sourceNumber)
 {
+    if (engines.size() < sourceNumber)
+        engines.resize(sourceNumber);
+    return engines[sourceNumber - 1];
+}
+
+const EngineCell& ResultRow::engine(int sourceNumber) const
+{
+    static const EngineCell missing;
+    return sourceNumber >= 1 && sourceNumber <= engines.size() ? engines[sourceNumber - 1] : missing;
+}
+
+void ResultRow::complete(const RankThresholds& thresholds, const QList<bool>& countsTowardTotal)
+{
+    bool anyCount = false;
     qint64 sum = 0;
-    for (const EngineCell& cell : engines) {
+    for (qsizetype index = 0; index < engines.size(); ++index) {
+        const EngineCell& cell = engines[index];
+        if (!countsTowardTotal.value(index, true))
+            continue;
+        anyCount = anyCount || !cell.text.isEmpty();
         // Counts of ten digits never come near the limit; a restored or
         // hand-made row might.
         if (qAddOverflow(sum, cell.value, &sum))
             sum = cell.value < 0 ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+    }
+    if (!anyCount) {
+        total.reset();
+        rank = 0;
+        return;
     }
     total = sum;
     rank = rankOf(sum, thresholds);
@@ -41,10 +68,7 @@ QString ResultRow::columnText(int column) const
         return site;
     if (column == ResultsColumns::total)
         return total ? QString::number(*total) : QString();
-    const int engineNumber = column - ResultsColumns::firstEngine + 1;
-    if (engineNumber < 1 || engineNumber > engineCount)
-        return {};
-    return engine(engineNumber).text;
+    return engine(column - ResultsColumns::firstEngine + 1).text;
 }
 
 int rankOf(qint64 total, const RankThresholds& thresholds)

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "base/RankThresholds.h"
-#include "engines/EngineTable.h"
 #include "engines/QueryOutcome.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <optional>
 
-// One engine's answer for a site.
+// One source's answer for a site.
 struct EngineCell
 {
     // As the results table shows it: the count without commas, "0" when the
@@ -25,24 +24,33 @@ struct EngineCell
     void setText(const QString& cellText);
 };
 
-// One site of the results: the six engine cells in the engine table's
-// order, and once all six have answered, the total and the rank.
+// One site of the results: a cell per source of the results' columns, in
+// their order, and once all have answered, the total and the rank. A row
+// may hold fewer cells than there are columns (a row restored from a file,
+// or one whose sources have not answered yet): a missing cell is empty. A
+// row whose cells that count toward the total are all empty (every query
+// failed, or no page gave a count) has neither total nor rank: a total of 0
+// would claim that no page links to the site.
 struct ResultRow
 {
     QString site;
-    std::array<EngineCell, engineCount> engines;
+    QList<EngineCell> engines;
     std::optional<qint64> total;
     int rank = 0; // 1 low, 2 medium, 3 high; 0 while the row is incomplete
 
-    // A row as a scan leaves it, from the site and the six cell texts in
-    // engine order (missing texts are empty).
+    // A row as a scan leaves it, from the site and the cell texts in column
+    // order (missing texts are empty), every cell counting toward the total.
     static ResultRow completed(const QString& site, const QStringList& cellTexts, const RankThresholds& thresholds);
 
-    EngineCell& engine(int engineNumber) { return engines[static_cast<std::size_t>(engineNumber - 1)]; }
-    const EngineCell& engine(int engineNumber) const { return engines[static_cast<std::size_t>(engineNumber - 1)]; }
+    // The cell of the source numbered from 1 in column order; a missing one
+    // is added (empty) when it is to be changed.
+    EngineCell& engine(int sourceNumber);
+    const EngineCell& engine(int sourceNumber) const;
 
-    // Adds up the cells' values and sets the rank.
-    void complete(const RankThresholds& thresholds);
+    // Adds up the cells' values and sets the rank. A cell whose flag in
+    // countsTowardTotal is false is left out; cells past its end count.
+    // With every counted cell empty, no total and no rank.
+    void complete(const RankThresholds& thresholds, const QList<bool>& countsTowardTotal = {});
 
     // The text of a results-table column (ResultsColumns): the total as
     // decimal digits, empty until the row is complete.

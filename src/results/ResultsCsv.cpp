@@ -5,12 +5,13 @@
 #include "results/ResultRow.h"
 #include "results/ResultsColumns.h"
 
-QByteArray ResultsCsv::encode(const QList<ResultRow>& rows)
+QByteArray ResultsCsv::encode(const QList<SourceColumn>& columns, const QList<ResultRow>& rows)
 {
-    QByteArray bytes = Csv::record(ResultsColumns::captions() << QStringLiteral("Rank"));
+    const QStringList captions = ResultsColumns::captions(columns);
+    QByteArray bytes = Csv::record(QStringList(captions) << QStringLiteral("Rank"));
     for (const ResultRow& row : rows) {
         QStringList fields;
-        for (int column = 0; column < ResultsColumns::count; ++column)
+        for (int column = 0; column < captions.size(); ++column)
             fields << row.columnText(column);
         fields << rankName(row.rank);
         bytes += Csv::record(fields);
@@ -18,7 +19,8 @@ QByteArray ResultsCsv::encode(const QList<ResultRow>& rows)
     return bytes;
 }
 
-bool ResultsCsv::write(const QString& path, const QList<ResultRow>& rows, QString* error)
+bool ResultsCsv::write(const QString& path, const QList<SourceColumn>& columns, const QList<ResultRow>& rows,
+                       QString* error)
 {
-    return LocalFile::writeBytes(path, encode(rows), error);
+    return LocalFile::writeBytes(path, encode(columns, rows), error);
 }

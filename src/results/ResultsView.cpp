@@ -21,8 +21,10 @@
 
 namespace {
 
-// Column widths of the results table, in twips.
-constexpr int columnWidths[ResultsColumns::count] = {2750, 950, 950, 950, 950, 950, 950, 1100};
+// Column widths of the results table, in twips: the site, the total and the
+// six engines' columns, then every further source column.
+constexpr int columnWidths[] = {2750, 950, 950, 950, 950, 950, 950, 1100};
+constexpr int furtherColumnWidth = 950;
 
 // The results as the table shows them: the rank as an icon before the site,
 // and in words, with the total, as the site's tool tip and as what screen
@@ -129,10 +131,8 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     m_table->header()->setSectionsClickable(true);
     m_table->header()->setStretchLastSection(false);
     m_table->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Wide enough for each caption when large text is set.
-    for (int column = 0; column < ResultsColumns::count; ++column)
-        m_table->setColumnWidth(column,
-                                std::max(twips(columnWidths[column]), m_table->header()->sectionSizeHint(column)));
+    sourceColumnsChanged();
+    connect(results, &ScanResults::sourceColumnsChanged, this, &ResultsView::sourceColumnsChanged);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120) - 2, twips(240) - 6, twips(120) - 2, twips(200));
@@ -179,9 +179,18 @@ void ResultsView::setScanRunning(bool running)
 
 bool ResultsView::columnSortAscending(int column1Based) const
 {
-    if (column1Based < 1 || column1Based > ResultsColumns::count)
-        return false;
-    return m_columnSortAscending[column1Based - 1];
+    return m_columnSortAscending.value(column1Based - 1, false);
+}
+
+void ResultsView::sourceColumnsChanged()
+{
+    const int count = m_results->columnCount();
+    m_columnSortAscending = QList<bool>(count, false);
+    // Wide enough for each caption when large text is set.
+    for (int column = 0; column < count; ++column) {
+        const int width = column < std::ssize(columnWidths) ? columnWidths[column] : furtherColumnWidth;
+        m_table->setColumnWidth(column, std::max(twips(width), m_table->header()->sectionSizeHint(column)));
+    }
 }
 
 void ResultsView::sortByColumn(int column1Based, SortDataType type, bool ascending)
@@ -203,7 +212,7 @@ bool ResultsView::keepSorted() const
 
 void ResultsView::columnClicked(int column)
 {
-    if (m_scanRunning || column < 0 || column >= ResultsColumns::count)
+    if (m_scanRunning || column < 0 || column >= m_columnSortAscending.size())
         return;
     bool& ascending = m_columnSortAscending[column];
     ascending = !ascending;

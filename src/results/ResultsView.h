@@ -5,8 +5,6 @@
 
 #include <QGroupBox>
 
-#include <array>
-
 class QAction;
 class QIcon;
 class QMenu;
@@ -77,6 +75,8 @@ signals:
 
 private:
     void columnClicked(int column);
+    // Widths and sort directions for the columns the results have now.
+    void sourceColumnsChanged();
     void rightButtonPressed(const QPoint& position);
     void rightButtonReleased(const QPoint& position, const QPoint& globalPosition);
 
@@ -89,5 +89,6 @@ private:
     QMenu* m_popupMenu = nullptr;
     QAction* m_saveResultsAction = nullptr;
     bool m_scanRunning = false;
-    std::array<bool, ResultsColumns::count> m_columnSortAscending{};
+    // Sized to the columns whenever the sources' columns change.
+    QList<bool> m_columnSortAscending;
 };

@@ -1,6 +1,6 @@
 #include "results/ScanResults.h"
 
-#include "results/ResultsColumns.h"
+#include "base/IniFileAccess.h"
 
 ScanResults::ScanResults(QObject* parent)
     : QAbstractTableModel(parent)
@@ -13,7 +13,7 @@ int ScanResults::rowCount(const QModelIndex& parent) const
 
 int ScanResults::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : ResultsColumns::count;
+    return parent.isValid() ? 0 : ResultsColumns::firstEngine + static_cast<int>(m_columns.size());
 }
 
 QVariant ScanResults::data(const QModelIndex& index, int role) const
@@ -25,15 +25,15 @@ QVariant ScanResults::data(const QModelIndex& index, int role) const
         return row.columnText(index.column());
     if (role == RankRole && index.column() == ResultsColumns::domainName)
         return row.rank;
-    const int engineNumber = index.column() - ResultsColumns::firstEngine + 1;
-    if (engineNumber < 1 || engineNumber > engineCount)
+    const int sourceIndex = index.column() - ResultsColumns::firstEngine;
+    if (sourceIndex < 0)
         return {};
-    const QueryOutcome& outcome = row.engine(engineNumber).outcome;
+    const QueryOutcome& outcome = row.engine(sourceIndex + 1).outcome;
     if (role == SuspectRole)
         return outcome.isSuspect();
     // Only answers that are not plain counts say how they went.
     if (role == Qt::ToolTipRole && outcome.kind != QueryOutcome::Kind::Counted)
-        return engineByNumber(engineNumber)->header() + QStringLiteral(": ") + outcomeText(outcome);
+        return m_columns[sourceIndex].name + QStringLiteral(": ") + outcomeText(outcome);
     return {};
 }
 
@@ -41,8 +41,31 @@ QVariant ScanResults::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList captions = ResultsColumns::captions();
-    return captions.value(section);
+    return ResultsColumns::captions(m_columns).value(section);
+}
+
+void ScanResults::setSourceColumns(const QList<SourceColumn>& columns)
+{
+    if (columns == m_columns)
+        return;
+    beginResetModel();
+    for (ResultRow& row : m_rows) {
+        QList<EngineCell> cells;
+        for (const SourceColumn& column : columns) {
+            EngineCell cell;
+            for (qsizetype old = 0; old < m_columns.size(); ++old) {
+                if (IniFileAccess::sameName(m_columns[old].name, column.name)) {
+                    cell = row.engine(static_cast<int>(old) + 1);
+                    break;
+                }
+            }
+            cells << cell;
+        }
+        row.engines = cells;
+    }
+    m_columns = columns;
+    endResetModel();
+    emit sourceColumnsChanged();
 }
 
 int ScanResults::insertSite(int position, const QString& site)
@@ -54,14 +77,14 @@ int ScanResults::insertSite(int position, const QString& site)
     return row;
 }
 
-void ScanResults::setEngineCell(int row, int engineNumber, const QString& cellText, const QueryOutcome& outcome)
+void ScanResults::setEngineCell(int row, int sourceNumber, const QString& cellText, const QueryOutcome& outcome)
 {
-    if (row < 0 || row >= rowCount() || engineNumber < 1 || engineNumber > engineCount)
+    if (row < 0 || row >= rowCount() || sourceNumber < 1 || sourceNumber > m_columns.size())
         return;
-    EngineCell& cell = m_rows[row].engine(engineNumber);
+    EngineCell& cell = m_rows[row].engine(sourceNumber);
     cell.setText(cellText);
     cell.outcome = outcome;
-    const int column = ResultsColumns::ofEngine(engineNumber);
+    const int column = ResultsColumns::firstEngine + sourceNumber - 1;
     rowChanged(row, column, column);
 }
 
@@ -69,7 +92,7 @@ void ScanResults::completeRow(int row, const RankThresholds& thresholds)
 {
     if (row < 0 || row >= rowCount())
         return;
-    m_rows[row].complete(thresholds);
+    m_rows[row].complete(thresholds, ResultsColumns::countsTowardTotal(m_columns));
     rowChanged(row, ResultsColumns::domainName, ResultsColumns::total);
 }
 

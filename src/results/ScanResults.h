@@ -1,16 +1,18 @@
 #pragma once
 
 #include "results/ResultRow.h"
+#include "results/ResultsColumns.h"
 #include "results/SortKeys.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 
 // The results of the scans: one typed row per scanned site, in the order the
-// table shows them, with the columns of ResultsColumns. The scan fills it;
+// table shows them, with the columns of ResultsColumns: a column per source
+// (the six built-in engines until a scan says otherwise). The scan fills it;
 // the results table, saving, the charts, the export and the command line
 // read it. The rank is given by RankRole of the first column (0 for none),
-// so that a view can show it as an icon; an engine cell's OutcomeRole says
+// so that a view can show it as an icon; a source cell's SuspectRole says
 // whether it deserves a warning mark (QueryOutcome::isSuspect) and its tool
 // tip says how the query went.
 class ScanResults : public QAbstractTableModel
@@ -30,11 +32,19 @@ public:
     const QList<ResultRow>& rows() const { return m_rows; }
     const ResultRow& row(int row) const { return m_rows.at(row); }
 
+    // The sources' columns. Setting other ones keeps each row's cells of the
+    // sources that stay (matched by name, letter case ignored), in the new
+    // order; the cells of the others go, and the rows keep their totals.
+    const QList<SourceColumn>& sourceColumns() const { return m_columns; }
+    void setSourceColumns(const QList<SourceColumn>& columns);
+
     // Inserts an empty row for the site at the position (clamped to the
     // table) and returns the row it went to.
     int insertSite(int position, const QString& site);
-    void setEngineCell(int row, int engineNumber, const QString& cellText, const QueryOutcome& outcome);
-    // Sets the row's total and rank from its cells.
+    // Sets the cell of the source numbered from 1 in column order.
+    void setEngineCell(int row, int sourceNumber, const QString& cellText, const QueryOutcome& outcome);
+    // Sets the row's total and rank from its cells of the sources that
+    // count toward the total.
     void completeRow(int row, const RankThresholds& thresholds);
 
     void setRows(const QList<ResultRow>& rows);
@@ -45,8 +55,13 @@ public:
     // row. A column outside the table is ignored.
     void sortRows(int column, SortDataType type, bool ascending);
 
+signals:
+    // After setSourceColumns() changed the columns.
+    void sourceColumnsChanged();
+
 private:
     void rowChanged(int row, int firstColumn, int lastColumn);
 
+    QList<SourceColumn> m_columns = ResultsColumns::builtInColumns();
     QList<ResultRow> m_rows;
 };

@@ -1,11 +1,12 @@
 #include "saved/SaveData.h"
 
 #include "results/ResultRow.h"
+#include "results/ResultsColumns.h"
 
-QList<SavedCount> SaveData::countsOf(const ResultRow& row)
+QList<SavedCount> SaveData::countsOf(const QList<SourceColumn>& columns, const ResultRow& row)
 {
     QList<SavedCount> counts;
-    for (const Engine& engine : engines())
-        counts.append({engine.header(), row.engine(engine.number).text});
+    for (qsizetype index = 0; index < columns.size(); ++index)
+        counts.append({columns[index].name, row.engine(static_cast<int>(index) + 1).text});
     return counts;
 }

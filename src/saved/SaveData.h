@@ -4,9 +4,10 @@
 #include <QString>
 
 struct ResultRow;
+struct SourceColumn;
 
-// One engine's count of a results row waiting to be saved: the section it
-// goes into (the engine column's caption) and the cell text.
+// One source's count of a results row waiting to be saved: the section it
+// goes into (the source column's caption) and the cell text.
 struct SavedCount
 {
     QString caption;
@@ -15,8 +16,8 @@ struct SavedCount
 
 namespace SaveData {
 
-// The six engine counts of the row, in column order.
-QList<SavedCount> countsOf(const ResultRow& row);
+// The row's count of each source, in column order.
+QList<SavedCount> countsOf(const QList<SourceColumn>& columns, const ResultRow& row);
 
 // A cell showing exactly this text is not saved.
 inline constexpr char notSaved[] = "-";

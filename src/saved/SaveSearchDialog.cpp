@@ -96,6 +96,15 @@ SaveSearchDialog::SaveSearchDialog(AppContext& context, const QList<SavedCount>&
     setFixedHeight(sizeHint().height());
 }
 
+void SaveSearchDialog::preselectSearchOf(const QString& site)
+{
+    const int index = m_oldSearches->findText(SavedSearches::nameForSite(site), Qt::MatchFixedString);
+    if (index < 0)
+        return;
+    m_oldSearches->setCurrentIndex(index);
+    m_oldSearches->setFocus();
+}
+
 void SaveSearchDialog::appendToOldSearch()
 {
     const QString name = SavedSearchChoice::chosen(m_oldSearches, m_context.prompts);

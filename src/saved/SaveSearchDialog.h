@@ -19,6 +19,11 @@ class SaveSearchDialog : public QDialog
 public:
     SaveSearchDialog(AppContext& context, const QList<SavedCount>& counts, QWidget* parent = nullptr);
 
+    // Chooses the site's saved search in the list of old searches when there
+    // is one: the search a scan that saves each site adds to, whose name is
+    // made from the site (SavedSearches::nameForSite), in any letter case.
+    void preselectSearchOf(const QString& site);
+
     // The saved search the counts went into, once the dialog was accepted.
     QString savedName() const { return m_savedName; }
 

@@ -1,11 +1,13 @@
 #include "saved/SavedSearches.h"
 
+#include "base/FileChecks.h"
 #include "base/IniDocument.h"
 #include "base/IniFileAccess.h"
 #include "saved/SavedDateKey.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -122,6 +124,15 @@ bool SavedSearches::write(const QString& name, const QList<SavedCount>& counts, 
 {
     const QString path = filePath(name);
     const QString key = SavedDateKey::fromDate(date);
+    // The folder is the program's: a link in it that leads elsewhere (put
+    // there by someone else, say) must not have a save write over the file
+    // it leads to.
+    if (QFileInfo(path).isSymLink() && !leadsIntoFolder(path, m_folder)) {
+        IniFileAccess::setError(error, QCoreApplication::translate("SavedSearches",
+                                                                   "It is a link to a file outside the folder of "
+                                                                   "the saved searches, so nothing is written to it."));
+        return false;
+    }
 
     IniDocument document;
     QString loadError;

@@ -10,7 +10,7 @@ class QTextStream;
 class UserSettings;
 
 // A scan without a window: every site of a URL list file is asked of the
-// six engines with the window's scan driver, templates and rank thresholds,
+// active sources with the window's scan driver, templates and rank thresholds,
 // and the results go to a CSV file and, on request, into each site's saved
 // search exactly as the Save Search Results dialog writes them.
 class CommandLineScan
@@ -22,7 +22,7 @@ public:
         QString csvFile; // "-" for the standard output; empty for no CSV
         bool saveEach = false;
         bool quiet = false;           // no progress lines
-        bool parallelEngines = false; // a site's six queries at the same time
+        bool parallelEngines = false; // a site's queries at the same time
     };
 
     // The program's exit status.
@@ -31,10 +31,18 @@ public:
     CommandLineScan(const ApplicationFolder& folder, const UserSettings& settings, const Clock& clock);
 
     // Scans to the end in an event loop of its own. Progress lines
-    // ("[12/340] site ... total") and every problem go to messages; the CSV
+    // ("[12/340] site ... total") and every problem (a source that cannot be
+    // asked, for one) go to messages; the CSV
     // of "-" goes to standardOutput. Results that could not be written give
     // NotWritten even when some queries failed too.
     int run(const Options& options, QIODevice& standardOutput, QTextStream& messages) const;
+
+    // --list-sources: a line per source a scan asks, tab-separated: its
+    // name, kind ("web page", "JSON"), address, headers (masked) and
+    // "counts toward the total" or "not in the total". Sources that cannot
+    // be asked are named in messages. 0, or BadUsage when settings.ini
+    // cannot be read.
+    int listSources(QTextStream& output, QTextStream& messages) const;
 
 private:
     ApplicationFolder m_folder;

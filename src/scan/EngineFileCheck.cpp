@@ -30,6 +30,7 @@ void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts)
         return;
     case EngineSettingsFile::State::Missing:
     case EngineSettingsFile::State::NoEnginesSection:
+    case EngineSettingsFile::State::NoAddresses:
         break;
     }
     const QString offer = state == EngineSettingsFile::State::Missing

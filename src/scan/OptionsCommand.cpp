@@ -36,5 +36,6 @@ void OptionsCommand::show(Qt::WindowModality modality)
     if (m_testSite)
         m_dialog->setTestSite(m_testSite());
     m_dialog->setWindowModality(modality);
+    connect(m_dialog, &QDialog::finished, this, &OptionsCommand::closed);
     m_dialog->show();
 }

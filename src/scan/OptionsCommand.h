@@ -28,6 +28,11 @@ public:
     // The open dialog, or null.
     OptionsDialog* dialog() const;
 
+signals:
+    // The dialog has closed, by whichever button; settings.ini may have
+    // changed.
+    void closed();
+
 private:
     void show(Qt::WindowModality modality);
 

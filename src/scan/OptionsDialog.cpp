@@ -5,8 +5,9 @@
 #include "base/UserSettings.h"
 #include "engines/EngineSettingsFile.h"
 #include "scan/EngineFileCheck.h"
-#include "scan/EngineTest.h"
 #include "scan/PageFetcher.h"
+#include "scan/SourceTest.h"
+#include "scan/SourcesPage.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -67,7 +69,18 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     setWindowTitle(QStringLiteral("Options"));
     setAttribute(Qt::WA_DeleteOnClose);
 
-    QWidget* engineGroup = makeEngineGroup();
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("optionPages"));
+    m_sourcesPage = new SourcesPage(context);
+    for (const auto& [page, caption] :
+         {std::pair<QWidget*, QString>(makeEngineGroup(), QStringLiteral("Search &Engines")),
+          std::pair<QWidget*, QString>(m_sourcesPage, QStringLiteral("So&urces"))}) {
+        // A tab widget lays out a page as it is added, long before the
+        // dialog is shown; at its own size, not squeezed into a default one
+        // that leaves its controls no height to be clicked.
+        page->resize(page->sizeHint());
+        m_pages->addTab(page, caption);
+    }
 
     auto* rankGroup = new QGroupBox(QStringLiteral("Define Popularity Ranks"), this);
     rankGroup->setObjectName(QStringLiteral("Frame2"));
@@ -141,7 +154,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     right->addWidget(dataGroup);
     right->addWidget(makeTestGroup(), 1);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(engineGroup, 1);
+    groups->addWidget(m_pages, 1);
     groups->addLayout(right);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups, 1);
@@ -152,13 +165,12 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     connect(m_cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_reset, &QPushButton::clicked, this, &OptionsDialog::reset);
 
-    auto* testFetcher = new PageFetcher(this);
-    testFetcher->setNetworkSettings(m_context.settings.networkSettings());
-    m_test = new EngineTest(testFetcher, this);
-    connect(m_test, &EngineTest::finished, this, [this](const EngineTest::Result& result) {
-        m_testResult->setPlainText(EngineTest::describe(*m_test->engine(), result));
+    m_test = new SourceTest(new PageFetcher(this), this);
+    connect(m_test, &SourceTest::finished, this, [this](const SourceTest::Result& result) {
+        m_testResult->setPlainText(SourceTest::describe(m_test->source(), result));
         testFinished();
     });
+    connect(m_sourcesPage, &SourcesPage::testRequested, this, &OptionsDialog::startSourceTest);
 
     load();
 }
@@ -170,7 +182,6 @@ QWidget* OptionsDialog::makeEngineGroup()
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
     for (const Engine& engine : engines()) {
-        const auto index = static_cast<std::size_t>(engine.number - 1);
         auto* box = new QLineEdit(group);
         box->setObjectName(QStringLiteral("Text%1").arg(engine.number));
         box->setMinimumWidth(380);
@@ -184,13 +195,14 @@ QWidget* OptionsDialog::makeEngineGroup()
                              .arg(engine.header()));
         test->setAutoDefault(false);
         connect(test, &QPushButton::clicked, this, [this, number = engine.number] { startTest(number); });
-        m_testButtons[index] = test;
+        m_testButtons << test;
         auto* templateRow = new QHBoxLayout;
         templateRow->addWidget(box, 1);
         templateRow->addWidget(test);
 
         // Empty boxes keep the engine's built-in way of reading its page.
         auto* markerRow = new QHBoxLayout;
+        std::array<QLineEdit*, 3> markerBoxes{};
         for (std::size_t marker = 0; marker < 3; ++marker) {
             const MarkerField& field = markerFields[marker];
             auto* markerBox = new QLineEdit(group);
@@ -205,15 +217,16 @@ QWidget* OptionsDialog::makeEngineGroup()
             markerLabel->setBuddy(markerBox);
             markerRow->addWidget(markerLabel);
             markerRow->addWidget(markerBox, 1);
-            m_markers[index][marker] = markerBox;
+            markerBoxes[marker] = markerBox;
         }
+        m_markers << markerBoxes;
 
         if (engine.number > 1)
             layout->addSpacing(8);
         layout->addWidget(label);
         layout->addLayout(templateRow);
         layout->addLayout(markerRow);
-        m_templates[index] = box;
+        m_templates << box;
     }
     layout->addStretch();
     return group;
@@ -245,16 +258,16 @@ QWidget* OptionsDialog::makeTestGroup()
 
 QLineEdit* OptionsDialog::markerBox(int engineNumber, int marker) const
 {
-    if (engineNumber < 1 || engineNumber > engineCount || marker < 0 || marker > 2)
+    if (engineNumber < 1 || engineNumber > m_markers.size() || marker < 0 || marker > 2)
         return nullptr;
-    return m_markers[static_cast<std::size_t>(engineNumber - 1)][static_cast<std::size_t>(marker)];
+    return m_markers[engineNumber - 1][static_cast<std::size_t>(marker)];
 }
 
 QPushButton* OptionsDialog::testButton(int engineNumber) const
 {
-    if (engineNumber < 1 || engineNumber > engineCount)
+    if (engineNumber < 1 || engineNumber > m_testButtons.size())
         return nullptr;
-    return m_testButtons[static_cast<std::size_t>(engineNumber - 1)];
+    return m_testButtons[engineNumber - 1];
 }
 
 CountMarkers OptionsDialog::markersShown(const Engine& engine) const
@@ -275,12 +288,20 @@ void OptionsDialog::startTest(int engineNumber)
     const Engine* engine = engineByNumber(engineNumber);
     if (!engine)
         return;
-    m_test->start(*engine, templateBox(engineNumber)->text(), markersShown(*engine), m_testSite);
-    m_testResult->setPlainText(
-        QStringLiteral("Testing %1 with %2...")
-            .arg(engine->header(), m_testSite.isEmpty() ? EngineTest::defaultSite() : m_testSite));
+    Source source = Source::builtIn(*engine);
+    source.queryTemplate = templateBox(engineNumber)->text();
+    source.markers = markersShown(*engine);
+    startSourceTest(source);
+}
+
+void OptionsDialog::startSourceTest(const Source& source)
+{
+    m_test->start(source, m_testSite);
+    m_testResult->setPlainText(QStringLiteral("Testing %1 with %2...")
+                                   .arg(source.name, m_testSite.isEmpty() ? SourceTest::defaultSite() : m_testSite));
     for (QPushButton* button : m_testButtons)
         button->setEnabled(false);
+    m_sourcesPage->setTesting(true);
     m_stopTest->setEnabled(true);
 }
 
@@ -297,14 +318,15 @@ void OptionsDialog::testFinished()
 {
     for (QPushButton* button : m_testButtons)
         button->setEnabled(true);
+    m_sourcesPage->setTesting(false);
     m_stopTest->setEnabled(false);
 }
 
 QLineEdit* OptionsDialog::templateBox(int engineNumber) const
 {
-    if (engineNumber < 1 || engineNumber > engineCount)
+    if (engineNumber < 1 || engineNumber > m_templates.size())
         return nullptr;
-    return m_templates[static_cast<std::size_t>(engineNumber - 1)];
+    return m_templates[engineNumber - 1];
 }
 
 QLineEdit* OptionsDialog::rankBox(int index) const
@@ -363,6 +385,8 @@ void OptionsDialog::reset()
             written = written && EngineSettingsFile::writeMarkers(m_context.folder.settingsIni(), engine, {}, &reason);
         if (!written)
             reportEngineSaveFailure(m_context.prompts, m_context.folder.settingsIni(), reason);
+        // The Sources page shows the addresses as the file now has them.
+        m_sourcesPage->reload();
     }
     setRankBoxes(QString::fromLatin1(defaultRankTexts[0]), QString::fromLatin1(defaultRankTexts[1]),
                  QString::fromLatin1(defaultRankTexts[2]));

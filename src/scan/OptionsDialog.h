@@ -4,24 +4,31 @@
 #include "scan/RankBoxRules.h"
 
 #include <QDialog>
+#include <QList>
 
 #include <array>
 
 struct AppContext;
 struct CountMarkers;
-class EngineTest;
+struct Source;
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QTabWidget;
+class SourcesPage;
+class SourceTest;
 
-// The Options dialog "Form2": the six engines' query templates and count
-// markers of settings.ini, the rank numbers and the three data options of
-// the per-user settings. Loaded when made; Ok saves everything and closes,
-// Cancel closes, Reset writes the default templates and empty markers at
-// once (after asking) and puts the default rank numbers into the boxes.
-// Each engine's Test button fetches its query for the test site with the
-// boxes' current texts and shows what a scan would record.
+// The Options dialog "Form2": on its first page the six engines' query
+// templates and count markers of settings.ini, on its second the sources
+// (SourcesPage: hiding engines, the user's own sources, written at once);
+// beside them the rank numbers and the data options of the per-user
+// settings. Loaded when made; Ok saves everything and closes, Cancel
+// closes, Reset writes the default templates and empty markers at once
+// (after asking) and puts the default rank numbers into the boxes. Each
+// engine's Test button fetches its query for the test site with the boxes'
+// current texts, the Sources page's Test Selected the selected source as
+// saved, and the result shows what a scan would record.
 //
 // The rank boxes keep themselves consistent on every change of their text,
 // whoever makes it (RankBoxRules): box 2 mirrors box 1 and box 0 stays
@@ -41,8 +48,10 @@ public:
     QLineEdit* markerBox(int engineNumber, int marker) const;
     QPushButton* testButton(int engineNumber) const;
     QPushButton* stopTestButton() const { return m_stopTest; }
+    QTabWidget* pages() const { return m_pages; }
+    SourcesPage* sourcesPage() const { return m_sourcesPage; }
     QPlainTextEdit* testResultBox() const { return m_testResult; }
-    // The site a test asks about; EngineTest::defaultSite() when empty.
+    // The site a test asks about; SourceTest::defaultSite() when empty.
     void setTestSite(const QString& site) { m_testSite = site; }
     // txtProfile0..2: 0 low threshold, 1 medium/high boundary, 2 high value.
     QLineEdit* rankBox(int index) const;
@@ -66,6 +75,8 @@ public:
     // Test: starts the engine's test with the boxes' texts; Stop Test ends it.
     void startTest(int engineNumber);
     void stopTest();
+    // Starts the test of a source as it is given.
+    void startSourceTest(const Source& source);
 
 private:
     QWidget* makeEngineGroup();
@@ -79,12 +90,15 @@ private:
     bool writeEngine(const Engine& engine);
 
     AppContext& m_context;
-    std::array<QLineEdit*, engineCount> m_templates{};
-    std::array<std::array<QLineEdit*, 3>, engineCount> m_markers{};
-    std::array<QPushButton*, engineCount> m_testButtons{};
+    // The engines' boxes and buttons, in the engine table's order.
+    QList<QLineEdit*> m_templates;
+    QList<std::array<QLineEdit*, 3>> m_markers;
+    QList<QPushButton*> m_testButtons;
     QPushButton* m_stopTest = nullptr;
     QPlainTextEdit* m_testResult = nullptr;
-    EngineTest* m_test = nullptr;
+    SourceTest* m_test = nullptr;
+    QTabWidget* m_pages = nullptr;
+    SourcesPage* m_sourcesPage = nullptr;
     QString m_testSite;
     std::array<QLineEdit*, rankBoxCount> m_ranks{};
     RankBoxRules m_rules;

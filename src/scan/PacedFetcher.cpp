@@ -25,11 +25,13 @@ PacedFetcher::PacedFetcher(PageFetcher* fetcher, QObject* parent)
     connect(m_fetcher, &PageFetcher::finished, this, &PacedFetcher::answered);
 }
 
-void PacedFetcher::fetch(const QString& address)
+void PacedFetcher::fetch(const QString& address, const QList<SourceHeader>& headers, const QString& userAgent)
 {
     cancel();
     m_busy = true;
     m_address = address;
+    m_headers = headers;
+    m_userAgent = userAgent;
     m_retry = 0;
     const qint64 since = m_sinceRequest.isValid() ? m_sinceRequest.elapsed() : m_policy.intervalMs;
     // Even without a wait, the request leaves from the event loop, as
@@ -54,7 +56,7 @@ int PacedFetcher::backoffMs(const FetchReport& answer, int retry) const
 void PacedFetcher::send()
 {
     m_sinceRequest.start();
-    m_fetcher->fetch(m_address);
+    m_fetcher->fetch(m_address, m_headers, m_userAgent);
 }
 
 void PacedFetcher::answered(const QString& page, const FetchReport& report)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engines/QueryOutcome.h"
+#include "engines/Source.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -37,10 +38,13 @@ public:
     // Starts the query: at once, or when the interval since the source's
     // previous request has passed. finished() follows exactly once, always
     // from the event loop. A query still running is abandoned first.
-    void fetch(const QString& address);
+    void fetch(const QString& address, const QList<SourceHeader>& headers = {}, const QString& userAgent = {});
     // Abandons the query, in flight or waiting; its finished() is not emitted.
     void cancel();
     bool isBusy() const { return m_busy; }
+    // Whether the query waits, for its interval or for a server that asked
+    // to slow down, rather than being in flight.
+    bool isWaiting() const { return m_wait.isActive() && m_wait.interval() > 0; }
 
     // How long the next try waits after a 429 or 503 answer: its
     // Retry-After when it gave one, else the doubling back-off, capped.
@@ -63,6 +67,8 @@ private:
     // Since the source's previous request went out.
     QElapsedTimer m_sinceRequest;
     QString m_address;
+    QList<SourceHeader> m_headers;
+    QString m_userAgent;
     int m_retry = 0;
     bool m_busy = false;
 };

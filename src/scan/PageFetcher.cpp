@@ -94,6 +94,22 @@ QString certificateFault(const QList<QSslError>& errors)
 }
 #endif
 
+// The port an address reaches, given or implied by its scheme.
+int portOf(const QUrl& url)
+{
+    return url.port(url.scheme().compare(QLatin1String("https"), Qt::CaseInsensitive) == 0 ? 443 : 80);
+}
+
+// Whether a redirection stays with the server the headers were meant for:
+// the same host and port, and not from https to plain http.
+bool isSameServer(const QUrl& target, const QUrl& original)
+{
+    const bool downgraded = target.scheme().compare(original.scheme(), Qt::CaseInsensitive) != 0 &&
+                            target.scheme().compare(QLatin1String("http"), Qt::CaseInsensitive) == 0;
+    return target.host().compare(original.host(), Qt::CaseInsensitive) == 0 && portOf(target) == portOf(original) &&
+           !downgraded;
+}
+
 } // namespace
 
 PageFetcher::PageFetcher(QObject* parent)
@@ -181,12 +197,15 @@ bool PageFetcher::isFetchable(const QString& address)
     return url.isValid() && isWebScheme(url.scheme()) && !url.host().isEmpty();
 }
 
-void PageFetcher::fetch(const QString& address)
+void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& headers, const QString& userAgent)
 {
     cancel();
     m_busy = true;
     const quint64 id = ++m_fetchId;
     m_address = address;
+    m_headers = headers;
+    m_userAgent = userAgent;
+    m_headersFor = QUrl(address);
     m_httpStatus = 0;
     m_elapsed.start();
 
@@ -209,7 +228,11 @@ void PageFetcher::fetch(const QString& address)
 void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, headerValue(m_network.userAgent));
+    request.setHeader(QNetworkRequest::UserAgentHeader, headerValue(m_userAgent.isEmpty() ? m_network.userAgent : m_userAgent));
+    if (isSameServer(url, m_headersFor)) {
+        for (const SourceHeader& header : std::as_const(m_headers))
+            request.setRawHeader(header.name.toLatin1(), header.value.toLatin1());
+    }
     // Redirections are followed here rather than by Qt: a browser follows
     // them between http and https in both directions and shows the body of
     // a redirection that names no target, and Qt 6.4 loses its way in a

@@ -2,6 +2,7 @@
 
 #include "base/NetworkSettings.h"
 #include "engines/QueryOutcome.h"
+#include "engines/Source.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -9,6 +10,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QUrl>
 #include <QtNetwork/qtnetworkglobal.h>
 
 #if QT_CONFIG(ssl)
@@ -17,7 +19,6 @@
 
 class QNetworkAccessManager;
 class QNetworkReply;
-class QUrl;
 
 // Fetches one web page at a time without ever blocking the thread it lives
 // on: fetch() starts the request and finished() later hands over the whole
@@ -55,8 +56,11 @@ public:
     // from the event loop (never from inside this call). Only http and https
     // addresses are requested; any other address finishes with the empty text
     // without a request. A fetch still running is abandoned first, as by
-    // cancel().
-    void fetch(const QString& address);
+    // cancel(). The headers go with the request, and with a redirection only
+    // to the same host and port (never from https to http), so that a key
+    // meant for one service reaches no other. A user agent given here
+    // replaces the network settings' one for this fetch.
+    void fetch(const QString& address, const QList<SourceHeader>& headers = {}, const QString& userAgent = {});
     bool isBusy() const { return m_busy; }
     // Abandons the running fetch at once; its finished() is not emitted.
     void cancel();
@@ -100,6 +104,9 @@ private:
     QTimer m_totalTimer;
     QElapsedTimer m_elapsed;
     QString m_address;
+    QList<SourceHeader> m_headers;
+    QString m_userAgent; // of this fetch; empty for the network settings' one
+    QUrl m_headersFor; // the address the headers were given for
     int m_httpStatus = 0;
     int m_redirects = 0;
 #if QT_CONFIG(ssl)

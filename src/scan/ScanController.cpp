@@ -3,7 +3,7 @@
 #include "base/AppContext.h"
 #include "base/Prompts.h"
 #include "base/UserSettings.h"
-#include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
 #include "results/ResultsColumns.h"
 #include "results/ResultsView.h"
@@ -74,12 +74,23 @@ void ScanController::start()
     }
     if (!engineFileReadable(m_context.folder, m_context.prompts))
         return;
+    const SourceList sources = SourceList::read(m_context.folder.settingsIni());
+    reportInvalidSources(sources);
+    const qsizetype sourceCount = sources.active().size();
+    if (sourceCount == 0) {
+        emit statusText(QStringLiteral("There is no source to ask."));
+        m_context.prompts.information(QStringLiteral("There is no source to ask: every search engine is hidden and "
+                                                     "no source of your own can be asked.\n\n"
+                                                     "Show an engine or add a source in Options > Sources."),
+                                      QStringLiteral("Scan"));
+        return;
+    }
 
     // Painting waits from here on: the progress bar paints itself at once
     // when it is reset, and the whole window with it, which over a large
     // table stalls the start of the scan.
     m_repaintThrottle->setOn(true);
-    emit progressStarted(engineCount * static_cast<int>(sites.size()));
+    emit progressStarted(static_cast<int>(sourceCount * sites.size()));
     if (m_context.settings.clearBeforeScan())
         emit clearResultsRequested();
 
@@ -122,7 +133,7 @@ void ScanController::engineDone(int, const QString& site, int engineNumber)
     emit progressStepped();
     // The stop's message stays until the scan ends.
     if (!m_driver->isStopRequested())
-        emit statusText(QStringLiteral("Scanning ") + site + engineByNumber(engineNumber)->suffix());
+        emit statusText(QStringLiteral("Scanning ") + site + m_driver->source(engineNumber).statusSuffix());
 }
 
 void ScanController::finished(qint64 grandTotal)
@@ -154,6 +165,25 @@ void ScanController::stopped()
     showScanning(false);
     emit scanEnded();
     reportFailures();
+}
+
+void ScanController::reportInvalidSources(const SourceList& sources)
+{
+    QStringList unreported;
+    for (const Source& source : sources.invalid()) {
+        const QString line = source.settingsKey + QStringLiteral(": ") + source.invalidReason;
+        if (!m_reportedInvalidSources.contains(line)) {
+            m_reportedInvalidSources << line;
+            unreported << line;
+        }
+    }
+    if (unreported.isEmpty())
+        return;
+    m_context.prompts.information(
+        QStringLiteral("These sources of settings.ini cannot be asked, so scans skip them:\n\n%1\n\n"
+                       "Options > Sources shows them.")
+            .arg(unreported.join(u'\n')),
+        QStringLiteral("Scan"));
 }
 
 void ScanController::reportFailures()

@@ -11,12 +11,14 @@ class RepaintThrottle;
 class ResultsView;
 class ScanDriver;
 class ScanLog;
+class SourceList;
 class UrlListCommands;
 
 // The scan as the main window shows it: Start and "Start Scan" run a scan of
 // the URL list into the results; Stop and "Stop Scan" end it before its next
 // site, and pressed again, at once. The status text and the progress follow
-// every query (signals for the window's status bar). At a normal end the
+// every query (signals for the window's status bar). User sources that
+// cannot be asked are named in a message, each once a session. At a normal end the
 // status text gives the grand total, and the table is sorted by total around
 // a rebuild of the chart. Failed queries are counted for the status bar's
 // second panel, and a scan whose every query failed says why once.
@@ -84,6 +86,8 @@ private:
     void finished(qint64 grandTotal);
     void stopped();
     void reportFailures();
+    // Names the user sources that cannot be asked, each once a session.
+    void reportInvalidSources(const SourceList& sources);
     void showScanning(bool scanning);
     bool autoSortIsOn() const;
 
@@ -96,4 +100,5 @@ private:
     // 100 ms while a scan runs.
     RepaintThrottle* m_repaintThrottle;
     bool m_scanning = false;
+    QStringList m_reportedInvalidSources;
 };

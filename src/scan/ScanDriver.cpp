@@ -1,79 +1,76 @@
 #include "scan/ScanDriver.h"
 
-#include "engines/CountExtraction.h"
-#include "engines/EngineSettingsFile.h"
-#include "engines/EngineTable.h"
 #include "results/ScanResults.h"
+#include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanLog.h"
+#include "scan/SourceQuery.h"
 
 #include <QTimer>
 
-ScanDriver::ScanDriver(PageFetcher* fetcher, SettingsReader readSettings, ScanResults* results, QObject* parent)
+ScanDriver::ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResults* results, QObject* parent)
     : QObject(parent)
     , m_fetcher(fetcher)
-    , m_readSettings(std::move(readSettings))
+    , m_readSources(std::move(readSources))
     , m_results(results)
-{
-    // One at a time, the answer is always that of the engine whose turn it is.
-    connect(m_fetcher, &PageFetcher::finished, this,
-            [this](const QString& page, const FetchReport& report) { pageFetched(m_answered, page, report); });
-}
+{}
 
-PageFetcher* ScanDriver::fetcherOf(int engineIndex)
+SourceQuery* ScanDriver::queryFor(const Source& source)
 {
-    if (m_order == EngineOrder::OneAtATime)
-        return m_fetcher;
-    PageFetcher*& fetcher = m_engineFetchers[static_cast<std::size_t>(engineIndex)];
-    if (!fetcher) {
-        fetcher = new PageFetcher(m_fetcher->limits(), this);
-        fetcher->setNetworkSettings(m_fetcher->networkSettings());
-        connect(fetcher, &PageFetcher::finished, this,
-                [this, engineIndex](const QString& page, const FetchReport& report) {
-                    pageFetched(engineIndex, page, report);
-                });
-    }
-    return fetcher;
+    SourceQuery*& query = m_queriesByKey[source.settingsKey.toLower()];
+    if (query)
+        return query;
+    auto* fetcher = new PageFetcher(m_fetcher->limits());
+    fetcher->setNetworkSettings(m_fetcher->networkSettings());
+    auto* paced = new PacedFetcher(fetcher, this);
+    paced->setPolicy(m_pacing);
+    query = new SourceQuery(paced, this);
+    // A query serves the source wherever it stands in the running scan.
+    SourceQuery* const asked = query;
+    connect(query, &SourceQuery::finished, this, [this, asked](const SourceQuery::Answer& answer) {
+        answered(static_cast<int>(m_scanQueries.indexOf(asked)), answer.outcome, answer.cellText);
+    });
+    connect(query, &SourceQuery::retrying, this,
+            [this, asked](const FetchReport& answer, int waitMs) { retrying(asked, answer, waitMs); });
+    return query;
 }
 
 void ScanDriver::setNetworkSettings(const NetworkSettings& settings)
 {
     m_fetcher->setNetworkSettings(settings);
-    for (PageFetcher* fetcher : m_engineFetchers) {
-        if (fetcher)
-            fetcher->setNetworkSettings(settings);
-    }
+    for (SourceQuery* query : std::as_const(m_queriesByKey))
+        query->pacedFetcher()->pageFetcher()->setNetworkSettings(settings);
 }
 
-ScanDriver::SettingsReader ScanDriver::settingsOf(const QString& settingsIni)
+void ScanDriver::setPacing(const PacedFetcher::Policy& pacing)
 {
-    return [settingsIni](const Engine& engine) { return EngineSettingsFile::engineSettings(settingsIni, engine); };
+    m_pacing = pacing;
+    for (SourceQuery* query : std::as_const(m_queriesByKey))
+        query->pacedFetcher()->setPolicy(pacing);
 }
 
-QString ScanDriver::cellText(const Engine& engine, const QString& countText)
+ScanDriver::SourceReader ScanDriver::settingsOf(const QString& settingsIni)
 {
-    if (engine.cellKeepsSeparators)
-        return countText;
-    QString text = countText;
-    text.remove(QLatin1Char(','));
-    return text;
-}
-
-ScanDriver::Answer ScanDriver::readAnswer(const Engine& engine, const CountMarkers& markers, const QString& page,
-                                          const FetchReport& report)
-{
-    // No page, no count: an error page or a part read before a time-out
-    // would read as "nothing found" by some engines' rules.
-    if (!report.pageReceived())
-        return {{QueryOutcome::Kind::Failed, report}, {}, -1};
-    const CountReading reading = readEngineCount(page, engine, markers);
-    return {{reading.kind, report}, cellText(engine, reading.text), reading.position};
+    return {[settingsIni] { return SourceList::read(settingsIni).active(); },
+            [settingsIni](const Source& asListed) {
+                const SourceList sources = SourceList::read(settingsIni);
+                const Source* now = sources.find(asListed.settingsKey);
+                return now && now->isValid() ? *now : asListed;
+            }};
 }
 
 void ScanDriver::start(const QStringList& sites, const RankThresholds& thresholds, EngineOrder order)
 {
     if (m_running || sites.isEmpty())
         return;
+    QList<Source> sources = m_readSources.sources();
+    if (sources.isEmpty())
+        return;
+    m_sources = std::move(sources);
+    m_scanQueries.clear();
+    for (const Source& source : std::as_const(m_sources))
+        m_scanQueries << queryFor(source);
+    m_results->setSourceColumns(ResultsColumns::columnsOf(m_sources));
     m_sites = sites;
     m_thresholds = thresholds;
     m_order = order;
@@ -89,8 +86,41 @@ void ScanDriver::start(const QStringList& sites, const RankThresholds& threshold
 
 void ScanDriver::requestStop()
 {
-    if (m_running)
-        m_stopRequested = true;
+    if (!m_running)
+        return;
+    m_stopRequested = true;
+    // The site's other queries finish, but nothing waits any longer: a
+    // query held back for its interval or for a server that asked to slow
+    // down ends now.
+    if (!m_siteInProgress)
+        return;
+    for (int index = 0; index < m_queries.size(); ++index) {
+        if (m_queries[index].state == Query::State::Asked && queryOf(index)->pacedFetcher()->isWaiting())
+            stopQuery(index);
+    }
+}
+
+void ScanDriver::stopQuery(int sourceIndex)
+{
+    queryOf(sourceIndex)->cancel();
+    QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}, {}};
+    stoppedOutcome.fetch.address = m_queries[sourceIndex].address;
+    answered(sourceIndex, stoppedOutcome, {});
+}
+
+void ScanDriver::retrying(SourceQuery* query, const FetchReport& answer, int waitMs)
+{
+    const int index = static_cast<int>(m_scanQueries.indexOf(query));
+    if (!m_running || !m_siteInProgress || index < 0 || index >= m_queries.size())
+        return;
+    if (m_stopRequested) {
+        stopQuery(index);
+        return;
+    }
+    const QString site = m_sites[m_siteIndex];
+    const QString again = QStringLiteral("asked again in %1 s").arg((waitMs + 999) / 1000);
+    logQuery(site, m_queries[index].source, {QueryOutcome::Kind::Failed, answer, again}, {});
+    emit waiting(m_siteIndex, site, index + 1, waitMs, answer.httpStatus);
 }
 
 void ScanDriver::stopNow()
@@ -99,17 +129,17 @@ void ScanDriver::stopNow()
         return;
     if (m_siteInProgress) {
         const QString site = m_sites[m_siteIndex];
-        for (int index = 0; index < engineCount; ++index) {
-            Query& query = m_queries[static_cast<std::size_t>(index)];
+        for (int index = 0; index < m_queries.size(); ++index) {
+            Query& query = m_queries[index];
             if (query.state == Query::State::Answered)
                 continue;
-            QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}};
+            QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}, {}};
             // Only a query that went out is in the log; the cell of one still
             // to come says "stopped" as well, without an address.
             if (query.state == Query::State::Asked) {
-                fetcherOf(index)->cancel();
+                queryOf(index)->cancel();
                 stoppedOutcome.fetch.address = query.address;
-                logQuery(site, index + 1, stoppedOutcome, {});
+                logQuery(site, query.source, stoppedOutcome, {});
                 stoppedOutcome.fetch.address.clear();
             }
             m_results->setEngineCell(m_row.row(), index + 1, {}, stoppedOutcome);
@@ -156,53 +186,51 @@ void ScanDriver::nextSite()
         return;
     }
     m_answered = 0;
-    m_queries.fill({});
+    m_queries = QList<Query>(m_sources.size());
     m_siteInProgress = true;
     m_row = m_results->index(m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]), 0);
     emit siteStarted(m_siteIndex, m_sites[m_siteIndex]);
     if (m_order == EngineOrder::OneAtATime) {
-        queryEngine(0);
+        querySource(0);
         return;
     }
-    // Every answer comes from the event loop, so all six are out before the
+    // Every answer comes from the event loop, so all are out before the
     // first is read.
-    for (int index = 0; index < engineCount; ++index)
-        queryEngine(index);
+    for (int index = 0; index < m_sources.size(); ++index)
+        querySource(index);
 }
 
-void ScanDriver::queryEngine(int engineIndex)
+void ScanDriver::querySource(int sourceIndex)
 {
-    const Engine& engine = engines()[static_cast<std::size_t>(engineIndex)];
-    const EngineSettings settings = m_readSettings(engine);
-    Query& query = m_queries[static_cast<std::size_t>(engineIndex)];
-    query.markers = settings.markers;
-    query.address = engine.queryAddress(settings.queryTemplate, m_sites[m_siteIndex]);
+    Query& query = m_queries[sourceIndex];
+    query.source = m_readSources.current(m_sources[sourceIndex]);
+    query.address = query.source.redacted(query.source.queryAddress(m_sites[m_siteIndex]));
     query.state = Query::State::Asked;
-    fetcherOf(engineIndex)->fetch(query.address);
+    queryOf(sourceIndex)->ask(query.source, m_sites[m_siteIndex]);
+    // After a stop request nothing waits for its interval.
+    if (m_stopRequested && queryOf(sourceIndex)->pacedFetcher()->isWaiting())
+        stopQuery(sourceIndex);
 }
 
-void ScanDriver::pageFetched(int engineIndex, const QString& page, const FetchReport& report)
+void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const QString& cell)
 {
-    if (!m_running || !m_siteInProgress)
+    if (!m_running || !m_siteInProgress || sourceIndex >= m_queries.size())
         return;
-    Query& query = m_queries[static_cast<std::size_t>(engineIndex)];
+    Query& query = m_queries[sourceIndex];
     if (query.state != Query::State::Asked)
         return;
     query.state = Query::State::Answered;
-    const Engine& engine = engines()[static_cast<std::size_t>(engineIndex)];
     const QString site = m_sites[m_siteIndex];
-    const Answer answer = readAnswer(engine, query.markers, page, report);
-    const QString& cell = answer.cellText;
-    m_results->setEngineCell(m_row.row(), engine.number, cell, answer.outcome);
-    logQuery(site, engine.number, answer.outcome, cell);
+    m_results->setEngineCell(m_row.row(), sourceIndex + 1, cell, outcome);
+    logQuery(site, query.source, outcome, cell);
     ++m_answered;
-    emit engineDone(m_siteIndex, site, engine.number, cell);
+    emit engineDone(m_siteIndex, site, sourceIndex + 1, cell);
     // A receiver may have stopped the scan.
     if (!m_running)
         return;
-    if (m_answered < engineCount) {
+    if (m_answered < m_sources.size()) {
         if (m_order == EngineOrder::OneAtATime)
-            queryEngine(m_answered);
+            querySource(m_answered);
         return;
     }
     completeSite();
@@ -217,10 +245,11 @@ void ScanDriver::completeSite()
     QTimer::singleShot(0, this, &ScanDriver::nextSite);
 }
 
-void ScanDriver::logQuery(const QString& site, int engineNumber, const QueryOutcome& outcome, const QString& cellText)
+void ScanDriver::logQuery(const QString& site, const Source& source, const QueryOutcome& outcome,
+                          const QString& cellText)
 {
     if (m_log)
         // The universal time is read without a time-zone lookup; the log shows
         // it as local time.
-        m_log->append({QDateTime::currentDateTimeUtc(), site, engineNumber, outcome, cellText});
+        m_log->append({QDateTime::currentDateTimeUtc(), site, source.name, outcome, cellText});
 }

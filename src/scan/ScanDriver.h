@@ -1,35 +1,38 @@
 #pragma once
 
 #include "base/NetworkSettings.h"
-#include "engines/EngineSettingsFile.h"
-#include "engines/EngineTable.h"
+#include "engines/SourceList.h"
+#include "scan/PacedFetcher.h"
 #include "results/ResultRow.h"
 
+#include <QHash>
+#include <QList>
 #include <QObject>
 #include <QPersistentModelIndex>
 #include <QStringList>
 
-#include <array>
 #include <functional>
 
 struct FetchReport;
 class PageFetcher;
 class ScanLog;
 class ScanResults;
+class SourceQuery;
 
 // A scan as a state machine on the UI thread: every site of a snapshot of
-// the URL list is asked of every engine, sites strictly one after another.
-// A site's engines are asked in turn, one query at a time, or, when the scan
-// asks them at the same time, all six at once with a fetcher each; either
-// way no engine ever has two queries running, and a site's row is complete
-// before the next site begins. Between two sites control returns to the
-// event loop, and each page is fetched asynchronously, so the window stays
-// responsive throughout.
+// the URL list is asked of every active source (SourceList), sites strictly
+// one after another. A site's sources are asked in turn, one query at a
+// time, or, when the scan asks them at the same time, all at once with a
+// fetcher each; either way no source ever has two queries running, and a
+// site's row is complete before the next site begins. Between two sites
+// control returns to the event loop, and each page is fetched
+// asynchronously, so the window stays responsive throughout.
 //
-// Each site gets a row of the results, inserted at the site's position in
-// the snapshot (or at the end of shorter results) and filled as the engines
+// At its start the scan gives the results a column per source. Each site
+// gets a row of the results, inserted at the site's position in the
+// snapshot (or at the end of shorter results) and filled as the sources
 // answer, each cell with its query's outcome; a query that got no page
-// leaves its cell empty, whatever the engine's rule would make of the
+// leaves its cell empty, whatever the source's rule would make of the
 // page. Every query also goes into the scan log, when there is one. The
 // signals say what happens, for whoever shows the progress.
 class ScanDriver : public QObject
@@ -37,18 +40,29 @@ class ScanDriver : public QObject
     Q_OBJECT
 
 public:
-    // Gives an engine's query template and count markers; read afresh
-    // before every query, so an edit of settings.ini takes effect at the
-    // next query.
-    using SettingsReader = std::function<EngineSettings(const Engine& engine)>;
+    // Where the scan's sources come from: the list of those a scan asks,
+    // read at every start, and a source as it stands now, read afresh
+    // before every query so that an edit of settings.ini takes effect at
+    // the next query.
+    struct SourceReader
+    {
+        std::function<QList<Source>()> sources;
+        std::function<Source(const Source& asListed)> current;
+    };
 
-    ScanDriver(PageFetcher* fetcher, SettingsReader readSettings, ScanResults* results, QObject* parent = nullptr);
+    ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResults* results, QObject* parent = nullptr);
 
-    // Reads the engines' settings from this settings.ini.
-    static SettingsReader settingsOf(const QString& settingsIni);
+    // Reads the sources from this settings.ini: the active ones at the
+    // start, each one afresh before its query (a source since removed or
+    // made invalid is asked as it was at the start).
+    static SourceReader settingsOf(const QString& settingsIni);
 
     // The proxy and user agent of the queries from the next one on.
     void setNetworkSettings(const NetworkSettings& settings);
+
+    // How the queries of the sources are retried and backed off, from the
+    // next scan on; each source keeps its own least interval.
+    void setPacing(const PacedFetcher::Policy& pacing);
 
     // The log the queries go into; cleared at every start. May be null.
     void setLog(ScanLog* log) { m_log = log; }
@@ -59,16 +73,20 @@ public:
     int currentSite() const { return m_siteIndex; }
     int siteCount() const { return static_cast<int>(m_sites.size()); }
     QString siteAt(int index) const { return m_sites.value(index); }
+    // The sources of the last scan started, in the order they are asked;
+    // numbered from 1 in the signals.
+    const QList<Source>& sources() const { return m_sources; }
+    const Source& source(int number) const { return m_sources.at(number - 1); }
 
-    // How a site's six queries go out: one after another in the engine
-    // table's order, or all at once. The results are the same either way;
-    // only the order of the requests and of the answers differs.
+    // How a site's queries go out: one after another in the sources' order,
+    // or all at once. The results are the same either way; only the order
+    // of the requests and of the answers differs.
     enum class EngineOrder { OneAtATime, AllAtOnce };
 
     // Starts a scan of the given sites, ranking their rows by the
-    // thresholds. Does nothing while a scan runs or when there is no site. A
-    // stop requested earlier is forgotten. The first site begins from the
-    // event loop, never inside this call.
+    // thresholds. Does nothing while a scan runs, when there is no site or
+    // no source to ask. A stop requested earlier is forgotten. The first
+    // site begins from the event loop, never inside this call.
     void start(const QStringList& sites, const RankThresholds& thresholds = {},
                EngineOrder order = EngineOrder::OneAtATime);
     // The running scan ends before its next site; a request made during the
@@ -80,30 +98,18 @@ public:
     // follows before this returns.
     void stopNow();
 
-    // The count text as the results table shows it: commas removed, unless
-    // the engine's cell keeps its separators.
-    static QString cellText(const Engine& engine, const QString& countText);
-
-    // What a query's answer comes to: its outcome, the cell's text and
-    // where on the page the count stands (-1 when nowhere). A fetch that
-    // failed gives an empty cell whatever its page holds.
-    struct Answer
-    {
-        QueryOutcome outcome;
-        QString cellText;
-        qsizetype position = -1;
-    };
-    static Answer readAnswer(const Engine& engine, const CountMarkers& markers, const QString& page,
-                             const FetchReport& report);
-
 signals:
     // A site's queries begin.
     void siteStarted(int index, const QString& site);
-    // One engine has answered for the current site; cellText is what its
-    // results-table cell shows. With the engines asked at the same time the
-    // answers come in whatever order the engines give them.
+    // One source (numbered from 1 in sources()) has answered for the
+    // current site; cellText is what its results-table cell shows. With the
+    // sources asked at the same time the answers come in whatever order the
+    // sources give them.
     void engineDone(int index, const QString& site, int engineNumber, const QString& cellText);
-    // The current site's six queries are done.
+    // The source (numbered from 1) asked to slow down for the current site;
+    // its query is asked again after waitMs unless the scan is stopped.
+    void waiting(int index, const QString& site, int engineNumber, int waitMs, int httpStatus);
+    // The current site's queries are done.
     void siteFinished(int index, const QString& site, qint64 rowTotal);
     // Every site was scanned.
     void finished(qint64 grandTotal);
@@ -111,37 +117,49 @@ signals:
     void stopped();
 
 private:
-    // One engine's query for the current site.
+    // One source's query for the current site.
     struct Query
     {
         enum class State { Waiting, Asked, Answered };
         State state = State::Waiting;
-        // The engine's markers and address as read when it was asked.
-        CountMarkers markers;
+        // The source as read when it was asked, and the address asked.
+        Source source;
         QString address;
     };
 
     void nextSite();
-    void queryEngine(int engineIndex);
-    void pageFetched(int engineIndex, const QString& page, const FetchReport& report);
+    void querySource(int sourceIndex);
+    void answered(int sourceIndex, const QueryOutcome& outcome, const QString& cellText);
     void completeSite();
     // Ranks the current site's row from the cells it has and adds its total
     // to the scan's; the total of the row.
     qint64 completeRow();
     // Not running, no stop pending.
     void end();
-    void logQuery(const QString& site, int engineNumber, const QueryOutcome& outcome, const QString& cellText);
-    // The fetcher an engine's query goes through under the running order.
-    PageFetcher* fetcherOf(int engineIndex);
+    void logQuery(const QString& site, const Source& source, const QueryOutcome& outcome, const QString& cellText);
+    // The query a source of the running scan goes through.
+    SourceQuery* queryOf(int sourceIndex) const { return m_scanQueries[sourceIndex]; }
+    // The query of the source, made at its first scan with the limits and
+    // network settings of the caller's fetcher.
+    SourceQuery* queryFor(const Source& source);
+    void retrying(SourceQuery* query, const FetchReport& answer, int waitMs);
+    // Ends a query of the current site that has not been answered: its cell
+    // stays empty with the outcome "stopped".
+    void stopQuery(int sourceIndex);
 
+    // A query per source, by its settings key, kept from scan to scan so
+    // that its pacing holds across them; one query per source means never
+    // two of its requests at once, in either order.
+    QHash<QString, SourceQuery*> m_queriesByKey;
+    // The queries of the running scan's sources, in their order.
+    QList<SourceQuery*> m_scanQueries;
     PageFetcher* m_fetcher;
-    // A fetcher per engine for asking them at the same time, made at the
-    // first such scan with the limits of m_fetcher.
-    std::array<PageFetcher*, engineCount> m_engineFetchers{};
-    SettingsReader m_readSettings;
+    PacedFetcher::Policy m_pacing;
+    SourceReader m_readSources;
     ScanResults* m_results;
     ScanLog* m_log = nullptr;
-    std::array<Query, engineCount> m_queries;
+    QList<Source> m_sources;
+    QList<Query> m_queries;
     EngineOrder m_order = EngineOrder::OneAtATime;
     QStringList m_sites;
     RankThresholds m_thresholds;
@@ -149,7 +167,7 @@ private:
     // reordered, and becomes invalid when they are cleared.
     QPersistentModelIndex m_row;
     int m_siteIndex = 0;
-    // The current site's engines that have answered.
+    // The current site's sources that have answered.
     int m_answered = 0;
     qint64 m_grandTotal = 0;
     bool m_running = false;

@@ -1,6 +1,6 @@
 #include "scan/ScanLog.h"
 
-#include "engines/EngineTable.h"
+#include "results/Csv.h"
 
 #include <QHash>
 
@@ -99,7 +99,8 @@ QString ScanLog::rowsAsText(QList<int> rows) const
             continue;
         QStringList cells;
         for (int column = 0; column < ColumnCount; ++column) {
-            QString cell = cellText(m_entries.at(row), column);
+            // A spreadsheet takes the copy as it takes a CSV file.
+            QString cell = Csv::inertField(cellText(m_entries.at(row), column));
             // A tab or line end inside a cell would shift the columns.
             cell.replace(u'\t', u' ').replace(u'\r', u' ').replace(u'\n', u' ');
             cells << cell;
@@ -118,10 +119,8 @@ QString ScanLog::cellText(const ScanLogEntry& entry, int column) const
         return entry.time.toLocalTime().toString(QStringLiteral("HH:mm:ss.zzz"));
     case Site:
         return entry.site;
-    case EngineName: {
-        const Engine* engine = engineByNumber(entry.engineNumber);
-        return engine ? engine->header() : QString();
-    }
+    case EngineName:
+        return entry.source;
     case Address:
         return fetch.address;
     case HttpStatus:

@@ -11,13 +11,13 @@ struct ScanLogEntry
 {
     QDateTime time; // when the answer (or the failure) came
     QString site;
-    int engineNumber = 0;
+    QString source; // the source's name
     QueryOutcome outcome;
     QString countText; // what the results cell shows
 };
 
 // The queries of the last scan, in the order they were asked, as a table:
-// time, site, engine, address, HTTP status, bytes, milliseconds, outcome and
+// time, site, source, address, HTTP status, bytes, milliseconds, outcome and
 // count text. The scan driver fills it; the scan log window shows it.
 class ScanLog : public QAbstractTableModel
 {

@@ -42,4 +42,7 @@ signals:
     // A load has ended, successfully or not; location() is the address
     // reached.
     void downloadCompleted();
+    // The page asked for an address the web view does not open
+    // (mayOpenInWebView), such as a link to a local file; nothing was opened.
+    void navigationRefused(const QUrl& address);
 };

@@ -1,10 +1,42 @@
 #include "webview/WebEngineBrowser.h"
 
 #include "webview/BrowserFactory.h"
+#include "webview/WebAddresses.h"
 
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <functional>
+
+namespace {
+
+// A page that opens web addresses only, whatever asks: a link, a script, a
+// redirection, a frame.
+class WebOnlyPage final : public QWebEnginePage
+{
+public:
+    WebOnlyPage(std::function<void(const QUrl&)> refused, QObject* parent)
+        : QWebEnginePage(parent)
+        , m_refused(std::move(refused))
+    {}
+
+protected:
+    bool acceptNavigationRequest(const QUrl& url, NavigationType, bool) override
+    {
+        if (mayOpenInWebView(url))
+            return true;
+        m_refused(url);
+        return false;
+    }
+
+private:
+    std::function<void(const QUrl&)> m_refused;
+};
+
+} // namespace
 
 Browser* makeWebEngineBrowser(QWidget* parent)
 {
@@ -16,7 +48,12 @@ WebEngineBrowser::WebEngineBrowser(QWidget* viewParent)
 {
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
     m_view->setAccessibleName(QStringLiteral("Web page"));
-    QWebEnginePage* page = m_view->page();
+    auto* page = new WebOnlyPage([this](const QUrl& address) { emit navigationRefused(address); }, m_view);
+    m_view->setPage(page);
+    // A page read from a file reaches neither the web nor other files.
+    QWebEngineSettings* settings = page->profile()->settings();
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
+    settings->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, false);
 
     connect(page, &QWebEnginePage::linkHovered, this, &Browser::statusTextChanged);
     // The loading info names the address being opened even when the load

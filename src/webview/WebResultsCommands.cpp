@@ -27,9 +27,14 @@ void WebResultsCommands::openSelectedRow()
     const QTreeWidgetItem* row = m_panel->webResultsList()->selectedRow();
     if (!row)
         return;
-    if (const std::optional<const Engine*> page = WebResultsList::pageOf(row))
-        m_panel->openAddress(
-            webResultAddress(*page, row->text(WebResultsList::UrlColumn), m_context.folder.settingsIni()));
+    const std::optional<QString> page = WebResultsList::pageOf(row);
+    if (!page)
+        return;
+    // A source removed since its row was made has no page to open.
+    const QString address =
+        webResultAddress(*page, row->text(WebResultsList::UrlColumn), m_context.folder.settingsIni());
+    if (!address.isEmpty() || page->isEmpty())
+        m_panel->openAddress(address);
 }
 
 void WebResultsCommands::showWebResults()

@@ -1,14 +1,16 @@
 #include "webview/WebResultsList.h"
 
-#include "engines/EngineTable.h"
+#include "engines/Source.h"
 
 #include <QHeaderView>
 
 namespace {
 
-// The item data of a row: the number of the engine whose page it opens, 0
-// for the site's home page.
+// The item data of a row: the settings key of the source whose page it
+// opens, the empty text for the site's home page; and the row's place among
+// a site's rows, 0 for the home page.
 constexpr int pageRole = Qt::UserRole;
+constexpr int orderRole = Qt::UserRole + 1;
 constexpr int homePage = 0;
 
 } // namespace
@@ -30,26 +32,29 @@ WebResultsList::WebResultsList(QWidget* parent)
 
 QTreeWidgetItem* WebResultsList::addHomePageRow(const QString& site)
 {
-    return addRow(QStringLiteral("Home Page"), site, homePage);
+    return addRow(QStringLiteral("Home Page"), site, QString(), homePage);
 }
 
-QTreeWidgetItem* WebResultsList::addEngineRow(const Engine& engine, const QString& site)
+QTreeWidgetItem* WebResultsList::addSourceRow(const Source& source, int sourceNumber, const QString& site)
 {
-    return addRow(engine.webText(), site, engine.number);
+    if (!source.hasWebPage())
+        return nullptr;
+    return addRow(source.webViewText(), site, source.settingsKey, sourceNumber);
 }
 
-QTreeWidgetItem* WebResultsList::addRow(const QString& type, const QString& site, int engineNumber)
+QTreeWidgetItem* WebResultsList::addRow(const QString& type, const QString& site, const QString& page, int order)
 {
     auto* row = new QTreeWidgetItem(QStringList{type, site});
-    row->setData(TypeColumn, pageRole, engineNumber);
-    if (engineNumber == homePage || isSortingEnabled())
+    row->setData(TypeColumn, pageRole, page);
+    row->setData(TypeColumn, orderRole, order);
+    if (order == homePage || isSortingEnabled())
         addTopLevelItem(row);
     else
-        insertTopLevelItem(engineRowPosition(site, engineNumber), row);
+        insertTopLevelItem(sourceRowPosition(site, order), row);
     return row;
 }
 
-int WebResultsList::engineRowPosition(const QString& site, int engineNumber) const
+int WebResultsList::sourceRowPosition(const QString& site, int order) const
 {
     // A scan adds the site's home page row first, so the search ends at the
     // latest one at the latest, and rows of an earlier scan of the same
@@ -58,30 +63,25 @@ int WebResultsList::engineRowPosition(const QString& site, int engineNumber) con
         const QTreeWidgetItem* item = topLevelItem(position - 1);
         if (item->text(UrlColumn) != site)
             continue;
-        if (item->data(TypeColumn, pageRole).toInt() < engineNumber)
+        if (item->data(TypeColumn, orderRole).toInt() < order)
             return position;
     }
     return topLevelItemCount();
 }
 
-void WebResultsList::addSiteRows(const QString& site)
+void WebResultsList::addSiteRows(const QString& site, const QList<Source>& sources)
 {
     addHomePageRow(site);
-    for (const Engine& engine : engines())
-        addEngineRow(engine, site);
+    for (qsizetype index = 0; index < sources.size(); ++index)
+        addSourceRow(sources[index], static_cast<int>(index) + 1, site);
 }
 
-std::optional<const Engine*> WebResultsList::pageOf(const QTreeWidgetItem* row)
+std::optional<QString> WebResultsList::pageOf(const QTreeWidgetItem* row)
 {
-    bool isNumber = false;
-    const int number = row->data(TypeColumn, pageRole).toInt(&isNumber);
-    if (!isNumber)
+    const QVariant page = row->data(TypeColumn, pageRole);
+    if (page.typeId() != QMetaType::QString)
         return std::nullopt;
-    if (number == homePage)
-        return nullptr;
-    if (const Engine* engine = engineByNumber(number))
-        return engine;
-    return std::nullopt;
+    return page.toString();
 }
 
 QTreeWidgetItem* WebResultsList::firstRowForSite(const QString& site) const

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QTreeWidget>
 
 #include <optional>
 
-struct Engine;
+struct Source;
 
 // The web-results list "ListView2": a row per page to open, its text the page
-// type ("Home Page" or an engine's name), its second column the site. Each
-// row keeps the page it opens as item data.
+// type ("Home Page" or a source's name), its second column the site. Each
+// row keeps the page it opens as item data: the site's home page, or the
+// page of the source kept under a settings key.
 //
 // A header click sorts the list by that column's text. The list has one sort
 // order for all its columns, which each header click flips whichever column
@@ -26,19 +28,22 @@ public:
     // The order the next header click flips.
     Qt::SortOrder sortOrder() const { return m_order; }
 
-    // Adds the row of the site's home page, or of the engine's result page
-    // for the site; made whole first so that a sorted list places it once.
-    // Unsorted, an engine's row goes among the site's last rows in the
-    // engine table's order, whatever order the engines answered in.
+    // Adds the row of the site's home page, or of the source's result page
+    // for the site (the source numbered from 1 in the scan's order); made
+    // whole first so that a sorted list places it once. Unsorted, a source's
+    // row goes among the site's last rows in the sources' order, whatever
+    // order the sources answered in. Only a source with a web page
+    // (Source::hasWebPage) gets a row; for any other none is added (null).
     QTreeWidgetItem* addHomePageRow(const QString& site);
-    QTreeWidgetItem* addEngineRow(const Engine& engine, const QString& site);
-    // The seven rows a scan adds for a site: "Home Page", then one per
-    // engine in the engine table's order.
-    void addSiteRows(const QString& site);
+    QTreeWidgetItem* addSourceRow(const Source& source, int sourceNumber, const QString& site);
+    // The rows a scan adds for a site: "Home Page", then one per source in
+    // the given order.
+    void addSiteRows(const QString& site, const QList<Source>& sources);
 
-    // The page a row opens: the site's home page (no engine) or an engine's
-    // result page; nothing for a row the list did not make.
-    static std::optional<const Engine*> pageOf(const QTreeWidgetItem* row);
+    // The page a row opens: the empty text for the site's home page, else
+    // the settings key of the source whose result page it is; nothing for a
+    // row the list did not make.
+    static std::optional<QString> pageOf(const QTreeWidgetItem* row);
 
     // The first row, in the list's current order, whose site is exactly this
     // text; null when none is.
@@ -49,10 +54,10 @@ public:
     QTreeWidgetItem* selectedRow() const;
 
 private:
-    QTreeWidgetItem* addRow(const QString& type, const QString& site, int engineNumber);
-    // Where an engine's row for the site goes in an unsorted list: after
-    // the last row, from the end, of that site with a lower page number.
-    int engineRowPosition(const QString& site, int engineNumber) const;
+    QTreeWidgetItem* addRow(const QString& type, const QString& site, const QString& page, int order);
+    // Where a source's row for the site goes in an unsorted list: after the
+    // last row, from the end, of that site with a lower order number.
+    int sourceRowPosition(const QString& site, int order) const;
     void headerClicked(int column);
 
     Qt::SortOrder m_order = Qt::AscendingOrder;

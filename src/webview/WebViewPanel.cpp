@@ -121,6 +121,7 @@ Browser* WebViewPanel::ensureBrowser()
     connect(browser, &Browser::statusTextChanged, this, [this](const QString& text) { emit statusPanelText(1, text); });
     connect(browser, &Browser::downloadBegan, this, &WebViewPanel::pageBegan);
     connect(browser, &Browser::downloadCompleted, this, &WebViewPanel::pageCompleted);
+    connect(browser, &Browser::navigationRefused, this, &WebViewPanel::refuse);
     browser->navigate(QUrl(QStringLiteral("about:blank")));
     return browser;
 }
@@ -130,8 +131,17 @@ void WebViewPanel::openAddress(const QString& address)
     const QUrl url = browserUrl(address);
     if (url.isEmpty())
         return;
+    if (!mayOpenInWebView(url)) {
+        refuse(url);
+        return;
+    }
     if (Browser* browser = ensureBrowser())
         browser->navigate(url);
+}
+
+void WebViewPanel::refuse(const QUrl& address)
+{
+    emit statusPanelText(2, refusedAddressText(address));
 }
 
 void WebViewPanel::browseToTypedAddress()

@@ -53,12 +53,13 @@ public:
     bool columnsSized() const { return m_columnsSized; }
 
     // Opens an address as the browser's address bar reads it; text that is
-    // no address does nothing.
+    // no address does nothing, and an address the web view does not open
+    // (mayOpenInWebView) gets a line in the status bar instead.
     void openAddress(const QString& address);
 
 signals:
     // A text for a panel of the main window's status bar: 1 for the
-    // browser's status text, 2 for the address being opened.
+    // browser's status text, 2 for the address being opened or refused.
     void statusPanelText(int panel, const QString& text);
 
 protected:
@@ -68,6 +69,7 @@ private:
     void browseToTypedAddress();
     void pageBegan();
     void pageCompleted();
+    void refuse(const QUrl& address);
 
     WebResultsList* m_resultsList;
     QLabel* m_addressLabel;

@@ -2,12 +2,14 @@
 #include "app/AccessibleComboBox.h"
 #include "app/MainWindow.h"
 #include "base/UserSettings.h"
+#include "engines/SourceList.h"
 #include "help/HelpWindow.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveSearchDialog.h"
 #include "scan/OptionsDialog.h"
 #include "scan/ScanLog.h"
 #include "scan/ScanLogWindow.h"
+#include "scan/SourceEditDialog.h"
 #include "support/TestContext.h"
 
 #include <QAbstractButton>
@@ -55,13 +57,22 @@ const WindowOpener windowOpeners[] = {
     {"main window, Chart View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::ChartView); }},
     {"main window, Website View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::WebsiteView); }},
     {"Options", [](TestContext& test) { return std::make_unique<OptionsDialog>(test.context); }},
+    {"Source editor",
+     [](TestContext&) {
+         static const SourceList sources;
+         return std::make_unique<SourceEditDialog>(Source{}, sources);
+     }},
     {"Save Search Results",
      [](TestContext& test) { return std::make_unique<SaveSearchDialog>(test.context, QList<SavedCount>{}); }},
     {"Load Saved Search", [](TestContext& test) { return std::make_unique<LoadSearchDialog>(test.context); }},
     {"Scan Log",
      [](TestContext&) {
          auto* log = new ScanLog;
-         log->append({QDateTime::currentDateTime(), QStringLiteral("a.example"), 1, {}, QStringLiteral("12")});
+         log->append({QDateTime::currentDateTime(),
+                      QStringLiteral("a.example"),
+                      QStringLiteral("Google"),
+                      {},
+                      QStringLiteral("12")});
          auto window = std::make_unique<ScanLogWindow>(log);
          log->setParent(window.get());
          return window;

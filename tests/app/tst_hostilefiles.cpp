@@ -1,6 +1,8 @@
 #include "app/MainWindow.h"
 #include "help/HelpWindow.h"
 #include "lists/UrlListCommands.h"
+#include "results/ResultsCsv.h"
+#include "results/ScanResults.h"
 #include "support/TestContext.h"
 
 #include <QAbstractButton>
@@ -132,6 +134,12 @@ private slots:
         QTest::newRow("UTF-16 URL list") << "Lists/utf16.txt"
                                          << QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)
                                          << Route::CommandLine << false << true << 0;
+        QTest::newRow("UTF-16 kept URL list")
+            << "session-urls.txt" << QByteArray(reinterpret_cast<const char*>(utf16.utf16()), utf16.size() * 2)
+            << Route::StartUp << false << true << 0;
+        QTest::newRow("100 MB kept results")
+            << "last-results.json"
+            << "{\"rows\": [" + QByteArray(100 * 1024 * 1024, ' ') + "]}" << Route::StartUp << false << true << 0;
         QTest::newRow("URL list of invalid UTF-8")
             << "Lists/latin.txt" << QByteArray("http://www.caf\xE9.test\r\nhttp://\xC3\x28\xFF.test\r\n")
             << Route::CommandLine << false << false << 2;
@@ -188,6 +196,59 @@ private slots:
         else
             QVERIFY2(messages.isEmpty(), qPrintable(messages.join(u'\n')));
         QCOMPARE(fingerprint(path), before);
+    }
+
+    // Kept results are data from outside: what the window shows is what a
+    // scan of those cells would show, within the list's limits.
+    void keptResultsAreReadAsData_data()
+    {
+        QTest::addColumn<QByteArray>("rows");        // the "rows" array of last-results.json
+        QTest::addColumn<QByteArray>("firstRecord"); // as the results CSV writes it
+        QTest::addColumn<int>("rowCount");
+        QTest::addColumn<bool>("named");
+        const QByteArray cells = "\"cells\": [\"5\", \"\", \"\", \"\", \"\", \"1,234\"]";
+        QTest::newRow("forged total and rank")
+            << "[{\"site\": \"a.example\", " + cells + ", \"total\": \"999999\", \"rank\": 3}]"
+            << QByteArray("a.example,5,5,,,,,\"1,234\",low") << 1 << false;
+        QTest::newRow("every cell empty") << QByteArray("[{\"site\": \"b.example\", \"total\": \"0\", \"rank\": 1}]")
+                                          << QByteArray("b.example,,,,,,,,") << 1 << false;
+        QTest::newRow("cells that hold no count")
+            << QByteArray(
+                   "[{\"site\": \"c.example\", \"cells\": [\"=1+2\", \"12345678901\", \"7\", 8, \"-3\", \"<b>\"]}]")
+            << QByteArray("c.example,7,,,7,,,,low") << 1 << true;
+        QByteArray many;
+        for (int row = 0; row <= UrlListCommands::maxUrls; ++row)
+            many += (row > 0 ? "," : "[") + QByteArray("{\"site\": \"s.example\", ") + cells + '}';
+        QTest::newRow("more rows than the list holds")
+            << many + ']' << QByteArray("s.example,5,5,,,,,\"1,234\",low") << UrlListCommands::maxUrls << true;
+        QTest::newRow("a site over 1 MB")
+            << "[{\"site\": \"" + QByteArray(1024 * 1024 + 1, 'x') + "\"}, {\"site\": \"d.example\", " + cells + "}]"
+            << QByteArray("d.example,5,5,,,,,\"1,234\",low") << 1 << true;
+        QTest::newRow("no JSON") << QByteArray("[{\"site\"") << QByteArray() << 0 << true;
+    }
+
+    void keptResultsAreReadAsData()
+    {
+        QFETCH(QByteArray, rows);
+        QFETCH(QByteArray, firstRecord);
+        QFETCH(int, rowCount);
+        QFETCH(bool, named);
+        TestContext test;
+        QVERIFY(test.folder.writeFile("last-results.json",
+                                      "{\"completed\": \"2026-12-07T09:15:00Z\", \"rows\": " + rows + '}'));
+        MainWindow window(test.context, test.makeBrowser);
+        const QList<ResultRow>& shown = window.results()->rows();
+        QCOMPARE(shown.size(), rowCount);
+        if (rowCount > 0)
+            QCOMPARE(ResultsCsv::encode(window.results()->sourceColumns(), {shown.first()}).split('\n').value(1),
+                     firstRecord + '\r');
+        const QString shownPath = QDir::toNativeSeparators(test.folder.filePath("last-results.json"));
+        // Told once the window is up.
+        QVERIFY(test.prompts.messages().isEmpty());
+        QTest::qWait(20);
+        const QStringList messages = test.prompts.messages();
+        QCOMPARE(messages.size(), named ? 1 : 0);
+        QVERIFY(!named || messages.first().contains(u'"' + shownPath + u'"'));
     }
 };
 

@@ -63,7 +63,7 @@ private slots:
         k.keeper.waitForWrites();
         const std::optional<KeptSession::Results> kept = k.session.readResults();
         QVERIFY(kept);
-        QCOMPARE(ResultsCsv::encode(kept->rows), ResultsCsv::encode(last));
+        QCOMPARE(ResultsCsv::encode(kept->columns, kept->rows), ResultsCsv::encode(k.results.sourceColumns(), last));
         QVERIFY(k.test.prompts.messages().isEmpty());
     }
 

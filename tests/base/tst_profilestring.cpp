@@ -8,6 +8,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+namespace {
+
+const QByteArray before = "; top\n[A]\r\nk1= one \r\nK2=two\r\n\n[B] note\r\nx=1\r\n[C]\ry=2";
+
+} // namespace
+
 class ProfileStringTest : public QObject
 {
     Q_OBJECT
@@ -126,6 +132,60 @@ private slots:
         QVERIFY(!writeProfileString("Engines", "Ask", "b", path, &error));
         QVERIFY(!error.isEmpty());
         QCOMPARE(readBytes(path), before);
+    }
+
+    // Removals, renames and moves touch the lines they take away or move
+    // and no other byte; what they cannot find they leave alone.
+    void removeRenameMove_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<QByteArray>("after");
+        const auto row = [](const char* name, const char* operation, const QStringList& names, bool done,
+                            const QByteArray& after) { QTest::newRow(name) << operation << names << done << after; };
+        // Sections A (two keys), B (no line end at its last key line), C.
+        row("key deleted", "deleteKey", {"a", "K2"}, true, "; top\n[A]\r\nk1= one \r\n\n[B] note\r\nx=1\r\n[C]\ry=2");
+        row("missing key", "deleteKey", {"A", "K9"}, true, before);
+        row("section deleted", "deleteSection", {"B"}, true, "; top\n[A]\r\nk1= one \r\nK2=two\r\n\n[C]\ry=2");
+        row("last section deleted", "deleteSection", {"c"}, true,
+            "; top\n[A]\r\nk1= one \r\nK2=two\r\n\n[B] note\r\nx=1\r\n");
+        row("missing section", "deleteSection", {"D"}, true, before);
+        row("renamed in place", "rename", {"B", "Bee"}, true,
+            "; top\n[A]\r\nk1= one \r\nK2=two\r\n\n[Bee] note\r\nx=1\r\n[C]\ry=2");
+        row("rename onto another section", "rename", {"B", "a"}, false, before);
+        row("moved up", "move", {"C", "A"}, true,
+            "; top\n[C]\ry=2\r\n[A]\r\nk1= one \r\nK2=two\r\n\n[B] note\r\nx=1\r\n");
+        row("moved down", "move", {"A", "C"}, true,
+            "; top\n[B] note\r\nx=1\r\n[A]\r\nk1= one \r\nK2=two\r\n\n[C]\ry=2");
+        row("moved to the end", "move", {"A", ""}, true,
+            "; top\n[B] note\r\nx=1\r\n[C]\ry=2\r\n[A]\r\nk1= one \r\nK2=two\r\n\n");
+        row("already in place", "move", {"A", "B"}, true, before);
+        row("move before a missing section", "move", {"A", "D"}, false, before);
+    }
+
+    void removeRenameMove()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QStringList, names);
+        QFETCH(bool, done);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("settings.ini");
+        QVERIFY(writeBytes(path, before));
+        QString error;
+        bool result = false;
+        if (operation == "deleteKey")
+            result = deleteProfileKey(names[0], names[1], path, &error);
+        else if (operation == "deleteSection")
+            result = deleteProfileSection(names[0], path, &error);
+        else if (operation == "rename")
+            result = renameProfileSection(names[0], names[1], path, &error);
+        else
+            result = moveProfileSection(names[0], names[1], path, &error);
+        QCOMPARE(result, done);
+        QCOMPARE(error.isEmpty(), done);
+        QCOMPARE(readBytes(path), after);
     }
 
     void textThatWouldBreakTheFileRefused()

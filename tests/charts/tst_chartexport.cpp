@@ -5,7 +5,9 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -100,6 +102,34 @@ private slots:
             QCOMPARE(pdf.pageCount(), 1);
             QVERIFY(pdf.mediaBox().width() > pdf.mediaBox().height());
         }
+    }
+
+    // The dialog starts in the pictures folder, or where that is missing the
+    // documents folder, else the home folder.
+    void suggestedFolder_data()
+    {
+        QTest::addColumn<QStringList>("folders");
+        QTest::addColumn<QString>("suggested");
+        QTest::newRow("pictures") << QStringList{"Pictures", "Documents"} << "Pictures";
+        QTest::newRow("no pictures") << QStringList{"Documents"} << "Documents";
+        QTest::newRow("neither") << QStringList{} << "";
+    }
+
+    void suggestedFolder()
+    {
+        QFETCH(QStringList, folders);
+        QFETCH(QString, suggested);
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        for (const QString& folder : folders)
+            QVERIFY(QDir(home.path()).mkdir(folder));
+        const QByteArray realHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        TestContext test;
+        ChartPanel panel(test.context);
+        panel.exportChartAction()->trigger();
+        qputenv("HOME", realHome);
+        QCOMPARE(test.prompts.shown().first().extra, QDir(home.path()).filePath(suggested));
     }
 };
 

@@ -249,7 +249,8 @@ private slots:
         panel.chartTypeSelector()->setCurrentIndex(1);
 
         QVERIFY(panel.exportHistoryAction()->isEnabled());
-        panel.drawCurrentResultsChart(resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
+        panel.drawCurrentResultsChart(ResultsColumns::builtInColumns(),
+                                      resultRows({{"one.example", "120", "45", "300", "7", "-", ""},
                                                   {"two.example", "5", "0", "1", "1", "2", "1"},
                                                   {"three.example", "1", "1", "1", "1", "1", "1"}}));
         QVERIFY(!panel.exportHistoryAction()->isEnabled());
@@ -274,7 +275,7 @@ private slots:
     {
         TestContext test;
         ChartPanel panel(test.context);
-        panel.drawCurrentResultsChart({});
+        panel.drawCurrentResultsChart(ResultsColumns::builtInColumns(), {});
         QCOMPARE(panel.chart()->grid().columnCount(), 0);
         QCOMPARE(panel.chart()->grid().title(), QStringLiteral("Temporary Search Results"));
     }

@@ -1,6 +1,7 @@
 #include "charts/CurrentResultsChart.h"
 #include "results/CountValue.h"
 #include "results/ResultRow.h"
+#include "results/ResultsColumns.h"
 
 #include <QTest>
 
@@ -21,7 +22,7 @@ ChartGrid build(const QList<Site>& sites)
     QList<ResultRow> rows;
     for (const Site& site : sites)
         rows << ResultRow::completed(site.name, site.engineCells, {});
-    return CurrentResultsChart::build(rows);
+    return CurrentResultsChart::build(ResultsColumns::builtInColumns(), rows);
 }
 
 QList<std::optional<double>> column(const ChartGrid& grid, int c)

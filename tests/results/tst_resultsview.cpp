@@ -26,7 +26,7 @@ void fill(ScanResults* results, const QList<QStringList>& rows)
 {
     QList<ResultRow> all = results->rows();
     for (const QStringList& cells : rows) {
-        ResultRow row{cells[0], {}, countValue(cells[1]), 0};
+        ResultRow row{cells[0], QList<EngineCell>(results->sourceColumns().size()), countValue(cells[1]), 0};
         for (EngineCell& cell : row.engines)
             cell.setText(cells[1]);
         all << row;

@@ -35,7 +35,7 @@ struct Fixture : TestContext
 };
 
 const ResultRow rowB = ResultRow::completed("b.example", {"120", "0", "45", "", "", "-"}, {});
-const QList<SavedCount> saveData = SaveData::countsOf(rowB);
+const QList<SavedCount> saveData = SaveData::countsOf(ResultsColumns::builtInColumns(), rowB);
 const QByteArray savedOnMay2 = "\r\n[Google]\r\n05-02-06=120\r\n"
                                "\r\n[Altavista]\r\n05-02-06=0\r\n"
                                "\r\n[Yahoo!]\r\n05-02-06=45\r\n"
@@ -305,13 +305,46 @@ private slots:
             dialogShown = true;
             modal->close();
         });
-        QVERIFY(!runSaveCommand(nullptr, f.context, &owner));
+        QVERIFY(!runSaveCommand(nullptr, ResultsColumns::builtInColumns(), f.context, &owner));
         QTest::qWait(50);
         QVERIFY(!dialogShown);
         QCOMPARE(f.prompts.shown().size(), 1);
         QCOMPARE(f.prompts.shown().at(0).kind, ScriptedPrompts::Kind::Notice);
         QCOMPARE(f.prompts.shown().at(0).text, selectFirst);
         QCOMPARE(f.prompts.shown().at(0).caption, QStringLiteral("Quorvex Full"));
+    }
+
+    // The dialog opens on the saved search named after the row's site, as a
+    // scan that saves each site names it.
+    void saveCommandChoosesTheSitesSearch_data()
+    {
+        QTest::addColumn<QString>("site");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("named after the site") << "b.example" << QStringList{"a", "b.example", "c"} << "b.example";
+        QTest::newRow("scheme, www. and slash left out")
+            << "http://www.b.example/" << QStringList{"b.example", "www.b.example"} << "b.example";
+        QTest::newRow("other letter case") << "B.Example" << QStringList{"a", "b.example"} << "b.example";
+        QTest::newRow("none for the site") << "d.example" << QStringList{"b.example"} << "";
+    }
+
+    void saveCommandChoosesTheSitesSearch()
+    {
+        QFETCH(QString, site);
+        QFETCH(QStringList, names);
+        QFETCH(QString, chosen);
+        Fixture f;
+        for (const QString& name : names)
+            QVERIFY(f.folder.writeFile("Saved/" + name + ".qvh", "\r\n[Google]\r\n05-01-06=1\r\n"));
+        QWidget owner;
+        QString shown;
+        whenModalShown(&owner, [&](QWidget* modal) {
+            shown = child<QComboBox>(*modal, "Combo1")->currentText();
+            modal->close();
+        });
+        const ResultRow row = ResultRow::completed(site, {"1", "2", "3", "4", "5", "6"}, {});
+        QVERIFY(!runSaveCommand(&row, ResultsColumns::builtInColumns(), f.context, &owner));
+        QCOMPARE(shown, chosen);
     }
 
     void saveCommandSavesTheSelectedRow()
@@ -325,7 +358,9 @@ private slots:
             child<QLineEdit>(*modal, "Text1")->setText("b site");
             click(*modal, "Command3");
         });
-        QVERIFY(runSaveCommand(&rowB, f.context, &owner));
+        QString confirmation;
+        QVERIFY(runSaveCommand(&rowB, ResultsColumns::builtInColumns(), f.context, &owner, &confirmation));
+        QCOMPARE(confirmation, QStringLiteral("Saved the counts of b.example in the saved search \"b site\"."));
         QCOMPARE(dialogName, QStringLiteral("Form5"));
         QCOMPARE(f.readSaved("b site.qvh"), savedOnMay2);
         // Only the empty-folder notice of the dialog was shown.

@@ -8,12 +8,15 @@
 #include "loopback/LoopbackHttpServer.h"
 #include "scan/OptionsCommand.h"
 #include "scan/OptionsDialog.h"
+#include "scan/SourceEditDialog.h"
+#include "scan/SourcesPage.h"
 #include "support/TestContext.h"
 #include "support/TestFiles.h"
 #include "support/WriteProtection.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +25,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 namespace {
 
@@ -618,6 +622,145 @@ private slots:
         modeless->close();
         QTRY_VERIFY(!modeless);
         QCOMPARE(storedRanks(test), Ranks({"500", "1000", "1000"}));
+    }
+
+    // The Sources page writes each change at once, and every other byte of
+    // settings.ini stays as it was.
+    void sourcesPageKeepsTheRestOfTheFile_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray engines = "; mine\n[Engines]\r\nGoogle=http://g/?q=\r\n  Ask = spaced \r\n\r\n";
+        const QByteArray one = "[Source One]\r\nQuery=https://one.example/?d={site}\r\nHeader1=X-Key: s3cret-one\r\n"
+                               "Json=n\r\n; keep me\r\n\r\n";
+        const QByteArray other = "[Other]\rZ=1\r\n";
+        const QByteArray two = "[Source Two]\r\nQuery=http://two.example/?q=\r\nBefore=<b>\r\nAfter=</b>";
+        const QByteArray file = engines + one + other + two;
+        QTest::newRow("add") << "add" << file
+                             << file +
+                                    "\r\n[Source Backlinks]\r\nQuery=https://api.example/v1?d={site}\r\nSite=domain\r\n"
+                                    "Json=data.n\r\nTotal=0\r\nHeader1=X-Api-Key: abc12345\r\n";
+        QTest::newRow("edit: rename, new path, header kept")
+            << "edit" << file
+            << engines +
+                   "[Source Uno]\r\nQuery=https://one.example/?d={site}\r\nHeader1=X-Key: s3cret-one\r\n"
+                   "Json=data.n\r\n; keep me\r\n\r\n" +
+                   other + two;
+        QTest::newRow("remove") << "remove" << file << engines + other + two;
+        QTest::newRow("move down") << "down" << file << engines + two + "\r\n" + one + other;
+        QTest::newRow("hide an engine") << "hide" << file << file + "\r\n[Hidden]\r\nAsk=1\r\n";
+        QTest::newRow("show it again") << "show" << file + "\r\n[Hidden]\r\nAsk=1\r\n" << file + "\r\n";
+    }
+
+    void sourcesPageKeepsTheRestOfTheFile()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, after);
+        TestContext test;
+        test.folder.writeFile("settings.ini", before);
+        SourcesPage page(test.context);
+        QString shownHeaders;
+        page.setEditorRunner([&](SourceEditDialog& editor) {
+            if (operation == "add") {
+                editor.nameBox()->setText("Backlinks");
+                editor.queryBox()->setText("https://api.example/v1?d={site}");
+                editor.siteBox()->setCurrentIndex(2);
+                editor.jsonBox()->setText("data.n");
+                editor.headersBox()->setPlainText("X-Api-Key: abc12345");
+                editor.totalBox()->setChecked(false);
+            } else {
+                // The key is shown masked and kept.
+                shownHeaders = editor.headersBox()->toPlainText();
+                editor.nameBox()->setText("Uno");
+                editor.jsonBox()->setText("data.n");
+            }
+            editor.accept();
+            return editor.result();
+        });
+        QTreeWidget* list = page.sourceList();
+        QCOMPARE(list->topLevelItemCount(), 8);
+        if (operation == "hide" || operation == "show") {
+            list->topLevelItem(3)->setCheckState(SourcesPage::NameColumn,
+                                                 operation == "hide" ? Qt::Unchecked : Qt::Checked);
+        } else if (operation == "add") {
+            page.newButton()->click();
+        } else {
+            page.selectSource("Source One");
+            test.prompts.queueYes();
+            QPushButton* button = operation == "edit"     ? page.editButton()
+                                  : operation == "remove" ? page.removeButton()
+                                                          : page.downButton();
+            QVERIFY(button->isEnabled());
+            button->click();
+        }
+        QTRY_COMPARE(test.folder.readFile("settings.ini"), after);
+        QVERIFY(test.prompts.messages().size() <= 1);
+        if (operation == "edit")
+            QCOMPARE(shownHeaders, QStringLiteral("X-Key: \u2022\u2022\u2022\u2022"));
+        // The list shows what the file now holds.
+        QStringList names;
+        for (int row = 6; row < list->topLevelItemCount(); ++row)
+            names << list->topLevelItem(row)->text(SourcesPage::NameColumn);
+        const QMap<QString, QStringList> expectedNames{{"add", {"One", "Two", "Backlinks"}},
+                                                       {"edit", {"Uno", "Two"}},
+                                                       {"remove", {"Two"}},
+                                                       {"down", {"Two", "One"}},
+                                                       {"hide", {"One", "Two"}},
+                                                       {"show", {"One", "Two"}}};
+        QCOMPARE(names, expectedNames.value(operation));
+    }
+
+    // The editor takes no source that cannot be asked, and says why.
+    void sourceEditorRefusesWhatCannotBeAsked_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("query");
+        QTest::addColumn<QString>("headers");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("name of an engine") << "yahoo!"
+                                           << "http://x/"
+                                           << ""
+                                           << "is the name of a built-in engine";
+        QTest::newRow("name taken") << "TWO"
+                                    << "http://x/"
+                                    << ""
+                                    << "another source is named \"Two\"";
+        QTest::newRow("not http") << "New"
+                                  << "webgraph:/srv/index"
+                                  << ""
+                                  << "does not begin with http://";
+        QTest::newRow("header without a colon") << "New"
+                                                << "http://x/"
+                                                << "X-Key abc"
+                                                << "is not a header";
+    }
+
+    void sourceEditorRefusesWhatCannotBeAsked()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, query);
+        QFETCH(QString, headers);
+        QFETCH(QString, problem);
+        TestContext test;
+        test.folder.writeFile("settings.ini", "[Source Two]\r\nQuery=http://two/\r\nJson=n\r\n");
+        const QByteArray before = test.folder.readFile("settings.ini");
+        SourcesPage page(test.context);
+        QString shown;
+        page.setEditorRunner([&](SourceEditDialog& editor) {
+            editor.nameBox()->setText(name);
+            editor.queryBox()->setText(query);
+            editor.jsonBox()->setText("n");
+            editor.headersBox()->setPlainText(headers);
+            editor.accept();
+            [&] {
+                QVERIFY2(editor.problemLabel()->text().contains(problem), qPrintable(editor.problemLabel()->text()));
+            }();
+            return editor.result();
+        });
+        page.newButton()->click();
+        QCOMPARE(test.folder.readFile("settings.ini"), before);
     }
 };
 

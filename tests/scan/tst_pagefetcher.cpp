@@ -477,6 +477,44 @@ private slots:
         QCOMPARE(outcome.text, expected);
     }
 
+    // A source's headers (an API key) go to its server only, not to where
+    // it redirects.
+    void headersStayWithTheirServer_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("otherServer");
+        QTest::addColumn<QByteArray>("keyAtTheEnd");
+        QTest::newRow("no redirection") << "/final" << false << QByteArray("k3y-value");
+        QTest::newRow("redirected on the same server") << "/moved" << false << QByteArray("k3y-value");
+        QTest::newRow("redirected to another port") << "/elsewhere" << true << QByteArray();
+        QTest::newRow("redirected to another host name") << "/byname" << true << QByteArray();
+    }
+
+    void headersStayWithTheirServer()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, otherServer);
+        QFETCH(QByteArray, keyAtTheEnd);
+        LoopbackHttpServer other;
+        other.setPage(QStringLiteral("/there"), "other server");
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/final"), "final page");
+        server.setResponse(QStringLiteral("/moved"), Response::redirect("/final"));
+        server.setResponse(QStringLiteral("/elsewhere"),
+                           Response::redirect(other.url(QStringLiteral("/there")).toEncoded()));
+        server.setResponse(QStringLiteral("/byname"),
+                           Response::redirect("http://localhost:" + QByteArray::number(server.port()) + "/final"));
+        PageFetcher fetcher;
+        QSignalSpy spy(&fetcher, &PageFetcher::finished);
+        fetcher.fetch(server.url(path).toString(), {{"X-Api-Key", "k3y-value"}});
+        QVERIFY(spy.wait(20000));
+        const QList<LoopbackHttpServer::Request>& last =
+            (otherServer && path == "/elsewhere" ? other : server).requests();
+        QVERIFY(!last.isEmpty());
+        QCOMPARE(last.last().header("X-Api-Key"), keyAtTheEnd);
+        QCOMPARE(server.requests().first().header("X-Api-Key"), QByteArray("k3y-value"));
+    }
+
     void redirectionsAreCountedPerFetch()
     {
         LoopbackHttpServer server;

@@ -515,10 +515,18 @@ private slots:
         QTest::addColumn<QList<int>>("closedEngines");
         QTest::addColumn<QString>("failureText");
         QTest::addColumn<bool>("messageShown");
-        QTest::newRow("all answer") << QList<int>{} << QString() << false;
-        QTest::newRow("Ask at a closed port") << QList<int>{4} << QStringLiteral("2 of 12 queries failed") << false;
+        QTest::addColumn<QStringList>("sites");
+        QTest::addColumn<QStringList>("copiedSites"); // as the scan log's copy has them
+        const QStringList plain{"a.example", "b.example"};
+        QTest::newRow("all answer") << QList<int>{} << QString() << false << plain << plain;
+        QTest::newRow("Ask at a closed port")
+            << QList<int>{4} << QStringLiteral("2 of 12 queries failed") << false << plain << plain;
         QTest::newRow("all at a closed port")
-            << QList<int>{1, 2, 3, 4, 5, 6} << QStringLiteral("12 of 12 queries failed") << true;
+            << QList<int>{1, 2, 3, 4, 5, 6} << QStringLiteral("12 of 12 queries failed") << true << plain << plain;
+        // A spreadsheet would run these as formulas.
+        QTest::newRow("sites like formulas")
+            << QList<int>{} << QString() << false << QStringList{"=1+2.example", "@b.example"}
+            << QStringList{"'=1+2.example", "'@b.example"};
     }
 
     void failedQueriesAreShown()
@@ -526,9 +534,10 @@ private slots:
         QFETCH(QList<int>, closedEngines);
         QFETCH(QString, failureText);
         QFETCH(bool, messageShown);
+        QFETCH(QStringList, sites);
+        QFETCH(QStringList, copiedSites);
         ScanWindow scan;
         scan.moveEngines(closedEngines, LoopbackHttpServer::closedPort());
-        const QStringList sites{"a.example", "b.example"};
         scan.setSites(sites);
         QVERIFY(scan.runScan());
 
@@ -574,7 +583,7 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             const QStringList fields = lines[i].split(u'\t');
             QCOMPARE(fields.size(), 9);
-            QCOMPARE(fields[1], sites[i]);
+            QCOMPARE(fields[1], copiedSites[i]);
             QCOMPARE(fields[2], engineByNumber(4)->header());
             const EngineCell& cell = scan.results->row(rowOf(scan.results, sites[i])).engine(4);
             QCOMPARE(fields[3], cell.outcome.fetch.address);

@@ -3,10 +3,13 @@
 #include "loopback/LoopbackHttpServer.h"
 #include "support/TestContext.h"
 #include "webview/BrowserFactory.h"
+#include "webview/WebViewPanel.h"
 
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 using Response = LoopbackHttpServer::Response;
@@ -85,6 +88,52 @@ private slots:
         QTest::mouseClick(window.findChild<QToolButton*>(QStringLiteral("Command8")), Qt::LeftButton);
         QTRY_COMPARE_WITH_TIMEOUT(address->text(), page, patience);
         QCOMPARE(status->panelText(2), QStringLiteral("Opening ") + page);
+    }
+
+    // A page's links and redirections open web addresses only; pages read
+    // from files reach neither the web nor other files. (The engine itself
+    // keeps a web page's links away from local files and its own pages.)
+    void pagesOpenWebAddressesOnly_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("link to a mail address") << "mailto:someone@example.com"
+                                                << "mailto";
+        QTest::newRow("link of another scheme") << "quorvextest:x"
+                                                << "quorvextest";
+        QTest::newRow("redirection to another scheme") << "/elsewhere"
+                                                       << "quorvextest";
+    }
+
+    void pagesOpenWebAddressesOnly()
+    {
+        QFETCH(QString, link);
+        QFETCH(QString, scheme);
+        LoopbackHttpServer server;
+        QVERIFY(server.isListening());
+        server.setPage(QStringLiteral("/links"),
+                       "<html><head><title>Links</title></head><body style='margin:0'><a style='display:block;"
+                       "width:100px;height:100px' href='" +
+                           link.toUtf8() + "'>away</a></body></html>");
+        server.setResponse(QStringLiteral("/elsewhere"), Response::redirect("quorvextest:y"));
+        TestContext test;
+        test.makeBrowser = makeWebEngineBrowser;
+        MainWindow window(test.context, test.makeBrowser);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.showView(MainWindow::WebsiteView);
+        auto* view = window.findChild<QWebEngineView*>(QStringLiteral("WebBrowser1"));
+        QWebEngineSettings* settings = view->page()->profile()->settings();
+        QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+        QVERIFY(!settings->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
+
+        window.webViewPanel()->openAddress(server.url(QStringLiteral("/links")).toString());
+        QTRY_COMPARE_WITH_TIMEOUT(view->title(), QStringLiteral("Links"), patience);
+        // A click of the user's: the engine hands such links on only then.
+        QTest::qWait(500);
+        QTest::mouseClick(view->focusProxy(), Qt::LeftButton, {}, QPoint(12, 12));
+        QTRY_COMPARE_WITH_TIMEOUT(window.statusPanels()->panelText(2), "Not opened: " + scheme + ": address", patience);
+        QCOMPARE(view->title(), QStringLiteral("Links"));
     }
 };
 

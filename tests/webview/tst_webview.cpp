@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "base/IniFile.h"
 #include "engines/EngineTable.h"
+#include "engines/SourceList.h"
 #include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "support/TestContext.h"
@@ -27,7 +28,13 @@ const QString noticeText =
 // The rows a scan adds for a site: its home page, then one per engine.
 void addSiteRows(QTreeWidget* list, const QString& site)
 {
-    static_cast<WebResultsList*>(list)->addSiteRows(site);
+    static_cast<WebResultsList*>(list)->addSiteRows(site, SourceList().all());
+}
+
+// The row of an engine's result page for the site.
+QTreeWidgetItem* addEngineRow(WebResultsList* list, int engineNumber, const QString& site)
+{
+    return list->addSourceRow(Source::builtIn(*engineByNumber(engineNumber)), engineNumber, site);
 }
 
 QStringList columnTexts(const QTreeWidget* list, int column)
@@ -185,7 +192,7 @@ private slots:
         list->addHomePageRow(QStringLiteral("other.example"));
         QTreeWidgetItem* row = engine < 0    ? new QTreeWidgetItem(list, {QStringLiteral("Google"), site})
                                : engine == 0 ? list->addHomePageRow(site)
-                                             : list->addEngineRow(*engineByNumber(engine), site);
+                                             : addEngineRow(list, engine, site);
         QVERIFY(setup.showWebsiteView());
 
         clickRow(list, row);
@@ -212,8 +219,7 @@ private slots:
     void templatesAreReadOnEveryClick()
     {
         Setup setup;
-        QTreeWidgetItem* row =
-            setup.panel()->webResultsList()->addEngineRow(*engineByNumber(4), QStringLiteral("x.org"));
+        QTreeWidgetItem* row = addEngineRow(setup.panel()->webResultsList(), 4, QStringLiteral("x.org"));
         QVERIFY(setup.showWebsiteView());
         clickRow(setup.webList(), row);
         QCOMPARE(setup.test.browser()->lastNavigation(),
@@ -231,8 +237,8 @@ private slots:
         QVERIFY(
             setup.test.folder.writeFile(QStringLiteral("settings.ini"), "[Engines]\r\nAsk=http://k.example/?q=\r\n"));
         WebResultsList* list = setup.panel()->webResultsList();
-        QTreeWidgetItem* plain = list->addEngineRow(*engineByNumber(1), QStringLiteral("example.com"));
-        QTreeWidgetItem* full = list->addEngineRow(*engineByNumber(1), QStringLiteral("http://x.org/"));
+        QTreeWidgetItem* plain = addEngineRow(list, 1, QStringLiteral("example.com"));
+        QTreeWidgetItem* full = addEngineRow(list, 1, QStringLiteral("http://x.org/"));
         QVERIFY(setup.showWebsiteView());
 
         clickRow(setup.webList(), plain);
@@ -458,6 +464,47 @@ private slots:
             QTest::mouseClick(setup.button(QStringLiteral("Command10")), Qt::LeftButton);
         QCOMPARE(setup.requests(), expected.isEmpty() ? QStringList() : QStringList{expected});
         QCOMPARE(setup.addressBox()->text(), typed);
+    }
+
+    // Addresses that would run a script in the page shown or open local
+    // files are refused, whether they come from a row or the address box.
+    void onlyWebAddressesOpen_data()
+    {
+        QTest::addColumn<int>("engine"); // 0: a Home Page row; -1: typed into the address box
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("scheme");
+        QTest::newRow("script as a list site") << 0 << "javascript:alert(document.cookie)"
+                                               << "javascript";
+        QTest::newRow("file template") << 5 << "x.org"
+                                       << "file";
+        QTest::newRow("typed file address") << -1 << "file:///etc/passwd"
+                                            << "file";
+        QTest::newRow("typed data address") << -1 << "data:text/html,<script>alert(1)</script>"
+                                            << "data";
+        QTest::newRow("typed browser page") << -1 << "chrome://settings"
+                                            << "chrome";
+    }
+
+    void onlyWebAddressesOpen()
+    {
+        QFETCH(int, engine);
+        QFETCH(QString, text);
+        QFETCH(QString, scheme);
+        Setup setup;
+        QVERIFY(writeProfileString("Engines", "MSN", "file:///etc/passwd?q=", setup.test.context.folder.settingsIni()));
+        WebResultsList* list = setup.panel()->webResultsList();
+        QTreeWidgetItem* row = engine == 0  ? list->addHomePageRow(text)
+                               : engine > 0 ? addEngineRow(list, engine, text)
+                                            : nullptr;
+        QVERIFY(setup.showWebsiteView());
+        if (row) {
+            clickRow(list, row);
+        } else {
+            setup.addressBox()->setText(text);
+            QTest::keyClick(setup.addressBox(), Qt::Key_Return);
+        }
+        QVERIFY(setup.requests().isEmpty());
+        QCOMPARE(setup.window.statusPanels()->panelText(2), "Not opened: " + scheme + ": address");
     }
 
     void browserEventsReachTheStatusBarAndTheAddressBox()

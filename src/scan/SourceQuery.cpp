@@ -1,0 +1,81 @@
+#include "scan/SourceQuery.h"
+
+#include "engines/EngineTable.h"
+#include "scan/PacedFetcher.h"
+
+#include <QTimer>
+
+SourceQuery::SourceQuery(PacedFetcher* fetcher, QObject* parent)
+    : QObject(parent)
+    , m_fetcher(fetcher)
+{
+    connect(m_fetcher, &PacedFetcher::finished, this, &SourceQuery::pageFetched);
+    connect(m_fetcher, &PacedFetcher::retrying, this, [this](const FetchReport& answer, int waitMs, int retry) {
+        if (!m_busy)
+            return;
+        FetchReport shown = answer;
+        shown.address = m_source.redacted(answer.address);
+        shown.detail = m_source.redacted(answer.detail);
+        emit retrying(shown, waitMs, retry);
+    });
+}
+
+void SourceQuery::ask(const Source& source, const QString& site)
+{
+    cancel();
+    m_source = source;
+    m_busy = true;
+    const QString address = source.queryAddress(site);
+    if (address.isEmpty() && !source.isBuiltIn()) {
+        // Nothing to fetch: the site gives no host to put in the address.
+        const quint64 id = m_askId;
+        QTimer::singleShot(0, this, [this, id] {
+            if (!m_busy || m_askId != id)
+                return;
+            FetchReport report;
+            report.failure = FetchFailure::NoSiteHost;
+            pageFetched({}, report);
+        });
+        return;
+    }
+    PacedFetcher::Policy policy = m_fetcher->policy();
+    policy.intervalMs = source.intervalMs;
+    m_fetcher->setPolicy(policy);
+    m_fetcher->fetch(address, source.headers, source.userAgent);
+}
+
+void SourceQuery::cancel()
+{
+    if (m_busy)
+        m_fetcher->cancel();
+    m_busy = false;
+    ++m_askId;
+}
+
+void SourceQuery::pageFetched(const QString& page, const FetchReport& report)
+{
+    if (!m_busy)
+        return;
+    m_busy = false;
+    emit finished(readAnswer(m_source, page, report), page);
+}
+
+SourceQuery::Answer SourceQuery::readAnswer(const Source& source, const QString& page, const FetchReport& report)
+{
+    FetchReport shown = report;
+    shown.address = source.redacted(report.address);
+    shown.detail = source.redacted(report.detail);
+    if (!report.pageReceived())
+        return {{QueryOutcome::Kind::Failed, shown, {}}, {}, -1};
+    const CountReading reading = readSourceCount(page, source);
+    return {{reading.kind, shown, reading.reason}, cellText(source, reading.text), reading.position};
+}
+
+QString SourceQuery::cellText(const Source& source, const QString& countText)
+{
+    if (source.engine && source.engine->cellKeepsSeparators)
+        return countText;
+    QString text = countText;
+    text.remove(QLatin1Char(','));
+    return text;
+}

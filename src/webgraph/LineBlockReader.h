@@ -1,0 +1,79 @@
+#pragma once
+
+#include "webgraph/GzipTextFile.h"
+
+#include <QString>
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// Reads a text file on a thread of its own, inflating it there, and hands
+// the text over in blocks of whole lines, so that the inflating on one core
+// and the caller's parsing on another go on at the same time. Every block
+// ends with '\n' (a file whose last line has none gets one), and at least
+// paddingBytes more bytes may be read after it.
+class LineBlockReader
+{
+public:
+    struct Block
+    {
+        const char* begin = nullptr;
+        const char* end = nullptr;
+    };
+
+    LineBlockReader(const QString& path, const std::atomic<bool>& cancel,
+                    GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater());
+    ~LineBlockReader();
+    LineBlockReader(const LineBlockReader&) = delete;
+    LineBlockReader& operator=(const LineBlockReader&) = delete;
+
+    // Opens the file and starts reading; false with errorString() when the
+    // file cannot be read.
+    bool start();
+    qint64 fileSize() const { return m_fileSize; }
+    qint64 bytesRead() const { return m_bytesRead.load(std::memory_order_relaxed); }
+
+    // The next block, valid until the next call; false at the end of the
+    // file, on an error (errorString() says which) and once cancelled.
+    bool next(Block& block);
+    QString errorString() const;
+
+    // The largest line a block can hold.
+    static constexpr qsizetype blockCapacity = qsizetype(1) << 20;
+    static constexpr qsizetype paddingBytes = 32;
+
+private:
+    struct Buffer
+    {
+        std::unique_ptr<char[]> bytes;
+        qsizetype size = 0;
+    };
+
+    void inflateAll();
+    // Waits for a free buffer; null once cancelled or stopped.
+    Buffer* takeFreeBuffer();
+    void hand(Buffer* buffer);
+    void finish(const QString& error);
+    template <typename Condition> void waitUntil(std::unique_lock<std::mutex>& lock, Condition condition);
+
+    GzipTextFile m_file;
+    const std::atomic<bool>& m_cancel;
+    qint64 m_fileSize = 0;
+    std::atomic<qint64> m_bytesRead{0};
+
+    std::vector<Buffer> m_buffers;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Buffer*> m_free;
+    std::deque<Buffer*> m_ready;
+    Buffer* m_inUse = nullptr;
+    bool m_finished = false;
+    bool m_stopping = false;
+    QString m_error;
+    std::thread m_thread;
+};

@@ -1,0 +1,695 @@
+#include "webgraph/WebGraphIndexBuilder.h"
+
+#include "base/NativeFileName.h"
+
+#include "webgraph/InDegreeCounts.h"
+#include "webgraph/IndexFileWriter.h"
+#include "webgraph/LineBlockReader.h"
+#include "webgraph/VertexKeyTable.h"
+#include "webgraph/VertexNames.h"
+#include "webgraph/WebGraphFields.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <thread>
+#include <vector>
+
+using namespace WebGraphFormat;
+using Step = WebGraphBuildProgress::Step;
+
+namespace {
+
+constexpr qint64 progressIntervalMs = 200;
+// Edges whose counters are fetched ahead together, and ranked names whose
+// keys are.
+constexpr qsizetype edgeBatch = 512;
+constexpr qsizetype rankBatch = 32;
+
+QString shown(QByteArrayView text)
+{
+    constexpr qsizetype longest = 80;
+    const QString whole = QString::fromLatin1(text.first(qMin(text.size(), longest)));
+    return QStringLiteral("\"%1%2\"").arg(whole, text.size() > longest ? QStringLiteral("...") : QString());
+}
+
+QString levelText(Level level)
+{
+    return level == Level::Domain ? QStringLiteral("domain") : QStringLiteral("host");
+}
+
+} // namespace
+
+WebGraphIndexBuilder::WebGraphIndexBuilder(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel,
+                                           ProgressFunction progress)
+    : m_request(request)
+    , m_cancel(cancel)
+    , m_progress(std::move(progress))
+{}
+
+WebGraphIndexBuilder::~WebGraphIndexBuilder() = default;
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::build()
+{
+    m_timer.start();
+    m_error.clear();
+    m_stepTimes.clear();
+    m_stepOpen = false;
+    m_header = Header();
+    m_progressState = WebGraphBuildProgress();
+    Result result;
+    try {
+        result = m_request.counts.isEmpty() ? buildFromGraph() : buildFromCounts();
+    } catch (const std::bad_alloc&) {
+        m_error = QStringLiteral("not enough memory to index the graph");
+        result = Result::NotWritten;
+    }
+    if (result != Result::Built && m_cancel.load()) {
+        result = Result::Cancelled;
+        m_error = QStringLiteral("cancelled");
+    }
+    // The temporary file goes with the writer when the build failed.
+    m_names.reset();
+    m_table.reset();
+    m_counts.reset();
+    m_writer.reset();
+    m_positions.clear();
+    return result;
+}
+
+bool WebGraphIndexBuilder::checkInputs(const QStringList& paths)
+{
+    m_progressState.bytesTotal = 0;
+    for (const QString& path : paths) {
+        const QFileInfo file(path);
+        if (!NativeFileName::isQtSpellable(path)) {
+            m_path = path;
+            return inputError(QStringLiteral("a file name that is not UTF-8 cannot be read here: rename the file"));
+        }
+        if (!file.isFile() || !file.isReadable()) {
+            m_path = path;
+            return inputError(file.exists() && !file.isFile() ? QStringLiteral("not a file")
+                              : file.exists()                 ? QStringLiteral("not readable")
+                                                              : QStringLiteral("no such file"));
+        }
+        m_progressState.bytesTotal += file.size();
+        // The index is renamed over its path at the end.
+        if (file.canonicalFilePath() == QFileInfo(m_request.output).canonicalFilePath()) {
+            m_path = m_request.output;
+            return inputError(QStringLiteral("the index would take the place of an input file"));
+        }
+    }
+    if (QFileInfo(m_request.output).isDir()) {
+        m_failure = Result::NotWritten;
+        m_error = QStringLiteral("cannot write %1: it is a folder").arg(QDir::toNativeSeparators(m_request.output));
+        return false;
+    }
+    m_writer = std::make_unique<IndexFileWriter>(m_request.output);
+    if (!m_writer->open())
+        return writeError();
+    m_names = std::make_unique<VertexNames>(*m_writer);
+    // The names follow the header, which is written last.
+    const QByteArray placeholder(qsizetype(headerBytes), '\0');
+    return m_writer->append(placeholder.constData(), placeholder.size()) || writeError();
+}
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
+{
+    QStringList inputs{m_request.vertices, m_request.edges};
+    if (!m_request.ranks.isEmpty())
+        inputs.append(m_request.ranks);
+    const WebGraphFileName naming = WebGraphFileName::of(m_request.vertices);
+    for (const QString& other : inputs.sliced(1)) {
+        const WebGraphFileName otherNaming = WebGraphFileName::of(other);
+        if (naming.level && otherNaming.level &&
+            (otherNaming.level != naming.level || otherNaming.release != naming.release)) {
+            m_error =
+                QStringLiteral("%1 and %2 are files of different graphs (%3 and %4)")
+                    .arg(QDir::toNativeSeparators(m_request.vertices), QDir::toNativeSeparators(other),
+                         QString::fromLatin1(naming.release + '-' + levelText(*naming.level).toLatin1()),
+                         QString::fromLatin1(otherNaming.release + '-' + levelText(*otherNaming.level).toLatin1()));
+            return Result::BadInput;
+        }
+    }
+    if (!checkInputs(inputs))
+        return m_failure;
+    m_header.release = naming.release;
+
+    beginStep(Step::Vertices);
+    if (!readLines(m_request.vertices, Step::Vertices,
+                   [this](const char* b, const char* e) { return parseVertices(b, e); }))
+        return m_failure;
+    m_header.vertexCount = m_names->count();
+    m_header.namesBytes = m_names->bytes();
+    if (m_header.vertexCount == 0) {
+        m_path = m_request.vertices;
+        inputError(QStringLiteral("no vertices"));
+        return m_failure;
+    }
+    // A name of the published files tells the level; else the number of
+    // hosts, which only the domain graph's vertices have.
+    m_header.level = naming.level.value_or(m_thirdColumn ? Level::Domain : Level::Host);
+
+    // The edges need only the number of vertices: the names' table is
+    // sorted and written on a thread of its own while they are counted,
+    // using time the counting leaves on its core.
+    beginStep(Step::Edges);
+    m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
+    m_tableFailed.store(false);
+    m_stopTable.store(false);
+    TableBuild table;
+    std::thread tableThread([this, &table, headerLines = m_headerLines] {
+        table = buildTable(m_request.vertices, headerLines);
+        m_tableFailed.store(table.failure != Result::Built);
+    });
+    struct Joiner
+    {
+        std::thread& thread;
+        ~Joiner() { thread.join(); }
+    };
+    bool counted = false;
+    {
+        const Joiner joiner{tableThread};
+        counted =
+            readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
+        // A cancelled count does not wait for the whole sort; a failed one
+        // does, so that a name given twice is told whichever thread sees
+        // its fault first.
+        m_stopTable.store(!counted && m_cancel.load());
+    }
+    // A name given twice comes before any fault of the edges.
+    if (table.failure != Result::Built && table.failure != Result::Cancelled) {
+        m_failure = table.failure;
+        m_error = table.error;
+        return m_failure;
+    }
+    if (!counted)
+        return m_failure;
+    beginStep(Step::Writing);
+    if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
+        writeError();
+        return m_failure;
+    }
+    // The counters' memory serves the positions.
+    m_counts.reset();
+
+    if (!m_request.ranks.isEmpty()) {
+        beginStep(Step::Ranks);
+        m_header.hasRanks = true;
+        m_positions.resize(m_header.vertexCount);
+        if (!readLines(m_request.ranks, Step::Ranks, [this](const char* b, const char* e) { return parseRanks(b, e); }))
+            return m_failure;
+        beginStep(Step::Writing);
+        if (!writePositions())
+            return m_failure;
+    }
+    if (!writeHeader())
+        return m_failure;
+    endStep();
+    return Result::Built;
+}
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
+{
+    const WebGraphFileName naming = WebGraphFileName::of(m_request.counts);
+    if (!checkInputs({m_request.counts}))
+        return m_failure;
+    m_header.release = naming.release;
+    m_header.level = naming.level.value_or(Level::Domain);
+    m_counts = std::make_unique<InDegreeCounts>();
+
+    beginStep(Step::Counts);
+    if (!readLines(m_request.counts, Step::Counts, [this](const char* b, const char* e) { return parseCounts(b, e); }))
+        return m_failure;
+    m_header.vertexCount = m_names->count();
+    m_header.namesBytes = m_names->bytes();
+    if (m_header.vertexCount == 0) {
+        m_path = m_request.counts;
+        inputError(QStringLiteral("no names"));
+        return m_failure;
+    }
+    beginStep(Step::Sorting);
+    const TableBuild table = buildTable(m_request.counts, m_headerLines);
+    if (table.failure != Result::Built) {
+        m_failure = table.failure;
+        m_error = table.error;
+        return m_failure;
+    }
+    beginStep(Step::Writing);
+    if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
+        writeError();
+        return m_failure;
+    }
+    if (m_header.hasRanks) {
+        m_positions.resize(m_header.vertexCount);
+        if (!writePositions())
+            return m_failure;
+    }
+    if (!writeHeader())
+        return m_failure;
+    endStep();
+    return Result::Built;
+}
+
+template <typename ParseBlock>
+bool WebGraphIndexBuilder::readLines(const QString& path, Step step, ParseBlock parseBlock)
+{
+    m_path = path;
+    m_line = 0;
+    m_headerLines = 0;
+    LineBlockReader reader(path, m_cancel, m_request.inflater);
+    if (!reader.start())
+        return inputError(reader.errorString());
+    m_progressState.step = step;
+    LineBlockReader::Block block;
+    while (reader.next(block)) {
+        if (!parseBlock(block.begin, block.end))
+            return false;
+        reportProgress(reader.bytesRead());
+    }
+    if (m_cancel.load())
+        return false;
+    if (!reader.errorString().isEmpty()) {
+        return inputError(m_line == 0 ? reader.errorString()
+                                      : QStringLiteral("%1, after line %2").arg(reader.errorString()).arg(m_line));
+    }
+    m_progressState.bytesRead += reader.fileSize();
+    reportProgress(0, true);
+    return true;
+}
+
+bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
+{
+    for (const char* at = begin; at < end;) {
+        const char* line = at;
+        ++m_line;
+        // The plain line first: "id<TAB>name[<TAB>hosts]".
+        quint64 id = 0;
+        quint64 hosts = 0;
+        if (WebGraphFields::readNumber(at, '\t', id) && id == m_names->count()) {
+            const char* name = at;
+            at = WebGraphFields::nameEnd(at);
+            const QByteArrayView nameView(name, at - name);
+            const bool thirdColumn = *at == '\t';
+            if (!nameView.isEmpty() &&
+                (*at++ == '\n' || (thirdColumn && WebGraphFields::readNumber(at, '\n', hosts)))) {
+                if (m_line == 1)
+                    m_thirdColumn = thirdColumn;
+                if (!m_names->add(nameView))
+                    return writeError();
+                continue;
+            }
+        }
+        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
+        if (!parseVertexLine(QByteArrayView(line, at - 1 - line)))
+            return false;
+    }
+    return !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseVertexLine(QByteArrayView line)
+{
+    QByteArrayView fields[3];
+    const qsizetype count = WebGraphFields::split(line, fields, 3);
+    if (count < 2 || count > 3)
+        return lineError(QStringLiteral("expected an id, a tab and a name (and maybe a tab and a number of "
+                                        "hosts): %1")
+                             .arg(shown(line)));
+    const std::optional<quint64> id = WebGraphFields::parseUnsigned(fields[0]);
+    if (!id)
+        return lineError(QStringLiteral("%1 is not a vertex id").arg(shown(fields[0])));
+    if (*id != m_names->count())
+        return lineError(QStringLiteral("the id %1 where %2 was expected: the ids must run 0, 1, 2, ... as the "
+                                        "lines do")
+                             .arg(*id)
+                             .arg(m_names->count()));
+    if (!WebGraphFields::isName(fields[1]))
+        return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[1])));
+    if (count == 3 && !WebGraphFields::parseUnsigned(fields[2]))
+        return lineError(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[2])));
+    if (m_line == 1)
+        m_thirdColumn = count == 3;
+    return m_names->add(fields[1]) || writeError();
+}
+
+bool WebGraphIndexBuilder::parseEdges(const char* begin, const char* end)
+{
+    if (m_tableFailed.load(std::memory_order_relaxed))
+        return false;
+    const quint64 vertexCount = m_header.vertexCount;
+    quint64 targets[edgeBatch];
+    qsizetype pending = 0;
+    quint64 lines = 0;
+    const char* at = begin;
+    while (at < end) {
+        const char* line = at;
+        quint64 from = 0;
+        quint64 to = 0;
+        // Lines may also end in CR LF.
+        if (WebGraphFields::readNumber(at, '\t', from) &&
+            (WebGraphFields::readNumber(at, '\n', to) || (WebGraphFields::readNumber(at, '\r', to) && *at++ == '\n')) &&
+            from < vertexCount && to < vertexCount) {
+            ++lines;
+            targets[pending++] = to;
+            if (pending == edgeBatch) {
+                m_counts->addEdgesTo(targets, pending);
+                pending = 0;
+            }
+            continue;
+        }
+        // Not a plain line: count what came before, then say what is wrong.
+        m_counts->addEdgesTo(targets, pending);
+        pending = 0;
+        m_line += lines;
+        lines = 0;
+        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
+        if (!parseEdgeLine(line, at - 1))
+            return false;
+    }
+    m_counts->addEdgesTo(targets, pending);
+    m_line += lines;
+    m_header.edgeCount = m_line;
+    return !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseEdgeLine(const char* begin, const char* end)
+{
+    ++m_line;
+    const QByteArrayView line(begin, end - begin);
+    QByteArrayView fields[2];
+    const qsizetype count = WebGraphFields::split(line, fields, 2);
+    std::optional<quint64> ids[2];
+    for (qsizetype i = 0; i < qMin<qsizetype>(count, 2); ++i)
+        ids[i] = WebGraphFields::parseUnsigned(fields[i]);
+    if (count != 2 || !ids[0] || !ids[1])
+        return lineError(QStringLiteral("expected two vertex ids separated by a tab: %1").arg(shown(line)));
+    for (const std::optional<quint64>& id : ids) {
+        if (*id >= m_header.vertexCount)
+            return lineError(QStringLiteral("the id %1 is out of range: the vertices run from 0 to %2")
+                                 .arg(*id)
+                                 .arg(m_header.vertexCount - 1));
+    }
+    m_counts->addEdgesTo(&*ids[1], 1);
+    return true;
+}
+
+WebGraphIndexBuilder::Lookup WebGraphIndexBuilder::vertexOf(QByteArrayView name, quint64 hash, quint64& id)
+{
+    // A name of the graph is always among the candidates, mostly alone; of
+    // several, the stored names decide. (A name outside the graph may match
+    // one vertex's hash alone, once in 2^(64 - id bits) / vertices.)
+    const VertexKeyTable::Range range = m_table->candidates(hash);
+    if (range.last - range.first == 1) {
+        id = m_table->idAt(range.first);
+        return Lookup::Found;
+    }
+    for (quint64 position = range.first; position < range.last; ++position) {
+        const std::optional<QByteArray> stored = m_names->name(m_table->idAt(position));
+        if (!stored)
+            return Lookup::Failed;
+        if (*stored == name) {
+            id = m_table->idAt(position);
+            return Lookup::Found;
+        }
+    }
+    return Lookup::Missing;
+}
+
+bool WebGraphIndexBuilder::parseRanks(const char* begin, const char* end)
+{
+    const quint64 mostPositions = qMin<quint64>(m_header.vertexCount, 0xFFFFFFFFu);
+    m_pendingRanks.clear();
+    for (const char* at = begin; at < end;) {
+        const char* line = at;
+        ++m_line;
+        // The plain line first: "position<TAB>value<TAB>position<TAB>value<TAB>name[<TAB>hosts]".
+        quint64 position = 0;
+        quint64 number = 0;
+        if (WebGraphFields::readNumber(at, '\t', position) && position >= 1 && position <= mostPositions &&
+            WebGraphFields::skipDecimal(at, '\t') && WebGraphFields::readNumber(at, '\t', number) &&
+            WebGraphFields::skipDecimal(at, '\t')) {
+            const char* name = at;
+            at = WebGraphFields::nameEnd(at);
+            const QByteArrayView nameView(name, at - name);
+            if (!nameView.isEmpty() &&
+                (*at++ == '\n' || (at[-1] == '\t' && WebGraphFields::readNumber(at, '\n', number)))) {
+                if (!addRank(nameView, position))
+                    return false;
+                continue;
+            }
+        }
+        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
+        if (!parseRankLine(QByteArrayView(line, at - 1 - line), mostPositions))
+            return false;
+    }
+    return placeRanks() && !m_cancel.load();
+}
+
+bool WebGraphIndexBuilder::parseRankLine(QByteArrayView line, quint64 mostPositions)
+{
+    if (line.startsWith('#'))
+        return true;
+    // A bad line is told after the lines before it are placed, so that the
+    // first fault of the file is the one told.
+    const auto badLine = [this](const QString& what) {
+        const quint64 badLineNumber = m_line;
+        if (!placeRanks())
+            return false;
+        m_line = badLineNumber;
+        return lineError(what);
+    };
+    QByteArrayView fields[6];
+    const qsizetype count = WebGraphFields::split(line, fields, 6);
+    if (count < 5 || count > 6)
+        return badLine(QStringLiteral("expected a harmonic-centrality position and value, a PageRank position "
+                                      "and value, a name and maybe a number of hosts, separated by tabs: %1")
+                           .arg(shown(line)));
+    const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[0]);
+    if (!position || *position == 0 || *position > mostPositions)
+        return badLine(QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[0])).arg(mostPositions));
+    if (!WebGraphFields::isDecimalNumber(fields[1]) || !WebGraphFields::parseWholeNumber(fields[2]) ||
+        !WebGraphFields::isDecimalNumber(fields[3]))
+        return badLine(QStringLiteral("the centrality values are not numbers: %1").arg(shown(line)));
+    if (count == 6 && !WebGraphFields::parseUnsigned(fields[5]))
+        return badLine(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[5])));
+    if (!WebGraphFields::isName(fields[4]))
+        return badLine(QStringLiteral("%1 is not among the vertices").arg(shown(fields[4])));
+    return addRank(fields[4], *position);
+}
+
+bool WebGraphIndexBuilder::addRank(QByteArrayView name, quint64 position)
+{
+    const quint64 hash = nameHash(name);
+    m_table->prefetchBucket(hash);
+    m_pendingRanks.push_back({name, hash, position, m_line});
+    return m_pendingRanks.size() < rankBatch || placeRanks();
+}
+
+bool WebGraphIndexBuilder::placeRanks()
+{
+    const std::vector<PendingRank>& ranks = m_pendingRanks;
+    const qsizetype count = qsizetype(ranks.size());
+    // Each step fetches ahead what the next one reads, for the whole batch.
+    for (const PendingRank& rank : ranks)
+        m_table->prefetchKeys(rank.hash);
+    quint64 ids[rankBatch];
+    qsizetype found = 0;
+    Lookup lookup = Lookup::Found;
+    for (; found < count; ++found) {
+        lookup = vertexOf(ranks[found].name, ranks[found].hash, ids[found]);
+        if (lookup != Lookup::Found)
+            break;
+        prefetchForWrite(&m_positions[ids[found]]);
+    }
+    if (lookup == Lookup::Failed)
+        return writeError();
+    for (qsizetype i = 0; i < found; ++i) {
+        if (m_positions[ids[i]] != 0) {
+            m_line = ranks[i].line;
+            return lineError(QStringLiteral("%1 is ranked twice").arg(shown(ranks[i].name)));
+        }
+        m_positions[ids[i]] = quint32(ranks[i].position);
+    }
+    if (found < count) {
+        m_line = ranks[found].line;
+        return lineError(QStringLiteral("%1 is not among the vertices").arg(shown(ranks[found].name)));
+    }
+    m_pendingRanks.clear();
+    return true;
+}
+
+bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
+{
+    for (const char* at = begin; at < end;) {
+        const char* newline = static_cast<const char*>(std::memchr(at, '\n', size_t(end - at)));
+        const QByteArrayView line(at, newline - at);
+        at = newline + 1;
+        ++m_line;
+        // '#' lines before the first name are a header.
+        if (m_names->count() == 0 && line.startsWith('#')) {
+            ++m_headerLines;
+            continue;
+        }
+        QByteArrayView fields[3];
+        const qsizetype count = WebGraphFields::split(line, fields, 3);
+        if (count < 2 || count > 3)
+            return lineError(QStringLiteral("expected a name, a tab and an in-degree (and maybe a tab and a "
+                                            "position): %1")
+                                 .arg(shown(line)));
+        if (!WebGraphFields::isName(fields[0]))
+            return lineError(QStringLiteral("%1 is not a host or domain name").arg(shown(fields[0])));
+        const std::optional<quint64> inDegree = WebGraphFields::parseWholeNumber(fields[1]);
+        if (!inDegree)
+            return lineError(QStringLiteral("%1 is not an in-degree").arg(shown(fields[1])));
+        if (count == 3 && !fields[2].isEmpty()) {
+            const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[2]);
+            if (!position || *position == 0 || *position > 0xFFFFFFFFu)
+                return lineError(
+                    QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[2])).arg(0xFFFFFFFFu));
+            m_header.hasRanks = true;
+            m_positions.resize(m_names->count() + 1);
+            m_positions[m_names->count()] = quint32(*position);
+        }
+        m_counts->append(*inDegree);
+        m_header.edgeCount += *inDegree;
+        if (!m_names->add(fields[0]))
+            return writeError();
+    }
+    return !m_cancel.load();
+}
+
+WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString& path, quint64 headerLines)
+{
+    TableBuild build;
+    const auto failed = [this, &build] {
+        build.failure = Result::NotWritten;
+        build.error = m_writer->errorString();
+        return build;
+    };
+    try {
+        m_table = std::make_unique<VertexKeyTable>(m_names->takeHashes(), &m_stopTable);
+    } catch (const std::bad_alloc&) {
+        build.failure = Result::NotWritten;
+        build.error = QStringLiteral("not enough memory to index the graph");
+        return build;
+    }
+    if (!m_table->complete()) {
+        build.failure = Result::Cancelled;
+        return build;
+    }
+
+    // Names with the same hash may be the same name.
+    bool readBack = true;
+    m_table->forEachSharedHash([&](quint64 a, quint64 b) {
+        if (build.failure != Result::Built || !readBack)
+            return;
+        const std::optional<QByteArray> first = m_names->name(a);
+        const std::optional<QByteArray> second = m_names->name(b);
+        readBack = first && second;
+        if (readBack && *first == *second) {
+            build.failure = Result::BadInput;
+            build.error = QStringLiteral("%1, line %2: the name %3 is also on line %4")
+                              .arg(QDir::toNativeSeparators(path))
+                              .arg(qMax(a, b) + 1 + headerLines)
+                              .arg(shown(*first))
+                              .arg(qMin(a, b) + 1 + headerLines);
+        }
+    });
+    if (!readBack)
+        return failed();
+    if (build.failure != Result::Built)
+        return build;
+
+    const bool written = m_names->writeBlockStarts() && m_table->write(*m_writer);
+    return written ? build : failed();
+}
+
+bool WebGraphIndexBuilder::writePositions()
+{
+    // 4 bytes a vertex in memory, 8 in the file.
+    constexpr quint64 chunkSize = 1 << 16;
+    std::vector<quint64> chunk(chunkSize);
+    for (quint64 first = 0; first < m_header.vertexCount; first += chunkSize) {
+        const quint64 count = qMin(chunkSize, m_header.vertexCount - first);
+        std::copy(m_positions.data() + first, m_positions.data() + first + count, chunk.begin());
+        if (!m_writer->appendU64s(chunk.data(), count))
+            return writeError();
+    }
+    m_positions.clear();
+    return true;
+}
+
+bool WebGraphIndexBuilder::writeHeader()
+{
+    m_header.idBits = m_table->idBits();
+    m_header.bucketBits = m_table->bucketBits();
+    m_header.fileBytes = m_writer->position();
+    Q_ASSERT(layoutOf(m_header).end == m_header.fileBytes);
+    if (m_cancel.load())
+        return false;
+    if (!m_writer->writeAt(0, encodeHeader(m_header)) || !m_writer->commit())
+        return writeError();
+    return true;
+}
+
+void WebGraphIndexBuilder::beginStep(Step step)
+{
+    endStep();
+    m_stepStart = m_timer.elapsed();
+    m_stepOpen = true;
+    m_progressState.step = step;
+    reportProgress(0, true);
+}
+
+void WebGraphIndexBuilder::endStep()
+{
+    if (!m_stepOpen)
+        return;
+    const qint64 ms = m_timer.elapsed() - m_stepStart;
+    // Writing comes back between the other steps; its times add up.
+    const auto earlier = std::find_if(m_stepTimes.begin(), m_stepTimes.end(),
+                                      [this](const StepTime& time) { return time.step == m_progressState.step; });
+    if (earlier != m_stepTimes.end())
+        earlier->ms += ms;
+    else
+        m_stepTimes.append({m_progressState.step, ms});
+    m_stepOpen = false;
+}
+
+void WebGraphIndexBuilder::reportProgress(qint64 bytesReadOfFile, bool always)
+{
+    if (!m_progress)
+        return;
+    const qint64 now = m_timer.elapsed();
+    if (!always && now - m_lastReport < progressIntervalMs)
+        return;
+    m_lastReport = now;
+    WebGraphBuildProgress progress = m_progressState;
+    progress.bytesRead += bytesReadOfFile;
+    progress.elapsedMs = now;
+    m_progress(progress);
+}
+
+bool WebGraphIndexBuilder::lineError(const QString& what)
+{
+    m_failure = Result::BadInput;
+    m_error = QStringLiteral("%1, line %2: %3").arg(QDir::toNativeSeparators(m_path)).arg(m_line).arg(what);
+    return false;
+}
+
+bool WebGraphIndexBuilder::inputError(const QString& what)
+{
+    m_failure = Result::BadInput;
+    m_error = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(m_path), what);
+    return false;
+}
+
+bool WebGraphIndexBuilder::writeError()
+{
+    m_failure = Result::NotWritten;
+    m_error = m_writer ? m_writer->errorString() : QString();
+    return false;
+}

@@ -1,0 +1,160 @@
+#pragma once
+
+#include "webgraph/GrowableArray.h"
+#include "webgraph/GzipTextFile.h"
+#include "webgraph/WebGraphFileName.h"
+#include "webgraph/WebGraphFormat.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QString>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+class IndexFileWriter;
+class InDegreeCounts;
+class VertexKeyTable;
+class VertexNames;
+
+// What to index: the published graph files, or in-degrees counted elsewhere.
+struct WebGraphBuildRequest
+{
+    // "id<TAB>reversed name[<TAB>hosts]", ids 0, 1, 2, ... in line order.
+    QString vertices;
+    // "from-id<TAB>to-id": each line is one link to its target.
+    QString edges;
+    // Optional: '#' header lines, then "harmonic position<TAB>value<TAB>
+    // PageRank position<TAB>value<TAB>reversed name[<TAB>hosts]".
+    QString ranks;
+    // Instead of the three: "reversed name<TAB>in-degree[<TAB>position]".
+    QString counts;
+    QString output;
+    GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater();
+};
+
+struct WebGraphBuildProgress
+{
+    enum class Step { Vertices, Sorting, Edges, Ranks, Counts, Writing };
+    Step step = Step::Vertices;
+    qint64 bytesRead = 0;  // of all input files together, as stored (compressed)
+    qint64 bytesTotal = 0; // their sizes
+    qint64 elapsedMs = 0;
+};
+
+// Builds an index file from the graph's text files by streaming them: the
+// edges are never held, only fixed-size numbers per vertex (about 14 bytes)
+// while the names go to the index file straight away. Each file is inflated
+// on a thread of its own while the calling thread parses and counts. Runs on
+// any thread; progress() is called on that thread every fifth of a second or
+// so, and setting `cancel` from elsewhere stops the build soon after. A build
+// that does not succeed leaves any earlier file at the output path as it was.
+class WebGraphIndexBuilder
+{
+public:
+    enum class Result {
+        Built,
+        BadInput,   // a missing, unreadable or malformed input file
+        NotWritten, // the index could not be written, or memory ran out
+        Cancelled,
+    };
+    using ProgressFunction = std::function<void(const WebGraphBuildProgress&)>;
+
+    WebGraphIndexBuilder(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel,
+                         ProgressFunction progress = {});
+    ~WebGraphIndexBuilder();
+
+    Result build();
+    // What went wrong, naming the file and, for a bad line, its number.
+    QString errorString() const { return m_error; }
+
+    // After a build: what the index holds, and how long each step took.
+    const WebGraphFormat::Header& header() const { return m_header; }
+    struct StepTime
+    {
+        WebGraphBuildProgress::Step step;
+        qint64 ms;
+    };
+    QList<StepTime> stepTimes() const { return m_stepTimes; }
+
+private:
+    Result buildFromGraph();
+    Result buildFromCounts();
+    bool checkInputs(const QStringList& paths);
+
+    template <typename ParseBlock>
+    bool readLines(const QString& path, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
+    bool parseVertices(const char* begin, const char* end);
+    bool parseVertexLine(QByteArrayView line);
+    bool parseEdges(const char* begin, const char* end);
+    bool parseEdgeLine(const char* begin, const char* end);
+    bool parseRanks(const char* begin, const char* end);
+    bool parseRankLine(QByteArrayView line, quint64 mostPositions);
+    bool addRank(QByteArrayView name, quint64 position);
+    bool parseCounts(const char* begin, const char* end);
+
+    // Sorts the keys, looks for a name given twice and writes the tables
+    // that follow the names. It may run beside the edges' count, so it
+    // touches only the hashes, the table, the block starts and the writer.
+    struct TableBuild
+    {
+        Result failure = Result::Built;
+        QString error;
+    };
+    TableBuild buildTable(const QString& path, quint64 headerLines);
+    bool writePositions();
+    bool writeHeader();
+    struct PendingRank
+    {
+        QByteArrayView name;
+        quint64 hash = 0;
+        quint64 position = 0;
+        quint64 line = 0;
+    };
+    // Looks up the ranked names of a batch together, and stores their positions.
+    bool placeRanks();
+    enum class Lookup { Found, Missing, Failed };
+    Lookup vertexOf(QByteArrayView name, quint64 hash, quint64& id);
+
+    void beginStep(WebGraphBuildProgress::Step step);
+    void endStep();
+    void reportProgress(qint64 bytesReadOfFile, bool always = false);
+    bool lineError(const QString& what);
+    bool inputError(const QString& what);
+    bool writeError();
+
+    WebGraphBuildRequest m_request;
+    const std::atomic<bool>& m_cancel;
+    ProgressFunction m_progress;
+    QString m_error;
+    Result m_failure = Result::BadInput;
+
+    std::unique_ptr<IndexFileWriter> m_writer;
+    WebGraphFormat::Header m_header;
+    std::optional<WebGraphFormat::Level> m_levelByName;
+
+    // The file being read and its line.
+    QString m_path;
+    quint64 m_line = 0;
+    quint64 m_headerLines = 0;
+
+    // The names as they stream by; then their sorted table.
+    std::unique_ptr<VertexNames> m_names;
+    std::unique_ptr<VertexKeyTable> m_table;
+    std::atomic<bool> m_tableFailed{false};
+    std::atomic<bool> m_stopTable{false};
+    std::unique_ptr<InDegreeCounts> m_counts;
+    GrowableArray<quint32> m_positions;
+    std::vector<PendingRank> m_pendingRanks;
+    bool m_thirdColumn = false;
+
+    QElapsedTimer m_timer;
+    qint64 m_lastReport = -1;
+    qint64 m_stepStart = 0;
+    bool m_stepOpen = false;
+    WebGraphBuildProgress m_progressState;
+    QList<StepTime> m_stepTimes;
+};
