@@ -16,30 +16,6 @@ namespace {
 const QString sourcePrefix = QStringLiteral("Source ");
 const QString headerKeyPrefix = QStringLiteral("Header");
 
-QString hiddenSection()
-{
-    return QStringLiteral("Hidden");
-}
-
-QString pacingSection()
-{
-    return QStringLiteral("Pacing");
-}
-
-// The least interval between two queries of a source: a whole number of
-// milliseconds from 0 to a day; empty is 0.
-std::optional<int> intervalOf(const QString& value)
-{
-    const QString text = value.trimmed();
-    if (text.isEmpty())
-        return 0;
-    bool ok = false;
-    const int ms = text.toInt(&ok);
-    if (!ok || ms < 0 || ms > 86400000 || !std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }))
-        return std::nullopt;
-    return ms;
-}
-
 // One key of a user source's section: how its value is taken into the
 // source (giving the reason when it cannot be) and what is written for it.
 struct SourceKey
@@ -108,7 +84,7 @@ const SourceKey sourceKeys[] = {
      [](const Source& source) { return source.countsTowardTotal ? QString() : QStringLiteral("0"); }},
     {"Interval",
      [](Source& source, const QString& value) {
-         const std::optional<int> ms = intervalOf(value);
+         const std::optional<int> ms = SourceList::intervalOf(value);
          if (!ms)
              return QStringLiteral("Interval=%1 is not a number of milliseconds").arg(value.trimmed());
          source.intervalMs = *ms;
@@ -207,7 +183,7 @@ Source readUserSource(const IniDocument::Section& section)
 
 bool isHidden(const IniDocument& document, const Engine& engine)
 {
-    return document.value(hiddenSection(), engine.key()).value_or(QString()).trimmed() == QLatin1String("1");
+    return document.value(SourceList::hiddenSection(), engine.key()).value_or(QString()).trimmed() == QLatin1String("1");
 }
 
 } // namespace
@@ -238,7 +214,7 @@ SourceList SourceList::fromDocument(const IniDocument& document)
         source.markers = settings.markers;
         source.hidden = isHidden(document, *source.engine);
         // An interval that is no number is no interval: the engine is asked as ever.
-        source.intervalMs = intervalOf(document.value(pacingSection(), source.engine->key()).value_or(QString())).value_or(0);
+        source.intervalMs = SourceList::intervalOf(document.value(SourceList::pacingSection(), source.engine->key()).value_or(QString())).value_or(0);
     }
     for (const IniDocument::Section& section : document.sections()) {
         if (!IniFileAccess::startsWithName(section.name, sourcePrefix))
@@ -388,4 +364,26 @@ std::optional<QList<SourceHeader>> SourceList::headersFromLines(const QStringLis
         headers << *header;
     }
     return headers;
+}
+
+QString SourceList::hiddenSection()
+{
+    return QStringLiteral("Hidden");
+}
+
+QString SourceList::pacingSection()
+{
+    return QStringLiteral("Pacing");
+}
+
+std::optional<int> SourceList::intervalOf(const QString& value)
+{
+    const QString text = value.trimmed();
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int ms = text.toInt(&ok);
+    if (!ok || ms < 0 || ms > 86400000 || !std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    return ms;
 }

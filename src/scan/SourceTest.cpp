@@ -30,6 +30,11 @@ void SourceTest::cancel()
     m_query->cancel();
 }
 
+PageFetcher* SourceTest::pageFetcher() const
+{
+    return m_query->pacedFetcher()->pageFetcher();
+}
+
 bool SourceTest::isRunning() const
 {
     return m_query->isBusy();
