@@ -1,5 +1,6 @@
 #include "loopback/LoopbackHttpServer.h"
 #include "scan/PageFetcher.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TestCertificates.h"
 
 #include <QFile>
@@ -123,31 +124,6 @@ private:
     QThread m_thread;
     LoopbackHttpServer* m_server = nullptr;
     QUrl m_url;
-};
-
-// Sets an environment variable for the life of the object.
-class ScopedEnvironment
-{
-public:
-    ScopedEnvironment(const char* name, const QByteArray& value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_previous(qgetenv(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnvironment()
-    {
-        if (m_had)
-            qputenv(m_name, m_previous);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_previous;
 };
 
 NetworkSettings proxyChoice(NetworkSettings::ProxyChoice choice, quint16 port = 0)

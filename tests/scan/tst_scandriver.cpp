@@ -397,6 +397,51 @@ private slots:
         QTRY_COMPARE(silent.openConnectionCount(), 0);
     }
 
+    // A source that asked to slow down for a minute is not waited for once
+    // the scan is stopped, by either Stop.
+    void stopEndsAWait_data()
+    {
+        QTest::addColumn<bool>("stopNow");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("stop, one at a time") << false << false;
+        QTest::newRow("stop, all at once") << false << true;
+        QTest::newRow("double stop") << true << false;
+    }
+
+    void stopEndsAWait()
+    {
+        QFETCH(bool, stopNow);
+        QFETCH(bool, atOnce);
+        EngineServer server;
+        LoopbackHttpServer busy;
+        busy.setHandler([](const LoopbackHttpServer::Request&) {
+            return LoopbackHttpServer::Response::page("busy", 429).withHeader("Retry-After", "60");
+        });
+        ScanRun run(server);
+        run.driver.setPacing({});
+        run.templates[2] = EnginePages::loopbackTemplate(*engineByNumber(2), busy.port());
+        QSignalSpy waiting(&run.driver, &ScanDriver::waiting);
+        run.driver.start({"a.example", "b.example"}, {},
+                         atOnce ? ScanDriver::EngineOrder::AllAtOnce : ScanDriver::EngineOrder::OneAtATime);
+        QVERIFY(waiting.wait(20000));
+        QCOMPARE(waiting.first().at(2).toInt(), 2);
+        QCOMPARE(waiting.first().at(3).toInt(), 60000);
+        QCOMPARE(waiting.first().at(4).toInt(), 429);
+        run.driver.requestStop();
+        if (stopNow)
+            run.driver.stopNow();
+        // Far below the minute the server asked for.
+        QVERIFY(run.waitForEnd(10000));
+        QCOMPARE(run.events.last(), QStringLiteral("stopped"));
+        QCOMPARE(busy.requestCount(), 1);
+        const ResultRow& row = run.results.row(0);
+        QCOMPARE(run.results.rowCount(), 1);
+        QCOMPARE(row.engine(2).outcome.kind, Kind::Stopped);
+        QCOMPARE(row.engine(2).text, QString());
+        if (!stopNow && !atOnce)
+            QCOMPARE(row.engine(6).outcome.kind, Kind::Counted);
+    }
+
     void totalsGoBeyond32Bits()
     {
         EngineServer server;
