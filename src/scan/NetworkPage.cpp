@@ -50,6 +50,7 @@ NetworkPage::NetworkPage(QWidget* parent)
     m_port->setObjectName(QStringLiteral("proxyPort"));
     m_port->setRange(0, 65535);
     m_port->setSpecialValueText(QStringLiteral(" "));
+    m_port->setMaximumWidth(m_port->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 40);
     m_user = new QLineEdit(proxyGroup);
     m_user->setObjectName(QStringLiteral("proxyUser"));
     m_user->setPlaceholderText(QStringLiteral("optional"));
