@@ -50,7 +50,7 @@ namespace {
 
 QString windowCaption()
 {
-    return QString::fromLatin1(Branding::productName) + QStringLiteral(" by ") +
+    return QString::fromLatin1(Branding::productName) + QCoreApplication::translate("MainWindow", " by ") +
            QString::fromUtf8(Branding::companyName);
 }
 
@@ -103,13 +103,10 @@ void MainWindow::buildWindow()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setDocumentMode(false);
-    m_tabs->tabBar()->setAccessibleName(QStringLiteral("Result views"));
-    m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")),
-                   QStringLiteral("Data View"));
-    m_tabs->addTab(framedPage(m_chartPanel), QIcon(QStringLiteral(":/icons/tab-chart.svg")),
-                   QStringLiteral("Chart View"));
-    m_tabs->addTab(framedPage(m_webViewPanel), QIcon(QStringLiteral(":/icons/tab-web.svg")),
-                   QStringLiteral("Website View"));
+    m_tabs->tabBar()->setAccessibleName(tr("Result views"));
+    m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")), tr("Data View"));
+    m_tabs->addTab(framedPage(m_chartPanel), QIcon(QStringLiteral(":/icons/tab-chart.svg")), tr("Chart View"));
+    m_tabs->addTab(framedPage(m_webViewPanel), QIcon(QStringLiteral(":/icons/tab-web.svg")), tr("Website View"));
 
     auto* views = new QHBoxLayout;
     views->setContentsMargins(twips(60), 0, twips(200), twips(200));
@@ -275,7 +272,7 @@ void MainWindow::loadUrlListFile(const QString& path)
 
 void MainWindow::exportResults()
 {
-    exportCsv(m_context.prompts, QStringLiteral("Export Results as CSV"), [this](const QString& path, QString* error) {
+    exportCsv(m_context.prompts, tr("Export Results as CSV"), [this](const QString& path, QString* error) {
         return ResultsCsv::write(path, m_results->sourceColumns(), m_results->rows(), error);
     });
 }

@@ -3,6 +3,7 @@
 #include "base/IniFileAccess.h"
 #include "charts/ChartScale.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -40,12 +41,12 @@ std::optional<SavedSearchChart> SavedSearchChart::read(const QString& filePath, 
 
 QString SavedSearchChart::allEnginesEntry()
 {
-    return QStringLiteral("All Engines");
+    return QCoreApplication::translate("SavedSearchChart", "All Engines");
 }
 
 QString SavedSearchChart::categoryAxisTitle()
 {
-    return QStringLiteral("Search Date");
+    return QCoreApplication::translate("SavedSearchChart", "Search Date");
 }
 
 QString SavedSearchChart::titleFor(const QString& chartFileName)
