@@ -23,7 +23,7 @@ ToolStrip::ToolStrip(const QString& publisherAddress, QWidget* parent)
     m_options = makePictureButton(this, QStringLiteral("Command6"), tr("Optio&ns"),
                                   tr("Change the search engine addresses, ranks and scan options"),
                                   QStringLiteral("options"), CaptionPlacement::UnderIcon);
-    m_visit = makePictureButton(this, QStringLiteral("Command3"), tr("V&isit ") + literalCaption(publisherAddress),
+    m_visit = makePictureButton(this, QStringLiteral("Command3"), tr("V&isit %1").arg(literalCaption(publisherAddress)),
                                 tr("Open the publisher's web site in your web browser"), QStringLiteral("visit"),
                                 CaptionPlacement::UnderIcon);
 
