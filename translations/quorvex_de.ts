@@ -86,7 +86,7 @@
     </message>
     <message>
         <source>&amp;Load Data</source>
-        <translation>Daten &amp;laden</translation>
+        <translation>Ö&amp;ffnen</translation>
     </message>
     <message>
         <source>Chart the history of a saved search</source>
@@ -122,11 +122,11 @@
     </message>
     <message>
         <source>Search En&amp;gine:</source>
-        <translation>Such&amp;maschine:</translation>
+        <translation>&amp;Quelle:</translation>
     </message>
     <message>
         <source>&amp;Chart Type:</source>
-        <translation>Dia&amp;grammtyp:</translation>
+        <translation>Dia&amp;gramm:</translation>
     </message>
     <message>
         <source>Search engine</source>
@@ -966,7 +966,7 @@
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation>Spei&amp;chern</translation>
+        <translation>Si&amp;chern</translation>
     </message>
     <message>
         <source>Save the URL list to a file</source>
