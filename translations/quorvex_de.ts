@@ -950,7 +950,7 @@
     </message>
     <message>
         <source>D&amp;elete</source>
-        <translation>Lösch&amp;en</translation>
+        <translation>L&amp;öschen</translation>
     </message>
     <message>
         <source>Remove the selected URL from the list</source>
@@ -966,7 +966,7 @@
     </message>
     <message>
         <source>Sa&amp;ve</source>
-        <translation>Si&amp;chern</translation>
+        <translation>Sich&amp;ern</translation>
     </message>
     <message>
         <source>Save the URL list to a file</source>

@@ -1,6 +1,7 @@
 #include "app/AboutWindow.h"
 #include "app/AccessibleComboBox.h"
 #include "app/MainWindow.h"
+#include "app/ProgramTranslations.h"
 #include "base/UserSettings.h"
 #include "engines/SourceList.h"
 #include "help/HelpWindow.h"
@@ -192,13 +193,20 @@ private slots:
     void everyWindowPassesTheAudit_data()
     {
         QTest::addColumn<int>("opener");
-        for (int index = 0; index < static_cast<int>(std::size(windowOpeners)); ++index)
-            QTest::newRow(windowOpeners[index].name) << index;
+        QTest::addColumn<QString>("locale");
+        // In German too, whose longer captions and own shortcut letters
+        // must pass as well.
+        for (const char* locale : {"en_US", "de_DE"}) {
+            for (int index = 0; index < static_cast<int>(std::size(windowOpeners)); ++index)
+                QTest::addRow("%s, %s", windowOpeners[index].name, locale) << index << QString::fromLatin1(locale);
+        }
     }
 
     void everyWindowPassesTheAudit()
     {
         QFETCH(int, opener);
+        QFETCH(QString, locale);
+        const ProgramTranslations translations{QLocale(locale)};
         TestContext test;
         const std::unique_ptr<QWidget> window = windowOpeners[opener].open(test);
         QVERIFY(window);
