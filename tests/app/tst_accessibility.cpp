@@ -12,6 +12,7 @@
 #include "scan/ScanLogWindow.h"
 #include "scan/SourceEditDialog.h"
 #include "support/TestContext.h"
+#include "support/Widgets.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -86,17 +87,6 @@ const WindowOpener windowOpeners[] = {
 QString describe(const QWidget* widget)
 {
     return QStringLiteral("%1 (%2)").arg(widget->objectName(), QString::fromLatin1(widget->metaObject()->className()));
-}
-
-// Whether the user can see the widget: shown, inside the window and not
-// covered by another widget.
-bool seenInWindow(QWidget* widget, QWidget* window)
-{
-    if (!widget->isVisibleTo(window) || widget->size().isEmpty())
-        return false;
-    const QPoint centre = widget->mapTo(window, widget->rect().center());
-    const QWidget* top = window->childAt(centre);
-    return window->rect().contains(centre) && top && (top == widget || widget->isAncestorOf(top));
 }
 
 bool isTabStop(const QWidget* widget, QWidget* window)
