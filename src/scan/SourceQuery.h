@@ -8,11 +8,11 @@
 class PageFetcher;
 
 // One question to one source about one site: asked the way the source's kind
-// is asked and read by its count rule. Every kind of today is fetched over
-// http or https with the source's headers; the scan driver and the Options
-// dialog's Test ask every source through here, so a kind answered without a
-// fetch (a local index) is added in ask() alone. finished() always comes
-// from the event loop, never from inside ask().
+// is asked and read by its count rule. Every kind but the web graph is
+// fetched over http or https with the source's headers; a web-graph source
+// is looked up in its index on a worker thread (WebGraphLookup). The scan
+// driver and the Options dialog's Test ask every source through here.
+// finished() always comes from the event loop, never from inside ask().
 class SourceQuery : public QObject
 {
     Q_OBJECT
@@ -54,6 +54,7 @@ signals:
 
 private:
     void pageFetched(const QString& page, const FetchReport& report);
+    void lookUp(const QString& site);
 
     PageFetcher* m_fetcher;
     Source m_source;

@@ -78,7 +78,7 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_new = makeButton(QStringLiteral("newSource"), QStringLiteral("&New Source..."),
-                       QStringLiteral("Add a source of your own: a web page or a JSON API"), this);
+                       QStringLiteral("Add a source of your own: a web page, a JSON API or a web-graph index"), this);
     m_edit = makeButton(QStringLiteral("editSource"), QStringLiteral("Ed&it..."),
                         QStringLiteral("Change the selected source of your own"), this);
     m_remove = makeButton(QStringLiteral("removeSource"), QStringLiteral("Re&move"),
@@ -198,7 +198,7 @@ void SourcesPage::selectionChanged()
     m_test->setEnabled(!m_testing && source && source->isValid());
     const bool room = m_sources.userSourceCount() < SourceList::maxUserSources;
     m_new->setEnabled(room);
-    m_new->setToolTip(room ? QStringLiteral("Add a source of your own: a web page or a JSON API")
+    m_new->setToolTip(room ? QStringLiteral("Add a source of your own: a web page, a JSON API or a web-graph index")
                            : QStringLiteral("There are %1 sources of your own, as many as there can be")
                                  .arg(SourceList::maxUserSources));
 }
@@ -225,7 +225,7 @@ void SourcesPage::editSource()
 
 void SourcesPage::runEditor(const Source& source)
 {
-    SourceEditDialog editor(source, m_sources, this);
+    SourceEditDialog editor(source, m_sources, m_context, this);
     if (m_runEditor(editor) != QDialog::Accepted)
         return;
     const Source edited = editor.editedSource();

@@ -195,7 +195,7 @@ private slots:
                "[Source Alpha]\r\nQuery=https://a/{site}\r\nJson=n\r\n"
             << engines + QStringList{"Zeta", "Alpha"};
         QTest::newRow("reasons")
-            << "[Source Web Graph]\r\nQuery=webgraph:/srv/index\r\nJson=n\r\n"
+            << "[Source Ftp]\r\nQuery=ftp://srv/index\r\nJson=n\r\n"
                "[Source NoQuery]\r\nJson=n\r\n"
                "[Source NoRule]\r\nQuery=http://x/\r\n"
                "[Source Both]\r\nQuery=http://x/\r\nJson=n\r\nBefore=a\r\n"
@@ -203,7 +203,7 @@ private slots:
                "[Source Count]\r\nQuery=http://x/\r\nJson=n\r\nTotal=yes\r\n"
                "[Source Header]\r\nQuery=http://x/\r\nJson=n\r\nHeader1=X-Key: 1\r\nHeader2=no colon\r\n"
                "[Source Path]\r\nQuery=http://x/\r\nJson=a..b\r\n"
-            << engines + QStringList{"Web Graph: the Query address does not begin with http:// or https:// and a host",
+            << engines + QStringList{"Ftp: the Query address does not begin with http:// or https:// and a host",
                                      "NoQuery: no Query address",
                                      "NoRule: no count rule: give a Json path or the markers Before and After",
                                      "Both: both a Json path and markers: give one of them",

@@ -152,7 +152,7 @@ struct Fixture
                                                   "\r\n[Source Intranet]\r\nQuery=" +
                                                   base.toLatin1() +
                                                   "page?q=\r\nBefore=<b>\r\nAfter=</b>\r\nTotal=0\r\n"
-                                                  "\r\n[Source Broken]\r\nQuery=webgraph:/srv/index\r\nJson=n\r\n");
+                                                  "\r\n[Source Broken]\r\nQuery=ftp://srv/index\r\nJson=n\r\n");
     }
 
     static constexpr char apiKey[] = "k3y-0123456789";

@@ -728,7 +728,7 @@ private slots:
                                     << ""
                                     << "another source is named \"Two\"";
         QTest::newRow("not http") << "New"
-                                  << "webgraph:/srv/index"
+                                  << "ftp://srv/index"
                                   << ""
                                   << "does not begin with http://";
         QTest::newRow("header without a colon") << "New"
