@@ -41,6 +41,9 @@ QString describe(const Source& source)
     QString text = QStringLiteral("%1: %2, %3").arg(source.name, kindName(source.kind), source.queryTemplate);
     if (!source.headers.isEmpty())
         text += QStringLiteral(", headers ") + source.maskedHeaders().join(QStringLiteral(", "));
+    if (source.kind == Source::Kind::WebGraph)
+        text += source.graphValue == Source::GraphValue::Rank ? QStringLiteral(", the harmonic-centrality rank")
+                                                              : QStringLiteral(", the in-degree");
     text +=
         source.countsTowardTotal ? QStringLiteral("; counts toward the total.") : QStringLiteral("; not in the total.");
     if (!source.isValid())
