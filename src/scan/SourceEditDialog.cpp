@@ -106,7 +106,10 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     auto* address = new QHBoxLayout;
     address->addWidget(m_query, 1);
     address->addWidget(m_buildIndex);
-    form->addRow(tr("&Address:"), address);
+    // A row of a layout gets no buddy of its own: the label is given one.
+    auto* addressLabel = new QLabel(tr("&Address:"), this);
+    addressLabel->setBuddy(m_query);
+    form->addRow(addressLabel, address);
     form->addRow(tr("&Site:"), m_site);
     form->addRow(tr("&Value:"), m_value);
     form->addRow(tr("&JSON path:"), m_json);
