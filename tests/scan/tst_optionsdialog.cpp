@@ -647,6 +647,10 @@ private slots:
                    "[Source Uno]\r\nQuery=https://one.example/?d={site}\r\nHeader1=X-Key: s3cret-one\r\n"
                    "Json=data.n\r\n; keep me\r\n\r\n" +
                    other + two;
+        // The page's fields, off for an index, keep nothing; a rank stays out of the total.
+        QTest::newRow("add a web graph") << "add graph" << file
+                                         << file + "\r\n[Source Graph]\r\nQuery=webgraph:WebGraph/g.qvg\r\n"
+                                                   "Value=rank\r\nTotal=0\r\n";
         QTest::newRow("remove") << "remove" << file << engines + other + two;
         QTest::newRow("move down") << "down" << file << engines + two + "\r\n" + one + other;
         QTest::newRow("hide an engine") << "hide" << file << file + "\r\n[Hidden]\r\nAsk=1\r\n";
@@ -663,7 +667,12 @@ private slots:
         SourcesPage page(test.context);
         QString shownHeaders;
         page.setEditorRunner([&](SourceEditDialog& editor) {
-            if (operation == "add") {
+            if (operation == "add graph") {
+                editor.nameBox()->setText("Graph");
+                editor.jsonBox()->setText("data.n");
+                editor.queryBox()->setText("webgraph:WebGraph/g.qvg");
+                editor.valueBox()->setCurrentIndex(1);
+            } else if (operation == "add") {
                 editor.nameBox()->setText("Backlinks");
                 editor.queryBox()->setText("https://api.example/v1?d={site}");
                 editor.siteBox()->setCurrentIndex(2);
@@ -684,7 +693,7 @@ private slots:
         if (operation == "hide" || operation == "show") {
             list->topLevelItem(3)->setCheckState(SourcesPage::NameColumn,
                                                  operation == "hide" ? Qt::Unchecked : Qt::Checked);
-        } else if (operation == "add") {
+        } else if (operation.startsWith("add")) {
             page.newButton()->click();
         } else {
             page.selectSource("Source One");
@@ -704,6 +713,7 @@ private slots:
         for (int row = 6; row < list->topLevelItemCount(); ++row)
             names << list->topLevelItem(row)->text(SourcesPage::NameColumn);
         const QMap<QString, QStringList> expectedNames{{"add", {"One", "Two", "Backlinks"}},
+                                                       {"add graph", {"One", "Two", "Graph"}},
                                                        {"edit", {"Uno", "Two"}},
                                                        {"remove", {"Two"}},
                                                        {"down", {"Two", "One"}},
