@@ -22,8 +22,9 @@ class WebGraphBuildDialog : public QObject
 
 public:
     // The progress dialog is window-modal to `window`.
+    // Deleted while a build runs, it cancels the build and waits for its
+    // thread (the task is its child).
     WebGraphBuildDialog(AppContext& context, QWidget* window);
-    // A build still running is cancelled and waited for with its task.
 
     // Asks for the files and starts the build; false when the user chose no
     // vertices, edges or index file. `currentIndex`, when given, is the index
