@@ -19,6 +19,8 @@
 #include "scan/ScanLog.h"
 #include "support/TestContext.h"
 #include "webgraph/WebGraphIndexBuilder.h"
+#include "webview/WebResultsList.h"
+#include "webview/WebViewPanel.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -380,6 +382,13 @@ private slots:
                 series << chart.rowLabel(row);
             QCOMPARE(series, (QStringList{"Google", "Yahoo!", "MSN", "All The Web", "Referring Domains", "Intranet",
                                           "Web Graph"}));
+            // The web results list has a row per source with a page, none for the index.
+            QStringList webRows;
+            const QTreeWidget* webList = main->webViewPanel()->webResultsList();
+            for (int row = 0; row < webList->topLevelItemCount(); ++row)
+                webRows << webList->topLevelItem(row)->text(0);
+            QCOMPARE(webRows.count("Referring Domains"), 2);
+            QCOMPARE(webRows.count("Web Graph"), 0);
             // The log names the index and its release.
             QVERIFY2(shown.contains("\twebgraph:" + f.test.folder.filePath("WebGraph/graph.qvg") +
                                     " (cc-main-2024-feb-apr-may)\t"),
