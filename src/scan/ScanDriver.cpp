@@ -1,6 +1,7 @@
 #include "scan/ScanDriver.h"
 
 #include "results/ScanResults.h"
+#include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanLog.h"
 #include "scan/SourceQuery.h"
@@ -9,28 +10,43 @@
 
 ScanDriver::ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResults* results, QObject* parent)
     : QObject(parent)
-    , m_sequentialQuery(new SourceQuery(fetcher, this))
     , m_fetcher(fetcher)
     , m_readSources(std::move(readSources))
     , m_results(results)
+{}
+
+SourceQuery* ScanDriver::queryFor(const Source& source)
 {
-    // One at a time, the answer is always that of the source whose turn it is.
-    connect(m_sequentialQuery, &SourceQuery::finished, this,
-            [this](const SourceQuery::Answer& answer) { answered(m_answered, answer.outcome, answer.cellText); });
+    SourceQuery*& query = m_queriesByKey[source.settingsKey.toLower()];
+    if (query)
+        return query;
+    auto* fetcher = new PageFetcher(m_fetcher->limits());
+    fetcher->setNetworkSettings(m_fetcher->networkSettings());
+    auto* paced = new PacedFetcher(fetcher, this);
+    paced->setPolicy(m_pacing);
+    query = new SourceQuery(paced, this);
+    // A query serves the source wherever it stands in the running scan.
+    SourceQuery* const asked = query;
+    connect(query, &SourceQuery::finished, this, [this, asked](const SourceQuery::Answer& answer) {
+        answered(static_cast<int>(m_scanQueries.indexOf(asked)), answer.outcome, answer.cellText);
+    });
+    connect(query, &SourceQuery::retrying, this,
+            [this, asked](const FetchReport& answer, int waitMs) { retrying(asked, answer, waitMs); });
+    return query;
 }
 
-SourceQuery* ScanDriver::queryOf(int sourceIndex)
+void ScanDriver::setNetworkSettings(const NetworkSettings& settings)
 {
-    if (m_order == EngineOrder::OneAtATime)
-        return m_sequentialQuery;
-    while (m_parallelQueries.size() <= sourceIndex) {
-        const int index = static_cast<int>(m_parallelQueries.size());
-        auto* query = new SourceQuery(new PageFetcher(m_fetcher->limits(), this), this);
-        connect(query, &SourceQuery::finished, this,
-                [this, index](const SourceQuery::Answer& answer) { answered(index, answer.outcome, answer.cellText); });
-        m_parallelQueries << query;
-    }
-    return m_parallelQueries[sourceIndex];
+    m_fetcher->setNetworkSettings(settings);
+    for (SourceQuery* query : std::as_const(m_queriesByKey))
+        query->pacedFetcher()->pageFetcher()->setNetworkSettings(settings);
+}
+
+void ScanDriver::setPacing(const PacedFetcher::Policy& pacing)
+{
+    m_pacing = pacing;
+    for (SourceQuery* query : std::as_const(m_queriesByKey))
+        query->pacedFetcher()->setPolicy(pacing);
 }
 
 ScanDriver::SourceReader ScanDriver::settingsOf(const QString& settingsIni)
@@ -51,6 +67,9 @@ void ScanDriver::start(const QStringList& sites, const RankThresholds& threshold
     if (sources.isEmpty())
         return;
     m_sources = std::move(sources);
+    m_scanQueries.clear();
+    for (const Source& source : std::as_const(m_sources))
+        m_scanQueries << queryFor(source);
     m_results->setSourceColumns(ResultsColumns::columnsOf(m_sources));
     m_sites = sites;
     m_thresholds = thresholds;
@@ -67,8 +86,41 @@ void ScanDriver::start(const QStringList& sites, const RankThresholds& threshold
 
 void ScanDriver::requestStop()
 {
-    if (m_running)
-        m_stopRequested = true;
+    if (!m_running)
+        return;
+    m_stopRequested = true;
+    // The site's other queries finish, but nothing waits any longer: a
+    // query held back for its interval or for a server that asked to slow
+    // down ends now.
+    if (!m_siteInProgress)
+        return;
+    for (int index = 0; index < m_queries.size(); ++index) {
+        if (m_queries[index].state == Query::State::Asked && queryOf(index)->pacedFetcher()->isWaiting())
+            stopQuery(index);
+    }
+}
+
+void ScanDriver::stopQuery(int sourceIndex)
+{
+    queryOf(sourceIndex)->cancel();
+    QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}, {}};
+    stoppedOutcome.fetch.address = m_queries[sourceIndex].address;
+    answered(sourceIndex, stoppedOutcome, {});
+}
+
+void ScanDriver::retrying(SourceQuery* query, const FetchReport& answer, int waitMs)
+{
+    const int index = static_cast<int>(m_scanQueries.indexOf(query));
+    if (!m_running || !m_siteInProgress || index < 0 || index >= m_queries.size())
+        return;
+    if (m_stopRequested) {
+        stopQuery(index);
+        return;
+    }
+    const QString site = m_sites[m_siteIndex];
+    const QString again = QStringLiteral("asked again in %1 s").arg((waitMs + 999) / 1000);
+    logQuery(site, m_queries[index].source, {QueryOutcome::Kind::Failed, answer, again}, {});
+    emit waiting(m_siteIndex, site, index + 1, waitMs, answer.httpStatus);
 }
 
 void ScanDriver::stopNow()
@@ -155,6 +207,9 @@ void ScanDriver::querySource(int sourceIndex)
     query.address = query.source.redacted(query.source.queryAddress(m_sites[m_siteIndex]));
     query.state = Query::State::Asked;
     queryOf(sourceIndex)->ask(query.source, m_sites[m_siteIndex]);
+    // After a stop request nothing waits for its interval.
+    if (m_stopRequested && queryOf(sourceIndex)->pacedFetcher()->isWaiting())
+        stopQuery(sourceIndex);
 }
 
 void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const QString& cell)

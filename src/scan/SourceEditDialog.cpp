@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -29,6 +30,21 @@ QLineEdit* makeBox(const QString& objectName, const QString& accessibleName, con
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(objectName);
     box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QSpinBox* makeIntervalBox(int intervalMs, QWidget* parent)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(QStringLiteral("sourceInterval"));
+    box->setAccessibleName(SourceEditDialog::tr("Least interval between queries, in milliseconds"));
+    box->setToolTip(SourceEditDialog::tr("The least time between two queries of this source; a service that allows "
+                                         "one query a second wants 1000"));
+    box->setRange(0, 86400000);
+    box->setSingleStep(250);
+    box->setSuffix(QStringLiteral(" ms"));
+    box->setSpecialValueText(SourceEditDialog::tr("none"));
+    box->setValue(intervalMs);
     return box;
 }
 
@@ -91,11 +107,15 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     m_value->addItem(tr("in-degree: the referring domains (or hosts)"));
     m_value->addItem(tr("rank: the harmonic-centrality position"));
     m_value->setCurrentIndex(source.graphValue == Source::GraphValue::Rank ? 1 : 0);
-    m_buildIndex = new QPushButton(tr("Build &Index..."), this);
+    m_buildIndex = new QPushButton(tr("Build In&dex..."), this);
     m_buildIndex->setObjectName(QStringLiteral("buildIndex"));
     m_buildIndex->setToolTip(tr("Index the published web-graph files and make this source ask the index"));
     m_buildIndex->setAutoDefault(false);
     m_indexBuild = new WebGraphBuildDialog(context, this);
+    m_interval = makeIntervalBox(source.intervalMs, this);
+    m_userAgent = makeBox(QStringLiteral("sourceUserAgent"), tr("User agent"), source.userAgent, this);
+    m_userAgent->setPlaceholderText(tr("as in the Network options"));
+    m_userAgent->setToolTip(tr("The User-Agent this source is asked with; empty for the one of the Network options"));
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("sourceProblem"));
     m_problem->setWordWrap(true);
@@ -117,6 +137,8 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     form->addRow(tr("A&fter:"), m_markers[1]);
     form->addRow(tr("No &results:"), m_markers[2]);
     form->addRow(tr("&Headers:"), m_headers);
+    form->addRow(tr("&Interval:"), m_interval);
+    form->addRow(tr("&User agent:"), m_userAgent);
     form->addRow(QString(), m_total);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -147,8 +169,8 @@ QString SourceEditDialog::indexFileOf(const QString& queryTemplate) const
 void SourceEditDialog::fitFieldsToKind()
 {
     const bool graph = Source::isWebGraphQuery(m_query->text());
-    for (QWidget* pageField :
-         std::initializer_list<QWidget*>{m_site, m_json, m_markers[0], m_markers[1], m_markers[2], m_headers})
+    for (QWidget* pageField : std::initializer_list<QWidget*>{m_site, m_json, m_markers[0], m_markers[1], m_markers[2],
+                                                              m_headers, m_interval, m_userAgent})
         pageField->setEnabled(!graph);
     m_value->setEnabled(graph);
     const bool rank = graph && graphValues[std::max(0, m_value->currentIndex())] == Source::GraphValue::Rank;
@@ -183,6 +205,8 @@ void SourceEditDialog::accept()
     source.countsTowardTotal = m_total->isChecked();
     const bool graph = source.kind == Source::Kind::WebGraph;
     source.graphValue = graph ? graphValues[std::max(0, m_value->currentIndex())] : Source::GraphValue::InDegree;
+    source.intervalMs = m_interval->value();
+    source.userAgent = m_userAgent->text().trimmed();
     QString problem = m_sources.nameProblem(source.name, m_original.settingsKey);
     if (graph) {
         // The page's fields are off for an index: what they still hold goes.
@@ -190,6 +214,8 @@ void SourceEditDialog::accept()
         source.jsonPath.clear();
         source.markers = {};
         source.headers.clear();
+        source.intervalMs = 0;
+        source.userAgent.clear();
         source.indexFile = indexFileOf(source.queryTemplate);
     } else if (problem.isEmpty()) {
         const std::optional<QList<SourceHeader>> headers =

@@ -6,6 +6,7 @@
 
 struct AppContext;
 class QCheckBox;
+class QSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -45,6 +46,8 @@ public:
     QPushButton* buildIndexButton() const { return m_buildIndex; }
     // Build Index's prompts and progress.
     WebGraphBuildDialog* indexBuild() const { return m_indexBuild; }
+    QSpinBox* intervalBox() const { return m_interval; }
+    QLineEdit* userAgentBox() const { return m_userAgent; }
     QLabel* problemLabel() const { return m_problem; }
 
     // Ok: takes the fields when they make a valid source, else says why.
@@ -73,5 +76,7 @@ private:
     QComboBox* m_value;
     QPushButton* m_buildIndex;
     WebGraphBuildDialog* m_indexBuild;
+    QSpinBox* m_interval;
+    QLineEdit* m_userAgent;
     QLabel* m_problem;
 };

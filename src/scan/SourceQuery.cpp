@@ -1,7 +1,7 @@
 #include "scan/SourceQuery.h"
 
 #include "engines/EngineTable.h"
-#include "scan/PageFetcher.h"
+#include "scan/PacedFetcher.h"
 #include "scan/WebGraphLookup.h"
 #include "webgraph/WebGraphIndexCache.h"
 
@@ -12,11 +12,19 @@
 
 #include <memory>
 
-SourceQuery::SourceQuery(PageFetcher* fetcher, QObject* parent)
+SourceQuery::SourceQuery(PacedFetcher* fetcher, QObject* parent)
     : QObject(parent)
     , m_fetcher(fetcher)
 {
-    connect(m_fetcher, &PageFetcher::finished, this, &SourceQuery::pageFetched);
+    connect(m_fetcher, &PacedFetcher::finished, this, &SourceQuery::pageFetched);
+    connect(m_fetcher, &PacedFetcher::retrying, this, [this](const FetchReport& answer, int waitMs, int retry) {
+        if (!m_busy)
+            return;
+        FetchReport shown = answer;
+        shown.address = m_source.redacted(answer.address);
+        shown.detail = m_source.redacted(answer.detail);
+        emit retrying(shown, waitMs, retry);
+    });
 }
 
 void SourceQuery::ask(const Source& source, const QString& site)
@@ -41,7 +49,10 @@ void SourceQuery::ask(const Source& source, const QString& site)
         });
         return;
     }
-    m_fetcher->fetch(address, source.headers);
+    PacedFetcher::Policy policy = m_fetcher->policy();
+    policy.intervalMs = source.intervalMs;
+    m_fetcher->setPolicy(policy);
+    m_fetcher->fetch(address, source.headers, source.userAgent);
 }
 
 void SourceQuery::lookUp(const QString& site)

@@ -1,5 +1,6 @@
 #include "scan/SourceTest.h"
 
+#include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr qsizetype excerptLead = 80;
 
 SourceTest::SourceTest(PageFetcher* fetcher, QObject* parent)
     : QObject(parent)
-    , m_query(new SourceQuery(fetcher, this))
+    , m_query(new SourceQuery(new PacedFetcher(fetcher, this), this))
 {
     connect(m_query, &SourceQuery::finished, this, [this](const SourceQuery::Answer& answer, const QString& page) {
         emit finished({answer.outcome, answer.cellText, excerptOf(page, answer.position)});
@@ -27,6 +28,11 @@ void SourceTest::start(const Source& source, const QString& site)
 void SourceTest::cancel()
 {
     m_query->cancel();
+}
+
+PageFetcher* SourceTest::pageFetcher() const
+{
+    return m_query->pacedFetcher()->pageFetcher();
 }
 
 bool SourceTest::isRunning() const
