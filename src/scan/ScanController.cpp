@@ -221,8 +221,8 @@ void ScanController::reportFailures()
         return;
     const QString reason = failureText(m_log->mostCommonFailure());
     m_context.prompts.information(
-        QStringLiteral("No search engine answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
-                       "Check the engines' addresses in Options; Scan > Scan Log lists every query.")
+        QStringLiteral("No source answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
+                       "Check the sources in Options; Scan > Scan Log lists every query.")
             .arg(asked)
             .arg(reason),
         QStringLiteral("Scan"));
