@@ -123,6 +123,14 @@ void ScanController::stop()
     emit statusText(QStringLiteral("Stopping after %1... press Stop again to stop now").arg(site));
 }
 
+void ScanController::stopForQuit()
+{
+    if (!m_scanning)
+        return;
+    m_quitting = true;
+    m_driver->stopNow();
+}
+
 void ScanController::showScanning(bool scanning)
 {
     m_scanning = scanning;
@@ -190,7 +198,8 @@ void ScanController::stopped()
     emit statusText(QStringLiteral("Scan stopped."));
     showScanning(false);
     emit scanEnded();
-    reportFailures();
+    if (!m_quitting)
+        reportFailures();
 }
 
 void ScanController::reportInvalidSources(const SourceList& sources)
