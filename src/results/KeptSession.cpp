@@ -25,7 +25,7 @@ namespace {
 const std::pair<QueryOutcome::Kind, const char*> kindKeys[] = {
     {QueryOutcome::Kind::Counted, "counted"},  {QueryOutcome::Kind::NoResults, "no-results"},
     {QueryOutcome::Kind::NoCount, "no-count"}, {QueryOutcome::Kind::Failed, "failed"},
-    {QueryOutcome::Kind::Stopped, "stopped"},
+    {QueryOutcome::Kind::Stopped, "stopped"}, {QueryOutcome::Kind::NotInGraph, "not-in-graph"},
 };
 const std::pair<FetchFailure, const char*> failureKeys[] = {
     {FetchFailure::None, ""},
@@ -43,6 +43,7 @@ const std::pair<FetchFailure, const char*> failureKeys[] = {
     {FetchFailure::HttpStatus, "http-status"},
     {FetchFailure::RateLimited, "rate-limited"},
     {FetchFailure::Network, "network"},
+    {FetchFailure::IndexUnusable, "index-unusable"},
 };
 
 template <typename Value, std::size_t size>
@@ -92,8 +93,10 @@ QueryOutcome outcomeFromJson(const QJsonValue& value, const QString& cellText)
     const std::optional<FetchFailure> failure =
         valueOf(failureKeys, object.value(QStringLiteral("failure")).toString());
     const int status = object.value(QStringLiteral("status")).toInt();
-    // A query without a page leaves its cell empty.
-    const bool noPage = kind == QueryOutcome::Kind::Failed || kind == QueryOutcome::Kind::Stopped;
+    // A query without a page, or with a name the web graph lacks, leaves its
+    // cell empty.
+    const bool noPage = kind == QueryOutcome::Kind::Failed || kind == QueryOutcome::Kind::Stopped ||
+                        kind == QueryOutcome::Kind::NotInGraph;
     if (!kind || !failure || status < 0 || status > 999 || (noPage && !cellText.isEmpty()))
         return {};
     QueryOutcome outcome{*kind, {}, {}};
