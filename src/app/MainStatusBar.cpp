@@ -78,6 +78,7 @@ MainStatusBar::MainStatusBar(QWidget* parent)
 
 void MainStatusBar::setFailureText(const QString& text)
 {
+    m_failureText = text;
     m_showsFailures = !text.isEmpty();
     m_panel2->setText(text);
     m_panel2->setToolTip(m_showsFailures ? tr("Click to open the scan log") : QString());
@@ -102,8 +103,14 @@ void MainStatusBar::setPanelText(int panel, const QString& text)
         m_panel1->setText(text);
         return;
     }
-    setFailureText(QString());
+    if (text.isEmpty()) {
+        setFailureText(m_failureText);
+        return;
+    }
+    m_showsFailures = false;
     m_panel2->setText(text);
+    m_panel2->setToolTip(QString());
+    m_panel2->setCursor(Qt::ArrowCursor);
 }
 
 void MainStatusBar::startProgress(int steps)

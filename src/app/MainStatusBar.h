@@ -17,6 +17,8 @@ public:
     explicit MainStatusBar(QWidget* parent = nullptr);
 
     QString panelText(int panel) const;
+    // Panel 2's text stands over the failed queries' text, which comes back
+    // when the text is emptied.
     void setPanelText(int panel, const QString& text);
 
     QProgressBar* progressBar() const { return m_progress; }
@@ -39,5 +41,6 @@ private:
     QLabel* m_panel1;
     QLabel* m_panel2;
     QProgressBar* m_progress;
+    QString m_failureText;
     bool m_showsFailures = false;
 };

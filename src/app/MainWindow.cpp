@@ -11,6 +11,7 @@
 #include "app/ToolStrip.h"
 #include "app/WindowMemory.h"
 #include "base/CsvExport.h"
+#include "base/Prompts.h"
 #include "base/Twips.h"
 #include "base/UserSettings.h"
 #include "base/WindowPlacement.h"
@@ -327,6 +328,17 @@ void MainWindow::closeEvent(QCloseEvent* event)
     // Closing the main window ends the program: every other window of the
     // program goes with it. The window's placement and views and the URL
     // list are kept for the next start.
+    if (m_scanController->isScanning()) {
+        // Quitting would lose the scan's work: only on the user's word, and
+        // with the results so far kept.
+        if (!m_context.prompts.question(QStringLiteral("A scan is running. Stop it and quit?"),
+                                        QString::fromLatin1(Branding::applicationTitle))) {
+            event->ignore();
+            return;
+        }
+        m_scanController->stopForQuit();
+        m_sessionKeeper->keepResults();
+    }
     WindowMemory::save(*this, m_context.settings);
     m_sessionKeeper->keepList();
     for (QWidget* window : QApplication::topLevelWidgets()) {

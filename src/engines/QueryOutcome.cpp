@@ -35,6 +35,8 @@ QString failureText(const FetchReport& report)
     case FetchFailure::Network:
         return report.detail.isEmpty() ? QStringLiteral("network error")
                                        : QStringLiteral("network error: %1").arg(report.detail);
+    case FetchFailure::IndexUnusable:
+        return report.detail.isEmpty() ? QStringLiteral("the web-graph index cannot be used") : report.detail;
     }
     return {};
 }
@@ -52,6 +54,8 @@ QString kindText(QueryOutcome::Kind kind)
         return QStringLiteral("failed");
     case QueryOutcome::Kind::Stopped:
         return QStringLiteral("stopped");
+    case QueryOutcome::Kind::NotInGraph:
+        return QStringLiteral("not in the web graph");
     }
     return {};
 }

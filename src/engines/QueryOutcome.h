@@ -21,7 +21,10 @@ enum class FetchFailure {
     SizeCap,
     HttpStatus,  // the server answered 4xx or 5xx
     RateLimited, // the server answered 429 or 503 to every try
-    Network,    // any other network error
+    Network,     // any other network error
+    // A web-graph source's index is missing, older, damaged or holds no
+    // ranks when they are asked for; detail gives the reason.
+    IndexUnusable,
 };
 
 // How a fetch ended, as the page fetcher reports it beside the page text.
@@ -32,11 +35,12 @@ struct FetchReport
     // How long a 429 or 503 answer asked the client to wait (its
     // Retry-After, in seconds or as a date), when it said.
     std::optional<qint64> retryAfterMs;
-    qint64 bytes = 0;   // of the page handed over
+    qint64 bytes = 0; // of the page handed over
     qint64 elapsedMs = 0;
     QString address;
     // More about a failure of kind Network, Tls or Proxy: the network
-    // layer's words, the certificate's fault, or the proxy and what it did.
+    // layer's words, the certificate's fault, or the proxy and what it did;
+    // for one of kind IndexUnusable, the reason.
     QString detail;
 
     bool pageReceived() const { return failure == FetchFailure::None; }
@@ -51,6 +55,9 @@ struct QueryOutcome
         NoCount,   // a page came back without a count the engine's rule recognises
         Failed,    // no page (fetch.failure says why)
         Stopped,   // the scan was stopped before or during the query
+        // A web-graph source's index was asked and does not hold the site's
+        // name (or holds no rank for it); the reason names what was looked up.
+        NotInGraph,
     };
 
     Kind kind = Kind::Counted;
@@ -59,13 +66,15 @@ struct QueryOutcome
     // missing, for one).
     QString reason = {};
 
-    // Whether the cell deserves the user's attention: failed, or a page without a count.
-    bool isSuspect() const { return kind == Kind::Failed || kind == Kind::NoCount; }
+    // Whether the cell deserves the user's attention: failed, a page without
+    // a count, or a site the web graph does not hold.
+    bool isSuspect() const { return kind == Kind::Failed || kind == Kind::NoCount || kind == Kind::NotInGraph; }
 };
 
 // "connection refused", "HTTP status 404", ... for the user.
 QString failureText(const FetchReport& report);
-// "counted", "no results", "no count on the page", "failed", "stopped".
+// "counted", "no results", "no count on the page", "failed", "stopped",
+// "not in the web graph".
 QString kindText(QueryOutcome::Kind kind);
 // The kind and, for a failure or a page whose rule said why it holds no
 // count, the reason: "failed: connection refused".

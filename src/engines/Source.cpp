@@ -35,6 +35,23 @@ Source Source::builtIn(const Engine& engine)
     return source;
 }
 
+Source::Kind Source::kindOf(const QString& queryTemplate, const QString& jsonPath)
+{
+    if (isWebGraphQuery(queryTemplate))
+        return Kind::WebGraph;
+    return jsonPath.isEmpty() ? Kind::WebPage : Kind::Json;
+}
+
+bool Source::isWebGraphQuery(const QString& queryTemplate)
+{
+    return queryTemplate.trimmed().startsWith(webGraphQuery({}), Qt::CaseInsensitive);
+}
+
+QString Source::webGraphPath(const QString& queryTemplate)
+{
+    return isWebGraphQuery(queryTemplate) ? queryTemplate.trimmed().mid(webGraphQuery({}).size()).trimmed() : QString();
+}
+
 bool Source::hasWebPage() const
 {
     const QString scheme = QUrl(queryTemplate).scheme();
@@ -69,6 +86,8 @@ QString Source::queryAddress(const QString& listedSite) const
 {
     if (engine)
         return engine->queryAddress(queryTemplate, listedSite);
+    if (kind == Kind::WebGraph)
+        return webGraphQuery(indexFile);
     const QString site = siteText(listedSite);
     if (site.isEmpty())
         return {};
@@ -105,8 +124,15 @@ QString kindName(Source::Kind kind)
         return QStringLiteral("web page");
     case Source::Kind::Json:
         return QStringLiteral("JSON");
+    case Source::Kind::WebGraph:
+        return QStringLiteral("web graph");
     }
     return {};
+}
+
+QString graphValueName(Source::GraphValue value)
+{
+    return value == Source::GraphValue::Rank ? QStringLiteral("rank") : QStringLiteral("indegree");
 }
 
 QString siteFormName(Source::SiteForm form)
@@ -131,6 +157,8 @@ CountReading readSourceCount(const QString& page, const Source& source)
         return readMarkedCount(page, source.markers);
     case Source::Kind::Json:
         return readJsonCount(page, source.jsonPath);
+    case Source::Kind::WebGraph:
+        break;
     }
     return {};
 }

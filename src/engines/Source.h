@@ -30,15 +30,21 @@ bool isMaskedValue(const QString& value);
 // of the saved searches and the chart's series.
 //
 // How a source is asked depends on its kind; SourceQuery (scan/) is the one
-// place that asks, so that a kind answered without a fetch (a local index)
-// is added there and in kindName(). Every kind of today is fetched over
-// http or https; any other address makes a user source invalid.
+// place that asks. Every kind but the web graph is fetched over http or
+// https; a web-graph source ("webgraph:<index file>") is answered from a
+// local index without a fetch. Any other address makes a user source invalid.
 struct Source
 {
     enum class Kind {
-        Engine,  // a built-in engine: its template, markers and count rule
-        WebPage, // the count read from a page by the Before/After markers
-        Json,    // the count read from a JSON reply by a dotted path
+        Engine,   // a built-in engine: its template, markers and count rule
+        WebPage,  // the count read from a page by the Before/After markers
+        Json,     // the count read from a JSON reply by a dotted path
+        WebGraph, // the site's in-degree or rank looked up in a web-graph index
+    };
+    // What a web-graph source gives (Value=).
+    enum class GraphValue {
+        InDegree, // referring domains (or hosts): the links counted into the index
+        Rank,     // the harmonic-centrality position, 1 for the most central
     };
     // What a user source puts for {site}.
     enum class SiteForm {
@@ -58,6 +64,10 @@ struct Source
     QList<SourceHeader> headers;
     CountMarkers markers;
     QString jsonPath;
+    GraphValue graphValue = GraphValue::InDegree;
+    // A web-graph source's index file: the path after "webgraph:", a
+    // relative one taken from the folder of settings.ini.
+    QString indexFile;
     bool countsTowardTotal = true;
     // The least time in milliseconds between two of its queries ("Interval=",
     // for an engine "[Pacing] <key>="); 0 asks as fast as answers come.
@@ -70,6 +80,15 @@ struct Source
     QString invalidReason;
 
     static Source builtIn(const Engine& engine);
+
+    // A user source's kind by its address and JSON path.
+    static Kind kindOf(const QString& queryTemplate, const QString& jsonPath);
+    // Whether an address names a web-graph index: "webgraph:" and a path,
+    // letter case of the scheme ignored.
+    static bool isWebGraphQuery(const QString& queryTemplate);
+    // The path a web-graph address names, as written.
+    static QString webGraphPath(const QString& queryTemplate);
+    static QString webGraphQuery(const QString& path) { return QStringLiteral("webgraph:") + path; }
 
     bool isBuiltIn() const { return engine != nullptr; }
     bool isValid() const { return invalidReason.isEmpty(); }
@@ -90,7 +109,8 @@ struct Source
     // The address a scan asks: for an engine its template, the site as
     // listed and its suffix; for a user source the template with every
     // {site} replaced by the site (percent-encoded) or, without {site}, the
-    // site appended as it is. Empty when the site names no host.
+    // site appended as it is. Empty when the site names no host. For a
+    // web-graph source, "webgraph:" and its index file.
     QString queryAddress(const QString& listedSite) const;
 
     // The headers as they may be shown.
@@ -100,12 +120,16 @@ struct Source
     QString redacted(const QString& text) const;
 };
 
-// "web page", "JSON": how --list-sources and Options name the kind.
+// "web page", "JSON", "web graph": how --list-sources and Options name the kind.
 QString kindName(Source::Kind kind);
+
+// "indegree", "rank": the values of Value=.
+QString graphValueName(Source::GraphValue value);
 
 // "listed", "host", "domain": the values of Site=.
 QString siteFormName(Source::SiteForm form);
 
 // The count of a reply by the source's rule: the engine's own (or its
-// markers), the markers of a web page, or the JSON path.
+// markers), the markers of a web page, or the JSON path. A web-graph source
+// reads no reply and gets no count here.
 CountReading readSourceCount(const QString& page, const Source& source);

@@ -5,6 +5,8 @@
 #include "engines/EngineSettingsFile.h"
 #include "engines/EngineTable.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
 #include <algorithm>
@@ -46,7 +48,26 @@ const SourceKey sourceKeys[] = {
          return QStringLiteral("Site=%1 is not listed, host or domain").arg(value.trimmed());
      },
      [](const Source& source) {
-         return source.siteForm == Source::SiteForm::Listed ? QString() : siteFormName(source.siteForm);
+         // A web-graph index is asked by its own level.
+         return source.siteForm == Source::SiteForm::Listed || source.kind == Source::Kind::WebGraph
+                    ? QString()
+                    : siteFormName(source.siteForm);
+     }},
+    {"Value",
+     [](Source& source, const QString& value) {
+         const QString text = value.trimmed();
+         for (const Source::GraphValue graphValue : {Source::GraphValue::InDegree, Source::GraphValue::Rank}) {
+             if (text.compare(graphValueName(graphValue), Qt::CaseInsensitive) == 0) {
+                 source.graphValue = graphValue;
+                 return QString();
+             }
+         }
+         if (text.isEmpty())
+             return QString();
+         return QStringLiteral("Value=%1 is not indegree or rank").arg(text);
+     },
+     [](const Source& source) {
+         return source.graphValue == Source::GraphValue::InDegree ? QString() : graphValueName(source.graphValue);
      }},
     {"Json",
      [](Source& source, const QString& value) {
@@ -150,14 +171,16 @@ QList<std::pair<QString, QString>> keyValues(const QStringList& lines)
     return values;
 }
 
-Source readUserSource(const IniDocument::Section& section)
+Source readUserSource(const IniDocument::Section& section, const QString& folder)
 {
     Source source;
     source.settingsKey = section.name;
     source.name = section.name.mid(sourcePrefix.size());
     std::map<int, QString> headerTexts;
     QString problem;
+    bool totalGiven = false;
     for (const auto& [key, value] : keyValues(section.lines)) {
+        totalGiven = totalGiven || IniFileAccess::sameName(key, QStringLiteral("Total"));
         if (const std::optional<int> number = headerNumber(key)) {
             headerTexts.emplace(*number, value);
             continue;
@@ -176,7 +199,16 @@ Source readUserSource(const IniDocument::Section& section)
         else if (problem.isEmpty())
             problem = QStringLiteral("Header%1 is not \"Name: value\"").arg(number);
     }
-    source.kind = source.jsonPath.isEmpty() ? Source::Kind::WebPage : Source::Kind::Json;
+    source.kind = Source::kindOf(source.queryTemplate, source.jsonPath);
+    if (source.kind == Source::Kind::WebGraph) {
+        source.siteForm = Source::SiteForm::Domain;
+        const QString path = Source::webGraphPath(source.queryTemplate);
+        if (!path.isEmpty())
+            source.indexFile = QDir::cleanPath(QDir(folder).absoluteFilePath(path));
+        // A position is no count: it stays out of the total unless asked.
+        if (source.graphValue == Source::GraphValue::Rank && !totalGiven)
+            source.countsTowardTotal = false;
+    }
     source.invalidReason = problem.isEmpty() ? SourceList::problemOf(source) : problem;
     return source;
 }
@@ -202,10 +234,10 @@ SourceList SourceList::read(const QString& iniPath)
     IniDocument document;
     if (document.load(iniPath) != IniDocument::LoadStatus::Loaded)
         return {};
-    return fromDocument(document);
+    return fromDocument(document, QFileInfo(iniPath).absolutePath());
 }
 
-SourceList SourceList::fromDocument(const IniDocument& document)
+SourceList SourceList::fromDocument(const IniDocument& document, const QString& folder)
 {
     SourceList list;
     for (Source& source : list.m_sources) {
@@ -219,7 +251,7 @@ SourceList SourceList::fromDocument(const IniDocument& document)
     for (const IniDocument::Section& section : document.sections()) {
         if (!IniFileAccess::startsWithName(section.name, sourcePrefix))
             continue;
-        Source source = readUserSource(section);
+        Source source = readUserSource(section, folder);
         // Each later problem only matters when the earlier ones are absent.
         if (const QString nameReason = list.nameProblem(source.name); !nameReason.isEmpty())
             source.invalidReason = nameReason;
@@ -296,6 +328,18 @@ QString SourceList::problemOf(const Source& source)
 {
     if (source.queryTemplate.isEmpty())
         return QStringLiteral("no Query address");
+    if (Source::isWebGraphQuery(source.queryTemplate)) {
+        if (Source::webGraphPath(source.queryTemplate).isEmpty())
+            return QStringLiteral("no index file after webgraph:");
+        if (!source.jsonPath.isEmpty() || !source.markers.before.isEmpty() || !source.markers.after.isEmpty() ||
+            !source.markers.noResults.isEmpty() || !source.headers.isEmpty())
+            return QStringLiteral("a web-graph source reads no page: leave out Json, the markers and the headers");
+        if (source.graphValue == Source::GraphValue::Rank && source.countsTowardTotal)
+            return QStringLiteral("a rank is a position, not a count: it cannot count toward the total (Total=0)");
+        return {};
+    }
+    if (source.graphValue != Source::GraphValue::InDegree)
+        return QStringLiteral("Value=%1 is for web-graph sources").arg(graphValueName(source.graphValue));
     const QUrl sample(source.queryTemplate.contains(QLatin1String("{site}"))
                           ? QString(source.queryTemplate).replace(QLatin1String("{site}"), QLatin1String("example.com"))
                           : source.queryTemplate + QStringLiteral("example.com"));

@@ -29,6 +29,10 @@ class IniDocument;
 // queries (none when absent); a built-in engine's is "<key>=" in [Pacing].
 // UserAgent= replaces the user agent of the network settings for the source.
 //
+//   [Source Web Graph]
+//   Query=webgraph:WebGraph/cc-main-2024-feb-apr-may-domain.qvg
+//   Value=indegree
+//
 // The keys of a user source are read and written through one table in
 // SourceList.cpp; a key is added there. A user source that cannot be asked
 // (a name or address that is not valid, no count rule, one source too many)
@@ -46,7 +50,9 @@ public:
     SourceList();
 
     static SourceList read(const QString& iniPath);
-    static SourceList fromDocument(const IniDocument& document);
+    // A relative web-graph index path is taken from `folder` (the folder
+    // of settings.ini; the working folder when empty).
+    static SourceList fromDocument(const IniDocument& document, const QString& folder = {});
 
     const QList<Source>& all() const { return m_sources; }
     // The sources a scan asks, in order.

@@ -13,17 +13,114 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 namespace {
 
 // Totals and counts go as text: JSON numbers are doubles, which would lose
 // digits beyond 2^53.
+// The file's names of the outcomes and failures: fixed words, whatever the
+// texts the user sees become.
+const std::pair<QueryOutcome::Kind, const char*> kindKeys[] = {
+    {QueryOutcome::Kind::Counted, "counted"},  {QueryOutcome::Kind::NoResults, "no-results"},
+    {QueryOutcome::Kind::NoCount, "no-count"}, {QueryOutcome::Kind::Failed, "failed"},
+    {QueryOutcome::Kind::Stopped, "stopped"}, {QueryOutcome::Kind::NotInGraph, "not-in-graph"},
+};
+const std::pair<FetchFailure, const char*> failureKeys[] = {
+    {FetchFailure::None, ""},
+    {FetchFailure::NotHttp, "not-http"},
+    {FetchFailure::NoSiteHost, "no-site-host"},
+    {FetchFailure::HostNotFound, "host-not-found"},
+    {FetchFailure::ConnectionRefused, "connection-refused"},
+    {FetchFailure::ConnectionClosed, "connection-closed"},
+    {FetchFailure::Tls, "tls"},
+    {FetchFailure::Proxy, "proxy"},
+    {FetchFailure::IdleTimeout, "idle-timeout"},
+    {FetchFailure::TotalTimeout, "total-timeout"},
+    {FetchFailure::TooManyRedirects, "too-many-redirects"},
+    {FetchFailure::SizeCap, "size-cap"},
+    {FetchFailure::HttpStatus, "http-status"},
+    {FetchFailure::RateLimited, "rate-limited"},
+    {FetchFailure::Network, "network"},
+    {FetchFailure::IndexUnusable, "index-unusable"},
+};
+
+template <typename Value, std::size_t size>
+QString keyOf(const std::pair<Value, const char*> (&keys)[size], Value value)
+{
+    for (const auto& [known, key] : keys) {
+        if (known == value)
+            return QString::fromLatin1(key);
+    }
+    return {};
+}
+
+template <typename Value, std::size_t size>
+std::optional<Value> valueOf(const std::pair<Value, const char*> (&keys)[size], const QString& key)
+{
+    for (const auto& [value, known] : keys) {
+        if (key == QLatin1String(known))
+            return value;
+    }
+    return std::nullopt;
+}
+
+// What the tooltip of a cell that is no plain count tells; null for a count.
+QJsonValue toJson(const QueryOutcome& outcome)
+{
+    if (outcome.kind == QueryOutcome::Kind::Counted)
+        return QJsonValue::Null;
+    QJsonObject object{{QStringLiteral("kind"), keyOf(kindKeys, outcome.kind)}};
+    if (outcome.fetch.failure != FetchFailure::None)
+        object.insert(QStringLiteral("failure"), keyOf(failureKeys, outcome.fetch.failure));
+    if (outcome.fetch.httpStatus)
+        object.insert(QStringLiteral("status"), outcome.fetch.httpStatus);
+    for (const auto& [key, text] : {std::pair{"detail", outcome.fetch.detail},
+                                    std::pair{"address", outcome.fetch.address}, std::pair{"reason", outcome.reason}}) {
+        if (!text.isEmpty())
+            object.insert(QLatin1String(key), text);
+    }
+    return object;
+}
+
+// The outcome as kept; a count's when the entry is missing, unknown or out
+// of bounds, so that a damaged entry never marks a cell it should not.
+QueryOutcome outcomeFromJson(const QJsonValue& value, const QString& cellText)
+{
+    const QJsonObject object = value.toObject();
+    const std::optional<QueryOutcome::Kind> kind = valueOf(kindKeys, object.value(QStringLiteral("kind")).toString());
+    const std::optional<FetchFailure> failure =
+        valueOf(failureKeys, object.value(QStringLiteral("failure")).toString());
+    const int status = object.value(QStringLiteral("status")).toInt();
+    // A query without a page, or with a name the web graph lacks, leaves its
+    // cell empty.
+    const bool noPage = kind == QueryOutcome::Kind::Failed || kind == QueryOutcome::Kind::Stopped ||
+                        kind == QueryOutcome::Kind::NotInGraph;
+    if (!kind || !failure || status < 0 || status > 999 || (noPage && !cellText.isEmpty()))
+        return {};
+    QueryOutcome outcome{*kind, {}, {}};
+    outcome.fetch.failure = *failure;
+    outcome.fetch.httpStatus = status;
+    outcome.fetch.detail = object.value(QStringLiteral("detail")).toString().left(KeptSession::maxFieldLength);
+    outcome.fetch.address = object.value(QStringLiteral("address")).toString().left(KeptSession::maxFieldLength);
+    outcome.reason = object.value(QStringLiteral("reason")).toString().left(KeptSession::maxFieldLength);
+    return outcome;
+}
+
 QJsonObject toJson(const ResultRow& row)
 {
     QJsonArray cells;
-    for (const EngineCell& cell : row.engines)
+    QJsonArray outcomes;
+    bool anyOutcome = false;
+    for (const EngineCell& cell : row.engines) {
         cells.append(cell.text);
+        outcomes.append(toJson(cell.outcome));
+        anyOutcome = anyOutcome || !outcomes.last().isNull();
+    }
     QJsonObject object{{QStringLiteral("site"), row.site}, {QStringLiteral("cells"), cells}};
+    if (anyOutcome)
+        object.insert(QStringLiteral("outcomes"), outcomes);
     if (row.total) {
         object.insert(QStringLiteral("total"), QString::number(*row.total));
         object.insert(QStringLiteral("rank"), row.rank);
@@ -54,12 +151,16 @@ bool fromJson(const QJsonObject& object, qsizetype columnCount, ResultRow& row, 
         return false;
     row = ResultRow{site.toString(), {}, {}, 0};
     const QJsonArray cells = object.value(QStringLiteral("cells")).toArray();
+    const QJsonArray outcomes = object.value(QStringLiteral("outcomes")).toArray();
     for (int number = 1; number <= columnCount; ++number) {
         const QString text = cells.at(number - 1).toString();
-        if (isCountText(text))
-            row.engine(number).setText(text);
-        else
+        if (!isCountText(text)) {
             ++droppedCells;
+            continue;
+        }
+        EngineCell& cell = row.engine(number);
+        cell.setText(text);
+        cell.outcome = outcomeFromJson(outcomes.at(number - 1), text);
     }
     return true;
 }

@@ -17,8 +17,8 @@ struct EngineCell
     QString text;
     // countValue() of the text; 0 when the text is no number.
     qint64 value = 0;
-    // How the query went. Rows restored from a file say "counted" and
-    // carry no fetch details.
+    // How the query went; rows restored from last-results.json keep the
+    // outcome, failure and reason they were kept with.
     QueryOutcome outcome;
 
     void setText(const QString& cellText);

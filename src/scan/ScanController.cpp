@@ -123,6 +123,14 @@ void ScanController::stop()
     emit statusText(QStringLiteral("Stopping after %1... press Stop again to stop now").arg(site));
 }
 
+void ScanController::stopForQuit()
+{
+    if (!m_scanning)
+        return;
+    m_quitting = true;
+    m_driver->stopNow();
+}
+
 void ScanController::showScanning(bool scanning)
 {
     m_scanning = scanning;
@@ -190,7 +198,8 @@ void ScanController::stopped()
     emit statusText(QStringLiteral("Scan stopped."));
     showScanning(false);
     emit scanEnded();
-    reportFailures();
+    if (!m_quitting)
+        reportFailures();
 }
 
 void ScanController::reportInvalidSources(const SourceList& sources)
@@ -221,8 +230,8 @@ void ScanController::reportFailures()
         return;
     const QString reason = failureText(m_log->mostCommonFailure());
     m_context.prompts.information(
-        QStringLiteral("No search engine answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
-                       "Check the engines' addresses in Options; Scan > Scan Log lists every query.")
+        QStringLiteral("No source answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
+                       "Check the sources in Options; Scan > Scan Log lists every query.")
             .arg(asked)
             .arg(reason),
         QStringLiteral("Scan"));

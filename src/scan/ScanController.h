@@ -61,6 +61,9 @@ public:
     // Asks the running scan to end before its next site; a second call ends
     // it at once.
     void stop();
+    // Ends a running scan at once, as the program quits: the results keep
+    // what was scanned so far, and no message follows.
+    void stopForQuit();
 
 signals:
     // The scan's progress: shown with this many steps, one step further
@@ -105,6 +108,7 @@ private:
     // 100 ms while a scan runs.
     RepaintThrottle* m_repaintThrottle;
     bool m_scanning = false;
+    bool m_quitting = false;
     QStringList m_reportedInvalidSources;
     // Ticks every second while a source's query waits to be asked again.
     QTimer* m_waitTicker;

@@ -1,11 +1,15 @@
 #include "scan/SourceEditDialog.h"
 
+#include "base/AppContext.h"
 #include "engines/SourceList.h"
+#include "scan/WebGraphBuildDialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -19,6 +23,7 @@
 namespace {
 
 const Source::SiteForm siteForms[] = {Source::SiteForm::Listed, Source::SiteForm::Host, Source::SiteForm::Domain};
+const Source::GraphValue graphValues[] = {Source::GraphValue::InDegree, Source::GraphValue::Rank};
 
 QLineEdit* makeBox(const QString& objectName, const QString& accessibleName, const QString& text, QWidget* parent)
 {
@@ -45,8 +50,10 @@ QSpinBox* makeIntervalBox(int intervalMs, QWidget* parent)
 
 } // namespace
 
-SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sources, QWidget* parent)
+SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sources, AppContext& context,
+                                   QWidget* parent)
     : QDialog(parent)
+    , m_context(context)
     , m_sources(sources)
     , m_original(source)
     , m_edited(source)
@@ -59,7 +66,8 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     m_name->setMaxLength(SourceList::maxNameLength);
     m_query = makeBox(QStringLiteral("sourceQuery"), tr("Query address"), source.queryTemplate, this);
     m_query->setPlaceholderText(QStringLiteral("https://api.example.net/v1/links?domain={site}"));
-    m_query->setToolTip(tr("{site} stands for the site, percent-encoded; without it the site is appended"));
+    m_query->setToolTip(tr("{site} stands for the site, percent-encoded; without it the site is appended. "
+                           "webgraph: and a file asks a web-graph index"));
     m_query->setMinimumWidth(420);
     m_site = new QComboBox(this);
     m_site->setObjectName(QStringLiteral("sourceSite"));
@@ -91,6 +99,19 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     m_total = new QCheckBox(tr("Counts toward the &total and the rank"), this);
     m_total->setObjectName(QStringLiteral("sourceTotal"));
     m_total->setChecked(source.countsTowardTotal);
+    m_value = new QComboBox(this);
+    m_value->setObjectName(QStringLiteral("sourceValue"));
+    m_value->setAccessibleName(tr("Web-graph value"));
+    m_value->setToolTip(tr("What a web-graph index gives for the site; it is asked about the registered domain "
+                           "(a domain graph) or the host (a host graph)"));
+    m_value->addItem(tr("in-degree: the referring domains (or hosts)"));
+    m_value->addItem(tr("rank: the harmonic-centrality position"));
+    m_value->setCurrentIndex(source.graphValue == Source::GraphValue::Rank ? 1 : 0);
+    m_buildIndex = new QPushButton(tr("Build In&dex..."), this);
+    m_buildIndex->setObjectName(QStringLiteral("buildIndex"));
+    m_buildIndex->setToolTip(tr("Index the published web-graph files and make this source ask the index"));
+    m_buildIndex->setAutoDefault(false);
+    m_indexBuild = new WebGraphBuildDialog(context, this);
     m_interval = makeIntervalBox(source.intervalMs, this);
     m_userAgent = makeBox(QStringLiteral("sourceUserAgent"), tr("User agent"), source.userAgent, this);
     m_userAgent->setPlaceholderText(tr("as in the Network options"));
@@ -102,8 +123,15 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
 
     auto* form = new QFormLayout;
     form->addRow(tr("&Name:"), m_name);
-    form->addRow(tr("&Address:"), m_query);
+    auto* address = new QHBoxLayout;
+    address->addWidget(m_query, 1);
+    address->addWidget(m_buildIndex);
+    // A row of a layout gets no buddy of its own: the label is given one.
+    auto* addressLabel = new QLabel(tr("&Address:"), this);
+    addressLabel->setBuddy(m_query);
+    form->addRow(addressLabel, address);
     form->addRow(tr("&Site:"), m_site);
+    form->addRow(tr("&Value:"), m_value);
     form->addRow(tr("&JSON path:"), m_json);
     form->addRow(tr("&Before:"), m_markers[0]);
     form->addRow(tr("A&fter:"), m_markers[1]);
@@ -123,6 +151,41 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     layout->addLayout(form);
     layout->addWidget(m_problem);
     layout->addWidget(buttons);
+
+    connect(m_query, &QLineEdit::textChanged, this, &SourceEditDialog::fitFieldsToKind);
+    connect(m_value, &QComboBox::currentIndexChanged, this, &SourceEditDialog::fitFieldsToKind);
+    connect(m_buildIndex, &QPushButton::clicked, this, [this] {
+        m_indexBuild->start(Source::isWebGraphQuery(m_query->text()) ? indexFileOf(m_query->text()) : QString());
+    });
+    connect(m_indexBuild, &WebGraphBuildDialog::finished, this, &SourceEditDialog::indexBuilt);
+    fitFieldsToKind();
+}
+
+QString SourceEditDialog::indexFileOf(const QString& queryTemplate) const
+{
+    return QDir::cleanPath(QDir(m_context.folder.path()).absoluteFilePath(Source::webGraphPath(queryTemplate)));
+}
+
+void SourceEditDialog::fitFieldsToKind()
+{
+    const bool graph = Source::isWebGraphQuery(m_query->text());
+    for (QWidget* pageField : std::initializer_list<QWidget*>{m_site, m_json, m_markers[0], m_markers[1], m_markers[2],
+                                                              m_headers, m_interval, m_userAgent})
+        pageField->setEnabled(!graph);
+    m_value->setEnabled(graph);
+    const bool rank = graph && graphValues[std::max(0, m_value->currentIndex())] == Source::GraphValue::Rank;
+    if (rank)
+        m_total->setChecked(false);
+    m_total->setEnabled(!rank);
+}
+
+void SourceEditDialog::indexBuilt(const QString& indexFile)
+{
+    if (indexFile.isEmpty())
+        return;
+    // An index inside the application folder moves with it.
+    const QString relative = QDir(m_context.folder.path()).relativeFilePath(indexFile);
+    m_query->setText(Source::webGraphQuery(relative.startsWith(QLatin1String("..")) ? indexFile : relative));
 }
 
 QLineEdit* SourceEditDialog::markerBox(int marker) const
@@ -137,13 +200,24 @@ void SourceEditDialog::accept()
     source.queryTemplate = m_query->text().trimmed();
     source.siteForm = siteForms[std::max(0, m_site->currentIndex())];
     source.jsonPath = m_json->text().trimmed();
-    source.kind = source.jsonPath.isEmpty() ? Source::Kind::WebPage : Source::Kind::Json;
+    source.kind = Source::kindOf(source.queryTemplate, source.jsonPath);
     source.markers = {m_markers[0]->text(), m_markers[1]->text(), m_markers[2]->text()};
     source.countsTowardTotal = m_total->isChecked();
+    const bool graph = source.kind == Source::Kind::WebGraph;
+    source.graphValue = graph ? graphValues[std::max(0, m_value->currentIndex())] : Source::GraphValue::InDegree;
     source.intervalMs = m_interval->value();
     source.userAgent = m_userAgent->text().trimmed();
     QString problem = m_sources.nameProblem(source.name, m_original.settingsKey);
-    if (problem.isEmpty()) {
+    if (graph) {
+        // The page's fields are off for an index: what they still hold goes.
+        source.siteForm = Source::SiteForm::Domain;
+        source.jsonPath.clear();
+        source.markers = {};
+        source.headers.clear();
+        source.intervalMs = 0;
+        source.userAgent.clear();
+        source.indexFile = indexFileOf(source.queryTemplate);
+    } else if (problem.isEmpty()) {
         const std::optional<QList<SourceHeader>> headers =
             SourceList::headersFromLines(m_headers->toPlainText().split(u'\n'), m_original.headers, &problem);
         if (headers)

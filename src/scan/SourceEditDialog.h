@@ -4,20 +4,25 @@
 
 #include <QDialog>
 
+struct AppContext;
 class QCheckBox;
 class QSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class SourceList;
+class WebGraphBuildDialog;
 
 // The editor of one user source, opened by the Sources page's New Source
 // and Edit buttons: its name, query address, site form, count rule (a JSON
-// path or the markers), headers and whether it counts toward the total.
-// Header values are shown masked; a masked line keeps its value. Ok takes
-// the source only when it is valid among the list's other sources (the
-// reason shows in the dialog otherwise); the page writes it.
+// path or the markers), headers and whether it counts toward the total;
+// for a web-graph address ("webgraph:<index>") the value it gives, with
+// Build Index to make the index and point the address at it. Header values
+// are shown masked; a masked line keeps its value. Ok takes the source only
+// when it is valid among the list's other sources (the reason shows in the
+// dialog otherwise); the page writes it.
 class SourceEditDialog : public QDialog
 {
     Q_OBJECT
@@ -25,7 +30,7 @@ class SourceEditDialog : public QDialog
 public:
     // `source` is the one being edited (a default Source for a new one);
     // `sources` the list it is to join, for the name checks.
-    SourceEditDialog(const Source& source, const SourceList& sources, QWidget* parent = nullptr);
+    SourceEditDialog(const Source& source, const SourceList& sources, AppContext& context, QWidget* parent = nullptr);
 
     // The source as the fields give it; valid once the dialog is accepted.
     Source editedSource() const { return m_edited; }
@@ -37,6 +42,10 @@ public:
     QLineEdit* markerBox(int marker) const; // 0 before, 1 after, 2 no results
     QPlainTextEdit* headersBox() const { return m_headers; }
     QCheckBox* totalBox() const { return m_total; }
+    QComboBox* valueBox() const { return m_value; }
+    QPushButton* buildIndexButton() const { return m_buildIndex; }
+    // Build Index's prompts and progress.
+    WebGraphBuildDialog* indexBuild() const { return m_indexBuild; }
     QSpinBox* intervalBox() const { return m_interval; }
     QLineEdit* userAgentBox() const { return m_userAgent; }
     QLabel* problemLabel() const { return m_problem; }
@@ -45,6 +54,15 @@ public:
     void accept() override;
 
 private:
+    // Fits the fields to the kind of the address: a web-graph source reads
+    // no page, and a rank stays out of the total.
+    void fitFieldsToKind();
+    void indexBuilt(const QString& indexFile);
+    // The index file of a web-graph address, a relative path taken from the
+    // application folder.
+    QString indexFileOf(const QString& queryTemplate) const;
+
+    AppContext& m_context;
     const SourceList& m_sources;
     Source m_original;
     Source m_edited;
@@ -55,6 +73,9 @@ private:
     QLineEdit* m_markers[3];
     QPlainTextEdit* m_headers;
     QCheckBox* m_total;
+    QComboBox* m_value;
+    QPushButton* m_buildIndex;
+    WebGraphBuildDialog* m_indexBuild;
     QSpinBox* m_interval;
     QLineEdit* m_userAgent;
     QLabel* m_problem;

@@ -2,8 +2,15 @@
 
 #include "engines/EngineTable.h"
 #include "scan/PacedFetcher.h"
+#include "scan/WebGraphLookup.h"
+#include "webgraph/WebGraphIndexCache.h"
 
+#include <QFutureWatcher>
+#include <QPromise>
+#include <QThreadPool>
 #include <QTimer>
+
+#include <memory>
 
 SourceQuery::SourceQuery(PacedFetcher* fetcher, QObject* parent)
     : QObject(parent)
@@ -25,6 +32,10 @@ void SourceQuery::ask(const Source& source, const QString& site)
     cancel();
     m_source = source;
     m_busy = true;
+    if (source.kind == Source::Kind::WebGraph) {
+        lookUp(site);
+        return;
+    }
     const QString address = source.queryAddress(site);
     if (address.isEmpty() && !source.isBuiltIn()) {
         // Nothing to fetch: the site gives no host to put in the address.
@@ -44,9 +55,30 @@ void SourceQuery::ask(const Source& source, const QString& site)
     m_fetcher->fetch(address, source.headers, source.userAgent);
 }
 
+void SourceQuery::lookUp(const QString& site)
+{
+    // A lookup reads a few pages of a file that may be large and not yet in
+    // memory, and the first one opens it: a worker does both.
+    auto promise = std::make_shared<QPromise<Answer>>();
+    auto* watcher = new QFutureWatcher<Answer>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, id = m_askId] {
+        watcher->deleteLater();
+        if (!m_busy || m_askId != id)
+            return;
+        m_busy = false;
+        emit finished(watcher->result(), {});
+    });
+    watcher->setFuture(promise->future());
+    QThreadPool::globalInstance()->start([promise, source = m_source, site, indexes = WebGraphIndexCache::shared()] {
+        promise->start();
+        promise->addResult(WebGraphLookup::answer(source, site, *indexes));
+        promise->finish();
+    });
+}
+
 void SourceQuery::cancel()
 {
-    if (m_busy)
+    if (m_busy && m_source.kind != Source::Kind::WebGraph)
         m_fetcher->cancel();
     m_busy = false;
     ++m_askId;

@@ -8,12 +8,13 @@
 class PacedFetcher;
 
 // One question to one source about one site: asked the way the source's kind
-// is asked and read by its count rule. Every kind of today is fetched over
-// http or https with the source's headers, user agent and pacing (its least
-// interval, and waits when the server asks to slow down); the scan driver and the Options
-// dialog's Test ask every source through here, so a kind answered without a
-// fetch (a local index) is added in ask() alone. finished() always comes
-// from the event loop, never from inside ask().
+// is asked and read by its count rule. Every kind but the web graph is
+// fetched over http or https with the source's headers, user agent and
+// pacing (its least interval, and waits when the server asks to slow down);
+// a web-graph source is looked up in its index on a worker thread
+// (WebGraphLookup). The scan driver and the Options dialog's Test ask every
+// source through here. finished() always comes from the event loop, never
+// from inside ask().
 class SourceQuery : public QObject
 {
     Q_OBJECT
@@ -59,6 +60,7 @@ signals:
 
 private:
     void pageFetched(const QString& page, const FetchReport& report);
+    void lookUp(const QString& site);
 
     PacedFetcher* m_fetcher;
     Source m_source;

@@ -54,10 +54,13 @@ QString SourceTest::describe(const Source& source, const Result& result)
     lines << QStringLiteral("Address: ") + fetch.address;
     if (!source.headers.isEmpty())
         lines << QStringLiteral("Headers: ") + source.maskedHeaders().join(QStringLiteral(", "));
-    lines << QStringLiteral("HTTP status: %1, %2 bytes, %3 ms")
-                 .arg(fetch.httpStatus > 0 ? QString::number(fetch.httpStatus) : QStringLiteral("none"))
-                 .arg(fetch.bytes)
-                 .arg(fetch.elapsedMs);
+    if (source.kind == Source::Kind::WebGraph)
+        lines << QStringLiteral("Looked up in %1 ms").arg(fetch.elapsedMs);
+    else
+        lines << QStringLiteral("HTTP status: %1, %2 bytes, %3 ms")
+                     .arg(fetch.httpStatus > 0 ? QString::number(fetch.httpStatus) : QStringLiteral("none"))
+                     .arg(fetch.bytes)
+                     .arg(fetch.elapsedMs);
     lines << QStringLiteral("Count recorded: ") +
                  (result.cellText.isEmpty() ? QStringLiteral("(none, the cell stays empty)") : result.cellText);
     if (!result.excerpt.isEmpty()) {

@@ -46,6 +46,9 @@ QString describe(const Source& source)
     QString text = QStringLiteral("%1: %2, %3").arg(source.name, kindName(source.kind), source.queryTemplate);
     if (!source.headers.isEmpty())
         text += QStringLiteral(", headers ") + source.maskedHeaders().join(QStringLiteral(", "));
+    if (source.kind == Source::Kind::WebGraph)
+        text += source.graphValue == Source::GraphValue::Rank ? QStringLiteral(", the harmonic-centrality rank")
+                                                              : QStringLiteral(", the in-degree");
     text +=
         source.countsTowardTotal ? QStringLiteral("; counts toward the total") : QStringLiteral("; not in the total");
     if (source.intervalMs)
@@ -89,7 +92,7 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     m_new = makeButton(QStringLiteral("newSource"), QStringLiteral("&New Source..."),
-                       QStringLiteral("Add a source of your own: a web page or a JSON API"), this);
+                       QStringLiteral("Add a source of your own: a web page, a JSON API or a web-graph index"), this);
     m_edit = makeButton(QStringLiteral("editSource"), QStringLiteral("Ed&it..."),
                         QStringLiteral("Change the selected source of your own"), this);
     m_remove = makeButton(QStringLiteral("removeSource"), QStringLiteral("Re&move"),
@@ -213,7 +216,7 @@ void SourcesPage::selectionChanged()
     m_test->setEnabled(!m_testing && source && source->isValid());
     const bool room = m_sources.userSourceCount() < SourceList::maxUserSources;
     m_new->setEnabled(room);
-    m_new->setToolTip(room ? QStringLiteral("Add a source of your own: a web page or a JSON API")
+    m_new->setToolTip(room ? QStringLiteral("Add a source of your own: a web page, a JSON API or a web-graph index")
                            : QStringLiteral("There are %1 sources of your own, as many as there can be")
                                  .arg(SourceList::maxUserSources));
 }
@@ -240,7 +243,7 @@ void SourcesPage::editSource()
 
 void SourcesPage::runEditor(const Source& source)
 {
-    SourceEditDialog editor(source, m_sources, this);
+    SourceEditDialog editor(source, m_sources, m_context, this);
     if (m_runEditor(editor) != QDialog::Accepted)
         return;
     const Source edited = editor.editedSource();

@@ -138,6 +138,7 @@ void WebViewPanel::openAddress(const QString& address)
 
 void WebViewPanel::refuse(const QUrl& address)
 {
+    m_showsOpening = false;
     emit statusPanelText(2, refusedAddressText(address));
 }
 
@@ -148,12 +149,18 @@ void WebViewPanel::browseToTypedAddress()
 
 void WebViewPanel::pageBegan()
 {
+    m_showsOpening = true;
     emit statusPanelText(2, tr("Opening %1").arg(m_browser->location().toString()));
 }
 
 void WebViewPanel::pageCompleted()
 {
     m_address->setText(m_browser->location().toString());
+    // The page is there, so "Opening" is no longer true; a refusal said
+    // since stays.
+    if (m_showsOpening)
+        emit statusPanelText(2, QString());
+    m_showsOpening = false;
 }
 
 void WebViewPanel::showEvent(QShowEvent* event)

@@ -83,4 +83,6 @@ private:
     BrowserFactory m_makeBrowser;
     QPointer<Browser> m_browser;
     bool m_columnsSized = false;
+    // Panel 2 tells of a page being opened.
+    bool m_showsOpening = false;
 };

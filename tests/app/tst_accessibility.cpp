@@ -60,9 +60,9 @@ const WindowOpener windowOpeners[] = {
     {"main window, Website View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::WebsiteView); }},
     {"Options", [](TestContext& test) { return std::make_unique<OptionsDialog>(test.context); }},
     {"Source editor",
-     [](TestContext&) {
+     [](TestContext& test) {
          static const SourceList sources;
-         return std::make_unique<SourceEditDialog>(Source{}, sources);
+         return std::make_unique<SourceEditDialog>(Source{}, sources, test.context);
      }},
     {"Save Search Results",
      [](TestContext& test) { return std::make_unique<SaveSearchDialog>(test.context, QList<SavedCount>{}); }},

@@ -7,9 +7,12 @@
 #include "base/UserSettings.h"
 #include "charts/ChartPanel.h"
 #include "help/HelpWindow.h"
+#include "engines/EngineTable.h"
 #include "lists/UrlListCommands.h"
+#include "loopback/LoopbackHttpServer.h"
 #include "results/ResultsView.h"
 #include "results/ScanResults.h"
+#include "scan/ScanController.h"
 #include "support/EventCounter.h"
 #include "support/TestContext.h"
 #include "webview/WebViewPanel.h"
@@ -30,6 +33,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -548,6 +552,68 @@ private slots:
             QVERIFY(screen.contains(second.geometry()));
             QVERIFY(second.frameGeometry().top() >= screen.top());
         }
+    }
+
+    // Closing the window while a scan runs asks first; agreed, the results
+    // so far are kept, and the next start shows them with their outcomes.
+    void quittingDuringAScan_data()
+    {
+        QTest::addColumn<bool>("agree");
+        QTest::newRow("stays") << false;
+        QTest::newRow("stops and quits") << true;
+    }
+
+    void quittingDuringAScan()
+    {
+        QFETCH(bool, agree);
+        // The first site's queries fail with 404; the second site's get no answer.
+        LoopbackHttpServer server;
+        server.setHandler([](const LoopbackHttpServer::Request& request) {
+            return request.target.contains("a.example") ? LoopbackHttpServer::Response::page("gone", 404)
+                                                        : LoopbackHttpServer::Response::silence();
+        });
+        TestContext test;
+        test.context.settings.setShowHelpAtStart(false);
+        QByteArray ini = "[Engines]\r\n";
+        for (const Engine& engine : engines())
+            ini += engine.iniKey + QByteArray("=") + server.url("/q?s=").toEncoded() + "\r\n";
+        test.folder.writeFile("settings.ini", ini);
+        const QString tip = QStringLiteral("Google: failed: HTTP status 404");
+        {
+            QPointer<MainWindow> first = new MainWindow(test.context, test.makeBrowser);
+            first->setAttribute(Qt::WA_DeleteOnClose);
+            first->urlListCommands()->appendUrls({"a.example", "b.example"});
+            first->show();
+            QVERIFY(QTest::qWaitForWindowExposed(first.data()));
+            QSignalSpy asked(&server, &LoopbackHttpServer::requestReceived);
+            first->scanController()->start();
+            // The second site's first query is out, and hangs.
+            QTRY_VERIFY_WITH_TIMEOUT(asked.size() > engineCount, 20000);
+            QCOMPARE(first->results()->index(0, 2).data(Qt::ToolTipRole).toString(), tip);
+            if (agree)
+                test.prompts.queueYes();
+            else
+                test.prompts.queueNo();
+            first->close();
+            QCOMPARE(test.prompts.shown().size(), 1);
+            QCOMPARE(test.prompts.shown().first().text, QStringLiteral("A scan is running. Stop it and quit?"));
+            if (!agree) {
+                QVERIFY(first->isVisible());
+                QVERIFY(first->scanController()->isScanning());
+                first->scanController()->stopForQuit();
+                delete first;
+                return;
+            }
+            QTRY_VERIFY(!first);
+        }
+        MainWindow second(test.context, test.makeBrowser);
+        ScanResults* restored = second.results();
+        QCOMPARE(restored->rowCount(), 2);
+        QCOMPARE(restored->index(1, 0).data().toString(), QStringLiteral("b.example"));
+        QCOMPARE(restored->index(0, 2).data(Qt::ToolTipRole).toString(), tip);
+        QVERIFY(restored->index(0, 2).data(ScanResults::SuspectRole).toBool());
+        QCOMPARE(restored->index(1, 2).data(Qt::ToolTipRole).toString(), QStringLiteral("Google: stopped"));
+        QVERIFY(!restored->index(1, 2).data(ScanResults::SuspectRole).toBool());
     }
 
     // A .txt file dropped on the window loads as "Load URL List from File".

@@ -80,6 +80,48 @@ private slots:
         QVERIFY(!QFile::exists(k.session.resultsPath()));
     }
 
+    // Every outcome and failure comes back as it was kept, and a damaged
+    // entry leaves its cell a plain count.
+    void outcomesComeBack()
+    {
+        Keeper k;
+        // A row per kind but a plain count's, a column per failure.
+        constexpr int failures = int(FetchFailure::IndexUnusable) + 1;
+        KeptSession::Results kept{QDateTime::currentDateTime(), {}, {}};
+        for (int column = 1; column <= failures; ++column)
+            kept.columns << SourceColumn{QStringLiteral("S%1").arg(column), true};
+        QStringList expected;
+        for (int kind = 1; kind <= int(QueryOutcome::Kind::NotInGraph); ++kind) {
+            ResultRow row = ResultRow::completed(QStringLiteral("s%1.example").arg(kind), {}, {});
+            for (int failure = 0; failure < failures; ++failure) {
+                QueryOutcome outcome{QueryOutcome::Kind(kind), {}, QStringLiteral("reason %1").arg(failure)};
+                outcome.fetch.failure = FetchFailure(failure);
+                outcome.fetch.httpStatus = 400 + failure;
+                outcome.fetch.detail = QStringLiteral("detail");
+                row.engine(failure + 1).outcome = outcome;
+                expected << outcomeText(outcome);
+            }
+            kept.rows << row;
+        }
+        QVERIFY(k.session.writeResults(kept, nullptr));
+        std::optional<KeptSession::Results> read = k.session.readResults();
+        QVERIFY(read);
+        QStringList restored;
+        for (const ResultRow& row : read->rows) {
+            for (const EngineCell& cell : row.engines)
+                restored << outcomeText(cell.outcome);
+        }
+        QCOMPARE(restored, expected);
+
+        QByteArray damaged = k.test.folder.readFile("last-results.json");
+        damaged.replace("\"kind\": \"failed\"", "\"kind\": \"exploded\"");
+        k.test.folder.writeFile("last-results.json", damaged);
+        read = k.session.readResults();
+        QVERIFY(read);
+        const int failedRow = int(QueryOutcome::Kind::Failed) - 1;
+        QCOMPARE(read->rows.at(failedRow).engines.first().outcome.kind, QueryOutcome::Kind::Counted);
+    }
+
     // A write that fails is said once, from the window's thread.
     void failedWriteIsReportedOnce()
     {

@@ -195,7 +195,7 @@ private slots:
                "[Source Alpha]\r\nQuery=https://a/{site}\r\nJson=n\r\n"
             << engines + QStringList{"Zeta", "Alpha"};
         QTest::newRow("reasons")
-            << "[Source Web Graph]\r\nQuery=webgraph:/srv/index\r\nJson=n\r\n"
+            << "[Source Ftp]\r\nQuery=ftp://srv/index\r\nJson=n\r\n"
                "[Source NoQuery]\r\nJson=n\r\n"
                "[Source NoRule]\r\nQuery=http://x/\r\n"
                "[Source Both]\r\nQuery=http://x/\r\nJson=n\r\nBefore=a\r\n"
@@ -203,7 +203,7 @@ private slots:
                "[Source Count]\r\nQuery=http://x/\r\nJson=n\r\nTotal=yes\r\n"
                "[Source Header]\r\nQuery=http://x/\r\nJson=n\r\nHeader1=X-Key: 1\r\nHeader2=no colon\r\n"
                "[Source Path]\r\nQuery=http://x/\r\nJson=a..b\r\n"
-            << engines + QStringList{"Web Graph: the Query address does not begin with http:// or https:// and a host",
+            << engines + QStringList{"Ftp: the Query address does not begin with http:// or https:// and a host",
                                      "NoQuery: no Query address",
                                      "NoRule: no count rule: give a Json path or the markers Before and After",
                                      "Both: both a Json path and markers: give one of them",
@@ -237,6 +237,58 @@ private slots:
         QFETCH(QString, sections);
         QFETCH(QStringList, shown);
         QCOMPARE(describe(listOf(sections)), shown);
+    }
+
+    void readsWebGraphSources_data()
+    {
+        QTest::addColumn<QString>("keys");
+        // "<index file> <value> <total or not>", or the reason it is skipped.
+        QTest::addColumn<QString>("read");
+        // The keys it is written back as, in order.
+        QTest::addColumn<QStringList>("written");
+        QTest::newRow("relative path, in-degree by default")
+            << "Query=webgraph:Graphs/../Graphs/x.qvg\r\nSite=listed\r\n"
+            << "/ini/Graphs/x.qvg indegree total" << QStringList{"Query=webgraph:Graphs/../Graphs/x.qvg"};
+        QTest::newRow("rank leaves the total unless told")
+            << "Query=WebGraph: /abs/x.qvg \r\nValue=Rank\r\n"
+            << "/abs/x.qvg rank not" << QStringList{"Query=WebGraph: /abs/x.qvg", "Value=rank", "Total=0"};
+        QTest::newRow("a rank in the total") << "Query=webgraph:/x.qvg\r\nValue=rank\r\nTotal=1\r\n"
+                                             << "a rank is a position, not a count: it cannot count toward the "
+                                                "total (Total=0)"
+                                             << QStringList{};
+        QTest::newRow("another value") << "Query=webgraph:/x.qvg\r\nValue=pagerank\r\n"
+                                       << "Value=pagerank is not indegree or rank" << QStringList{};
+        QTest::newRow("no index file") << "Query=webgraph: \r\n"
+                                       << "no index file after webgraph:" << QStringList{};
+        QTest::newRow("page rules") << "Query=webgraph:/x.qvg\r\nBefore=<b>\r\nAfter=</b>\r\n"
+                                    << "a web-graph source reads no page: leave out Json, the markers and the headers"
+                                    << QStringList{};
+        QTest::newRow("Value= on a web page") << "Query=http://x/\r\nJson=n\r\nValue=rank\r\n"
+                                              << "Value=rank is for web-graph sources" << QStringList{};
+    }
+
+    void readsWebGraphSources()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QString, read);
+        QFETCH(QStringList, written);
+        const SourceList list = SourceList::fromDocument(IniDocument::fromText(QStringLiteral("[Source G]\r\n") + keys),
+                                                         QStringLiteral("/ini"));
+        const Source* source = list.find(QStringLiteral("Source G"));
+        QVERIFY(source);
+        if (!source->isValid()) {
+            QCOMPARE(source->invalidReason, read);
+            return;
+        }
+        QCOMPARE(source->kind, Source::Kind::WebGraph);
+        QCOMPARE(QStringList({source->indexFile, graphValueName(source->graphValue),
+                              source->countsTowardTotal ? "total" : "not"})
+                     .join(u' '),
+                 read);
+        QStringList lines;
+        for (const auto& [key, value] : SourceList::settingsOf(*source))
+            lines << key + u'=' + value;
+        QCOMPARE(lines, written);
     }
 
     // Header values reach the request and nothing that is shown.

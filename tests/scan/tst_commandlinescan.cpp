@@ -19,6 +19,9 @@
 #include "scan/ScanLog.h"
 #include "support/ScopedEnvironment.h"
 #include "support/TestContext.h"
+#include "webgraph/WebGraphIndexBuilder.h"
+#include "webview/WebResultsList.h"
+#include "webview/WebViewPanel.h"
 
 #include <QBuffer>
 #include <QElapsedTimer>
@@ -138,12 +141,19 @@ struct Fixture
 
     QString listFile() const { return test.folder.filePath("Lists/sites.txt"); }
 
-    // The engine server's settings with Altavista and Ask hidden, and three
-    // sources of the user's own on the API server: a JSON API that needs
-    // its key, a page read by markers that stays out of the total, and one
-    // that cannot be asked.
+    // The engine server's settings with Altavista and Ask hidden, and four
+    // sources of the user's own: a JSON API on the API server that needs
+    // its key, a page read by markers that stays out of the total, a web
+    // graph in the application folder that holds alpha.example alone, and
+    // one that cannot be asked.
     void addUserSources(const LoopbackHttpServer& api)
     {
+        WebGraphBuildRequest graph;
+        graph.counts = test.folder.filePath("WebGraph/cc-main-2024-feb-apr-may-domain-counts.txt");
+        graph.output = test.folder.filePath("WebGraph/graph.qvg");
+        test.folder.writeFile("WebGraph/cc-main-2024-feb-apr-may-domain-counts.txt", "example.alpha\t17\t1\n");
+        const std::atomic<bool> cancel{false};
+        QCOMPARE(WebGraphIndexBuilder(graph, cancel).build(), WebGraphIndexBuilder::Result::Built);
         const QString base = api.url(QStringLiteral("/")).toString();
         test.folder.writeFile("settings.ini", server.settingsIni() +
                                                   "\r\n[Hidden]\r\nAltavista=1\r\nAsk=1\r\n"
@@ -154,7 +164,8 @@ struct Fixture
                                                   "\r\n[Source Intranet]\r\nQuery=" +
                                                   base.toLatin1() +
                                                   "page?q=\r\nBefore=<b>\r\nAfter=</b>\r\nTotal=0\r\n"
-                                                  "\r\n[Source Broken]\r\nQuery=webgraph:/srv/index\r\nJson=n\r\n");
+                                                  "\r\n[Source Web Graph]\r\nQuery=webgraph:WebGraph/graph.qvg\r\n"
+                                                  "\r\n[Source Broken]\r\nQuery=ftp://srv/index\r\nJson=n\r\n");
     }
 
     static constexpr char apiKey[] = "k3y-0123456789";
@@ -371,7 +382,28 @@ private slots:
             QStringList series;
             for (int row = 0; row < chart.rowCount(); ++row)
                 series << chart.rowLabel(row);
-            QCOMPARE(series, (QStringList{"Google", "Yahoo!", "MSN", "All The Web", "Referring Domains", "Intranet"}));
+            QCOMPARE(series, (QStringList{"Google", "Yahoo!", "MSN", "All The Web", "Referring Domains", "Intranet",
+                                          "Web Graph"}));
+            // The web results list has a row per source with a page, none for the index.
+            QStringList webRows;
+            const QTreeWidget* webList = main->webViewPanel()->webResultsList();
+            for (int row = 0; row < webList->topLevelItemCount(); ++row)
+                webRows << webList->topLevelItem(row)->text(0);
+            QCOMPARE(webRows.count("Referring Domains"), 2);
+            QCOMPARE(webRows.count("Web Graph"), 0);
+            // The log names the index and its release.
+            QVERIFY2(shown.contains("\twebgraph:" + f.test.folder.filePath("WebGraph/graph.qvg") +
+                                    " (cc-main-2024-feb-apr-may)\t"),
+                     qPrintable(shown));
+            // beta.example is not in the graph: an empty cell that says so.
+            int graphColumn = 0;
+            while (main->results()->headerData(graphColumn, Qt::Horizontal).toString() != "Web Graph")
+                ++graphColumn;
+            const QModelIndex graphCell = main->results()->index(1, graphColumn);
+            QCOMPARE(graphCell.data().toString(), QString());
+            QCOMPARE(graphCell.data(ScanResults::SuspectRole).toBool(), true);
+            QCOMPARE(graphCell.data(Qt::ToolTipRole).toString(),
+                     QStringLiteral("Web Graph: not in the web graph: beta.example"));
         } else {
             QCOMPARE(f.scan({f.listFile(), "-", true, false, atOnce}), 0);
             csv = f.standardOutput;
@@ -385,14 +417,14 @@ private slots:
 
         const QList<QStringList> table = records(csv);
         QCOMPARE(table.size(), 3);
-        QCOMPARE(
-            table[0],
-            QString("Domain Name,Total,Google,Yahoo!,MSN,All The Web,Referring Domains,Intranet,Rank").split(u','));
+        QCOMPARE(table[0],
+                 QString("Domain Name,Total,Google,Yahoo!,MSN,All The Web,Referring Domains,Intranet,Web Graph,Rank")
+                     .split(u','));
         for (int row = 1; row <= 2; ++row) {
             const QString site = sites[row - 1];
             QCOMPARE(table[row][0], site);
-            QCOMPARE(table[row].mid(6, 2), (QStringList{row == 1 ? "1200" : "34", "5600"}));
-            qint64 total = table[row][6].toLongLong();
+            QCOMPARE(table[row].mid(6, 3), (QStringList{row == 1 ? "1200" : "34", "5600", row == 1 ? "17" : ""}));
+            qint64 total = table[row][6].toLongLong() + table[row][8].toLongLong();
             for (const int engine : {1, 3, 5, 6})
                 total += f.server.expectedCell(site, engine).toLongLong();
             QCOMPARE(table[row][1], QString::number(total));
@@ -414,9 +446,10 @@ private slots:
             f.test.folder.filePath("Saved/alpha.example.qvh"), "alpha.example.qvh", f.test.clock.today());
         QVERIFY(saved);
         QCOMPARE(saved->selectorEntries(), (QStringList{"Google", "Yahoo!", "MSN", "All The Web", "Referring Domains",
-                                                        "Intranet", "All Engines"}));
+                                                        "Intranet", "Web Graph", "All Engines"}));
         QCOMPARE(saved->grid(4).value(0, 0), std::optional<double>(1200));
-        QCOMPARE(saved->grid(6).columnCount(), 6);
+        QCOMPARE(saved->grid(6).value(0, 0), std::optional<double>(17));
+        QCOMPARE(saved->grid(7).columnCount(), 7);
     }
 
     // A scan behind a proxy named by http_proxy, with no setting changed:
@@ -560,7 +593,8 @@ private slots:
         expected << "Referring Domains\tJSON\t" + base +
                         "links?domain={site}\tX-Api-Key: \u2022\u2022\u2022\u2022\t"
                         "counts toward the total"
-                 << "Intranet\tweb page\t" + base + "page?q=\t\tnot in the total";
+                 << "Intranet\tweb page\t" + base + "page?q=\t\tnot in the total"
+                 << "Web Graph\tweb graph\twebgraph:WebGraph/graph.qvg\t\tcounts toward the total";
         QCOMPARE(output.split(u'\n', Qt::SkipEmptyParts), expected);
         QVERIFY2(errors.contains("[Source Broken] is skipped: the Query address does not begin"), qPrintable(errors));
     }

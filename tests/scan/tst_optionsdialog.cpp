@@ -703,6 +703,10 @@ private slots:
                    "[Source Uno]\r\nQuery=https://one.example/?d={site}\r\nHeader1=X-Key: s3cret-one\r\n"
                    "Json=data.n\r\n; keep me\r\n\r\n" +
                    other + two;
+        // The page's fields, off for an index, keep nothing; a rank stays out of the total.
+        QTest::newRow("add a web graph") << "add graph" << file
+                                         << file + "\r\n[Source Graph]\r\nQuery=webgraph:WebGraph/g.qvg\r\n"
+                                                   "Value=rank\r\nTotal=0\r\n";
         QTest::newRow("remove") << "remove" << file << engines + other + two;
         QTest::newRow("move down") << "down" << file << engines + two + "\r\n" + one + other;
         QTest::newRow("hide an engine") << "hide" << file << file + "\r\n[Hidden]\r\nAsk=1\r\n";
@@ -728,7 +732,12 @@ private slots:
         SourcesPage page(test.context);
         QString shownHeaders;
         page.setEditorRunner([&](SourceEditDialog& editor) {
-            if (operation == "add") {
+            if (operation == "add graph") {
+                editor.nameBox()->setText("Graph");
+                editor.jsonBox()->setText("data.n");
+                editor.queryBox()->setText("webgraph:WebGraph/g.qvg");
+                editor.valueBox()->setCurrentIndex(1);
+            } else if (operation == "add") {
                 editor.nameBox()->setText("Backlinks");
                 editor.queryBox()->setText("https://api.example/v1?d={site}");
                 editor.siteBox()->setCurrentIndex(2);
@@ -755,7 +764,7 @@ private slots:
         } else if (operation == "hide" || operation == "show") {
             list->topLevelItem(3)->setCheckState(SourcesPage::NameColumn,
                                                  operation == "hide" ? Qt::Unchecked : Qt::Checked);
-        } else if (operation == "add") {
+        } else if (operation.startsWith("add")) {
             page.newButton()->click();
         } else {
             page.selectSource("Source One");
@@ -775,6 +784,7 @@ private slots:
         for (int row = 6; row < list->topLevelItemCount(); ++row)
             names << list->topLevelItem(row)->text(SourcesPage::NameColumn);
         const QMap<QString, QStringList> expectedNames{{"add", {"One", "Two", "Backlinks"}},
+                                                       {"add graph", {"One", "Two", "Graph"}},
                                                        {"edit", {"Uno", "Two"}},
                                                        {"remove", {"Two"}},
                                                        {"down", {"Two", "One"}},
@@ -804,7 +814,7 @@ private slots:
                                     << ""
                                     << "another source is named \"Two\"";
         QTest::newRow("not http") << "New"
-                                  << "webgraph:/srv/index"
+                                  << "ftp://srv/index"
                                   << ""
                                   << "does not begin with http://";
         QTest::newRow("header without a colon") << "New"
