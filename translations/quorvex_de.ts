@@ -695,7 +695,7 @@
     </message>
     <message>
         <source>{site} stands for the site, percent-encoded; without it the site is appended</source>
-        <translation>{site} steht für die Website, prozentkodiert; ohne {site} wird die Website angehängt</translation>
+        <translation type="vanished">{site} steht für die Website, prozentkodiert; ohne {site} wird die Website angehängt</translation>
     </message>
     <message>
         <source>Site form</source>
@@ -808,6 +808,38 @@
     <message>
         <source>This source cannot be saved: %1.</source>
         <translation>Diese Quelle kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>{site} stands for the site, percent-encoded; without it the site is appended. webgraph: and a file asks a web-graph index</source>
+        <translation>{site} steht für die Website, prozentkodiert; ohne {site} wird die Website angehängt. webgraph: mit einer Datei fragt einen Web-Graph-Index</translation>
+    </message>
+    <message>
+        <source>Web-graph value</source>
+        <translation>Wert aus dem Web-Graph</translation>
+    </message>
+    <message>
+        <source>What a web-graph index gives for the site; it is asked about the registered domain (a domain graph) or the host (a host graph)</source>
+        <translation>Was ein Web-Graph-Index für die Website liefert; gefragt wird nach der registrierten Domain (Domain-Graph) oder dem Host (Host-Graph)</translation>
+    </message>
+    <message>
+        <source>in-degree: the referring domains (or hosts)</source>
+        <translation>in-degree: die verweisenden Domains (oder Hosts)</translation>
+    </message>
+    <message>
+        <source>rank: the harmonic-centrality position</source>
+        <translation>rank: der Platz nach harmonischer Zentralität</translation>
+    </message>
+    <message>
+        <source>Build In&amp;dex...</source>
+        <translation>Index &amp;erstellen …</translation>
+    </message>
+    <message>
+        <source>Index the published web-graph files and make this source ask the index</source>
+        <translation>Die veröffentlichten Web-Graph-Dateien indexieren und diese Quelle den Index fragen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>We&amp;rt:</translation>
     </message>
 </context>
 <context>
