@@ -495,6 +495,10 @@
         <source>Export Results as CSV</source>
         <translation>Ergebnisse als CSV exportieren</translation>
     </message>
+    <message>
+        <source>A scan is running. Stop it and quit?</source>
+        <translation>Ein Suchlauf läuft. Anhalten und beenden?</translation>
+    </message>
 </context>
 <context>
     <name>PrinterChoice</name>

@@ -331,7 +331,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_scanController->isScanning()) {
         // Quitting would lose the scan's work: only on the user's word, and
         // with the results so far kept.
-        if (!m_context.prompts.question(QStringLiteral("A scan is running. Stop it and quit?"),
+        if (!m_context.prompts.question(tr("A scan is running. Stop it and quit?"),
                                         QString::fromLatin1(Branding::applicationTitle))) {
             event->ignore();
             return;
