@@ -1,5 +1,6 @@
 #include "scan/ScanDriver.h"
 
+#include "engines/CountText.h"
 #include "results/ScanResults.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanLog.h"
@@ -16,7 +17,9 @@ ScanDriver::ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResul
 {
     // One at a time, the answer is always that of the source whose turn it is.
     connect(m_sequentialQuery, &SourceQuery::finished, this,
-            [this](const SourceQuery::Answer& answer) { answered(m_answered, answer.outcome, answer.cellText); });
+            [this](const SourceQuery::Answer& answer) { answered(m_answered, answer); });
+    // Rows never move, but clearing or replacing them takes the current one.
+    connect(results, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_row = -1; });
 }
 
 SourceQuery* ScanDriver::queryOf(int sourceIndex)
@@ -27,7 +30,7 @@ SourceQuery* ScanDriver::queryOf(int sourceIndex)
         const int index = static_cast<int>(m_parallelQueries.size());
         auto* query = new SourceQuery(new PageFetcher(m_fetcher->limits(), this), this);
         connect(query, &SourceQuery::finished, this,
-                [this, index](const SourceQuery::Answer& answer) { answered(index, answer.outcome, answer.cellText); });
+                [this, index](const SourceQuery::Answer& answer) { answered(index, answer); });
         m_parallelQueries << query;
     }
     return m_parallelQueries[sourceIndex];
@@ -90,7 +93,7 @@ void ScanDriver::stopNow()
                 logQuery(site, query.source, stoppedOutcome, {});
                 stoppedOutcome.fetch.address.clear();
             }
-            m_results->setEngineCell(m_row.row(), index + 1, {}, stoppedOutcome);
+            m_results->setEngineCell(m_row, index + 1, {}, stoppedOutcome);
         }
         completeRow();
     }
@@ -101,9 +104,9 @@ void ScanDriver::stopNow()
 qint64 ScanDriver::completeRow()
 {
     qint64 rowTotal = 0;
-    if (m_row.isValid()) {
-        m_results->completeRow(m_row.row(), m_thresholds);
-        rowTotal = m_results->row(m_row.row()).total.value_or(0);
+    if (m_row >= 0) {
+        m_results->completeRow(m_row, m_thresholds);
+        rowTotal = m_results->row(m_row).total.value_or(0);
     }
     m_grandTotal += rowTotal;
     m_siteInProgress = false;
@@ -136,7 +139,7 @@ void ScanDriver::nextSite()
     m_answered = 0;
     m_queries = QList<Query>(m_sources.size());
     m_siteInProgress = true;
-    m_row = m_results->index(m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]), 0);
+    m_row = m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]);
     emit siteStarted(m_siteIndex, m_sites[m_siteIndex]);
     if (m_order == EngineOrder::OneAtATime) {
         querySource(0);
@@ -157,7 +160,7 @@ void ScanDriver::querySource(int sourceIndex)
     queryOf(sourceIndex)->ask(query.source, m_sites[m_siteIndex]);
 }
 
-void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const QString& cell)
+void ScanDriver::answered(int sourceIndex, const SourceQuery::Answer& answer)
 {
     if (!m_running || !m_siteInProgress || sourceIndex >= m_queries.size())
         return;
@@ -166,10 +169,10 @@ void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const QS
         return;
     query.state = Query::State::Answered;
     const QString site = m_sites[m_siteIndex];
-    m_results->setEngineCell(m_row.row(), sourceIndex + 1, cell, outcome);
-    logQuery(site, query.source, outcome, cell);
+    m_results->setEngineCell(m_row, sourceIndex + 1, answer.count, answer.outcome);
+    logQuery(site, query.source, answer.outcome, answer.count);
     ++m_answered;
-    emit engineDone(m_siteIndex, site, sourceIndex + 1, cell);
+    emit engineDone(m_siteIndex, site, sourceIndex + 1, CountText::of(answer.count));
     // A receiver may have stopped the scan.
     if (!m_running)
         return;
@@ -191,10 +194,10 @@ void ScanDriver::completeSite()
 }
 
 void ScanDriver::logQuery(const QString& site, const Source& source, const QueryOutcome& outcome,
-                          const QString& cellText)
+                          const std::optional<qint64>& count)
 {
     if (m_log)
         // The universal time is read without a time-zone lookup; the log shows
         // it as local time.
-        m_log->append({QDateTime::currentDateTimeUtc(), site, source.name, outcome, cellText});
+        m_log->append({QDateTime::currentDateTimeUtc(), site, source.name, outcome, count});
 }

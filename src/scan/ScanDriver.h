@@ -2,10 +2,10 @@
 
 #include "engines/SourceList.h"
 #include "results/ResultRow.h"
+#include "scan/SourceQuery.h"
 
 #include <QList>
 #include <QObject>
-#include <QPersistentModelIndex>
 #include <QStringList>
 
 #include <functional>
@@ -14,7 +14,6 @@ struct FetchReport;
 class PageFetcher;
 class ScanLog;
 class ScanResults;
-class SourceQuery;
 
 // A scan as a state machine on the UI thread: every site of a snapshot of
 // the URL list is asked of every active source (SourceList), sites strictly
@@ -116,14 +115,15 @@ private:
 
     void nextSite();
     void querySource(int sourceIndex);
-    void answered(int sourceIndex, const QueryOutcome& outcome, const QString& cellText);
+    void answered(int sourceIndex, const SourceQuery::Answer& answer);
     void completeSite();
     // Ranks the current site's row from the cells it has and adds its total
     // to the scan's; the total of the row.
     qint64 completeRow();
     // Not running, no stop pending.
     void end();
-    void logQuery(const QString& site, const Source& source, const QueryOutcome& outcome, const QString& cellText);
+    void logQuery(const QString& site, const Source& source, const QueryOutcome& outcome,
+                  const std::optional<qint64>& count);
     // The query a source goes through under the running order.
     SourceQuery* queryOf(int sourceIndex);
 
@@ -142,9 +142,9 @@ private:
     EngineOrder m_order = EngineOrder::OneAtATime;
     QStringList m_sites;
     RankThresholds m_thresholds;
-    // The current site's row; it follows the row when the results are
-    // reordered, and becomes invalid when they are cleared.
-    QPersistentModelIndex m_row;
+    // The current site's row of the results, where it stays; -1 once the
+    // results are cleared or replaced.
+    int m_row = -1;
     int m_siteIndex = 0;
     // The current site's sources that have answered.
     int m_answered = 0;
