@@ -143,14 +143,18 @@ void ScanController::finished(qint64 grandTotal)
     emit progressEnded();
     showScanning(false);
 
-    // The chart shows the sites by total, smallest first; the table then
-    // ends largest first. The setting is read each time, so a change while
-    // the chart is built counts for the table.
+    // With auto-sort on, the chart shows the sites by total, smallest
+    // first, and the table then ends largest first. The setting is read
+    // again after the chart: switched off meanwhile, the table keeps the
+    // chart's order.
     const ResultsSortProxy* shown = m_controls.results->shownResults();
-    emit currentResultsChartRequested(autoSortIsOn() ? shown->rowsSortedBy(ResultsColumns::total, Qt::AscendingOrder)
+    const bool sortedForChart = autoSortIsOn();
+    emit currentResultsChartRequested(sortedForChart ? shown->rowsSortedBy(ResultsColumns::total, Qt::AscendingOrder)
                                                      : shown->rowsAsShown());
-    if (autoSortIsOn())
-        m_controls.results->sortByColumn(ResultsColumns::total, Qt::DescendingOrder);
+    if (sortedForChart) {
+        m_controls.results->sortByColumn(ResultsColumns::total,
+                                         autoSortIsOn() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
     emit scanCompleted();
     emit scanEnded();
     reportFailures();
