@@ -13,7 +13,7 @@
 //   bench_scan [sites [hidden]] [--delay ms]
 
 #include "app/MainWindow.h"
-#include "base/IniFile.h"
+#include "base/IniDocument.h"
 #include "base/UserSettings.h"
 #include "engines/CountExtraction.h"
 #include "engines/EngineTable.h"
@@ -335,10 +335,11 @@ int main(int argc, char* argv[])
     QElapsedTimer readClock;
     readClock.start();
     qsizetype readSize = 0;
-    for (int i = 0; i < queries; ++i)
-        readSize += readIniKey(QStringLiteral("Engines"), QStringLiteral("ATW"), QString(),
-                               test.folder.filePath(QStringLiteral("settings.ini")))
-                        .size();
+    for (int i = 0; i < queries; ++i) {
+        IniDocument settings;
+        settings.load(test.folder.filePath(QStringLiteral("settings.ini")));
+        readSize += settings.value(QStringLiteral("Engines"), QStringLiteral("ATW")).value_or(QString()).size();
+    }
     const double readMs = readClock.nsecsElapsed() / 1e6 / queries;
 
     const QString listFile = test.folder.filePath(QStringLiteral("Lists/bench.txt"));
