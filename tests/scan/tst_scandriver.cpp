@@ -152,6 +152,33 @@ private slots:
             QCOMPARE(*read, number.toLongLong());
     }
 
+    // A page's count as the cell holds it: a text the source's rule leaves
+    // that is no count makes no count, saying what it was.
+    void readAnswer_data()
+    {
+        QTest::addColumn<QString>("count"); // as the page prints it
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QVariant>("number"); // invalid: no count
+        QTest::newRow("commas") << "1,234" << int(QueryOutcome::Kind::Counted) << QVariant(qint64(1234));
+        QTest::newRow("full stops") << "1.234" << int(QueryOutcome::Kind::NoCount) << QVariant();
+        QTest::newRow("words") << "many" << int(QueryOutcome::Kind::NoCount) << QVariant();
+    }
+
+    void readAnswer()
+    {
+        QFETCH(QString, count);
+        QFETCH(int, kind);
+        QFETCH(QVariant, number);
+        const QString page = "<p>Results <b>1</b> - <b>10</b> of about <b>" + count + "</b> linking to a.example</p>";
+        const SourceQuery::Answer answer =
+            SourceQuery::readAnswer(Source::builtIn(*engineByNumber(1)), page, FetchReport{});
+        QCOMPARE(int(answer.outcome.kind), kind);
+        QCOMPARE(answer.count.has_value(), number.isValid());
+        if (answer.count)
+            QCOMPARE(*answer.count, number.toLongLong());
+        QCOMPARE(answer.outcome.reason.contains(count), !number.isValid());
+    }
+
     void asksEveryEngineForEverySiteInOrder()
     {
         EngineServer server;
