@@ -29,6 +29,12 @@ constexpr SettingKey windowGeometry{"windowGeometry", ""};
 constexpr SettingKey resultsColumnWidths{"resultsColumnWidths", ""};
 constexpr SettingKey webResultsColumnWidths{"webResultsColumnWidths", ""};
 constexpr SettingKey currentView{"currentView", "0"};
+constexpr SettingKey proxyChoice{"proxy", "system"};
+constexpr SettingKey proxyHost{"proxyHost", ""};
+constexpr SettingKey proxyPort{"proxyPort", ""};
+constexpr SettingKey proxyUser{"proxyUser", ""};
+constexpr SettingKey proxyPassword{"proxyPassword", ""};
+constexpr SettingKey userAgent{"userAgent", "Mozilla"};
 } // namespace Key
 
 const SettingKey* const rankNumberKeys[UserSettings::rankNumberCount] = {&Key::lowThreshold, &Key::mediumThreshold,
@@ -122,6 +128,36 @@ bool UserSettings::parallelEngines() const
 void UserSettings::setParallelEngines(bool on)
 {
     setOn(Key::parallelEngines, on);
+}
+
+NetworkSettings UserSettings::networkSettings() const
+{
+    NetworkSettings settings;
+    const QString choice = value(Key::proxyChoice);
+    if (choice == QLatin1String("none"))
+        settings.proxy = NetworkSettings::ProxyChoice::None;
+    else if (choice == QLatin1String("manual"))
+        settings.proxy = NetworkSettings::ProxyChoice::Manual;
+    settings.proxyHost = value(Key::proxyHost).trimmed();
+    const std::optional<int> port = wholeNumber(value(Key::proxyPort));
+    settings.proxyPort = port && *port > 0 && *port <= 65535 ? static_cast<quint16>(*port) : 0;
+    settings.proxyUser = value(Key::proxyUser);
+    settings.proxyPassword = value(Key::proxyPassword);
+    const QString agent = value(Key::userAgent);
+    if (!agent.trimmed().isEmpty())
+        settings.userAgent = agent;
+    return settings;
+}
+
+void UserSettings::setNetworkSettings(const NetworkSettings& settings)
+{
+    static const char* const choices[] = {"system", "none", "manual"};
+    setValue(Key::proxyChoice, QString::fromLatin1(choices[static_cast<int>(settings.proxy)]));
+    setValue(Key::proxyHost, settings.proxyHost);
+    setValue(Key::proxyPort, settings.proxyPort ? QString::number(settings.proxyPort) : QString());
+    setValue(Key::proxyUser, settings.proxyUser);
+    setValue(Key::proxyPassword, settings.proxyPassword);
+    setValue(Key::userAgent, settings.userAgent);
 }
 
 bool UserSettings::showHelpAtStart() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/NetworkSettings.h"
 #include "base/RankThresholds.h"
 
 #include <QByteArray>
@@ -52,6 +53,12 @@ public:
     // off by default.
     bool parallelEngines() const;
     void setParallelEngines(bool on);
+
+    // The proxy and the user agent of every query. A stored proxy choice
+    // other than "none" or "manual" is the system's; a port that is no
+    // number from 1 to 65535 is 0; an empty user agent is the default.
+    NetworkSettings networkSettings() const;
+    void setNetworkSettings(const NetworkSettings& settings);
 
     // Whether the help opens at start: only the stored text "1" says so.
     bool showHelpAtStart() const;

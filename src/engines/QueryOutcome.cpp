@@ -16,7 +16,10 @@ QString failureText(const FetchReport& report)
     case FetchFailure::ConnectionClosed:
         return QStringLiteral("connection closed by the server");
     case FetchFailure::Tls:
-        return QStringLiteral("secure connection (TLS) failed");
+        return report.detail.isEmpty() ? QStringLiteral("secure connection (TLS) failed")
+                                       : QStringLiteral("secure connection (TLS) failed: %1").arg(report.detail);
+    case FetchFailure::Proxy:
+        return report.detail.isEmpty() ? QStringLiteral("proxy failed") : report.detail;
     case FetchFailure::IdleTimeout:
         return QStringLiteral("timed out waiting for data");
     case FetchFailure::TotalTimeout:
@@ -25,6 +28,8 @@ QString failureText(const FetchReport& report)
         return QStringLiteral("too many redirections");
     case FetchFailure::SizeCap:
         return QStringLiteral("page larger than the size limit");
+    case FetchFailure::RateLimited:
+        return QStringLiteral("rate limited (HTTP %1)").arg(report.httpStatus);
     case FetchFailure::HttpStatus:
         return QStringLiteral("HTTP status %1").arg(report.httpStatus);
     case FetchFailure::Network:
@@ -53,8 +58,10 @@ QString kindText(QueryOutcome::Kind kind)
 
 QString outcomeText(const QueryOutcome& outcome)
 {
-    if (outcome.kind == QueryOutcome::Kind::Failed)
-        return kindText(outcome.kind) + QStringLiteral(": ") + failureText(outcome.fetch);
+    if (outcome.kind == QueryOutcome::Kind::Failed) {
+        const QString failure = kindText(outcome.kind) + QStringLiteral(": ") + failureText(outcome.fetch);
+        return outcome.reason.isEmpty() ? failure : failure + QStringLiteral("; ") + outcome.reason;
+    }
     if (!outcome.reason.isEmpty())
         return kindText(outcome.kind) + QStringLiteral(": ") + outcome.reason;
     return kindText(outcome.kind);

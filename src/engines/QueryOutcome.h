@@ -3,6 +3,8 @@
 #include <QMetaType>
 #include <QString>
 
+#include <optional>
+
 // Why a fetch gave no page.
 enum class FetchFailure {
     None,
@@ -11,12 +13,14 @@ enum class FetchFailure {
     HostNotFound,
     ConnectionRefused,
     ConnectionClosed, // closed or reset by the server before the answer was whole
-    Tls,
+    Tls,              // detail says what was wrong with the certificate, when known
+    Proxy,            // the proxy refused, failed or asked for credentials; detail names it
     IdleTimeout,
     TotalTimeout,
     TooManyRedirects, // past the limit, or redirected out of the web
     SizeCap,
-    HttpStatus, // the server answered 4xx or 5xx
+    HttpStatus,  // the server answered 4xx or 5xx
+    RateLimited, // the server answered 429 or 503 to every try
     Network,    // any other network error
 };
 
@@ -25,10 +29,14 @@ struct FetchReport
 {
     FetchFailure failure = FetchFailure::None;
     int httpStatus = 0; // 0 when no status line came
+    // How long a 429 or 503 answer asked the client to wait (its
+    // Retry-After, in seconds or as a date), when it said.
+    std::optional<qint64> retryAfterMs;
     qint64 bytes = 0;   // of the page handed over
     qint64 elapsedMs = 0;
     QString address;
-    // The network layer's own words for a failure of kind Network.
+    // More about a failure of kind Network, Tls or Proxy: the network
+    // layer's words, the certificate's fault, or the proxy and what it did.
     QString detail;
 
     bool pageReceived() const { return failure == FetchFailure::None; }
@@ -64,4 +72,5 @@ QString kindText(QueryOutcome::Kind kind);
 QString outcomeText(const QueryOutcome& outcome);
 
 Q_DECLARE_METATYPE(FetchFailure)
+Q_DECLARE_METATYPE(FetchReport)
 Q_DECLARE_METATYPE(QueryOutcome::Kind)

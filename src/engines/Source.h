@@ -59,6 +59,12 @@ struct Source
     CountMarkers markers;
     QString jsonPath;
     bool countsTowardTotal = true;
+    // The least time in milliseconds between two of its queries ("Interval=",
+    // for an engine "[Pacing] <key>="); 0 asks as fast as answers come.
+    int intervalMs = 0;
+    // The user agent its queries go out with ("UserAgent="); empty is the
+    // one of the network settings.
+    QString userAgent;
     bool hidden = false; // a built-in engine the user does not ask
     // Why the source cannot be asked; empty when it can.
     QString invalidReason;

@@ -16,11 +16,6 @@ namespace {
 const QString sourcePrefix = QStringLiteral("Source ");
 const QString headerKeyPrefix = QStringLiteral("Header");
 
-QString hiddenSection()
-{
-    return QStringLiteral("Hidden");
-}
-
 // One key of a user source's section: how its value is taken into the
 // source (giving the reason when it cannot be) and what is written for it.
 struct SourceKey
@@ -87,6 +82,21 @@ const SourceKey sourceKeys[] = {
          return QString();
      },
      [](const Source& source) { return source.countsTowardTotal ? QString() : QStringLiteral("0"); }},
+    {"Interval",
+     [](Source& source, const QString& value) {
+         const std::optional<int> ms = SourceList::intervalOf(value);
+         if (!ms)
+             return QStringLiteral("Interval=%1 is not a number of milliseconds").arg(value.trimmed());
+         source.intervalMs = *ms;
+         return QString();
+     },
+     [](const Source& source) { return source.intervalMs ? QString::number(source.intervalMs) : QString(); }},
+    {"UserAgent",
+     [](Source& source, const QString& value) {
+         source.userAgent = value.trimmed();
+         return QString();
+     },
+     [](const Source& source) { return source.userAgent; }},
 };
 
 // The number of a "Header<n>" key, or nothing.
@@ -173,7 +183,7 @@ Source readUserSource(const IniDocument::Section& section)
 
 bool isHidden(const IniDocument& document, const Engine& engine)
 {
-    return document.value(hiddenSection(), engine.key()).value_or(QString()).trimmed() == QLatin1String("1");
+    return document.value(SourceList::hiddenSection(), engine.key()).value_or(QString()).trimmed() == QLatin1String("1");
 }
 
 } // namespace
@@ -203,6 +213,8 @@ SourceList SourceList::fromDocument(const IniDocument& document)
         source.queryTemplate = settings.queryTemplate;
         source.markers = settings.markers;
         source.hidden = isHidden(document, *source.engine);
+        // An interval that is no number is no interval: the engine is asked as ever.
+        source.intervalMs = SourceList::intervalOf(document.value(SourceList::pacingSection(), source.engine->key()).value_or(QString())).value_or(0);
     }
     for (const IniDocument::Section& section : document.sections()) {
         if (!IniFileAccess::startsWithName(section.name, sourcePrefix))
@@ -352,4 +364,26 @@ std::optional<QList<SourceHeader>> SourceList::headersFromLines(const QStringLis
         headers << *header;
     }
     return headers;
+}
+
+QString SourceList::hiddenSection()
+{
+    return QStringLiteral("Hidden");
+}
+
+QString SourceList::pacingSection()
+{
+    return QStringLiteral("Pacing");
+}
+
+std::optional<int> SourceList::intervalOf(const QString& value)
+{
+    const QString text = value.trimmed();
+    if (text.isEmpty())
+        return 0;
+    bool ok = false;
+    const int ms = text.toInt(&ok);
+    if (!ok || ms < 0 || ms > 86400000 || !std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.isDigit(); }))
+        return std::nullopt;
+    return ms;
 }

@@ -22,6 +22,12 @@ class IniDocument;
 //   Header1=X-Api-Key: 0123456789
 //   Json=data.refDomains
 //   Total=1
+//   Interval=1000
+//   UserAgent=Mozilla/5.0 (X11; Linux x86_64)
+//
+// Interval= is the least time in milliseconds between two of the source's
+// queries (none when absent); a built-in engine's is "<key>=" in [Pacing].
+// UserAgent= replaces the user agent of the network settings for the source.
 //
 // The keys of a user source are read and written through one table in
 // SourceList.cpp; a key is added there. A user source that cannot be asked
@@ -54,6 +60,14 @@ public:
     // Why a user source may not have this name, given the list's other
     // sources (the one under `ownKey` left out); empty when it may.
     QString nameProblem(const QString& name, const QString& ownKey = {}) const;
+
+    // The sections of settings.ini that hide the built-in engines and set
+    // their intervals.
+    static QString hiddenSection();
+    static QString pacingSection();
+    // A least interval as Interval= holds it: whole milliseconds from 0 to
+    // a day, empty being 0; nothing when the text is none of these.
+    static std::optional<int> intervalOf(const QString& text);
 
     // The section of settings.ini that holds the user source of this name.
     static QString sectionOf(const QString& name);

@@ -10,8 +10,6 @@
 
 namespace {
 
-const QString hiddenSection = QStringLiteral("Hidden");
-
 // The keys of the section's lines, as the reader tells them.
 QStringList keysOf(const QString& iniPath, const QString& section)
 {
@@ -72,18 +70,42 @@ bool moveSource(const QString& iniPath, const QString& name, const QString& befo
                               beforeName.isEmpty() ? QString() : SourceList::sectionOf(beforeName), iniPath, error);
 }
 
-bool setHidden(const QString& iniPath, const Engine& engine, bool hidden, QString* error)
+namespace {
+
+// Writes the engine's key of a section of built-in settings, or deletes it
+// when the value is empty, and the section with it once it holds no key.
+bool writeEngineKey(const QString& iniPath, const QString& section, const Engine& engine, const QString& value,
+                    QString* error)
 {
-    if (hidden)
-        return writeProfileString(hiddenSection, engine.key(), QStringLiteral("1"), iniPath, error);
-    if (!deleteProfileKey(hiddenSection, engine.key(), iniPath, error))
+    if (!value.isEmpty())
+        return writeProfileString(section, engine.key(), value, iniPath, error);
+    if (!deleteProfileKey(section, engine.key(), iniPath, error))
         return false;
     IniDocument document;
     document.load(iniPath);
-    const std::optional<QString> left = document.sectionText(hiddenSection);
+    const std::optional<QString> left = document.sectionText(section);
     if (left && left->trimmed().isEmpty())
-        return deleteProfileSection(hiddenSection, iniPath, error);
+        return deleteProfileSection(section, iniPath, error);
     return true;
+}
+
+} // namespace
+
+bool setHidden(const QString& iniPath, const Engine& engine, bool hidden, QString* error)
+{
+    return writeEngineKey(iniPath, SourceList::hiddenSection(), engine, hidden ? QStringLiteral("1") : QString(),
+                          error);
+}
+
+bool setInterval(const QString& iniPath, const Source& source, int intervalMs, QString* error)
+{
+    if (source.engine) {
+        return writeEngineKey(iniPath, SourceList::pacingSection(), *source.engine,
+                              intervalMs > 0 ? QString::number(intervalMs) : QString(), error);
+    }
+    Source paced = source;
+    paced.intervalMs = intervalMs;
+    return writeSource(iniPath, paced, source.name, error);
 }
 
 } // namespace SourceSettingsFile

@@ -28,4 +28,8 @@ bool moveSource(const QString& iniPath, const QString& name, const QString& befo
 // deleting its key, and the section once it holds no key.
 bool setHidden(const QString& iniPath, const Engine& engine, bool hidden, QString* error = nullptr);
 
+// Sets the source's least interval between two queries: Interval= of a
+// user source, "<key>=" in [Pacing] for a built-in engine; 0 deletes it.
+bool setInterval(const QString& iniPath, const Source& source, int intervalMs, QString* error = nullptr);
+
 } // namespace SourceSettingsFile

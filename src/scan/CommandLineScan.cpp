@@ -99,6 +99,7 @@ int CommandLineScan::run(const Options& options, QIODevice& standardOutput, QTex
 
     ScanResults results;
     PageFetcher fetcher;
+    fetcher.setNetworkSettings(m_settings.networkSettings());
     ScanDriver driver(&fetcher, ScanDriver::settingsOf(m_folder.settingsIni()), &results);
     const SavedSearches searches(m_folder.savedFolder());
     const QString siteCount = QString::number(sites.size());

@@ -5,6 +5,7 @@
 #include "base/UserSettings.h"
 #include "engines/EngineSettingsFile.h"
 #include "scan/EngineFileCheck.h"
+#include "scan/NetworkPage.h"
 #include "scan/PageFetcher.h"
 #include "scan/SourceTest.h"
 #include "scan/SourcesPage.h"
@@ -72,9 +73,11 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("optionPages"));
     m_sourcesPage = new SourcesPage(context);
+    m_networkPage = new NetworkPage;
     for (const auto& [page, caption] :
          {std::pair<QWidget*, QString>(makeEngineGroup(), QStringLiteral("Search &Engines")),
-          std::pair<QWidget*, QString>(m_sourcesPage, QStringLiteral("So&urces"))}) {
+          std::pair<QWidget*, QString>(m_sourcesPage, QStringLiteral("So&urces")),
+          std::pair<QWidget*, QString>(m_networkPage, QStringLiteral("Net&work"))}) {
         // A tab widget lays out a page as it is added, long before the
         // dialog is shown; at its own size, not squeezed into a default one
         // that leaves its controls no height to be clicked.
@@ -296,6 +299,8 @@ void OptionsDialog::startTest(int engineNumber)
 
 void OptionsDialog::startSourceTest(const Source& source)
 {
+    // A test goes out as a scan would with what the Network page holds now.
+    m_test->pageFetcher()->setNetworkSettings(m_networkPage->shown());
     m_test->start(source, m_testSite);
     m_testResult->setPlainText(QStringLiteral("Testing %1 with %2...")
                                    .arg(source.name, m_testSite.isEmpty() ? SourceTest::defaultSite() : m_testSite));
@@ -354,10 +359,16 @@ void OptionsDialog::load()
     m_clear->setChecked(m_context.settings.clearBeforeScan());
     m_keepList->setChecked(m_context.settings.keepUrlList());
     m_parallelEngines->setChecked(m_context.settings.parallelEngines());
+    m_networkPage->showSettings(m_context.settings.networkSettings());
 }
 
 void OptionsDialog::saveAndClose()
 {
+    if (const QString problem = m_networkPage->problem(); !problem.isEmpty()) {
+        m_pages->setCurrentWidget(m_networkPage);
+        m_context.prompts.error(problem, QStringLiteral("Options"));
+        return;
+    }
     for (const Engine& engine : engines()) {
         if (!writeEngine(engine))
             return;
@@ -368,6 +379,7 @@ void OptionsDialog::saveAndClose()
     m_context.settings.setClearBeforeScan(m_clear->isChecked());
     m_context.settings.setKeepUrlList(m_keepList->isChecked());
     m_context.settings.setParallelEngines(m_parallelEngines->isChecked());
+    m_context.settings.setNetworkSettings(m_networkPage->shown());
     accept();
 }
 

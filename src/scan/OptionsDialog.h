@@ -16,6 +16,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
+class NetworkPage;
 class SourcesPage;
 class SourceTest;
 
@@ -50,6 +51,7 @@ public:
     QPushButton* stopTestButton() const { return m_stopTest; }
     QTabWidget* pages() const { return m_pages; }
     SourcesPage* sourcesPage() const { return m_sourcesPage; }
+    NetworkPage* networkPage() const { return m_networkPage; }
     QPlainTextEdit* testResultBox() const { return m_testResult; }
     // The site a test asks about; SourceTest::defaultSite() when empty.
     void setTestSite(const QString& site) { m_testSite = site; }
@@ -99,6 +101,7 @@ private:
     SourceTest* m_test = nullptr;
     QTabWidget* m_pages = nullptr;
     SourcesPage* m_sourcesPage = nullptr;
+    NetworkPage* m_networkPage = nullptr;
     QString m_testSite;
     std::array<QLineEdit*, rankBoxCount> m_ranks{};
     RankBoxRules m_rules;

@@ -1,10 +1,15 @@
 #include "scan/PageFetcher.h"
 
+#include <QLocale>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QUrl>
+
+#if QT_CONFIG(ssl)
+#include <QSslError>
+#endif
 
 #include <algorithm>
 #include <utility>
@@ -35,6 +40,60 @@ QUrl redirectionTarget(const QNetworkReply& reply)
     return reply.url().resolved(QUrl(QString::fromUtf8(location)));
 }
 
+// The proxies the desktop or the environment set for each address, asked
+// afresh for every request so that a change of them counts at once.
+class SystemProxyFactory : public QNetworkProxyFactory
+{
+public:
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override { return systemProxyForQuery(query); }
+};
+
+QNetworkProxy manualProxy(const NetworkSettings& settings)
+{
+    if (settings.proxyHost.isEmpty())
+        return QNetworkProxy::NoProxy;
+    return QNetworkProxy(QNetworkProxy::HttpProxy, settings.proxyHost, settings.proxyPort, settings.proxyUser,
+                         settings.proxyPassword);
+}
+
+// A header value as it may go on the wire: one line of text.
+QByteArray headerValue(const QString& text)
+{
+    QByteArray value = text.toLatin1();
+    value.replace('\r', ' ').replace('\n', ' ');
+    return value.trimmed();
+}
+
+#if QT_CONFIG(ssl)
+// What was wrong with the server's certificate, in the words of a failed
+// query's reason.
+QString certificateFault(const QList<QSslError>& errors)
+{
+    for (const QSslError& error : errors) {
+        switch (error.error()) {
+        case QSslError::SelfSignedCertificate:
+        case QSslError::SelfSignedCertificateInChain:
+            return QStringLiteral("the certificate is self-signed");
+        case QSslError::CertificateExpired:
+            return QStringLiteral("the certificate has expired");
+        case QSslError::CertificateNotYetValid:
+            return QStringLiteral("the certificate is not valid yet");
+        case QSslError::HostNameMismatch:
+            return QStringLiteral("the certificate is for another host name");
+        case QSslError::CertificateRevoked:
+            return QStringLiteral("the certificate has been revoked");
+        case QSslError::UnableToGetLocalIssuerCertificate:
+        case QSslError::UnableToGetIssuerCertificate:
+        case QSslError::CertificateUntrusted:
+            return QStringLiteral("the certificate is not from a trusted authority");
+        default:
+            break;
+        }
+    }
+    return errors.isEmpty() ? QString() : errors.first().errorString();
+}
+#endif
+
 // The port an address reaches, given or implied by its scheme.
 int portOf(const QUrl& url)
 {
@@ -62,7 +121,7 @@ PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
     , m_limits(limits)
     , m_manager(new QNetworkAccessManager(this))
 {
-    m_manager->setProxy(QNetworkProxy::NoProxy);
+    setNetworkSettings(m_network);
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(m_limits.idleTimeoutMs);
     m_totalTimer.setSingleShot(true);
@@ -76,19 +135,76 @@ PageFetcher::~PageFetcher()
     dropReply();
 }
 
+void PageFetcher::setNetworkSettings(const NetworkSettings& settings)
+{
+    m_network = settings;
+    switch (settings.proxy) {
+    case NetworkSettings::ProxyChoice::System:
+        m_manager->setProxyFactory(new SystemProxyFactory);
+        break;
+    case NetworkSettings::ProxyChoice::None:
+        m_manager->setProxy(QNetworkProxy::NoProxy);
+        break;
+    case NetworkSettings::ProxyChoice::Manual:
+        m_manager->setProxy(manualProxy(settings));
+        break;
+    }
+}
+
+QString PageFetcher::proxyOf(const QUrl& url) const
+{
+    QList<QNetworkProxy> proxies;
+    switch (m_network.proxy) {
+    case NetworkSettings::ProxyChoice::System:
+        proxies = QNetworkProxyFactory::systemProxyForQuery(QNetworkProxyQuery(url));
+        break;
+    case NetworkSettings::ProxyChoice::None:
+        break;
+    case NetworkSettings::ProxyChoice::Manual:
+        proxies = {manualProxy(m_network)};
+        break;
+    }
+    for (const QNetworkProxy& proxy : std::as_const(proxies)) {
+        if (proxy.type() != QNetworkProxy::NoProxy && proxy.type() != QNetworkProxy::DefaultProxy)
+            return QStringLiteral("%1:%2").arg(proxy.hostName()).arg(proxy.port());
+    }
+    return {};
+}
+
+std::optional<qint64> PageFetcher::retryAfterMs(const QByteArray& value, const QDateTime& now)
+{
+    const QByteArray text = value.trimmed();
+    if (text.isEmpty())
+        return std::nullopt;
+    if (std::all_of(text.cbegin(), text.cend(), [](char c) { return c >= '0' && c <= '9'; })) {
+        // Anything past a day is as good as "much later"; the caller caps it anyway.
+        return text.size() > 6 ? qint64(86400000) : text.toLongLong() * 1000;
+    }
+    // HTTP dates are written in universal time with the zone "GMT".
+    QDateTime when =
+        QLocale::c().toDateTime(QString::fromLatin1(text), QStringLiteral("ddd, dd MMM yyyy HH:mm:ss 'GMT'"));
+    when.setTimeSpec(Qt::UTC);
+    if (!when.isValid())
+        when = QDateTime::fromString(QString::fromLatin1(text), Qt::RFC2822Date);
+    if (!when.isValid())
+        return std::nullopt;
+    return std::max<qint64>(0, now.msecsTo(when));
+}
+
 bool PageFetcher::isFetchable(const QString& address)
 {
     const QUrl url(address);
     return url.isValid() && isWebScheme(url.scheme()) && !url.host().isEmpty();
 }
 
-void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& headers)
+void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& headers, const QString& userAgent)
 {
     cancel();
     m_busy = true;
     const quint64 id = ++m_fetchId;
     m_address = address;
     m_headers = headers;
+    m_userAgent = userAgent;
     m_headersFor = QUrl(address);
     m_httpStatus = 0;
     m_elapsed.start();
@@ -112,7 +228,7 @@ void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& heade
 void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
+    request.setHeader(QNetworkRequest::UserAgentHeader, headerValue(m_userAgent.isEmpty() ? m_network.userAgent : m_userAgent));
     if (isSameServer(url, m_headersFor)) {
         for (const SourceHeader& header : std::as_const(m_headers))
             request.setRawHeader(header.name.toLatin1(), header.value.toLatin1());
@@ -130,6 +246,10 @@ void PageFetcher::request(const QUrl& url)
     connect(m_reply, &QNetworkReply::metaDataChanged, this, &PageFetcher::headersReceived);
     connect(m_reply, &QNetworkReply::readyRead, this, &PageFetcher::readAvailable);
     connect(m_reply, &QNetworkReply::finished, this, &PageFetcher::replyFinished);
+#if QT_CONFIG(ssl)
+    m_tlsErrors.clear();
+    connect(m_reply, &QNetworkReply::sslErrors, this, [this](const QList<QSslError>& errors) { m_tlsErrors = errors; });
+#endif
 }
 
 void PageFetcher::headersReceived()
@@ -196,11 +316,28 @@ void PageFetcher::replyFinished()
     if (!m_reply)
         return;
     m_httpStatus = m_reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    finishWith(m_page, failureOf(*m_reply, m_httpStatus));
+    FetchFailure failure = failureOf(*m_reply, m_httpStatus);
+    // Through a proxy, the connection that failed is the one to the proxy.
+    const bool reachingFailure = failure == FetchFailure::ConnectionRefused ||
+                                 failure == FetchFailure::ConnectionClosed || failure == FetchFailure::HostNotFound;
+    if (reachingFailure && !proxyOf(m_reply->url()).isEmpty())
+        failure = FetchFailure::Proxy;
+    finishWith(m_page, failure);
 }
 
 FetchFailure PageFetcher::failureOf(const QNetworkReply& reply, int httpStatus)
 {
+    switch (reply.error()) {
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+    case QNetworkReply::UnknownProxyError:
+        return FetchFailure::Proxy;
+    default:
+        break;
+    }
     if (httpStatus >= 400)
         return FetchFailure::HttpStatus;
     switch (reply.error()) {
@@ -233,14 +370,54 @@ void PageFetcher::finishWith(const QByteArray& bytes, FetchFailure failure)
     report.bytes = bytes.size();
     report.elapsedMs = m_elapsed.isValid() ? m_elapsed.elapsed() : 0;
     report.address = m_address;
-    if (failure == FetchFailure::Network && m_reply)
-        report.detail = m_reply->errorString();
+    report.detail = failureDetail(failure);
+    if (m_reply && (m_httpStatus == 429 || m_httpStatus == 503))
+        report.retryAfterMs = retryAfterMs(m_reply->rawHeader("Retry-After"), QDateTime::currentDateTimeUtc());
     const QString text = QString::fromLatin1(bytes);
     dropReply();
     m_busy = false;
     m_page.clear();
     // Last, as a receiver may start the next fetch or delete this fetcher.
     emit finished(text, report);
+}
+
+QString PageFetcher::failureDetail(FetchFailure failure) const
+{
+    if (!m_reply)
+        return {};
+    switch (failure) {
+    case FetchFailure::Network:
+        return m_reply->errorString();
+    case FetchFailure::Tls:
+#if QT_CONFIG(ssl)
+        return certificateFault(m_tlsErrors);
+#else
+        return {};
+#endif
+    case FetchFailure::Proxy: {
+        const QString proxy = proxyOf(m_reply->url());
+        const QString name = proxy.isEmpty() ? QStringLiteral("the proxy") : QStringLiteral("proxy ") + proxy;
+        switch (m_reply->error()) {
+        case QNetworkReply::ProxyConnectionRefusedError:
+        case QNetworkReply::ConnectionRefusedError:
+            return name + QStringLiteral(" refused the connection");
+        case QNetworkReply::ProxyConnectionClosedError:
+        case QNetworkReply::RemoteHostClosedError:
+            return name + QStringLiteral(" closed the connection");
+        case QNetworkReply::ProxyNotFoundError:
+        case QNetworkReply::HostNotFoundError:
+            return name + QStringLiteral(" was not found");
+        case QNetworkReply::ProxyTimeoutError:
+            return name + QStringLiteral(" did not answer in time");
+        case QNetworkReply::ProxyAuthenticationRequiredError:
+            return name + QStringLiteral(" asks for a user name and password");
+        default:
+            return name + QStringLiteral(" failed: ") + m_reply->errorString();
+        }
+    }
+    default:
+        return {};
+    }
 }
 
 void PageFetcher::dropReply(bool stopTimers)

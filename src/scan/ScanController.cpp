@@ -16,6 +16,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QTimer>
 
 namespace {
 
@@ -43,6 +44,11 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     connect(m_driver, &ScanDriver::engineDone, this, &ScanController::engineDone);
     connect(m_driver, &ScanDriver::finished, this, &ScanController::finished);
     connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
+    connect(m_driver, &ScanDriver::waiting, this,
+            [this](int, const QString&, int engineNumber, int waitMs, int) { waiting(engineNumber, waitMs); });
+    m_waitTicker = new QTimer(this);
+    m_waitTicker->setInterval(1000);
+    connect(m_waitTicker, &QTimer::timeout, this, &ScanController::showWaiting);
 
     connect(m_controls.startButton, &QAbstractButton::clicked, this, &ScanController::start);
     connect(m_controls.startAction, &QAction::triggered, this, &ScanController::start);
@@ -98,6 +104,7 @@ void ScanController::start()
     showScanning(true);
     emit failureSummary(QString());
     // Read once per scan: a change of the options takes effect at the next one.
+    m_driver->setNetworkSettings(m_context.settings.networkSettings());
     m_driver->start(sites, m_context.settings.rankThresholds(),
                     m_context.settings.parallelEngines() ? ScanDriver::EngineOrder::AllAtOnce
                                                          : ScanDriver::EngineOrder::OneAtATime);
@@ -120,6 +127,7 @@ void ScanController::stop()
 void ScanController::showScanning(bool scanning)
 {
     m_scanning = scanning;
+    m_waitTicker->stop();
     m_controls.startButton->setText(scanning ? scanningCaption : m_startCaption);
     m_controls.startButton->setEnabled(!scanning);
     m_controls.stopButton->setEnabled(scanning);
@@ -128,8 +136,27 @@ void ScanController::showScanning(bool scanning)
     m_repaintThrottle->setOn(scanning);
 }
 
+void ScanController::waiting(int engineNumber, int waitMs)
+{
+    m_waitingSource = m_driver->source(engineNumber).name;
+    m_waitEnd.setRemainingTime(waitMs);
+    m_waitTicker->start();
+    showWaiting();
+}
+
+void ScanController::showWaiting()
+{
+    const qint64 secondsLeft = (m_waitEnd.remainingTime() + 999) / 1000;
+    if (secondsLeft <= 0 || m_driver->isStopRequested()) {
+        m_waitTicker->stop();
+        return;
+    }
+    emit statusText(QStringLiteral("Waiting %1 s: %2 asked to slow down").arg(secondsLeft).arg(m_waitingSource));
+}
+
 void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
+    m_waitTicker->stop();
     emit progressStepped();
     // The stop's message stays until the scan ends.
     if (!m_driver->isStopRequested())

@@ -2,12 +2,14 @@
 
 #include "results/ResultRow.h"
 
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
 
 struct AppContext;
 class QAbstractButton;
 class QAction;
+class QTimer;
 class QWidget;
 class RepaintThrottle;
 class ResultsView;
@@ -89,6 +91,9 @@ private:
     void finished(qint64 grandTotal);
     void stopped();
     void reportFailures();
+    // The status counts down a wait for a source that asked to slow down.
+    void waiting(int engineNumber, int waitMs);
+    void showWaiting();
     // Names the user sources that cannot be asked, each once a session.
     void reportInvalidSources(const SourceList& sources);
     void showScanning(bool scanning);
@@ -104,4 +109,8 @@ private:
     RepaintThrottle* m_repaintThrottle;
     bool m_scanning = false;
     QStringList m_reportedInvalidSources;
+    // Ticks every second while a source's query waits to be asked again.
+    QTimer* m_waitTicker;
+    QDeadlineTimer m_waitEnd;
+    QString m_waitingSource;
 };

@@ -2,6 +2,7 @@
 
 #include "engines/CountText.h"
 #include "results/ScanResults.h"
+#include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
 #include "scan/ScanLog.h"
 #include "scan/SourceQuery.h"
@@ -10,30 +11,46 @@
 
 ScanDriver::ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResults* results, QObject* parent)
     : QObject(parent)
-    , m_sequentialQuery(new SourceQuery(fetcher, this))
     , m_fetcher(fetcher)
     , m_readSources(std::move(readSources))
     , m_results(results)
 {
-    // One at a time, the answer is always that of the source whose turn it is.
-    connect(m_sequentialQuery, &SourceQuery::finished, this,
-            [this](const SourceQuery::Answer& answer) { answered(m_answered, answer); });
     // Rows never move, but clearing or replacing them takes the current one.
     connect(results, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_row = -1; });
 }
 
-SourceQuery* ScanDriver::queryOf(int sourceIndex)
+SourceQuery* ScanDriver::queryFor(const Source& source)
 {
-    if (m_order == EngineOrder::OneAtATime)
-        return m_sequentialQuery;
-    while (m_parallelQueries.size() <= sourceIndex) {
-        const int index = static_cast<int>(m_parallelQueries.size());
-        auto* query = new SourceQuery(new PageFetcher(m_fetcher->limits(), this), this);
-        connect(query, &SourceQuery::finished, this,
-                [this, index](const SourceQuery::Answer& answer) { answered(index, answer); });
-        m_parallelQueries << query;
-    }
-    return m_parallelQueries[sourceIndex];
+    SourceQuery*& query = m_queriesByKey[source.settingsKey.toLower()];
+    if (query)
+        return query;
+    auto* fetcher = new PageFetcher(m_fetcher->limits());
+    fetcher->setNetworkSettings(m_fetcher->networkSettings());
+    auto* paced = new PacedFetcher(fetcher, this);
+    paced->setPolicy(m_pacing);
+    query = new SourceQuery(paced, this);
+    // A query serves the source wherever it stands in the running scan.
+    SourceQuery* const asked = query;
+    connect(query, &SourceQuery::finished, this, [this, asked](const SourceQuery::Answer& answer) {
+        answered(static_cast<int>(m_scanQueries.indexOf(asked)), answer.outcome, answer.count);
+    });
+    connect(query, &SourceQuery::retrying, this,
+            [this, asked](const FetchReport& answer, int waitMs) { retrying(asked, answer, waitMs); });
+    return query;
+}
+
+void ScanDriver::setNetworkSettings(const NetworkSettings& settings)
+{
+    m_fetcher->setNetworkSettings(settings);
+    for (SourceQuery* query : std::as_const(m_queriesByKey))
+        query->pacedFetcher()->pageFetcher()->setNetworkSettings(settings);
+}
+
+void ScanDriver::setPacing(const PacedFetcher::Policy& pacing)
+{
+    m_pacing = pacing;
+    for (SourceQuery* query : std::as_const(m_queriesByKey))
+        query->pacedFetcher()->setPolicy(pacing);
 }
 
 ScanDriver::SourceReader ScanDriver::settingsOf(const QString& settingsIni)
@@ -54,6 +71,9 @@ void ScanDriver::start(const QStringList& sites, const RankThresholds& threshold
     if (sources.isEmpty())
         return;
     m_sources = std::move(sources);
+    m_scanQueries.clear();
+    for (const Source& source : std::as_const(m_sources))
+        m_scanQueries << queryFor(source);
     m_results->setSourceColumns(ResultsColumns::columnsOf(m_sources));
     m_sites = sites;
     m_thresholds = thresholds;
@@ -70,8 +90,41 @@ void ScanDriver::start(const QStringList& sites, const RankThresholds& threshold
 
 void ScanDriver::requestStop()
 {
-    if (m_running)
-        m_stopRequested = true;
+    if (!m_running)
+        return;
+    m_stopRequested = true;
+    // The site's other queries finish, but nothing waits any longer: a
+    // query held back for its interval or for a server that asked to slow
+    // down ends now.
+    if (!m_siteInProgress)
+        return;
+    for (int index = 0; index < m_queries.size(); ++index) {
+        if (m_queries[index].state == Query::State::Asked && queryOf(index)->pacedFetcher()->isWaiting())
+            stopQuery(index);
+    }
+}
+
+void ScanDriver::stopQuery(int sourceIndex)
+{
+    queryOf(sourceIndex)->cancel();
+    QueryOutcome stoppedOutcome{QueryOutcome::Kind::Stopped, {}, {}};
+    stoppedOutcome.fetch.address = m_queries[sourceIndex].address;
+    answered(sourceIndex, stoppedOutcome, {});
+}
+
+void ScanDriver::retrying(SourceQuery* query, const FetchReport& answer, int waitMs)
+{
+    const int index = static_cast<int>(m_scanQueries.indexOf(query));
+    if (!m_running || !m_siteInProgress || index < 0 || index >= m_queries.size())
+        return;
+    if (m_stopRequested) {
+        stopQuery(index);
+        return;
+    }
+    const QString site = m_sites[m_siteIndex];
+    const QString again = QStringLiteral("asked again in %1 s").arg((waitMs + 999) / 1000);
+    logQuery(site, m_queries[index].source, {QueryOutcome::Kind::Failed, answer, again}, {});
+    emit waiting(m_siteIndex, site, index + 1, waitMs, answer.httpStatus);
 }
 
 void ScanDriver::stopNow()
@@ -158,9 +211,12 @@ void ScanDriver::querySource(int sourceIndex)
     query.address = query.source.redacted(query.source.queryAddress(m_sites[m_siteIndex]));
     query.state = Query::State::Asked;
     queryOf(sourceIndex)->ask(query.source, m_sites[m_siteIndex]);
+    // After a stop request nothing waits for its interval.
+    if (m_stopRequested && queryOf(sourceIndex)->pacedFetcher()->isWaiting())
+        stopQuery(sourceIndex);
 }
 
-void ScanDriver::answered(int sourceIndex, const SourceQuery::Answer& answer)
+void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const std::optional<qint64>& count)
 {
     if (!m_running || !m_siteInProgress || sourceIndex >= m_queries.size())
         return;
@@ -169,10 +225,10 @@ void ScanDriver::answered(int sourceIndex, const SourceQuery::Answer& answer)
         return;
     query.state = Query::State::Answered;
     const QString site = m_sites[m_siteIndex];
-    m_results->setEngineCell(m_row, sourceIndex + 1, answer.count, answer.outcome);
-    logQuery(site, query.source, answer.outcome, answer.count);
+    m_results->setEngineCell(m_row, sourceIndex + 1, count, outcome);
+    logQuery(site, query.source, outcome, count);
     ++m_answered;
-    emit engineDone(m_siteIndex, site, sourceIndex + 1, CountText::of(answer.count));
+    emit engineDone(m_siteIndex, site, sourceIndex + 1, CountText::of(count));
     // A receiver may have stopped the scan.
     if (!m_running)
         return;

@@ -1,19 +1,23 @@
 #pragma once
 
+#include "base/NetworkSettings.h"
 #include "engines/SourceList.h"
 #include "results/ResultRow.h"
-#include "scan/SourceQuery.h"
+#include "scan/PacedFetcher.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 struct FetchReport;
 class PageFetcher;
 class ScanLog;
 class ScanResults;
+class SourceQuery;
 
 // A scan as a state machine on the UI thread: every site of a snapshot of
 // the URL list is asked of every active source (SourceList), sites strictly
@@ -52,6 +56,13 @@ public:
     // start, each one afresh before its query (a source since removed or
     // made invalid is asked as it was at the start).
     static SourceReader settingsOf(const QString& settingsIni);
+
+    // The proxy and user agent of the queries from the next one on.
+    void setNetworkSettings(const NetworkSettings& settings);
+
+    // How the queries of the sources are retried and backed off, from the
+    // next scan on; each source keeps its own least interval.
+    void setPacing(const PacedFetcher::Policy& pacing);
 
     // The log the queries go into; cleared at every start. May be null.
     void setLog(ScanLog* log) { m_log = log; }
@@ -95,6 +106,9 @@ signals:
     // sources asked at the same time the answers come in whatever order the
     // sources give them.
     void engineDone(int index, const QString& site, int engineNumber, const QString& cellText);
+    // The source (numbered from 1) asked to slow down for the current site;
+    // its query is asked again after waitMs unless the scan is stopped.
+    void waiting(int index, const QString& site, int engineNumber, int waitMs, int httpStatus);
     // The current site's queries are done.
     void siteFinished(int index, const QString& site, qint64 rowTotal);
     // Every site was scanned.
@@ -115,7 +129,7 @@ private:
 
     void nextSite();
     void querySource(int sourceIndex);
-    void answered(int sourceIndex, const SourceQuery::Answer& answer);
+    void answered(int sourceIndex, const QueryOutcome& outcome, const std::optional<qint64>& count);
     void completeSite();
     // Ranks the current site's row from the cells it has and adds its total
     // to the scan's; the total of the row.
@@ -124,16 +138,24 @@ private:
     void end();
     void logQuery(const QString& site, const Source& source, const QueryOutcome& outcome,
                   const std::optional<qint64>& count);
-    // The query a source goes through under the running order.
-    SourceQuery* queryOf(int sourceIndex);
+    // The query a source of the running scan goes through.
+    SourceQuery* queryOf(int sourceIndex) const { return m_scanQueries[sourceIndex]; }
+    // The query of the source, made at its first scan with the limits and
+    // network settings of the caller's fetcher.
+    SourceQuery* queryFor(const Source& source);
+    void retrying(SourceQuery* query, const FetchReport& answer, int waitMs);
+    // Ends a query of the current site that has not been answered: its cell
+    // stays empty with the outcome "stopped".
+    void stopQuery(int sourceIndex);
 
-    // One at a time, every source is asked through the caller's fetcher.
-    SourceQuery* m_sequentialQuery;
-    // A query with a fetcher of its own per source for asking them at the
-    // same time, made at the first such scan with the limits of the
-    // caller's fetcher.
-    QList<SourceQuery*> m_parallelQueries;
+    // A query per source, by its settings key, kept from scan to scan so
+    // that its pacing holds across them; one query per source means never
+    // two of its requests at once, in either order.
+    QHash<QString, SourceQuery*> m_queriesByKey;
+    // The queries of the running scan's sources, in their order.
+    QList<SourceQuery*> m_scanQueries;
     PageFetcher* m_fetcher;
+    PacedFetcher::Policy m_pacing;
     SourceReader m_readSources;
     ScanResults* m_results;
     ScanLog* m_log = nullptr;

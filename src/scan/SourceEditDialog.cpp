@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -24,6 +25,21 @@ QLineEdit* makeBox(const QString& objectName, const QString& accessibleName, con
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(objectName);
     box->setAccessibleName(accessibleName);
+    return box;
+}
+
+QSpinBox* makeIntervalBox(int intervalMs, QWidget* parent)
+{
+    auto* box = new QSpinBox(parent);
+    box->setObjectName(QStringLiteral("sourceInterval"));
+    box->setAccessibleName(SourceEditDialog::tr("Least interval between queries, in milliseconds"));
+    box->setToolTip(SourceEditDialog::tr("The least time between two queries of this source; a service that allows "
+                                         "one query a second wants 1000"));
+    box->setRange(0, 86400000);
+    box->setSingleStep(250);
+    box->setSuffix(QStringLiteral(" ms"));
+    box->setSpecialValueText(SourceEditDialog::tr("none"));
+    box->setValue(intervalMs);
     return box;
 }
 
@@ -75,6 +91,10 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     m_total = new QCheckBox(tr("Counts toward the &total and the rank"), this);
     m_total->setObjectName(QStringLiteral("sourceTotal"));
     m_total->setChecked(source.countsTowardTotal);
+    m_interval = makeIntervalBox(source.intervalMs, this);
+    m_userAgent = makeBox(QStringLiteral("sourceUserAgent"), tr("User agent"), source.userAgent, this);
+    m_userAgent->setPlaceholderText(tr("as in the Network options"));
+    m_userAgent->setToolTip(tr("The User-Agent this source is asked with; empty for the one of the Network options"));
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("sourceProblem"));
     m_problem->setWordWrap(true);
@@ -89,6 +109,8 @@ SourceEditDialog::SourceEditDialog(const Source& source, const SourceList& sourc
     form->addRow(tr("A&fter:"), m_markers[1]);
     form->addRow(tr("No &results:"), m_markers[2]);
     form->addRow(tr("&Headers:"), m_headers);
+    form->addRow(tr("&Interval:"), m_interval);
+    form->addRow(tr("&User agent:"), m_userAgent);
     form->addRow(QString(), m_total);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -118,6 +140,8 @@ void SourceEditDialog::accept()
     source.kind = source.jsonPath.isEmpty() ? Source::Kind::WebPage : Source::Kind::Json;
     source.markers = {m_markers[0]->text(), m_markers[1]->text(), m_markers[2]->text()};
     source.countsTowardTotal = m_total->isChecked();
+    source.intervalMs = m_interval->value();
+    source.userAgent = m_userAgent->text().trimmed();
     QString problem = m_sources.nameProblem(source.name, m_original.settingsKey);
     if (problem.isEmpty()) {
         const std::optional<QList<SourceHeader>> headers =

@@ -5,6 +5,7 @@
 #include <QDialog>
 
 class QCheckBox;
+class QSpinBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -36,6 +37,8 @@ public:
     QLineEdit* markerBox(int marker) const; // 0 before, 1 after, 2 no results
     QPlainTextEdit* headersBox() const { return m_headers; }
     QCheckBox* totalBox() const { return m_total; }
+    QSpinBox* intervalBox() const { return m_interval; }
+    QLineEdit* userAgentBox() const { return m_userAgent; }
     QLabel* problemLabel() const { return m_problem; }
 
     // Ok: takes the fields when they make a valid source, else says why.
@@ -52,5 +55,7 @@ private:
     QLineEdit* m_markers[3];
     QPlainTextEdit* m_headers;
     QCheckBox* m_total;
+    QSpinBox* m_interval;
+    QLineEdit* m_userAgent;
     QLabel* m_problem;
 };

@@ -2,15 +2,23 @@
 
 #include "engines/CountText.h"
 #include "engines/EngineTable.h"
-#include "scan/PageFetcher.h"
+#include "scan/PacedFetcher.h"
 
 #include <QTimer>
 
-SourceQuery::SourceQuery(PageFetcher* fetcher, QObject* parent)
+SourceQuery::SourceQuery(PacedFetcher* fetcher, QObject* parent)
     : QObject(parent)
     , m_fetcher(fetcher)
 {
-    connect(m_fetcher, &PageFetcher::finished, this, &SourceQuery::pageFetched);
+    connect(m_fetcher, &PacedFetcher::finished, this, &SourceQuery::pageFetched);
+    connect(m_fetcher, &PacedFetcher::retrying, this, [this](const FetchReport& answer, int waitMs, int retry) {
+        if (!m_busy)
+            return;
+        FetchReport shown = answer;
+        shown.address = m_source.redacted(answer.address);
+        shown.detail = m_source.redacted(answer.detail);
+        emit retrying(shown, waitMs, retry);
+    });
 }
 
 void SourceQuery::ask(const Source& source, const QString& site)
@@ -31,7 +39,10 @@ void SourceQuery::ask(const Source& source, const QString& site)
         });
         return;
     }
-    m_fetcher->fetch(address, source.headers);
+    PacedFetcher::Policy policy = m_fetcher->policy();
+    policy.intervalMs = source.intervalMs;
+    m_fetcher->setPolicy(policy);
+    m_fetcher->fetch(address, source.headers, source.userAgent);
 }
 
 void SourceQuery::cancel()

@@ -7,11 +7,12 @@
 
 #include <optional>
 
-class PageFetcher;
+class PacedFetcher;
 
 // One question to one source about one site: asked the way the source's kind
 // is asked and read by its count rule. Every kind of today is fetched over
-// http or https with the source's headers; the scan driver and the Options
+// http or https with the source's headers, user agent and pacing (its least
+// interval, and waits when the server asks to slow down); the scan driver and the Options
 // dialog's Test ask every source through here, so a kind answered without a
 // fetch (a local index) is added in ask() alone. finished() always comes
 // from the event loop, never from inside ask().
@@ -30,15 +31,16 @@ public:
         qsizetype position = -1;
     };
 
-    // The fetcher is the caller's and may be shared by queries that never
-    // run at the same time.
-    explicit SourceQuery(PageFetcher* fetcher, QObject* parent = nullptr);
+    // The fetcher is the caller's; its pacing is that of one source, so a
+    // scan gives each source a fetcher of its own.
+    explicit SourceQuery(PacedFetcher* fetcher, QObject* parent = nullptr);
 
     // Asks the source about the site, abandoning a question still running.
     void ask(const Source& source, const QString& site);
     // Abandons the running question; its finished() does not come.
     void cancel();
     bool isBusy() const { return m_busy; }
+    PacedFetcher* pacedFetcher() const { return m_fetcher; }
     // The source of the last question asked.
     const Source& source() const { return m_source; }
 
@@ -53,13 +55,16 @@ public:
     static std::optional<qint64> countOf(const Source& source, const QString& countText);
 
 signals:
+    // The source asked to slow down (HTTP 429 or 503); the question is asked
+    // again after waitMs. The answer's header values are masked.
+    void retrying(const FetchReport& answer, int waitMs, int retry);
     // The page is what was fetched, for whoever shows a part of it.
     void finished(const SourceQuery::Answer& answer, const QString& page);
 
 private:
     void pageFetched(const QString& page, const FetchReport& report);
 
-    PageFetcher* m_fetcher;
+    PacedFetcher* m_fetcher;
     Source m_source;
     bool m_busy = false;
     quint64 m_askId = 0;

@@ -1,6 +1,7 @@
 #include "scan/SourceTest.h"
 
 #include "engines/CountText.h"
+#include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
 
 namespace {
@@ -13,7 +14,7 @@ constexpr qsizetype excerptLead = 80;
 
 SourceTest::SourceTest(PageFetcher* fetcher, QObject* parent)
     : QObject(parent)
-    , m_query(new SourceQuery(fetcher, this))
+    , m_query(new SourceQuery(new PacedFetcher(fetcher, this), this))
 {
     connect(m_query, &SourceQuery::finished, this, [this](const SourceQuery::Answer& answer, const QString& page) {
         emit finished({answer.outcome, answer.count, excerptOf(page, answer.position)});
@@ -28,6 +29,11 @@ void SourceTest::start(const Source& source, const QString& site)
 void SourceTest::cancel()
 {
     m_query->cancel();
+}
+
+PageFetcher* SourceTest::pageFetcher() const
+{
+    return m_query->pacedFetcher()->pageFetcher();
 }
 
 bool SourceTest::isRunning() const

@@ -33,6 +33,8 @@ public:
     bool isRunning() const;
     // The source of the last test started.
     const Source& source() const { return m_query->source(); }
+    // What the test fetches through, for its network settings.
+    PageFetcher* pageFetcher() const;
 
     // The result as the dialog shows it, several lines; header values
     // masked.

@@ -28,6 +28,11 @@ QPushButton* makeButton(const QString& objectName, const QString& text, const QS
     return button;
 }
 
+QString intervalText(const Source& source)
+{
+    return source.intervalMs ? QStringLiteral("%1 ms").arg(source.intervalMs) : QStringLiteral("none");
+}
+
 QString statusOf(const Source& source)
 {
     if (!source.isValid())
@@ -42,7 +47,12 @@ QString describe(const Source& source)
     if (!source.headers.isEmpty())
         text += QStringLiteral(", headers ") + source.maskedHeaders().join(QStringLiteral(", "));
     text +=
-        source.countsTowardTotal ? QStringLiteral("; counts toward the total.") : QStringLiteral("; not in the total.");
+        source.countsTowardTotal ? QStringLiteral("; counts toward the total") : QStringLiteral("; not in the total");
+    if (source.intervalMs)
+        text += QStringLiteral("; at least %1 ms between two queries").arg(source.intervalMs);
+    if (!source.userAgent.isEmpty())
+        text += QStringLiteral("; asked as \"%1\"").arg(source.userAgent);
+    text += u'.';
     if (!source.isValid())
         return text + QStringLiteral(" Scans skip it: ") + source.invalidReason + u'.';
     return text + (source.hidden ? QStringLiteral(" Hidden: scans do not ask it.") : QStringLiteral(" Scans ask it."));
@@ -60,7 +70,7 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_list->setObjectName(QStringLiteral("sourceList"));
     m_list->setAccessibleName(QStringLiteral("Sources"));
     m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Kind"), QStringLiteral("Status"),
-                             QStringLiteral("In total"), QStringLiteral("Address"), QStringLiteral("Headers")});
+                             QStringLiteral("In total"), QStringLiteral("Interval"), QStringLiteral("Address"), QStringLiteral("Headers")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -69,6 +79,7 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_list->setColumnWidth(KindColumn, 75);
     m_list->setColumnWidth(StatusColumn, 80);
     m_list->setColumnWidth(TotalColumn, 60);
+    m_list->setColumnWidth(IntervalColumn, 70);
     m_list->setColumnWidth(AddressColumn, 260);
     m_details = new QLabel(this);
     m_details->setObjectName(QStringLiteral("sourceDetails"));
@@ -87,12 +98,14 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
                       QStringLiteral("Ask the selected source, and show its column, before the one above it"), this);
     m_down = makeButton(QStringLiteral("moveSourceDown"), QStringLiteral("Move Do&wn"),
                         QStringLiteral("Ask the selected source, and show its column, after the one below it"), this);
+    m_interval = makeButton(QStringLiteral("sourceInterval"), QStringLiteral("Inter&val..."),
+                            QStringLiteral("Set the least time between two queries of the selected source"), this);
     m_test = makeButton(QStringLiteral("testSource"), QStringLiteral("Test Selecte&d"),
                         QStringLiteral("Ask the selected source about the first site of the URL list and show what "
                                        "a scan would record"),
                         this);
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {m_new, m_edit, m_remove, m_up, m_down, m_test})
+    for (QPushButton* button : {m_new, m_edit, m_remove, m_up, m_down, m_interval, m_test})
         buttons->addWidget(button);
     buttons->addStretch();
 
@@ -109,6 +122,7 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     connect(m_remove, &QPushButton::clicked, this, &SourcesPage::removeSource);
     connect(m_up, &QPushButton::clicked, this, [this] { moveSource(-1); });
     connect(m_down, &QPushButton::clicked, this, [this] { moveSource(1); });
+    connect(m_interval, &QPushButton::clicked, this, &SourcesPage::editInterval);
     connect(m_test, &QPushButton::clicked, this, [this] {
         if (const Source* source = selectedSource())
             emit testRequested(*source);
@@ -147,7 +161,7 @@ void SourcesPage::reload()
     for (const Source& source : m_sources.all()) {
         auto* item = new QTreeWidgetItem(m_list, QStringList{source.name, kindName(source.kind), statusOf(source),
                                                              source.countsTowardTotal ? tr("yes") : tr("no"),
-                                                             source.queryTemplate,
+                                                             intervalText(source), source.queryTemplate,
                                                              source.maskedHeaders().join(QStringLiteral("; "))});
         item->setData(NameColumn, keyRole, source.settingsKey);
         for (int column = 0; column < ColumnCount; ++column)
@@ -195,6 +209,7 @@ void SourcesPage::selectionChanged()
     m_remove->setEnabled(own);
     m_up->setEnabled(own && ownSources.first().settingsKey != source->settingsKey);
     m_down->setEnabled(own && ownSources.last().settingsKey != source->settingsKey);
+    m_interval->setEnabled(source != nullptr);
     m_test->setEnabled(!m_testing && source && source->isValid());
     const bool room = m_sources.userSourceCount() < SourceList::maxUserSources;
     m_new->setEnabled(room);
@@ -277,6 +292,32 @@ void SourcesPage::setHidden(const Source& engine, bool hidden)
         return;
     QString reason;
     report(SourceSettingsFile::setHidden(m_context.folder.settingsIni(), *engine.engine, hidden, &reason), reason);
+}
+
+void SourcesPage::editInterval()
+{
+    const Source* selected = selectedSource();
+    if (!selected)
+        return;
+    const Source source = *selected;
+    QString text = QString::number(source.intervalMs);
+    for (;;) {
+        const std::optional<QString> answer = m_context.prompts.inputText(
+            QStringLiteral("Least time between two queries of %1, in milliseconds (0 for none):").arg(source.name),
+            QStringLiteral("Interval"), text);
+        if (!answer)
+            return;
+        text = *answer;
+        if (const std::optional<int> ms = SourceList::intervalOf(text)) {
+            QString reason;
+            if (report(SourceSettingsFile::setInterval(m_context.folder.settingsIni(), source, *ms, &reason), reason))
+                selectSource(source.settingsKey);
+            return;
+        }
+        m_context.prompts.error(
+            QStringLiteral("\"%1\" is not a whole number of milliseconds from 0 to 86400000.").arg(text.trimmed()),
+            QStringLiteral("Interval"));
+    }
 }
 
 bool SourcesPage::report(bool written, const QString& reason)

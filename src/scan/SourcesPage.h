@@ -16,9 +16,10 @@ class SourceEditDialog;
 // The Options dialog's Sources page: every source of settings.ini in scan
 // order, the six built-in engines (each with a check box: asked, or hidden)
 // and then the user's own, with kind, status, whether it counts toward the
-// total, address and headers (masked); below the list, the selected one in
+// total, least interval between queries, address and headers (masked); below the list, the selected one in
 // words, with the reason when it cannot be asked. New
 // Source, Edit, Remove, Move Up and Move Down change the user's sources;
+// Interval sets any source's least interval, a built-in engine's too;
 // Test Selected asks the selected source about the test site. Every change
 // is written at once with the INI module's profile-string writes, so the
 // rest of the file stays byte for byte.
@@ -27,7 +28,16 @@ class SourcesPage : public QWidget
     Q_OBJECT
 
 public:
-    enum Column { NameColumn, KindColumn, StatusColumn, TotalColumn, AddressColumn, HeadersColumn, ColumnCount };
+    enum Column {
+        NameColumn,
+        KindColumn,
+        StatusColumn,
+        TotalColumn,
+        IntervalColumn,
+        AddressColumn,
+        HeadersColumn,
+        ColumnCount
+    };
 
     explicit SourcesPage(AppContext& context, QWidget* parent = nullptr);
 
@@ -40,6 +50,7 @@ public:
     QPushButton* upButton() const { return m_up; }
     QPushButton* downButton() const { return m_down; }
     QPushButton* testButton() const { return m_test; }
+    QPushButton* intervalButton() const { return m_interval; }
 
     // How the editor is shown; exec() unless a test replaces it.
     void setEditorRunner(std::function<int(SourceEditDialog&)> run) { m_runEditor = std::move(run); }
@@ -57,6 +68,8 @@ public:
     void removeSource();
     void moveSource(int step); // -1 up, +1 down among the user's sources
     void setHidden(const Source& engine, bool hidden);
+    // Asks for the selected source's least interval and writes it.
+    void editInterval();
 
     // While a test runs, Test Selected is off.
     void setTesting(bool testing);
@@ -78,6 +91,7 @@ private:
     QPushButton* m_edit;
     QPushButton* m_remove;
     QPushButton* m_up;
+    QPushButton* m_interval;
     QPushButton* m_down;
     QPushButton* m_test;
     std::function<int(SourceEditDialog&)> m_runEditor;

@@ -3,6 +3,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(NetworkSettings::ProxyChoice)
+
 class UserSettingsTest : public QObject
 {
     Q_OBJECT
@@ -135,6 +137,40 @@ private slots:
         TestAppFolder app(TestAppFolder::Content::Empty);
         app.storeSetting(QStringLiteral("webResultsColumnWidths"), stored);
         QCOMPARE(app.settings().webResultsColumnWidths(), widths);
+    }
+
+    void networkSettings_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // proxy, proxyHost, proxyPort, userAgent
+        QTest::addColumn<NetworkSettings::ProxyChoice>("choice");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("userAgent");
+        QTest::newRow("nothing stored") << QStringList() << NetworkSettings::ProxyChoice::System << 0 << "Mozilla";
+        QTest::newRow("manual") << QStringList{"manual", "proxy.lan", "3128", "Agent/2"}
+                                << NetworkSettings::ProxyChoice::Manual << 3128 << "Agent/2";
+        QTest::newRow("none") << QStringList{"none", "", "", ""} << NetworkSettings::ProxyChoice::None << 0
+                              << "Mozilla";
+        QTest::newRow("unknown choice, port out of range")
+            << QStringList{"sometimes", "p", "70000", " "} << NetworkSettings::ProxyChoice::System << 0 << "Mozilla";
+    }
+
+    void networkSettings()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(NetworkSettings::ProxyChoice, choice);
+        QFETCH(int, port);
+        QFETCH(QString, userAgent);
+        TestAppFolder app(TestAppFolder::Content::Empty);
+        const QStringList keys{"proxy", "proxyHost", "proxyPort", "userAgent"};
+        for (qsizetype i = 0; i < stored.size(); ++i)
+            app.storeSetting(keys[i], stored[i]);
+        const NetworkSettings settings = app.settings().networkSettings();
+        QCOMPARE(settings.proxy, choice);
+        QCOMPARE(settings.proxyPort, port);
+        QCOMPARE(settings.userAgent, userAgent);
+        // What is written reads back the same.
+        app.settings().setNetworkSettings(settings);
+        QCOMPARE(app.settings().networkSettings(), settings);
     }
 };
 

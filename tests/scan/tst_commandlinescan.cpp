@@ -17,9 +17,11 @@
 #include "scan/CommandLineScan.h"
 #include "scan/ScanController.h"
 #include "scan/ScanLog.h"
+#include "support/ScopedEnvironment.h"
 #include "support/TestContext.h"
 
 #include <QBuffer>
+#include <QElapsedTimer>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -415,6 +417,104 @@ private slots:
                                                         "Intranet", "All Engines"}));
         QCOMPARE(saved->grid(4).value(0, 0), std::optional<double>(1200));
         QCOMPARE(saved->grid(6).columnCount(), 6);
+    }
+
+    // A scan behind a proxy named by http_proxy, with no setting changed:
+    // the sources' hosts do not resolve, so every count comes through the
+    // proxy. The paced source is never asked faster than its interval, its
+    // 429 is waited out and asked again, and each source goes out with its
+    // user agent.
+    void behindAProxyPacedAndBackedOff_data()
+    {
+        QTest::addColumn<bool>("window");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("command line, one at a time") << false << false;
+        QTest::newRow("command line, all at once") << false << true;
+        QTest::newRow("window, all at once") << true << true;
+    }
+
+    void behindAProxyPacedAndBackedOff()
+    {
+        QFETCH(bool, window);
+        QFETCH(bool, atOnce);
+        constexpr int intervalMs = 400;
+        struct Arrival
+        {
+            qint64 atMs;
+            QByteArray target;
+            QByteArray userAgent;
+        };
+        QList<Arrival> arrivals;
+        QElapsedTimer clock;
+        clock.start();
+        bool slowedDown = false;
+        LoopbackHttpServer proxy;
+        proxy.setHandler([&](const LoopbackHttpServer::Request& request) {
+            arrivals.append({clock.elapsed(), request.target, request.header("User-Agent")});
+            if (request.target.startsWith("http://api.invalid/")) {
+                if (!slowedDown) {
+                    slowedDown = true;
+                    return LoopbackHttpServer::Response::page("slow down", 429).withHeader("Retry-After", "1");
+                }
+                return LoopbackHttpServer::Response::page(R"({"n": 77})").withHeader("Content-Type",
+                                                                                    "application/json");
+            }
+            return LoopbackHttpServer::Response::page("<p>links: <b>9</b></p>");
+        });
+        ScopedEnvironment httpProxy("http_proxy", "http://127.0.0.1:" + QByteArray::number(proxy.port()));
+        ScopedEnvironment noProxy("no_proxy", QByteArray());
+        Fixture f;
+        f.test.folder.writeFile(
+            "settings.ini", f.server.settingsIni() +
+                                "\r\n[Hidden]\r\nGoogle=1\r\nAltavista=1\r\nYahoo=1\r\nAsk=1\r\nMSN=1\r\nATW=1\r\n"
+                                "\r\n[Source Paced]\r\nQuery=http://api.invalid/v1?d={site}\r\nJson=n\r\nInterval=" +
+                                QByteArray::number(intervalMs) +
+                                "\r\nUserAgent=Probe/1.0\r\n"
+                                "\r\n[Source Plain]\r\nQuery=http://pages.invalid/?q=\r\nBefore=<b>\r\nAfter=</b>\r\n");
+        f.test.folder.settings().setParallelEngines(atOnce);
+        const QStringList listed{"a.example", "b.example", "c.example"};
+        f.test.folder.writeFile("Lists/sites.txt", listed.join("\r\n").toLatin1());
+
+        QByteArray csv;
+        QStringList statuses;
+        QString logText;
+        if (window) {
+            MainWindow main(f.test.context, f.test.makeBrowser);
+            main.urlListCommands()->appendUrls(listed);
+            QObject::connect(main.scanController(), &ScanController::statusText,
+                             [&](const QString& text) { statuses << text; });
+            QSignalSpy ended(main.scanController(), &ScanController::scanEnded);
+            main.scanController()->start();
+            QVERIFY(ended.wait(60000));
+            csv = ResultsCsv::encode(main.results()->sourceColumns(), main.results()->rows());
+            QList<int> all(main.scanController()->log()->rowCount());
+            std::iota(all.begin(), all.end(), 0);
+            logText = main.scanController()->log()->rowsAsText(all);
+        } else {
+            QCOMPARE(f.scan({f.listFile(), "-", false, true, atOnce}), 0);
+            csv = f.standardOutput;
+        }
+
+        const QList<QStringList> table = records(csv);
+        QCOMPARE(table.size(), 4);
+        for (int row = 1; row <= 3; ++row)
+            QCOMPARE(table[row].mid(1, 3), (QStringList{"86", "77", "9"}));
+        QList<qint64> pacedTimes;
+        for (const Arrival& arrival : std::as_const(arrivals)) {
+            const bool paced = arrival.target.startsWith("http://api.invalid/");
+            QCOMPARE(arrival.userAgent, paced ? QByteArray("Probe/1.0") : QByteArray("Mozilla"));
+            if (paced)
+                pacedTimes << arrival.atMs;
+        }
+        // Three sites and the one try asked again.
+        QCOMPARE(pacedTimes.size(), 4);
+        QVERIFY2(pacedTimes[1] - pacedTimes[0] >= 950, "the 429 was waited out");
+        for (qsizetype at = 2; at < pacedTimes.size(); ++at)
+            QVERIFY2(pacedTimes[at] - pacedTimes[at - 1] >= intervalMs - 20, "the interval was kept");
+        if (window) {
+            QVERIFY2(statuses.contains("Waiting 1 s: Paced asked to slow down"), qPrintable(statuses.join('\n')));
+            QVERIFY2(logText.contains("asked again in 1 s"), qPrintable(logText));
+        }
     }
 
     // --list-sources names what a scan asks, masks header values and says

@@ -7,6 +7,7 @@
 #include "loopback/EnginePages.h"
 #include "loopback/LoopbackHttpServer.h"
 #include "scan/OptionsCommand.h"
+#include "scan/NetworkPage.h"
 #include "scan/OptionsDialog.h"
 #include "scan/SourceEditDialog.h"
 #include "scan/SourcesPage.h"
@@ -22,6 +23,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QRadioButton>
+#include <QSpinBox>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -102,7 +105,8 @@ private slots:
         for (const QGroupBox* group : dialog.findChildren<QGroupBox*>())
             groups << group->title();
         QCOMPARE(groups,
-                 QStringList({"Edit Search Engine URLs", "Define Popularity Ranks", "Data Options", "Engine Test"}));
+                 QStringList({"Proxy", "Queries", "Edit Search Engine URLs", "Define Popularity Ranks", "Data Options",
+                              "Engine Test"}));
 
         QList<const QLabel*> engineLabels;
         const QStringList labels{"Google:", "Altavista:", "Yahoo!:", "Ask:", "MSN:", "AllTheWeb:"};
@@ -382,6 +386,58 @@ private slots:
         QVERIFY(test.prompts.shown().isEmpty());
     }
 
+    // The Network page shows the per-user settings and Ok keeps what it
+    // holds, unless a manual proxy lacks its host or port.
+    void networkPage_data()
+    {
+        QTest::addColumn<QString>("choice"); // the radio button's object name
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<QString>("userAgent");
+        QTest::addColumn<QString>("stored"); // proxy choice kept; empty when Ok refuses
+        QTest::newRow("system by default") << "proxySystem" << "" << 0 << "" << "system";
+        QTest::newRow("none, own agent") << "proxyNone" << "" << 0 << "Probe/2.0" << "none";
+        QTest::newRow("manual") << "proxyManual" << "proxy.lan" << 3128 << "" << "manual";
+        QTest::newRow("manual without a port") << "proxyManual" << "proxy.lan" << 0 << "" << "";
+        QTest::newRow("agent with a line break") << "proxySystem" << "" << 0 << "A\nX-Evil: 1" << "";
+    }
+
+    void networkPage()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, host);
+        QFETCH(int, port);
+        QFETCH(QString, userAgent);
+        QFETCH(QString, stored);
+        TestContext test;
+        QPointer<OptionsDialog> dialog = new OptionsDialog(test.context);
+        NetworkPage* page = dialog->networkPage();
+        QVERIFY(page->findChild<QRadioButton*>("proxySystem")->isChecked());
+        QVERIFY(!page->findChild<QLineEdit*>("proxyHost")->isEnabled());
+        page->findChild<QRadioButton*>(choice)->setChecked(true);
+        QCOMPARE(page->findChild<QLineEdit*>("proxyHost")->isEnabled(), choice == "proxyManual");
+        page->findChild<QLineEdit*>("proxyHost")->setText(host);
+        page->findChild<QSpinBox*>("proxyPort")->setValue(port);
+        page->findChild<QLineEdit*>("userAgent")->setText(userAgent);
+        dialog->okButton()->click();
+        if (stored.isEmpty()) {
+            QVERIFY(dialog);
+            QCOMPARE(test.prompts.shown().size(), 1);
+            QCOMPARE(test.folder.storedSetting(QStringLiteral("proxy")), QString());
+            delete dialog;
+            return;
+        }
+        QTRY_VERIFY(!dialog);
+        const NetworkSettings settings = test.context.settings.networkSettings();
+        QCOMPARE(test.folder.storedSetting(QStringLiteral("proxy")), stored);
+        QCOMPARE(settings.proxyHost, host);
+        QCOMPARE(settings.proxyPort, port);
+        QCOMPARE(settings.userAgent, userAgent.isEmpty() ? QStringLiteral("Mozilla") : userAgent);
+        // Opened again, the page shows what was kept.
+        OptionsDialog again(test.context);
+        QCOMPARE(again.networkPage()->shown(), settings);
+    }
+
     // The marker boxes show what settings.ini holds; Ok leaves a file it did
     // not change byte for byte as it was, adds only markers that were typed,
     // and Reset empties them. Other sections and keys always stay.
@@ -652,6 +708,15 @@ private slots:
         QTest::newRow("move down") << "down" << file << engines + two + "\r\n" + one + other;
         QTest::newRow("hide an engine") << "hide" << file << file + "\r\n[Hidden]\r\nAsk=1\r\n";
         QTest::newRow("show it again") << "show" << file + "\r\n[Hidden]\r\nAsk=1\r\n" << file + "\r\n";
+        QTest::newRow("an engine's interval") << "engine interval" << file << file + "\r\n[Pacing]\r\nAsk=1500\r\n";
+        QTest::newRow("its interval taken away")
+            << "engine no interval" << file + "\r\n[Pacing]\r\nAsk=1500\r\n" << file + "\r\n";
+        QTest::newRow("a source's interval")
+            << "source interval" << file
+            << engines +
+                   "[Source One]\r\nQuery=https://one.example/?d={site}\r\nHeader1=X-Key: s3cret-one\r\n"
+                   "Json=n\r\n; keep me\r\nInterval=1500\r\n\r\n" +
+                   other + two;
     }
 
     void sourcesPageKeepsTheRestOfTheFile()
@@ -682,7 +747,13 @@ private slots:
         });
         QTreeWidget* list = page.sourceList();
         QCOMPARE(list->topLevelItemCount(), 8);
-        if (operation == "hide" || operation == "show") {
+        if (operation.contains("interval")) {
+            page.selectSource(operation.startsWith("source") ? "Source One" : "Ask");
+            // A word is refused and asked again.
+            test.prompts.queueText("soon");
+            test.prompts.queueText(operation.contains("no ") ? "0" : "1500");
+            page.intervalButton()->click();
+        } else if (operation == "hide" || operation == "show") {
             list->topLevelItem(3)->setCheckState(SourcesPage::NameColumn,
                                                  operation == "hide" ? Qt::Unchecked : Qt::Checked);
         } else if (operation == "add") {
@@ -710,7 +781,12 @@ private slots:
                                                        {"down", {"Two", "One"}},
                                                        {"hide", {"One", "Two"}},
                                                        {"show", {"One", "Two"}}};
-        QCOMPARE(names, expectedNames.value(operation));
+        QCOMPARE(names, expectedNames.value(operation, {"One", "Two"}));
+        if (operation.contains("interval")) {
+            const int row = operation.startsWith("source") ? 6 : 3;
+            QCOMPARE(list->topLevelItem(row)->text(SourcesPage::IntervalColumn),
+                     operation.contains("no ") ? QStringLiteral("none") : QStringLiteral("1500 ms"));
+        }
     }
 
     // The editor takes no source that cannot be asked, and says why.

@@ -1,5 +1,7 @@
 #include "loopback/LoopbackHttpServer.h"
 #include "scan/PageFetcher.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TestCertificates.h"
 
 #include <QFile>
 #include <QNetworkProxy>
@@ -9,6 +11,9 @@
 #include <QTimer>
 
 using Response = LoopbackHttpServer::Response;
+
+Q_DECLARE_METATYPE(NetworkSettings::ProxyChoice)
+Q_DECLARE_METATYPE(TestCertificates::Server)
 
 namespace {
 
@@ -120,6 +125,17 @@ private:
     LoopbackHttpServer* m_server = nullptr;
     QUrl m_url;
 };
+
+NetworkSettings proxyChoice(NetworkSettings::ProxyChoice choice, quint16 port = 0)
+{
+    NetworkSettings settings;
+    settings.proxy = choice;
+    if (choice == NetworkSettings::ProxyChoice::Manual) {
+        settings.proxyHost = QStringLiteral("127.0.0.1");
+        settings.proxyPort = port;
+    }
+    return settings;
+}
 
 } // namespace
 
@@ -244,6 +260,124 @@ private slots:
         QNetworkProxy::setApplicationProxy(previous);
         QVERIFY(outcome.finished);
         QCOMPARE(outcome.text, QStringLiteral("direct"));
+    }
+
+    void userAgent_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::addColumn<QByteArray>("sent");
+        QTest::newRow("default") << QString() << QByteArray("Mozilla");
+        QTest::newRow("own") << QStringLiteral("QuorvexScan/1.0 (+https://example.net/bot)")
+                             << QByteArray("QuorvexScan/1.0 (+https://example.net/bot)");
+        // A line break would start a header of its own.
+        QTest::newRow("line break") << QStringLiteral("Agent\r\nX-Injected: 1") << QByteArray("Agent  X-Injected: 1");
+    }
+
+    void userAgent()
+    {
+        QFETCH(QString, setting);
+        QFETCH(QByteArray, sent);
+        LoopbackHttpServer server;
+        server.setPage(QStringLiteral("/"), "page");
+        PageFetcher fetcher;
+        NetworkSettings settings;
+        if (!setting.isEmpty())
+            settings.userAgent = setting;
+        fetcher.setNetworkSettings(settings);
+        FETCH(fetcher, server.url().toString(), outcome);
+        QVERIFY(outcome.pageReceived);
+        QCOMPARE(server.requests().first().header("User-Agent"), sent);
+        QVERIFY(!server.requests().first().hasHeader("X-Injected"));
+    }
+
+    // Queries to a host that does not resolve reach the page only through
+    // the proxy, which gets the whole address as its request target.
+    void proxies_data()
+    {
+        QTest::addColumn<NetworkSettings::ProxyChoice>("choice");
+        QTest::addColumn<bool>("environmentProxy");
+        QTest::addColumn<bool>("throughProxy");
+        QTest::newRow("system, from http_proxy") << NetworkSettings::ProxyChoice::System << true << true;
+        QTest::newRow("system, none set") << NetworkSettings::ProxyChoice::System << false << false;
+        QTest::newRow("none, despite http_proxy") << NetworkSettings::ProxyChoice::None << true << false;
+        QTest::newRow("manual") << NetworkSettings::ProxyChoice::Manual << false << true;
+    }
+
+    void proxies()
+    {
+        QFETCH(NetworkSettings::ProxyChoice, choice);
+        QFETCH(bool, environmentProxy);
+        QFETCH(bool, throughProxy);
+        LoopbackHttpServer proxy;
+        proxy.setHandler(
+            [](const LoopbackHttpServer::Request& request) { return Response::page("proxied " + request.target); });
+        const QByteArray proxyAddress = "http://127.0.0.1:" + QByteArray::number(proxy.port());
+        ScopedEnvironment httpProxy("http_proxy", environmentProxy ? proxyAddress : QByteArray());
+        ScopedEnvironment noProxy("no_proxy", QByteArray());
+        PageFetcher fetcher;
+        fetcher.setNetworkSettings(proxyChoice(choice, proxy.port()));
+        const QString address = QStringLiteral("http://engine.invalid/search?q=link:a.example");
+        FETCH(fetcher, address, outcome);
+        if (throughProxy) {
+            QVERIFY(outcome.pageReceived);
+            QCOMPARE(outcome.text, QStringLiteral("proxied ") + address);
+        } else {
+            QCOMPARE(outcome.report.failure, FetchFailure::HostNotFound);
+            QCOMPARE(proxy.requestCount(), 0);
+        }
+    }
+
+    void refusingProxyIsNamed_data()
+    {
+        QTest::addColumn<NetworkSettings::ProxyChoice>("choice");
+        QTest::newRow("system") << NetworkSettings::ProxyChoice::System;
+        QTest::newRow("manual") << NetworkSettings::ProxyChoice::Manual;
+    }
+
+    void refusingProxyIsNamed()
+    {
+        QFETCH(NetworkSettings::ProxyChoice, choice);
+        const quint16 port = LoopbackHttpServer::closedPort();
+        ScopedEnvironment httpProxy("http_proxy", "http://127.0.0.1:" + QByteArray::number(port));
+        PageFetcher fetcher;
+        fetcher.setNetworkSettings(proxyChoice(choice, port));
+        FETCH(fetcher, QStringLiteral("http://engine.invalid/"), outcome);
+        QCOMPARE(outcome.report.failure, FetchFailure::Proxy);
+        QCOMPARE(failureText(outcome.report), QStringLiteral("proxy 127.0.0.1:%1 refused the connection").arg(port));
+    }
+
+    // The client trusts the test authority and nothing else; each server
+    // certificate has one fault, and the reason names it.
+    void tlsCertificates_data()
+    {
+        QTest::addColumn<TestCertificates::Server>("server");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("valid") << TestCertificates::Server::Valid << QString();
+        QTest::newRow("self-signed") << TestCertificates::Server::SelfSigned
+                                     << QStringLiteral(
+                                            "secure connection (TLS) failed: the certificate is self-signed");
+        QTest::newRow("expired") << TestCertificates::Server::Expired
+                                 << QStringLiteral("secure connection (TLS) failed: the certificate has expired");
+        QTest::newRow("host-name mismatch")
+            << TestCertificates::Server::OtherHost
+            << QStringLiteral("secure connection (TLS) failed: the certificate is for another host name");
+    }
+
+    void tlsCertificates()
+    {
+        QFETCH(TestCertificates::Server, server);
+        QFETCH(QString, reason);
+        const TestCertificates& certificates = TestCertificates::instance();
+        QVERIFY2(certificates.isValid(), qPrintable(certificates.error()));
+        certificates.trustAuthority();
+        LoopbackHttpServer secure(certificates.server(server));
+        secure.setPage(QStringLiteral("/search"), "<html>secure</html>");
+        PageFetcher fetcher;
+        fetcher.setNetworkSettings(proxyChoice(NetworkSettings::ProxyChoice::None));
+        FETCH(fetcher, secure.url(QStringLiteral("/search")).toString(), outcome);
+        QCOMPARE(failureText(outcome.report), reason);
+        QCOMPARE(outcome.pageReceived, reason.isEmpty());
+        QCOMPARE(outcome.text, reason.isEmpty() ? QStringLiteral("<html>secure</html>") : QString());
     }
 
     void redirects_data()

@@ -37,6 +37,8 @@ public:
                  &results)
     {
         driver.setLog(&log);
+        // A server that asks to slow down is asked again at once.
+        driver.setPacing({0, retries, 1, 1});
         for (const Engine& engine : engines())
             templates.insert(engine.number, EnginePages::loopbackTemplate(engine, server.port()));
         QObject::connect(&driver, &ScanDriver::siteStarted, [this](int index, const QString& site) {
@@ -67,6 +69,7 @@ public:
         return QTest::qWaitFor([this] { return ended; }, timeoutMs);
     }
 
+    static constexpr int retries = 3;
     PageFetcher fetcher;
     QHash<int, QString> templates;
     QHash<int, CountMarkers> markers;
@@ -263,22 +266,24 @@ private slots:
         QTest::addColumn<QList<Kind>>("kinds");
         QTest::addColumn<FetchFailure>("failure");
         QTest::addColumn<int>("httpStatus");
+        QTest::addColumn<int>("tries"); // of each query, each one a line of the log
 
         const QList<Kind> failed(6, Kind::Failed);
         QTest::newRow("counted") << qint64(1234) << false << QStringList(6, "1234") << QList<Kind>(6, Kind::Counted)
-                                 << FetchFailure::None << 200;
+                                 << FetchFailure::None << 200 << 1;
         // Ask's rule knows no sentence for "nothing found": its "0" is a page without a count.
         QTest::newRow("no results") << EngineServer::noResults << false << QStringList(6, "0")
                                     << QList<Kind>({Kind::NoResults, Kind::NoResults, Kind::NoResults, Kind::NoCount,
                                                     Kind::NoResults, Kind::NoResults})
-                                    << FetchFailure::None << 200;
+                                    << FetchFailure::None << 200 << 1;
         QTest::newRow("markers missing") << EngineServer::withoutMarkers << false
                                          << QStringList({"", "", "", "0", "0", ""}) << QList<Kind>(6, Kind::NoCount)
-                                         << FetchFailure::None << 200;
+                                         << FetchFailure::None << 200 << 1;
+        // An engine that stays unavailable is asked again, then fails as rate limited.
         QTest::newRow("status 503") << EngineServer::unrecognised << false << QStringList(6, "") << failed
-                                    << FetchFailure::HttpStatus << 503;
+                                    << FetchFailure::RateLimited << 503 << 1 + ScanRun::retries;
         QTest::newRow("closed port") << qint64(1234) << true << QStringList(6, "") << failed
-                                     << FetchFailure::ConnectionRefused << 0;
+                                     << FetchFailure::ConnectionRefused << 0 << 1;
     }
 
     void outcomeOfEachAnswer()
@@ -289,6 +294,7 @@ private slots:
         QFETCH(QList<Kind>, kinds);
         QFETCH(FetchFailure, failure);
         QFETCH(int, httpStatus);
+        QFETCH(int, tries);
         EngineServer server;
         const QString site = QStringLiteral("a.example");
         for (int engine = 1; engine <= engineCount; ++engine)
@@ -310,8 +316,8 @@ private slots:
                 total = total.value_or(0) + cell.toLongLong();
         }
         QCOMPARE(row.total, total);
-        QCOMPARE(run.log.rowCount(), engineCount);
-        QCOMPARE(run.log.failedCount(), failure == FetchFailure::None ? 0 : engineCount);
+        QCOMPARE(run.log.rowCount(), engineCount * tries);
+        QCOMPARE(run.log.failedCount(), failure == FetchFailure::None ? 0 : engineCount * tries);
         for (int engine = 1; engine <= engineCount; ++engine) {
             const QueryOutcome& outcome = row.engine(engine).outcome;
             QCOMPARE(outcome.kind, kinds[engine - 1]);
@@ -319,7 +325,9 @@ private slots:
             QCOMPARE(outcome.fetch.httpStatus, httpStatus);
             QCOMPARE(outcome.fetch.address, engineByNumber(engine)->queryAddress(run.templates.value(engine), site));
             // The log says the same, query by query.
-            const ScanLogEntry& entry = run.log.entries().at(engine - 1);
+            const ScanLogEntry& entry = run.log.entries().at(engine * tries - 1);
+            if (tries > 1)
+                QVERIFY(run.log.entries().at(engine * tries - 2).outcome.reason.startsWith("asked again in"));
             QCOMPARE(entry.site, site);
             QCOMPARE(entry.source, engineByNumber(engine)->header());
             QCOMPARE(entry.outcome.kind, outcome.kind);
@@ -417,6 +425,51 @@ private slots:
         QCOMPARE(run.log.entries().last().source, engineByNumber(3)->header());
         QCOMPARE(run.log.answeredCount(), answered.size());
         QTRY_COMPARE(silent.openConnectionCount(), 0);
+    }
+
+    // A source that asked to slow down for a minute is not waited for once
+    // the scan is stopped, by either Stop.
+    void stopEndsAWait_data()
+    {
+        QTest::addColumn<bool>("stopNow");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("stop, one at a time") << false << false;
+        QTest::newRow("stop, all at once") << false << true;
+        QTest::newRow("double stop") << true << false;
+    }
+
+    void stopEndsAWait()
+    {
+        QFETCH(bool, stopNow);
+        QFETCH(bool, atOnce);
+        EngineServer server;
+        LoopbackHttpServer busy;
+        busy.setHandler([](const LoopbackHttpServer::Request&) {
+            return LoopbackHttpServer::Response::page("busy", 429).withHeader("Retry-After", "60");
+        });
+        ScanRun run(server);
+        run.driver.setPacing({});
+        run.templates[2] = EnginePages::loopbackTemplate(*engineByNumber(2), busy.port());
+        QSignalSpy waiting(&run.driver, &ScanDriver::waiting);
+        run.driver.start({"a.example", "b.example"}, {},
+                         atOnce ? ScanDriver::EngineOrder::AllAtOnce : ScanDriver::EngineOrder::OneAtATime);
+        QVERIFY(waiting.wait(20000));
+        QCOMPARE(waiting.first().at(2).toInt(), 2);
+        QCOMPARE(waiting.first().at(3).toInt(), 60000);
+        QCOMPARE(waiting.first().at(4).toInt(), 429);
+        run.driver.requestStop();
+        if (stopNow)
+            run.driver.stopNow();
+        // Far below the minute the server asked for.
+        QVERIFY(run.waitForEnd(10000));
+        QCOMPARE(run.events.last(), QStringLiteral("stopped"));
+        QCOMPARE(busy.requestCount(), 1);
+        const ResultRow& row = run.results.row(0);
+        QCOMPARE(run.results.rowCount(), 1);
+        QCOMPARE(row.engine(2).outcome.kind, Kind::Stopped);
+        QCOMPARE(row.engine(2).text(), QString());
+        if (!stopNow && !atOnce)
+            QCOMPARE(row.engine(6).outcome.kind, Kind::Counted);
     }
 
     void totalsGoBeyond32Bits()

@@ -1,6 +1,7 @@
 #include "loopback/LoopbackHttpServer.h"
 
 #include <QHostAddress>
+#include <QSslSocket>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -427,28 +428,79 @@ QByteArray LoopbackHttpServer::Response::header(const QByteArray& name) const
     return findHeader(headers, name);
 }
 
-LoopbackHttpServer::LoopbackHttpServer(QObject* parent)
-    : QObject(parent)
+// Accepts connections as they come, or, with a TLS configuration, starts the
+// server side of the handshake on each before handing it over; a connection
+// whose handshake fails is closed by the client and never sends a request.
+class LoopbackListener : public QTcpServer
 {
-    connect(&m_server, &QTcpServer::newConnection, this, [this] {
-        while (QTcpSocket* socket = m_server.nextPendingConnection())
+public:
+    LoopbackListener(std::optional<QSslConfiguration> configuration, QObject* parent)
+        : QTcpServer(parent)
+        , tls(std::move(configuration))
+    {}
+
+    const std::optional<QSslConfiguration> tls;
+
+protected:
+    void incomingConnection(qintptr descriptor) override
+    {
+        if (!tls) {
+            QTcpServer::incomingConnection(descriptor);
+            return;
+        }
+        auto* socket = new QSslSocket(this);
+        if (!socket->setSocketDescriptor(descriptor)) {
+            delete socket;
+            return;
+        }
+        socket->setSslConfiguration(*tls);
+        socket->startServerEncryption();
+        addPendingConnection(socket);
+    }
+};
+
+LoopbackHttpServer::LoopbackHttpServer(QObject* parent)
+    : LoopbackHttpServer(std::nullopt, parent)
+{}
+
+LoopbackHttpServer::LoopbackHttpServer(const QSslConfiguration& tls, QObject* parent)
+    : LoopbackHttpServer(std::optional<QSslConfiguration>(tls), parent)
+{}
+
+LoopbackHttpServer::LoopbackHttpServer(std::optional<QSslConfiguration> tls, QObject* parent)
+    : QObject(parent)
+    , m_server(new LoopbackListener(std::move(tls), this))
+{
+    connect(m_server, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket* socket = m_server->nextPendingConnection())
             new LoopbackConnection(this, socket);
     });
-    if (!m_server.listen(QHostAddress::LocalHost, 0))
-        qWarning("LoopbackHttpServer: cannot listen: %s", qPrintable(m_server.errorString()));
+    if (!m_server->listen(QHostAddress::LocalHost, 0))
+        qWarning("LoopbackHttpServer: cannot listen: %s", qPrintable(m_server->errorString()));
 }
 
 LoopbackHttpServer::~LoopbackHttpServer()
 {
-    m_server.close();
+    m_server->close();
     const QSet<LoopbackConnection*> connections = m_connections;
     qDeleteAll(connections);
+}
+
+bool LoopbackHttpServer::isListening() const
+{
+    return m_server->isListening();
+}
+
+quint16 LoopbackHttpServer::port() const
+{
+    return m_server->serverPort();
 }
 
 QUrl LoopbackHttpServer::url(const QString& pathAndQuery) const
 {
     const QString path = pathAndQuery.startsWith(u'/') ? pathAndQuery : u'/' + pathAndQuery;
-    return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(path));
+    const QString scheme = m_server->tls ? QStringLiteral("https") : QStringLiteral("http");
+    return QUrl(QStringLiteral("%1://127.0.0.1:%2%3").arg(scheme).arg(port()).arg(path));
 }
 
 quint16 LoopbackHttpServer::closedPort()

@@ -5,14 +5,17 @@
 #include <QList>
 #include <QObject>
 #include <QSet>
+#include <QSslConfiguration>
 #include <QString>
 #include <QTcpServer>
 #include <QUrl>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 class LoopbackConnection;
+class LoopbackListener;
 
 // An HTTP/1.1 server on 127.0.0.1 with a port of its own, run entirely on the
 // event loop of the thread that owns it: nothing in it ever blocks. Tests give
@@ -78,11 +81,15 @@ public:
     using Grouping = std::function<QString(const Request&)>;
 
     explicit LoopbackHttpServer(QObject* parent = nullptr);
+    // An HTTPS server: every connection is encrypted with the configuration's
+    // certificate and key before a request is read.
+    explicit LoopbackHttpServer(const QSslConfiguration& tls, QObject* parent = nullptr);
     ~LoopbackHttpServer() override;
 
-    bool isListening() const { return m_server.isListening(); }
-    quint16 port() const { return m_server.serverPort(); }
-    // The server's address for a path with optional query, such as "/a?b=c".
+    bool isListening() const;
+    quint16 port() const;
+    // The server's address for a path with optional query, such as "/a?b=c";
+    // https for a server made with a TLS configuration.
     QUrl url(const QString& pathAndQuery = QStringLiteral("/")) const;
     // A loopback port on which nothing listens.
     static quint16 closedPort();
@@ -116,12 +123,13 @@ signals:
 
 private:
     friend class LoopbackConnection;
+    LoopbackHttpServer(std::optional<QSslConfiguration> tls, QObject* parent);
     Response respond(const Request& request);
     // A request's answer begins and ends; begin gives its group.
     QString answerBegins(const Request& request);
     void answerEnds(const QString& group);
 
-    QTcpServer m_server;
+    LoopbackListener* m_server;
     QHash<QString, Response> m_responses;
     Handler m_handler;
     QSet<LoopbackConnection*> m_connections;
