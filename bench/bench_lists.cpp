@@ -7,7 +7,7 @@
 #include "lists/UrlListCommands.h"
 #include "results/ResultsView.h"
 #include "results/ScanResults.h"
-#include "results/SortKeys.h"
+#include "results/ResultsSortProxy.h"
 #include "support/TestContext.h"
 
 #include <QApplication>
@@ -65,18 +65,15 @@ int main(int argc, char** argv)
     ResultsView* view = window.resultsView();
     fillResults(window.results());
     QCoreApplication::processEvents();
-    QStringList totals;
-    for (const ResultRow& row : window.results()->rows())
-        totals << row.columnText(1);
-    measure(out, QStringLiteral("order of %1 totals (keys only, no table)").arg(rows),
-            [&] { SortKeys::sortedOrder(totals, SortDataType::Number, true); });
+    measure(out, QStringLiteral("sorted copy of %1 rows by Total (no table)").arg(rows),
+            [&] { view->shownResults()->rowsSortedBy(ResultsColumns::total, Qt::AscendingOrder); });
     measure(out, QStringLiteral("sort %1 rows by Total, ascending").arg(rows),
-            [&] { view->sortByColumn(2, SortDataType::Number, true); });
+            [&] { view->sortByColumn(ResultsColumns::total, Qt::AscendingOrder); });
     measure(out, QStringLiteral("sort %1 rows by Total, descending").arg(rows),
-            [&] { view->sortByColumn(2, SortDataType::Number, false); });
+            [&] { view->sortByColumn(ResultsColumns::total, Qt::DescendingOrder); });
     measure(out, QStringLiteral("sort %1 rows by Google, ascending").arg(rows),
-            [&] { view->sortByColumn(3, SortDataType::Number, true); });
+            [&] { view->sortByColumn(ResultsColumns::firstEngine, Qt::AscendingOrder); });
     measure(out, QStringLiteral("sort %1 rows by Domain Name, ascending").arg(rows),
-            [&] { view->sortByColumn(1, SortDataType::Text, true); });
+            [&] { view->sortByColumn(ResultsColumns::domainName, Qt::AscendingOrder); });
     return 0;
 }

@@ -20,6 +20,7 @@
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "results/ResultsCsv.h"
+#include "results/ResultsSortProxy.h"
 #include "results/ResultsView.h"
 #include "results/ScanResults.h"
 #include "saved/LoadSearchDialog.h"
@@ -153,7 +154,7 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     connect(m_toolStrip->visitButton(), &QToolButton::clicked, m_shellCommands, &ShellCommands::visitPublisher);
 
     wireUrlList();
-    m_sessionKeeper = new SessionKeeper(m_urlListCommands, m_results, m_context, this);
+    m_sessionKeeper = new SessionKeeper(m_urlListCommands, m_resultsView->shownResults(), m_context, this);
     connect(m_menus->exportResults, &QAction::triggered, this, &MainWindow::exportResults);
     m_resultsView->setPopupMenu(m_menus->listViewMenu, m_menus->saveResults, m_menus->webResults,
                                 m_menus->clearResults);
@@ -178,9 +179,10 @@ void MainWindow::wireCommands(BrowserFactory makeBrowser)
     connect(m_toolStrip->optionsButton(), &QToolButton::clicked, m_optionsCommand, &OptionsCommand::showModeless);
     connect(m_optionsCommand, &OptionsCommand::closed, this, &MainWindow::showSourceColumns);
 
-    // The scan asks for the chart of its results between its two sorts.
-    connect(this, &MainWindow::currentResultsChartRequested, this,
-            [this] { m_chartPanel->drawCurrentResultsChart(m_results->sourceColumns(), m_results->rows()); });
+    // The scan asks for the chart of its results at its end.
+    connect(this, &MainWindow::currentResultsChartRequested, this, [this](const QList<ResultRow>& rows) {
+        m_chartPanel->drawCurrentResultsChart(m_results->sourceColumns(), rows);
+    });
 
     connect(m_chartPanel, &ChartPanel::loadDataRequested, this, &MainWindow::loadSavedSearch);
     connect(m_menus->graph, &QAction::triggered, this, &MainWindow::loadSavedSearch);
@@ -274,7 +276,7 @@ void MainWindow::loadUrlListFile(const QString& path)
 void MainWindow::exportResults()
 {
     exportCsv(m_context.prompts, tr("Export Results as CSV"), [this](const QString& path, QString* error) {
-        return ResultsCsv::write(path, m_results->sourceColumns(), m_results->rows(), error);
+        return ResultsCsv::write(path, m_results->sourceColumns(), m_resultsView->shownResults()->rowsAsShown(), error);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/AppContext.h"
+#include "results/ResultRow.h"
 #include "webview/BrowserFactory.h"
 
 #include <QMainWindow>
@@ -79,9 +80,9 @@ public:
 signals:
     // After clearResults(): the scan starts again with the first URL.
     void resultsCleared();
-    // At the end of a scan, between the two sorts by total: the chart view
-    // is to show the results table as it is at that moment.
-    void currentResultsChartRequested();
+    // At the end of a scan: the chart view is to show these rows of the
+    // results (ScanController::currentResultsChartRequested).
+    void currentResultsChartRequested(const QList<ResultRow>& rows);
 
 protected:
     void showEvent(QShowEvent* event) override;

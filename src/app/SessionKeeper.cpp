@@ -6,6 +6,7 @@
 #include "base/UserSettings.h"
 #include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
+#include "results/ResultsSortProxy.h"
 #include "results/ScanResults.h"
 #include "webview/WebResultsList.h"
 
@@ -13,10 +14,12 @@
 #include <QLocale>
 #include <QTimer>
 
-SessionKeeper::SessionKeeper(UrlListCommands* urlList, ScanResults* results, AppContext& context, QObject* parent)
+SessionKeeper::SessionKeeper(UrlListCommands* urlList, ResultsSortProxy* shownResults, AppContext& context,
+                             QObject* parent)
     : QObject(parent)
     , m_urlList(urlList)
-    , m_results(results)
+    , m_shownResults(shownResults)
+    , m_results(shownResults->results())
     , m_context(context)
     , m_session(context.folder)
 {
@@ -108,19 +111,18 @@ void SessionKeeper::keepResults()
 {
     if (!isOn())
         return;
-    // The rows are copied as they are now (the copy shares them until the
-    // table changes); writing thousands of them and waiting for the disk
+    // The rows are copied as they are now, in the order shown; writing thousands of them and waiting for the disk
     // take longer than the window may stand still.
-    m_resultsWriter.start(
-        [this, session = m_session,
-         results = KeptSession::Results{QDateTime::currentDateTime(), m_results->rows(), m_results->sourceColumns()}] {
-            QString reason;
-            if (session.writeResults(results, &reason))
-                return;
-            QMetaObject::invokeMethod(
-                this, [this, reason] { reportFailure(QStringLiteral("results"), m_session.resultsPath(), reason); },
-                Qt::QueuedConnection);
-        });
+    m_resultsWriter.start([this, session = m_session,
+                           results = KeptSession::Results{QDateTime::currentDateTime(), m_shownResults->rowsAsShown(),
+                                                          m_results->sourceColumns()}] {
+        QString reason;
+        if (session.writeResults(results, &reason))
+            return;
+        QMetaObject::invokeMethod(
+            this, [this, reason] { reportFailure(QStringLiteral("results"), m_session.resultsPath(), reason); },
+            Qt::QueuedConnection);
+    });
 }
 
 void SessionKeeper::waitForWrites()

@@ -7,6 +7,7 @@
 
 struct AppContext;
 class MainStatusBar;
+class ResultsSortProxy;
 class ScanResults;
 class UrlListCommands;
 class WebResultsList;
@@ -15,7 +16,7 @@ class WebResultsList;
 // sessions (KeptSession) while the user setting "Keep the URL list between
 // sessions" is on: the list is written once control returns to the event
 // loop after any change of it, and again when the window closes; the
-// results after every completed scan, on a thread of their own so that a
+// results after every completed scan, in the order the table shows them, on a thread of their own so that a
 // large table never holds up the window (the writes keep their order, and
 // the keeper waits for the last one when it goes). With the setting off
 // nothing is kept and the kept files go.
@@ -24,7 +25,9 @@ class SessionKeeper : public QObject
     Q_OBJECT
 
 public:
-    SessionKeeper(UrlListCommands* urlList, ScanResults* results, AppContext& context, QObject* parent = nullptr);
+    // The results are those the table shows.
+    SessionKeeper(UrlListCommands* urlList, ResultsSortProxy* shownResults, AppContext& context,
+                  QObject* parent = nullptr);
     ~SessionKeeper() override;
 
     // Puts the kept list into the URL list and the kept results into the
@@ -48,6 +51,7 @@ private:
     void reportFailure(const QString& what, const QString& path, const QString& reason);
 
     UrlListCommands* m_urlList;
+    ResultsSortProxy* m_shownResults;
     ScanResults* m_results;
     AppContext& m_context;
     KeptSession m_session;

@@ -7,6 +7,7 @@
 
 #include <QHeaderView>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTreeWidget>
 
 namespace {
@@ -40,7 +41,7 @@ void restore(MainWindow& window, const UserSettings& settings)
     if (!geometry.isEmpty())
         window.restoreGeometry(geometry);
 
-    restoreWidths(window.resultsView()->table()->header(), settings.resultsColumnWidths());
+    restoreWidths(window.resultsView()->table()->horizontalHeader(), settings.resultsColumnWidths());
     if (restoreWidths(window.webViewPanel()->resultsList()->header(), settings.webResultsColumnWidths()))
         window.webViewPanel()->keepColumnWidths();
 
@@ -52,7 +53,7 @@ void restore(MainWindow& window, const UserSettings& settings)
 void save(const MainWindow& window, UserSettings& settings)
 {
     settings.setWindowGeometry(window.saveGeometry());
-    settings.setResultsColumnWidths(widthsOf(window.resultsView()->table()->header()));
+    settings.setResultsColumnWidths(widthsOf(window.resultsView()->table()->horizontalHeader()));
     // Widths the list never got (its view was not shown) are not kept.
     if (window.webViewPanel()->columnsSized())
         settings.setWebResultsColumnWidths(widthsOf(window.webViewPanel()->resultsList()->header()));

@@ -125,21 +125,22 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     m_chartShows = tr("none, an example chart");
     describeChart();
 
-    // Out of sight behind the chart, as is the empty picture box. The chart
-    // keeps the keyboard focus itself, for turning it with the keys.
-    m_focusTarget = new QPushButton(QStringLiteral("Command8"), this);
+    // The focus target and the empty picture box keep their names but have
+    // no use: the chart keeps the keyboard focus itself. They live in a
+    // holder that is never shown, so neither the eye nor a screen reader
+    // meets them.
+    m_unusedControls = std::make_unique<QWidget>();
+    m_focusTarget = new QPushButton(QStringLiteral("Command8"), m_unusedControls.get());
     m_focusTarget->setObjectName(QStringLiteral("cmdFocus"));
     m_focusTarget->setFixedSize(twips(375), twips(255));
     m_focusTarget->setFocusPolicy(Qt::NoFocus);
-    m_picture = new QWidget(this);
+    m_picture = new QWidget(m_unusedControls.get());
     m_picture->setObjectName(QStringLiteral("Picture2"));
     m_picture->setFixedSize(twips(255), twips(255));
     auto* separator = new QAction(this);
     separator->setSeparator(true);
     m_chart->addActions({m_exportChart, m_exportHistory, separator, m_printAction});
     m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
-    m_chart->raise();
-    m_chart->installEventFilter(this);
 
     auto* selectors = new QGridLayout;
     selectors->setHorizontalSpacing(twips(90));
@@ -323,19 +324,4 @@ void ChartPanel::exportHistory()
     exportCsv(m_context.prompts, tr("Export History as CSV"), [this](const QString& path, QString* error) {
         return HistoryCsv::write(m_chartFilePath, path, m_context.clock.today(), error);
     });
-}
-
-bool ChartPanel::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == m_chart && (event->type() == QEvent::Move || event->type() == QEvent::Resize))
-        placeBehindChart();
-    return QGroupBox::eventFilter(watched, event);
-}
-
-void ChartPanel::placeBehindChart()
-{
-    const QPoint corner = m_chart->geometry().topLeft();
-    m_focusTarget->move(corner + QPoint(twips(180), 0));
-    m_picture->move(corner + QPoint(twips(120), twips(120)));
-    m_chart->raise();
 }

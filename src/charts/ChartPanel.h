@@ -49,9 +49,11 @@ public:
     QAction* exportHistoryAction() const { return m_exportHistory; }
     // "Print...", with Control+P in the chart view.
     QAction* printAction() const { return m_printAction; }
-    // The hidden button the chart once handed its focus to; no longer a
-    // stop of the Tab key, since the chart takes the focus itself.
+    // The button the chart once handed its focus to and the empty picture
+    // box: never shown, no part of the panel's widgets, not told to screen
+    // readers.
     QPushButton* focusTarget() const { return m_focusTarget; }
+    QWidget* pictureBox() const { return m_picture; }
 
     // Where Print lets the user choose the printer: the print dialog unless
     // replaced.
@@ -90,9 +92,6 @@ signals:
     // "Load Data": the window opens the Load Saved Search dialog.
     void loadDataRequested();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void chartTypeChosen(int index);
     void spacingChosen(bool byTime);
@@ -100,7 +99,6 @@ private:
     // The saved search, or nothing after telling the user why it cannot be read.
     std::optional<SavedSearchChart> readSavedSearch(const QString& filePath, const QString& chartFileName);
     void showSavedSearch(const SavedSearchChart& saved, int selectorIndex);
-    void placeBehindChart();
     // Tells screen readers the chart type and which engine the chart shows.
     void describeChart();
 
@@ -117,6 +115,7 @@ private:
     QAction* m_exportHistory;
     QAction* m_printAction;
     std::unique_ptr<PrinterChoice> m_printerChoice;
+    std::unique_ptr<QWidget> m_unusedControls;
     QPushButton* m_focusTarget;
     QWidget* m_picture;
     QString m_chartFileName;

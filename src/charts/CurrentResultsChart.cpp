@@ -28,7 +28,7 @@ ChartGrid CurrentResultsChart::build(const QList<SourceColumn>& columns, const Q
     QList<qint64> firstSiteCounts;
     if (!rows.isEmpty()) {
         for (int source = 0; source < sourceCount; ++source)
-            firstSiteCounts.append(rows.first().engine(source + 1).value);
+            firstSiteCounts.append(rows.first().engine(source + 1).count.value_or(0));
     }
     const ChartScale scale = ChartScale::forLargestCount(largestNumber(firstSiteCounts));
     grid.setValueAxisTitle(scale.valueAxisTitle);
@@ -37,7 +37,7 @@ ChartGrid CurrentResultsChart::build(const QList<SourceColumn>& columns, const Q
         const ResultRow& row = rows[column];
         grid.setColumnLabel(column, row.site);
         for (int source = 0; source < sourceCount; ++source)
-            grid.setValue(source, column, scale.apply(row.engine(source + 1).value));
+            grid.setValue(source, column, scale.apply(row.engine(source + 1).count.value_or(0)));
     }
     return grid;
 }

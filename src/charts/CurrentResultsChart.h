@@ -16,7 +16,7 @@ public:
     static QString title();
     static QString categoryAxisTitle();
 
-    // The first site's counts decide the scale of every site. A cell without
-    // a number ("-", empty) counts as 0.
+    // The first site's counts decide the scale of every site. A cell without a
+    // count counts as 0.
     static ChartGrid build(const QList<SourceColumn>& columns, const QList<ResultRow>& rows);
 };

@@ -1,42 +1,30 @@
 #include "charts/SavedSearchChart.h"
 
-#include "base/IniFileAccess.h"
 #include "charts/ChartScale.h"
 
 #include <QCoreApplication>
-#include <QHash>
-#include <QSet>
 
 #include <algorithm>
 #include <utility>
 
-SavedSearchChart::SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections,
-                                   const QDate& today)
+SavedSearchChart::SavedSearchChart(const QString& title, const SavedSearchFile& file, const QDate& today)
     : m_title(title)
     , m_today(today)
 {
-    QHash<QString, int> firstOfName;
-    for (const IniDocument::Section& section : sections) {
-        const QString key = IniFileAccess::nameKey(section.name);
-        const auto first = firstOfName.constFind(key);
+    for (const SavedSearchFile::Section& section : file.sections()) {
         m_engines.append(section.name);
-        if (first == firstOfName.cend()) {
-            firstOfName.insert(key, static_cast<int>(m_series.size()));
-            // A name that is not valid in an INI file cannot be read by name.
-            m_series.append(isValidIniName(section.name) ? SavedSeries::fromLines(section.lines) : SavedSeries());
-        } else {
-            m_series.append(m_series.at(*first));
-        }
+        m_series.append(section.series);
     }
+    m_keys = file.keys();
 }
 
 std::optional<SavedSearchChart> SavedSearchChart::read(const QString& filePath, const QString& chartFileName,
                                                        const QDate& today, QString* error)
 {
-    IniDocument document;
-    if (document.load(filePath, error) == IniDocument::LoadStatus::Failed)
+    SavedSearchFile file;
+    if (file.read(filePath, error) == IniDocument::LoadStatus::Failed)
         return std::nullopt;
-    return SavedSearchChart(titleFor(chartFileName), document.sections(), today);
+    return SavedSearchChart(titleFor(chartFileName), file, today);
 }
 
 QString SavedSearchChart::allEnginesEntry()
@@ -115,10 +103,6 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     // engine without a count that day leaves a gap. The first engine's counts
     // decide the scale, as with one engine.
     const QList<SavedDateKey::DatedKey> dates = allEnginesDates();
-    QHash<QString, int> rowOfDate;
-    rowOfDate.reserve(dates.size());
-    for (int row = 0; row < dates.size(); ++row)
-        rowOfDate.insert(dates[row].key, row);
 
     const ChartScale scale = ChartScale::forLargestCount(largestNumber(m_series.first().knownCounts()));
     grid.setValueAxisTitle(scale.valueAxisTitle);
@@ -130,14 +114,10 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
     }
     for (int engine = 0; engine < engineCount(); ++engine) {
         grid.setColumnLabel(engine, m_engines[engine]);
-        const SavedSeries& series = m_series[engine];
         // A date saved twice for an engine shows its first line's count.
-        QList<bool> rowDone(dates.size(), false);
-        for (int line = 0; line < series.size(); ++line) {
-            const int row = rowOfDate.value(series.date(line));
-            if (std::exchange(rowDone[row], true))
-                continue;
-            if (const auto count = series.count(line))
+        const SavedSeries& series = m_series[engine];
+        for (int row = 0; row < dates.size(); ++row) {
+            if (const auto count = series.countOf(dates[row].key))
                 grid.setValue(row, engine, scale.apply(*count));
         }
     }
@@ -146,15 +126,5 @@ ChartGrid SavedSearchChart::allEnginesGrid() const
 
 QList<SavedDateKey::DatedKey> SavedSearchChart::allEnginesDates() const
 {
-    QStringList keys;
-    QSet<QString> seen;
-    for (const SavedSeries& series : m_series) {
-        for (const QString& key : series.dates()) {
-            if (!seen.contains(key)) {
-                seen.insert(key);
-                keys.append(key);
-            }
-        }
-    }
-    return SavedDateKey::inDateOrder(keys, m_today);
+    return SavedDateKey::inDateOrder(m_keys, m_today);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "base/IniDocument.h"
 #include "charts/ChartGrid.h"
-#include "charts/SavedSeries.h"
 #include "saved/SavedDateKey.h"
+#include "saved/SavedSearchFile.h"
+#include "saved/SavedSeries.h"
 
 #include <QDate>
 #include <QList>
@@ -19,11 +19,9 @@
 class SavedSearchChart
 {
 public:
-    // Each section draws what reading it by its name gives: a section whose
-    // name an earlier one has already (letter case ignored) draws that
-    // earlier section's dates, and one whose name is not valid in an INI
-    // file draws none. Two-digit years are read as of `today` (SavedDateKey).
-    SavedSearchChart(const QString& title, const QList<IniDocument::Section>& sections, const QDate& today);
+    // Each section draws its series as SavedSearchFile reads it. Two-digit
+    // years are read as of `today` (SavedDateKey).
+    SavedSearchChart(const QString& title, const SavedSearchFile& file, const QDate& today);
 
     // Reads every section of the saved-search file, going through the file
     // once. A missing file reads as one without sections; a file that
@@ -66,4 +64,6 @@ private:
     QDate m_today;
     QStringList m_engines;
     QList<SavedSeries> m_series;
+    // Every date key once, in the order the sections first list them.
+    QStringList m_keys;
 };

@@ -1,5 +1,6 @@
 #include "engines/CountExtraction.h"
 
+#include "engines/CountText.h"
 #include "engines/EngineTable.h"
 
 #include <QJsonArray>
@@ -7,7 +8,6 @@
 #include <QJsonObject>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -70,11 +70,6 @@ bool hasThousandsStops(const QString& digits)
     return true;
 }
 
-bool isAllDigits(const QString& text)
-{
-    return !text.isEmpty() && std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-}
-
 // The digits of a count as pages and APIs print them, or the empty text.
 QString digitsOf(QString text)
 {
@@ -90,7 +85,7 @@ QString digitsOf(QString text)
             return {};
         text.remove(u'.');
     }
-    return isAllDigits(text) ? text : QString();
+    return CountText::isCount(text) ? text : QString();
 }
 
 } // namespace
@@ -155,10 +150,9 @@ CountReading readJsonCount(const QString& reply, const QString& path)
 
     QJsonValue value = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
     for (const QString& part : path.split(u'.')) {
-        bool isIndex = false;
-        const qsizetype index = part.toLongLong(&isIndex);
-        if (value.isArray() && isIndex && isAllDigits(part) && index < value.toArray().size())
-            value = value.toArray().at(index);
+        const std::optional<qint64> index = CountText::number(part);
+        if (value.isArray() && index && *index < value.toArray().size())
+            value = value.toArray().at(*index);
         else if (value.isObject() && value.toObject().contains(part))
             value = value.toObject().value(part);
         else
@@ -170,14 +164,14 @@ CountReading readJsonCount(const QString& reply, const QString& path)
         const double number = value.toDouble();
         if (number < 0 || number >= 1e10 || number != std::floor(number))
             return noCount(notWhole);
-        return counted(QString::number(static_cast<qint64>(number)), -1);
+        return counted(CountText::of(static_cast<qint64>(number)), -1);
     }
     const QString digits = value.toString();
-    if (!value.isString() || !isAllDigits(digits))
+    if (!value.isString() || !CountText::isCount(digits))
         return noCount(QStringLiteral("not a number"));
     if (!isValidCount(digits))
         return noCount(notWhole);
-    return counted(QString::number(digits.toLongLong()), -1);
+    return counted(CountText::of(CountText::number(digits)), -1);
 }
 
 namespace CountRules {
@@ -239,8 +233,8 @@ CountReading msn(const QString& page)
         textBetween(page, QStringLiteral("</td><td><span class='h1'>"), QStringLiteral(" <span class='h1 blue'>"));
     const Kind withoutCount = probe == noResults ? Kind::NoResults : Kind::NoCount;
     const qsizetype sentenceAt = probe == noResults ? page.indexOf(noResults) : -1;
-    // Anything but a number reads as "0", whether or not the sentence said so.
-    if (!isPlainNumber(count))
+    // Anything but a count reads as "0", whether or not the sentence said so.
+    if (!CountText::isCount(count))
         return {QStringLiteral("0"), withoutCount, sentenceAt};
     if (isValidCount(count))
         return counted(count, at);
@@ -263,23 +257,3 @@ CountReading allTheWeb(const QString& page)
 }
 
 } // namespace CountRules
-
-bool isPlainNumber(const QString& text)
-{
-    qsizetype i = 0;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        ++i;
-    bool digit = false;
-    bool point = false;
-    for (; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c >= u'0' && c <= u'9') {
-            digit = true;
-        } else if (c == u'.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digit;
-}

@@ -78,9 +78,3 @@ CountReading ask(const QString& page);
 CountReading msn(const QString& page);
 CountReading allTheWeb(const QString& page);
 } // namespace CountRules
-
-// True when the text is an optional sign followed by digits with at most one
-// decimal point among or around them and at least one digit: the plain way a
-// page prints a number, without exponents, currency signs, brackets,
-// hexadecimal forms, "inf" or "nan".
-bool isPlainNumber(const QString& text);

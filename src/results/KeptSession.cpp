@@ -1,6 +1,7 @@
 #include "results/KeptSession.h"
 
 #include "base/LocalFile.h"
+#include "engines/CountText.h"
 #include "engines/EngineTable.h"
 #include "engines/SourceList.h"
 #include "lists/UrlListFile.h"
@@ -12,7 +13,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include <algorithm>
 #include <optional>
 #include <utility>
 
@@ -114,7 +114,7 @@ QJsonObject toJson(const ResultRow& row)
     QJsonArray outcomes;
     bool anyOutcome = false;
     for (const EngineCell& cell : row.engines) {
-        cells.append(cell.text);
+        cells.append(cell.text());
         outcomes.append(toJson(cell.outcome));
         anyOutcome = anyOutcome || !outcomes.last().isNull();
     }
@@ -128,18 +128,9 @@ QJsonObject toJson(const ResultRow& row)
     return object;
 }
 
-// What a scan may leave in a cell: nothing, or at most ten characters of a
-// number as a page prints it (digits, perhaps with thousands separators).
-bool isCountText(const QString& text)
-{
-    if (text.isEmpty())
-        return true;
-    static const QString separators = QStringLiteral(",.' \u00A0");
-    const auto isDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
-    return text.size() <= 10 &&
-           std::all_of(text.cbegin(), text.cend(), [&](QChar c) { return isDigit(c) || separators.contains(c); }) &&
-           std::any_of(text.cbegin(), text.cend(), isDigit);
-}
+// What a scan may leave in a cell: nothing, or a count of at most ten
+// digits, as pages give them.
+constexpr qsizetype maxCountLength = 10;
 
 // The row without its total and rank, which are worked out afresh, with a
 // cell for each of the columns; false when the row cannot be taken. Cells
@@ -153,13 +144,15 @@ bool fromJson(const QJsonObject& object, qsizetype columnCount, ResultRow& row, 
     const QJsonArray cells = object.value(QStringLiteral("cells")).toArray();
     const QJsonArray outcomes = object.value(QStringLiteral("outcomes")).toArray();
     for (int number = 1; number <= columnCount; ++number) {
-        const QString text = cells.at(number - 1).toString();
-        if (!isCountText(text)) {
-            ++droppedCells;
-            continue;
-        }
         EngineCell& cell = row.engine(number);
-        cell.setText(text);
+        const QString text = cells.at(number - 1).toString();
+        if (!text.isEmpty()) {
+            cell.count = text.size() <= maxCountLength ? CountText::number(text) : std::nullopt;
+            if (!cell.count) {
+                ++droppedCells;
+                continue;
+            }
+        }
         cell.outcome = outcomeFromJson(outcomes.at(number - 1), text);
     }
     return true;

@@ -1,27 +1,22 @@
 #include "results/ResultRow.h"
 
-#include "results/CountValue.h"
+#include "engines/CountText.h"
 #include "results/ResultsColumns.h"
 
 #include <QtNumeric>
 
-#include <algorithm>
 #include <limits>
 
-void EngineCell::setText(const QString& cellText)
+QString EngineCell::text() const
 {
-    text = cellText;
-    value = countValue(cellText).value_or(0);
+    return CountText::of(count);
 }
 
 ResultRow ResultRow::completed(const QString& site, const QStringList& cellTexts, const RankThresholds& thresholds)
 {
     ResultRow row{site, {}, {}, 0};
-    for (const QString& text : cellTexts) {
-        EngineCell cell;
-        cell.setText(text);
-        row.engines << cell;
-    }
+    for (const QString& text : cellTexts)
+        row.engines << EngineCell{CountText::number(text), {}};
     row.complete(thresholds);
     return row;
 }
@@ -45,13 +40,13 @@ void ResultRow::complete(const RankThresholds& thresholds, const QList<bool>& co
     qint64 sum = 0;
     for (qsizetype index = 0; index < engines.size(); ++index) {
         const EngineCell& cell = engines[index];
-        if (!countsTowardTotal.value(index, true))
+        if (!cell.count || !countsTowardTotal.value(index, true))
             continue;
-        anyCount = anyCount || !cell.text.isEmpty();
-        // Counts of ten digits never come near the limit; a restored or
-        // hand-made row might.
-        if (qAddOverflow(sum, cell.value, &sum))
-            sum = cell.value < 0 ? std::numeric_limits<qint64>::min() : std::numeric_limits<qint64>::max();
+        anyCount = true;
+        // Counts of ten digits never come near the limit; a hand-made row
+        // might.
+        if (qAddOverflow(sum, *cell.count, &sum))
+            sum = std::numeric_limits<qint64>::max();
     }
     if (!anyCount) {
         total.reset();
@@ -66,9 +61,16 @@ QString ResultRow::columnText(int column) const
 {
     if (column == ResultsColumns::domainName)
         return site;
+    return CountText::of(columnNumber(column));
+}
+
+std::optional<qint64> ResultRow::columnNumber(int column) const
+{
     if (column == ResultsColumns::total)
-        return total ? QString::number(*total) : QString();
-    return engine(column - ResultsColumns::firstEngine + 1).text;
+        return total;
+    if (column < ResultsColumns::firstEngine)
+        return std::nullopt;
+    return engine(column - ResultsColumns::firstEngine + 1).count;
 }
 
 int rankOf(qint64 total, const RankThresholds& thresholds)

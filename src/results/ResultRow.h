@@ -9,19 +9,17 @@
 
 #include <optional>
 
-// One source's answer for a site.
+// One source's answer for a site: the count, 0 when the source reported no
+// results, none when it gave no count.
 struct EngineCell
 {
-    // As the results table shows it: the count without commas, "0" when the
-    // engine reported no results, empty when it gave no count.
-    QString text;
-    // countValue() of the text; 0 when the text is no number.
-    qint64 value = 0;
+    std::optional<qint64> count;
     // How the query went; rows restored from last-results.json keep the
     // outcome, failure and reason they were kept with.
     QueryOutcome outcome;
 
-    void setText(const QString& cellText);
+    // As the results table shows it and the files hold it (CountText).
+    QString text() const;
 };
 
 // One site of the results: a cell per source of the results' columns, in
@@ -38,8 +36,9 @@ struct ResultRow
     std::optional<qint64> total;
     int rank = 0; // 1 low, 2 medium, 3 high; 0 while the row is incomplete
 
-    // A row as a scan leaves it, from the site and the cell texts in column
-    // order (missing texts are empty), every cell counting toward the total.
+    // A row as a scan leaves it, from the site and the texts its cells show
+    // in column order (read by CountText; a text that is no count leaves its
+    // cell empty), every cell counting toward the total.
     static ResultRow completed(const QString& site, const QStringList& cellTexts, const RankThresholds& thresholds);
 
     // The cell of the source numbered from 1 in column order; a missing one
@@ -47,7 +46,7 @@ struct ResultRow
     EngineCell& engine(int sourceNumber);
     const EngineCell& engine(int sourceNumber) const;
 
-    // Adds up the cells' values and sets the rank. A cell whose flag in
+    // Adds up the cells' counts and sets the rank. A cell whose flag in
     // countsTowardTotal is false is left out; cells past its end count.
     // With every counted cell empty, no total and no rank.
     void complete(const RankThresholds& thresholds, const QList<bool>& countsTowardTotal = {});
@@ -55,6 +54,8 @@ struct ResultRow
     // The text of a results-table column (ResultsColumns): the total as
     // decimal digits, empty until the row is complete.
     QString columnText(int column) const;
+    // The number of a column other than the site's: the total or a count.
+    std::optional<qint64> columnNumber(int column) const;
 };
 
 // Every member moves as its bytes do, so a table of rows opens a gap for a

@@ -3,7 +3,7 @@
 #include "base/ButtonFactory.h"
 #include "base/RightButtonFilter.h"
 #include "base/Twips.h"
-#include "results/ResultsSortOrder.h"
+#include "results/ResultsSortProxy.h"
 #include "results/ScanResults.h"
 
 #include <QAction>
@@ -11,10 +11,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
-#include <QIdentityProxyModel>
 #include <QMenu>
+#include <QTableView>
 #include <QToolButton>
-#include <QTreeView>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,47 +25,27 @@ namespace {
 constexpr int columnWidths[] = {2750, 950, 950, 950, 950, 950, 950, 1100};
 constexpr int furtherColumnWidth = 950;
 
-// The results as the table shows them: the rank as an icon before the site,
-// and in words, with the total, as the site's tool tip and as what screen
-// readers say about it; a warning mark on an engine cell whose query failed
-// or found no count, its tool tip saying why.
-class RankShown : public QIdentityProxyModel
+// The results as the table shows them: the pictures the results' roles
+// stand for, the rank as an icon before the site and a warning mark on a
+// cell whose query failed or found no count.
+class ShownResults : public ResultsSortProxy
 {
 public:
-    using QIdentityProxyModel::QIdentityProxyModel;
+    using ResultsSortProxy::ResultsSortProxy;
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (index.column() != ResultsColumns::domainName)
-            return engineData(index, role);
-        const int rank = QIdentityProxyModel::data(index, ScanResults::RankRole).toInt();
-        switch (role) {
-        case Qt::DecorationRole: {
-            const QIcon icon = rankIcon(rank);
+        if (role != Qt::DecorationRole)
+            return ResultsSortProxy::data(index, role);
+        if (index.column() == ResultsColumns::domainName) {
+            const QIcon icon = rankIcon(ResultsSortProxy::data(index, ScanResults::RankRole).toInt());
             return icon.isNull() ? QVariant() : QVariant(icon);
         }
-        case Qt::ToolTipRole:
-        case Qt::AccessibleDescriptionRole:
-            if (rankName(rank).isEmpty())
-                return {};
-            return QStringLiteral("Rank: %1, total %2")
-                .arg(rankName(rank), index.siblingAtColumn(ResultsColumns::total).data().toString());
-        default:
-            return QIdentityProxyModel::data(index, role);
-        }
-    }
-
-private:
-    QVariant engineData(const QModelIndex& index, int role) const
-    {
-        const bool suspect = QIdentityProxyModel::data(index, ScanResults::SuspectRole).toBool();
-        if (role == Qt::DecorationRole && suspect) {
+        if (ResultsSortProxy::data(index, ScanResults::SuspectRole).toBool()) {
             static const QIcon warning(QStringLiteral(":/icons/warning.svg"));
             return warning;
         }
-        if (role == Qt::AccessibleDescriptionRole)
-            return QIdentityProxyModel::data(index, Qt::ToolTipRole);
-        return QIdentityProxyModel::data(index, role);
+        return {};
     }
 };
 
@@ -92,7 +71,7 @@ QIcon rankIcon(int rank)
 ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     : QGroupBox(QStringLiteral("Results - Data View"), parent)
     , m_results(results)
-    , m_sortOrder(new ResultsSortOrder(results))
+    , m_shown(new ShownResults(results, this))
 {
     setObjectName(QStringLiteral("Frame2"));
 
@@ -114,25 +93,30 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     }
     buttons->addStretch();
 
-    m_table = new QTreeView(this);
+    m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("ListView1"));
     m_table->setAccessibleName(QStringLiteral("Results"));
-    auto* shown = new RankShown(m_table);
-    shown->setSourceModel(results);
-    m_table->setModel(shown);
-    m_table->setRootIsDecorated(false);
-    m_table->setItemsExpandable(false);
-    m_table->setUniformRowHeights(true);
-    m_table->setAllColumnsShowFocus(true);
+    m_table->setModel(m_shown);
+    m_table->setShowGrid(false);
+    m_table->setWordWrap(false);
     m_table->setAlternatingRowColors(true);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setIconSize(QSize(16, 16));
-    m_table->header()->setSectionsClickable(true);
-    m_table->header()->setStretchLastSection(false);
-    m_table->header()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_table->verticalHeader()->hide();
+    // Every row is one line high: the table never measures its rows.
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(
+        std::max(m_table->fontMetrics().height(), m_table->iconSize().height()) + 4);
+    QHeaderView* header = m_table->horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    header->setSortIndicatorShown(true);
     sourceColumnsChanged();
     connect(results, &ScanResults::sourceColumnsChanged, this, &ResultsView::sourceColumnsChanged);
+    connect(m_shown, &ResultsSortProxy::keepSortedChanged, this, &ResultsView::showSortIndicator);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(twips(120) - 2, twips(240) - 6, twips(120) - 2, twips(200));
@@ -140,8 +124,8 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     layout->addLayout(buttons);
     layout->addWidget(m_table, 1);
 
-    connect(m_table->header(), &QHeaderView::sectionClicked, this, &ResultsView::columnClicked);
-    connect(m_table, &QTreeView::doubleClicked, this, &ResultsView::webResultsRequested);
+    connect(header, &QHeaderView::sectionClicked, this, &ResultsView::columnClicked);
+    connect(m_table, &QTableView::doubleClicked, this, &ResultsView::webResultsRequested);
     connect(m_saveSelected, &QToolButton::clicked, this, &ResultsView::saveRequested);
     connect(m_webResults, &QToolButton::clicked, this, &ResultsView::webResultsRequested);
     connect(m_clearAll, &QToolButton::clicked, this, &ResultsView::clearRequested);
@@ -160,7 +144,7 @@ const ResultRow* ResultsView::selectedRow() const
         row = current.row();
     else if (const QModelIndexList rows = selection->selectedRows(); !rows.isEmpty())
         row = rows.first().row();
-    return row >= 0 && row < m_results->rowCount() ? &m_results->row(row) : nullptr;
+    return row >= 0 && row < m_shown->rowCount() ? &m_shown->rowAt(row) : nullptr;
 }
 
 void ResultsView::setPopupMenu(QMenu* menu, QAction* saveResults, QAction* webResults, QAction* clearResults)
@@ -177,9 +161,9 @@ void ResultsView::setScanRunning(bool running)
     m_scanRunning = running;
 }
 
-bool ResultsView::columnSortAscending(int column1Based) const
+bool ResultsView::columnSortAscending(int column) const
 {
-    return m_columnSortAscending.value(column1Based - 1, false);
+    return m_columnSortAscending.value(column, false);
 }
 
 void ResultsView::sourceColumnsChanged()
@@ -189,35 +173,47 @@ void ResultsView::sourceColumnsChanged()
     // Wide enough for each caption when large text is set.
     for (int column = 0; column < count; ++column) {
         const int width = column < std::ssize(columnWidths) ? columnWidths[column] : furtherColumnWidth;
-        m_table->setColumnWidth(column, std::max(twips(width), m_table->header()->sectionSizeHint(column)));
+        m_table->setColumnWidth(column, std::max(twips(width), m_table->horizontalHeader()->sectionSizeHint(column)));
     }
+    showSortIndicator();
 }
 
-void ResultsView::sortByColumn(int column1Based, SortDataType type, bool ascending)
+void ResultsView::sortByColumn(int column, Qt::SortOrder order)
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    m_sortOrder->sortByColumn(column1Based, type, ascending);
+    m_shown->sortBy(column, order);
     QGuiApplication::restoreOverrideCursor();
+    showSortIndicator();
 }
 
 void ResultsView::setKeepSorted(bool on)
 {
-    m_sortOrder->setKeepSorted(on);
+    m_shown->setKeepSorted(on);
 }
 
 bool ResultsView::keepSorted() const
 {
-    return m_sortOrder->keepSorted();
+    return m_shown->keepSorted();
+}
+
+void ResultsView::showSortIndicator()
+{
+    // Rows that are no longer kept sorted are not in the order the header
+    // would claim.
+    const bool sorted = m_shown->keepSorted() && m_shown->sortColumn() >= 0;
+    m_table->horizontalHeader()->setSortIndicator(sorted ? m_shown->sortColumn() : -1, m_shown->sortOrder());
 }
 
 void ResultsView::columnClicked(int column)
 {
-    if (m_scanRunning || column < 0 || column >= m_columnSortAscending.size())
+    if (m_scanRunning || column < 0 || column >= m_columnSortAscending.size()) {
+        // The header turns its indicator at every click.
+        showSortIndicator();
         return;
+    }
     bool& ascending = m_columnSortAscending[column];
     ascending = !ascending;
-    const SortDataType type = column == ResultsColumns::domainName ? SortDataType::Text : SortDataType::Number;
-    sortByColumn(column + 1, type, ascending);
+    sortByColumn(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 void ResultsView::rightButtonPressed(const QPoint& position)
@@ -236,7 +232,7 @@ void ResultsView::rightButtonReleased(const QPoint& position, const QPoint& glob
         return;
     if (m_saveResultsAction) {
         m_saveResultsAction->setText(QStringLiteral("Save Result For ") +
-                                     literalCaption(m_results->row(index.row()).site));
+                                     literalCaption(m_shown->rowAt(index.row()).site));
     }
     m_popupMenu->popup(globalPosition);
 }

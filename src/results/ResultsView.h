@@ -1,16 +1,15 @@
 #pragma once
 
 #include "results/ResultsColumns.h"
-#include "results/SortKeys.h"
 
 #include <QGroupBox>
 
 class QAction;
 class QIcon;
 class QMenu;
+class QTableView;
 class QToolButton;
-class QTreeView;
-class ResultsSortOrder;
+class ResultsSortProxy;
 class ScanResults;
 struct ResultRow;
 
@@ -19,12 +18,14 @@ struct ResultRow;
 QIcon rankIcon(int rank);
 
 // The "Results - Data View" frame: the results table, a view of the scan
-// results with the rank shown as an icon, and its three buttons. Sorts the
-// results by a column when its header is clicked (text for the domain name,
-// numbers for the counts, each column alternating between ascending and
-// descending), selects rows with the right button and shows the table's
-// pop-up menu. Saving, web results and clearing are announced by signals
-// for the commands that own them.
+// results sorted through a ResultsSortProxy, with the rank shown as an icon
+// before the site and a warning mark on a cell whose query failed or found
+// no count; and its three buttons. Sorts the table by a column when its
+// header is clicked (each column alternating between ascending and
+// descending; the header shows the sort while the table is kept sorted),
+// selects rows with the right button and shows the table's pop-up menu.
+// Saving, web results and clearing are announced by signals for the
+// commands that own them. Columns are numbered from 0 (ResultsColumns).
 class ResultsView : public QGroupBox
 {
     Q_OBJECT
@@ -32,9 +33,10 @@ class ResultsView : public QGroupBox
 public:
     explicit ResultsView(ScanResults* results, QWidget* parent = nullptr);
 
-    QTreeView* table() const { return m_table; }
+    QTableView* table() const { return m_table; }
     ScanResults* results() const { return m_results; }
-    ResultsSortOrder* sortOrder() const { return m_sortOrder; }
+    // The results in the table's order.
+    ResultsSortProxy* shownResults() const { return m_shown; }
     QToolButton* saveSelectedButton() const { return m_saveSelected; }
     QToolButton* webResultsButton() const { return m_webResults; }
     QToolButton* clearAllButton() const { return m_clearAll; }
@@ -53,13 +55,13 @@ public:
     void setScanRunning(bool running);
     bool isScanRunning() const { return m_scanRunning; }
 
-    // The direction of the last header-click sort of a column (1-based);
-    // false for every column at start. The next click sorts the other way.
-    bool columnSortAscending(int column1Based) const;
+    // The direction of the last header-click sort of a column; false for
+    // every column at start. The next click sorts the other way.
+    bool columnSortAscending(int column) const;
 
-    // Sorts the results and leaves them sorted (see ResultsSortOrder); the
-    // selection and the current row stay with their rows.
-    void sortByColumn(int column1Based, SortDataType type, bool ascending);
+    // Sorts the table and keeps it sorted (ResultsSortProxy); the selection
+    // and the current row stay with their rows.
+    void sortByColumn(int column, Qt::SortOrder order);
     // Whether rows added later go to their sorted place; the scan switches
     // it off while it adds rows.
     void setKeepSorted(bool on);
@@ -77,12 +79,14 @@ private:
     void columnClicked(int column);
     // Widths and sort directions for the columns the results have now.
     void sourceColumnsChanged();
+    // The header's sort indicator as the table is sorted.
+    void showSortIndicator();
     void rightButtonPressed(const QPoint& position);
     void rightButtonReleased(const QPoint& position, const QPoint& globalPosition);
 
     ScanResults* m_results;
-    ResultsSortOrder* m_sortOrder;
-    QTreeView* m_table;
+    ResultsSortProxy* m_shown;
+    QTableView* m_table;
     QToolButton* m_saveSelected;
     QToolButton* m_webResults;
     QToolButton* m_clearAll;

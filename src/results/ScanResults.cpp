@@ -21,18 +21,45 @@ QVariant ScanResults::data(const QModelIndex& index, int role) const
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
     const ResultRow& row = m_rows.at(index.row());
+    const int column = index.column();
     if (role == Qt::DisplayRole)
-        return row.columnText(index.column());
-    if (role == RankRole && index.column() == ResultsColumns::domainName)
+        return row.columnText(column);
+    if (column == ResultsColumns::domainName)
+        return siteData(row, role);
+    if (role == SortKeyRole) {
+        const std::optional<qint64> number = row.columnNumber(column);
+        return number ? QVariant(*number) : QVariant();
+    }
+    if (column >= ResultsColumns::firstEngine)
+        return sourceData(row, column - ResultsColumns::firstEngine, role);
+    return {};
+}
+
+QVariant ScanResults::siteData(const ResultRow& row, int role) const
+{
+    switch (role) {
+    case SortKeyRole:
+        return row.site;
+    case RankRole:
         return row.rank;
-    const int sourceIndex = index.column() - ResultsColumns::firstEngine;
-    if (sourceIndex < 0)
+    case Qt::ToolTipRole:
+    case Qt::AccessibleDescriptionRole:
+        if (row.rank == 0)
+            return {};
+        return QStringLiteral("Rank: %1, total %2").arg(rankName(row.rank), row.columnText(ResultsColumns::total));
+    default:
         return {};
+    }
+}
+
+QVariant ScanResults::sourceData(const ResultRow& row, int sourceIndex, int role) const
+{
     const QueryOutcome& outcome = row.engine(sourceIndex + 1).outcome;
     if (role == SuspectRole)
         return outcome.isSuspect();
     // Only answers that are not plain counts say how they went.
-    if (role == Qt::ToolTipRole && outcome.kind != QueryOutcome::Kind::Counted)
+    if ((role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole) &&
+        outcome.kind != QueryOutcome::Kind::Counted)
         return m_columns[sourceIndex].name + QStringLiteral(": ") + outcomeText(outcome);
     return {};
 }
@@ -77,13 +104,12 @@ int ScanResults::insertSite(int position, const QString& site)
     return row;
 }
 
-void ScanResults::setEngineCell(int row, int sourceNumber, const QString& cellText, const QueryOutcome& outcome)
+void ScanResults::setEngineCell(int row, int sourceNumber, const std::optional<qint64>& count,
+                                const QueryOutcome& outcome)
 {
     if (row < 0 || row >= rowCount() || sourceNumber < 1 || sourceNumber > m_columns.size())
         return;
-    EngineCell& cell = m_rows[row].engine(sourceNumber);
-    cell.setText(cellText);
-    cell.outcome = outcome;
+    m_rows[row].engine(sourceNumber) = EngineCell{count, outcome};
     const int column = ResultsColumns::firstEngine + sourceNumber - 1;
     rowChanged(row, column, column);
 }
@@ -106,41 +132,6 @@ void ScanResults::setRows(const QList<ResultRow>& rows)
 void ScanResults::clear()
 {
     setRows({});
-}
-
-void ScanResults::sortRows(int column, SortDataType type, bool ascending)
-{
-    if (rowCount() < 2 || column < 0 || column >= columnCount())
-        return;
-    QStringList texts;
-    texts.reserve(rowCount());
-    for (const ResultRow& row : std::as_const(m_rows))
-        texts << row.columnText(column);
-    const QList<int> order = SortKeys::sortedOrder(texts, type, ascending);
-    bool moved = false;
-    for (int row = 0; row < rowCount() && !moved; ++row)
-        moved = order[row] != row;
-    if (!moved)
-        return;
-
-    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    QList<int> newRowOf(order.size());
-    QList<ResultRow> sorted;
-    sorted.reserve(m_rows.size());
-    for (int position = 0; position < order.size(); ++position) {
-        sorted << std::move(m_rows[order[position]]);
-        newRowOf[order[position]] = position;
-    }
-    m_rows = std::move(sorted);
-    // Only the indexes views hold on to (selection, current row) move along;
-    // there are few of them however many rows there are.
-    const QModelIndexList before = persistentIndexList();
-    QModelIndexList after;
-    after.reserve(before.size());
-    for (const QModelIndex& index : before)
-        after << createIndex(newRowOf[index.row()], index.column());
-    changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void ScanResults::rowChanged(int row, int firstColumn, int lastColumn)

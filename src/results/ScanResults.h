@@ -2,25 +2,31 @@
 
 #include "results/ResultRow.h"
 #include "results/ResultsColumns.h"
-#include "results/SortKeys.h"
 
 #include <QAbstractTableModel>
 #include <QList>
 
-// The results of the scans: one typed row per scanned site, in the order the
-// table shows them, with the columns of ResultsColumns: a column per source
-// (the six built-in engines until a scan says otherwise). The scan fills it;
-// the results table, saving, the charts, the export and the command line
-// read it. The rank is given by RankRole of the first column (0 for none),
-// so that a view can show it as an icon; a source cell's SuspectRole says
-// whether it deserves a warning mark (QueryOutcome::isSuspect) and its tool
-// tip says how the query went.
+// The results of the scans: one typed row per scanned site, with the
+// columns of ResultsColumns: a column per source (the six built-in engines
+// until a scan says otherwise). The scan fills it; the results table,
+// saving, the charts, the export and the command line read it. A row stays
+// where it was inserted until the results are cleared or replaced: views
+// sort through a proxy (ResultsSortProxy).
+//
+// The rank is given by RankRole of the first column (0 for none), so that a
+// view can show it as an icon, and in words as the site's tool tip and
+// accessible description ("Rank: high, total 1234"); a source cell's
+// SuspectRole says whether it deserves a warning mark
+// (QueryOutcome::isSuspect), and its tool tip and accessible description
+// say how the query went. SortKeyRole holds what a column sorts by: the
+// site's text, or the number of the total or a count (none: an invalid
+// variant).
 class ScanResults : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    enum Role { RankRole = Qt::UserRole + 1, SuspectRole };
+    enum Role { RankRole = Qt::UserRole + 1, SuspectRole, SortKeyRole };
 
     explicit ScanResults(QObject* parent = nullptr);
 
@@ -42,7 +48,7 @@ public:
     // table) and returns the row it went to.
     int insertSite(int position, const QString& site);
     // Sets the cell of the source numbered from 1 in column order.
-    void setEngineCell(int row, int sourceNumber, const QString& cellText, const QueryOutcome& outcome);
+    void setEngineCell(int row, int sourceNumber, const std::optional<qint64>& count, const QueryOutcome& outcome);
     // Sets the row's total and rank from its cells of the sources that
     // count toward the total.
     void completeRow(int row, const RankThresholds& thresholds);
@@ -50,17 +56,14 @@ public:
     void setRows(const QList<ResultRow>& rows);
     void clear();
 
-    // Puts the rows in the order of the column's texts (SortKeys); rows of
-    // equal keys keep their order. Views keep their selection and current
-    // row. A column outside the table is ignored.
-    void sortRows(int column, SortDataType type, bool ascending);
-
 signals:
     // After setSourceColumns() changed the columns.
     void sourceColumnsChanged();
 
 private:
     void rowChanged(int row, int firstColumn, int lastColumn);
+    QVariant siteData(const ResultRow& row, int role) const;
+    QVariant sourceData(const ResultRow& row, int sourceIndex, int role) const;
 
     QList<SourceColumn> m_columns = ResultsColumns::builtInColumns();
     QList<ResultRow> m_rows;

@@ -7,6 +7,6 @@ QList<SavedCount> SaveData::countsOf(const QList<SourceColumn>& columns, const R
 {
     QList<SavedCount> counts;
     for (qsizetype index = 0; index < columns.size(); ++index)
-        counts.append({columns[index].name, row.engine(static_cast<int>(index) + 1).text});
+        counts.append({columns[index].name, row.engine(static_cast<int>(index) + 1).text()});
     return counts;
 }

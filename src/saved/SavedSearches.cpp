@@ -4,6 +4,7 @@
 #include "base/IniDocument.h"
 #include "base/IniFileAccess.h"
 #include "saved/SavedDateKey.h"
+#include "saved/SavedSearchFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -134,9 +135,10 @@ bool SavedSearches::write(const QString& name, const QList<SavedCount>& counts, 
         return false;
     }
 
-    IniDocument document;
+    SavedSearchFile file;
     QString loadError;
-    const IniDocument::LoadStatus status = document.load(path, &loadError);
+    const IniDocument::LoadStatus status = file.read(path, &loadError);
+    IniDocument document = file.document();
     // The file read once decides whether the counts go into it or start it.
     const bool restartSections =
         mode == WriteMode::StartAnew ||

@@ -6,6 +6,7 @@
 #include "engines/SourceList.h"
 #include "lists/UrlListCommands.h"
 #include "results/ResultsColumns.h"
+#include "results/ResultsSortProxy.h"
 #include "results/ResultsView.h"
 #include "scan/EngineFileCheck.h"
 #include "scan/PageFetcher.h"
@@ -177,15 +178,18 @@ void ScanController::finished(qint64 grandTotal)
     emit progressEnded();
     showScanning(false);
 
-    // The chart is built from the table sorted by total, smallest first; the
-    // table then ends largest first. The setting is read each time, so a
-    // change while the chart is built counts for the second sort.
-    const int totalColumn = ResultsColumns::total + 1;
-    if (autoSortIsOn())
-        m_controls.results->sortByColumn(totalColumn, SortDataType::Number, true);
-    emit currentResultsChartRequested();
-    if (autoSortIsOn())
-        m_controls.results->sortByColumn(totalColumn, SortDataType::Number, false);
+    // With auto-sort on, the chart shows the sites by total, smallest
+    // first, and the table then ends largest first. The setting is read
+    // again after the chart: switched off meanwhile, the table keeps the
+    // chart's order.
+    const ResultsSortProxy* shown = m_controls.results->shownResults();
+    const bool sortedForChart = autoSortIsOn();
+    emit currentResultsChartRequested(sortedForChart ? shown->rowsSortedBy(ResultsColumns::total, Qt::AscendingOrder)
+                                                     : shown->rowsAsShown());
+    if (sortedForChart) {
+        m_controls.results->sortByColumn(ResultsColumns::total,
+                                         autoSortIsOn() ? Qt::DescendingOrder : Qt::AscendingOrder);
+    }
     emit scanCompleted();
     emit scanEnded();
     reportFailures();

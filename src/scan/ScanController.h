@@ -1,5 +1,7 @@
 #pragma once
 
+#include "results/ResultRow.h"
+
 #include <QDeadlineTimer>
 #include <QObject>
 #include <QStringList>
@@ -21,8 +23,8 @@ class UrlListCommands;
 // site, and pressed again, at once. The status text and the progress follow
 // every query (signals for the window's status bar). User sources that
 // cannot be asked are named in a message, each once a session. At a normal end the
-// status text gives the grand total, and the table is sorted by total around
-// a rebuild of the chart. Failed queries are counted for the status bar's
+// status text gives the grand total, the chart shows the results by total,
+// and the table is sorted by total. Failed queries are counted for the status bar's
 // second panel, and a scan whose every query failed says why once.
 //
 // Everything runs on the event loop (ScanDriver), so the window repaints and
@@ -78,9 +80,10 @@ signals:
     void failureSummary(const QString& text);
     // The results are to be cleared before the scan; handled at once.
     void clearResultsRequested();
-    // Between the two sorts at the end of a scan: the chart is to show the
-    // results table as it now is (sorted by total, ascending).
-    void currentResultsChartRequested();
+    // At the end of a scan: the chart is to show these rows, the results
+    // as the table shows them, sorted by total, smallest first, when the
+    // table is sorted at the end of scans.
+    void currentResultsChartRequested(const QList<ResultRow>& rows);
     // A scan ended normally, after the sorts.
     void scanCompleted();
     // A scan ended normally or stopped.

@@ -1,5 +1,6 @@
 #include "scan/ScanDriver.h"
 
+#include "engines/CountText.h"
 #include "results/ScanResults.h"
 #include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
@@ -13,7 +14,10 @@ ScanDriver::ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResul
     , m_fetcher(fetcher)
     , m_readSources(std::move(readSources))
     , m_results(results)
-{}
+{
+    // Rows never move, but clearing or replacing them takes the current one.
+    connect(results, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_row = -1; });
+}
 
 SourceQuery* ScanDriver::queryFor(const Source& source)
 {
@@ -28,7 +32,7 @@ SourceQuery* ScanDriver::queryFor(const Source& source)
     // A query serves the source wherever it stands in the running scan.
     SourceQuery* const asked = query;
     connect(query, &SourceQuery::finished, this, [this, asked](const SourceQuery::Answer& answer) {
-        answered(static_cast<int>(m_scanQueries.indexOf(asked)), answer.outcome, answer.cellText);
+        answered(static_cast<int>(m_scanQueries.indexOf(asked)), answer.outcome, answer.count);
     });
     connect(query, &SourceQuery::retrying, this,
             [this, asked](const FetchReport& answer, int waitMs) { retrying(asked, answer, waitMs); });
@@ -142,7 +146,7 @@ void ScanDriver::stopNow()
                 logQuery(site, query.source, stoppedOutcome, {});
                 stoppedOutcome.fetch.address.clear();
             }
-            m_results->setEngineCell(m_row.row(), index + 1, {}, stoppedOutcome);
+            m_results->setEngineCell(m_row, index + 1, {}, stoppedOutcome);
         }
         completeRow();
     }
@@ -153,9 +157,9 @@ void ScanDriver::stopNow()
 qint64 ScanDriver::completeRow()
 {
     qint64 rowTotal = 0;
-    if (m_row.isValid()) {
-        m_results->completeRow(m_row.row(), m_thresholds);
-        rowTotal = m_results->row(m_row.row()).total.value_or(0);
+    if (m_row >= 0) {
+        m_results->completeRow(m_row, m_thresholds);
+        rowTotal = m_results->row(m_row).total.value_or(0);
     }
     m_grandTotal += rowTotal;
     m_siteInProgress = false;
@@ -188,7 +192,7 @@ void ScanDriver::nextSite()
     m_answered = 0;
     m_queries = QList<Query>(m_sources.size());
     m_siteInProgress = true;
-    m_row = m_results->index(m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]), 0);
+    m_row = m_results->insertSite(m_siteIndex, m_sites[m_siteIndex]);
     emit siteStarted(m_siteIndex, m_sites[m_siteIndex]);
     if (m_order == EngineOrder::OneAtATime) {
         querySource(0);
@@ -212,7 +216,7 @@ void ScanDriver::querySource(int sourceIndex)
         stopQuery(sourceIndex);
 }
 
-void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const QString& cell)
+void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const std::optional<qint64>& count)
 {
     if (!m_running || !m_siteInProgress || sourceIndex >= m_queries.size())
         return;
@@ -221,10 +225,10 @@ void ScanDriver::answered(int sourceIndex, const QueryOutcome& outcome, const QS
         return;
     query.state = Query::State::Answered;
     const QString site = m_sites[m_siteIndex];
-    m_results->setEngineCell(m_row.row(), sourceIndex + 1, cell, outcome);
-    logQuery(site, query.source, outcome, cell);
+    m_results->setEngineCell(m_row, sourceIndex + 1, count, outcome);
+    logQuery(site, query.source, outcome, count);
     ++m_answered;
-    emit engineDone(m_siteIndex, site, sourceIndex + 1, cell);
+    emit engineDone(m_siteIndex, site, sourceIndex + 1, CountText::of(count));
     // A receiver may have stopped the scan.
     if (!m_running)
         return;
@@ -246,10 +250,10 @@ void ScanDriver::completeSite()
 }
 
 void ScanDriver::logQuery(const QString& site, const Source& source, const QueryOutcome& outcome,
-                          const QString& cellText)
+                          const std::optional<qint64>& count)
 {
     if (m_log)
         // The universal time is read without a time-zone lookup; the log shows
         // it as local time.
-        m_log->append({QDateTime::currentDateTimeUtc(), site, source.name, outcome, cellText});
+        m_log->append({QDateTime::currentDateTimeUtc(), site, source.name, outcome, count});
 }

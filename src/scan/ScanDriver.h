@@ -2,16 +2,16 @@
 
 #include "base/NetworkSettings.h"
 #include "engines/SourceList.h"
-#include "scan/PacedFetcher.h"
 #include "results/ResultRow.h"
+#include "scan/PacedFetcher.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPersistentModelIndex>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 struct FetchReport;
 class PageFetcher;
@@ -129,14 +129,15 @@ private:
 
     void nextSite();
     void querySource(int sourceIndex);
-    void answered(int sourceIndex, const QueryOutcome& outcome, const QString& cellText);
+    void answered(int sourceIndex, const QueryOutcome& outcome, const std::optional<qint64>& count);
     void completeSite();
     // Ranks the current site's row from the cells it has and adds its total
     // to the scan's; the total of the row.
     qint64 completeRow();
     // Not running, no stop pending.
     void end();
-    void logQuery(const QString& site, const Source& source, const QueryOutcome& outcome, const QString& cellText);
+    void logQuery(const QString& site, const Source& source, const QueryOutcome& outcome,
+                  const std::optional<qint64>& count);
     // The query a source of the running scan goes through.
     SourceQuery* queryOf(int sourceIndex) const { return m_scanQueries[sourceIndex]; }
     // The query of the source, made at its first scan with the limits and
@@ -163,9 +164,9 @@ private:
     EngineOrder m_order = EngineOrder::OneAtATime;
     QStringList m_sites;
     RankThresholds m_thresholds;
-    // The current site's row; it follows the row when the results are
-    // reordered, and becomes invalid when they are cleared.
-    QPersistentModelIndex m_row;
+    // The current site's row of the results, where it stays; -1 once the
+    // results are cleared or replaced.
+    int m_row = -1;
     int m_siteIndex = 0;
     // The current site's sources that have answered.
     int m_answered = 0;

@@ -1,5 +1,6 @@
 #include "scan/ScanLog.h"
 
+#include "engines/CountText.h"
 #include "results/Csv.h"
 
 #include <QHash>
@@ -132,7 +133,7 @@ QString ScanLog::cellText(const ScanLogEntry& entry, int column) const
     case Outcome:
         return outcomeText(entry.outcome);
     case Count:
-        return entry.countText;
+        return CountText::of(entry.count);
     default:
         return {};
     }

@@ -6,6 +6,8 @@
 #include <QDateTime>
 #include <QList>
 
+#include <optional>
+
 // One query of a scan as the scan log lists it.
 struct ScanLogEntry
 {
@@ -13,7 +15,7 @@ struct ScanLogEntry
     QString site;
     QString source; // the source's name
     QueryOutcome outcome;
-    QString countText; // what the results cell shows
+    std::optional<qint64> count; // what the results cell holds
 };
 
 // The queries of the last scan, in the order they were asked, as a table:

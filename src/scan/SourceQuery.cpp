@@ -1,5 +1,6 @@
 #include "scan/SourceQuery.h"
 
+#include "engines/CountText.h"
 #include "engines/EngineTable.h"
 #include "scan/PacedFetcher.h"
 #include "scan/WebGraphLookup.h"
@@ -100,14 +101,19 @@ SourceQuery::Answer SourceQuery::readAnswer(const Source& source, const QString&
     if (!report.pageReceived())
         return {{QueryOutcome::Kind::Failed, shown, {}}, {}, -1};
     const CountReading reading = readSourceCount(page, source);
-    return {{reading.kind, shown, reading.reason}, cellText(source, reading.text), reading.position};
+    const std::optional<qint64> count = countOf(source, reading.text);
+    if (!count && !reading.text.isEmpty())
+        return {{QueryOutcome::Kind::NoCount, shown, QStringLiteral("\"%1\" is no count").arg(reading.text)},
+                {},
+                reading.position};
+    return {{reading.kind, shown, reading.reason}, count, reading.position};
 }
 
-QString SourceQuery::cellText(const Source& source, const QString& countText)
+std::optional<qint64> SourceQuery::countOf(const Source& source, const QString& countText)
 {
     if (source.engine && source.engine->cellKeepsSeparators)
-        return countText;
+        return CountText::number(countText);
     QString text = countText;
     text.remove(QLatin1Char(','));
-    return text;
+    return CountText::number(text);
 }

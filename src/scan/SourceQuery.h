@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class PacedFetcher;
 
 // One question to one source about one site: asked the way the source's kind
@@ -20,12 +22,13 @@ class SourceQuery : public QObject
     Q_OBJECT
 
 public:
-    // What a query's answer comes to: its outcome, the cell's text and where
-    // on the page the count stands (-1 when nowhere).
+    // What a query's answer comes to: its outcome, the count (none when
+    // there is none) and where on the page the count stands (-1 when
+    // nowhere).
     struct Answer
     {
         QueryOutcome outcome;
-        QString cellText;
+        std::optional<qint64> count;
         qsizetype position = -1;
     };
 
@@ -43,13 +46,14 @@ public:
     const Source& source() const { return m_source; }
 
     // What the page and the fetch's report come to for the source. A fetch
-    // that failed gives an empty cell whatever its page holds: an error page
-    // or a part read before a time-out would read as "nothing found" by some
-    // engines' rules. Header values are masked in the report.
+    // that failed gives no count whatever its page holds: an error page or a
+    // part read before a time-out would read as "nothing found" by some
+    // engines' rules. A count text that is no count (CountText) is no count
+    // on the page. Header values are masked in the report.
     static Answer readAnswer(const Source& source, const QString& page, const FetchReport& report);
-    // The count text as the results table shows it: commas removed, unless
-    // the engine's cell keeps its separators.
-    static QString cellText(const Source& source, const QString& countText);
+    // The number of a count text as the source's rule gave it: commas
+    // removed first, unless the engine's cell keeps its separators.
+    static std::optional<qint64> countOf(const Source& source, const QString& countText);
 
 signals:
     // The source asked to slow down (HTTP 429 or 503); the question is asked

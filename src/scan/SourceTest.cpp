@@ -1,5 +1,6 @@
 #include "scan/SourceTest.h"
 
+#include "engines/CountText.h"
 #include "scan/PacedFetcher.h"
 #include "scan/PageFetcher.h"
 
@@ -16,7 +17,7 @@ SourceTest::SourceTest(PageFetcher* fetcher, QObject* parent)
     , m_query(new SourceQuery(new PacedFetcher(fetcher, this), this))
 {
     connect(m_query, &SourceQuery::finished, this, [this](const SourceQuery::Answer& answer, const QString& page) {
-        emit finished({answer.outcome, answer.cellText, excerptOf(page, answer.position)});
+        emit finished({answer.outcome, answer.count, excerptOf(page, answer.position)});
     });
 }
 
@@ -62,7 +63,7 @@ QString SourceTest::describe(const Source& source, const Result& result)
                      .arg(fetch.bytes)
                      .arg(fetch.elapsedMs);
     lines << QStringLiteral("Count recorded: ") +
-                 (result.cellText.isEmpty() ? QStringLiteral("(none, the cell stays empty)") : result.cellText);
+                 (result.count ? CountText::of(result.count) : QStringLiteral("(none, the cell stays empty)"));
     if (!result.excerpt.isEmpty()) {
         const bool around =
             result.outcome.kind == QueryOutcome::Kind::Counted || result.outcome.kind == QueryOutcome::Kind::NoResults;

@@ -18,8 +18,8 @@ public:
     struct Result
     {
         QueryOutcome outcome;
-        QString cellText; // what the results cell would show
-        QString excerpt;  // about 200 characters around the count, or the page's start
+        std::optional<qint64> count; // what the results cell would hold
+        QString excerpt;             // about 200 characters around the count, or the page's start
     };
 
     explicit SourceTest(PageFetcher* fetcher, QObject* parent = nullptr);

@@ -55,5 +55,5 @@ SourceQuery::Answer WebGraphLookup::answer(const Source& source, const QString& 
                 {},
                 -1};
     const quint64 value = rank ? *entry->harmonicPosition : entry->inDegree;
-    return {{QueryOutcome::Kind::Counted, report, {}}, QString::number(value), -1};
+    return {{QueryOutcome::Kind::Counted, report, {}}, static_cast<qint64>(value), -1};
 }

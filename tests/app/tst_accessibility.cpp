@@ -70,11 +70,7 @@ const WindowOpener windowOpeners[] = {
     {"Scan Log",
      [](TestContext&) {
          auto* log = new ScanLog;
-         log->append({QDateTime::currentDateTime(),
-                      QStringLiteral("a.example"),
-                      QStringLiteral("Google"),
-                      {},
-                      QStringLiteral("12")});
+         log->append({QDateTime::currentDateTime(), QStringLiteral("a.example"), QStringLiteral("Google"), {}, 12});
          auto window = std::make_unique<ScanLogWindow>(log);
          log->setParent(window.get());
          return window;

@@ -206,24 +206,24 @@ private slots:
         QTest::addColumn<QByteArray>("firstRecord"); // as the results CSV writes it
         QTest::addColumn<int>("rowCount");
         QTest::addColumn<bool>("named");
-        const QByteArray cells = "\"cells\": [\"5\", \"\", \"\", \"\", \"\", \"1,234\"]";
+        const QByteArray cells = "\"cells\": [\"5\", \"\", \"\", \"\", \"\", \"1234\"]";
         QTest::newRow("forged total and rank")
             << "[{\"site\": \"a.example\", " + cells + ", \"total\": \"999999\", \"rank\": 3}]"
-            << QByteArray("a.example,5,5,,,,,\"1,234\",low") << 1 << false;
+            << QByteArray("a.example,1239,5,,,,,1234,high") << 1 << false;
         QTest::newRow("every cell empty") << QByteArray("[{\"site\": \"b.example\", \"total\": \"0\", \"rank\": 1}]")
                                           << QByteArray("b.example,,,,,,,,") << 1 << false;
         QTest::newRow("cells that hold no count")
             << QByteArray(
-                   "[{\"site\": \"c.example\", \"cells\": [\"=1+2\", \"12345678901\", \"7\", 8, \"-3\", \"<b>\"]}]")
+                   "[{\"site\": \"c.example\", \"cells\": [\"=1+2\", \"12345678901\", \"7\", 8, \"-3\", \"1,234\"]}]")
             << QByteArray("c.example,7,,,7,,,,low") << 1 << true;
         QByteArray many;
         for (int row = 0; row <= UrlListCommands::maxUrls; ++row)
             many += (row > 0 ? "," : "[") + QByteArray("{\"site\": \"s.example\", ") + cells + '}';
         QTest::newRow("more rows than the list holds")
-            << many + ']' << QByteArray("s.example,5,5,,,,,\"1,234\",low") << UrlListCommands::maxUrls << true;
+            << many + ']' << QByteArray("s.example,1239,5,,,,,1234,high") << UrlListCommands::maxUrls << true;
         QTest::newRow("a site over 1 MB")
             << "[{\"site\": \"" + QByteArray(1024 * 1024 + 1, 'x') + "\"}, {\"site\": \"d.example\", " + cells + "}]"
-            << QByteArray("d.example,5,5,,,,,\"1,234\",low") << 1 << true;
+            << QByteArray("d.example,1239,5,,,,,1234,high") << 1 << true;
         QTest::newRow("no JSON") << QByteArray("[{\"site\"") << QByteArray() << 0 << true;
     }
 

@@ -35,11 +35,11 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeView>
 #include <QTreeWidget>
 #include <QUrl>
 
@@ -55,17 +55,39 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("shortcut");
-        QTest::newRow("start") << "Command1" << "Start" << "Alt+T";
-        QTest::newRow("stop") << "Command2" << "Stop" << "Alt+P";
-        QTest::newRow("options") << "Command6" << "Options" << "Alt+N";
-        QTest::newRow("visit") << "Command3" << "Visit www.quorvex.example" << "Alt+I";
-        QTest::newRow("add") << "cmdAdd" << "Add" << "Alt+D";
-        QTest::newRow("delete") << "cmdDel" << "Delete" << "Alt+E";
-        QTest::newRow("load") << "cmdOpen" << "Load" << "";
-        QTest::newRow("save") << "cmdSave" << "Save" << "Alt+V";
-        QTest::newRow("save selected") << "Command4" << "Save Selected" << "Alt+C";
-        QTest::newRow("web results") << "Command12" << "Web Results" << "Alt+W";
-        QTest::newRow("clear all") << "Command5" << "Clear All" << "Alt+L";
+        QTest::newRow("start") << "Command1"
+                               << "Start"
+                               << "Alt+T";
+        QTest::newRow("stop") << "Command2"
+                              << "Stop"
+                              << "Alt+P";
+        QTest::newRow("options") << "Command6"
+                                 << "Options"
+                                 << "Alt+N";
+        QTest::newRow("visit") << "Command3"
+                               << "Visit www.quorvex.example"
+                               << "Alt+I";
+        QTest::newRow("add") << "cmdAdd"
+                             << "Add"
+                             << "Alt+D";
+        QTest::newRow("delete") << "cmdDel"
+                                << "Delete"
+                                << "Alt+E";
+        QTest::newRow("load") << "cmdOpen"
+                              << "Load"
+                              << "";
+        QTest::newRow("save") << "cmdSave"
+                              << "Save"
+                              << "Alt+V";
+        QTest::newRow("save selected") << "Command4"
+                                       << "Save Selected"
+                                       << "Alt+C";
+        QTest::newRow("web results") << "Command12"
+                                     << "Web Results"
+                                     << "Alt+W";
+        QTest::newRow("clear all") << "Command5"
+                                   << "Clear All"
+                                   << "Alt+L";
     }
 
     void controlsCarryTheirNamesAndCaptions()
@@ -86,11 +108,21 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("accessibleName");
         QTest::addColumn<QString>("toolTip");
-        QTest::newRow("browse") << "Command10" << "Browse" << "Open the address you typed";
-        QTest::newRow("back") << "Command8" << "Back" << "Go back";
-        QTest::newRow("forward") << "Command9" << "Forward" << "Go forward";
-        QTest::newRow("stop") << "Command11" << "Stop" << "Stop loading the page";
-        QTest::newRow("refresh") << "Command70" << "Refresh" << "Reload the page";
+        QTest::newRow("browse") << "Command10"
+                                << "Browse"
+                                << "Open the address you typed";
+        QTest::newRow("back") << "Command8"
+                              << "Back"
+                              << "Go back";
+        QTest::newRow("forward") << "Command9"
+                                 << "Forward"
+                                 << "Go forward";
+        QTest::newRow("stop") << "Command11"
+                              << "Stop"
+                              << "Stop loading the page";
+        QTest::newRow("refresh") << "Command70"
+                                 << "Refresh"
+                                 << "Reload the page";
     }
 
     void iconButtonsHaveNamesAndToolTips()
@@ -139,17 +171,17 @@ private slots:
     {
         TestContext test;
         MainWindow window(test.context, test.makeBrowser);
-        auto* results = window.findChild<QTreeView*>("ListView1");
+        auto* results = window.findChild<QTableView*>("ListView1");
         QVERIFY(results);
-        const QStringList captions = {"Domain Name", "Total", "Google", "Altavista", "Yahoo!", "Ask", "MSN",
-                                      "All The Web"};
+        const QStringList captions = {"Domain Name", "Total", "Google", "Altavista",
+                                      "Yahoo!",      "Ask",   "MSN",    "All The Web"};
         const QList<int> widths = {183, 63, 63, 63, 63, 63, 63, 73};
         QCOMPARE(results->model()->columnCount(), captions.size());
         for (int column = 0; column < captions.size(); ++column) {
             QCOMPARE(results->model()->headerData(column, Qt::Horizontal).toString(), captions[column]);
             // The design's width, wider where the caption needs it.
             QVERIFY(results->columnWidth(column) >= widths[column]);
-            QVERIFY(results->columnWidth(column) >= results->header()->sectionSizeHint(column));
+            QVERIFY(results->columnWidth(column) >= results->horizontalHeader()->sectionSizeHint(column));
         }
         auto* webResults = window.findChild<QTreeWidget*>("ListView2");
         QVERIFY(webResults);
@@ -174,13 +206,17 @@ private slots:
         QTest::addColumn<QStringList>("items");
         QTest::addColumn<QStringList>("shortcuts");
         QTest::newRow("File") << "mnuFile2"
-                              << QStringList{"mnuNewURL:Add URL", "mnuFileSplit1:", "mnuSaveUrlList:Save URL List to File",
+                              << QStringList{"mnuNewURL:Add URL",
+                                             "mnuFileSplit1:",
+                                             "mnuSaveUrlList:Save URL List to File",
                                              "mnuOpenURLList:Load URL List from File",
-                                             "mnuOpenClipboard:Load URL List from Clipboard", "mnuFileSplitExport:",
-                                             "mnuExportResults:Export Results as CSV...", "mnuFileSplit84:",
+                                             "mnuOpenClipboard:Load URL List from Clipboard",
+                                             "mnuFileSplitExport:",
+                                             "mnuExportResults:Export Results as CSV...",
+                                             "mnuFileSplit84:",
                                              "mnuExitNow:Exit"}
-                              << QStringList{"Ctrl+N", "", "Ctrl+S", "Ctrl+O", "Ctrl+V", "", "Ctrl+E", "",
-                                             "Ctrl+X; Ctrl+Q"};
+                              << QStringList{"Ctrl+N", "",       "Ctrl+S", "Ctrl+O",        "Ctrl+V",
+                                             "",       "Ctrl+E", "",       "Ctrl+X; Ctrl+Q"};
         QTest::newRow("Scan") << "mnuOptions"
                               << QStringList{"mnuScan:Start Scan", "mnuStop:Stop Scan", "mnuScanLog:Scan Log"}
                               << QStringList{"", "", "Ctrl+L"};
@@ -189,8 +225,11 @@ private slots:
         QTest::newRow("Help") << "mnuHelp01" << QStringList{"mnuHelpItem:View Help"} << QStringList{""};
         QTest::newRow("About") << "mnuHelp" << QStringList{"mnuAbout:About this software"} << QStringList{""};
         QTest::newRow("URL") << "mnuURL"
-                             << QStringList{"mnuURLNewURL:New URL", "mnuSPlit83:", "mnuDeleteSelect:Delete Selected",
-                                            "mnuClearList:C&lear list", "mnuURLsplit1:",
+                             << QStringList{"mnuURLNewURL:New URL",
+                                            "mnuSPlit83:",
+                                            "mnuDeleteSelect:Delete Selected",
+                                            "mnuClearList:C&lear list",
+                                            "mnuURLsplit1:",
                                             "mnuURLLoadUrlList:Load URL List from File",
                                             "mnuLoadClipboard:Load URL List from Clipboard",
                                             "mnuURLSaveUrlList:Save URL List to File"}
@@ -698,7 +737,7 @@ private slots:
         window.show();
         ScanResults* results = window.resultsView()->results();
         results->setRows({ResultRow::completed("www.b.example", {"1", "2", "3", "4", "5", "6"}, {})});
-        window.resultsView()->table()->setCurrentIndex(results->index(0, 0));
+        window.resultsView()->table()->setCurrentIndex(window.resultsView()->table()->model()->index(0, 0));
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog);

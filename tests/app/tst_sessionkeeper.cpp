@@ -3,6 +3,7 @@
 #include "lists/UrlListCommands.h"
 #include "lists/UrlPanel.h"
 #include "results/ResultsCsv.h"
+#include "results/ResultsSortProxy.h"
 #include "results/ScanResults.h"
 #include "support/TestContext.h"
 
@@ -26,7 +27,8 @@ struct Keeper
     UrlPanel panel;
     UrlListCommands urlList{&panel, test.prompts, test.folder.folder()};
     ScanResults results;
-    SessionKeeper keeper{&urlList, &results, test.context};
+    ResultsSortProxy shown{&results};
+    SessionKeeper keeper{&urlList, &shown, test.context};
     KeptSession session{test.folder.folder()};
 };
 

@@ -159,7 +159,7 @@ private slots:
         MainWindow window(test.context, test.makeBrowser);
         window.results()->setRows({ResultRow::completed("one.example", QStringList(6, "1"), {}),
                                    ResultRow::completed("two.example", QStringList(6, "2"), {})});
-        emit window.currentResultsChartRequested();
+        emit window.currentResultsChartRequested(window.results()->rows());
         const ChartGrid& grid = window.chartPanel()->chart()->grid();
         QCOMPARE(grid.title(), QStringLiteral("Temporary Search Results"));
         QCOMPARE(grid.columnCount(), 2);

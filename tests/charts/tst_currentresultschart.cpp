@@ -1,5 +1,5 @@
 #include "charts/CurrentResultsChart.h"
-#include "results/CountValue.h"
+#include "engines/CountText.h"
 #include "results/ResultRow.h"
 #include "results/ResultsColumns.h"
 
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(grid.valueAxisTitle(), title);
         for (int c = 0; c < sites.size(); ++c) {
             for (int row = 0; row < 6; ++row) {
-                const double count = countValue(sites[c].engineCells[row]).value_or(0);
+                const double count = static_cast<double>(CountText::number(sites[c].engineCells[row]).value_or(0));
                 QCOMPARE(grid.value(row, c), std::optional<double>(count / divisor));
             }
         }

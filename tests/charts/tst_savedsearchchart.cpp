@@ -1,4 +1,4 @@
-#include "base/IniFile.h"
+#include "base/IniDocument.h"
 #include "charts/SavedSearchChart.h"
 #include "support/TestFiles.h"
 
@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -335,14 +336,20 @@ private slots:
         QVERIFY(!chart.drawsSingleDateSeries(0));
     }
 
-    // What the INI module writes reads back as the same history.
-    void filesWrittenByTheIniModule()
+    // What the INI document writes reads back as the same history.
+    void filesWrittenByTheIniDocument()
     {
         const QString path = m_dir.filePath("written.qvh");
-        QVERIFY(clearIniSection("Google", path));
-        QVERIFY(writeIniKey("Google", "05-01-06", "10", path));
-        QVERIFY(writeIniKey("Google", "05-02-06", "20", path));
-        QVERIFY(writeIniKey("All The Web", "05-02-06", "7", path));
+        IniDocument document;
+        document.clearSection("Google");
+        QVERIFY(document.save(path));
+        const std::tuple<QString, QString, QString> writes[] = {
+            {"Google", "05-01-06", "10"}, {"Google", "05-02-06", "20"}, {"All The Web", "05-02-06", "7"}};
+        for (const auto& [section, key, value] : writes) {
+            document.load(path);
+            QVERIFY(document.setValue(section, key, value));
+            QVERIFY(document.save(path));
+        }
         const SavedSearchChart chart = SavedSearchChart::read(path, "written.qvh", today).value();
         QCOMPARE(chart.selectorEntries(), (QStringList{"Google", "All The Web", "All Engines"}));
         QCOMPARE(rowLabels(chart.grid(0)), (QStringList{"05-01-06", "05-02-06"}));

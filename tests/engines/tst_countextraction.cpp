@@ -1,4 +1,5 @@
 #include "engines/CountExtraction.h"
+#include "engines/CountText.h"
 #include "engines/EngineTable.h"
 
 #include <QTest>
@@ -42,6 +43,45 @@ private slots:
         QFETCH(QString, past);
         QFETCH(QString, expected);
         QCOMPARE(::textBetween(text, before, past), expected);
+    }
+
+    // The one reading of a count's text, and the text shown for the number.
+    void countText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QVariant>("number"); // invalid: no count
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("digits") << "1234" << QVariant(qint64(1234)) << "1234";
+        QTest::newRow("zero") << "0" << QVariant(qint64(0)) << "0";
+        QTest::newRow("ten digits") << "9999999999" << QVariant(qint64(9999999999)) << "9999999999";
+        QTest::newRow("leading zeros") << "007" << QVariant(qint64(7)) << "7";
+        QTest::newRow("surrounding spaces") << " 42 " << QVariant(qint64(42)) << "42";
+        QTest::newRow("largest") << "9223372036854775807" << QVariant(qint64(9223372036854775807))
+                                 << "9223372036854775807";
+        QTest::newRow("empty") << "" << QVariant() << "";
+        QTest::newRow("spaces only") << "  " << QVariant() << "";
+        QTest::newRow("dash") << "-" << QVariant() << "";
+        QTest::newRow("sign") << "-5" << QVariant() << "";
+        QTest::newRow("plus") << "+5" << QVariant() << "";
+        QTest::newRow("separators") << "1,234" << QVariant() << "";
+        QTest::newRow("fraction") << "12.5" << QVariant() << "";
+        QTest::newRow("digits and words") << "12 pages" << QVariant() << "";
+        QTest::newRow("exponent") << "1e3" << QVariant() << "";
+        QTest::newRow("hexadecimal") << "0x10" << QVariant() << "";
+        QTest::newRow("other digits") << QStringLiteral("\u0661\u0662") << QVariant() << "";
+        QTest::newRow("beyond 64 bits") << "99999999999999999999" << QVariant() << "";
+    }
+
+    void countText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QVariant, number);
+        QFETCH(QString, shown);
+        const std::optional<qint64> read = CountText::number(text);
+        QCOMPARE(read.has_value(), number.isValid());
+        if (read)
+            QCOMPARE(*read, number.toLongLong());
+        QCOMPARE(CountText::of(read), shown);
     }
 
     void parseEngineCount_data()
@@ -97,7 +137,8 @@ private slots:
             << "<html><body>Something else entirely here</body></html>" << 5 << "0";
         QTest::newRow("5: words are no number") << "Page 1 of many results" << 5 << "0";
         QTest::newRow("5: exponent is no number") << "Page 1 of 1e5 results" << 5 << "0";
-        QTest::newRow("5: decimal point is a number") << "Page 1 of 1.5 results" << 5 << "1.5";
+        QTest::newRow("5: decimal point is no count") << "Page 1 of 1.5 results" << 5 << "0";
+        QTest::newRow("5: sign is no count") << "Page 1 of -5 results" << 5 << "0";
         QTest::newRow("5: long number, no sentence") << "Page 1 of 12,345,678,901 results" << 5 << "";
         QTest::newRow("5: long number, no-results sentence")
             << "Page 1 of 12,345,678,901 results</td><td><span class=\"h1\">Sorry, no results were found containing "

@@ -1,12 +1,13 @@
 // After any successful write, reading that section and key gives the value
-// written (a writeIniKey save trims spaces off the ends of lines, so a value
-// may lose its trailing spaces). The input is the section, the key and the
-// value on three lines, then the file as it was before the write. Built
-// twice: once for writeIniKey, once (QUORVEX_PROFILE_WRITE) for
-// writeProfileString.
+// written (an INI document's save trims spaces off the ends of lines, so a
+// value may lose its trailing spaces). The input is the section, the key and
+// the value on three lines, then the file as it was before the write. Built
+// twice: once for a save of counts (IniDocument, as saved searches are
+// written), once (QUORVEX_PROFILE_WRITE) for writeProfileString.
 #include "FuzzSupport.h"
 
 #include "base/IniFile.h"
+#include "base/IniFileAccess.h"
 
 #ifndef QUORVEX_PROFILE_WRITE
 namespace {
@@ -35,11 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const QString expected = value;
 #else
-    if (!writeIniKey(section, key, value, path))
+    IniDocument written;
+    if (!IniFileAccess::checkWriteArguments(section, key, value, nullptr) ||
+        written.load(path) != IniDocument::LoadStatus::Loaded || !written.setValue(section, key, value) ||
+        !written.save(path))
         return 0;
     const QString expected = withoutTrailingSpaces(value);
 #endif
-    const QString read = readIniKey(section, key, QStringLiteral("\n"), path);
+    IniDocument document;
+    document.load(path);
+    const QString read = document.value(section, key).value_or(QStringLiteral("\n"));
     if (read != value && read != expected)
         FuzzSupport::fail(QStringLiteral("[%1] %2 written as \"%3\" reads as \"%4\"").arg(section, key, value, read));
     return 0;

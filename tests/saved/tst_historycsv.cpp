@@ -18,12 +18,12 @@ private slots:
         QVERIFY(writeBytes(saved, "\r\n[Google]\r\n05-03-06=300\r\n99-99-99=7\r\n05-01-06=100\r\n12-30-99=1\r\n"
                                   "\r\n[MSN, \"Live\"]\r\n05-02-06=\r\n05-01-06=10=x\r\n05-03-06=30\r\n"
                                   "\r\n[Ask]\r\n05-03-06=1,5\r\nlater=4\r\n"
-                                  "\r\n[=cmd()]\r\n@x=9\r\n"));
+                                  "\r\n[+cmd()]\r\n@x=9\r\n"));
         QString error;
         QVERIFY2(HistoryCsv::write(saved, dir.filePath("site.csv"), QDate(2026, 12, 8), &error), qPrintable(error));
         // Section names and keys a spreadsheet would run as formulas get an
         // apostrophe.
-        QCOMPARE(readBytes(dir.filePath("site.csv")), QByteArray("Date,Google,\"MSN, \"\"Live\"\"\",Ask,'=cmd()\r\n"
+        QCOMPARE(readBytes(dir.filePath("site.csv")), QByteArray("Date,Google,\"MSN, \"\"Live\"\"\",Ask,'+cmd()\r\n"
                                                                  "1999-12-30,1,,,\r\n"
                                                                  "2006-05-01,100,10,,\r\n"
                                                                  "2006-05-02,,,,\r\n"

@@ -1,7 +1,7 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
 #include "app/ToolStrip.h"
-#include "base/IniFile.h"
+#include "base/IniDocument.h"
 #include "base/UserSettings.h"
 #include "engines/EngineTable.h"
 #include "loopback/EnginePages.h"
@@ -41,8 +41,9 @@ Ranks ranksOf(const OptionsDialog& dialog)
 
 QString storedTemplate(const TestContext& test, const char* key)
 {
-    return readIniKey(QStringLiteral("Engines"), QString::fromLatin1(key), QStringLiteral("<none>"),
-                      test.folder.filePath(QStringLiteral("settings.ini")));
+    IniDocument settings;
+    settings.load(test.folder.filePath(QStringLiteral("settings.ini")));
+    return settings.value(QStringLiteral("Engines"), QString::fromLatin1(key)).value_or(QStringLiteral("<none>"));
 }
 
 QStringList storedTemplates(const TestContext& test)

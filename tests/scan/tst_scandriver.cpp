@@ -1,4 +1,5 @@
 #include "EngineServer.h"
+#include "engines/CountText.h"
 #include "engines/EngineTable.h"
 #include "loopback/EnginePages.h"
 #include "results/ScanResults.h"
@@ -7,6 +8,7 @@
 #include "scan/ScanLog.h"
 #include "scan/SourceQuery.h"
 
+#include <QAbstractItemModelTester>
 #include <QHash>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -123,33 +125,61 @@ private slots:
         QFETCH(QDateTime, time);
         QVERIFY(time.toUTC().time() != QTime(13, 5, 6, 789));
         ScanLog log;
-        log.append({time, QStringLiteral("a.example"), QStringLiteral("Google"), {}, QStringLiteral("5")});
+        QAbstractItemModelTester tester(&log, QAbstractItemModelTester::FailureReportingMode::QtTest);
+        log.append({time, QStringLiteral("a.example"), QStringLiteral("Google"), {}, 5});
         QCOMPARE(log.index(0, ScanLog::Time).data().toString(), QStringLiteral("13:05:06.789"));
     }
 
-    void cellText_data()
+    void countOf_data()
     {
         QTest::addColumn<int>("engine");
         QTest::addColumn<QString>("count");
-        QTest::addColumn<QString>("cell");
-        QTest::newRow("Google drops commas") << 1 << "1,234,567"
-                                             << "1234567";
-        QTest::newRow("AllTheWeb drops commas") << 6 << "12,345"
-                                                << "12345";
-        QTest::newRow("MSN keeps the text") << 5 << "1,234"
-                                            << "1,234";
-        QTest::newRow("empty stays empty") << 2 << ""
-                                           << "";
-        QTest::newRow("no results") << 3 << "0"
-                                    << "0";
+        QTest::addColumn<QVariant>("number"); // invalid: no count
+        QTest::newRow("Google drops commas") << 1 << "1,234,567" << QVariant(qint64(1234567));
+        QTest::newRow("AllTheWeb drops commas") << 6 << "12,345" << QVariant(qint64(12345));
+        QTest::newRow("MSN keeps the text, which is no count") << 5 << "1,234" << QVariant();
+        QTest::newRow("MSN count") << 5 << "1234" << QVariant(qint64(1234));
+        QTest::newRow("full stops stay") << 2 << "1.234" << QVariant();
+        QTest::newRow("empty stays empty") << 2 << "" << QVariant();
+        QTest::newRow("no results") << 3 << "0" << QVariant(qint64(0));
     }
 
-    void cellText()
+    void countOf()
     {
         QFETCH(int, engine);
         QFETCH(QString, count);
-        QFETCH(QString, cell);
-        QCOMPARE(SourceQuery::cellText(Source::builtIn(*engineByNumber(engine)), count), cell);
+        QFETCH(QVariant, number);
+        const std::optional<qint64> read = SourceQuery::countOf(Source::builtIn(*engineByNumber(engine)), count);
+        QCOMPARE(read.has_value(), number.isValid());
+        if (read)
+            QCOMPARE(*read, number.toLongLong());
+    }
+
+    // A page's count as the cell holds it: a text the source's rule leaves
+    // that is no count makes no count, saying what it was.
+    void readAnswer_data()
+    {
+        QTest::addColumn<QString>("count"); // as the page prints it
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QVariant>("number"); // invalid: no count
+        QTest::newRow("commas") << "1,234" << int(QueryOutcome::Kind::Counted) << QVariant(qint64(1234));
+        QTest::newRow("full stops") << "1.234" << int(QueryOutcome::Kind::NoCount) << QVariant();
+        QTest::newRow("words") << "many" << int(QueryOutcome::Kind::NoCount) << QVariant();
+    }
+
+    void readAnswer()
+    {
+        QFETCH(QString, count);
+        QFETCH(int, kind);
+        QFETCH(QVariant, number);
+        const QString page = "<p>Results <b>1</b> - <b>10</b> of about <b>" + count + "</b> linking to a.example</p>";
+        const SourceQuery::Answer answer =
+            SourceQuery::readAnswer(Source::builtIn(*engineByNumber(1)), page, FetchReport{});
+        QCOMPARE(int(answer.outcome.kind), kind);
+        QCOMPARE(answer.count.has_value(), number.isValid());
+        if (answer.count)
+            QCOMPARE(*answer.count, number.toLongLong());
+        QCOMPARE(answer.outcome.reason.contains(count), !number.isValid());
     }
 
     void asksEveryEngineForEverySiteInOrder()
@@ -195,7 +225,7 @@ private slots:
             QCOMPARE(row.site, site);
             QCOMPARE(row.total, total);
             for (int engine = 1; engine <= engineCount; ++engine)
-                QCOMPARE(row.engine(engine).text, expectedCells[engine - 1]);
+                QCOMPARE(row.engine(engine).text(), expectedCells[engine - 1]);
         }
         QCOMPARE(run.grandTotal, grand);
         QCOMPARE(run.templateReads, 12);
@@ -301,7 +331,7 @@ private slots:
             QCOMPARE(entry.site, site);
             QCOMPARE(entry.source, engineByNumber(engine)->header());
             QCOMPARE(entry.outcome.kind, outcome.kind);
-            QCOMPARE(entry.countText, cells[engine - 1]);
+            QCOMPARE(CountText::of(entry.count), cells[engine - 1]);
             QCOMPARE(entry.outcome.fetch.bytes, outcome.fetch.bytes);
         }
         QCOMPARE(row.engine(1).outcome.fetch.bytes > 0, !closedPort);
@@ -332,12 +362,12 @@ private slots:
         QSignalSpy finished(&driver, &ScanDriver::finished);
         driver.start({site});
         QVERIFY(finished.wait(30000));
-        QCOMPARE(results.row(0).engine(4).text, QStringLiteral("4321"));
+        QCOMPARE(results.row(0).engine(4).text(), QStringLiteral("4321"));
         QCOMPARE(results.row(0).engine(4).outcome.kind, Kind::Counted);
         // MSN keeps its own rule.
-        QCOMPARE(results.row(0).engine(5).text, QStringLiteral("0"));
+        QCOMPARE(results.row(0).engine(5).text(), QStringLiteral("0"));
         QCOMPARE(results.row(0).engine(5).outcome.kind, Kind::NoCount);
-        QCOMPARE(results.row(0).engine(1).text, server.expectedCell(site, 1));
+        QCOMPARE(results.row(0).engine(1).text(), server.expectedCell(site, 1));
     }
 
     // The second stop does not wait for an engine that never answers: the
@@ -386,7 +416,7 @@ private slots:
                 total += server.expectedCell(site, engine).toLongLong();
                 continue;
             }
-            QCOMPARE(row.engine(engine).text, QString());
+            QCOMPARE(row.engine(engine).text(), QString());
             QCOMPARE(row.engine(engine).outcome.kind, Kind::Stopped);
         }
         QCOMPARE(row.total, total);
@@ -437,7 +467,7 @@ private slots:
         const ResultRow& row = run.results.row(0);
         QCOMPARE(run.results.rowCount(), 1);
         QCOMPARE(row.engine(2).outcome.kind, Kind::Stopped);
-        QCOMPARE(row.engine(2).text, QString());
+        QCOMPARE(row.engine(2).text(), QString());
         if (!stopNow && !atOnce)
             QCOMPARE(row.engine(6).outcome.kind, Kind::Counted);
     }

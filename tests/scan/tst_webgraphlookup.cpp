@@ -1,4 +1,5 @@
 #include "base/IniDocument.h"
+#include "engines/CountText.h"
 #include "engines/SourceList.h"
 #include "scan/WebGraphLookup.h"
 #include "webgraph/WebGraphIndexBuilder.h"
@@ -103,9 +104,9 @@ private slots:
         const SourceQuery::Answer answer = WebGraphLookup::answer(source, site, indexes);
 
         const bool counted = answer.outcome.kind == Kind::Counted;
-        QCOMPARE(counted ? answer.cellText : outcomeText(answer.outcome), QString(shown).replace("%1", path));
+        QCOMPARE(counted ? CountText::of(answer.count) : outcomeText(answer.outcome), QString(shown).replace("%1", path));
         QCOMPARE(answer.outcome.isSuspect(), !counted);
-        QVERIFY(counted || answer.cellText.isEmpty());
+        QVERIFY(counted || !answer.count);
         // The scan log's address names the index and, once it is read, the release.
         const bool read = path != m_dir.filePath(index) && site != QLatin1String("http://");
         QCOMPARE(answer.outcome.fetch.address,
@@ -121,9 +122,9 @@ private slots:
         WebGraphIndexCache indexes;
         QCOMPARE(WebGraphLookup::answer(source, "example.com", indexes).outcome.kind, Kind::Failed);
         buildIndex(dir, QStringLiteral("g-domain-counts"), "com.example\t1\n");
-        QCOMPARE(WebGraphLookup::answer(source, "example.com", indexes).cellText, QStringLiteral("1"));
+        QCOMPARE(CountText::of(WebGraphLookup::answer(source, "example.com", indexes).count), QStringLiteral("1"));
         buildIndex(dir, QStringLiteral("g-domain-counts"), "com.example\t22\norg.other\t3\n");
-        QCOMPARE(WebGraphLookup::answer(source, "example.com", indexes).cellText, QStringLiteral("22"));
+        QCOMPARE(CountText::of(WebGraphLookup::answer(source, "example.com", indexes).count), QStringLiteral("22"));
     }
 
 private:

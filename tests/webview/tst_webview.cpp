@@ -14,9 +14,9 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
-#include <QTreeView>
 #include <QTreeWidget>
 
 namespace {
@@ -88,7 +88,7 @@ struct Setup
 
     WebViewPanel* panel() const { return window.webViewPanel(); }
     QTreeWidget* webList() const { return window.findChild<QTreeWidget*>(QStringLiteral("ListView2")); }
-    QTreeView* results() const { return window.findChild<QTreeView*>(QStringLiteral("ListView1")); }
+    QTableView* results() const { return window.findChild<QTableView*>(QStringLiteral("ListView1")); }
     // Adds a results row for the site and gives its index.
     QModelIndex addResultsRow(const QString& site)
     {

@@ -1,20 +1,22 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// One engine's history in a saved search: the date keys of its section with
+// One source's history in a saved search: the date keys of its section with
 // their counts, in file order (the most recent save first).
 class SavedSeries
 {
 public:
     // Reads the lines of a section, "date=count" each. Lines without "="
     // are not dates and are left out. The count is the text between the
-    // first and the second "="; one that is empty or not a whole number has
-    // no value.
+    // first and the second "=", read by CountText: one that is no count
+    // (the empty text saved for a source without a count, among others)
+    // has no value.
     static SavedSeries fromLines(const QStringList& lines);
 
     int size() const { return static_cast<int>(m_dates.size()); }
@@ -24,10 +26,15 @@ public:
     const QStringList& dates() const { return m_dates; }
     std::optional<qint64> count(int index) const;
 
+    // The count saved under the key: that of its first line, as the save
+    // of a date replaces its first line. Nothing for a key not saved.
+    std::optional<qint64> countOf(const QString& key) const;
+
     // The counts that have a value, in order: what the scale is chosen from.
     QList<qint64> knownCounts() const;
 
 private:
     QStringList m_dates;
     QList<std::optional<qint64>> m_counts;
+    QHash<QString, int> m_firstLineOfKey;
 };
