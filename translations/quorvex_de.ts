@@ -290,7 +290,7 @@
     <name>IniFile</name>
     <message>
         <source>The file is empty.</source>
-        <translation>Die Datei ist leer.</translation>
+        <translation type="vanished">Die Datei ist leer.</translation>
     </message>
     <message>
         <source>The name &quot;%1&quot; cannot be used in an INI file.</source>
