@@ -43,7 +43,7 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
     , m_opener(std::move(opener))
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About ") + branding.productName);
+    setWindowTitle(tr("About %1").arg(branding.productName));
     setWindowIcon(QIcon(QString::fromLatin1(BrandArtwork::logoResource)));
     setFont(fontAtLeast(font(), 9));
     // The window has no button of its own; Escape closes it as it would a dialog.
@@ -67,12 +67,10 @@ AboutWindow::AboutWindow(const BrandingInfo& branding, UrlOpener opener, QWidget
     rows->setHorizontalSpacing(0);
     rows->setColumnMinimumWidth(0, captionWidth);
     rows->setColumnStretch(1, 1);
-    addRow(rows, 0, QStringLiteral("Label2"), QStringLiteral("Version:"), QStringLiteral("lblVersion"),
-           branding.versionText());
-    addRow(rows, 1, QStringLiteral("Label3"), QStringLiteral("Owned By:"), QStringLiteral("lblCompany"),
-           branding.companyName);
-    m_website = addRow(rows, 2, QStringLiteral("Label4"), QStringLiteral("Website:"), QStringLiteral("lblWebsite"),
-                       branding.comments);
+    addRow(rows, 0, QStringLiteral("Label2"), tr("Version:"), QStringLiteral("lblVersion"), branding.versionText());
+    addRow(rows, 1, QStringLiteral("Label3"), tr("Owned By:"), QStringLiteral("lblCompany"), branding.companyName);
+    m_website =
+        addRow(rows, 2, QStringLiteral("Label4"), tr("Website:"), QStringLiteral("lblWebsite"), branding.comments);
     m_website->setStyleSheet(QStringLiteral("color: #1D4ED8; text-decoration: underline;"));
     m_website->setCursor(Qt::PointingHandCursor);
     m_website->setToolTip(publisherWebAddress(branding.comments));

@@ -6,6 +6,7 @@
 #include "app/DialogPrompts.h"
 #include "app/MainWindow.h"
 #include "app/ProgramFont.h"
+#include "app/ProgramTranslations.h"
 #include "app/SplashWindow.h"
 #include "base/AppContext.h"
 #include "base/ApplicationFolder.h"
@@ -124,6 +125,7 @@ int runQuorvex(int argc, char* argv[])
         QTextStream(stderr) << line.text << usageHint;
         return CommandLineScan::BadUsage;
     }
+    const ProgramTranslations translations(QLocale::system());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
     QApplication::setFont(programFont(QApplication::font(), QFontDatabase::families()));
     installAccessibleComboBoxes();

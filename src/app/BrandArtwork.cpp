@@ -2,6 +2,7 @@
 
 #include "app/BrandingInfo.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -140,7 +141,8 @@ QPixmap splashPicture(QSize size, const BrandingInfo& branding)
     painter.setPen(QColor(0xBF, 0xDB, 0xFE));
     painter.setFont(brandFont(qRound(area.height() * 0.05), QFont::Normal));
     painter.drawText(QRectF(textLeft, logoRect.top() + logoSize * 0.62, area.width() - textLeft - 16, logoSize * 0.4),
-                     Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Link popularity tracker"));
+                     Qt::AlignLeft | Qt::AlignTop,
+                     QCoreApplication::translate("BrandArtwork", "Link popularity tracker"));
 
     // The footer: the publisher on the left, the version on the right.
     const qreal footerTop = area.height() - 52;
@@ -152,7 +154,8 @@ QPixmap splashPicture(QSize size, const BrandingInfo& branding)
     painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, branding.companyName);
     painter.setFont(brandFont(qRound(area.height() * 0.04), QFont::Normal));
     painter.setPen(QColor(0xBF, 0xDB, 0xFE));
-    painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Version ") + branding.versionText());
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
+                     QCoreApplication::translate("BrandArtwork", "Version %1").arg(branding.versionText()));
     return pixmap;
 }
 

@@ -39,54 +39,51 @@ void addSeparator(QMenu* menu, const char* name)
 MainMenus::MainMenus(QMenuBar* menuBar, QWidget* window)
     : QObject(window)
 {
-    QMenu* file = addMenu(menuBar, "mnuFile2", QStringLiteral("&File"));
-    newUrl = addItem(file, "mnuNewURL", QStringLiteral("Add URL"), QKeySequence(Qt::CTRL | Qt::Key_N));
+    QMenu* file = addMenu(menuBar, "mnuFile2", tr("&File"));
+    newUrl = addItem(file, "mnuNewURL", tr("Add URL"), QKeySequence(Qt::CTRL | Qt::Key_N));
     addSeparator(file, "mnuFileSplit1");
-    saveUrlList =
-        addItem(file, "mnuSaveUrlList", QStringLiteral("Save URL List to File"), QKeySequence(Qt::CTRL | Qt::Key_S));
-    openUrlList =
-        addItem(file, "mnuOpenURLList", QStringLiteral("Load URL List from File"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    openClipboard = addItem(file, "mnuOpenClipboard", QStringLiteral("Load URL List from Clipboard"),
-                            QKeySequence(Qt::CTRL | Qt::Key_V));
+    saveUrlList = addItem(file, "mnuSaveUrlList", tr("Save URL List to File"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    openUrlList = addItem(file, "mnuOpenURLList", tr("Load URL List from File"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    openClipboard =
+        addItem(file, "mnuOpenClipboard", tr("Load URL List from Clipboard"), QKeySequence(Qt::CTRL | Qt::Key_V));
     addSeparator(file, "mnuFileSplitExport");
-    exportResults = addItem(file, "mnuExportResults", QStringLiteral("Export Results as CSV..."),
-                            QKeySequence(Qt::CTRL | Qt::Key_E));
+    exportResults =
+        addItem(file, "mnuExportResults", tr("Export Results as CSV..."), QKeySequence(Qt::CTRL | Qt::Key_E));
     addSeparator(file, "mnuFileSplit84");
-    exitNow = addItem(file, "mnuExitNow", QStringLiteral("Exit"));
+    exitNow = addItem(file, "mnuExitNow", tr("Exit"));
     // Control+Q is where users of other programs reach for Exit.
     exitNow->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::CTRL | Qt::Key_Q)});
 
-    QMenu* scanMenu = addMenu(menuBar, "mnuOptions", QStringLiteral("&Scan"));
-    scan = addItem(scanMenu, "mnuScan", QStringLiteral("Start Scan"));
-    stop = addItem(scanMenu, "mnuStop", QStringLiteral("Stop Scan"));
+    QMenu* scanMenu = addMenu(menuBar, "mnuOptions", tr("&Scan"));
+    scan = addItem(scanMenu, "mnuScan", tr("Start Scan"));
+    stop = addItem(scanMenu, "mnuStop", tr("Stop Scan"));
     stop->setEnabled(false);
-    scanLog = addItem(scanMenu, "mnuScanLog", QStringLiteral("Scan Log"), QKeySequence(Qt::CTRL | Qt::Key_L));
+    scanLog = addItem(scanMenu, "mnuScanLog", tr("Scan Log"), QKeySequence(Qt::CTRL | Qt::Key_L));
 
-    QMenu* options = addMenu(menuBar, "mnuOptions2", QStringLiteral("&Options"));
-    config = addItem(options, "mnuConfig", QStringLiteral("View Options"));
+    QMenu* options = addMenu(menuBar, "mnuOptions2", tr("&Options"));
+    config = addItem(options, "mnuConfig", tr("View Options"));
 
-    toolsMenu = makeHiddenMenu(window, "mnuTools", QStringLiteral("Tools"));
-    graph = addItem(toolsMenu, "mnuGraph", QStringLiteral("View Graph..."));
+    toolsMenu = makeHiddenMenu(window, "mnuTools", tr("Tools"));
+    graph = addItem(toolsMenu, "mnuGraph", tr("View Graph..."));
 
-    QMenu* help = addMenu(menuBar, "mnuHelp01", QStringLiteral("&Help"));
-    helpItem = addItem(help, "mnuHelpItem", QStringLiteral("View Help"));
+    QMenu* help = addMenu(menuBar, "mnuHelp01", tr("&Help"));
+    helpItem = addItem(help, "mnuHelpItem", tr("View Help"));
 
-    QMenu* aboutMenu = addMenu(menuBar, "mnuHelp", QStringLiteral("&About"));
-    about = addItem(aboutMenu, "mnuAbout", QStringLiteral("About this software"));
+    QMenu* aboutMenu = addMenu(menuBar, "mnuHelp", tr("&About"));
+    about = addItem(aboutMenu, "mnuAbout", tr("About this software"));
 
-    urlMenu = makeHiddenMenu(window, "mnuURL", QStringLiteral("URL"));
-    urlNewUrl = addItem(urlMenu, "mnuURLNewURL", QStringLiteral("New URL"));
+    urlMenu = makeHiddenMenu(window, "mnuURL", tr("URL"));
+    urlNewUrl = addItem(urlMenu, "mnuURLNewURL", tr("New URL"));
     addSeparator(urlMenu, "mnuSPlit83");
-    deleteSelected = addItem(urlMenu, "mnuDeleteSelect", QStringLiteral("Delete Selected"), QKeySequence::Delete);
-    clearList =
-        addItem(urlMenu, "mnuClearList", QStringLiteral("C&lear list"), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    deleteSelected = addItem(urlMenu, "mnuDeleteSelect", tr("Delete Selected"), QKeySequence::Delete);
+    clearList = addItem(urlMenu, "mnuClearList", tr("C&lear list"), QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     addSeparator(urlMenu, "mnuURLsplit1");
-    urlLoadUrlList = addItem(urlMenu, "mnuURLLoadUrlList", QStringLiteral("Load URL List from File"));
-    loadClipboard = addItem(urlMenu, "mnuLoadClipboard", QStringLiteral("Load URL List from Clipboard"));
-    urlSaveUrlList = addItem(urlMenu, "mnuURLSaveUrlList", QStringLiteral("Save URL List to File"));
+    urlLoadUrlList = addItem(urlMenu, "mnuURLLoadUrlList", tr("Load URL List from File"));
+    loadClipboard = addItem(urlMenu, "mnuLoadClipboard", tr("Load URL List from Clipboard"));
+    urlSaveUrlList = addItem(urlMenu, "mnuURLSaveUrlList", tr("Save URL List to File"));
 
-    listViewMenu = makeHiddenMenu(window, "mnuListView", QStringLiteral("ListView"));
-    saveResults = addItem(listViewMenu, "mnuSaveResults", QStringLiteral("Save Results"));
-    webResults = addItem(listViewMenu, "mnuWebResults", QStringLiteral("Web Results"));
-    clearResults = addItem(listViewMenu, "mnuClearResults", QStringLiteral("Clear Results"));
+    listViewMenu = makeHiddenMenu(window, "mnuListView", tr("ListView"));
+    saveResults = addItem(listViewMenu, "mnuSaveResults", tr("Save Results"));
+    webResults = addItem(listViewMenu, "mnuWebResults", tr("Web Results"));
+    clearResults = addItem(listViewMenu, "mnuClearResults", tr("Clear Results"));
 }

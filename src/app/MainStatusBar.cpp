@@ -81,7 +81,7 @@ void MainStatusBar::setFailureText(const QString& text)
     m_failureText = text;
     m_showsFailures = !text.isEmpty();
     m_panel2->setText(text);
-    m_panel2->setToolTip(m_showsFailures ? QStringLiteral("Click to open the scan log") : QString());
+    m_panel2->setToolTip(m_showsFailures ? tr("Click to open the scan log") : QString());
     m_panel2->setCursor(m_showsFailures ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 

@@ -52,7 +52,7 @@ namespace {
 
 QString windowCaption()
 {
-    return QString::fromLatin1(Branding::productName) + QStringLiteral(" by ") +
+    return QString::fromLatin1(Branding::productName) + QCoreApplication::translate("MainWindow", " by ") +
            QString::fromUtf8(Branding::companyName);
 }
 
@@ -105,13 +105,10 @@ void MainWindow::buildWindow()
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("TabStrip1"));
     m_tabs->setDocumentMode(false);
-    m_tabs->tabBar()->setAccessibleName(QStringLiteral("Result views"));
-    m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")),
-                   QStringLiteral("Data View"));
-    m_tabs->addTab(framedPage(m_chartPanel), QIcon(QStringLiteral(":/icons/tab-chart.svg")),
-                   QStringLiteral("Chart View"));
-    m_tabs->addTab(framedPage(m_webViewPanel), QIcon(QStringLiteral(":/icons/tab-web.svg")),
-                   QStringLiteral("Website View"));
+    m_tabs->tabBar()->setAccessibleName(tr("Result views"));
+    m_tabs->addTab(framedPage(m_resultsView), QIcon(QStringLiteral(":/icons/tab-data.svg")), tr("Data View"));
+    m_tabs->addTab(framedPage(m_chartPanel), QIcon(QStringLiteral(":/icons/tab-chart.svg")), tr("Chart View"));
+    m_tabs->addTab(framedPage(m_webViewPanel), QIcon(QStringLiteral(":/icons/tab-web.svg")), tr("Website View"));
 
     auto* views = new QHBoxLayout;
     views->setContentsMargins(twips(60), 0, twips(200), twips(200));
@@ -278,7 +275,7 @@ void MainWindow::loadUrlListFile(const QString& path)
 
 void MainWindow::exportResults()
 {
-    exportCsv(m_context.prompts, QStringLiteral("Export Results as CSV"), [this](const QString& path, QString* error) {
+    exportCsv(m_context.prompts, tr("Export Results as CSV"), [this](const QString& path, QString* error) {
         return ResultsCsv::write(path, m_results->sourceColumns(), m_resultsView->shownResults()->rowsAsShown(), error);
     });
 }
@@ -336,7 +333,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (m_scanController->isScanning()) {
         // Quitting would lose the scan's work: only on the user's word, and
         // with the results so far kept.
-        if (!m_context.prompts.question(QStringLiteral("A scan is running. Stop it and quit?"),
+        if (!m_context.prompts.question(tr("A scan is running. Stop it and quit?"),
                                         QString::fromLatin1(Branding::applicationTitle))) {
             event->ignore();
             return;

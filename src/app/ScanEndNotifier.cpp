@@ -32,9 +32,9 @@ QString ScanEndNotifier::noticeFor(std::chrono::milliseconds elapsed, std::chron
     // The user watching the window sees the end in the status bar.
     if (windowActive || elapsed <= longScan)
         return {};
-    return QStringLiteral("Scan complete: %1 %2, %3 %4 failed")
+    return tr("Scan complete: %1 %2, %3 %4 failed")
         .arg(sites)
-        .arg(sites == 1 ? QStringLiteral("site") : QStringLiteral("sites"))
+        .arg(sites == 1 ? tr("site") : tr("sites"))
         .arg(failedQueries)
-        .arg(failedQueries == 1 ? QStringLiteral("query") : QStringLiteral("queries"));
+        .arg(failedQueries == 1 ? tr("query") : tr("queries"));
 }

@@ -13,20 +13,19 @@ ToolStrip::ToolStrip(const QString& publisherAddress, QWidget* parent)
     // As tall as its buttons: the design's height, more for large text.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
-    m_start = makePictureButton(this, QStringLiteral("Command1"), QStringLiteral("S&tart"),
-                                QStringLiteral("Ask the search engines about every site of the URL list"),
-                                QStringLiteral("start"), CaptionPlacement::UnderIcon);
-    m_stop = makePictureButton(this, QStringLiteral("Command2"), QStringLiteral("Sto&p"),
-                               QStringLiteral("Stop the scan after the current site"), QStringLiteral("stop"),
-                               CaptionPlacement::UnderIcon);
+    m_start = makePictureButton(this, QStringLiteral("Command1"), tr("S&tart"),
+                                tr("Ask the search engines about every site of the URL list"), QStringLiteral("start"),
+                                CaptionPlacement::UnderIcon);
+    m_stop =
+        makePictureButton(this, QStringLiteral("Command2"), tr("Sto&p"), tr("Stop the scan after the current site"),
+                          QStringLiteral("stop"), CaptionPlacement::UnderIcon);
     m_stop->setEnabled(false);
-    m_options = makePictureButton(this, QStringLiteral("Command6"), QStringLiteral("Optio&ns"),
-                                  QStringLiteral("Change the search engine addresses, ranks and scan options"),
+    m_options = makePictureButton(this, QStringLiteral("Command6"), tr("Optio&ns"),
+                                  tr("Change the search engine addresses, ranks and scan options"),
                                   QStringLiteral("options"), CaptionPlacement::UnderIcon);
-    m_visit = makePictureButton(this, QStringLiteral("Command3"),
-                                QStringLiteral("V&isit ") + literalCaption(publisherAddress),
-                                QStringLiteral("Open the publisher's web site in your web browser"),
-                                QStringLiteral("visit"), CaptionPlacement::UnderIcon);
+    m_visit = makePictureButton(this, QStringLiteral("Command3"), tr("V&isit %1").arg(literalCaption(publisherAddress)),
+                                tr("Open the publisher's web site in your web browser"), QStringLiteral("visit"),
+                                CaptionPlacement::UnderIcon);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(twips(60), twips(60), twips(200), twips(60));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -21,7 +22,7 @@ public:
     // written, a printer error), with the warning icon.
     virtual void error(const QString& text, const QString& caption) = 0;
     // The caption of the messages about files that cannot be read or written.
-    static QString errorCaption() { return QStringLiteral("Error"); }
+    static QString errorCaption() { return QCoreApplication::translate("Prompts", "Error"); }
 
     // An input box; std::nullopt when the user cancels.
     virtual std::optional<QString> inputText(const QString& prompt, const QString& title,

@@ -3,6 +3,7 @@
 #include "base/FileChecks.h"
 #include "base/Prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,7 +27,8 @@ QString chooseSavePath(Prompts& prompts, const QString& title, const QString& fi
         return chosen;
     if (QFileInfo::exists(path) &&
         !prompts.question(
-            QStringLiteral("\"%1\" already exists. Do you want to replace it?").arg(QDir::toNativeSeparators(path)),
+            QCoreApplication::translate("SavePathChoice", "\"%1\" already exists. Do you want to replace it?")
+                .arg(QDir::toNativeSeparators(path)),
             questionCaption)) {
         return {};
     }

@@ -5,6 +5,7 @@
 #include "charts/ChartWidget.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLocale>
@@ -80,7 +81,7 @@ QByteArray pdf(const ChartWidget& chart)
 
 QString ChartExport::fileFilter()
 {
-    return QStringLiteral("PNG Image (*.png);;SVG Image (*.svg);;PDF Document (*.pdf)");
+    return QCoreApplication::translate("ChartExport", "PNG Image (*.png);;SVG Image (*.svg);;PDF Document (*.pdf)");
 }
 
 std::optional<ChartExport::Format> ChartExport::formatOf(const QString& path)
@@ -128,7 +129,7 @@ bool ChartExport::write(const ChartWidget& chart, const QString& path, Format fo
     const QByteArray bytes = encode(chart, format);
     if (bytes.isEmpty()) {
         if (error)
-            *error = QStringLiteral("the chart could not be drawn.");
+            *error = QCoreApplication::translate("ChartExport", "the chart could not be drawn.");
         return false;
     }
     return LocalFile::writeBytes(path, bytes, error);

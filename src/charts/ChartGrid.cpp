@@ -1,5 +1,7 @@
 #include "charts/ChartGrid.h"
 
+#include "charts/DateAxis.h"
+
 #include <algorithm>
 
 void ChartGrid::setColumnCount(int count)
@@ -35,6 +37,12 @@ void ChartGrid::setColumnLabel(int column, const QString& label)
 {
     if (column >= 0 && column < columnCount())
         m_columnLabels[column] = label;
+}
+
+QString ChartGrid::rowCaption(int row, const QLocale& locale) const
+{
+    const QDate date = rowDate(row);
+    return date.isValid() ? DateAxis::dayText(date, locale) : rowLabel(row);
 }
 
 QString ChartGrid::rowLabel(int row) const

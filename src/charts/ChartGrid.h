@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QList>
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -28,6 +29,9 @@ public:
     // invalid date when the row is none (its label says what it is).
     QDate rowDate(int row) const;
     void setRowDate(int row, const QDate& date);
+    // What the axis writes under a row: a dated row's day in the locale's
+    // way (the label keeps the saved form), any other row's label.
+    QString rowCaption(int row, const QLocale& locale) const;
 
     std::optional<double> value(int row, int column) const;
     void setValue(int row, int column, std::optional<double> value);

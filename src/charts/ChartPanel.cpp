@@ -33,49 +33,53 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <iterator>
+
 namespace {
 
-const QStringList chartTypeNames = {
-    QStringLiteral("3D Bar Chart"),  QStringLiteral("2D Bar Chart"),  QStringLiteral("3d Line Graph"),
-    QStringLiteral("2D Line Graph"), QStringLiteral("3D Area Chart"), QStringLiteral("2D Area Chart"),
-    QStringLiteral("3D Step Chart"), QStringLiteral("2D Step Chart"),
+// In the order of ChartTypes; translated as the selector is filled.
+const char* const chartTypeNames[] = {
+    QT_TRANSLATE_NOOP("ChartPanel", "3D Bar Chart"),  QT_TRANSLATE_NOOP("ChartPanel", "2D Bar Chart"),
+    QT_TRANSLATE_NOOP("ChartPanel", "3d Line Graph"), QT_TRANSLATE_NOOP("ChartPanel", "2D Line Graph"),
+    QT_TRANSLATE_NOOP("ChartPanel", "3D Area Chart"), QT_TRANSLATE_NOOP("ChartPanel", "2D Area Chart"),
+    QT_TRANSLATE_NOOP("ChartPanel", "3D Step Chart"), QT_TRANSLATE_NOOP("ChartPanel", "2D Step Chart"),
 };
+static_assert(std::size(chartTypeNames) == ChartTypes::count);
 
 QString rotationHint()
 {
-    return QStringLiteral(
-        "Control Key + Drag to rotate. Or click the chart and use Control Key + Arrow Keys; Home sets it straight.");
+    return QCoreApplication::translate("ChartPanel", "Control Key + Drag to rotate. Or click the chart and use "
+                                                     "Control Key + Arrow Keys; Home sets it straight.");
 }
 
 } // namespace
 
 ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
-    : QGroupBox(QStringLiteral("Results - Chart View"), parent)
+    : QGroupBox(tr("Results - Chart View"), parent)
     , m_context(context)
 {
     setObjectName(QStringLiteral("Frame3"));
 
-    m_loadData = makePictureButton(this, QStringLiteral("Command7"), QStringLiteral("&Load Data"),
-                                   QStringLiteral("Chart the history of a saved search"), QStringLiteral("load-data"),
-                                   CaptionPlacement::BesideIcon);
-    m_printAction = new QAction(QIcon(QStringLiteral(":/icons/print.svg")), QStringLiteral("Print..."), this);
+    m_loadData =
+        makePictureButton(this, QStringLiteral("Command7"), tr("&Load Data"), tr("Chart the history of a saved search"),
+                          QStringLiteral("load-data"), CaptionPlacement::BesideIcon);
+    m_printAction = new QAction(QIcon(QStringLiteral(":/icons/print.svg")), tr("Print..."), this);
     m_printAction->setObjectName(QStringLiteral("mnuPrintChart"));
     m_printAction->setShortcut(QKeySequence::Print);
     m_printAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(m_printAction);
-    m_print = makePictureButton(
-        this, QStringLiteral("Command14"), QStringLiteral("P&rint"),
-        QStringLiteral("Print the chart (%1)").arg(m_printAction->shortcut().toString(QKeySequence::NativeText)),
-        QStringLiteral("print"), CaptionPlacement::BesideIcon);
-    m_exportChart = new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export Chart..."), this);
+    m_print =
+        makePictureButton(this, QStringLiteral("Command14"), tr("P&rint"),
+                          tr("Print the chart (%1)").arg(m_printAction->shortcut().toString(QKeySequence::NativeText)),
+                          QStringLiteral("print"), CaptionPlacement::BesideIcon);
+    m_exportChart = new QAction(QIcon(QStringLiteral(":/icons/save.svg")), tr("Export Chart..."), this);
     m_exportChart->setObjectName(QStringLiteral("mnuExportChart"));
-    m_exportHistory =
-        new QAction(QIcon(QStringLiteral(":/icons/save.svg")), QStringLiteral("Export History as CSV..."), this);
+    m_exportHistory = new QAction(QIcon(QStringLiteral(":/icons/save.svg")), tr("Export History as CSV..."), this);
     m_exportHistory->setObjectName(QStringLiteral("mnuExportHistory"));
     m_exportHistory->setEnabled(false);
-    m_export = makePictureButton(this, QStringLiteral("cmdExport"), QStringLiteral("E&xport"),
-                                 QStringLiteral("Save the chart as a picture, or the history as CSV"),
-                                 QStringLiteral("save"), CaptionPlacement::BesideIcon);
+    m_export = makePictureButton(this, QStringLiteral("cmdExport"), tr("E&xport"),
+                                 tr("Save the chart as a picture, or the history as CSV"), QStringLiteral("save"),
+                                 CaptionPlacement::BesideIcon);
     auto* exportMenu = new QMenu(m_export);
     exportMenu->addAction(m_exportChart);
     exportMenu->addAction(m_exportHistory);
@@ -84,18 +88,19 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     for (QToolButton* button : {m_loadData, m_print, m_export})
         setDesignSize(button, QSize(twips(1215), twips(735)));
 
-    auto* engineLabel = new QLabel(QStringLiteral("Search En&gine:"), this);
+    auto* engineLabel = new QLabel(tr("Search En&gine:"), this);
     engineLabel->setObjectName(QStringLiteral("lblChartSearch"));
-    auto* typeLabel = new QLabel(QStringLiteral("&Chart Type:"), this);
+    auto* typeLabel = new QLabel(tr("&Chart Type:"), this);
     typeLabel->setObjectName(QStringLiteral("lblChartType"));
 
     m_engineSelector = new QComboBox(this);
     m_engineSelector->setObjectName(QStringLiteral("cmbChart1"));
-    m_engineSelector->setAccessibleName(QStringLiteral("Search engine"));
+    m_engineSelector->setAccessibleName(tr("Search engine"));
     m_chartTypeSelector = new QComboBox(this);
     m_chartTypeSelector->setObjectName(QStringLiteral("cmbChart2"));
-    m_chartTypeSelector->setAccessibleName(QStringLiteral("Chart type"));
-    m_chartTypeSelector->addItems(chartTypeNames);
+    m_chartTypeSelector->setAccessibleName(tr("Chart type"));
+    for (const char* name : chartTypeNames)
+        m_chartTypeSelector->addItem(tr(name));
     m_chartTypeSelector->setCurrentIndex(ChartTypes::defaultType);
     for (QComboBox* selector : {m_engineSelector, m_chartTypeSelector}) {
         selector->setMinimumWidth(twips(2655));
@@ -104,9 +109,9 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     engineLabel->setBuddy(m_engineSelector);
     typeLabel->setBuddy(m_chartTypeSelector);
 
-    m_spaceDates = new QCheckBox(QStringLiteral("Space dates &by time"), this);
+    m_spaceDates = new QCheckBox(tr("Space dates &by time"), this);
     m_spaceDates->setObjectName(QStringLiteral("chkSpaceDates"));
-    m_spaceDates->setToolTip(QStringLiteral("Place the saved dates of a flat chart by the time between them"));
+    m_spaceDates->setToolTip(tr("Place the saved dates of a flat chart by the time between them"));
     m_spaceDates->setChecked(true);
 
     m_hint = new QLabel(this);
@@ -117,7 +122,7 @@ ChartPanel::ChartPanel(AppContext& context, QWidget* parent)
     m_chart = new ChartWidget(this);
     m_chart->setGrid(exampleChart());
     m_chart->setChartType(ChartTypes::defaultType);
-    m_chartShows = QStringLiteral("none, an example chart");
+    m_chartShows = tr("none, an example chart");
     describeChart();
 
     // The focus target and the empty picture box keep their names but have
@@ -206,8 +211,7 @@ void ChartPanel::chartTypeChosen(int index)
         return;
     m_context.settings.setChartType(index);
     m_chart->setChartType(index);
-    const bool rotatable = m_chartTypeSelector->itemText(index).contains(QStringLiteral("3D"), Qt::CaseInsensitive);
-    m_hint->setText(rotatable ? rotationHint() : QString());
+    m_hint->setText(ChartTypes::isThreeD(index) ? rotationHint() : QString());
     // Three-dimensional charts stand their dates evenly in a row.
     m_spaceDates->setEnabled(!ChartTypes::isThreeD(index));
     describeChart();
@@ -216,7 +220,7 @@ void ChartPanel::chartTypeChosen(int index)
 void ChartPanel::describeChart()
 {
     m_chart->setAccessibleDescription(
-        QStringLiteral("Chart type: %1. Engine: %2.").arg(m_chartTypeSelector->currentText(), m_chartShows));
+        tr("Chart type: %1. Engine: %2.").arg(m_chartTypeSelector->currentText(), m_chartShows));
 }
 
 void ChartPanel::drawCurrentResultsChart(const QList<SourceColumn>& columns, const QList<ResultRow>& rows)
@@ -229,7 +233,7 @@ void ChartPanel::drawCurrentResultsChart(const QList<SourceColumn>& columns, con
     }
     m_exportHistory->setEnabled(false);
     m_chart->setGrid(CurrentResultsChart::build(columns, rows));
-    m_chartShows = QStringLiteral("all engines, current results");
+    m_chartShows = tr("all engines, current results");
     describeChart();
 }
 
@@ -269,9 +273,9 @@ std::optional<SavedSearchChart> ChartPanel::readSavedSearch(const QString& fileP
     std::optional<SavedSearchChart> saved =
         SavedSearchChart::read(filePath, chartFileName, m_context.clock.today(), &reason);
     if (!saved) {
-        m_context.prompts.error(QStringLiteral("The saved search \"%1\" could not be read: %2")
-                                    .arg(QDir::toNativeSeparators(filePath), reason),
-                                Prompts::errorCaption());
+        m_context.prompts.error(
+            tr("The saved search \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(filePath), reason),
+            Prompts::errorCaption());
     }
     return saved;
 }
@@ -279,12 +283,12 @@ std::optional<SavedSearchChart> ChartPanel::readSavedSearch(const QString& fileP
 void ChartPanel::showSavedSearch(const SavedSearchChart& saved, int selectorIndex)
 {
     m_chart->setGrid(saved.grid(selectorIndex));
-    m_chartShows = QStringLiteral("%1, saved search %2").arg(m_engineSelector->itemText(selectorIndex), saved.title());
+    m_chartShows = tr("%1, saved search %2").arg(m_engineSelector->itemText(selectorIndex), saved.title());
     describeChart();
     if (!m_twoSearchesWarned && saved.drawsSingleDateSeries(selectorIndex)) {
         m_twoSearchesWarned = true;
-        m_context.prompts.information(QStringLiteral("You need atleast 2 saved searches to get any data displayed"),
-                                      QStringLiteral("Information"));
+        m_context.prompts.information(tr("You need atleast 2 saved searches to get any data displayed"),
+                                      tr("Information"));
     }
 }
 
@@ -297,7 +301,7 @@ void ChartPanel::printChart()
 
 void ChartPanel::exportChart()
 {
-    const QString title = QStringLiteral("Export Chart");
+    const QString title = tr("Export Chart");
     const QString path = chooseSavePath(
         m_context.prompts, title, ChartExport::fileFilter(), existingSaveFolder(QStandardPaths::PicturesLocation),
         {ChartExport::extensionOf(ChartExport::Format::Png), ChartExport::extensionOf(ChartExport::Format::Svg),
@@ -309,7 +313,7 @@ void ChartPanel::exportChart()
     if (ChartExport::write(*m_chart, path, ChartExport::formatOf(path).value_or(ChartExport::Format::Png), &reason))
         return;
     m_context.prompts.error(
-        QStringLiteral("The chart could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
+        tr("The chart could not be saved as \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
         Prompts::errorCaption());
 }
 
@@ -317,7 +321,7 @@ void ChartPanel::exportHistory()
 {
     if (m_chartFilePath.isEmpty())
         return;
-    exportCsv(m_context.prompts, QStringLiteral("Export History as CSV"), [this](const QString& path, QString* error) {
+    exportCsv(m_context.prompts, tr("Export History as CSV"), [this](const QString& path, QString* error) {
         return HistoryCsv::write(m_chartFilePath, path, m_context.clock.today(), error);
     });
 }

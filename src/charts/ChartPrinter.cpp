@@ -4,6 +4,7 @@
 #include "charts/ChartWidget.h"
 #include "charts/PrinterChoice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -72,20 +73,23 @@ QString ChartPrinter::failureReason(const QPrinter& printer)
     if (!printer.outputFileName().isEmpty()) {
         const QFileInfo file(printer.outputFileName());
         if (!file.absoluteDir().exists())
-            return QStringLiteral("the folder \"%1\" does not exist.")
+            return QCoreApplication::translate("ChartPrinter", "the folder \"%1\" does not exist.")
                 .arg(QDir::toNativeSeparators(file.absolutePath()));
-        return QStringLiteral("the file \"%1\" could not be written.")
+        return QCoreApplication::translate("ChartPrinter", "the file \"%1\" could not be written.")
             .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
     }
     if (printer.printerName().isEmpty())
-        return QStringLiteral("no printer is set up.");
+        return QCoreApplication::translate("ChartPrinter", "no printer is set up.");
     if (QPrinterInfo::printerInfo(printer.printerName()).isNull())
-        return QStringLiteral("the printer \"%1\" is not available.").arg(printer.printerName());
-    return QStringLiteral("the printer \"%1\" reported an error.").arg(printer.printerName());
+        return QCoreApplication::translate("ChartPrinter", "the printer \"%1\" is not available.")
+            .arg(printer.printerName());
+    return QCoreApplication::translate("ChartPrinter", "the printer \"%1\" reported an error.")
+        .arg(printer.printerName());
 }
 
 void ChartPrinter::failed(const QPrinter& printer)
 {
-    m_prompts.error(QStringLiteral("The chart could not be printed: %1").arg(failureReason(printer)),
-                    Prompts::errorCaption());
+    m_prompts.error(
+        QCoreApplication::translate("ChartPrinter", "The chart could not be printed: %1").arg(failureReason(printer)),
+        Prompts::errorCaption());
 }

@@ -1,5 +1,7 @@
 #include "charts/ChartScale.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 qint64 largestNumber(const QList<qint64>& numbers)
@@ -12,10 +14,10 @@ qint64 largestNumber(const QList<qint64>& numbers)
 ChartScale ChartScale::forLargestCount(qint64 largestCount)
 {
     if (largestCount > 100'000'000)
-        return {1000, QStringLiteral("Linking Sites x1000")};
+        return {1000, QCoreApplication::translate("ChartScale", "Linking Sites x1000")};
     if (largestCount > 10'000'000)
-        return {100, QStringLiteral("Linking Sites x100")};
+        return {100, QCoreApplication::translate("ChartScale", "Linking Sites x100")};
     if (largestCount > 1'000'000)
-        return {10, QStringLiteral("Linking Sites x10")};
-    return {1, QStringLiteral("Linking Sites")};
+        return {10, QCoreApplication::translate("ChartScale", "Linking Sites x10")};
+    return {1, QCoreApplication::translate("ChartScale", "Linking Sites")};
 }

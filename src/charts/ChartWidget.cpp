@@ -16,7 +16,7 @@ ChartWidget::ChartWidget(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("MSChart1"));
-    setAccessibleName(QStringLiteral("Chart"));
+    setAccessibleName(tr("Chart"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
 }

@@ -102,11 +102,16 @@ QString DateAxis::label(const QDate& date, const QLocale& locale) const
 {
     switch (m_unit) {
     case Unit::Day:
-        return locale.toString(date, dayFormat(locale));
+        return dayText(date, locale);
     case Unit::Month:
         return locale.toString(date, QStringLiteral("MMM yyyy"));
     case Unit::Year:
         return locale.toString(date, QStringLiteral("yyyy"));
     }
     return {};
+}
+
+QString DateAxis::dayText(const QDate& date, const QLocale& locale)
+{
+    return locale.toString(date, dayFormat(locale));
 }

@@ -30,6 +30,8 @@ public:
     // for months, the year for years. Four-digit years, as a history can
     // run over more than a century of two-digit years.
     QString label(const QDate& date, const QLocale& locale) const;
+    // A day as the labels write it: the locale's short date, four-digit year.
+    static QString dayText(const QDate& date, const QLocale& locale);
 
 private:
     DateAxis(Unit unit, int step)

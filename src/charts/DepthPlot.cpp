@@ -4,6 +4,7 @@
 #include "charts/DepthScene.h"
 
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QtMath>
 
@@ -65,7 +66,7 @@ void DepthPlot::draw(QPainter& painter, const QRectF& area) const
 
     QStringList labels;
     for (int row = 0; row < grid.rowCount(); ++row)
-        labels.append(grid.rowLabel(row));
+        labels.append(grid.rowCaption(row, QLocale()));
     CategoryLabels categoryLabels(labels, m_frame.style.labelFont);
     const double maxBand = area.height() * 0.3;
     const double top = area.top() + lineHeight * 0.5;

@@ -1,5 +1,7 @@
 #include "charts/ExampleChart.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 ChartGrid exampleChart()
@@ -19,9 +21,9 @@ ChartGrid exampleChart()
     }};
 
     ChartGrid grid;
-    grid.setTitle(QStringLiteral("Example Popularity Over Time Chart"));
-    grid.setCategoryAxisTitle(QStringLiteral("Search Date"));
-    grid.setValueAxisTitle(QStringLiteral("Linking Sites"));
+    grid.setTitle(QCoreApplication::translate("ExampleChart", "Example Popularity Over Time Chart"));
+    grid.setCategoryAxisTitle(QCoreApplication::translate("ExampleChart", "Search Date"));
+    grid.setValueAxisTitle(QCoreApplication::translate("ExampleChart", "Linking Sites"));
     grid.setColumnCount(static_cast<int>(series.size()));
     grid.setRowCount(6);
     for (int row = 0; row < 6; ++row)

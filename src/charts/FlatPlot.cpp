@@ -86,7 +86,7 @@ void FlatPlot::draw(QPainter& painter, const QRectF& area) const
     } else {
         QStringList labels;
         for (int row = 0; row < grid.rowCount(); ++row)
-            labels.append(grid.rowLabel(row));
+            labels.append(grid.rowCaption(row, QLocale()));
         categoryLabels.emplace(labels, m_frame.style.labelFont);
         categoryLabels->plan(width / std::max(grid.rowCount(), 1), area.height() * 0.3);
         band = categoryLabels->bandHeight();

@@ -2,6 +2,8 @@
 
 #include "charts/ChartScale.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -27,12 +29,12 @@ std::optional<SavedSearchChart> SavedSearchChart::read(const QString& filePath, 
 
 QString SavedSearchChart::allEnginesEntry()
 {
-    return QStringLiteral("All Engines");
+    return QCoreApplication::translate("SavedSearchChart", "All Engines");
 }
 
 QString SavedSearchChart::categoryAxisTitle()
 {
-    return QStringLiteral("Search Date");
+    return QCoreApplication::translate("SavedSearchChart", "Search Date");
 }
 
 QString SavedSearchChart::titleFor(const QString& chartFileName)

@@ -2,13 +2,14 @@
 
 #include "help/RtfReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace HelpText {
 
 QString leftOutNotice()
 {
-    return QStringLiteral("[The rest of the help file is not shown: it is too long.]");
+    return QCoreApplication::translate("HelpText", "[The rest of the help file is not shown: it is too long.]");
 }
 
 std::optional<FormattedText> read(const QString& path, const Limits& limits)

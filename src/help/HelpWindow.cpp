@@ -47,20 +47,20 @@ HelpWindow::HelpWindow(UserSettings& settings)
     , m_settings(settings)
 {
     setObjectName(QStringLiteral("Form8"));
-    setWindowTitle(QStringLiteral("Readme/Help"));
+    setWindowTitle(tr("Readme/Help"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(windowSize);
 
     m_text = new QTextEdit(this);
     m_text->setObjectName(QStringLiteral("rtf1"));
-    m_text->setAccessibleName(QStringLiteral("Help text"));
+    m_text->setAccessibleName(tr("Help text"));
     m_text->setReadOnly(true);
     // Nothing is edited: an undo history would only keep a second copy.
     m_text->setUndoRedoEnabled(false);
     m_text->document()->setDocumentMargin(10);
 
-    m_showAtStartup = new QCheckBox(QStringLiteral("Show at &Startup"), this);
+    m_showAtStartup = new QCheckBox(tr("Show at &Startup"), this);
     m_showAtStartup->setObjectName(QStringLiteral("Check1"));
     m_showAtStartup->setChecked(true);
 

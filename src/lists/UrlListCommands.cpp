@@ -22,12 +22,17 @@ namespace {
 
 QString listFullMessage(qsizetype notAdded, const QString& sourceFile)
 {
-    const QString count = notAdded == 1 ? QStringLiteral("1 URL") : QStringLiteral("%1 URLs").arg(notAdded);
+    const QString count = notAdded == 1 ? QCoreApplication::translate("UrlListCommands", "1 URL")
+                                        : QCoreApplication::translate("UrlListCommands", "%1 URLs").arg(notAdded);
     const QString source =
-        sourceFile.isEmpty() ? QString() : QStringLiteral(" of \"%1\"").arg(QDir::toNativeSeparators(sourceFile));
-    return QStringLiteral("The URL list is full: it holds at most %1 URLs. %2%3 %4 not added.")
+        sourceFile.isEmpty()
+            ? QString()
+            : QCoreApplication::translate("UrlListCommands", " of \"%1\"").arg(QDir::toNativeSeparators(sourceFile));
+    return QCoreApplication::translate("UrlListCommands",
+                                       "The URL list is full: it holds at most %1 URLs. %2%3 %4 not added.")
         .arg(QString::number(UrlListCommands::maxUrls), count, source,
-             notAdded == 1 ? QStringLiteral("was") : QStringLiteral("were"));
+             notAdded == 1 ? QCoreApplication::translate("UrlListCommands", "was")
+                           : QCoreApplication::translate("UrlListCommands", "were"));
 }
 
 // The local .txt files among the dropped items, in order.
@@ -91,7 +96,7 @@ void UrlListCommands::setPopupMenu(QMenu* menu, QAction* deleteSelected, QAction
 void UrlListCommands::addUrl()
 {
     const std::optional<QString> url =
-        m_prompts.inputText(QStringLiteral("Please enter a URL"), QStringLiteral("New URL"), QStringLiteral("http://"));
+        m_prompts.inputText(tr("Please enter a URL"), tr("New URL"), QStringLiteral("http://"));
     // Anything longer than the bare default "http://" is taken as typed.
     if (url && url->size() > 7)
         appendUrls({*url});
@@ -111,29 +116,26 @@ void UrlListCommands::deleteSelected()
 
 void UrlListCommands::clearList()
 {
-    if (m_prompts.question(QStringLiteral("This will delete all the URLs, Continue?"), QStringLiteral("Warning")))
+    if (m_prompts.question(tr("This will delete all the URLs, Continue?"), tr("Warning")))
         m_list->clear();
 }
 
 void UrlListCommands::saveList()
 {
-    const QString path =
-        chooseSavePath(m_prompts, QString(), QStringLiteral("Text Files (*.txt);;All Files (*)"),
-                       m_folder.listsFolder(), QStringLiteral(".txt"), QStringLiteral("Save URL List"));
+    const QString path = chooseSavePath(m_prompts, QString(), tr("Text Files (*.txt);;All Files (*)"),
+                                        m_folder.listsFolder(), QStringLiteral(".txt"), tr("Save URL List"));
     if (path.isEmpty())
         return;
     QString reason;
     if (!UrlListFile::write(path, urls(), reason)) {
-        m_prompts.error(
-            QStringLiteral("The URL list could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
-            Prompts::errorCaption());
+        m_prompts.error(tr("The URL list could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(path), reason),
+                        Prompts::errorCaption());
     }
 }
 
 void UrlListCommands::loadList()
 {
-    const QString path = m_prompts.openFile(QStringLiteral("Select a file"), QStringLiteral("Text Files (*.txt)"),
-                                            m_folder.listsFolder());
+    const QString path = m_prompts.openFile(tr("Select a file"), tr("Text Files (*.txt)"), m_folder.listsFolder());
     if (!path.isEmpty())
         loadListFile(path);
 }
@@ -178,7 +180,7 @@ int UrlListCommands::appendWithinRoom(const QStringList& urls, qsizetype unread,
         m_list->setUpdatesEnabled(updates);
     }
     if (const qsizetype notAdded = urls.size() - added + unread; notAdded > 0)
-        m_prompts.information(listFullMessage(notAdded, sourceFile), QStringLiteral("Information"));
+        m_prompts.information(listFullMessage(notAdded, sourceFile), tr("Information"));
     return static_cast<int>(added);
 }
 

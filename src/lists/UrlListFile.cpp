@@ -2,6 +2,7 @@
 
 #include "base/LocalFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 QStringList UrlListFile::splitLines(const QString& text, qsizetype limit, qsizetype* beyond)
@@ -50,8 +51,8 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
     // Text in an 8-bit encoding holds no null bytes; a file that does
     // (UTF-16 text, or no text at all) would fill the list with nonsense.
     if (bytes.contains('\0')) {
-        errorText = QStringLiteral("It holds null bytes, so it is not 8-bit text: it may be UTF-16 text, or not "
-                                   "text at all.");
+        errorText = QCoreApplication::translate("UrlListFile", "It holds null bytes, so it is not 8-bit text: it "
+                                                               "may be UTF-16 text, or not text at all.");
         return false;
     }
     urls = splitLines(LocalFile::decode(bytes), limit, beyond);
@@ -60,7 +61,8 @@ bool UrlListFile::read(const QString& path, QStringList& urls, QString& errorTex
 
 QString UrlListFile::readFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The URL list file \"%1\" could not be read: %2").arg(QDir::toNativeSeparators(path), reason);
+    return QCoreApplication::translate("UrlListFile", "The URL list file \"%1\" could not be read: %2")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 bool UrlListFile::write(const QString& path, const QStringList& urls, QString& errorText)

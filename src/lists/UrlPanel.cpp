@@ -11,23 +11,20 @@
 #include <algorithm>
 
 UrlPanel::UrlPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("URLs"), parent)
+    : QGroupBox(tr("URLs"), parent)
 {
     setObjectName(QStringLiteral("Frame1"));
-    m_add = makePictureButton(this, QStringLiteral("cmdAdd"), QStringLiteral("A&dd"),
-                              QStringLiteral("Type a URL to add to the list"), QStringLiteral("add"),
-                              CaptionPlacement::UnderIcon);
-    m_delete = makePictureButton(this, QStringLiteral("cmdDel"), QStringLiteral("D&elete"),
-                                 QStringLiteral("Remove the selected URL from the list"), QStringLiteral("delete"),
-                                 CaptionPlacement::UnderIcon);
+    m_add = makePictureButton(this, QStringLiteral("cmdAdd"), tr("A&dd"), tr("Type a URL to add to the list"),
+                              QStringLiteral("add"), CaptionPlacement::UnderIcon);
+    m_delete =
+        makePictureButton(this, QStringLiteral("cmdDel"), tr("D&elete"), tr("Remove the selected URL from the list"),
+                          QStringLiteral("delete"), CaptionPlacement::UnderIcon);
     // No Alt letter: each of its letters belongs to a control that is
     // always in sight or to "Load Data"; Control+O loads a list.
-    m_load = makePictureButton(this, QStringLiteral("cmdOpen"), QStringLiteral("Load"),
-                               QStringLiteral("Load a URL list from a file"), QStringLiteral("load"),
-                               CaptionPlacement::UnderIcon);
-    m_save = makePictureButton(this, QStringLiteral("cmdSave"), QStringLiteral("Sa&ve"),
-                               QStringLiteral("Save the URL list to a file"), QStringLiteral("save"),
-                               CaptionPlacement::UnderIcon);
+    m_load = makePictureButton(this, QStringLiteral("cmdOpen"), tr("Load"), tr("Load a URL list from a file"),
+                               QStringLiteral("load"), CaptionPlacement::UnderIcon);
+    m_save = makePictureButton(this, QStringLiteral("cmdSave"), tr("Sa&ve"), tr("Save the URL list to a file"),
+                               QStringLiteral("save"), CaptionPlacement::UnderIcon);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(twips(45));
@@ -40,7 +37,7 @@ UrlPanel::UrlPanel(QWidget* parent)
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("List1"));
-    m_list->setAccessibleName(QStringLiteral("URL list"));
+    m_list->setAccessibleName(tr("URL list"));
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
 

@@ -3,6 +3,8 @@
 #include "engines/SourceList.h"
 #include "webview/UrlEncode.h"
 
+#include <QCoreApplication>
+
 QString webResultAddress(const QString& sourceKey, const QString& site, const QString& settingsIni)
 {
     if (sourceKey.isEmpty())
@@ -37,5 +39,5 @@ QString refusedAddressText(const QUrl& address)
 {
     // Short, for the narrow panel that says which page opens. The scheme
     // says why; the rest of such an address may be a long script.
-    return QStringLiteral("Not opened: %1: address").arg(address.scheme());
+    return QCoreApplication::translate("WebAddresses", "Not opened: %1: address").arg(address.scheme());
 }

@@ -47,7 +47,7 @@ WebEngineBrowser::WebEngineBrowser(QWidget* viewParent)
     : m_view(new QWebEngineView(viewParent))
 {
     m_view->setObjectName(QStringLiteral("WebBrowser1"));
-    m_view->setAccessibleName(QStringLiteral("Web page"));
+    m_view->setAccessibleName(tr("Web page"));
     auto* page = new WebOnlyPage([this](const QUrl& address) { emit navigationRefused(address); }, m_view);
     m_view->setPage(page);
     // A page read from a file reaches neither the web nor other files.

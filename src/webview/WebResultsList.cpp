@@ -19,8 +19,8 @@ WebResultsList::WebResultsList(QWidget* parent)
     : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("ListView2"));
-    setAccessibleName(QStringLiteral("Web results"));
-    setHeaderLabels({QStringLiteral("Webpage Type"), QStringLiteral("URL")});
+    setAccessibleName(tr("Web results"));
+    setHeaderLabels({tr("Webpage Type"), QStringLiteral("URL")});
     setRootIsDecorated(false);
     setUniformRowHeights(true);
     setAllColumnsShowFocus(true);
@@ -32,7 +32,7 @@ WebResultsList::WebResultsList(QWidget* parent)
 
 QTreeWidgetItem* WebResultsList::addHomePageRow(const QString& site)
 {
-    return addRow(QStringLiteral("Home Page"), site, QString(), homePage);
+    return addRow(tr("Home Page"), site, QString(), homePage);
 }
 
 QTreeWidgetItem* WebResultsList::addSourceRow(const Source& source, int sourceNumber, const QString& site)

@@ -15,33 +15,30 @@
 #include <QVBoxLayout>
 
 WebViewPanel::WebViewPanel(QWidget* parent)
-    : QGroupBox(QStringLiteral("Results - Website View"), parent)
+    : QGroupBox(tr("Results - Website View"), parent)
 {
     setObjectName(QStringLiteral("Frame4"));
 
     m_resultsList = new WebResultsList(this);
     m_resultsList->setFixedHeight(twips(1875));
 
-    m_addressLabel = new QLabel(QStringLiteral("&URL:"), this);
+    m_addressLabel = new QLabel(tr("&URL:"), this);
     m_addressLabel->setObjectName(QStringLiteral("Label5"));
     m_address = new QLineEdit(this);
     m_address->setObjectName(QStringLiteral("Text1"));
     m_addressLabel->setBuddy(m_address);
-    m_browse = makePictureButton(this, QStringLiteral("Command10"), QStringLiteral("Browse"),
-                                 QStringLiteral("Open the address you typed"), QStringLiteral("browse"),
-                                 CaptionPlacement::IconOnly);
+    m_browse = makePictureButton(this, QStringLiteral("Command10"), tr("Browse"), tr("Open the address you typed"),
+                                 QStringLiteral("browse"), CaptionPlacement::IconOnly);
     setDesignSize(m_browse, QSize(twips(795), twips(315) + 6));
 
-    m_back = makePictureButton(this, QStringLiteral("Command8"), QStringLiteral("Back"), QStringLiteral("Go back"),
-                               QStringLiteral("back"), CaptionPlacement::IconOnly);
-    m_forward = makePictureButton(this, QStringLiteral("Command9"), QStringLiteral("Forward"),
-                                  QStringLiteral("Go forward"), QStringLiteral("forward"), CaptionPlacement::IconOnly);
-    m_stop = makePictureButton(this, QStringLiteral("Command11"), QStringLiteral("Stop"),
-                               QStringLiteral("Stop loading the page"), QStringLiteral("stop-loading"),
+    m_back = makePictureButton(this, QStringLiteral("Command8"), tr("Back"), tr("Go back"), QStringLiteral("back"),
                                CaptionPlacement::IconOnly);
-    m_refresh =
-        makePictureButton(this, QStringLiteral("Command70"), QStringLiteral("Refresh"),
-                          QStringLiteral("Reload the page"), QStringLiteral("refresh"), CaptionPlacement::IconOnly);
+    m_forward = makePictureButton(this, QStringLiteral("Command9"), tr("Forward"), tr("Go forward"),
+                                  QStringLiteral("forward"), CaptionPlacement::IconOnly);
+    m_stop = makePictureButton(this, QStringLiteral("Command11"), tr("Stop"), tr("Stop loading the page"),
+                               QStringLiteral("stop-loading"), CaptionPlacement::IconOnly);
+    m_refresh = makePictureButton(this, QStringLiteral("Command70"), tr("Refresh"), tr("Reload the page"),
+                                  QStringLiteral("refresh"), CaptionPlacement::IconOnly);
 
     auto* addressRow = new QHBoxLayout;
     addressRow->setSpacing(twips(100));
@@ -153,7 +150,7 @@ void WebViewPanel::browseToTypedAddress()
 void WebViewPanel::pageBegan()
 {
     m_showsOpening = true;
-    emit statusPanelText(2, QStringLiteral("Opening ") + m_browser->location().toString());
+    emit statusPanelText(2, tr("Opening %1").arg(m_browser->location().toString()));
 }
 
 void WebViewPanel::pageCompleted()

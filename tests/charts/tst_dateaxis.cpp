@@ -96,6 +96,34 @@ private slots:
         QCOMPARE(rows->lower(1), 7.0);
         QCOMPARE(rows->end(), centres.last() + 7);
     }
+
+    // The rows of a history, flat or in depth, are captioned with the
+    // locale's short date; the label keeps the saved key, and a row that is
+    // no date keeps its label.
+    void rowCaptionsFollowTheLocale_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QDate>("date");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("German") << "de_DE" << QDate(2026, 5, 11) << "11.05.2026";
+        QTest::newRow("American") << "en_US" << QDate(2026, 5, 11) << "5/11/2026";
+        QTest::newRow("British") << "en_GB" << QDate(2026, 5, 11) << "11/05/2026";
+        QTest::newRow("Japanese") << "ja_JP" << QDate(1999, 12, 31) << "1999/12/31";
+        QTest::newRow("no date") << "de_DE" << QDate() << "later";
+    }
+
+    void rowCaptionsFollowTheLocale()
+    {
+        QFETCH(QString, locale);
+        QFETCH(QDate, date);
+        QFETCH(QString, caption);
+        ChartGrid grid;
+        grid.setRowCount(1);
+        grid.setRowLabel(0, date.isValid() ? QStringLiteral("05-11-26") : QStringLiteral("later"));
+        grid.setRowDate(0, date);
+        QCOMPARE(grid.rowCaption(0, QLocale(locale)), caption);
+        QCOMPARE(grid.rowLabel(0), date.isValid() ? QStringLiteral("05-11-26") : QStringLiteral("later"));
+    }
 };
 
 QTEST_GUILESS_MAIN(DateAxisTest)

@@ -21,3 +21,14 @@ inline void click(QWidget& parent, const char* button)
     QVERIFY(target);
     target->click();
 }
+
+// Whether the user can see the widget: shown, inside the window and not
+// covered by another widget.
+inline bool seenInWindow(QWidget* widget, QWidget* window)
+{
+    if (!widget->isVisibleTo(window) || widget->size().isEmpty())
+        return false;
+    const QPoint centre = widget->mapTo(window, widget->rect().center());
+    const QWidget* top = window->childAt(centre);
+    return window->rect().contains(centre) && top && (top == widget || widget->isAncestorOf(top));
+}

@@ -1,0 +1,1107 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>AboutWindow</name>
+    <message>
+        <source>About %1</source>
+        <translation>Über %1</translation>
+    </message>
+    <message>
+        <source>Version:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Owned By:</source>
+        <translation>Inhaber:</translation>
+    </message>
+    <message>
+        <source>Website:</source>
+        <translation>Website:</translation>
+    </message>
+</context>
+<context>
+    <name>BrandArtwork</name>
+    <message>
+        <source>Link popularity tracker</source>
+        <translation>Linkpopularität im Blick</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>PNG Image (*.png);;SVG Image (*.svg);;PDF Document (*.pdf)</source>
+        <translation>PNG-Bild (*.png);;SVG-Bild (*.svg);;PDF-Dokument (*.pdf)</translation>
+    </message>
+    <message>
+        <source>the chart could not be drawn.</source>
+        <translation>Das Diagramm konnte nicht gezeichnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPanel</name>
+    <message>
+        <source>3D Bar Chart</source>
+        <translation>3D-Balkendiagramm</translation>
+    </message>
+    <message>
+        <source>2D Bar Chart</source>
+        <translation>2D-Balkendiagramm</translation>
+    </message>
+    <message>
+        <source>3d Line Graph</source>
+        <translation>3D-Liniendiagramm</translation>
+    </message>
+    <message>
+        <source>2D Line Graph</source>
+        <translation>2D-Liniendiagramm</translation>
+    </message>
+    <message>
+        <source>3D Area Chart</source>
+        <translation>3D-Flächendiagramm</translation>
+    </message>
+    <message>
+        <source>2D Area Chart</source>
+        <translation>2D-Flächendiagramm</translation>
+    </message>
+    <message>
+        <source>3D Step Chart</source>
+        <translation>3D-Stufendiagramm</translation>
+    </message>
+    <message>
+        <source>2D Step Chart</source>
+        <translation>2D-Stufendiagramm</translation>
+    </message>
+    <message>
+        <source>Control Key + Drag to rotate. Or click the chart and use Control Key + Arrow Keys; Home sets it straight.</source>
+        <translation>Strg + Ziehen dreht das Diagramm. Oder ins Diagramm klicken und Strg + Pfeiltasten drücken; Pos1 richtet es wieder gerade aus.</translation>
+    </message>
+    <message>
+        <source>Results - Chart View</source>
+        <translation>Ergebnisse – Diagrammansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Load Data</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>Chart the history of a saved search</source>
+        <translation>Den Verlauf einer gespeicherten Suche als Diagramm zeigen</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken …</translation>
+    </message>
+    <message>
+        <source>P&amp;rint</source>
+        <translation>Dr&amp;ucken</translation>
+    </message>
+    <message>
+        <source>Print the chart (%1)</source>
+        <translation>Das Diagramm drucken (%1)</translation>
+    </message>
+    <message>
+        <source>Export Chart...</source>
+        <translation>Diagramm exportieren …</translation>
+    </message>
+    <message>
+        <source>Export History as CSV...</source>
+        <translation>Verlauf als CSV exportieren …</translation>
+    </message>
+    <message>
+        <source>E&amp;xport</source>
+        <translation>E&amp;xportieren</translation>
+    </message>
+    <message>
+        <source>Save the chart as a picture, or the history as CSV</source>
+        <translation>Das Diagramm als Bild oder den Verlauf als CSV speichern</translation>
+    </message>
+    <message>
+        <source>Search En&amp;gine:</source>
+        <translation>&amp;Quelle:</translation>
+    </message>
+    <message>
+        <source>&amp;Chart Type:</source>
+        <translation>Dia&amp;gramm:</translation>
+    </message>
+    <message>
+        <source>Search engine</source>
+        <translation>Suchmaschine</translation>
+    </message>
+    <message>
+        <source>Chart type</source>
+        <translation>Diagrammtyp</translation>
+    </message>
+    <message>
+        <source>Space dates &amp;by time</source>
+        <translation>Datumsachse &amp;zeitgetreu</translation>
+    </message>
+    <message>
+        <source>Place the saved dates of a flat chart by the time between them</source>
+        <translation>Die gespeicherten Daten eines flachen Diagramms nach ihrem zeitlichen Abstand anordnen</translation>
+    </message>
+    <message>
+        <source>none, an example chart</source>
+        <translation>keine, ein Beispieldiagramm</translation>
+    </message>
+    <message>
+        <source>Chart type: %1. Engine: %2.</source>
+        <translation>Diagrammtyp: %1. Suchmaschine: %2.</translation>
+    </message>
+    <message>
+        <source>all engines, current results</source>
+        <translation>alle Suchmaschinen, aktuelle Ergebnisse</translation>
+    </message>
+    <message>
+        <source>The saved search &quot;%1&quot; could not be read: %2</source>
+        <translation>Die gespeicherte Suche „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1, saved search %2</source>
+        <translation>%1, gespeicherte Suche %2</translation>
+    </message>
+    <message>
+        <source>You need atleast 2 saved searches to get any data displayed</source>
+        <translation>Es werden mindestens 2 gespeicherte Suchen benötigt, damit Daten angezeigt werden</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Export Chart</source>
+        <translation>Diagramm exportieren</translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as &quot;%1&quot;: %2</source>
+        <translation>Das Diagramm konnte nicht als „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Export History as CSV</source>
+        <translation>Verlauf als CSV exportieren</translation>
+    </message>
+</context>
+<context>
+    <name>ChartPrinter</name>
+    <message>
+        <source>the folder &quot;%1&quot; does not exist.</source>
+        <translation>Der Ordner „%1“ existiert nicht.</translation>
+    </message>
+    <message>
+        <source>the file &quot;%1&quot; could not be written.</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>no printer is set up.</source>
+        <translation>Es ist kein Drucker eingerichtet.</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot; is not available.</source>
+        <translation>Der Drucker „%1“ ist nicht verfügbar.</translation>
+    </message>
+    <message>
+        <source>the printer &quot;%1&quot; reported an error.</source>
+        <translation>Der Drucker „%1“ hat einen Fehler gemeldet.</translation>
+    </message>
+    <message>
+        <source>The chart could not be printed: %1</source>
+        <translation>Das Diagramm konnte nicht gedruckt werden: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ChartScale</name>
+    <message>
+        <source>Linking Sites x1000</source>
+        <translation>Verweisende Seiten x1000</translation>
+    </message>
+    <message>
+        <source>Linking Sites x100</source>
+        <translation>Verweisende Seiten x100</translation>
+    </message>
+    <message>
+        <source>Linking Sites x10</source>
+        <translation>Verweisende Seiten x10</translation>
+    </message>
+    <message>
+        <source>Linking Sites</source>
+        <translation>Verweisende Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>ChartWidget</name>
+    <message>
+        <source>Chart</source>
+        <translation>Diagramm</translation>
+    </message>
+</context>
+<context>
+    <name>CsvExport</name>
+    <message>
+        <source>CSV Files (*.csv);;All Files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The CSV file &quot;%1&quot; could not be written: %2</source>
+        <translation>Die CSV-Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ExampleChart</name>
+    <message>
+        <source>Example Popularity Over Time Chart</source>
+        <translation>Beispiel: Popularität im Zeitverlauf</translation>
+    </message>
+    <message>
+        <source>Search Date</source>
+        <translation>Suchdatum</translation>
+    </message>
+    <message>
+        <source>Linking Sites</source>
+        <translation>Verweisende Seiten</translation>
+    </message>
+</context>
+<context>
+    <name>HelpText</name>
+    <message>
+        <source>[The rest of the help file is not shown: it is too long.]</source>
+        <translation>[Der Rest der Hilfedatei wird nicht angezeigt: Sie ist zu lang.]</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Readme/Help</source>
+        <translation>Liesmich/Hilfe</translation>
+    </message>
+    <message>
+        <source>Help text</source>
+        <translation>Hilfetext</translation>
+    </message>
+    <message>
+        <source>Show at &amp;Startup</source>
+        <translation>Beim &amp;Start anzeigen</translation>
+    </message>
+</context>
+<context>
+    <name>IniFile</name>
+    <message>
+        <source>The file is empty.</source>
+        <translation type="vanished">Die Datei ist leer.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; cannot be used in an INI file.</source>
+        <translation>Der Name „%1“ kann in einer INI-Datei nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>A value cannot hold a line break.</source>
+        <translation>Ein Wert darf keinen Zeilenumbruch enthalten.</translation>
+    </message>
+    <message>
+        <source>There is no section [%1].</source>
+        <translation>Es gibt keinen Abschnitt [%1].</translation>
+    </message>
+    <message>
+        <source>There is a section [%1] already.</source>
+        <translation>Es gibt bereits einen Abschnitt [%1].</translation>
+    </message>
+</context>
+<context>
+    <name>LoadSearchDialog</name>
+    <message>
+        <source>Load Saved Search</source>
+        <translation>Gespeicherte Suche laden</translation>
+    </message>
+    <message>
+        <source>Select saved search to load</source>
+        <translation>Zu ladende gespeicherte Suche wählen</translation>
+    </message>
+    <message>
+        <source>Saved search</source>
+        <translation>Gespeicherte Suche</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Chart the chosen saved search</source>
+        <translation>Die gewählte gespeicherte Suche als Diagramm zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Close without loading</source>
+        <translation>Schließen, ohne zu laden</translation>
+    </message>
+</context>
+<context>
+    <name>LocalFile</name>
+    <message>
+        <source>the system&apos;s code page</source>
+        <translation>die Codepage des Systems</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds characters that cannot be written in the file&apos;s encoding (%2).</source>
+        <translation>„%1“ enthält Zeichen, die in der Kodierung der Datei (%2) nicht geschrieben werden können.</translation>
+    </message>
+</context>
+<context>
+    <name>MainMenus</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Add URL</source>
+        <translation>URL hinzufügen</translation>
+    </message>
+    <message>
+        <source>Save URL List to File</source>
+        <translation>URL-Liste in Datei speichern</translation>
+    </message>
+    <message>
+        <source>Load URL List from File</source>
+        <translation>URL-Liste aus Datei laden</translation>
+    </message>
+    <message>
+        <source>Load URL List from Clipboard</source>
+        <translation>URL-Liste aus der Zwischenablage laden</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV...</source>
+        <translation>Ergebnisse als CSV exportieren …</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Scan</source>
+        <translation>&amp;Suchlauf</translation>
+    </message>
+    <message>
+        <source>Start Scan</source>
+        <translation>Suchlauf starten</translation>
+    </message>
+    <message>
+        <source>Stop Scan</source>
+        <translation>Suchlauf anhalten</translation>
+    </message>
+    <message>
+        <source>Scan Log</source>
+        <translation>Suchlauf-Protokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>View Options</source>
+        <translation>Optionen anzeigen</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>View Graph...</source>
+        <translation>Diagramm anzeigen …</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>View Help</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Über</translation>
+    </message>
+    <message>
+        <source>About this software</source>
+        <translation>Über dieses Programm</translation>
+    </message>
+    <message>
+        <source>URL</source>
+        <translation>URL</translation>
+    </message>
+    <message>
+        <source>New URL</source>
+        <translation>Neue URL</translation>
+    </message>
+    <message>
+        <source>Delete Selected</source>
+        <translation>Auswahl löschen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear list</source>
+        <translation>Liste &amp;leeren</translation>
+    </message>
+    <message>
+        <source>ListView</source>
+        <translation>Listenansicht</translation>
+    </message>
+    <message>
+        <source>Save Results</source>
+        <translation>Ergebnisse speichern</translation>
+    </message>
+    <message>
+        <source>Web Results</source>
+        <translation>Web-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Clear Results</source>
+        <translation>Ergebnisse löschen</translation>
+    </message>
+</context>
+<context>
+    <name>MainStatusBar</name>
+    <message>
+        <source>Click to open the scan log</source>
+        <translation>Klicken, um das Suchlauf-Protokoll zu öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source> by </source>
+        <translation> von </translation>
+    </message>
+    <message>
+        <source>Result views</source>
+        <translation>Ergebnisansichten</translation>
+    </message>
+    <message>
+        <source>Data View</source>
+        <translation>Datenansicht</translation>
+    </message>
+    <message>
+        <source>Chart View</source>
+        <translation>Diagrammansicht</translation>
+    </message>
+    <message>
+        <source>Website View</source>
+        <translation>Website-Ansicht</translation>
+    </message>
+    <message>
+        <source>Export Results as CSV</source>
+        <translation>Ergebnisse als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>A scan is running. Stop it and quit?</source>
+        <translation>Ein Suchlauf läuft. Anhalten und beenden?</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterChoice</name>
+    <message>
+        <source>Print Chart</source>
+        <translation>Diagramm drucken</translation>
+    </message>
+</context>
+<context>
+    <name>Prompts</name>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>SaveCommand</name>
+    <message>
+        <source>You must first select the item in the results list that you would like to save.</source>
+        <translation>Bitte zuerst den Eintrag in der Ergebnisliste auswählen, der gespeichert werden soll.</translation>
+    </message>
+    <message>
+        <source>Saved the counts of %1 in the saved search &quot;%2&quot;.</source>
+        <translation>Die Zahlen von %1 wurden in der gespeicherten Suche „%2“ gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>SavePathChoice</name>
+    <message>
+        <source>&quot;%1&quot; already exists. Do you want to replace it?</source>
+        <translation>„%1“ existiert bereits. Soll die Datei ersetzt werden?</translation>
+    </message>
+</context>
+<context>
+    <name>SaveSearchDialog</name>
+    <message>
+        <source>Save Search Results</source>
+        <translation>Suchergebnisse speichern</translation>
+    </message>
+    <message>
+        <source>Save Into An Old Search Result</source>
+        <translation>In ein früheres Suchergebnis speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Append new results to this previous search:</source>
+        <translation>Neue Ergebnisse &amp;an diese frühere Suche anhängen:</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Add the counts to the chosen saved search</source>
+        <translation>Die Zahlen an die gewählte gespeicherte Suche anhängen</translation>
+    </message>
+    <message>
+        <source>Create New Save File</source>
+        <translation>Neue Speicherdatei anlegen</translation>
+    </message>
+    <message>
+        <source>Please choose a &amp;name for this search:</source>
+        <translation>Bitte einen &amp;Namen für diese Suche wählen:</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>Start a new saved search with the counts</source>
+        <translation>Eine neue gespeicherte Suche mit den Zahlen beginnen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Schließen, ohne zu speichern</translation>
+    </message>
+    <message>
+        <source>Please type a name for this search.</source>
+        <translation>Bitte einen Namen für diese Suche eingeben.</translation>
+    </message>
+    <message>
+        <source>A saved search cannot be named &quot;%1&quot;. A name must not begin with &quot;.&quot; and must not contain any of these characters: %2</source>
+        <translation>Eine gespeicherte Suche kann nicht „%1“ heißen. Ein Name darf nicht mit „.“ beginnen und keines dieser Zeichen enthalten: %2</translation>
+    </message>
+    <message>
+        <source>The search results could not be saved into &quot;%1&quot;.
+
+%2</source>
+        <translation>Die Suchergebnisse konnten nicht in „%1“ gespeichert werden.
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>SavedSearchChart</name>
+    <message>
+        <source>All Engines</source>
+        <translation>Alle Suchmaschinen</translation>
+    </message>
+    <message>
+        <source>Search Date</source>
+        <translation>Suchdatum</translation>
+    </message>
+</context>
+<context>
+    <name>SavedSearchChoice</name>
+    <message>
+        <source>You currently do not have any saved searches</source>
+        <translation>Es sind noch keine gespeicherten Suchen vorhanden</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Please choose a saved file in the dropdown box above</source>
+        <translation>Bitte oben in der Auswahlliste eine gespeicherte Datei wählen</translation>
+    </message>
+    <message>
+        <source>Select A Saved Search</source>
+        <translation>Gespeicherte Suche wählen</translation>
+    </message>
+</context>
+<context>
+    <name>SavedSearches</name>
+    <message>
+        <source>The name cannot be used for a saved search.</source>
+        <translation>Der Name kann für eine gespeicherte Suche nicht verwendet werden.</translation>
+    </message>
+    <message>
+        <source>It is a link to a file outside the folder of the saved searches, so nothing is written to it.</source>
+        <translation>Sie ist eine Verknüpfung auf eine Datei außerhalb des Ordners der gespeicherten Suchen, daher wird nichts hineingeschrieben.</translation>
+    </message>
+    <message>
+        <source>The file is empty.</source>
+        <translation>Die Datei ist leer.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanEndNotifier</name>
+    <message>
+        <source>Scan complete: %1 %2, %3 %4 failed</source>
+        <translation>Suchlauf abgeschlossen: %1 %2, %3 %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>sites</source>
+        <translation>Websites</translation>
+    </message>
+    <message>
+        <source>query</source>
+        <translation>Abfrage</translation>
+    </message>
+    <message>
+        <source>queries</source>
+        <translation>Abfragen</translation>
+    </message>
+</context>
+<context>
+    <name>SourceEditDialog</name>
+    <message>
+        <source>Least interval between queries, in milliseconds</source>
+        <translation>Kleinster Abstand zwischen Abfragen, in Millisekunden</translation>
+    </message>
+    <message>
+        <source>The least time between two queries of this source; a service that allows one query a second wants 1000</source>
+        <translation>Die kürzeste Zeit zwischen zwei Abfragen dieser Quelle; ein Dienst, der eine Abfrage pro Sekunde erlaubt, braucht 1000</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>New Source</source>
+        <translation>Neue Quelle</translation>
+    </message>
+    <message>
+        <source>Edit Source</source>
+        <translation>Quelle bearbeiten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>The column&apos;s caption, the saved searches&apos; section and the chart&apos;s series</source>
+        <translation>Die Spaltenüberschrift, der Abschnitt der gespeicherten Suchen und die Reihe im Diagramm</translation>
+    </message>
+    <message>
+        <source>Query address</source>
+        <translation>Abfrageadresse</translation>
+    </message>
+    <message>
+        <source>{site} stands for the site, percent-encoded; without it the site is appended</source>
+        <translation type="vanished">{site} steht für die Website, prozentkodiert; ohne {site} wird die Website angehängt</translation>
+    </message>
+    <message>
+        <source>Site form</source>
+        <translation>Form der Website</translation>
+    </message>
+    <message>
+        <source>listed: the text as the URL list holds it</source>
+        <translation>listed: der Text, wie er in der URL-Liste steht</translation>
+    </message>
+    <message>
+        <source>host: the host without www.</source>
+        <translation>host: der Host ohne www.</translation>
+    </message>
+    <message>
+        <source>domain: the registered domain</source>
+        <translation>domain: die registrierte Domain</translation>
+    </message>
+    <message>
+        <source>JSON path</source>
+        <translation>JSON-Pfad</translation>
+    </message>
+    <message>
+        <source>Where a JSON reply holds the count; leave it empty to read a page by markers</source>
+        <translation>Wo eine JSON-Antwort die Zahl enthält; leer lassen, um eine Seite anhand von Markierungen zu lesen</translation>
+    </message>
+    <message>
+        <source>Text just before the count</source>
+        <translation>Text direkt vor der Zahl</translation>
+    </message>
+    <message>
+        <source>Text just after the count</source>
+        <translation>Text direkt nach der Zahl</translation>
+    </message>
+    <message>
+        <source>Text of the page that says nothing was found</source>
+        <translation>Text der Seite, der besagt, dass nichts gefunden wurde</translation>
+    </message>
+    <message>
+        <source>Headers</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>One header a line, Name: value, such as an API key; saved values show as dots and are kept unless retyped</source>
+        <translation>Ein Header pro Zeile, Name: Wert, etwa ein API-Schlüssel; gespeicherte Werte erscheinen als Punkte und bleiben, solange sie nicht neu eingegeben werden</translation>
+    </message>
+    <message>
+        <source>Counts toward the &amp;total and the rank</source>
+        <translation>Zählt zur &amp;Summe und zum Rang</translation>
+    </message>
+    <message>
+        <source>User agent</source>
+        <translation>User-Agent</translation>
+    </message>
+    <message>
+        <source>as in the Network options</source>
+        <translation>wie in den Netzwerk-Optionen</translation>
+    </message>
+    <message>
+        <source>The User-Agent this source is asked with; empty for the one of the Network options</source>
+        <translation>Der User-Agent, mit dem diese Quelle abgefragt wird; leer für den aus den Netzwerk-Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>&amp;Site:</source>
+        <translation>&amp;Website:</translation>
+    </message>
+    <message>
+        <source>&amp;JSON path:</source>
+        <translation>&amp;JSON-Pfad:</translation>
+    </message>
+    <message>
+        <source>&amp;Before:</source>
+        <translation>&amp;Davor:</translation>
+    </message>
+    <message>
+        <source>A&amp;fter:</source>
+        <translation>Dana&amp;ch:</translation>
+    </message>
+    <message>
+        <source>No &amp;results:</source>
+        <translation>&amp;Keine Treffer:</translation>
+    </message>
+    <message>
+        <source>&amp;Headers:</source>
+        <translation>&amp;Header:</translation>
+    </message>
+    <message>
+        <source>&amp;Interval:</source>
+        <translation>&amp;Intervall:</translation>
+    </message>
+    <message>
+        <source>&amp;User agent:</source>
+        <translation>&amp;User-Agent:</translation>
+    </message>
+    <message>
+        <source>Save the source into settings.ini</source>
+        <translation>Die Quelle in settings.ini speichern</translation>
+    </message>
+    <message>
+        <source>Close without saving the source</source>
+        <translation>Schließen, ohne die Quelle zu speichern</translation>
+    </message>
+    <message>
+        <source>This source cannot be saved: %1.</source>
+        <translation>Diese Quelle kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>{site} stands for the site, percent-encoded; without it the site is appended. webgraph: and a file asks a web-graph index</source>
+        <translation>{site} steht für die Website, prozentkodiert; ohne {site} wird die Website angehängt. webgraph: mit einer Datei fragt einen Web-Graph-Index</translation>
+    </message>
+    <message>
+        <source>Web-graph value</source>
+        <translation>Wert aus dem Web-Graph</translation>
+    </message>
+    <message>
+        <source>What a web-graph index gives for the site; it is asked about the registered domain (a domain graph) or the host (a host graph)</source>
+        <translation>Was ein Web-Graph-Index für die Website liefert; gefragt wird nach der registrierten Domain (Domain-Graph) oder dem Host (Host-Graph)</translation>
+    </message>
+    <message>
+        <source>in-degree: the referring domains (or hosts)</source>
+        <translation>in-degree: die verweisenden Domains (oder Hosts)</translation>
+    </message>
+    <message>
+        <source>rank: the harmonic-centrality position</source>
+        <translation>rank: der Platz nach harmonischer Zentralität</translation>
+    </message>
+    <message>
+        <source>Build In&amp;dex...</source>
+        <translation>Index &amp;erstellen …</translation>
+    </message>
+    <message>
+        <source>Index the published web-graph files and make this source ask the index</source>
+        <translation>Die veröffentlichten Web-Graph-Dateien indexieren und diese Quelle den Index fragen lassen</translation>
+    </message>
+    <message>
+        <source>&amp;Value:</source>
+        <translation>We&amp;rt:</translation>
+    </message>
+</context>
+<context>
+    <name>SourcesPage</name>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>ToolStrip</name>
+    <message>
+        <source>S&amp;tart</source>
+        <translation>S&amp;tarten</translation>
+    </message>
+    <message>
+        <source>Ask the search engines about every site of the URL list</source>
+        <translation>Die Suchmaschinen zu jeder Website der URL-Liste befragen</translation>
+    </message>
+    <message>
+        <source>Sto&amp;p</source>
+        <translation>Sto&amp;ppen</translation>
+    </message>
+    <message>
+        <source>Stop the scan after the current site</source>
+        <translation>Den Suchlauf nach der aktuellen Website anhalten</translation>
+    </message>
+    <message>
+        <source>Optio&amp;ns</source>
+        <translation>Opt&amp;ionen</translation>
+    </message>
+    <message>
+        <source>Change the search engine addresses, ranks and scan options</source>
+        <translation>Adressen der Suchmaschinen, Ränge und Suchlauf-Optionen ändern</translation>
+    </message>
+    <message>
+        <source>Open the publisher&apos;s web site in your web browser</source>
+        <translation>Die Website des Herausgebers im Webbrowser öffnen</translation>
+    </message>
+    <message>
+        <source>V&amp;isit %1</source>
+        <translation>%1 auf&amp;rufen</translation>
+    </message>
+</context>
+<context>
+    <name>UrlListCommands</name>
+    <message>
+        <source>1 URL</source>
+        <translation>1 URL</translation>
+    </message>
+    <message>
+        <source>%1 URLs</source>
+        <translation>%1 URLs</translation>
+    </message>
+    <message>
+        <source> of &quot;%1&quot;</source>
+        <translation> aus „%1“</translation>
+    </message>
+    <message>
+        <source>The URL list is full: it holds at most %1 URLs. %2%3 %4 not added.</source>
+        <translation>Die URL-Liste ist voll: Sie fasst höchstens %1 URLs. %2%3 %4 nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>was</source>
+        <translation>wurde</translation>
+    </message>
+    <message>
+        <source>were</source>
+        <translation>wurden</translation>
+    </message>
+    <message>
+        <source>Please enter a URL</source>
+        <translation>Bitte eine URL eingeben</translation>
+    </message>
+    <message>
+        <source>New URL</source>
+        <translation>Neue URL</translation>
+    </message>
+    <message>
+        <source>This will delete all the URLs, Continue?</source>
+        <translation>Damit werden alle URLs gelöscht. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt);;All Files (*)</source>
+        <translation>Textdateien (*.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Save URL List</source>
+        <translation>URL-Liste speichern</translation>
+    </message>
+    <message>
+        <source>The URL list could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Die URL-Liste konnte nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Select a file</source>
+        <translation>Datei wählen</translation>
+    </message>
+    <message>
+        <source>Text Files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+    <message>
+        <source>Information</source>
+        <translation>Hinweis</translation>
+    </message>
+</context>
+<context>
+    <name>UrlListFile</name>
+    <message>
+        <source>It holds null bytes, so it is not 8-bit text: it may be UTF-16 text, or not text at all.</source>
+        <translation>Sie enthält Null-Bytes und ist daher kein 8-Bit-Text: Vielleicht ist sie UTF-16-Text oder gar kein Text.</translation>
+    </message>
+    <message>
+        <source>The URL list file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die URL-Listendatei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>UrlPanel</name>
+    <message>
+        <source>URLs</source>
+        <translation>URLs</translation>
+    </message>
+    <message>
+        <source>A&amp;dd</source>
+        <translation>&amp;Neu</translation>
+    </message>
+    <message>
+        <source>Type a URL to add to the list</source>
+        <translation>Eine URL eingeben, die der Liste hinzugefügt wird</translation>
+    </message>
+    <message>
+        <source>D&amp;elete</source>
+        <translation>L&amp;öschen</translation>
+    </message>
+    <message>
+        <source>Remove the selected URL from the list</source>
+        <translation>Die ausgewählte URL aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message>
+        <source>Load a URL list from a file</source>
+        <translation>Eine URL-Liste aus einer Datei laden</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve</source>
+        <translation>Sich&amp;ern</translation>
+    </message>
+    <message>
+        <source>Save the URL list to a file</source>
+        <translation>Die URL-Liste in einer Datei speichern</translation>
+    </message>
+    <message>
+        <source>URL list</source>
+        <translation>URL-Liste</translation>
+    </message>
+</context>
+<context>
+    <name>WebAddresses</name>
+    <message>
+        <source>Not opened: %1: address</source>
+        <translation>Nicht geöffnet: %1:-Adresse</translation>
+    </message>
+</context>
+<context>
+    <name>WebEngineBrowser</name>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+</context>
+<context>
+    <name>WebResultsCommands</name>
+    <message>
+        <source>You must first select the item in the results list you wish to view web results for.</source>
+        <translation>Bitte zuerst den Eintrag in der Ergebnisliste auswählen, dessen Web-Ergebnisse angezeigt werden sollen.</translation>
+    </message>
+</context>
+<context>
+    <name>WebResultsList</name>
+    <message>
+        <source>Web results</source>
+        <translation>Web-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Webpage Type</source>
+        <translation>Art der Webseite</translation>
+    </message>
+    <message>
+        <source>Home Page</source>
+        <translation>Startseite</translation>
+    </message>
+</context>
+<context>
+    <name>WebViewPanel</name>
+    <message>
+        <source>Results - Website View</source>
+        <translation>Ergebnisse – Website-Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;URL:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Browse</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Open the address you typed</source>
+        <translation>Die eingegebene Adresse öffnen</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Go back</source>
+        <translation>Zurück zur vorigen Seite</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Go forward</source>
+        <translation>Vorwärts zur nächsten Seite</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Stop loading the page</source>
+        <translation>Das Laden der Seite abbrechen</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Reload the page</source>
+        <translation>Die Seite neu laden</translation>
+    </message>
+    <message>
+        <source>Opening %1</source>
+        <translation>%1 wird geöffnet</translation>
+    </message>
+</context>
+</TS>
