@@ -85,7 +85,8 @@ QString digitsOf(QString text)
             return {};
         text.remove(u'.');
     }
-    return CountText::isCount(text) ? text : QString();
+    // Other white space around the digits (a form feed, say) is no part of the count.
+    return CountText::isCount(text) ? text.trimmed() : QString();
 }
 
 } // namespace

@@ -198,6 +198,11 @@ private slots:
                                                       << "</b>"
                                                       << ""
                                                       << "1234567" << K::Counted;
+        QTest::newRow("other white space around") << "[\v0\f]"
+                                                  << "["
+                                                  << "]"
+                                                  << ""
+                                                  << "0" << K::Counted;
         QTest::newRow("apostrophes") << "n=1'234'567;"
                                      << "n="
                                      << ";"
