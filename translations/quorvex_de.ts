@@ -515,6 +515,52 @@
     </message>
 </context>
 <context>
+    <name>ResultsColumns</name>
+    <message>
+        <source>Domain Name</source>
+        <translation>Domainname</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+</context>
+<context>
+    <name>ResultsView</name>
+    <message>
+        <source>Results - Data View</source>
+        <translation>Ergebnisse – Datenansicht</translation>
+    </message>
+    <message>
+        <source>Save Sele&amp;cted</source>
+        <translation>Auswahl spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Add the selected site&apos;s counts to a saved search</source>
+        <translation>Die Zahlen der gewählten Website einer gespeicherten Suche hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Web Results</source>
+        <translation>&amp;Web-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Open the selected site&apos;s pages in the website view</source>
+        <translation>Die Seiten der gewählten Website in der Website-Ansicht öffnen</translation>
+    </message>
+    <message>
+        <source>C&amp;lear All</source>
+        <translation>&amp;Alle entfernen</translation>
+    </message>
+    <message>
+        <source>Remove every row of the results</source>
+        <translation>Alle Zeilen der Ergebnisse entfernen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+</context>
+<context>
     <name>SaveCommand</name>
     <message>
         <source>You must first select the item in the results list that you would like to save.</source>

@@ -69,20 +69,20 @@ QIcon rankIcon(int rank)
 }
 
 ResultsView::ResultsView(ScanResults* results, QWidget* parent)
-    : QGroupBox(QStringLiteral("Results - Data View"), parent)
+    : QGroupBox(tr("Results - Data View"), parent)
     , m_results(results)
     , m_shown(new ShownResults(results, this))
 {
     setObjectName(QStringLiteral("Frame2"));
 
-    m_saveSelected = makePictureButton(this, QStringLiteral("Command4"), QStringLiteral("Save Sele&cted"),
-                                       QStringLiteral("Add the selected site's counts to a saved search"),
+    m_saveSelected = makePictureButton(this, QStringLiteral("Command4"), tr("Save Sele&cted"),
+                                       tr("Add the selected site's counts to a saved search"),
                                        QStringLiteral("save-selected"), CaptionPlacement::BesideIcon);
-    m_webResults = makePictureButton(this, QStringLiteral("Command12"), QStringLiteral("&Web Results"),
-                                     QStringLiteral("Open the selected site's pages in the website view"),
+    m_webResults = makePictureButton(this, QStringLiteral("Command12"), tr("&Web Results"),
+                                     tr("Open the selected site's pages in the website view"),
                                      QStringLiteral("web-results"), CaptionPlacement::BesideIcon);
-    m_clearAll = makePictureButton(this, QStringLiteral("Command5"), QStringLiteral("C&lear All"),
-                                   QStringLiteral("Remove every row of the results"), QStringLiteral("clear-all"),
+    m_clearAll = makePictureButton(this, QStringLiteral("Command5"), tr("C&lear All"),
+                                   tr("Remove every row of the results"), QStringLiteral("clear-all"),
                                    CaptionPlacement::BesideIcon);
 
     auto* buttons = new QHBoxLayout;
@@ -95,7 +95,7 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
 
     m_table = new QTableView(this);
     m_table->setObjectName(QStringLiteral("ListView1"));
-    m_table->setAccessibleName(QStringLiteral("Results"));
+    m_table->setAccessibleName(tr("Results"));
     m_table->setModel(m_shown);
     m_table->setShowGrid(false);
     m_table->setWordWrap(false);

@@ -2,6 +2,10 @@
 
 #include "base/IniFileAccess.h"
 
+#include <QCoreApplication>
+
+#include <iterator>
+
 ScanResults::ScanResults(QObject* parent)
     : QAbstractTableModel(parent)
 {}
@@ -68,6 +72,12 @@ QVariant ScanResults::headerData(int section, Qt::Orientation orientation, int r
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
+    // The CSV header keeps the English captions; the table shows them in
+    // the user's language. A source's caption is its name.
+    static const char* const fixedCaptions[] = {QT_TRANSLATE_NOOP("ResultsColumns", "Domain Name"),
+                                                QT_TRANSLATE_NOOP("ResultsColumns", "Total")};
+    if (section >= 0 && section < int(std::size(fixedCaptions)))
+        return QCoreApplication::translate("ResultsColumns", fixedCaptions[section]);
     return ResultsColumns::captions(m_columns).value(section);
 }
 

@@ -35,16 +35,6 @@ bool staysInEveryLanguage(QString text)
     return text.trimmed().isEmpty() || names.contains(text) || text.startsWith(QLatin1String("Quorvex"));
 }
 
-// The results panel is not translated yet; its texts are left out until it is.
-bool isInside(const QWidget* widget, const QString& panelName)
-{
-    for (; widget; widget = widget->parentWidget()) {
-        if (widget->objectName() == panelName)
-            return true;
-    }
-    return false;
-}
-
 void addActionTexts(const QList<QAction*>& actions, const QString& where, QList<ShownText>& texts)
 {
     for (QAction* action : actions) {
@@ -70,8 +60,7 @@ QList<ShownText> shownTexts(QWidget* window)
     }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         // Scroll bars come and go with the width of the texts.
-        if (!seenInWindow(widget, window) || isInside(widget, QStringLiteral("Frame2")) ||
-            qobject_cast<QScrollBar*>(widget) || widget->objectName().startsWith(QLatin1String("qt_")))
+        if (!seenInWindow(widget, window) || qobject_cast<QScrollBar*>(widget) || widget->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QString where = widget->objectName() + u' ' + QString::fromLatin1(widget->metaObject()->className());
         texts.append({where + QStringLiteral(" tool tip"), widget->toolTip()});
