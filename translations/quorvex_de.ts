@@ -548,7 +548,7 @@
 <context>
     <name>NetworkPage</name>
     <message>
-        <source>Use the &amp;system&apos;s proxy settings</source>
+        <source>Use the s&amp;ystem&apos;s proxy settings</source>
         <translation>Proxy-Einstellungen des S&amp;ystems verwenden</translation>
     </message>
     <message>
@@ -596,7 +596,7 @@
         <translation>Der User-Agent, mit dem die Quellen abgefragt werden, sofern eine Quelle keinen eigenen festlegt</translation>
     </message>
     <message>
-        <source>User &amp;agent:</source>
+        <source>User a&amp;gent:</source>
         <translation>Us&amp;er-Agent:</translation>
     </message>
     <message>

@@ -20,7 +20,7 @@ struct ChoiceButton
     const char* name;
 };
 const ChoiceButton choiceButtons[] = {
-    {Choice::System, QT_TRANSLATE_NOOP("NetworkPage", "Use the &system's proxy settings"), "proxySystem"},
+    {Choice::System, QT_TRANSLATE_NOOP("NetworkPage", "Use the s&ystem's proxy settings"), "proxySystem"},
     {Choice::None, QT_TRANSLATE_NOOP("NetworkPage", "&No proxy"), "proxyNone"},
     {Choice::Manual, QT_TRANSLATE_NOOP("NetworkPage", "&Manual"), "proxyManual"},
 };
@@ -72,7 +72,7 @@ NetworkPage::NetworkPage(QWidget* parent)
     m_userAgent->setPlaceholderText(NetworkSettings().userAgent);
     m_userAgent->setToolTip(tr("The User-Agent the sources are asked with, unless a source sets its own"));
     auto* agentLayout = new QFormLayout(agentGroup);
-    agentLayout->addRow(tr("User &agent:"), m_userAgent);
+    agentLayout->addRow(tr("User a&gent:"), m_userAgent);
     auto* pacingNote = new QLabel(tr("A source's least interval between two queries is set on the "
                                      "Sources page. A source that answers 429 or 503 is asked again "
                                      "up to three times after the wait it asks for."),
