@@ -569,7 +569,7 @@
     </message>
     <message>
         <source>optional</source>
-        <translation>freiwillig</translation>
+        <translation>optional</translation>
     </message>
     <message>
         <source>&amp;Host:</source>

@@ -32,14 +32,18 @@ ScanLogWindow::ScanLogWindow(ScanLog* log, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     const QFontMetrics metrics = fontMetrics();
-    const auto fit = [this, &metrics](int column, const QString& sample) {
-        m_table->setColumnWidth(column, metrics.horizontalAdvance(sample) + 2 * metrics.averageCharWidth());
+    // Room for the sample value and for the caption, whichever is wider in
+    // the language shown.
+    const auto fit = [this, log, &metrics](int column, const QString& sample) {
+        const QString header = log->headerData(column, Qt::Horizontal).toString();
+        m_table->setColumnWidth(column, std::max(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(header)) +
+                                            2 * metrics.averageCharWidth());
     };
     fit(ScanLog::Time, QStringLiteral("00:00:00.000"));
     fit(ScanLog::Site, QString(24, u'x'));
     fit(ScanLog::EngineName, QStringLiteral("All The Web"));
     fit(ScanLog::Address, QString(40, u'x'));
-    fit(ScanLog::HttpStatus, log->headerData(ScanLog::HttpStatus, Qt::Horizontal).toString());
+    fit(ScanLog::HttpStatus, QString());
     fit(ScanLog::Bytes, QStringLiteral("00000000"));
     fit(ScanLog::Milliseconds, QStringLiteral("000000"));
     fit(ScanLog::Outcome, QString(30, u'x'));

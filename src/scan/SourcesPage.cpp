@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int keyRole = Qt::UserRole;
@@ -85,6 +87,13 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_list->setColumnWidth(TotalColumn, 60);
     m_list->setColumnWidth(IntervalColumn, 70);
     m_list->setColumnWidth(AddressColumn, 260);
+    // A caption longer in the language shown widens its column.
+    const QFontMetrics captionMetrics = m_list->header()->fontMetrics();
+    for (int column = 0; column < ColumnCount; ++column) {
+        const int captionWidth = captionMetrics.horizontalAdvance(m_list->headerItem()->text(column)) +
+                                 2 * captionMetrics.averageCharWidth();
+        m_list->setColumnWidth(column, std::max(m_list->columnWidth(column), captionWidth));
+    }
     m_details = new QLabel(this);
     m_details->setObjectName(QStringLiteral("sourceDetails"));
     m_details->setWordWrap(true);
