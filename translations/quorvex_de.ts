@@ -250,6 +250,55 @@
     </message>
 </context>
 <context>
+    <name>CurrentResultsChart</name>
+    <message>
+        <source>Temporary Search Results</source>
+        <translation>Vorläufige Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>Search Engine</source>
+        <translation>Suchmaschine</translation>
+    </message>
+</context>
+<context>
+    <name>EngineFileCheck</name>
+    <message>
+        <source>Do you want to write the default addresses to it?</source>
+        <translation>Sollen die Standardadressen hineingeschrieben werden?</translation>
+    </message>
+    <message>
+        <source>Do you want to add the default addresses to it?</source>
+        <translation>Sollen die Standardadressen ergänzt werden?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>The search engine addresses could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Die Adressen der Suchmaschinen konnten nicht in „%1“ gespeichert werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>EngineSettingsFile</name>
+    <message>
+        <source>The settings file &quot;%1&quot; could not be read: %2</source>
+        <translation>Die Einstellungsdatei „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; is missing, so a scan has no search engine addresses.</source>
+        <translation>Die Einstellungsdatei „%1“ fehlt, daher hat ein Suchlauf keine Adressen der Suchmaschinen.</translation>
+    </message>
+    <message>
+        <source>The settings file &quot;%1&quot; has no [Engines] section, so a scan has no search engine addresses.</source>
+        <translation>Die Einstellungsdatei „%1“ hat keinen Abschnitt [Engines], daher hat ein Suchlauf keine Adressen der Suchmaschinen.</translation>
+    </message>
+    <message>
+        <source>The [Engines] section of the settings file &quot;%1&quot; holds no search engine address.</source>
+        <translation>Der Abschnitt [Engines] der Einstellungsdatei „%1“ enthält keine Adresse einer Suchmaschine.</translation>
+    </message>
+</context>
+<context>
     <name>ExampleChart</name>
     <message>
         <source>Example Popularity Over Time Chart</source>
@@ -288,10 +337,6 @@
 </context>
 <context>
     <name>IniFile</name>
-    <message>
-        <source>The file is empty.</source>
-        <translation type="vanished">Die Datei ist leer.</translation>
-    </message>
     <message>
         <source>The name &quot;%1&quot; cannot be used in an INI file.</source>
         <translation>Der Name „%1“ kann in einer INI-Datei nicht verwendet werden.</translation>
@@ -501,6 +546,244 @@
     </message>
 </context>
 <context>
+    <name>NetworkPage</name>
+    <message>
+        <source>Use the s&amp;ystem&apos;s proxy settings</source>
+        <translation>Proxy-Einstellungen des S&amp;ystems verwenden</translation>
+    </message>
+    <message>
+        <source>&amp;No proxy</source>
+        <translation>&amp;Kein Proxy</translation>
+    </message>
+    <message>
+        <source>&amp;Manual</source>
+        <translation>Ma&amp;nuell</translation>
+    </message>
+    <message>
+        <source>Proxy</source>
+        <translation>Proxy</translation>
+    </message>
+    <message>
+        <source>The desktop&apos;s proxy, or the one named by http_proxy, https_proxy and no_proxy; a direct connection where none is set</source>
+        <translation>Der Proxy der Arbeitsumgebung oder der aus http_proxy, https_proxy und no_proxy; eine direkte Verbindung, wo keiner eingestellt ist</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>&amp;Host:</source>
+        <translation>&amp;Host:</translation>
+    </message>
+    <message>
+        <source>&amp;Port:</source>
+        <translation>&amp;Port:</translation>
+    </message>
+    <message>
+        <source>&amp;User:</source>
+        <translation>Ben&amp;utzer:</translation>
+    </message>
+    <message>
+        <source>Pass&amp;word:</source>
+        <translation>Passwor&amp;t:</translation>
+    </message>
+    <message>
+        <source>Queries</source>
+        <translation>Abfragen</translation>
+    </message>
+    <message>
+        <source>The User-Agent the sources are asked with, unless a source sets its own</source>
+        <translation>Der User-Agent, mit dem die Quellen abgefragt werden, sofern eine Quelle keinen eigenen festlegt</translation>
+    </message>
+    <message>
+        <source>User a&amp;gent:</source>
+        <translation>Us&amp;er-Agent:</translation>
+    </message>
+    <message>
+        <source>A source&apos;s least interval between two queries is set on the Sources page. A source that answers 429 or 503 is asked again up to three times after the wait it asks for.</source>
+        <translation>Den kleinsten Abstand zwischen zwei Abfragen einer Quelle legt die Seite „Quellen“ fest. Eine Quelle, die mit 429 oder 503 antwortet, wird nach der erbetenen Wartezeit bis zu dreimal erneut gefragt.</translation>
+    </message>
+    <message>
+        <source>A manual proxy needs a host and a port.</source>
+        <translation>Ein manueller Proxy braucht einen Host und einen Port.</translation>
+    </message>
+    <message>
+        <source>The user agent cannot hold control characters.</source>
+        <translation>Der User-Agent darf keine Steuerzeichen enthalten.</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>High Profile if total is greater than: </source>
+        <translation>Hohes Profil, wenn die Summe größer ist als: </translation>
+    </message>
+    <message>
+        <source>Medium Profile if total is less than: </source>
+        <translation>Mittleres Profil, wenn die Summe kleiner ist als: </translation>
+    </message>
+    <message>
+        <source>Low Profile if total is less than:</source>
+        <translation>Niedriges Profil, wenn die Summe kleiner ist als:</translation>
+    </message>
+    <message>
+        <source>Before:</source>
+        <translation>Davor:</translation>
+    </message>
+    <message>
+        <source>text just before the count</source>
+        <translation>Text direkt vor der Zahl</translation>
+    </message>
+    <message>
+        <source>After:</source>
+        <translation>Danach:</translation>
+    </message>
+    <message>
+        <source>text just after the count</source>
+        <translation>Text direkt nach der Zahl</translation>
+    </message>
+    <message>
+        <source>No results:</source>
+        <translation>Keine Treffer:</translation>
+    </message>
+    <message>
+        <source>text of the page that says nothing was found</source>
+        <translation>Text der Seite, der besagt, dass nichts gefunden wurde</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Search &amp;Engines</source>
+        <translation>Such&amp;maschinen</translation>
+    </message>
+    <message>
+        <source>So&amp;urces</source>
+        <translation>&amp;Quellen</translation>
+    </message>
+    <message>
+        <source>Net&amp;work</source>
+        <translation>Netz&amp;werk</translation>
+    </message>
+    <message>
+        <source>Define Popularity Ranks</source>
+        <translation>Popularitätsränge festlegen</translation>
+    </message>
+    <message>
+        <source>Data Options</source>
+        <translation>Datenoptionen</translation>
+    </message>
+    <message>
+        <source>&amp;Auto-sort data by popularity</source>
+        <translation>Daten automatisch nach Popularität &amp;sortieren</translation>
+    </message>
+    <message>
+        <source>C&amp;lear results after each search</source>
+        <translation>Ergebnisse nach jeder Suche &amp;leeren</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the URL list between sessions</source>
+        <translation>URL-Liste zwischen Sitzungen &amp;behalten</translation>
+    </message>
+    <message>
+        <source>Ask the six engines at the same &amp;time</source>
+        <translation>Die sechs Suchmaschinen &amp;gleichzeitig fragen</translation>
+    </message>
+    <message>
+        <source>Send a site&apos;s six queries together instead of one after another; sites are still asked one at a time</source>
+        <translation>Die sechs Abfragen einer Website gemeinsam statt nacheinander senden; die Websites werden weiterhin einzeln gefragt</translation>
+    </message>
+    <message>
+        <source>&amp;Reset</source>
+        <translation>&amp;Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Put back the default engine addresses and ranks</source>
+        <translation>Die Standardadressen der Suchmaschinen und die Standardränge wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Keep the changes and close</source>
+        <translation>Die Änderungen übernehmen und schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abb&amp;rechen</translation>
+    </message>
+    <message>
+        <source>Close without keeping the changes</source>
+        <translation>Schließen, ohne die Änderungen zu übernehmen</translation>
+    </message>
+    <message>
+        <source>Edit Search Engine URLs</source>
+        <translation>URLs der Suchmaschinen bearbeiten</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Testen</translation>
+    </message>
+    <message>
+        <source>Test %1</source>
+        <translation>%1 testen</translation>
+    </message>
+    <message>
+        <source>Ask %1 about the first site of the URL list with these settings and show what a scan would record</source>
+        <translation>%1 mit diesen Einstellungen zur ersten Website der URL-Liste befragen und zeigen, was ein Suchlauf festhalten würde</translation>
+    </message>
+    <message>
+        <source>%1 count marker: %2</source>
+        <translation>Zahlmarkierung für %1: %2</translation>
+    </message>
+    <message>
+        <source>The %1 on %2&apos;s page; leave the three boxes empty for the built-in rule</source>
+        <translation>Der %1 auf der Seite von %2; die drei Felder leer lassen für die eingebaute Regel</translation>
+    </message>
+    <message>
+        <source>built-in</source>
+        <translation>eingebaut</translation>
+    </message>
+    <message>
+        <source>Engine Test</source>
+        <translation>Suchmaschinentest</translation>
+    </message>
+    <message>
+        <source>Engine test result</source>
+        <translation>Ergebnis des Suchmaschinentests</translation>
+    </message>
+    <message>
+        <source>Press an engine&apos;s Test button to see what a scan would record.</source>
+        <translation>Die Schaltfläche „Testen“ einer Suchmaschine drücken, um zu sehen, was ein Suchlauf festhalten würde.</translation>
+    </message>
+    <message>
+        <source>&amp;Stop Test</source>
+        <translation>Test &amp;anhalten</translation>
+    </message>
+    <message>
+        <source>Abandon the running engine test</source>
+        <translation>Den laufenden Suchmaschinentest abbrechen</translation>
+    </message>
+    <message>
+        <source>Testing %1 with %2...</source>
+        <translation>%1 wird mit %2 getestet …</translation>
+    </message>
+    <message>
+        <source>The test was stopped.</source>
+        <translation>Der Test wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>This will reset all engines, Continue?</source>
+        <translation>Damit werden alle Suchmaschinen zurückgesetzt. Fortfahren?</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
     <name>PrinterChoice</name>
     <message>
         <source>Print Chart</source>
@@ -512,6 +795,101 @@
     <message>
         <source>Error</source>
         <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>QueryOutcome</name>
+    <message>
+        <source>not an http or https address</source>
+        <translation>keine http- oder https-Adresse</translation>
+    </message>
+    <message>
+        <source>the site names no host</source>
+        <translation>die Website nennt keinen Host</translation>
+    </message>
+    <message>
+        <source>host not found</source>
+        <translation>Host nicht gefunden</translation>
+    </message>
+    <message>
+        <source>connection refused</source>
+        <translation>Verbindung abgelehnt</translation>
+    </message>
+    <message>
+        <source>connection closed by the server</source>
+        <translation>Verbindung vom Server geschlossen</translation>
+    </message>
+    <message>
+        <source>secure connection (TLS) failed</source>
+        <translation>sichere Verbindung (TLS) fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>secure connection (TLS) failed: %1</source>
+        <translation>sichere Verbindung (TLS) fehlgeschlagen: %1</translation>
+    </message>
+    <message>
+        <source>proxy failed</source>
+        <translation>Proxy fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>timed out waiting for data</source>
+        <translation>Zeitüberschreitung beim Warten auf Daten</translation>
+    </message>
+    <message>
+        <source>timed out: the page took too long</source>
+        <translation>Zeitüberschreitung: die Seite brauchte zu lange</translation>
+    </message>
+    <message>
+        <source>too many redirections</source>
+        <translation>zu viele Weiterleitungen</translation>
+    </message>
+    <message>
+        <source>page larger than the size limit</source>
+        <translation>Seite größer als die Größengrenze</translation>
+    </message>
+    <message>
+        <source>rate limited (HTTP %1)</source>
+        <translation>Abfragen begrenzt (HTTP %1)</translation>
+    </message>
+    <message>
+        <source>HTTP status %1</source>
+        <translation>HTTP-Status %1</translation>
+    </message>
+    <message>
+        <source>network error</source>
+        <translation>Netzwerkfehler</translation>
+    </message>
+    <message>
+        <source>network error: %1</source>
+        <translation>Netzwerkfehler: %1</translation>
+    </message>
+    <message>
+        <source>the web-graph index cannot be used</source>
+        <translation>der Web-Graph-Index ist nicht verwendbar</translation>
+    </message>
+    <message>
+        <source>counted</source>
+        <translation>gezählt</translation>
+    </message>
+    <message>
+        <source>no results</source>
+        <translation>keine Treffer</translation>
+    </message>
+    <message>
+        <source>no count on the page</source>
+        <translation>keine Zahl auf der Seite</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>angehalten</translation>
+    </message>
+    <message>
+        <source>not in the web graph</source>
+        <translation>nicht im Web-Graph</translation>
     </message>
 </context>
 <context>
@@ -687,6 +1065,77 @@
     </message>
 </context>
 <context>
+    <name>ScanController</name>
+    <message>
+        <source>Add sites to the URL list first.</source>
+        <translation>Zuerst Websites zur URL-Liste hinzufügen.</translation>
+    </message>
+    <message>
+        <source>There is no source to ask.</source>
+        <translation>Es gibt keine Quelle zum Abfragen.</translation>
+    </message>
+    <message>
+        <source>There is no source to ask: every search engine is hidden and no source of your own can be asked.
+
+Show an engine or add a source in Options &gt; Sources.</source>
+        <translation>Es gibt keine Quelle zum Abfragen: Alle Suchmaschinen sind ausgeblendet, und keine eigene Quelle kann abgefragt werden.
+
+Unter Optionen &gt; Quellen eine Suchmaschine einblenden oder eine Quelle hinzufügen.</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation>Suchlauf</translation>
+    </message>
+    <message>
+        <source>Stopping after %1... press Stop again to stop now</source>
+        <translation>Anhalten nach %1 … Stoppen erneut drücken, um sofort anzuhalten</translation>
+    </message>
+    <message>
+        <source>Searching...</source>
+        <translation>Suche läuft …</translation>
+    </message>
+    <message>
+        <source>Waiting %1 s: %2 asked to slow down</source>
+        <translation>%1 s warten: %2 bittet um langsamere Abfragen</translation>
+    </message>
+    <message>
+        <source>Scanning %1 on %2</source>
+        <translation>%1 wird bei %2 abgefragt</translation>
+    </message>
+    <message>
+        <source>Search Complete.  Found %1 links.</source>
+        <translation>Suche abgeschlossen.  %1 Links gefunden.</translation>
+    </message>
+    <message>
+        <source>Scan stopped.</source>
+        <translation>Suchlauf angehalten.</translation>
+    </message>
+    <message>
+        <source>These sources of settings.ini cannot be asked, so scans skip them:
+
+%1
+
+Options &gt; Sources shows them.</source>
+        <translation>Diese Quellen aus settings.ini können nicht abgefragt werden, daher überspringen Suchläufe sie:
+
+%1
+
+Optionen &gt; Quellen zeigt sie.</translation>
+    </message>
+    <message>
+        <source>%1 of %2 queries failed</source>
+        <translation>%1 von %2 Abfragen fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>No source answered: all %1 queries of the scan failed, most often with &quot;%2&quot;.
+
+Check the sources in Options; Scan &gt; Scan Log lists every query.</source>
+        <translation>Keine Quelle hat geantwortet: Alle %1 Abfragen des Suchlaufs sind fehlgeschlagen, meist mit „%2“.
+
+Die Quellen unter Optionen prüfen; Suchlauf &gt; Suchlauf-Protokoll listet jede Abfrage.</translation>
+    </message>
+</context>
+<context>
     <name>ScanEndNotifier</name>
     <message>
         <source>Scan complete: %1 %2, %3 %4 failed</source>
@@ -707,6 +1156,94 @@
     <message>
         <source>queries</source>
         <translation>Abfragen</translation>
+    </message>
+</context>
+<context>
+    <name>ScanLog</name>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Site</source>
+        <translation>Website</translation>
+    </message>
+    <message>
+        <source>Engine</source>
+        <translation>Suchmaschine</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>HTTP status</source>
+        <translation>HTTP-Status</translation>
+    </message>
+    <message>
+        <source>Bytes</source>
+        <translation>Byte</translation>
+    </message>
+    <message>
+        <source>ms</source>
+        <translation>ms</translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+</context>
+<context>
+    <name>ScanLogWindow</name>
+    <message>
+        <source>Scan Log</source>
+        <translation>Suchlauf-Protokoll</translation>
+    </message>
+    <message>
+        <source>Every query of the last scan (Ctrl+C copies the selected rows):</source>
+        <translation>Jede Abfrage des letzten Suchlaufs (Strg+C kopiert die gewählten Zeilen):</translation>
+    </message>
+    <message>
+        <source>Queries of the last scan</source>
+        <translation>Abfragen des letzten Suchlaufs</translation>
+    </message>
+</context>
+<context>
+    <name>SessionKeeper</name>
+    <message>
+        <source>The file is left as it is, and the URL list is not kept during this session.</source>
+        <translation>Die Datei bleibt, wie sie ist, und die URL-Liste wird in dieser Sitzung nicht aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Results of %1</source>
+        <translation>Ergebnisse vom %1</translation>
+    </message>
+    <message>
+        <source>The URL list could not be kept for the next session in &quot;%1&quot;: %2</source>
+        <translation>Die URL-Liste konnte nicht für die nächste Sitzung in „%1“ aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>The results could not be kept for the next session in &quot;%1&quot;: %2</source>
+        <translation>Die Ergebnisse konnten nicht für die nächste Sitzung in „%1“ aufbewahrt werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Source</name>
+    <message>
+        <source>web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>JSON</source>
+        <translation>JSON</translation>
+    </message>
+    <message>
+        <source>web graph</source>
+        <translation>Web-Graph</translation>
     </message>
 </context>
 <context>
@@ -742,10 +1279,6 @@
     <message>
         <source>Query address</source>
         <translation>Abfrageadresse</translation>
-    </message>
-    <message>
-        <source>{site} stands for the site, percent-encoded; without it the site is appended</source>
-        <translation type="vanished">{site} steht für die Website, prozentkodiert; ohne {site} wird die Website angehängt</translation>
     </message>
     <message>
         <source>Site form</source>
@@ -893,6 +1426,45 @@
     </message>
 </context>
 <context>
+    <name>SourceTest</name>
+    <message>
+        <source>Address: %1</source>
+        <translation>Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Headers: %1</source>
+        <translation>Header: %1</translation>
+    </message>
+    <message>
+        <source>Looked up in %1 ms</source>
+        <translation>Nachgeschlagen in %1 ms</translation>
+    </message>
+    <message>
+        <source>HTTP status: %1, %2 bytes, %3 ms</source>
+        <translation>HTTP-Status: %1, %2 Byte, %3 ms</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>Count recorded: %1</source>
+        <translation>Festgehaltene Zahl: %1</translation>
+    </message>
+    <message>
+        <source>(none, the cell stays empty)</source>
+        <translation>(keine, die Zelle bleibt leer)</translation>
+    </message>
+    <message>
+        <source>The page around the markers:</source>
+        <translation>Die Seite um die Markierungen:</translation>
+    </message>
+    <message>
+        <source>The page begins:</source>
+        <translation>Die Seite beginnt:</translation>
+    </message>
+</context>
+<context>
     <name>SourcesPage</name>
     <message>
         <source>yes</source>
@@ -901,6 +1473,178 @@
     <message>
         <source>no</source>
         <translation>nein</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>skipped</source>
+        <translation>übersprungen</translation>
+    </message>
+    <message>
+        <source>hidden</source>
+        <translation>ausgeblendet</translation>
+    </message>
+    <message>
+        <source>asked</source>
+        <translation>abgefragt</translation>
+    </message>
+    <message>
+        <source>, headers %1</source>
+        <translation>, Header %1</translation>
+    </message>
+    <message>
+        <source>, the harmonic-centrality rank</source>
+        <translation>, der Rang nach harmonischer Zentralität</translation>
+    </message>
+    <message>
+        <source>, the in-degree</source>
+        <translation>, der In-Degree</translation>
+    </message>
+    <message>
+        <source>; counts toward the total</source>
+        <translation>; zählt zur Summe</translation>
+    </message>
+    <message>
+        <source>; not in the total</source>
+        <translation>; nicht in der Summe</translation>
+    </message>
+    <message>
+        <source>; at least %1 ms between two queries</source>
+        <translation>; mindestens %1 ms zwischen zwei Abfragen</translation>
+    </message>
+    <message>
+        <source>; asked as &quot;%1&quot;</source>
+        <translation>; abgefragt als „%1“</translation>
+    </message>
+    <message>
+        <source> Scans skip it: </source>
+        <translation> Suchläufe überspringen sie: </translation>
+    </message>
+    <message>
+        <source> Hidden: scans do not ask it.</source>
+        <translation> Ausgeblendet: Suchläufe fragen sie nicht ab.</translation>
+    </message>
+    <message>
+        <source> Scans ask it.</source>
+        <translation> Suchläufe fragen sie ab.</translation>
+    </message>
+    <message>
+        <source>Sources</source>
+        <translation>Quellen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Zustand</translation>
+    </message>
+    <message>
+        <source>In total</source>
+        <translation>In Summe</translation>
+    </message>
+    <message>
+        <source>Interval</source>
+        <translation>Intervall</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Headers</source>
+        <translation>Header</translation>
+    </message>
+    <message>
+        <source>&amp;New Source...</source>
+        <translation>&amp;Neue Quelle …</translation>
+    </message>
+    <message>
+        <source>Add a source of your own: a web page, a JSON API or a web-graph index</source>
+        <translation>Eine eigene Quelle hinzufügen: eine Webseite, eine JSON-API oder einen Web-Graph-Index</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it...</source>
+        <translation>Bearbe&amp;iten …</translation>
+    </message>
+    <message>
+        <source>Change the selected source of your own</source>
+        <translation>Die gewählte eigene Quelle ändern</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>En&amp;tfernen</translation>
+    </message>
+    <message>
+        <source>Remove the selected source of your own; its saved history stays</source>
+        <translation>Die gewählte eigene Quelle entfernen; ihr gespeicherter Verlauf bleibt</translation>
+    </message>
+    <message>
+        <source>Move U&amp;p</source>
+        <translation>Nach ob&amp;en</translation>
+    </message>
+    <message>
+        <source>Ask the selected source, and show its column, before the one above it</source>
+        <translation>Die gewählte Quelle vor der darüberstehenden abfragen und ihre Spalte davor zeigen</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Ask the selected source, and show its column, after the one below it</source>
+        <translation>Die gewählte Quelle nach der darunterstehenden abfragen und ihre Spalte danach zeigen</translation>
+    </message>
+    <message>
+        <source>Inter&amp;val...</source>
+        <translation>Inter&amp;vall …</translation>
+    </message>
+    <message>
+        <source>Set the least time between two queries of the selected source</source>
+        <translation>Die kürzeste Zeit zwischen zwei Abfragen der gewählten Quelle festlegen</translation>
+    </message>
+    <message>
+        <source>Test Selecte&amp;d</source>
+        <translation>Auswahl &amp;prüfen</translation>
+    </message>
+    <message>
+        <source>Ask the selected source about the first site of the URL list and show what a scan would record</source>
+        <translation>Die gewählte Quelle zur ersten Website der URL-Liste befragen und zeigen, was ein Suchlauf festhalten würde</translation>
+    </message>
+    <message>
+        <source>Untick an engine to hide it. Changes to sources are saved at once.</source>
+        <translation>Eine Suchmaschine abwählen, um sie auszublenden. Änderungen an Quellen werden sofort gespeichert.</translation>
+    </message>
+    <message>
+        <source>There are %1 sources of your own, as many as there can be</source>
+        <translation>Es gibt bereits %1 eigene Quellen, so viele wie möglich</translation>
+    </message>
+    <message>
+        <source>Remove the source &quot;%1&quot;? Its column goes; its saved history stays.</source>
+        <translation>Die Quelle „%1“ entfernen? Ihre Spalte verschwindet; ihr gespeicherter Verlauf bleibt.</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Least time between two queries of %1, in milliseconds (0 for none):</source>
+        <translation>Kürzeste Zeit zwischen zwei Abfragen von %1, in Millisekunden (0 für keine):</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number of milliseconds from 0 to 86400000.</source>
+        <translation>„%1“ ist keine ganze Zahl von Millisekunden zwischen 0 und 86400000.</translation>
+    </message>
+    <message>
+        <source>The sources could not be saved to &quot;%1&quot;: %2</source>
+        <translation>Die Quellen konnten nicht in „%1“ gespeichert werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1071,6 +1815,73 @@
     <message>
         <source>Web page</source>
         <translation>Webseite</translation>
+    </message>
+</context>
+<context>
+    <name>WebGraphBuildDialog</name>
+    <message>
+        <source>Build Index</source>
+        <translation>Index erstellen</translation>
+    </message>
+    <message>
+        <source>Web-graph files (*.gz *.txt *.tsv);;All Files (*)</source>
+        <translation>Web-Graph-Dateien (*.gz *.txt *.tsv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Build Index: the Vertices File</source>
+        <translation>Index erstellen: die Knotendatei</translation>
+    </message>
+    <message>
+        <source>Build Index: the Edges File</source>
+        <translation>Index erstellen: die Kantendatei</translation>
+    </message>
+    <message>
+        <source>Build Index: the Ranks File (Cancel to build without ranks)</source>
+        <translation>Index erstellen: die Rangdatei (Abbrechen, um ohne Ränge zu erstellen)</translation>
+    </message>
+    <message>
+        <source>Build Index: Save the Index As</source>
+        <translation>Index erstellen: Index speichern unter</translation>
+    </message>
+    <message>
+        <source>Web-graph index (*.qvg);;All Files (*)</source>
+        <translation>Web-Graph-Index (*.qvg);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Reading the vertices</source>
+        <translation>Die Knoten werden gelesen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Building the Web-Graph Index</source>
+        <translation>Der Web-Graph-Index wird erstellt</translation>
+    </message>
+    <message>
+        <source>Web-graph index build</source>
+        <translation>Erstellung des Web-Graph-Index</translation>
+    </message>
+    <message>
+        <source>Stop the build; an earlier index stays as it was</source>
+        <translation>Die Erstellung anhalten; ein früherer Index bleibt, wie er war</translation>
+    </message>
+    <message>
+        <source>The build was cancelled: no index was written, and %1 is as it was.</source>
+        <translation>Die Erstellung wurde abgebrochen: Es wurde kein Index geschrieben, und %1 bleibt, wie es war.</translation>
+    </message>
+    <message>
+        <source>The build was cancelled: no index was written.</source>
+        <translation>Die Erstellung wurde abgebrochen: Es wurde kein Index geschrieben.</translation>
+    </message>
+    <message>
+        <source>The index %1 was not built.
+
+%2</source>
+        <translation>Der Index %1 wurde nicht erstellt.
+
+%2</translation>
     </message>
 </context>
 <context>

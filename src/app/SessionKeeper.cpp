@@ -48,8 +48,8 @@ void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
         // Written over, the file would be lost for good; the user may still
         // mend it or take its URLs out by other means.
         m_keptListUnreadable = true;
-        problems << problem + QStringLiteral("\n\nThe file is left as it is, and the URL list is not kept during "
-                                             "this session.");
+        problems << problem + QStringLiteral("\n\n") +
+                        tr("The file is left as it is, and the URL list is not kept during this session.");
     }
     problem.clear();
     const std::optional<KeptSession::Results> kept =
@@ -74,8 +74,7 @@ void SessionKeeper::restore(WebResultsList* webRows, MainStatusBar* statusBar)
     const QList<Source> sources = SourceList::read(m_context.folder.settingsIni()).active();
     for (const ResultRow& row : kept->rows)
         webRows->addSiteRows(row.site, sources);
-    statusBar->setPanelText(1,
-                            QStringLiteral("Results of ") + QLocale().toString(kept->completed, QLocale::ShortFormat));
+    statusBar->setPanelText(1, tr("Results of %1").arg(QLocale().toString(kept->completed, QLocale::ShortFormat)));
 }
 
 void SessionKeeper::listChanged()
@@ -104,7 +103,8 @@ void SessionKeeper::keepList()
         return;
     QString reason;
     if (!m_session.writeUrls(m_urlList->urls(), &reason))
-        reportFailure(QStringLiteral("URL list"), m_session.urlListPath(), reason);
+        reportFailure(tr("The URL list could not be kept for the next session in \"%1\": %2")
+                          .arg(QDir::toNativeSeparators(m_session.urlListPath()), reason));
 }
 
 void SessionKeeper::keepResults()
@@ -120,7 +120,11 @@ void SessionKeeper::keepResults()
         if (session.writeResults(results, &reason))
             return;
         QMetaObject::invokeMethod(
-            this, [this, reason] { reportFailure(QStringLiteral("results"), m_session.resultsPath(), reason); },
+            this,
+            [this, reason] {
+                reportFailure(tr("The results could not be kept for the next session in \"%1\": %2")
+                                  .arg(QDir::toNativeSeparators(m_session.resultsPath()), reason));
+            },
             Qt::QueuedConnection);
     });
 }
@@ -132,12 +136,10 @@ void SessionKeeper::waitForWrites()
 
 // Once per session: the file is written again at every change, and one
 // message says enough.
-void SessionKeeper::reportFailure(const QString& what, const QString& path, const QString& reason)
+void SessionKeeper::reportFailure(const QString& text)
 {
     if (m_failureReported)
         return;
     m_failureReported = true;
-    m_context.prompts.error(QStringLiteral("The %1 could not be kept for the next session in \"%2\": %3")
-                                .arg(what, QDir::toNativeSeparators(path), reason),
-                            Prompts::errorCaption());
+    m_context.prompts.error(text, Prompts::errorCaption());
 }

@@ -48,7 +48,7 @@ public:
 private:
     bool isOn() const;
     void listChanged();
-    void reportFailure(const QString& what, const QString& path, const QString& reason);
+    void reportFailure(const QString& text);
 
     UrlListCommands* m_urlList;
     ResultsSortProxy* m_shownResults;

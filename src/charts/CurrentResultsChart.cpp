@@ -4,14 +4,16 @@
 #include "results/ResultRow.h"
 #include "results/ResultsColumns.h"
 
+#include <QCoreApplication>
+
 QString CurrentResultsChart::title()
 {
-    return QStringLiteral("Temporary Search Results");
+    return QCoreApplication::translate("CurrentResultsChart", "Temporary Search Results");
 }
 
 QString CurrentResultsChart::categoryAxisTitle()
 {
-    return QStringLiteral("Search Engine");
+    return QCoreApplication::translate("CurrentResultsChart", "Search Engine");
 }
 
 ChartGrid CurrentResultsChart::build(const QList<SourceColumn>& columns, const QList<ResultRow>& rows)

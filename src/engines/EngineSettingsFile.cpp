@@ -5,6 +5,7 @@
 #include "engines/EngineTable.h"
 #include "engines/SourceList.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -61,26 +62,47 @@ State check(const QString& iniPath, QString* error)
     return std::any_of(engines().cbegin(), engines().cend(), hasAddress) ? State::Usable : State::NoAddresses;
 }
 
-QString problem(State state, const QString& iniPath, const QString& reason)
+namespace {
+
+const char* problemText(State state)
 {
-    const QString shownPath = QDir::toNativeSeparators(iniPath);
     switch (state) {
     case State::Usable:
         break;
     case State::Unreadable:
-        return QStringLiteral("The settings file \"%1\" could not be read: %2").arg(shownPath, reason);
+        return QT_TRANSLATE_NOOP("EngineSettingsFile", "The settings file \"%1\" could not be read: %2");
     case State::Missing:
-        return QStringLiteral("The settings file \"%1\" is missing, so a scan has no search engine addresses.")
-            .arg(shownPath);
+        return QT_TRANSLATE_NOOP("EngineSettingsFile",
+                                 "The settings file \"%1\" is missing, so a scan has no search engine addresses.");
     case State::NoEnginesSection:
-        return QStringLiteral("The settings file \"%1\" has no [Engines] section, so a scan has no search engine "
-                              "addresses.")
-            .arg(shownPath);
+        return QT_TRANSLATE_NOOP("EngineSettingsFile", "The settings file \"%1\" has no [Engines] section, so a scan "
+                                                       "has no search engine addresses.");
     case State::NoAddresses:
-        return QStringLiteral("The [Engines] section of the settings file \"%1\" holds no search engine address.")
-            .arg(shownPath);
+        return QT_TRANSLATE_NOOP("EngineSettingsFile",
+                                 "The [Engines] section of the settings file \"%1\" holds no search engine address.");
     }
-    return {};
+    return nullptr;
+}
+
+QString problemFrom(const QString& text, State state, const QString& iniPath, const QString& reason)
+{
+    const QString shownPath = QDir::toNativeSeparators(iniPath);
+    return state == State::Unreadable ? text.arg(shownPath, reason) : text.arg(shownPath);
+}
+
+} // namespace
+
+QString problem(State state, const QString& iniPath, const QString& reason)
+{
+    const char* text = problemText(state);
+    return text ? problemFrom(QString::fromLatin1(text), state, iniPath, reason) : QString();
+}
+
+QString shownProblem(State state, const QString& iniPath, const QString& reason)
+{
+    const char* text = problemText(state);
+    return text ? problemFrom(QCoreApplication::translate("EngineSettingsFile", text), state, iniPath, reason)
+                : QString();
 }
 
 EngineSettings engineSettings(const QString& iniPath, const Engine& engine)

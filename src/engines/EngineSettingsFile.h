@@ -29,6 +29,9 @@ State check(const QString& iniPath, QString* error = nullptr);
 // What is wrong with the file, for the user: the file and, when it cannot be
 // read, the reason; the empty text for a usable file.
 QString problem(State state, const QString& iniPath, const QString& reason);
+// The same in the user's language, for windows; problem() is the command
+// line's, which stays English.
+QString shownProblem(State state, const QString& iniPath, const QString& reason);
 
 // The engine's query address template and count markers, read afresh on
 // every call so that an edit of the file counts at once; empty texts when

@@ -5,17 +5,17 @@
 namespace {
 
 const std::array<Engine, engineCount> table = {{
-    {1, "Google", "Google", "Google:", "Google", " on Google",
-     "http://www.google.com/search?hl=en&ie=UTF-8&q=link:", "", CountRules::google, false, false},
-    {2, "Altavista", "Altavista", "Altavista:", "AltaVista", " on AltaVista",
+    {1, "Google", "Google", "Google:", "Google", "Google", "http://www.google.com/search?hl=en&ie=UTF-8&q=link:", "",
+     CountRules::google, false, false},
+    {2, "Altavista", "Altavista", "Altavista:", "AltaVista", "AltaVista",
      "http://www.altavista.com/web/results?q=link:", "", CountRules::altaVista, false, false},
-    {3, "Yahoo", "Yahoo!", "Yahoo!:", "Yahoo", " on Yahoo!",
-     "http://search.yahoo.com/search?fr=fp-pull-web-t&p=link:", "", CountRules::yahoo, true, false},
-    {4, "Ask", "Ask", "Ask:", "Ask", " on Ask", "http://www.ask.com/web?qsrc=1&o=312&q=links:", "", CountRules::ask,
-     true, false},
-    {5, "MSN", "MSN", "MSN:", "MSN", " on MSN", "http://search.msn.com/results.aspx?FORM=SMCRT&q=link:", "",
+    {3, "Yahoo", "Yahoo!", "Yahoo!:", "Yahoo", "Yahoo!", "http://search.yahoo.com/search?fr=fp-pull-web-t&p=link:", "",
+     CountRules::yahoo, true, false},
+    {4, "Ask", "Ask", "Ask:", "Ask", "Ask", "http://www.ask.com/web?qsrc=1&o=312&q=links:", "", CountRules::ask, true,
+     false},
+    {5, "MSN", "MSN", "MSN:", "MSN", "MSN", "http://search.msn.com/results.aspx?FORM=SMCRT&q=link:", "",
      CountRules::msn, true, true},
-    {6, "ATW", "All The Web", "AllTheWeb:", "AllTheWeb", " on All The Web",
+    {6, "ATW", "All The Web", "AllTheWeb:", "AllTheWeb", "All The Web",
      "http://www.alltheweb.com/search?cat=web&cs=utf8&q=link:", "&rys=0&_sb_lang=pref&ocjp=1", CountRules::allTheWeb,
      true, false},
 }};

@@ -16,7 +16,7 @@ struct Engine
     const char* columnHeader; // results-table column; also the saved-search section name
     const char* dialogLabel;  // label in the Options dialog
     const char* webViewText;  // row text in the web-results list
-    const char* statusSuffix; // appended to "Scanning " + site
+    const char* statusText;   // the engine in "Scanning <site> on <engine>"
     const char* defaultTemplate;
     const char* querySuffix; // appended after the site when querying
     // How the count is read from the engine's result page (CountExtraction.h).
@@ -32,7 +32,7 @@ struct Engine
     QString header() const { return QString::fromLatin1(columnHeader); }
     QString label() const { return QString::fromLatin1(dialogLabel); }
     QString webText() const { return QString::fromLatin1(webViewText); }
-    QString suffix() const { return QString::fromLatin1(statusSuffix); }
+    QString statusName() const { return QString::fromLatin1(statusText); }
     QString defaultQueryTemplate() const { return QString::fromLatin1(defaultTemplate); }
 
     // The address a scan requests: the template, the site exactly as listed,

@@ -1,42 +1,58 @@
 #include "engines/QueryOutcome.h"
 
+#include <QCoreApplication>
+
+namespace {
+
+// The texts are English in the code and translated as they are shown; a
+// program without a translator (the command line) shows them as written.
+QString shown(const char* text)
+{
+    return QCoreApplication::translate("QueryOutcome", text);
+}
+
+} // namespace
+
 QString failureText(const FetchReport& report)
 {
     switch (report.failure) {
     case FetchFailure::None:
         return {};
     case FetchFailure::NotHttp:
-        return QStringLiteral("not an http or https address");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "not an http or https address"));
     case FetchFailure::NoSiteHost:
-        return QStringLiteral("the site names no host");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "the site names no host"));
     case FetchFailure::HostNotFound:
-        return QStringLiteral("host not found");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "host not found"));
     case FetchFailure::ConnectionRefused:
-        return QStringLiteral("connection refused");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "connection refused"));
     case FetchFailure::ConnectionClosed:
-        return QStringLiteral("connection closed by the server");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "connection closed by the server"));
     case FetchFailure::Tls:
-        return report.detail.isEmpty() ? QStringLiteral("secure connection (TLS) failed")
-                                       : QStringLiteral("secure connection (TLS) failed: %1").arg(report.detail);
+        return report.detail.isEmpty()
+                   ? shown(QT_TRANSLATE_NOOP("QueryOutcome", "secure connection (TLS) failed"))
+                   : shown(QT_TRANSLATE_NOOP("QueryOutcome", "secure connection (TLS) failed: %1")).arg(report.detail);
     case FetchFailure::Proxy:
-        return report.detail.isEmpty() ? QStringLiteral("proxy failed") : report.detail;
+        return report.detail.isEmpty() ? shown(QT_TRANSLATE_NOOP("QueryOutcome", "proxy failed")) : report.detail;
     case FetchFailure::IdleTimeout:
-        return QStringLiteral("timed out waiting for data");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "timed out waiting for data"));
     case FetchFailure::TotalTimeout:
-        return QStringLiteral("timed out: the page took too long");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "timed out: the page took too long"));
     case FetchFailure::TooManyRedirects:
-        return QStringLiteral("too many redirections");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "too many redirections"));
     case FetchFailure::SizeCap:
-        return QStringLiteral("page larger than the size limit");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "page larger than the size limit"));
     case FetchFailure::RateLimited:
-        return QStringLiteral("rate limited (HTTP %1)").arg(report.httpStatus);
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "rate limited (HTTP %1)")).arg(report.httpStatus);
     case FetchFailure::HttpStatus:
-        return QStringLiteral("HTTP status %1").arg(report.httpStatus);
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "HTTP status %1")).arg(report.httpStatus);
     case FetchFailure::Network:
-        return report.detail.isEmpty() ? QStringLiteral("network error")
-                                       : QStringLiteral("network error: %1").arg(report.detail);
+        return report.detail.isEmpty()
+                   ? shown(QT_TRANSLATE_NOOP("QueryOutcome", "network error"))
+                   : shown(QT_TRANSLATE_NOOP("QueryOutcome", "network error: %1")).arg(report.detail);
     case FetchFailure::IndexUnusable:
-        return report.detail.isEmpty() ? QStringLiteral("the web-graph index cannot be used") : report.detail;
+        return report.detail.isEmpty() ? shown(QT_TRANSLATE_NOOP("QueryOutcome", "the web-graph index cannot be used"))
+                                       : report.detail;
     }
     return {};
 }
@@ -45,17 +61,17 @@ QString kindText(QueryOutcome::Kind kind)
 {
     switch (kind) {
     case QueryOutcome::Kind::Counted:
-        return QStringLiteral("counted");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "counted"));
     case QueryOutcome::Kind::NoResults:
-        return QStringLiteral("no results");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "no results"));
     case QueryOutcome::Kind::NoCount:
-        return QStringLiteral("no count on the page");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "no count on the page"));
     case QueryOutcome::Kind::Failed:
-        return QStringLiteral("failed");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "failed"));
     case QueryOutcome::Kind::Stopped:
-        return QStringLiteral("stopped");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "stopped"));
     case QueryOutcome::Kind::NotInGraph:
-        return QStringLiteral("not in the web graph");
+        return shown(QT_TRANSLATE_NOOP("QueryOutcome", "not in the web graph"));
     }
     return {};
 }

@@ -71,6 +71,10 @@ struct QueryOutcome
     bool isSuspect() const { return kind == Kind::Failed || kind == Kind::NoCount || kind == Kind::NotInGraph; }
 };
 
+// The texts below are for the user: in the user's language where the
+// program has a translator installed, as written otherwise. Files and the
+// command line keep fixed keys and English words of their own.
+
 // "connection refused", "HTTP status 404", ... for the user.
 QString failureText(const FetchReport& report);
 // "counted", "no results", "no count on the page", "failed", "stopped",

@@ -3,6 +3,7 @@
 #include "engines/EngineTable.h"
 #include "engines/SiteName.h"
 
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace {
@@ -59,9 +60,9 @@ bool Source::hasWebPage() const
            scheme.compare(QLatin1String("https"), Qt::CaseInsensitive) == 0;
 }
 
-QString Source::statusSuffix() const
+QString Source::statusName() const
 {
-    return engine ? engine->suffix() : QStringLiteral(" on ") + name;
+    return engine ? engine->statusName() : name;
 }
 
 QString Source::webViewText() const
@@ -116,18 +117,32 @@ QString Source::redacted(const QString& text) const
     return result;
 }
 
-QString kindName(Source::Kind kind)
+namespace {
+
+const char* kindNameText(Source::Kind kind)
 {
     switch (kind) {
     case Source::Kind::Engine:
     case Source::Kind::WebPage:
-        return QStringLiteral("web page");
+        return QT_TRANSLATE_NOOP("Source", "web page");
     case Source::Kind::Json:
-        return QStringLiteral("JSON");
+        return QT_TRANSLATE_NOOP("Source", "JSON");
     case Source::Kind::WebGraph:
-        return QStringLiteral("web graph");
+        return QT_TRANSLATE_NOOP("Source", "web graph");
     }
-    return {};
+    return "";
+}
+
+} // namespace
+
+QString kindName(Source::Kind kind)
+{
+    return QString::fromLatin1(kindNameText(kind));
+}
+
+QString shownKindName(Source::Kind kind)
+{
+    return QCoreApplication::translate("Source", kindNameText(kind));
 }
 
 QString graphValueName(Source::GraphValue value)

@@ -99,8 +99,9 @@ struct Source
     // engine, and a user source whose address is http or https.
     bool hasWebPage() const;
 
-    // " on Google", " on <name>": follows "Scanning " + site.
-    QString statusSuffix() const;
+    // "Google", "All The Web", the source's name: the source in the status
+    // bar's "Scanning <site> on <source>".
+    QString statusName() const;
     // The text of its rows in the web-results list.
     QString webViewText() const;
 
@@ -120,8 +121,10 @@ struct Source
     QString redacted(const QString& text) const;
 };
 
-// "web page", "JSON", "web graph": how --list-sources and Options name the kind.
+// "web page", "JSON", "web graph": how --list-sources names the kind.
 QString kindName(Source::Kind kind);
+// The same in the user's language, for windows.
+QString shownKindName(Source::Kind kind);
 
 // "indegree", "rank": the values of Value=.
 QString graphValueName(Source::GraphValue value);

@@ -5,13 +5,14 @@
 #include "base/Prompts.h"
 #include "engines/EngineSettingsFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
 
 void reportUnreadable(Prompts& prompts, const QString& iniPath, const QString& reason)
 {
-    prompts.error(EngineSettingsFile::problem(EngineSettingsFile::State::Unreadable, iniPath, reason),
+    prompts.error(EngineSettingsFile::shownProblem(EngineSettingsFile::State::Unreadable, iniPath, reason),
                   Prompts::errorCaption());
 }
 
@@ -33,11 +34,12 @@ void checkEngineFile(const ApplicationFolder& folder, Prompts& prompts)
     case EngineSettingsFile::State::NoAddresses:
         break;
     }
-    const QString offer = state == EngineSettingsFile::State::Missing
-                              ? QStringLiteral("Do you want to write the default addresses to it?")
-                              : QStringLiteral("Do you want to add the default addresses to it?");
-    if (!prompts.question(EngineSettingsFile::problem(state, ini, reason) + QStringLiteral("\n\n") + offer,
-                          QStringLiteral("Warning")))
+    const QString offer =
+        state == EngineSettingsFile::State::Missing
+            ? QCoreApplication::translate("EngineFileCheck", "Do you want to write the default addresses to it?")
+            : QCoreApplication::translate("EngineFileCheck", "Do you want to add the default addresses to it?");
+    if (!prompts.question(EngineSettingsFile::shownProblem(state, ini, reason) + QStringLiteral("\n\n") + offer,
+                          QCoreApplication::translate("EngineFileCheck", "Warning")))
         return;
     if (!EngineSettingsFile::writeDefaults(ini, &reason))
         reportEngineSaveFailure(prompts, ini, reason);
@@ -54,7 +56,8 @@ bool engineFileReadable(const ApplicationFolder& folder, Prompts& prompts)
 
 void reportEngineSaveFailure(Prompts& prompts, const QString& iniPath, const QString& reason)
 {
-    prompts.error(QStringLiteral("The search engine addresses could not be saved to \"%1\": %2")
-                      .arg(QDir::toNativeSeparators(iniPath), reason),
-                  QString::fromLatin1(Branding::applicationTitle));
+    prompts.error(
+        QCoreApplication::translate("EngineFileCheck", "The search engine addresses could not be saved to \"%1\": %2")
+            .arg(QDir::toNativeSeparators(iniPath), reason),
+        QString::fromLatin1(Branding::applicationTitle));
 }

@@ -20,9 +20,9 @@ struct ChoiceButton
     const char* name;
 };
 const ChoiceButton choiceButtons[] = {
-    {Choice::System, "Use the &system's proxy settings", "proxySystem"},
-    {Choice::None, "&No proxy", "proxyNone"},
-    {Choice::Manual, "&Manual", "proxyManual"},
+    {Choice::System, QT_TRANSLATE_NOOP("NetworkPage", "Use the s&ystem's proxy settings"), "proxySystem"},
+    {Choice::None, QT_TRANSLATE_NOOP("NetworkPage", "&No proxy"), "proxyNone"},
+    {Choice::Manual, QT_TRANSLATE_NOOP("NetworkPage", "&Manual"), "proxyManual"},
 };
 
 } // namespace
@@ -31,18 +31,18 @@ NetworkPage::NetworkPage(QWidget* parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("networkPage"));
-    auto* proxyGroup = new QGroupBox(QStringLiteral("Proxy"), this);
+    auto* proxyGroup = new QGroupBox(tr("Proxy"), this);
     m_choices = new QButtonGroup(this);
     auto* proxyLayout = new QVBoxLayout(proxyGroup);
     for (const ChoiceButton& button : choiceButtons) {
-        auto* radio = new QRadioButton(QString::fromLatin1(button.caption), proxyGroup);
+        auto* radio = new QRadioButton(tr(button.caption), proxyGroup);
         radio->setObjectName(QString::fromLatin1(button.name));
         m_choices->addButton(radio, static_cast<int>(button.choice));
         proxyLayout->addWidget(radio);
     }
     m_choices->button(static_cast<int>(Choice::System))
-        ->setToolTip(QStringLiteral("The desktop's proxy, or the one named by http_proxy, https_proxy and no_proxy; "
-                                    "a direct connection where none is set"));
+        ->setToolTip(tr("The desktop's proxy, or the one named by http_proxy, https_proxy and no_proxy; "
+                        "a direct connection where none is set"));
 
     m_host = new QLineEdit(proxyGroup);
     m_host->setObjectName(QStringLiteral("proxyHost"));
@@ -53,29 +53,29 @@ NetworkPage::NetworkPage(QWidget* parent)
     m_port->setMaximumWidth(m_port->fontMetrics().horizontalAdvance(QStringLiteral("0000000")) + 40);
     m_user = new QLineEdit(proxyGroup);
     m_user->setObjectName(QStringLiteral("proxyUser"));
-    m_user->setPlaceholderText(QStringLiteral("optional"));
+    m_user->setPlaceholderText(tr("optional"));
     m_password = new QLineEdit(proxyGroup);
     m_password->setObjectName(QStringLiteral("proxyPassword"));
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setPlaceholderText(QStringLiteral("optional"));
+    m_password->setPlaceholderText(tr("optional"));
     auto* manual = new QFormLayout;
     manual->setContentsMargins(24, 0, 0, 0);
-    manual->addRow(QStringLiteral("&Host:"), m_host);
-    manual->addRow(QStringLiteral("&Port:"), m_port);
-    manual->addRow(QStringLiteral("&User:"), m_user);
-    manual->addRow(QStringLiteral("Pass&word:"), m_password);
+    manual->addRow(tr("&Host:"), m_host);
+    manual->addRow(tr("&Port:"), m_port);
+    manual->addRow(tr("&User:"), m_user);
+    manual->addRow(tr("Pass&word:"), m_password);
     proxyLayout->addLayout(manual);
 
-    auto* agentGroup = new QGroupBox(QStringLiteral("Queries"), this);
+    auto* agentGroup = new QGroupBox(tr("Queries"), this);
     m_userAgent = new QLineEdit(agentGroup);
     m_userAgent->setObjectName(QStringLiteral("userAgent"));
     m_userAgent->setPlaceholderText(NetworkSettings().userAgent);
-    m_userAgent->setToolTip(QStringLiteral("The User-Agent the sources are asked with, unless a source sets its own"));
+    m_userAgent->setToolTip(tr("The User-Agent the sources are asked with, unless a source sets its own"));
     auto* agentLayout = new QFormLayout(agentGroup);
-    agentLayout->addRow(QStringLiteral("User &agent:"), m_userAgent);
-    auto* pacingNote = new QLabel(QStringLiteral("A source's least interval between two queries is set on the "
-                                                 "Sources page. A source that answers 429 or 503 is asked again "
-                                                 "up to three times after the wait it asks for."),
+    agentLayout->addRow(tr("User a&gent:"), m_userAgent);
+    auto* pacingNote = new QLabel(tr("A source's least interval between two queries is set on the "
+                                     "Sources page. A source that answers 429 or 503 is asked again "
+                                     "up to three times after the wait it asks for."),
                                   agentGroup);
     pacingNote->setWordWrap(true);
     agentLayout->addRow(pacingNote);
@@ -118,12 +118,12 @@ QString NetworkPage::problem() const
 {
     const NetworkSettings settings = shown();
     if (settings.proxy == Choice::Manual && (settings.proxyHost.isEmpty() || settings.proxyPort == 0))
-        return QStringLiteral("A manual proxy needs a host and a port.");
+        return tr("A manual proxy needs a host and a port.");
     // A header value cannot hold a line break, and a control character would
     // be refused by the server or end the header early.
     for (const QChar c : settings.userAgent) {
         if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("The user agent cannot hold control characters.");
+            return tr("The user agent cannot hold control characters.");
     }
     return {};
 }

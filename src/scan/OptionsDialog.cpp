@@ -34,9 +34,9 @@ struct RankRow
     const char* label;
 };
 const RankRow rankRows[OptionsDialog::rankBoxCount] = {
-    {2, ":/icons/rank-high.svg", "High Profile if total is greater than: "},
-    {1, ":/icons/rank-medium.svg", "Medium Profile if total is less than: "},
-    {0, ":/icons/rank-low.svg", "Low Profile if total is less than:"},
+    {2, ":/icons/rank-high.svg", QT_TRANSLATE_NOOP("OptionsDialog", "High Profile if total is greater than: ")},
+    {1, ":/icons/rank-medium.svg", QT_TRANSLATE_NOOP("OptionsDialog", "Medium Profile if total is less than: ")},
+    {0, ":/icons/rank-low.svg", QT_TRANSLATE_NOOP("OptionsDialog", "Low Profile if total is less than:")},
 };
 
 // What the boxes hold before the stored numbers are loaded into them; the
@@ -53,9 +53,12 @@ struct MarkerField
     const char* description;
 };
 const MarkerField markerFields[3] = {
-    {"Before:", "Before", "text just before the count"},
-    {"After:", "After", "text just after the count"},
-    {"No results:", "NoResults", "text of the page that says nothing was found"},
+    {QT_TRANSLATE_NOOP("OptionsDialog", "Before:"), "Before",
+     QT_TRANSLATE_NOOP("OptionsDialog", "text just before the count")},
+    {QT_TRANSLATE_NOOP("OptionsDialog", "After:"), "After",
+     QT_TRANSLATE_NOOP("OptionsDialog", "text just after the count")},
+    {QT_TRANSLATE_NOOP("OptionsDialog", "No results:"), "NoResults",
+     QT_TRANSLATE_NOOP("OptionsDialog", "text of the page that says nothing was found")},
 };
 
 } // namespace
@@ -67,17 +70,16 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
               [this](int box, const QString& text) { m_ranks[static_cast<std::size_t>(box)]->setText(text); })
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_pages = new QTabWidget(this);
     m_pages->setObjectName(QStringLiteral("optionPages"));
     m_sourcesPage = new SourcesPage(context);
     m_networkPage = new NetworkPage;
-    for (const auto& [page, caption] :
-         {std::pair<QWidget*, QString>(makeEngineGroup(), QStringLiteral("Search &Engines")),
-          std::pair<QWidget*, QString>(m_sourcesPage, QStringLiteral("So&urces")),
-          std::pair<QWidget*, QString>(m_networkPage, QStringLiteral("Net&work"))}) {
+    for (const auto& [page, caption] : {std::pair<QWidget*, QString>(makeEngineGroup(), tr("Search &Engines")),
+                                        std::pair<QWidget*, QString>(m_sourcesPage, tr("So&urces")),
+                                        std::pair<QWidget*, QString>(m_networkPage, tr("Net&work"))}) {
         // A tab widget lays out a page as it is added, long before the
         // dialog is shown; at its own size, not squeezed into a default one
         // that leaves its controls no height to be clicked.
@@ -85,7 +87,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
         m_pages->addTab(page, caption);
     }
 
-    auto* rankGroup = new QGroupBox(QStringLiteral("Define Popularity Ranks"), this);
+    auto* rankGroup = new QGroupBox(tr("Define Popularity Ranks"), this);
     rankGroup->setObjectName(QStringLiteral("Frame2"));
     auto* rankLayout = new QGridLayout(rankGroup);
     rankLayout->setColumnStretch(1, 1);
@@ -98,7 +100,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
         box->setObjectName(QStringLiteral("txtProfile%1").arg(rank.index));
         // Room for the largest count a threshold sensibly holds, at any font size.
         box->setFixedWidth(std::max(80, box->fontMetrics().horizontalAdvance(QStringLiteral("000000000"))));
-        auto* label = new QLabel(QString::fromLatin1(rank.label), rankGroup);
+        auto* label = new QLabel(tr(rank.label), rankGroup);
         label->setBuddy(box);
         rankLayout->addWidget(icon, row, 0);
         rankLayout->addWidget(label, row, 1);
@@ -112,19 +114,19 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
         });
     }
 
-    auto* dataGroup = new QGroupBox(QStringLiteral("Data Options"), this);
+    auto* dataGroup = new QGroupBox(tr("Data Options"), this);
     dataGroup->setObjectName(QStringLiteral("Frame3"));
-    m_autoSort = new QCheckBox(QStringLiteral("&Auto-sort data by popularity"), dataGroup);
+    m_autoSort = new QCheckBox(tr("&Auto-sort data by popularity"), dataGroup);
     m_autoSort->setObjectName(QStringLiteral("chkAuto"));
-    m_clear = new QCheckBox(QStringLiteral("C&lear results after each search"), dataGroup);
+    m_clear = new QCheckBox(tr("C&lear results after each search"), dataGroup);
     m_clear->setObjectName(QStringLiteral("chkClear"));
-    m_keepList = new QCheckBox(QStringLiteral("&Keep the URL list between sessions"), dataGroup);
+    m_keepList = new QCheckBox(tr("&Keep the URL list between sessions"), dataGroup);
     m_keepList->setObjectName(QStringLiteral("chkKeepList"));
-    m_parallelEngines = new QCheckBox(QStringLiteral("Ask the six engines at the same &time"), dataGroup);
+    m_parallelEngines = new QCheckBox(tr("Ask the six engines at the same &time"), dataGroup);
     m_parallelEngines->setObjectName(QStringLiteral("chkParallelEngines"));
     m_parallelEngines->setToolTip(
-        QStringLiteral("Send a site's six queries together instead of one after another; sites are still "
-                       "asked one at a time"));
+        tr("Send a site's six queries together instead of one after another; sites are still asked one at a "
+           "time"));
     auto* dataLayout = new QVBoxLayout(dataGroup);
     dataLayout->addWidget(m_autoSort);
     dataLayout->addWidget(m_clear);
@@ -132,17 +134,17 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
     dataLayout->addWidget(m_parallelEngines);
     dataLayout->addStretch();
 
-    m_reset = new QPushButton(QStringLiteral("&Reset"), this);
+    m_reset = new QPushButton(tr("&Reset"), this);
     m_reset->setObjectName(QStringLiteral("Command3"));
-    m_reset->setToolTip(QStringLiteral("Put back the default engine addresses and ranks"));
+    m_reset->setToolTip(tr("Put back the default engine addresses and ranks"));
     m_reset->setAutoDefault(false);
-    m_ok = new QPushButton(QStringLiteral("&Ok"), this);
+    m_ok = new QPushButton(tr("&Ok"), this);
     m_ok->setObjectName(QStringLiteral("Command1"));
-    m_ok->setToolTip(QStringLiteral("Keep the changes and close"));
+    m_ok->setToolTip(tr("Keep the changes and close"));
     m_ok->setDefault(true);
-    m_cancel = new QPushButton(QStringLiteral("&Cancel"), this);
+    m_cancel = new QPushButton(tr("&Cancel"), this);
     m_cancel->setObjectName(QStringLiteral("Command2"));
-    m_cancel->setToolTip(QStringLiteral("Close without keeping the changes"));
+    m_cancel->setToolTip(tr("Close without keeping the changes"));
     m_cancel->setAutoDefault(false);
     for (QPushButton* button : {m_reset, m_ok, m_cancel})
         button->setMinimumWidth(90);
@@ -180,7 +182,7 @@ OptionsDialog::OptionsDialog(AppContext& context, QWidget* parent)
 
 QWidget* OptionsDialog::makeEngineGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Edit Search Engine URLs"), this);
+    auto* group = new QGroupBox(tr("Edit Search Engine URLs"), this);
     group->setObjectName(QStringLiteral("Frame1"));
     auto* layout = new QVBoxLayout(group);
     layout->setSpacing(2);
@@ -190,11 +192,11 @@ QWidget* OptionsDialog::makeEngineGroup()
         box->setMinimumWidth(380);
         auto* label = new QLabel(engine.label(), group);
         label->setBuddy(box);
-        auto* test = new QPushButton(QStringLiteral("Test"), group);
+        auto* test = new QPushButton(tr("Test"), group);
         test->setObjectName(QStringLiteral("Test%1").arg(engine.number));
-        test->setAccessibleName(QStringLiteral("Test %1").arg(engine.header()));
-        test->setToolTip(QStringLiteral("Ask %1 about the first site of the URL list with these settings and show "
-                                        "what a scan would record")
+        test->setAccessibleName(tr("Test %1").arg(engine.header()));
+        test->setToolTip(tr("Ask %1 about the first site of the URL list with these settings and show "
+                            "what a scan would record")
                              .arg(engine.header()));
         test->setAutoDefault(false);
         connect(test, &QPushButton::clicked, this, [this, number = engine.number] { startTest(number); });
@@ -210,13 +212,13 @@ QWidget* OptionsDialog::makeEngineGroup()
             const MarkerField& field = markerFields[marker];
             auto* markerBox = new QLineEdit(group);
             markerBox->setObjectName(QString::fromLatin1(field.name) + QString::number(engine.number));
-            markerBox->setAccessibleName(engine.header() + QStringLiteral(" count marker: ") +
-                                         QString::fromLatin1(field.description));
-            markerBox->setToolTip(QStringLiteral("The %1 on %2's page; leave the three boxes empty for the "
-                                                 "built-in rule")
-                                      .arg(QString::fromLatin1(field.description), engine.header()));
-            markerBox->setPlaceholderText(QStringLiteral("built-in"));
-            auto* markerLabel = new QLabel(QString::fromLatin1(field.label), group);
+            const QString description = tr(field.description);
+            markerBox->setAccessibleName(tr("%1 count marker: %2").arg(engine.header(), description));
+            markerBox->setToolTip(tr("The %1 on %2's page; leave the three boxes empty for the "
+                                     "built-in rule")
+                                      .arg(description, engine.header()));
+            markerBox->setPlaceholderText(tr("built-in"));
+            auto* markerLabel = new QLabel(tr(field.label), group);
             markerLabel->setBuddy(markerBox);
             markerRow->addWidget(markerLabel);
             markerRow->addWidget(markerBox, 1);
@@ -237,16 +239,16 @@ QWidget* OptionsDialog::makeEngineGroup()
 
 QWidget* OptionsDialog::makeTestGroup()
 {
-    auto* group = new QGroupBox(QStringLiteral("Engine Test"), this);
+    auto* group = new QGroupBox(tr("Engine Test"), this);
     group->setObjectName(QStringLiteral("Frame4"));
     m_testResult = new QPlainTextEdit(group);
     m_testResult->setObjectName(QStringLiteral("testResult"));
-    m_testResult->setAccessibleName(QStringLiteral("Engine test result"));
+    m_testResult->setAccessibleName(tr("Engine test result"));
     m_testResult->setReadOnly(true);
-    m_testResult->setPlaceholderText(QStringLiteral("Press an engine's Test button to see what a scan would record."));
-    m_stopTest = new QPushButton(QStringLiteral("&Stop Test"), group);
+    m_testResult->setPlaceholderText(tr("Press an engine's Test button to see what a scan would record."));
+    m_stopTest = new QPushButton(tr("&Stop Test"), group);
     m_stopTest->setObjectName(QStringLiteral("stopTest"));
-    m_stopTest->setToolTip(QStringLiteral("Abandon the running engine test"));
+    m_stopTest->setToolTip(tr("Abandon the running engine test"));
     m_stopTest->setAutoDefault(false);
     m_stopTest->setEnabled(false);
     connect(m_stopTest, &QPushButton::clicked, this, &OptionsDialog::stopTest);
@@ -302,8 +304,8 @@ void OptionsDialog::startSourceTest(const Source& source)
     // A test goes out as a scan would with what the Network page holds now.
     m_test->pageFetcher()->setNetworkSettings(m_networkPage->shown());
     m_test->start(source, m_testSite);
-    m_testResult->setPlainText(QStringLiteral("Testing %1 with %2...")
-                                   .arg(source.name, m_testSite.isEmpty() ? SourceTest::defaultSite() : m_testSite));
+    m_testResult->setPlainText(
+        tr("Testing %1 with %2...").arg(source.name, m_testSite.isEmpty() ? SourceTest::defaultSite() : m_testSite));
     for (QPushButton* button : m_testButtons)
         button->setEnabled(false);
     m_sourcesPage->setTesting(true);
@@ -315,7 +317,7 @@ void OptionsDialog::stopTest()
     if (!m_test->isRunning())
         return;
     m_test->cancel();
-    m_testResult->setPlainText(QStringLiteral("The test was stopped."));
+    m_testResult->setPlainText(tr("The test was stopped."));
     testFinished();
 }
 
@@ -366,7 +368,7 @@ void OptionsDialog::saveAndClose()
 {
     if (const QString problem = m_networkPage->problem(); !problem.isEmpty()) {
         m_pages->setCurrentWidget(m_networkPage);
-        m_context.prompts.error(problem, QStringLiteral("Options"));
+        m_context.prompts.error(problem, tr("Options"));
         return;
     }
     for (const Engine& engine : engines()) {
@@ -385,8 +387,7 @@ void OptionsDialog::saveAndClose()
 
 void OptionsDialog::reset()
 {
-    if (m_context.prompts.question(QStringLiteral("This will reset all engines, Continue?"),
-                                   QStringLiteral("Warning"))) {
+    if (m_context.prompts.question(tr("This will reset all engines, Continue?"), tr("Warning"))) {
         for (const Engine& engine : engines()) {
             showTemplate(engine, engine.defaultQueryTemplate());
             showMarkers(engine, {});

@@ -20,8 +20,6 @@
 
 namespace {
 
-const QString scanningCaption = QStringLiteral("Searching...");
-
 // How often the window is repainted at most while a scan runs: often
 // enough for the status text and the progress to look live, seldom enough
 // that painting the table (several milliseconds) costs little next to the
@@ -74,7 +72,7 @@ void ScanController::start()
     const QStringList sites = m_controls.urlList->urls();
     if (sites.isEmpty()) {
         // Say why nothing happens, and take the user to where sites are added.
-        emit statusText(QStringLiteral("Add sites to the URL list first."));
+        emit statusText(tr("Add sites to the URL list first."));
         if (m_controls.addButton)
             m_controls.addButton->setFocus(Qt::OtherFocusReason);
         return;
@@ -85,11 +83,11 @@ void ScanController::start()
     reportInvalidSources(sources);
     const qsizetype sourceCount = sources.active().size();
     if (sourceCount == 0) {
-        emit statusText(QStringLiteral("There is no source to ask."));
-        m_context.prompts.information(QStringLiteral("There is no source to ask: every search engine is hidden and "
-                                                     "no source of your own can be asked.\n\n"
-                                                     "Show an engine or add a source in Options > Sources."),
-                                      QStringLiteral("Scan"));
+        emit statusText(tr("There is no source to ask."));
+        m_context.prompts.information(tr("There is no source to ask: every search engine is hidden and "
+                                         "no source of your own can be asked.\n\n"
+                                         "Show an engine or add a source in Options > Sources."),
+                                      tr("Scan"));
         return;
     }
 
@@ -121,7 +119,7 @@ void ScanController::stop()
     m_driver->requestStop();
     emit progressEnded();
     const QString site = m_driver->siteAt(m_driver->currentSite());
-    emit statusText(QStringLiteral("Stopping after %1... press Stop again to stop now").arg(site));
+    emit statusText(tr("Stopping after %1... press Stop again to stop now").arg(site));
 }
 
 void ScanController::stopForQuit()
@@ -136,7 +134,7 @@ void ScanController::showScanning(bool scanning)
 {
     m_scanning = scanning;
     m_waitTicker->stop();
-    m_controls.startButton->setText(scanning ? scanningCaption : m_startCaption);
+    m_controls.startButton->setText(scanning ? tr("Searching...") : m_startCaption);
     m_controls.startButton->setEnabled(!scanning);
     m_controls.stopButton->setEnabled(scanning);
     m_controls.stopAction->setEnabled(scanning);
@@ -159,7 +157,7 @@ void ScanController::showWaiting()
         m_waitTicker->stop();
         return;
     }
-    emit statusText(QStringLiteral("Waiting %1 s: %2 asked to slow down").arg(secondsLeft).arg(m_waitingSource));
+    emit statusText(tr("Waiting %1 s: %2 asked to slow down").arg(secondsLeft).arg(m_waitingSource));
 }
 
 void ScanController::engineDone(int, const QString& site, int engineNumber)
@@ -168,13 +166,12 @@ void ScanController::engineDone(int, const QString& site, int engineNumber)
     emit progressStepped();
     // The stop's message stays until the scan ends.
     if (!m_driver->isStopRequested())
-        emit statusText(QStringLiteral("Scanning ") + site + m_driver->source(engineNumber).statusSuffix());
+        emit statusText(tr("Scanning %1 on %2").arg(site, m_driver->source(engineNumber).statusName()));
 }
 
 void ScanController::finished(qint64 grandTotal)
 {
-    emit statusText(QStringLiteral("Search Complete.  Found ") + QString::number(grandTotal) +
-                    QStringLiteral(" links."));
+    emit statusText(tr("Search Complete.  Found %1 links.").arg(grandTotal));
     emit progressEnded();
     showScanning(false);
 
@@ -199,7 +196,7 @@ void ScanController::stopped()
 {
     // No sort and no chart: the table shows what was scanned so far.
     emit progressEnded();
-    emit statusText(QStringLiteral("Scan stopped."));
+    emit statusText(tr("Scan stopped."));
     showScanning(false);
     emit scanEnded();
     if (!m_quitting)
@@ -218,27 +215,26 @@ void ScanController::reportInvalidSources(const SourceList& sources)
     }
     if (unreported.isEmpty())
         return;
-    m_context.prompts.information(
-        QStringLiteral("These sources of settings.ini cannot be asked, so scans skip them:\n\n%1\n\n"
-                       "Options > Sources shows them.")
-            .arg(unreported.join(u'\n')),
-        QStringLiteral("Scan"));
+    m_context.prompts.information(tr("These sources of settings.ini cannot be asked, so scans skip them:\n\n%1\n\n"
+                                     "Options > Sources shows them.")
+                                      .arg(unreported.join(u'\n')),
+                                  tr("Scan"));
 }
 
 void ScanController::reportFailures()
 {
     const int failed = m_log->failedCount();
     const int asked = m_log->answeredCount();
-    emit failureSummary(failed > 0 ? QStringLiteral("%1 of %2 queries failed").arg(failed).arg(asked) : QString());
+    emit failureSummary(failed > 0 ? tr("%1 of %2 queries failed").arg(failed).arg(asked) : QString());
     if (failed == 0 || failed < asked)
         return;
     const QString reason = failureText(m_log->mostCommonFailure());
     m_context.prompts.information(
-        QStringLiteral("No source answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
-                       "Check the sources in Options; Scan > Scan Log lists every query.")
+        tr("No source answered: all %1 queries of the scan failed, most often with \"%2\".\n\n"
+           "Check the sources in Options; Scan > Scan Log lists every query.")
             .arg(asked)
             .arg(reason),
-        QStringLiteral("Scan"));
+        tr("Scan"));
 }
 
 bool ScanController::autoSortIsOn() const

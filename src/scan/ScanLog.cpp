@@ -38,11 +38,13 @@ QVariant ScanLog::headerData(int section, Qt::Orientation orientation, int role)
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const QStringList captions = {
-        QStringLiteral("Time"),    QStringLiteral("Site"),        QStringLiteral("Engine"),
-        QStringLiteral("Address"), QStringLiteral("HTTP status"), QStringLiteral("Bytes"),
-        QStringLiteral("ms"),      QStringLiteral("Outcome"),     QStringLiteral("Count")};
-    return captions.value(section);
+    static const char* const captions[ColumnCount] = {
+        QT_TR_NOOP("Time"),    QT_TR_NOOP("Site"),        QT_TR_NOOP("Engine"),
+        QT_TR_NOOP("Address"), QT_TR_NOOP("HTTP status"), QT_TR_NOOP("Bytes"),
+        QT_TR_NOOP("ms"),      QT_TR_NOOP("Outcome"),     QT_TR_NOOP("Count")};
+    if (section < 0 || section >= ColumnCount)
+        return {};
+    return tr(captions[section]);
 }
 
 void ScanLog::clear()

@@ -19,10 +19,10 @@ ScanLogWindow::ScanLogWindow(ScanLog* log, QWidget* parent)
     , m_table(new QTableView(this))
 {
     setObjectName(QStringLiteral("frmScanLog"));
-    setWindowTitle(QStringLiteral("Scan Log"));
-    auto* caption = new QLabel(QStringLiteral("Every query of the last scan (Ctrl+C copies the selected rows):"), this);
+    setWindowTitle(tr("Scan Log"));
+    auto* caption = new QLabel(tr("Every query of the last scan (Ctrl+C copies the selected rows):"), this);
     m_table->setObjectName(QStringLiteral("scanLogTable"));
-    m_table->setAccessibleName(QStringLiteral("Queries of the last scan"));
+    m_table->setAccessibleName(tr("Queries of the last scan"));
     caption->setBuddy(m_table);
     m_table->setModel(log);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -32,14 +32,18 @@ ScanLogWindow::ScanLogWindow(ScanLog* log, QWidget* parent)
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
     const QFontMetrics metrics = fontMetrics();
-    const auto fit = [this, &metrics](int column, const QString& sample) {
-        m_table->setColumnWidth(column, metrics.horizontalAdvance(sample) + 2 * metrics.averageCharWidth());
+    // Room for the sample value and for the caption, whichever is wider in
+    // the language shown.
+    const auto fit = [this, log, &metrics](int column, const QString& sample) {
+        const QString header = log->headerData(column, Qt::Horizontal).toString();
+        m_table->setColumnWidth(column, std::max(metrics.horizontalAdvance(sample), metrics.horizontalAdvance(header)) +
+                                            2 * metrics.averageCharWidth());
     };
     fit(ScanLog::Time, QStringLiteral("00:00:00.000"));
     fit(ScanLog::Site, QString(24, u'x'));
     fit(ScanLog::EngineName, QStringLiteral("All The Web"));
     fit(ScanLog::Address, QString(40, u'x'));
-    fit(ScanLog::HttpStatus, QStringLiteral("HTTP status"));
+    fit(ScanLog::HttpStatus, QString());
     fit(ScanLog::Bytes, QStringLiteral("00000000"));
     fit(ScanLog::Milliseconds, QStringLiteral("000000"));
     fit(ScanLog::Outcome, QString(30, u'x'));
@@ -51,7 +55,8 @@ ScanLogWindow::ScanLogWindow(ScanLog* log, QWidget* parent)
     layout->addWidget(caption);
     layout->addWidget(m_table, 1);
     // Every column in view, the count's too, as far as the screen allows.
-    int width = metrics.horizontalAdvance(QStringLiteral("Count 0000000000"));
+    int width = metrics.horizontalAdvance(log->headerData(ScanLog::Count, Qt::Horizontal).toString() +
+                                          QStringLiteral(" 0000000000"));
     for (int column = 0; column < ScanLog::Count; ++column)
         width += m_table->columnWidth(column);
     resize(width + 4 * metrics.averageCharWidth(), metrics.height() * 30);

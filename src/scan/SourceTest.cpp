@@ -52,22 +52,22 @@ QString SourceTest::describe(const Source& source, const Result& result)
     const FetchReport& fetch = result.outcome.fetch;
     QStringList lines;
     lines << source.name + QStringLiteral(": ") + outcomeText(result.outcome);
-    lines << QStringLiteral("Address: ") + fetch.address;
+    lines << tr("Address: %1").arg(fetch.address);
     if (!source.headers.isEmpty())
-        lines << QStringLiteral("Headers: ") + source.maskedHeaders().join(QStringLiteral(", "));
+        lines << tr("Headers: %1").arg(source.maskedHeaders().join(QStringLiteral(", ")));
     if (source.kind == Source::Kind::WebGraph)
-        lines << QStringLiteral("Looked up in %1 ms").arg(fetch.elapsedMs);
+        lines << tr("Looked up in %1 ms").arg(fetch.elapsedMs);
     else
-        lines << QStringLiteral("HTTP status: %1, %2 bytes, %3 ms")
-                     .arg(fetch.httpStatus > 0 ? QString::number(fetch.httpStatus) : QStringLiteral("none"))
+        lines << tr("HTTP status: %1, %2 bytes, %3 ms")
+                     .arg(fetch.httpStatus > 0 ? QString::number(fetch.httpStatus) : tr("none"))
                      .arg(fetch.bytes)
                      .arg(fetch.elapsedMs);
-    lines << QStringLiteral("Count recorded: ") +
-                 (result.count ? CountText::of(result.count) : QStringLiteral("(none, the cell stays empty)"));
+    lines << tr("Count recorded: %1")
+                 .arg(result.count ? CountText::of(result.count) : tr("(none, the cell stays empty)"));
     if (!result.excerpt.isEmpty()) {
         const bool around =
             result.outcome.kind == QueryOutcome::Kind::Counted || result.outcome.kind == QueryOutcome::Kind::NoResults;
-        lines << (around ? QStringLiteral("The page around the markers:") : QStringLiteral("The page begins:"));
+        lines << (around ? tr("The page around the markers:") : tr("The page begins:"));
         // A server may echo what it was sent.
         lines << source.redacted(result.excerpt);
     }

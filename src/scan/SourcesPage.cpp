@@ -15,6 +15,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int keyRole = Qt::UserRole;
@@ -30,35 +32,36 @@ QPushButton* makeButton(const QString& objectName, const QString& text, const QS
 
 QString intervalText(const Source& source)
 {
-    return source.intervalMs ? QStringLiteral("%1 ms").arg(source.intervalMs) : QStringLiteral("none");
+    return source.intervalMs ? QStringLiteral("%1 ms").arg(source.intervalMs) : SourcesPage::tr("none");
 }
 
 QString statusOf(const Source& source)
 {
     if (!source.isValid())
-        return QStringLiteral("skipped");
-    return source.hidden ? QStringLiteral("hidden") : QStringLiteral("asked");
+        return SourcesPage::tr("skipped");
+    return source.hidden ? SourcesPage::tr("hidden") : SourcesPage::tr("asked");
 }
 
 // The source in a sentence or two, headers masked.
 QString describe(const Source& source)
 {
-    QString text = QStringLiteral("%1: %2, %3").arg(source.name, kindName(source.kind), source.queryTemplate);
+    QString text = QStringLiteral("%1: %2, %3").arg(source.name, shownKindName(source.kind), source.queryTemplate);
     if (!source.headers.isEmpty())
-        text += QStringLiteral(", headers ") + source.maskedHeaders().join(QStringLiteral(", "));
+        text += SourcesPage::tr(", headers %1").arg(source.maskedHeaders().join(QStringLiteral(", ")));
     if (source.kind == Source::Kind::WebGraph)
-        text += source.graphValue == Source::GraphValue::Rank ? QStringLiteral(", the harmonic-centrality rank")
-                                                              : QStringLiteral(", the in-degree");
+        text += source.graphValue == Source::GraphValue::Rank ? SourcesPage::tr(", the harmonic-centrality rank")
+                                                              : SourcesPage::tr(", the in-degree");
     text +=
-        source.countsTowardTotal ? QStringLiteral("; counts toward the total") : QStringLiteral("; not in the total");
+        source.countsTowardTotal ? SourcesPage::tr("; counts toward the total") : SourcesPage::tr("; not in the total");
     if (source.intervalMs)
-        text += QStringLiteral("; at least %1 ms between two queries").arg(source.intervalMs);
+        text += SourcesPage::tr("; at least %1 ms between two queries").arg(source.intervalMs);
     if (!source.userAgent.isEmpty())
-        text += QStringLiteral("; asked as \"%1\"").arg(source.userAgent);
+        text += SourcesPage::tr("; asked as \"%1\"").arg(source.userAgent);
     text += u'.';
     if (!source.isValid())
-        return text + QStringLiteral(" Scans skip it: ") + source.invalidReason + u'.';
-    return text + (source.hidden ? QStringLiteral(" Hidden: scans do not ask it.") : QStringLiteral(" Scans ask it."));
+        return text + SourcesPage::tr(" Scans skip it: ") + source.invalidReason + u'.';
+    return text +
+           (source.hidden ? SourcesPage::tr(" Hidden: scans do not ask it.") : SourcesPage::tr(" Scans ask it."));
 }
 
 } // namespace
@@ -71,9 +74,9 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     setObjectName(QStringLiteral("SourcesPage"));
     m_list = new QTreeWidget(this);
     m_list->setObjectName(QStringLiteral("sourceList"));
-    m_list->setAccessibleName(QStringLiteral("Sources"));
-    m_list->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Kind"), QStringLiteral("Status"),
-                             QStringLiteral("In total"), QStringLiteral("Interval"), QStringLiteral("Address"), QStringLiteral("Headers")});
+    m_list->setAccessibleName(tr("Sources"));
+    m_list->setHeaderLabels(
+        {tr("Name"), tr("Kind"), tr("Status"), tr("In total"), tr("Interval"), tr("Address"), tr("Headers")});
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
     m_list->setAllColumnsShowFocus(true);
@@ -84,6 +87,13 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_list->setColumnWidth(TotalColumn, 60);
     m_list->setColumnWidth(IntervalColumn, 70);
     m_list->setColumnWidth(AddressColumn, 260);
+    // A caption longer in the language shown widens its column.
+    const QFontMetrics captionMetrics = m_list->header()->fontMetrics();
+    for (int column = 0; column < ColumnCount; ++column) {
+        const int captionWidth = captionMetrics.horizontalAdvance(m_list->headerItem()->text(column)) +
+                                 2 * captionMetrics.averageCharWidth();
+        m_list->setColumnWidth(column, std::max(m_list->columnWidth(column), captionWidth));
+    }
     m_details = new QLabel(this);
     m_details->setObjectName(QStringLiteral("sourceDetails"));
     m_details->setWordWrap(true);
@@ -91,28 +101,28 @@ SourcesPage::SourcesPage(AppContext& context, QWidget* parent)
     m_details->setMinimumHeight(m_details->fontMetrics().lineSpacing() * 3);
     m_details->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    m_new = makeButton(QStringLiteral("newSource"), QStringLiteral("&New Source..."),
-                       QStringLiteral("Add a source of your own: a web page, a JSON API or a web-graph index"), this);
-    m_edit = makeButton(QStringLiteral("editSource"), QStringLiteral("Ed&it..."),
-                        QStringLiteral("Change the selected source of your own"), this);
-    m_remove = makeButton(QStringLiteral("removeSource"), QStringLiteral("Re&move"),
-                          QStringLiteral("Remove the selected source of your own; its saved history stays"), this);
-    m_up = makeButton(QStringLiteral("moveSourceUp"), QStringLiteral("Move U&p"),
-                      QStringLiteral("Ask the selected source, and show its column, before the one above it"), this);
-    m_down = makeButton(QStringLiteral("moveSourceDown"), QStringLiteral("Move Do&wn"),
-                        QStringLiteral("Ask the selected source, and show its column, after the one below it"), this);
-    m_interval = makeButton(QStringLiteral("sourceInterval"), QStringLiteral("Inter&val..."),
-                            QStringLiteral("Set the least time between two queries of the selected source"), this);
-    m_test = makeButton(QStringLiteral("testSource"), QStringLiteral("Test Selecte&d"),
-                        QStringLiteral("Ask the selected source about the first site of the URL list and show what "
-                                       "a scan would record"),
+    m_new = makeButton(QStringLiteral("newSource"), tr("&New Source..."),
+                       tr("Add a source of your own: a web page, a JSON API or a web-graph index"), this);
+    m_edit =
+        makeButton(QStringLiteral("editSource"), tr("Ed&it..."), tr("Change the selected source of your own"), this);
+    m_remove = makeButton(QStringLiteral("removeSource"), tr("Re&move"),
+                          tr("Remove the selected source of your own; its saved history stays"), this);
+    m_up = makeButton(QStringLiteral("moveSourceUp"), tr("Move U&p"),
+                      tr("Ask the selected source, and show its column, before the one above it"), this);
+    m_down = makeButton(QStringLiteral("moveSourceDown"), tr("Move Do&wn"),
+                        tr("Ask the selected source, and show its column, after the one below it"), this);
+    m_interval = makeButton(QStringLiteral("sourceInterval"), tr("Inter&val..."),
+                            tr("Set the least time between two queries of the selected source"), this);
+    m_test = makeButton(QStringLiteral("testSource"), tr("Test Selecte&d"),
+                        tr("Ask the selected source about the first site of the URL list and show what "
+                           "a scan would record"),
                         this);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* button : {m_new, m_edit, m_remove, m_up, m_down, m_interval, m_test})
         buttons->addWidget(button);
     buttons->addStretch();
 
-    auto* note = new QLabel(QStringLiteral("Untick an engine to hide it. Changes to sources are saved at once."), this);
+    auto* note = new QLabel(tr("Untick an engine to hide it. Changes to sources are saved at once."), this);
     note->setWordWrap(true);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
@@ -162,7 +172,7 @@ void SourcesPage::reload()
     m_list->clear();
     static const QIcon warning(QStringLiteral(":/icons/warning.svg"));
     for (const Source& source : m_sources.all()) {
-        auto* item = new QTreeWidgetItem(m_list, QStringList{source.name, kindName(source.kind), statusOf(source),
+        auto* item = new QTreeWidgetItem(m_list, QStringList{source.name, shownKindName(source.kind), statusOf(source),
                                                              source.countsTowardTotal ? tr("yes") : tr("no"),
                                                              intervalText(source), source.queryTemplate,
                                                              source.maskedHeaders().join(QStringLiteral("; "))});
@@ -216,9 +226,9 @@ void SourcesPage::selectionChanged()
     m_test->setEnabled(!m_testing && source && source->isValid());
     const bool room = m_sources.userSourceCount() < SourceList::maxUserSources;
     m_new->setEnabled(room);
-    m_new->setToolTip(room ? QStringLiteral("Add a source of your own: a web page, a JSON API or a web-graph index")
-                           : QStringLiteral("There are %1 sources of your own, as many as there can be")
-                                 .arg(SourceList::maxUserSources));
+    m_new->setToolTip(
+        room ? tr("Add a source of your own: a web page, a JSON API or a web-graph index")
+             : tr("There are %1 sources of your own, as many as there can be").arg(SourceList::maxUserSources));
 }
 
 void SourcesPage::setTesting(bool testing)
@@ -258,9 +268,8 @@ void SourcesPage::removeSource()
     if (!source || source->isBuiltIn())
         return;
     const QString name = source->name;
-    if (!m_context.prompts.question(
-            QStringLiteral("Remove the source \"%1\"? Its column goes; its saved history stays.").arg(name),
-            QStringLiteral("Warning")))
+    if (!m_context.prompts.question(tr("Remove the source \"%1\"? Its column goes; its saved history stays.").arg(name),
+                                    tr("Warning")))
         return;
     QString reason;
     report(SourceSettingsFile::removeSource(m_context.folder.settingsIni(), name, &reason), reason);
@@ -306,8 +315,8 @@ void SourcesPage::editInterval()
     QString text = QString::number(source.intervalMs);
     for (;;) {
         const std::optional<QString> answer = m_context.prompts.inputText(
-            QStringLiteral("Least time between two queries of %1, in milliseconds (0 for none):").arg(source.name),
-            QStringLiteral("Interval"), text);
+            tr("Least time between two queries of %1, in milliseconds (0 for none):").arg(source.name), tr("Interval"),
+            text);
         if (!answer)
             return;
         text = *answer;
@@ -318,15 +327,14 @@ void SourcesPage::editInterval()
             return;
         }
         m_context.prompts.error(
-            QStringLiteral("\"%1\" is not a whole number of milliseconds from 0 to 86400000.").arg(text.trimmed()),
-            QStringLiteral("Interval"));
+            tr("\"%1\" is not a whole number of milliseconds from 0 to 86400000.").arg(text.trimmed()), tr("Interval"));
     }
 }
 
 bool SourcesPage::report(bool written, const QString& reason)
 {
     if (!written) {
-        m_context.prompts.error(QStringLiteral("The sources could not be saved to \"%1\": %2")
+        m_context.prompts.error(tr("The sources could not be saved to \"%1\": %2")
                                     .arg(QDir::toNativeSeparators(m_context.folder.settingsIni()), reason),
                                 QString::fromLatin1(Branding::applicationTitle));
     }

@@ -15,8 +15,15 @@
 
 namespace {
 
-const QString caption = QStringLiteral("Build Index");
-const QString graphFiles = QStringLiteral("Web-graph files (*.gz *.txt *.tsv);;All Files (*)");
+QString caption()
+{
+    return WebGraphBuildDialog::tr("Build Index");
+}
+
+QString graphFiles()
+{
+    return WebGraphBuildDialog::tr("Web-graph files (*.gz *.txt *.tsv);;All Files (*)");
+}
 
 } // namespace
 
@@ -44,20 +51,20 @@ bool WebGraphBuildDialog::start(const QString& currentIndex)
         return false;
     Prompts& prompts = m_context.prompts;
     const QString vertices =
-        prompts.openFile(QStringLiteral("Build Index: the Vertices File"), graphFiles, m_context.folder.path());
+        prompts.openFile(tr("Build Index: the Vertices File"), graphFiles(), m_context.folder.path());
     if (vertices.isEmpty())
         return false;
     const QString graphFolder = QFileInfo(vertices).absolutePath();
-    const QString edges = prompts.openFile(QStringLiteral("Build Index: the Edges File"), graphFiles, graphFolder);
+    const QString edges = prompts.openFile(tr("Build Index: the Edges File"), graphFiles(), graphFolder);
     if (edges.isEmpty())
         return false;
-    const QString ranks = prompts.openFile(
-        QStringLiteral("Build Index: the Ranks File (Cancel to build without ranks)"), graphFiles, graphFolder);
+    const QString ranks =
+        prompts.openFile(tr("Build Index: the Ranks File (Cancel to build without ranks)"), graphFiles(), graphFolder);
     const QString suggested = defaultIndexPath(m_context.folder, vertices, currentIndex);
     // The dialog opens in the folder of the suggestion, which may be new.
     QDir().mkpath(QFileInfo(suggested).absolutePath());
-    m_output = prompts.saveFile(QStringLiteral("Build Index: Save the Index As"),
-                                QStringLiteral("Web-graph index (*.qvg);;All Files (*)"), suggested);
+    m_output =
+        prompts.saveFile(tr("Build Index: Save the Index As"), tr("Web-graph index (*.qvg);;All Files (*)"), suggested);
     if (m_output.isEmpty())
         return false;
 
@@ -70,18 +77,17 @@ bool WebGraphBuildDialog::start(const QString& currentIndex)
     connect(m_task, &WebGraphBuildTask::progressed, this, &WebGraphBuildDialog::progressed);
     connect(m_task, &WebGraphBuildTask::finished, this, &WebGraphBuildDialog::ended);
 
-    m_progress =
-        new QProgressDialog(QStringLiteral("Reading the vertices"), QStringLiteral("Cancel"), 0, 100, m_window);
+    m_progress = new QProgressDialog(tr("Reading the vertices"), tr("Cancel"), 0, 100, m_window);
     m_progress->setObjectName(QStringLiteral("webGraphBuildProgress"));
-    m_progress->setWindowTitle(QStringLiteral("Building the Web-Graph Index"));
-    m_progress->setAccessibleName(QStringLiteral("Web-graph index build"));
+    m_progress->setWindowTitle(tr("Building the Web-Graph Index"));
+    m_progress->setAccessibleName(tr("Web-graph index build"));
     m_progress->setWindowModality(Qt::WindowModal);
     m_progress->setAutoClose(false);
     m_progress->setAutoReset(false);
     m_progress->setMinimumDuration(0);
     m_progress->setMinimumWidth(m_progress->fontMetrics().averageCharWidth() * 70);
     if (auto* cancel = m_progress->findChild<QPushButton*>())
-        cancel->setToolTip(QStringLiteral("Stop the build; an earlier index stays as it was"));
+        cancel->setToolTip(tr("Stop the build; an earlier index stays as it was"));
     connect(m_progress, &QProgressDialog::canceled, this, [this] {
         if (m_task)
             m_task->cancel();
@@ -121,19 +127,18 @@ void WebGraphBuildDialog::ended()
     switch (task->result()) {
     case WebGraphIndexBuilder::Result::Built:
         built = m_output;
-        m_context.prompts.information(WebGraphBuildText::summary(*task, m_output) + u'.', caption);
+        m_context.prompts.information(WebGraphBuildText::summary(*task, m_output) + u'.', caption());
         break;
     case WebGraphIndexBuilder::Result::Cancelled:
         m_context.prompts.information(
             QFileInfo::exists(m_output)
-                ? QStringLiteral("The build was cancelled: no index was written, and %1 is as it was.").arg(output)
-                : QStringLiteral("The build was cancelled: no index was written."),
-            caption);
+                ? tr("The build was cancelled: no index was written, and %1 is as it was.").arg(output)
+                : tr("The build was cancelled: no index was written."),
+            caption());
         break;
     case WebGraphIndexBuilder::Result::BadInput:
     case WebGraphIndexBuilder::Result::NotWritten:
-        m_context.prompts.error(QStringLiteral("The index %1 was not built.\n\n%2").arg(output, task->errorString()),
-                                caption);
+        m_context.prompts.error(tr("The index %1 was not built.\n\n%2").arg(output, task->errorString()), caption());
         break;
     }
     emit finished(built);

@@ -7,10 +7,12 @@
 #include "help/HelpWindow.h"
 #include "saved/LoadSearchDialog.h"
 #include "saved/SaveSearchDialog.h"
+#include "scan/NetworkPage.h"
 #include "scan/OptionsDialog.h"
 #include "scan/ScanLog.h"
 #include "scan/ScanLogWindow.h"
 #include "scan/SourceEditDialog.h"
+#include "scan/SourcesPage.h"
 #include "support/TestContext.h"
 #include "support/Widgets.h"
 
@@ -24,6 +26,7 @@
 #include <QMap>
 #include <QMenuBar>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <functional>
@@ -47,6 +50,13 @@ std::unique_ptr<QWidget> mainWindowShowing(TestContext& test, MainWindow::View v
     return window;
 }
 
+std::unique_ptr<QWidget> optionsShowing(TestContext& test, const std::function<QWidget*(OptionsDialog&)>& page)
+{
+    auto dialog = std::make_unique<OptionsDialog>(test.context);
+    dialog->pages()->setCurrentWidget(page(*dialog));
+    return dialog;
+}
+
 std::unique_ptr<QWidget> helpWindow(TestContext& test)
 {
     QFile::copy(qEnvironmentVariable("QUORVEX_SOURCE_DIR") + QStringLiteral("/data/Help.rtf"),
@@ -59,6 +69,14 @@ const WindowOpener windowOpeners[] = {
     {"main window, Chart View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::ChartView); }},
     {"main window, Website View", [](TestContext& test) { return mainWindowShowing(test, MainWindow::WebsiteView); }},
     {"Options", [](TestContext& test) { return std::make_unique<OptionsDialog>(test.context); }},
+    {"Options, Sources page",
+     [](TestContext& test) {
+         return optionsShowing(test, [](OptionsDialog& options) { return options.sourcesPage(); });
+     }},
+    {"Options, Network page",
+     [](TestContext& test) {
+         return optionsShowing(test, [](OptionsDialog& options) { return options.networkPage(); });
+     }},
     {"Source editor",
      [](TestContext& test) {
          static const SourceList sources;

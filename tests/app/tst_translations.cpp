@@ -1,20 +1,43 @@
 #include "app/MainWindow.h"
 #include "app/ProgramTranslations.h"
 #include "base/UserSettings.h"
+#include "engines/EngineSettingsFile.h"
+#include "engines/SourceList.h"
+#include "results/KeptSession.h"
+#include "results/ResultsCsv.h"
+#include "results/ScanResults.h"
+#include "scan/CommandLineScan.h"
+#include "scan/OptionsDialog.h"
+#include "scan/ScanLog.h"
+#include "scan/ScanLogWindow.h"
+#include "scan/SourceEditDialog.h"
 #include "support/TestContext.h"
 #include "support/Widgets.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTest>
+#include <QTextStream>
 #include <QTreeWidget>
+
+#include <functional>
+#include <memory>
 
 namespace {
 
@@ -25,14 +48,23 @@ struct ShownText
     QString text;
 };
 
-// Texts that read the same in German: names and abbreviations.
+// Texts that read the same in German: names (the default user agent's too),
+// abbreviations, numbers and
+// addresses or paths given as examples.
 bool staysInEveryLanguage(QString text)
 {
     text.remove(u'&');
     if (text.endsWith(u':'))
         text.chop(1);
-    static const QStringList names{QStringLiteral("URL"), QStringLiteral("URLs"), QStringLiteral("Google")};
-    return text.trimmed().isEmpty() || names.contains(text) || text.startsWith(QLatin1String("Quorvex"));
+    static const QStringList names{
+        QStringLiteral("URL"),         QStringLiteral("URLs"), QStringLiteral("Google"),   QStringLiteral("Altavista"),
+        QStringLiteral("Yahoo!"),      QStringLiteral("Ask"),  QStringLiteral("MSN"),      QStringLiteral("AllTheWeb"),
+        QStringLiteral("All The Web"), QStringLiteral("Name"), QStringLiteral("Proxy"),    QStringLiteral("Host"),
+        QStringLiteral("Port"),        QStringLiteral("ms"),   QStringLiteral("optional"), QStringLiteral("OK")};
+    static const QRegularExpression noWords(QStringLiteral("^[^A-Za-z]*$"));
+    static const QRegularExpression example(QStringLiteral("^\\S*[./]\\S*$"));
+    return noWords.match(text).hasMatch() || example.match(text).hasMatch() || names.contains(text) ||
+           text.startsWith(QLatin1String("Quorvex")) || text.startsWith(QLatin1String("Mozilla"));
 }
 
 void addActionTexts(const QList<QAction*>& actions, const QString& where, QList<ShownText>& texts)
@@ -52,7 +84,8 @@ void addActionTexts(const QList<QAction*>& actions, const QString& where, QList<
 QList<ShownText> shownTexts(QWidget* window)
 {
     QList<ShownText> texts{{QStringLiteral("window title"), window->windowTitle()}};
-    addActionTexts(window->findChild<QMenuBar*>()->actions(), QStringLiteral("menu bar"), texts);
+    if (auto* menuBar = window->findChild<QMenuBar*>())
+        addActionTexts(menuBar->actions(), QStringLiteral("menu bar"), texts);
     // Menus of the program's own; Qt's (the menu bar's overflow) repeat them.
     for (QMenu* menu : window->findChildren<QMenu*>()) {
         if (!menu->objectName().isEmpty())
@@ -60,7 +93,8 @@ QList<ShownText> shownTexts(QWidget* window)
     }
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         // Scroll bars come and go with the width of the texts.
-        if (!seenInWindow(widget, window) || qobject_cast<QScrollBar*>(widget) || widget->objectName().startsWith(QLatin1String("qt_")))
+        if (!seenInWindow(widget, window) || qobject_cast<QScrollBar*>(widget) ||
+            widget->objectName().startsWith(QLatin1String("qt_")))
             continue;
         const QString where = widget->objectName() + u' ' + QString::fromLatin1(widget->metaObject()->className());
         texts.append({where + QStringLiteral(" tool tip"), widget->toolTip()});
@@ -78,11 +112,85 @@ QList<ShownText> shownTexts(QWidget* window)
             for (int item = 0; item < combo->count(); ++item)
                 texts.append({where + QStringLiteral(" item"), combo->itemText(item)});
         } else if (auto* tree = qobject_cast<QTreeWidget*>(widget)) {
-            for (int column = 0; column < tree->columnCount(); ++column)
+            for (int column = 0; column < tree->columnCount(); ++column) {
                 texts.append({where + QStringLiteral(" header"), tree->headerItem()->text(column)});
+                for (int row = 0; row < tree->topLevelItemCount(); ++row)
+                    texts.append({where + QStringLiteral(" item"), tree->topLevelItem(row)->text(column)});
+            }
+        } else if (auto* table = qobject_cast<QTableView*>(widget)) {
+            const QAbstractItemModel* model = table->model();
+            for (int column = 0; column < model->columnCount(); ++column) {
+                texts.append({where + QStringLiteral(" header"), model->headerData(column, Qt::Horizontal).toString()});
+                for (int row = 0; row < model->rowCount(); ++row)
+                    texts.append({where + QStringLiteral(" cell"), model->index(row, column).data().toString()});
+            }
+        } else if (auto* lineEdit = qobject_cast<QLineEdit*>(widget)) {
+            texts.append({where + QStringLiteral(" placeholder"), lineEdit->placeholderText()});
+        } else if (auto* editor = qobject_cast<QPlainTextEdit*>(widget)) {
+            texts.append({where + QStringLiteral(" placeholder"), editor->placeholderText()});
         }
     }
     return texts;
+}
+
+// A dialog the user opens, as it first shows itself.
+struct DialogOpener
+{
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(TestContext&)> open;
+};
+
+std::unique_ptr<QWidget> optionsShowing(TestContext& test, int page)
+{
+    auto dialog = std::make_unique<OptionsDialog>(test.context);
+    dialog->pages()->setCurrentIndex(page);
+    return dialog;
+}
+
+const DialogOpener dialogOpeners[] = {
+    {"Options, Search Engines", [](TestContext& test) { return optionsShowing(test, 0); }},
+    {"Options, Sources", [](TestContext& test) { return optionsShowing(test, 1); }},
+    {"Options, Network", [](TestContext& test) { return optionsShowing(test, 2); }},
+    {"Source editor",
+     [](TestContext& test) {
+         static const SourceList sources;
+         return std::make_unique<SourceEditDialog>(Source{}, sources, test.context);
+     }},
+    {"Scan Log",
+     [](TestContext&) {
+         auto* log = new ScanLog;
+         QueryOutcome refused{QueryOutcome::Kind::Failed, {}, {}};
+         refused.fetch.failure = FetchFailure::ConnectionRefused;
+         refused.fetch.address = QStringLiteral("http://127.0.0.1:9/a.example");
+         log->append(
+             {QDateTime::currentDateTime(), QStringLiteral("a.example"), QStringLiteral("Google"), refused, {}});
+         log->append({QDateTime::currentDateTime(), QStringLiteral("a.example"), QStringLiteral("MSN"), {}, 12});
+         auto window = std::make_unique<ScanLogWindow>(log);
+         log->setParent(window.get());
+         return window;
+     }},
+};
+
+QList<ShownText> dialogTexts(TestContext& test, int opener)
+{
+    const std::unique_ptr<QWidget> dialog = dialogOpeners[opener].open(test);
+    dialog->show();
+    QCoreApplication::processEvents();
+    return shownTexts(dialog.get());
+}
+
+// The texts of the German walk left as the English one has them.
+QStringList untranslatedTexts(const QList<ShownText>& english, const QList<ShownText>& german)
+{
+    QStringList untranslated;
+    for (qsizetype index = 0; index < std::min(english.size(), german.size()); ++index) {
+        if (german[index].where != english[index].where)
+            return {QStringLiteral("the walks differ at ") + english[index].where + QStringLiteral(" / ") +
+                    german[index].where};
+        if (german[index].text == english[index].text && !staysInEveryLanguage(english[index].text))
+            untranslated << english[index].where + QStringLiteral(": ") + english[index].text;
+    }
+    return untranslated;
 }
 
 QList<ShownText> mainWindowTexts(TestContext& test, MainWindow::View view)
@@ -157,13 +265,88 @@ private slots:
             german = mainWindowTexts(germanTest, MainWindow::View(view));
         }
         QCOMPARE(german.size(), english.size());
-        QStringList untranslated;
-        for (qsizetype index = 0; index < english.size(); ++index) {
-            QCOMPARE(german[index].where, english[index].where);
-            if (german[index].text == english[index].text && !staysInEveryLanguage(english[index].text))
-                untranslated << english[index].where + QStringLiteral(": ") + english[index].text;
-        }
+        const QStringList untranslated = untranslatedTexts(english, german);
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+    }
+
+    // The same for the dialogs and the scan log, each page of Options on
+    // its own.
+    void dialogsAreTranslated_data()
+    {
+        QTest::addColumn<int>("opener");
+        for (int index = 0; index < static_cast<int>(std::size(dialogOpeners)); ++index)
+            QTest::newRow(dialogOpeners[index].name) << index;
+    }
+
+    void dialogsAreTranslated()
+    {
+        QFETCH(int, opener);
+        TestContext englishTest;
+        const QList<ShownText> english = dialogTexts(englishTest, opener);
+        TestContext germanTest;
+        QList<ShownText> german;
+        {
+            const ProgramTranslations translations{QLocale(QLocale::German, QLocale::Germany)};
+            german = dialogTexts(germanTest, opener);
+        }
+        QCOMPARE(german.size(), english.size());
+        const QStringList untranslated = untranslatedTexts(english, german);
+        QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u'\n')));
+    }
+
+    // With German in place, what goes to files and to the command line keeps
+    // its fixed English words, while the window's own form of them changes.
+    void filesAndCommandLineStayEnglish_data()
+    {
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("shownInEnglish");
+        const ProgramTranslations translations{QLocale(QLocale::German, QLocale::Germany)};
+        TestContext test;
+
+        QueryOutcome refused{QueryOutcome::Kind::Failed, {}, {}};
+        refused.fetch.failure = FetchFailure::ConnectionRefused;
+        ResultRow row{QStringLiteral("a.example"), {EngineCell{{}, refused}}, {}, 0};
+        QString error;
+        QVERIFY(KeptSession(test.context.folder).writeResults({QDateTime::currentDateTime(), {row}}, &error));
+        QFile kept(KeptSession(test.context.folder).resultsPath());
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        const QJsonObject cell = QJsonDocument::fromJson(kept.readAll())[u"rows"][0][u"outcomes"][0].toObject();
+        QTest::newRow("kept outcome") << cell[u"kind"].toString() << "failed" << outcomeText(refused)
+                                      << "failed: connection refused";
+
+        const QString csv = QString::fromUtf8(ResultsCsv::encode(ResultsColumns::builtInColumns(), {}));
+        QTest::newRow("CSV header") << csv.section(u'\n', 0, 0).trimmed()
+                                    << "Domain Name,Total,Google,Altavista,Yahoo!,Ask,MSN,All The Web,Rank"
+                                    << ScanResults().headerData(0, Qt::Horizontal).toString() << "Domain Name";
+
+        QString listed;
+        QString messages;
+        QTextStream listOutput(&listed);
+        QTextStream messageOutput(&messages);
+        CommandLineScan(test.context.folder, test.context.settings, test.context.clock)
+            .listSources(listOutput, messageOutput);
+        QTest::newRow("--list-sources kind") << listed.section(u'\n', 0, 0).section(u'\t', 1, 1) << "web page"
+                                             << shownKindName(Source::Kind::WebPage) << "web page";
+
+        const QString missing = test.folder.filePath(QStringLiteral("missing.ini"));
+        QTest::newRow("settings problem on the command line")
+            << EngineSettingsFile::problem(EngineSettingsFile::State::Missing, missing, {})
+            << QStringLiteral("The settings file \"%1\" is missing, so a scan has no search engine addresses.")
+                   .arg(QDir::toNativeSeparators(missing))
+            << EngineSettingsFile::shownProblem(EngineSettingsFile::State::Missing, missing, {})
+            << EngineSettingsFile::problem(EngineSettingsFile::State::Missing, missing, {});
+    }
+
+    void filesAndCommandLineStayEnglish()
+    {
+        QFETCH(QString, written);
+        QFETCH(QString, expected);
+        QFETCH(QString, shown);
+        QFETCH(QString, shownInEnglish);
+        QCOMPARE(written, expected);
+        QVERIFY2(shown != shownInEnglish, qPrintable(shown));
     }
 };
 

@@ -42,15 +42,14 @@ private slots:
         const QStringList keys = {"Google", "Altavista", "Yahoo", "Ask", "MSN", "ATW"};
         const QStringList headers = {"Google", "Altavista", "Yahoo!", "Ask", "MSN", "All The Web"};
         const QStringList webTexts = {"Google", "AltaVista", "Yahoo", "Ask", "MSN", "AllTheWeb"};
-        const QStringList suffixes = {" on Google", " on AltaVista", " on Yahoo!",
-                                      " on Ask",    " on MSN",       " on All The Web"};
+        const QStringList statusNames = {"Google", "AltaVista", "Yahoo!", "Ask", "MSN", "All The Web"};
         for (int i = 0; i < engineCount; ++i) {
             const Engine& engine = engines()[static_cast<std::size_t>(i)];
             QCOMPARE(engine.number, i + 1);
             QCOMPARE(engine.key(), keys[i]);
             QCOMPARE(engine.header(), headers[i]);
             QCOMPARE(engine.webText(), webTexts[i]);
-            QCOMPARE(engine.suffix(), suffixes[i]);
+            QCOMPARE(engine.statusName(), statusNames[i]);
             QVERIFY(engine.defaultQueryTemplate().startsWith(QStringLiteral("http://")));
             QVERIFY(
                 engine.defaultQueryTemplate().endsWith(i == 3 ? QStringLiteral("links:") : QStringLiteral("link:")));

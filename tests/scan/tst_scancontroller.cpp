@@ -236,7 +236,7 @@ private slots:
         QList<int> expectedProgress;
         for (const QString& site : sites) {
             for (const Engine& engine : engines()) {
-                expectedStatus << QStringLiteral("Scanning ") + site + engine.suffix();
+                expectedStatus << QStringLiteral("Scanning ") + site + QStringLiteral(" on ") + engine.statusName();
                 expectedProgress << expectedProgress.size() + 1;
             }
         }
