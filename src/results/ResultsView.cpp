@@ -12,11 +12,13 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -188,20 +190,43 @@ void ResultsView::fitColumns()
 {
     const int count = m_results->columnCount();
     const QHeaderView* header = m_table->horizontalHeader();
+    const int captionMargins = 2 * (header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1);
+    // Each column's width, and the least it may give up to: its caption
+    // (without the room a sort indicator takes) and its widest value.
     QList<int> widths(count);
-    int othersWidth = 0;
+    QList<int> least(count);
     for (int column = 0; column < count; ++column) {
         const int design = twips(column < std::ssize(columnWidths) ? columnWidths[column] : furtherColumnWidth);
-        // Wide enough for each caption when large text is set.
-        widths[column] = std::max({design, header->sectionSizeHint(column), widestValueWidth(column)});
-        if (column != ResultsColumns::domainName)
-            othersWidth += widths[column];
+        const int caption =
+            header->fontMetrics().horizontalAdvance(m_shown->headerData(column, Qt::Horizontal).toString()) +
+            captionMargins;
+        least[column] = std::max(caption, widestValueWidth(column));
+        // Wide enough for each caption and its sort indicator when large
+        // text is set.
+        widths[column] = std::max({design, header->sectionSizeHint(column), least[column]});
     }
     const int available = m_table->viewport()->width();
-    if (count > 0 && m_shownBefore && available > 0) {
-        widths[ResultsColumns::domainName] =
-            std::clamp(available - othersWidth, header->sectionSizeHint(ResultsColumns::domainName),
-                       widths[ResultsColumns::domainName]);
+    int excess = std::accumulate(widths.cbegin(), widths.cend(), 0) - available;
+    if (!m_shownBefore || available <= 0)
+        excess = 0;
+    // The counts give up the room of a sort indicator they do not show
+    // first, each alike, then the site's column.
+    for (const bool siteColumn : {false, true}) {
+        int spare = 0;
+        for (int column = 0; column < count; ++column) {
+            if ((column == ResultsColumns::domainName) == siteColumn)
+                spare += widths[column] - least[column];
+        }
+        const int cut = std::min(excess, spare);
+        for (int column = 0; column < count && cut > 0; ++column) {
+            if ((column == ResultsColumns::domainName) != siteColumn)
+                continue;
+            // Rounded up, so that the parts add up to no less than the cut.
+            const int part = std::min({int((qint64(widths[column] - least[column]) * cut + spare - 1) / spare),
+                                       widths[column] - least[column], excess});
+            widths[column] -= part;
+            excess -= part;
+        }
     }
     for (int column = 0; column < count; ++column)
         m_table->setColumnWidth(column, widths[column]);

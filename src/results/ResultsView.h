@@ -83,8 +83,9 @@ private:
     // Widths and sort directions for the columns the results have now.
     void sourceColumnsChanged();
     // Each column at its design width or its caption's, the total and the
-    // counts at least as wide as their widest value; the site's column
-    // gives up width beyond its caption's when the rest would not fit.
+    // counts at least as wide as their widest value. Once shown, columns
+    // that would not fit give up width down to their caption or widest
+    // value, the site's column last.
     void fitColumns();
     // The width of the column's widest value, 0 for an empty table.
     int widestValueWidth(int column) const;
