@@ -12,11 +12,13 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMenu>
+#include <QStyle>
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -81,9 +83,9 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     m_webResults = makePictureButton(this, QStringLiteral("Command12"), tr("&Web Results"),
                                      tr("Open the selected site's pages in the website view"),
                                      QStringLiteral("web-results"), CaptionPlacement::BesideIcon);
-    m_clearAll = makePictureButton(this, QStringLiteral("Command5"), tr("C&lear All"),
-                                   tr("Remove every row of the results"), QStringLiteral("clear-all"),
-                                   CaptionPlacement::BesideIcon);
+    m_clearAll =
+        makePictureButton(this, QStringLiteral("Command5"), tr("C&lear All"), tr("Remove every row of the results"),
+                          QStringLiteral("clear-all"), CaptionPlacement::BesideIcon);
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(twips(45));
@@ -168,14 +170,91 @@ bool ResultsView::columnSortAscending(int column) const
 
 void ResultsView::sourceColumnsChanged()
 {
-    const int count = m_results->columnCount();
-    m_columnSortAscending = QList<bool>(count, false);
-    // Wide enough for each caption when large text is set.
-    for (int column = 0; column < count; ++column) {
-        const int width = column < std::ssize(columnWidths) ? columnWidths[column] : furtherColumnWidth;
-        m_table->setColumnWidth(column, std::max(twips(width), m_table->horizontalHeader()->sectionSizeHint(column)));
-    }
+    m_columnSortAscending = QList<bool>(m_results->columnCount(), false);
+    fitColumns();
     showSortIndicator();
+}
+
+void ResultsView::showEvent(QShowEvent* event)
+{
+    QGroupBox::showEvent(event);
+    if (m_shownBefore)
+        return;
+    m_shownBefore = true;
+    // The results kept from the last session are in by now; the table has
+    // its size once the window's layout has run.
+    QMetaObject::invokeMethod(this, &ResultsView::fitColumns, Qt::QueuedConnection);
+}
+
+void ResultsView::fitColumns()
+{
+    const int count = m_results->columnCount();
+    const QHeaderView* header = m_table->horizontalHeader();
+    const int captionMargins = 2 * (header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) + 1);
+    // Each column's width, and the least it may give up to: its caption
+    // (without the room a sort indicator takes) and its widest value.
+    QList<int> widths(count);
+    QList<int> least(count);
+    for (int column = 0; column < count; ++column) {
+        const int design = twips(column < std::ssize(columnWidths) ? columnWidths[column] : furtherColumnWidth);
+        const int caption =
+            header->fontMetrics().horizontalAdvance(m_shown->headerData(column, Qt::Horizontal).toString()) +
+            captionMargins;
+        least[column] = std::max(caption, widestValueWidth(column));
+        // Wide enough for each caption and its sort indicator when large
+        // text is set.
+        widths[column] = std::max({design, header->sectionSizeHint(column), least[column]});
+    }
+    const int available = m_table->viewport()->width();
+    int excess = std::accumulate(widths.cbegin(), widths.cend(), 0) - available;
+    if (!m_shownBefore || available <= 0)
+        excess = 0;
+    // The counts give up the room of a sort indicator they do not show
+    // first, each alike, then the site's column.
+    for (const bool siteColumn : {false, true}) {
+        int spare = 0;
+        for (int column = 0; column < count; ++column) {
+            if ((column == ResultsColumns::domainName) == siteColumn)
+                spare += widths[column] - least[column];
+        }
+        const int cut = std::min(excess, spare);
+        for (int column = 0; column < count && cut > 0; ++column) {
+            if ((column == ResultsColumns::domainName) != siteColumn)
+                continue;
+            // Rounded up, so that the parts add up to no less than the cut.
+            const int part = std::min({int((qint64(widths[column] - least[column]) * cut + spare - 1) / spare),
+                                       widths[column] - least[column], excess});
+            widths[column] -= part;
+            excess -= part;
+        }
+    }
+    for (int column = 0; column < count; ++column)
+        m_table->setColumnWidth(column, widths[column]);
+}
+
+int ResultsView::widestValueWidth(int column) const
+{
+    if (column == ResultsColumns::domainName)
+        return 0;
+    // Counts are digits, as wide as each other in most fonts: only the
+    // longest few texts are measured, with their marks.
+    constexpr int measured = 8;
+    QList<QModelIndex> longest;
+    qsizetype longestLength = 0;
+    for (int row = 0; row < m_shown->rowCount(); ++row) {
+        const QModelIndex index = m_shown->index(row, column);
+        const qsizetype length = index.data(Qt::DisplayRole).toString().size();
+        if (length > longestLength) {
+            longestLength = length;
+            longest.clear();
+        }
+        if (length == longestLength && length > 0 && longest.size() < measured)
+            longest << index;
+    }
+    int widest = 0;
+    for (const QModelIndex& index : longest)
+        widest = std::max(widest, m_table->sizeHintForIndex(index).width());
+    return widest;
 }
 
 void ResultsView::sortByColumn(int column, Qt::SortOrder order)

@@ -75,10 +75,20 @@ signals:
     // "Clear All" or the pop-up's "Clear Results".
     void clearRequested();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void columnClicked(int column);
     // Widths and sort directions for the columns the results have now.
     void sourceColumnsChanged();
+    // Each column at its design width or its caption's, the total and the
+    // counts at least as wide as their widest value. Once shown, columns
+    // that would not fit give up width down to their caption or widest
+    // value, the site's column last.
+    void fitColumns();
+    // The width of the column's widest value, 0 for an empty table.
+    int widestValueWidth(int column) const;
     // The header's sort indicator as the table is sorted.
     void showSortIndicator();
     void rightButtonPressed(const QPoint& position);
@@ -93,6 +103,7 @@ private:
     QMenu* m_popupMenu = nullptr;
     QAction* m_saveResultsAction = nullptr;
     bool m_scanRunning = false;
+    bool m_shownBefore = false;
     // Sized to the columns whenever the sources' columns change.
     QList<bool> m_columnSortAscending;
 };

@@ -1,6 +1,9 @@
 #include "scan/PageFetcher.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QLocale>
+#include <QMutex>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
@@ -40,12 +43,43 @@ QUrl redirectionTarget(const QNetworkReply& reply)
     return reply.url().resolved(QUrl(QString::fromUtf8(location)));
 }
 
-// The proxies the desktop or the environment set for each address, asked
-// afresh for every request so that a change of them counts at once.
+// The proxies the desktop or the environment set for each server. Asking
+// the system goes through a proxy library's thread and costs more than a
+// query to a nearby server, so each server's answer serves the requests of
+// a few seconds; a change of the settings counts once that time is over.
 class SystemProxyFactory : public QNetworkProxyFactory
 {
 public:
-    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override { return systemProxyForQuery(query); }
+    SystemProxyFactory() { m_clock.start(); }
+
+    QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override
+    {
+        constexpr qint64 keptMs = 10'000;
+        constexpr qsizetype mostServers = 64;
+        const QUrl& url = query.url();
+        const QString server = url.scheme() + u' ' + url.host() + u' ' + QString::number(url.port());
+        const QMutexLocker lock(&m_mutex);
+        const qint64 now = m_clock.elapsed();
+        const auto kept = m_answers.constFind(server);
+        if (kept != m_answers.cend() && now - kept->askedAtMs < keptMs)
+            return kept->proxies;
+        if (m_answers.size() >= mostServers)
+            m_answers.clear();
+        const QList<QNetworkProxy> proxies = systemProxyForQuery(query);
+        m_answers.insert(server, {proxies, now});
+        return proxies;
+    }
+
+private:
+    struct Answer
+    {
+        QList<QNetworkProxy> proxies;
+        qint64 askedAtMs = 0;
+    };
+    // Requests may be set off from more than one thread.
+    QMutex m_mutex;
+    QElapsedTimer m_clock;
+    QHash<QString, Answer> m_answers;
 };
 
 QNetworkProxy manualProxy(const NetworkSettings& settings)
@@ -117,11 +151,16 @@ PageFetcher::PageFetcher(QObject* parent)
 {}
 
 PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
-    : QObject(parent)
-    , m_limits(limits)
-    , m_manager(new QNetworkAccessManager(this))
+    : PageFetcher(limits, std::make_shared<QNetworkAccessManager>(), parent)
 {
     setNetworkSettings(m_network);
+}
+
+PageFetcher::PageFetcher(const Limits& limits, std::shared_ptr<QNetworkAccessManager> manager, QObject* parent)
+    : QObject(parent)
+    , m_limits(limits)
+    , m_manager(std::move(manager))
+{
     m_idleTimer.setSingleShot(true);
     m_idleTimer.setInterval(m_limits.idleTimeoutMs);
     m_totalTimer.setSingleShot(true);
@@ -133,6 +172,13 @@ PageFetcher::PageFetcher(const Limits& limits, QObject* parent)
 PageFetcher::~PageFetcher()
 {
     dropReply();
+}
+
+PageFetcher* PageFetcher::sibling(QObject* parent) const
+{
+    auto* fetcher = new PageFetcher(m_limits, m_manager, parent);
+    fetcher->m_network = m_network;
+    return fetcher;
 }
 
 void PageFetcher::setNetworkSettings(const NetworkSettings& settings)
@@ -228,7 +274,8 @@ void PageFetcher::fetch(const QString& address, const QList<SourceHeader>& heade
 void PageFetcher::request(const QUrl& url)
 {
     QNetworkRequest request(url);
-    request.setHeader(QNetworkRequest::UserAgentHeader, headerValue(m_userAgent.isEmpty() ? m_network.userAgent : m_userAgent));
+    request.setHeader(QNetworkRequest::UserAgentHeader,
+                      headerValue(m_userAgent.isEmpty() ? m_network.userAgent : m_userAgent));
     if (isSameServer(url, m_headersFor)) {
         for (const SourceHeader& header : std::as_const(m_headers))
             request.setRawHeader(header.name.toLatin1(), header.value.toLatin1());

@@ -13,6 +13,8 @@
 #include <QUrl>
 #include <QtNetwork/qtnetworkglobal.h>
 
+#include <memory>
+
 #if QT_CONFIG(ssl)
 #include <QSslError>
 #endif
@@ -45,6 +47,11 @@ public:
     explicit PageFetcher(QObject* parent = nullptr);
     explicit PageFetcher(const Limits& limits, QObject* parent = nullptr);
     ~PageFetcher() override;
+
+    // A fetcher with this one's limits and network settings that shares its
+    // connections: fetchers that run side by side reuse the same open
+    // connections and one network thread. Either may outlive the other.
+    PageFetcher* sibling(QObject* parent = nullptr) const;
 
     const Limits& limits() const { return m_limits; }
 
@@ -92,12 +99,13 @@ private:
     // Why the failure happened, in words beyond its kind; empty when the kind says it all.
     QString failureDetail(FetchFailure failure) const;
     // "host:port" of the proxy the request to the url goes through; empty for a direct connection.
+    PageFetcher(const Limits& limits, std::shared_ptr<QNetworkAccessManager> manager, QObject* parent);
     QString proxyOf(const QUrl& url) const;
     void dropReply(bool stopTimers = true);
 
     Limits m_limits;
     NetworkSettings m_network;
-    QNetworkAccessManager* m_manager;
+    std::shared_ptr<QNetworkAccessManager> m_manager;
     QNetworkReply* m_reply = nullptr;
     QByteArray m_page;
     QTimer m_idleTimer;
@@ -106,7 +114,7 @@ private:
     QString m_address;
     QList<SourceHeader> m_headers;
     QString m_userAgent; // of this fetch; empty for the network settings' one
-    QUrl m_headersFor; // the address the headers were given for
+    QUrl m_headersFor;   // the address the headers were given for
     int m_httpStatus = 0;
     int m_redirects = 0;
 #if QT_CONFIG(ssl)
@@ -116,4 +124,3 @@ private:
     bool m_busy = false;
     quint64 m_fetchId = 0;
 };
-

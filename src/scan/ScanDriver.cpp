@@ -7,7 +7,12 @@
 #include "scan/ScanLog.h"
 #include "scan/SourceQuery.h"
 
+#include <QFile>
 #include <QTimer>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
 
 ScanDriver::ScanDriver(PageFetcher* fetcher, SourceReader readSources, ScanResults* results, QObject* parent)
     : QObject(parent)
@@ -24,9 +29,7 @@ SourceQuery* ScanDriver::queryFor(const Source& source)
     SourceQuery*& query = m_queriesByKey[source.settingsKey.toLower()];
     if (query)
         return query;
-    auto* fetcher = new PageFetcher(m_fetcher->limits());
-    fetcher->setNetworkSettings(m_fetcher->networkSettings());
-    auto* paced = new PacedFetcher(fetcher, this);
+    auto* paced = new PacedFetcher(m_fetcher->sibling(), this);
     paced->setPolicy(m_pacing);
     query = new SourceQuery(paced, this);
     // A query serves the source wherever it stands in the running scan.
@@ -53,12 +56,61 @@ void ScanDriver::setPacing(const PacedFetcher::Policy& pacing)
         query->pacedFetcher()->setPolicy(pacing);
 }
 
+namespace {
+
+// The sources of a settings.ini as the file holds them now: read again only
+// when the file has changed (its size, or its time of change to the
+// nanosecond), which a query costs much less to look at than to read.
+class CurrentSourceList
+{
+public:
+    explicit CurrentSourceList(const QString& settingsIni)
+        : m_path(QFile::encodeName(settingsIni).toStdString())
+        , m_settingsIni(settingsIni)
+    {}
+
+    const SourceList& sources()
+    {
+        const std::optional<Stamp> stamp = stampOf(m_path);
+        if (!stamp || stamp != m_stamp) {
+            m_sources = SourceList::read(m_settingsIni);
+            m_stamp = stamp;
+        }
+        return m_sources;
+    }
+
+private:
+    struct Stamp
+    {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type changed;
+        bool operator==(const Stamp&) const = default;
+    };
+
+    static std::optional<Stamp> stampOf(const std::filesystem::path& path)
+    {
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (error)
+            return std::nullopt;
+        const std::filesystem::file_time_type changed = std::filesystem::last_write_time(path, error);
+        return error ? std::nullopt : std::optional<Stamp>(Stamp{size, changed});
+    }
+
+    std::filesystem::path m_path;
+    QString m_settingsIni;
+    std::optional<Stamp> m_stamp;
+    SourceList m_sources;
+};
+
+} // namespace
+
 ScanDriver::SourceReader ScanDriver::settingsOf(const QString& settingsIni)
 {
-    return {[settingsIni] { return SourceList::read(settingsIni).active(); },
-            [settingsIni](const Source& asListed) {
-                const SourceList sources = SourceList::read(settingsIni);
-                const Source* now = sources.find(asListed.settingsKey);
+    const auto current = std::make_shared<CurrentSourceList>(settingsIni);
+    return {[current] { return current->sources().active(); },
+            [current](const Source& asListed) {
+                const Source* now = current->sources().find(asListed.settingsKey);
                 return now && now->isValid() ? *now : asListed;
             }};
 }

@@ -4,10 +4,6 @@
 
 namespace {
 
-// Enough buffers that the inflater never waits while the parser works on
-// one, few enough to stay small beside the graph's own arrays.
-constexpr int bufferCount = 4;
-
 const char* lastNewline(const char* begin, qsizetype size)
 {
     for (const char* at = begin + size; at != begin; --at) {
@@ -26,9 +22,12 @@ template <typename Condition> void LineBlockReader::waitUntil(std::unique_lock<s
         m_changed.wait_for(lock, std::chrono::milliseconds(50));
 }
 
-LineBlockReader::LineBlockReader(const QString& path, const std::atomic<bool>& cancel, GzipTextFile::Inflater inflater)
-    : m_file(path, inflater)
+LineBlockReader::LineBlockReader(const QString& path, const std::atomic<bool>& cancel, GzipTextFile::Inflater inflater,
+                                 int bufferCount)
+    : m_path(path)
+    , m_file(path, inflater)
     , m_cancel(cancel)
+    , m_bufferCount(qMax(bufferCount, 2))
 {}
 
 LineBlockReader::~LineBlockReader()
@@ -44,12 +43,15 @@ LineBlockReader::~LineBlockReader()
 
 bool LineBlockReader::start()
 {
-    if (!m_file.open()) {
+    if (m_started)
+        return *m_started;
+    m_started = m_file.open();
+    if (!*m_started) {
         m_error = m_file.errorString();
         return false;
     }
     m_fileSize = m_file.fileSize();
-    m_buffers.resize(bufferCount);
+    m_buffers.resize(size_t(m_bufferCount));
     for (Buffer& buffer : m_buffers) {
         // Room for the newline a last line may lack, and the bytes past a
         // block that a parser may read.

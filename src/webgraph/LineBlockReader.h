@@ -9,6 +9,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -26,15 +27,17 @@ public:
         const char* end = nullptr;
     };
 
+    // More buffers let the inflating run further ahead of the parsing.
     LineBlockReader(const QString& path, const std::atomic<bool>& cancel,
-                    GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater());
+                    GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater(), int bufferCount = 4);
     ~LineBlockReader();
     LineBlockReader(const LineBlockReader&) = delete;
     LineBlockReader& operator=(const LineBlockReader&) = delete;
 
     // Opens the file and starts reading; false with errorString() when the
-    // file cannot be read.
+    // file cannot be read. Calls after the first give its answer again.
     bool start();
+    QString path() const { return m_path; }
     qint64 fileSize() const { return m_fileSize; }
     qint64 bytesRead() const { return m_bytesRead.load(std::memory_order_relaxed); }
 
@@ -61,8 +64,11 @@ private:
     void finish(const QString& error);
     template <typename Condition> void waitUntil(std::unique_lock<std::mutex>& lock, Condition condition);
 
+    const QString m_path;
     GzipTextFile m_file;
     const std::atomic<bool>& m_cancel;
+    const int m_bufferCount;
+    std::optional<bool> m_started;
     qint64 m_fileSize = 0;
     std::atomic<qint64> m_bytesRead{0};
 

@@ -158,4 +158,11 @@ bool isName(QByteArrayView text)
     return true;
 }
 
+QString shown(QByteArrayView text)
+{
+    constexpr qsizetype longest = 80;
+    const QString whole = QString::fromLatin1(text.first(qMin(text.size(), longest)));
+    return QStringLiteral("\"%1%2\"").arg(whole, text.size() > longest ? QStringLiteral("...") : QString());
+}
+
 } // namespace WebGraphFields

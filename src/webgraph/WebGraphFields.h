@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArrayView>
+#include <QString>
 #include <QtEndian>
 
 #include <bit>
@@ -25,6 +26,8 @@ bool isDecimalNumber(QByteArrayView text);
 // A reversed host or domain name: at least one byte, none of them a
 // control character or a space.
 bool isName(QByteArrayView text);
+// A field or line for a message: quoted, and cut after 80 bytes.
+QString shown(QByteArrayView text);
 
 // Quick reads of well-formed lines, eight bytes at a time, for the parse
 // loops: each returns false for anything else, leaving the line to the

@@ -5,6 +5,7 @@
 #include "webgraph/InDegreeCounts.h"
 #include "webgraph/IndexFileWriter.h"
 #include "webgraph/LineBlockReader.h"
+#include "webgraph/RankPlacer.h"
 #include "webgraph/VertexKeyTable.h"
 #include "webgraph/VertexNames.h"
 #include "webgraph/WebGraphFields.h"
@@ -20,21 +21,16 @@
 
 using namespace WebGraphFormat;
 using Step = WebGraphBuildProgress::Step;
+using WebGraphFields::shown;
 
 namespace {
 
 constexpr qint64 progressIntervalMs = 200;
-// Edges whose counters are fetched ahead together, and ranked names whose
-// keys are.
+// Edges whose counters are fetched ahead together.
 constexpr qsizetype edgeBatch = 512;
-constexpr qsizetype rankBatch = 32;
-
-QString shown(QByteArrayView text)
-{
-    constexpr qsizetype longest = 80;
-    const QString whole = QString::fromLatin1(text.first(qMin(text.size(), longest)));
-    return QStringLiteral("\"%1%2\"").arg(whole, text.size() > longest ? QStringLiteral("...") : QString());
-}
+// Buffers of a MiB that the edges' inflating may fill ahead while the
+// vertices are parsed, which is slower than their inflating.
+constexpr int edgeBuffers = 32;
 
 QString levelText(Level level)
 {
@@ -138,6 +134,12 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
         return m_failure;
     m_header.release = naming.release;
 
+    // The edges' inflating starts now, on a thread of its own, and runs
+    // ahead while the vertices are parsed. A file it cannot read is told
+    // when its step comes.
+    LineBlockReader edges(m_request.edges, m_cancel, m_request.inflater, edgeBuffers);
+    edges.start();
+
     beginStep(Step::Vertices);
     if (!readLines(m_request.vertices, Step::Vertices,
                    [this](const char* b, const char* e) { return parseVertices(b, e); }))
@@ -152,18 +154,26 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     // A name of the published files tells the level; else the number of
     // hosts, which only the domain graph's vertices have.
     m_header.level = naming.level.value_or(m_thirdColumn ? Level::Domain : Level::Host);
+    m_header.hasRanks = !m_request.ranks.isEmpty();
 
     // The edges need only the number of vertices: the names' table is
     // sorted and written on a thread of its own while they are counted,
-    // using time the counting leaves on its core.
+    // and then the ranks are read there, using time the counting leaves on
+    // its core.
     beginStep(Step::Edges);
     m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
     m_tableFailed.store(false);
     m_stopTable.store(false);
-    TableBuild table;
-    std::thread tableThread([this, &table, headerLines = m_headerLines] {
+    m_stopRanks.store(false);
+    m_ranksBytesRead.store(0);
+    const bool ranksBeside = m_header.hasRanks && m_header.vertexCount <= m_request.mostVerticesForRanksBeside;
+    StepOutcome table;
+    StepOutcome ranks;
+    std::thread tableThread([this, &table, &ranks, ranksBeside, headerLines = m_headerLines] {
         table = buildTable(m_request.vertices, headerLines);
         m_tableFailed.store(table.failure != Result::Built);
+        if (table.failure == Result::Built && ranksBeside)
+            ranks = readRanks(m_stopRanks, {});
     });
     struct Joiner
     {
@@ -173,21 +183,24 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     bool counted = false;
     {
         const Joiner joiner{tableThread};
-        counted =
-            readLines(m_request.edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
+        counted = readLines(edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
         // A cancelled count does not wait for the whole sort; a failed one
         // does, so that a name given twice is told whichever thread sees
-        // its fault first.
+        // its fault first. The ranks, told after the edges, stop either way.
         m_stopTable.store(!counted && m_cancel.load());
+        m_stopRanks.store(!counted || m_cancel.load());
     }
     // A name given twice comes before any fault of the edges.
-    if (table.failure != Result::Built && table.failure != Result::Cancelled) {
-        m_failure = table.failure;
-        m_error = table.error;
-        return m_failure;
-    }
+    if (table.failure != Result::Built && table.failure != Result::Cancelled)
+        return failWith(table);
     if (!counted)
         return m_failure;
+    if (ranksBeside) {
+        if (ranks.failure != Result::Built)
+            return failWith(ranks);
+        m_progressState.bytesRead += m_ranksFileSize;
+        m_ranksBytesRead.store(0);
+    }
     beginStep(Step::Writing);
     if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
         writeError();
@@ -196,13 +209,16 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     // The counters' memory serves the positions.
     m_counts.reset();
 
-    if (!m_request.ranks.isEmpty()) {
-        beginStep(Step::Ranks);
-        m_header.hasRanks = true;
-        m_positions.resize(m_header.vertexCount);
-        if (!readLines(m_request.ranks, Step::Ranks, [this](const char* b, const char* e) { return parseRanks(b, e); }))
-            return m_failure;
-        beginStep(Step::Writing);
+    if (m_header.hasRanks) {
+        if (!ranksBeside) {
+            beginStep(Step::Ranks);
+            const StepOutcome after = readRanks(m_cancel, [this] { reportProgress(0); });
+            if (after.failure != Result::Built)
+                return failWith(after);
+            m_progressState.bytesRead += m_ranksFileSize;
+            m_ranksBytesRead.store(0);
+            beginStep(Step::Writing);
+        }
         if (!writePositions())
             return m_failure;
     }
@@ -232,12 +248,9 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
         return m_failure;
     }
     beginStep(Step::Sorting);
-    const TableBuild table = buildTable(m_request.counts, m_headerLines);
-    if (table.failure != Result::Built) {
-        m_failure = table.failure;
-        m_error = table.error;
-        return m_failure;
-    }
+    const StepOutcome table = buildTable(m_request.counts, m_headerLines);
+    if (table.failure != Result::Built)
+        return failWith(table);
     beginStep(Step::Writing);
     if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
         writeError();
@@ -257,10 +270,16 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromCounts()
 template <typename ParseBlock>
 bool WebGraphIndexBuilder::readLines(const QString& path, Step step, ParseBlock parseBlock)
 {
-    m_path = path;
+    LineBlockReader reader(path, m_cancel, m_request.inflater);
+    return readLines(reader, step, parseBlock);
+}
+
+template <typename ParseBlock>
+bool WebGraphIndexBuilder::readLines(LineBlockReader& reader, Step step, ParseBlock parseBlock)
+{
+    m_path = reader.path();
     m_line = 0;
     m_headerLines = 0;
-    LineBlockReader reader(path, m_cancel, m_request.inflater);
     if (!reader.start())
         return inputError(reader.errorString());
     m_progressState.step = step;
@@ -279,6 +298,49 @@ bool WebGraphIndexBuilder::readLines(const QString& path, Step step, ParseBlock 
     m_progressState.bytesRead += reader.fileSize();
     reportProgress(0, true);
     return true;
+}
+
+WebGraphIndexBuilder::StepOutcome WebGraphIndexBuilder::readRanks(const std::atomic<bool>& stop,
+                                                                  const std::function<void()>& afterBlock)
+{
+    const QString path = QDir::toNativeSeparators(m_request.ranks);
+    LineBlockReader reader(m_request.ranks, stop, m_request.inflater);
+    if (!reader.start())
+        return {Result::BadInput, QStringLiteral("%1: %2").arg(path, reader.errorString())};
+    m_ranksFileSize = reader.fileSize();
+    RankPlacer placer(*m_table, *m_names, m_header.vertexCount);
+    LineBlockReader::Block block;
+    while (reader.next(block)) {
+        switch (placer.parse(block.begin, block.end)) {
+        case RankPlacer::Status::Ok:
+            break;
+        case RankPlacer::Status::BadLine:
+            return {Result::BadInput,
+                    QStringLiteral("%1, line %2: %3").arg(path).arg(placer.line()).arg(placer.problem())};
+        case RankPlacer::Status::NamesUnreadable:
+            return {Result::NotWritten, m_writer->errorString()};
+        }
+        m_ranksBytesRead.store(reader.bytesRead(), std::memory_order_relaxed);
+        if (afterBlock)
+            afterBlock();
+    }
+    if (stop.load())
+        return {Result::Cancelled, {}};
+    if (!reader.errorString().isEmpty()) {
+        return {Result::BadInput,
+                placer.line() == 0
+                    ? QStringLiteral("%1: %2").arg(path, reader.errorString())
+                    : QStringLiteral("%1: %2, after line %3").arg(path, reader.errorString()).arg(placer.line())};
+    }
+    m_positions = placer.takePositions();
+    return {};
+}
+
+WebGraphIndexBuilder::Result WebGraphIndexBuilder::failWith(const StepOutcome& outcome)
+{
+    m_failure = outcome.failure;
+    m_error = outcome.error;
+    return m_failure;
 }
 
 bool WebGraphIndexBuilder::parseVertices(const char* begin, const char* end)
@@ -396,131 +458,6 @@ bool WebGraphIndexBuilder::parseEdgeLine(const char* begin, const char* end)
     return true;
 }
 
-WebGraphIndexBuilder::Lookup WebGraphIndexBuilder::vertexOf(QByteArrayView name, quint64 hash, quint64& id)
-{
-    // A name of the graph is always among the candidates, mostly alone; of
-    // several, the stored names decide. (A name outside the graph may match
-    // one vertex's hash alone, once in 2^(64 - id bits) / vertices.)
-    const VertexKeyTable::Range range = m_table->candidates(hash);
-    if (range.last - range.first == 1) {
-        id = m_table->idAt(range.first);
-        return Lookup::Found;
-    }
-    for (quint64 position = range.first; position < range.last; ++position) {
-        const std::optional<QByteArray> stored = m_names->name(m_table->idAt(position));
-        if (!stored)
-            return Lookup::Failed;
-        if (*stored == name) {
-            id = m_table->idAt(position);
-            return Lookup::Found;
-        }
-    }
-    return Lookup::Missing;
-}
-
-bool WebGraphIndexBuilder::parseRanks(const char* begin, const char* end)
-{
-    const quint64 mostPositions = qMin<quint64>(m_header.vertexCount, 0xFFFFFFFFu);
-    m_pendingRanks.clear();
-    for (const char* at = begin; at < end;) {
-        const char* line = at;
-        ++m_line;
-        // The plain line first: "position<TAB>value<TAB>position<TAB>value<TAB>name[<TAB>hosts]".
-        quint64 position = 0;
-        quint64 number = 0;
-        if (WebGraphFields::readNumber(at, '\t', position) && position >= 1 && position <= mostPositions &&
-            WebGraphFields::skipDecimal(at, '\t') && WebGraphFields::readNumber(at, '\t', number) &&
-            WebGraphFields::skipDecimal(at, '\t')) {
-            const char* name = at;
-            at = WebGraphFields::nameEnd(at);
-            const QByteArrayView nameView(name, at - name);
-            if (!nameView.isEmpty() &&
-                (*at++ == '\n' || (at[-1] == '\t' && WebGraphFields::readNumber(at, '\n', number)))) {
-                if (!addRank(nameView, position))
-                    return false;
-                continue;
-            }
-        }
-        at = static_cast<const char*>(std::memchr(line, '\n', size_t(end - line))) + 1;
-        if (!parseRankLine(QByteArrayView(line, at - 1 - line), mostPositions))
-            return false;
-    }
-    return placeRanks() && !m_cancel.load();
-}
-
-bool WebGraphIndexBuilder::parseRankLine(QByteArrayView line, quint64 mostPositions)
-{
-    if (line.startsWith('#'))
-        return true;
-    // A bad line is told after the lines before it are placed, so that the
-    // first fault of the file is the one told.
-    const auto badLine = [this](const QString& what) {
-        const quint64 badLineNumber = m_line;
-        if (!placeRanks())
-            return false;
-        m_line = badLineNumber;
-        return lineError(what);
-    };
-    QByteArrayView fields[6];
-    const qsizetype count = WebGraphFields::split(line, fields, 6);
-    if (count < 5 || count > 6)
-        return badLine(QStringLiteral("expected a harmonic-centrality position and value, a PageRank position "
-                                      "and value, a name and maybe a number of hosts, separated by tabs: %1")
-                           .arg(shown(line)));
-    const std::optional<quint64> position = WebGraphFields::parseWholeNumber(fields[0]);
-    if (!position || *position == 0 || *position > mostPositions)
-        return badLine(QStringLiteral("%1 is not a position from 1 to %2").arg(shown(fields[0])).arg(mostPositions));
-    if (!WebGraphFields::isDecimalNumber(fields[1]) || !WebGraphFields::parseWholeNumber(fields[2]) ||
-        !WebGraphFields::isDecimalNumber(fields[3]))
-        return badLine(QStringLiteral("the centrality values are not numbers: %1").arg(shown(line)));
-    if (count == 6 && !WebGraphFields::parseUnsigned(fields[5]))
-        return badLine(QStringLiteral("%1 is not a number of hosts").arg(shown(fields[5])));
-    if (!WebGraphFields::isName(fields[4]))
-        return badLine(QStringLiteral("%1 is not among the vertices").arg(shown(fields[4])));
-    return addRank(fields[4], *position);
-}
-
-bool WebGraphIndexBuilder::addRank(QByteArrayView name, quint64 position)
-{
-    const quint64 hash = nameHash(name);
-    m_table->prefetchBucket(hash);
-    m_pendingRanks.push_back({name, hash, position, m_line});
-    return m_pendingRanks.size() < rankBatch || placeRanks();
-}
-
-bool WebGraphIndexBuilder::placeRanks()
-{
-    const std::vector<PendingRank>& ranks = m_pendingRanks;
-    const qsizetype count = qsizetype(ranks.size());
-    // Each step fetches ahead what the next one reads, for the whole batch.
-    for (const PendingRank& rank : ranks)
-        m_table->prefetchKeys(rank.hash);
-    quint64 ids[rankBatch];
-    qsizetype found = 0;
-    Lookup lookup = Lookup::Found;
-    for (; found < count; ++found) {
-        lookup = vertexOf(ranks[found].name, ranks[found].hash, ids[found]);
-        if (lookup != Lookup::Found)
-            break;
-        prefetchForWrite(&m_positions[ids[found]]);
-    }
-    if (lookup == Lookup::Failed)
-        return writeError();
-    for (qsizetype i = 0; i < found; ++i) {
-        if (m_positions[ids[i]] != 0) {
-            m_line = ranks[i].line;
-            return lineError(QStringLiteral("%1 is ranked twice").arg(shown(ranks[i].name)));
-        }
-        m_positions[ids[i]] = quint32(ranks[i].position);
-    }
-    if (found < count) {
-        m_line = ranks[found].line;
-        return lineError(QStringLiteral("%1 is not among the vertices").arg(shown(ranks[found].name)));
-    }
-    m_pendingRanks.clear();
-    return true;
-}
-
 bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
 {
     for (const char* at = begin; at < end;) {
@@ -561,9 +498,9 @@ bool WebGraphIndexBuilder::parseCounts(const char* begin, const char* end)
     return !m_cancel.load();
 }
 
-WebGraphIndexBuilder::TableBuild WebGraphIndexBuilder::buildTable(const QString& path, quint64 headerLines)
+WebGraphIndexBuilder::StepOutcome WebGraphIndexBuilder::buildTable(const QString& path, quint64 headerLines)
 {
-    TableBuild build;
+    StepOutcome build;
     const auto failed = [this, &build] {
         build.failure = Result::NotWritten;
         build.error = m_writer->errorString();
@@ -668,7 +605,7 @@ void WebGraphIndexBuilder::reportProgress(qint64 bytesReadOfFile, bool always)
         return;
     m_lastReport = now;
     WebGraphBuildProgress progress = m_progressState;
-    progress.bytesRead += bytesReadOfFile;
+    progress.bytesRead += bytesReadOfFile + m_ranksBytesRead.load(std::memory_order_relaxed);
     progress.elapsedMs = now;
     m_progress(progress);
 }

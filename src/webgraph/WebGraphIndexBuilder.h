@@ -17,6 +17,7 @@
 
 class IndexFileWriter;
 class InDegreeCounts;
+class LineBlockReader;
 class VertexKeyTable;
 class VertexNames;
 
@@ -34,6 +35,12 @@ struct WebGraphBuildRequest
     QString counts;
     QString output;
     GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater();
+    // The ranks are read beside the edges' count up to this many vertices,
+    // after it beyond: side by side, the positions (4 bytes a vertex) and
+    // the counters stay within the memory allowed for the build, 16 bytes a
+    // vertex and 256 MiB, up to 96 M vertices (1.5 bytes a vertex beyond
+    // the 16, under 144 MB).
+    quint64 mostVerticesForRanksBeside = 96'000'000;
 };
 
 struct WebGraphBuildProgress
@@ -87,37 +94,32 @@ private:
 
     template <typename ParseBlock>
     bool readLines(const QString& path, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
+    template <typename ParseBlock>
+    bool readLines(LineBlockReader& reader, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
     bool parseVertices(const char* begin, const char* end);
     bool parseVertexLine(QByteArrayView line);
     bool parseEdges(const char* begin, const char* end);
     bool parseEdgeLine(const char* begin, const char* end);
-    bool parseRanks(const char* begin, const char* end);
-    bool parseRankLine(QByteArrayView line, quint64 mostPositions);
-    bool addRank(QByteArrayView name, quint64 position);
     bool parseCounts(const char* begin, const char* end);
 
-    // Sorts the keys, looks for a name given twice and writes the tables
-    // that follow the names. It may run beside the edges' count, so it
-    // touches only the hashes, the table, the block starts and the writer.
-    struct TableBuild
+    // How a step that may run on a thread of its own ended.
+    struct StepOutcome
     {
         Result failure = Result::Built;
         QString error;
     };
-    TableBuild buildTable(const QString& path, quint64 headerLines);
+    Result failWith(const StepOutcome& outcome);
+    // Sorts the keys, looks for a name given twice and writes the tables
+    // that follow the names. It may run beside the edges' count, so it
+    // touches only the hashes, the table, the block starts and the writer.
+    StepOutcome buildTable(const QString& path, quint64 headerLines);
+    // Reads the ranks file into m_positions, after the table. Beside the
+    // edges' count it touches only the table, the names, the writer (to
+    // read names back) and the positions; afterBlock, if set, runs after
+    // each block.
+    StepOutcome readRanks(const std::atomic<bool>& stop, const std::function<void()>& afterBlock);
     bool writePositions();
     bool writeHeader();
-    struct PendingRank
-    {
-        QByteArrayView name;
-        quint64 hash = 0;
-        quint64 position = 0;
-        quint64 line = 0;
-    };
-    // Looks up the ranked names of a batch together, and stores their positions.
-    bool placeRanks();
-    enum class Lookup { Found, Missing, Failed };
-    Lookup vertexOf(QByteArrayView name, quint64 hash, quint64& id);
 
     void beginStep(WebGraphBuildProgress::Step step);
     void endStep();
@@ -146,9 +148,11 @@ private:
     std::unique_ptr<VertexKeyTable> m_table;
     std::atomic<bool> m_tableFailed{false};
     std::atomic<bool> m_stopTable{false};
+    std::atomic<bool> m_stopRanks{false};
+    std::atomic<qint64> m_ranksBytesRead{0};
+    qint64 m_ranksFileSize = 0;
     std::unique_ptr<InDegreeCounts> m_counts;
     GrowableArray<quint32> m_positions;
-    std::vector<PendingRank> m_pendingRanks;
     bool m_thirdColumn = false;
 
     QElapsedTimer m_timer;

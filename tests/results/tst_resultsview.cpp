@@ -1,5 +1,6 @@
 #include "app/MainMenus.h"
 #include "app/MainWindow.h"
+#include "base/Twips.h"
 #include "engines/CountText.h"
 #include "results/ResultsSortProxy.h"
 #include "results/ResultsView.h"
@@ -433,6 +434,44 @@ private slots:
         QVERIFY(f.view->columnSortAscending(1));
         QVERIFY(!f.view->columnSortAscending(3));
         QVERIFY(f.view->keepSorted());
+    }
+
+    void columnsFitAsTheWindowOpens_data()
+    {
+        QTest::addColumn<int>("windowWidth");
+        QTest::addColumn<bool>("siteKeepsItsWidth");
+        QTest::newRow("room for every column") << 1000 << true;
+        QTest::newRow("narrow window") << 500 << false;
+    }
+
+    // Kept results: the total and the counts as wide as their widest value
+    // (they would be cut at their design widths); the site's column keeps
+    // its design width where the window has room, else gives some up.
+    void columnsFitAsTheWindowOpens()
+    {
+        QFETCH(int, windowWidth);
+        QFETCH(bool, siteKeepsItsWidth);
+        Fixture f(false);
+        fill(f.results, {{"http://www.a.com", "7"}, {"http://www.b.com", "987654321"}});
+        // A view of its own, as the main window stays within the screen.
+        ResultsView view(f.results);
+        view.resize(windowWidth, 500);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTableView* table = view.table();
+        QTRY_VERIFY(table->columnWidth(ResultsColumns::total) > twips(950));
+        const QHeaderView* header = table->horizontalHeader();
+        for (int column = ResultsColumns::total; column < table->model()->columnCount(); ++column) {
+            const int widest = table->sizeHintForIndex(table->model()->index(1, column)).width();
+            QVERIFY2(table->columnWidth(column) >= widest, qPrintable(QString::number(column)));
+        }
+        const int siteWidth = table->columnWidth(ResultsColumns::domainName);
+        if (siteKeepsItsWidth) {
+            QCOMPARE(siteWidth, twips(2750));
+        } else {
+            QVERIFY(siteWidth < twips(2750));
+            QVERIFY(siteWidth >= header->fontMetrics().horizontalAdvance(QStringLiteral("Domain Name")));
+        }
     }
 };
 

@@ -166,11 +166,14 @@ private slots:
         QTest::addColumn<bool>("ranks");
         QTest::addColumn<int>("members");
         QTest::addColumn<Inflater>("inflater");
+        QTest::addColumn<bool>("ranksAfterEdges");
         for (const Inflater inflater : GzipTextFile::availableInflaters()) {
             const QByteArray name = inflater == Inflater::Isal ? "ISA-L" : "zlib";
-            QTest::newRow(("domain graph with ranks, " + name).constData()) << false << true << 3 << inflater;
-            QTest::newRow(("host graph, one member, " + name).constData()) << true << false << 1 << inflater;
+            QTest::newRow(("domain graph with ranks, " + name).constData()) << false << true << 3 << inflater << false;
+            QTest::newRow(("host graph, one member, " + name).constData()) << true << false << 1 << inflater << false;
         }
+        QTest::newRow("ranks read after the edges, as for a large graph")
+            << false << true << 2 << GzipTextFile::fastestInflater() << true;
     }
 
     // Every vertex of a generated graph, indexed from the graph files and
@@ -181,6 +184,7 @@ private slots:
         QFETCH(bool, ranks);
         QFETCH(int, members);
         QFETCH(Inflater, inflater);
+        QFETCH(bool, ranksAfterEdges);
         QTemporaryDir dir;
         WebGraphGeneratorOptions options;
         options.vertices = 3000;
@@ -200,6 +204,8 @@ private slots:
         fromGraph.ranks = graph->ranks;
         fromGraph.output = dir.filePath(QStringLiteral("graph.qvg"));
         fromGraph.inflater = inflater;
+        if (ranksAfterEdges)
+            fromGraph.mostVerticesForRanksBeside = 0;
         QCOMPARE(build(fromGraph, &error), WebGraphIndexBuilder::Result::Built);
         WebGraphBuildRequest fromCounts;
         fromCounts.counts = graph->truth;
@@ -320,6 +326,10 @@ private slots:
         row("position 0", vertices, edges, "#h\n0\t1.0\t1\t1.0\tcom.a\n", {}, "r.txt, line 2: \"0\" is not a position");
         row("value not a number", vertices, edges, "1\tabc\t1\t1.0\tcom.a\n", {},
             "r.txt, line 1: the centrality values are not numbers");
+        row("bad edge and bad rank: the edge is told", vertices, "0\t1\n1\t9\n", "1\t1.0\t1\t1.0\tcom.zzz\n", {},
+            "e.txt, line 2: the id 9 is out of range");
+        row("truncated ranks", vertices, edges, gzipped("1\t1.0\t1\t1.0\tcom.a\n").chopped(10), {},
+            "r.txt: the compressed data end early");
         row("counts: duplicate name", {}, {}, {}, "#h\ncom.a\t1\ncom.b\t2\ncom.a\t3\n",
             "c.txt, line 4: the name \"com.a\" is also on line 2");
         row("counts: fractional in-degree", {}, {}, {}, "com.a\t1.5\n", "c.txt, line 1: \"1.5\" is not an in-degree");
@@ -328,7 +338,8 @@ private slots:
     }
 
     // A bad input names the file and line, and leaves what was at the
-    // output path as it was, with nothing else beside it.
+    // output path as it was, with nothing else beside it; the ranks read
+    // beside the edges' count or after it alike.
     void badInput()
     {
         QFETCH(QByteArray, vertices);
@@ -353,13 +364,16 @@ private slots:
         }
         request.output = file("index.qvg", "earlier index");
         const QStringList before = QDir(dir.path()).entryList(QDir::Files);
-        QString message;
-        QCOMPARE(build(request, &message), WebGraphIndexBuilder::Result::BadInput);
-        QVERIFY2(message.startsWith(QDir::toNativeSeparators(dir.filePath(error.section(u' ', 0, 0)))),
-                 qPrintable(message));
-        QVERIFY2(message.contains(error.section(u' ', 1)), qPrintable(message));
-        QCOMPARE(readBytes(request.output), QByteArray("earlier index"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+        for (const quint64 mostVerticesBeside : {request.mostVerticesForRanksBeside, quint64(0)}) {
+            request.mostVerticesForRanksBeside = mostVerticesBeside;
+            QString message;
+            QCOMPARE(build(request, &message), WebGraphIndexBuilder::Result::BadInput);
+            QVERIFY2(message.startsWith(QDir::toNativeSeparators(dir.filePath(error.section(u' ', 0, 0)))),
+                     qPrintable(message));
+            QVERIFY2(message.contains(error.section(u' ', 1)), qPrintable(message));
+            QCOMPARE(readBytes(request.output), QByteArray("earlier index"));
+            QCOMPARE(QDir(dir.path()).entryList(QDir::Files), before);
+        }
     }
 
     void cancelledBuildKeepsTheEarlierIndex()
