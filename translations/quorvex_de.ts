@@ -1885,6 +1885,97 @@ Die Quellen unter Optionen prüfen; Suchlauf &gt; Suchlauf-Protokoll listet jede
     </message>
 </context>
 <context>
+    <name>WebGraphBuildText</name>
+    <message>
+        <source>Reading the vertices</source>
+        <translation>Knoten werden gelesen</translation>
+    </message>
+    <message>
+        <source>Sorting the names</source>
+        <translation>Namen werden sortiert</translation>
+    </message>
+    <message>
+        <source>Counting the edges</source>
+        <translation>Kanten werden gezählt</translation>
+    </message>
+    <message>
+        <source>Reading the ranks</source>
+        <translation>Ränge werden gelesen</translation>
+    </message>
+    <message>
+        <source>Reading the counts</source>
+        <translation>Zahlen werden gelesen</translation>
+    </message>
+    <message>
+        <source>Writing the index</source>
+        <translation>Index wird geschrieben</translation>
+    </message>
+    <message>
+        <source>vertices</source>
+        <translation>Knoten</translation>
+    </message>
+    <message>
+        <source>sorting</source>
+        <translation>Sortieren</translation>
+    </message>
+    <message>
+        <source>edges</source>
+        <translation>Kanten</translation>
+    </message>
+    <message>
+        <source>ranks</source>
+        <translation>Ränge</translation>
+    </message>
+    <message>
+        <source>counts</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>writing</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1 min %2 s</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+    <message>
+        <source>%1 h %2 min</source>
+        <translation>%1 h %2 min</translation>
+    </message>
+    <message>
+        <source>: %1% of %2 read</source>
+        <translation>: %1 % von %2 gelesen</translation>
+    </message>
+    <message>
+        <source>, %1 MB/s, about %2 left</source>
+        <translation>, %1 MB/s, noch etwa %2</translation>
+    </message>
+    <message>
+        <source>Indexed %1 domains and %2 links</source>
+        <translation>Indiziert: %1 Domains und %2 Links</translation>
+    </message>
+    <message>
+        <source>Indexed %1 hosts and %2 links</source>
+        <translation>Indiziert: %1 Hosts und %2 Links</translation>
+    </message>
+    <message>
+        <source> of %1</source>
+        <translation> aus %1</translation>
+    </message>
+    <message>
+        <source>, with ranks</source>
+        <translation>, mit Rängen</translation>
+    </message>
+    <message>
+        <source>, in %1 (%2): %3</source>
+        <translation>, in %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
     <name>WebResultsCommands</name>
     <message>
         <source>You must first select the item in the results list you wish to view web results for.</source>

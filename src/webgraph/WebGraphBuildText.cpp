@@ -2,6 +2,7 @@
 
 #include "webgraph/WebGraphBuildTask.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 #include <QStringList>
@@ -10,21 +11,28 @@ namespace {
 
 using Step = WebGraphBuildProgress::Step;
 
+// The window shows these texts in the user's language; the command line,
+// which loads no translation, in English.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("WebGraphBuildText", text);
+}
+
 QString stepText(Step step)
 {
     switch (step) {
     case Step::Vertices:
-        return QStringLiteral("Reading the vertices");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "Reading the vertices"));
     case Step::Sorting:
-        return QStringLiteral("Sorting the names");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "Sorting the names"));
     case Step::Edges:
-        return QStringLiteral("Counting the edges");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "Counting the edges"));
     case Step::Ranks:
-        return QStringLiteral("Reading the ranks");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "Reading the ranks"));
     case Step::Counts:
-        return QStringLiteral("Reading the counts");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "Reading the counts"));
     case Step::Writing:
-        return QStringLiteral("Writing the index");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "Writing the index"));
     }
     return {};
 }
@@ -33,17 +41,17 @@ QString stepName(Step step)
 {
     switch (step) {
     case Step::Vertices:
-        return QStringLiteral("vertices");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "vertices"));
     case Step::Sorting:
-        return QStringLiteral("sorting");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "sorting"));
     case Step::Edges:
-        return QStringLiteral("edges");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "edges"));
     case Step::Ranks:
-        return QStringLiteral("ranks");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "ranks"));
     case Step::Counts:
-        return QStringLiteral("counts");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "counts"));
     case Step::Writing:
-        return QStringLiteral("writing");
+        return translated(QT_TRANSLATE_NOOP("WebGraphBuildText", "writing"));
     }
     return {};
 }
@@ -51,10 +59,10 @@ QString stepName(Step step)
 QString durationText(qint64 seconds)
 {
     if (seconds < 60)
-        return QStringLiteral("%1 s").arg(seconds);
+        return QCoreApplication::translate("WebGraphBuildText", "%1 s").arg(seconds);
     if (seconds < 3600)
-        return QStringLiteral("%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
-    return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
+        return QCoreApplication::translate("WebGraphBuildText", "%1 min %2 s").arg(seconds / 60).arg(seconds % 60);
+    return QCoreApplication::translate("WebGraphBuildText", "%1 h %2 min").arg(seconds / 3600).arg(seconds % 3600 / 60);
 }
 
 QString seconds(qint64 ms)
@@ -71,13 +79,13 @@ QString WebGraphBuildText::progressLine(const WebGraphBuildProgress& progress)
     if (progress.bytesTotal <= 0)
         return line;
     const int percent = int(100 * progress.bytesRead / progress.bytesTotal);
-    line += QStringLiteral(": %1% of %2 read")
+    line += QCoreApplication::translate("WebGraphBuildText", ": %1% of %2 read")
                 .arg(percent)
                 .arg(c.formattedDataSize(progress.bytesTotal, 1, QLocale::DataSizeSIFormat));
     if (progress.elapsedMs >= 1000 && progress.bytesRead > 0) {
         const double bytesPerSecond = double(progress.bytesRead) * 1000 / double(progress.elapsedMs);
         const qint64 left = qint64(double(progress.bytesTotal - progress.bytesRead) / bytesPerSecond);
-        line += QStringLiteral(", %1 MB/s, about %2 left")
+        line += QCoreApplication::translate("WebGraphBuildText", ", %1 MB/s, about %2 left")
                     .arg(bytesPerSecond / 1e6, 0, 'f', bytesPerSecond < 1e7 ? 1 : 0)
                     .arg(durationText(left));
     }
@@ -89,19 +97,20 @@ QString WebGraphBuildText::summary(const WebGraphBuildTask& task, const QString&
     const WebGraphFormat::Header& header = task.header();
     const QLocale c = QLocale::c();
     const bool domains = header.level == WebGraphFormat::Level::Domain;
-    QString text = QStringLiteral("Indexed %1 %2").arg(c.toString(header.vertexCount), domains ? "domains" : "hosts");
-    text += QStringLiteral(" and %1 links").arg(c.toString(header.edgeCount));
+    QString text = (domains ? QCoreApplication::translate("WebGraphBuildText", "Indexed %1 domains and %2 links")
+                            : QCoreApplication::translate("WebGraphBuildText", "Indexed %1 hosts and %2 links"))
+                       .arg(c.toString(header.vertexCount), c.toString(header.edgeCount));
     if (!header.release.isEmpty())
-        text += QStringLiteral(" of %1").arg(QString::fromLatin1(header.release));
+        text += QCoreApplication::translate("WebGraphBuildText", " of %1").arg(QString::fromLatin1(header.release));
     if (header.hasRanks)
-        text += QStringLiteral(", with ranks");
+        text += QCoreApplication::translate("WebGraphBuildText", ", with ranks");
     qint64 total = 0;
     QStringList steps;
     for (const WebGraphIndexBuilder::StepTime& time : task.stepTimes()) {
         total += time.ms;
         steps << QStringLiteral("%1 %2").arg(stepName(time.step), seconds(time.ms));
     }
-    text += QStringLiteral(", in %1 (%2): %3")
+    text += QCoreApplication::translate("WebGraphBuildText", ", in %1 (%2): %3")
                 .arg(seconds(total), steps.join(QStringLiteral(", ")), QDir::toNativeSeparators(output));
     return text;
 }
