@@ -7,7 +7,9 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <functional>
 #include <numeric>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -32,19 +34,21 @@ QString foldedText(const QVariant& key)
 
 } // namespace
 
-// One column's keys, by row of the results.
+// One column's keys, by row of the results. A site's key is its place in
+// the collation order of the sites sorted, equal sites sharing one, so that
+// the many comparisons of a sort compare numbers.
 class ResultsSortProxy::Keys
 {
 public:
     bool less(int a, int b) const
     {
         if (m_isText)
-            return m_texts.at(a)->compare(*m_texts.at(b)) < 0;
+            return m_textRanks.at(a) < m_textRanks.at(b);
         return numberLess(m_numbers.at(a), m_numbers.at(b));
     }
 
     bool m_isText = false;
-    std::vector<std::optional<QCollatorSortKey>> m_texts;
+    std::vector<int> m_textRanks;
     std::vector<std::optional<qint64>> m_numbers;
 };
 
@@ -112,18 +116,57 @@ ResultsSortProxy::Keys ResultsSortProxy::keysOf(int column, const QList<int>& so
     Keys keys;
     keys.m_isText = column == ResultsColumns::domainName;
     const auto size = static_cast<std::size_t>(m_results->rowCount());
-    if (keys.m_isText)
-        keys.m_texts.resize(size);
-    else
-        keys.m_numbers.resize(size);
-    for (const int row : sourceRows) {
-        const QVariant key = m_results->index(row, column).data(ScanResults::SortKeyRole);
-        if (keys.m_isText)
-            keys.m_texts[static_cast<std::size_t>(row)] = m_collator.sortKey(foldedText(key));
-        else
-            keys.m_numbers[static_cast<std::size_t>(row)] = numberOf(key);
+    if (keys.m_isText) {
+        keys.m_textRanks = textRanksOf(sourceRows);
+        return keys;
     }
+    keys.m_numbers.resize(size);
+    for (const int row : sourceRows)
+        keys.m_numbers[static_cast<std::size_t>(row)] =
+            numberOf(m_results->index(row, column).data(ScanResults::SortKeyRole));
     return keys;
+}
+
+std::vector<int> ResultsSortProxy::textRanksOf(const QList<int>& sourceRows) const
+{
+    QStringList texts;
+    texts.reserve(sourceRows.size());
+    for (const int row : sourceRows)
+        texts << m_results->row(row).site.toCaseFolded();
+    // The collation keys take most of the time: a large table makes them
+    // on two threads, each with a collator of its own.
+    std::vector<std::optional<QCollatorSortKey>> collationKeys(static_cast<std::size_t>(texts.size()));
+    const auto makeKeys = [&texts, &collationKeys](const QCollator& collator, qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            collationKeys[static_cast<std::size_t>(i)] = collator.sortKey(texts.at(i));
+    };
+    constexpr qsizetype rowsForTwoThreads = 4096;
+    const qsizetype half = texts.size() >= rowsForTwoThreads ? texts.size() / 2 : texts.size();
+    std::optional<QCollator> secondCollator;
+    std::thread second;
+    if (half < texts.size()) {
+        secondCollator.emplace(m_collator.locale());
+        secondCollator->setCaseSensitivity(m_collator.caseSensitivity());
+        second = std::thread(makeKeys, std::cref(*secondCollator), half, texts.size());
+    }
+    makeKeys(m_collator, 0, half);
+    if (second.joinable())
+        second.join();
+
+    std::vector<int> order(static_cast<std::size_t>(texts.size()));
+    std::iota(order.begin(), order.end(), 0);
+    std::sort(order.begin(), order.end(), [&collationKeys](int a, int b) {
+        return collationKeys[static_cast<std::size_t>(a)]->compare(*collationKeys[static_cast<std::size_t>(b)]) < 0;
+    });
+    std::vector<int> ranks(static_cast<std::size_t>(m_results->rowCount()), 0);
+    int rank = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && collationKeys[static_cast<std::size_t>(order[i - 1])]->compare(
+                         *collationKeys[static_cast<std::size_t>(order[i])]) != 0)
+            ++rank;
+        ranks[static_cast<std::size_t>(sourceRows.at(order[i]))] = rank;
+    }
+    return ranks;
 }
 
 const ResultRow& ResultsSortProxy::rowAt(int shownRow) const

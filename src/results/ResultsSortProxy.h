@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class ScanResults;
 struct ResultRow;
@@ -60,6 +61,9 @@ private:
 
     // The sort keys of these rows of the results in one column.
     Keys keysOf(int column, const QList<int>& sourceRows) const;
+    // By row of the results: each of the rows' place among their sites
+    // sorted by the collator, equal sites sharing one.
+    std::vector<int> textRanksOf(const QList<int>& sourceRows) const;
     void sourceChanged();
     void resortIfKept();
 

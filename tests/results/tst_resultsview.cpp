@@ -12,6 +12,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QCollator>
 #include <QAction>
 #include <QHeaderView>
 #include <QMenu>
@@ -21,6 +22,7 @@
 #include <QTreeWidget>
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -185,6 +187,41 @@ private slots:
         if (column < f.results->columnCount())
             std::reverse(otherWay.begin(), otherWay.end());
         QCOMPARE(sitesOf(reversed), otherWay);
+    }
+
+    // A table large enough to be keyed on two threads: the sites in the
+    // collator's order, ignoring case, sites that are equal in their first
+    // order (each row has its own counts, which tell them apart).
+    void largeTableSortsBySite()
+    {
+        Fixture f(false);
+        const QStringList stems{"b-site", "Bsite", "a.example", "A.example", "zebra", "xn--e1afmkfd", "b_site", "10"};
+        QList<QStringList> rows;
+        for (int i = 0; i < 5000; ++i)
+            rows << QStringList{QStringLiteral("http://www.%1%2.com").arg(stems[i % stems.size()]).arg(i % 97),
+                                QString::number(i)};
+        fill(f.results, rows);
+        QCollator collator;
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        QList<int> expected(rows.size());
+        std::iota(expected.begin(), expected.end(), 0);
+        const auto bySite = [&](QList<int> order) {
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                return collator.compare(rows[a][0].toCaseFolded(), rows[b][0].toCaseFolded()) < 0;
+            });
+            return order;
+        };
+        const QList<int> sorted = bySite(expected);
+        f.view->sortByColumn(ResultsColumns::domainName, Qt::AscendingOrder);
+        for (int row = 0; row < f.shown->rowCount(); ++row)
+            QCOMPARE(f.shown->rowAt(row).total, std::optional<qint64>(sorted[row]));
+        // A copy sorted from another order keeps that order among equal sites.
+        f.view->sortByColumn(ResultsColumns::total, Qt::DescendingOrder);
+        std::reverse(expected.begin(), expected.end());
+        const QList<int> fromDescending = bySite(expected);
+        const QList<ResultRow> copy = f.shown->rowsSortedBy(ResultsColumns::domainName, Qt::AscendingOrder);
+        for (int row = 0; row < copy.size(); ++row)
+            QCOMPARE(copy[row].total, std::optional<qint64>(fromDescending[row]));
     }
 
     void sortKeepsSelectionAndCurrentRow()
