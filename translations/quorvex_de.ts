@@ -355,6 +355,25 @@
     </message>
 </context>
 <context>
+    <name>KeptSession</name>
+    <message>
+        <source>The URL list kept from the last session in &quot;%1&quot; could not be read: %2</source>
+        <translation>Die aus der letzten Sitzung aufbewahrte URL-Liste in „%1“ konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>It holds no results.</source>
+        <translation>Sie enthält keine Ergebnisse.</translation>
+    </message>
+    <message>
+        <source>The results kept from the last session in &quot;%1&quot; could not be read: %2</source>
+        <translation>Die aus der letzten Sitzung aufbewahrten Ergebnisse in „%1“ konnten nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>The results kept from the last session in &quot;%1&quot; were read in part: %2 rows (beyond the first %3, or with a site longer than %4 characters) and %5 cells that hold no count were left out.</source>
+        <translation>Die aus der letzten Sitzung aufbewahrten Ergebnisse in „%1“ wurden nur zum Teil gelesen: %2 Zeilen (über die ersten %3 hinaus oder mit einer Site von mehr als %4 Zeichen) und %5 Zellen ohne Zahl wurden ausgelassen.</translation>
+    </message>
+</context>
+<context>
     <name>LoadSearchDialog</name>
     <message>
         <source>Load Saved Search</source>
@@ -580,11 +599,11 @@
         <translation>&amp;Port:</translation>
     </message>
     <message>
-        <source>&amp;User:</source>
+        <source>U&amp;ser:</source>
         <translation>Ben&amp;utzer:</translation>
     </message>
     <message>
-        <source>Pass&amp;word:</source>
+        <source>P&amp;assword:</source>
         <translation>Passwor&amp;t:</translation>
     </message>
     <message>

@@ -6,6 +6,7 @@
 #include "engines/SourceList.h"
 #include "lists/UrlListFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ namespace {
 const std::pair<QueryOutcome::Kind, const char*> kindKeys[] = {
     {QueryOutcome::Kind::Counted, "counted"},  {QueryOutcome::Kind::NoResults, "no-results"},
     {QueryOutcome::Kind::NoCount, "no-count"}, {QueryOutcome::Kind::Failed, "failed"},
-    {QueryOutcome::Kind::Stopped, "stopped"}, {QueryOutcome::Kind::NotInGraph, "not-in-graph"},
+    {QueryOutcome::Kind::Stopped, "stopped"},  {QueryOutcome::Kind::NotInGraph, "not-in-graph"},
 };
 const std::pair<FetchFailure, const char*> failureKeys[] = {
     {FetchFailure::None, ""},
@@ -214,7 +215,8 @@ QStringList KeptSession::readUrls(QString* problem) const
     QStringList urls;
     QString reason;
     if (!UrlListFile::read(urlListPath(), urls, reason) && QFileInfo::exists(urlListPath()) && problem)
-        *problem = QStringLiteral("The URL list kept from the last session in \"%1\" could not be read: %2")
+        *problem = QCoreApplication::translate(
+                       "KeptSession", "The URL list kept from the last session in \"%1\" could not be read: %2")
                        .arg(QDir::toNativeSeparators(urlListPath()), reason);
     return urls;
 }
@@ -232,10 +234,10 @@ bool KeptSession::writeResults(const Results& results, QString* error) const
 
 std::optional<KeptSession::Results> KeptSession::readResults(const RankThresholds& thresholds, QString* problem) const
 {
-    const auto tell = [this, problem](const QString& what) {
+    const QString shownPath = QDir::toNativeSeparators(resultsPath());
+    const auto tell = [problem](const QString& message) {
         if (problem)
-            *problem = QStringLiteral("The results kept from the last session in \"%1\" %2")
-                           .arg(QDir::toNativeSeparators(resultsPath()), what);
+            *problem = message;
     };
     QByteArray bytes;
     QString reason;
@@ -249,9 +251,12 @@ std::optional<KeptSession::Results> KeptSession::readResults(const RankThreshold
     const QJsonValue rows = document.object().value(QStringLiteral("rows"));
     if (status != LocalFile::ReadStatus::Read || !document.isObject() || !rows.isArray()) {
         if (status == LocalFile::ReadStatus::Read)
-            reason = parseError.error != QJsonParseError::NoError ? parseError.errorString()
-                                                                  : QStringLiteral("It holds no results.");
-        tell(QStringLiteral("could not be read: ") + reason);
+            reason = parseError.error != QJsonParseError::NoError
+                         ? parseError.errorString()
+                         : QCoreApplication::translate("KeptSession", "It holds no results.");
+        tell(QCoreApplication::translate("KeptSession",
+                                         "The results kept from the last session in \"%1\" could not be read: %2")
+                 .arg(shownPath, reason));
         return std::nullopt;
     }
 
@@ -274,12 +279,12 @@ std::optional<KeptSession::Results> KeptSession::readResults(const RankThreshold
         }
     }
     if (droppedRows > 0 || droppedCells > 0)
-        tell(QStringLiteral("were read in part: %1 rows (beyond the first %2, or with a site longer than %3 "
-                            "characters) and %4 cells that hold no count were left out.")
-                 .arg(droppedRows)
-                 .arg(UrlListFile::maxUrls)
-                 .arg(maxFieldLength)
-                 .arg(droppedCells));
+        tell(QCoreApplication::translate("KeptSession",
+                                         "The results kept from the last session in \"%1\" were read in part: %2 "
+                                         "rows (beyond the first %3, or with a site longer than %4 characters) and %5 "
+                                         "cells that hold no count were left out.")
+                 .arg(shownPath, QString::number(droppedRows), QString::number(UrlListFile::maxUrls),
+                      QString::number(maxFieldLength), QString::number(droppedCells)));
     return results;
 }
 
