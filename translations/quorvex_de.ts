@@ -239,6 +239,25 @@
     </message>
 </context>
 <context>
+    <name>CountExtraction</name>
+    <message>
+        <source>not JSON</source>
+        <translation>kein JSON</translation>
+    </message>
+    <message>
+        <source>path %1 missing</source>
+        <translation>Pfad %1 fehlt</translation>
+    </message>
+    <message>
+        <source>not a whole number of at most 10 digits</source>
+        <translation>keine ganze Zahl mit höchstens 10 Ziffern</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+</context>
+<context>
     <name>CsvExport</name>
     <message>
         <source>CSV Files (*.csv);;All Files (*)</source>
@@ -803,6 +822,33 @@
     </message>
 </context>
 <context>
+    <name>PageFetcher</name>
+    <message>
+        <source>the certificate is self-signed</source>
+        <translation>das Zertifikat ist selbst signiert</translation>
+    </message>
+    <message>
+        <source>the certificate has expired</source>
+        <translation>das Zertifikat ist abgelaufen</translation>
+    </message>
+    <message>
+        <source>the certificate is not valid yet</source>
+        <translation>das Zertifikat ist noch nicht gültig</translation>
+    </message>
+    <message>
+        <source>the certificate is for another host name</source>
+        <translation>das Zertifikat gilt für einen anderen Hostnamen</translation>
+    </message>
+    <message>
+        <source>the certificate has been revoked</source>
+        <translation>das Zertifikat wurde widerrufen</translation>
+    </message>
+    <message>
+        <source>the certificate is not from a trusted authority</source>
+        <translation>das Zertifikat stammt nicht von einer vertrauenswürdigen Stelle</translation>
+    </message>
+</context>
+<context>
     <name>PrinterChoice</name>
     <message>
         <source>Print Chart</source>
@@ -1152,6 +1198,13 @@ Check the sources in Options; Scan &gt; Scan Log lists every query.</source>
         <translation>Keine Quelle hat geantwortet: Alle %1 Abfragen des Suchlaufs sind fehlgeschlagen, meist mit „%2“.
 
 Die Quellen unter Optionen prüfen; Suchlauf &gt; Suchlauf-Protokoll listet jede Abfrage.</translation>
+    </message>
+</context>
+<context>
+    <name>ScanDriver</name>
+    <message>
+        <source>asked again in %1 s</source>
+        <translation>wird in %1 s erneut gefragt</translation>
     </message>
 </context>
 <context>
@@ -1992,6 +2045,52 @@ Die Quellen unter Optionen prüfen; Suchlauf &gt; Suchlauf-Protokoll listet jede
     <message>
         <source>, in %1 (%2): %3</source>
         <translation>, in %1 (%2): %3</translation>
+    </message>
+</context>
+<context>
+    <name>WebGraphIndex</name>
+    <message>
+        <source>no web-graph index at %1</source>
+        <translation>kein Webgraph-Index unter %1</translation>
+    </message>
+    <message>
+        <source>cannot read the web-graph index %1: %2</source>
+        <translation>der Webgraph-Index %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a web-graph index</source>
+        <translation>%1 ist kein Webgraph-Index</translation>
+    </message>
+    <message>
+        <source>the web-graph index %1 is of an older format: build it again with quorvex --index-webgraph</source>
+        <translation>der Webgraph-Index %1 hat ein älteres Format: mit quorvex --index-webgraph neu erstellen</translation>
+    </message>
+    <message>
+        <source>the web-graph index %1 is of a newer format than this version of Quorvex reads</source>
+        <translation>der Webgraph-Index %1 hat ein neueres Format, als diese Version von Quorvex liest</translation>
+    </message>
+    <message>
+        <source>the web-graph index %1 is damaged</source>
+        <translation>der Webgraph-Index %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the web-graph index %1 is damaged (%2 bytes where %3 were written)</source>
+        <translation>der Webgraph-Index %1 ist beschädigt (%2 Bytes, wo %3 geschrieben wurden)</translation>
+    </message>
+    <message>
+        <source>cannot map the web-graph index %1 into memory: %2</source>
+        <translation>der Webgraph-Index %1 kann nicht in den Speicher abgebildet werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>WebGraphLookup</name>
+    <message>
+        <source>the web-graph index %1 holds no ranks: build it with the ranks file, or ask for Value=indegree</source>
+        <translation>der Webgraph-Index %1 enthält keine Ränge: mit der Rangdatei erstellen oder Value=indegree verwenden</translation>
+    </message>
+    <message>
+        <source>%1 is in the graph but not in its ranks</source>
+        <translation>%1 ist im Graphen, aber nicht in seinen Rängen</translation>
     </message>
 </context>
 <context>

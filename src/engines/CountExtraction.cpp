@@ -3,6 +3,7 @@
 #include "engines/CountText.h"
 #include "engines/EngineTable.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -147,7 +148,7 @@ CountReading readJsonCount(const QString& reply, const QString& path)
     QJsonParseError error;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
     if (error.error != QJsonParseError::NoError)
-        return noCount(QStringLiteral("not JSON"));
+        return noCount(QCoreApplication::translate("CountExtraction", "not JSON"));
 
     QJsonValue value = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
     for (const QString& part : path.split(u'.')) {
@@ -157,10 +158,10 @@ CountReading readJsonCount(const QString& reply, const QString& path)
         else if (value.isObject() && value.toObject().contains(part))
             value = value.toObject().value(part);
         else
-            return noCount(QStringLiteral("path %1 missing").arg(path));
+            return noCount(QCoreApplication::translate("CountExtraction", "path %1 missing").arg(path));
     }
 
-    const QString notWhole = QStringLiteral("not a whole number of at most 10 digits");
+    const QString notWhole = QCoreApplication::translate("CountExtraction", "not a whole number of at most 10 digits");
     if (value.isDouble()) {
         const double number = value.toDouble();
         if (number < 0 || number >= 1e10 || number != std::floor(number))
@@ -169,7 +170,7 @@ CountReading readJsonCount(const QString& reply, const QString& path)
     }
     const QString digits = value.toString();
     if (!value.isString() || !CountText::isCount(digits))
-        return noCount(QStringLiteral("not a number"));
+        return noCount(QCoreApplication::translate("CountExtraction", "not a number"));
     if (!isValidCount(digits))
         return noCount(notWhole);
     return counted(CountText::of(CountText::number(digits)), -1);

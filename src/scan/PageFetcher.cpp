@@ -1,5 +1,6 @@
 #include "scan/PageFetcher.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QLocale>
@@ -107,19 +108,19 @@ QString certificateFault(const QList<QSslError>& errors)
         switch (error.error()) {
         case QSslError::SelfSignedCertificate:
         case QSslError::SelfSignedCertificateInChain:
-            return QStringLiteral("the certificate is self-signed");
+            return QCoreApplication::translate("PageFetcher", "the certificate is self-signed");
         case QSslError::CertificateExpired:
-            return QStringLiteral("the certificate has expired");
+            return QCoreApplication::translate("PageFetcher", "the certificate has expired");
         case QSslError::CertificateNotYetValid:
-            return QStringLiteral("the certificate is not valid yet");
+            return QCoreApplication::translate("PageFetcher", "the certificate is not valid yet");
         case QSslError::HostNameMismatch:
-            return QStringLiteral("the certificate is for another host name");
+            return QCoreApplication::translate("PageFetcher", "the certificate is for another host name");
         case QSslError::CertificateRevoked:
-            return QStringLiteral("the certificate has been revoked");
+            return QCoreApplication::translate("PageFetcher", "the certificate has been revoked");
         case QSslError::UnableToGetLocalIssuerCertificate:
         case QSslError::UnableToGetIssuerCertificate:
         case QSslError::CertificateUntrusted:
-            return QStringLiteral("the certificate is not from a trusted authority");
+            return QCoreApplication::translate("PageFetcher", "the certificate is not from a trusted authority");
         default:
             break;
         }

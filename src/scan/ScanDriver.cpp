@@ -7,6 +7,7 @@
 #include "scan/ScanLog.h"
 #include "scan/SourceQuery.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTimer>
 
@@ -174,7 +175,7 @@ void ScanDriver::retrying(SourceQuery* query, const FetchReport& answer, int wai
         return;
     }
     const QString site = m_sites[m_siteIndex];
-    const QString again = QStringLiteral("asked again in %1 s").arg((waitMs + 999) / 1000);
+    const QString again = QCoreApplication::translate("ScanDriver", "asked again in %1 s").arg((waitMs + 999) / 1000);
     logQuery(site, m_queries[index].source, {QueryOutcome::Kind::Failed, answer, again}, {});
     emit waiting(m_siteIndex, site, index + 1, waitMs, answer.httpStatus);
 }

@@ -3,6 +3,7 @@
 #include "engines/SiteName.h"
 #include "webgraph/WebGraphIndexCache.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 
@@ -40,8 +41,9 @@ SourceQuery::Answer WebGraphLookup::answer(const Source& source, const QString& 
     const bool rank = source.graphValue == Source::GraphValue::Rank;
     if (rank && !index.hasRanks())
         return failed(report, FetchFailure::IndexUnusable,
-                      QStringLiteral("the web-graph index %1 holds no ranks: build it with the ranks file, or ask "
-                                     "for Value=indegree")
+                      QCoreApplication::translate("WebGraphLookup",
+                                                  "the web-graph index %1 holds no ranks: build it with the ranks "
+                                                  "file, or ask for Value=indegree")
                           .arg(QDir::toNativeSeparators(source.indexFile)));
 
     const QString name = nameOf(site, index.level());
@@ -51,7 +53,7 @@ SourceQuery::Answer WebGraphLookup::answer(const Source& source, const QString& 
         return {{QueryOutcome::Kind::NotInGraph, report, name}, {}, -1};
     if (rank && !entry->harmonicPosition)
         return {{QueryOutcome::Kind::NotInGraph, report,
-                 QStringLiteral("%1 is in the graph but not in its ranks").arg(name)},
+                 QCoreApplication::translate("WebGraphLookup", "%1 is in the graph but not in its ranks").arg(name)},
                 {},
                 -1};
     const quint64 value = rank ? *entry->harmonicPosition : entry->inDegree;

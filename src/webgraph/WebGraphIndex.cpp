@@ -1,5 +1,6 @@
 #include "webgraph/WebGraphIndex.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -14,11 +15,12 @@ bool WebGraphIndex::open(const QString& path)
     m_error.clear();
     m_file.setFileName(path);
     if (!QFileInfo(path).isFile()) {
-        m_error = QStringLiteral("no web-graph index at %1").arg(path);
+        m_error = QCoreApplication::translate("WebGraphIndex", "no web-graph index at %1").arg(path);
         return false;
     }
     if (!m_file.open(QIODevice::ReadOnly)) {
-        m_error = QStringLiteral("cannot read the web-graph index %1: %2").arg(path, m_file.errorString());
+        m_error = QCoreApplication::translate("WebGraphIndex", "cannot read the web-graph index %1: %2")
+                      .arg(path, m_file.errorString());
         return false;
     }
     const QByteArray headerBytes = m_file.read(qint64(WebGraphFormat::headerBytes));
@@ -28,19 +30,21 @@ bool WebGraphIndex::open(const QString& path)
     case HeaderProblem::None:
         break;
     case HeaderProblem::NotAnIndex:
-        m_error = QStringLiteral("%1 is not a web-graph index").arg(path);
+        m_error = QCoreApplication::translate("WebGraphIndex", "%1 is not a web-graph index").arg(path);
         break;
     case HeaderProblem::OlderVersion:
-        m_error = QStringLiteral("the web-graph index %1 is of an older format: build it again with "
-                                 "quorvex --index-webgraph")
+        m_error = QCoreApplication::translate("WebGraphIndex",
+                                              "the web-graph index %1 is of an older format: build it again with "
+                                              "quorvex --index-webgraph")
                       .arg(path);
         break;
     case HeaderProblem::NewerVersion:
-        m_error =
-            QStringLiteral("the web-graph index %1 is of a newer format than this version of Quorvex reads").arg(path);
+        m_error = QCoreApplication::translate(
+                      "WebGraphIndex", "the web-graph index %1 is of a newer format than this version of Quorvex reads")
+                      .arg(path);
         break;
     case HeaderProblem::Damaged:
-        m_error = QStringLiteral("the web-graph index %1 is damaged").arg(path);
+        m_error = QCoreApplication::translate("WebGraphIndex", "the web-graph index %1 is damaged").arg(path);
         break;
     }
     if (!header) {
@@ -48,16 +52,16 @@ bool WebGraphIndex::open(const QString& path)
         return false;
     }
     if (quint64(m_file.size()) != header->fileBytes) {
-        m_error = QStringLiteral("the web-graph index %1 is damaged (%2 bytes where %3 were written)")
-                      .arg(path)
-                      .arg(m_file.size())
-                      .arg(header->fileBytes);
+        m_error = QCoreApplication::translate("WebGraphIndex",
+                                              "the web-graph index %1 is damaged (%2 bytes where %3 were written)")
+                      .arg(path, QString::number(m_file.size()), QString::number(header->fileBytes));
         m_file.close();
         return false;
     }
     const uchar* data = m_file.map(0, m_file.size());
     if (!data) {
-        m_error = QStringLiteral("cannot map the web-graph index %1 into memory: %2").arg(path, m_file.errorString());
+        m_error = QCoreApplication::translate("WebGraphIndex", "cannot map the web-graph index %1 into memory: %2")
+                      .arg(path, m_file.errorString());
         m_file.close();
         return false;
     }
@@ -70,7 +74,7 @@ bool WebGraphIndex::open(const QString& path)
     const quint64 buckets = bucketCount(m_header.bucketBits);
     if (u64(m_layout.nameBlocks) != 0 || u64(m_layout.nameBlocks + 8 * blocks) != m_header.namesBytes ||
         u64(m_layout.buckets) != 0 || u64(m_layout.buckets + 8 * buckets) != m_header.vertexCount) {
-        m_error = QStringLiteral("the web-graph index %1 is damaged").arg(path);
+        m_error = QCoreApplication::translate("WebGraphIndex", "the web-graph index %1 is damaged").arg(path);
         m_file.close();
         return false;
     }
