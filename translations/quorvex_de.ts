@@ -618,11 +618,11 @@
         <translation>&amp;Port:</translation>
     </message>
     <message>
-        <source>U&amp;ser:</source>
+        <source>&amp;User:</source>
         <translation>Ben&amp;utzer:</translation>
     </message>
     <message>
-        <source>P&amp;assword:</source>
+        <source>Pass&amp;word:</source>
         <translation>Passwor&amp;t:</translation>
     </message>
     <message>

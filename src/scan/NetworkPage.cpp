@@ -62,8 +62,8 @@ NetworkPage::NetworkPage(QWidget* parent)
     manual->setContentsMargins(24, 0, 0, 0);
     manual->addRow(tr("&Host:"), m_host);
     manual->addRow(tr("&Port:"), m_port);
-    manual->addRow(tr("U&ser:"), m_user);
-    manual->addRow(tr("P&assword:"), m_password);
+    manual->addRow(tr("&User:"), m_user);
+    manual->addRow(tr("Pass&word:"), m_password);
     proxyLayout->addLayout(manual);
 
     auto* agentGroup = new QGroupBox(tr("Queries"), this);
