@@ -27,9 +27,9 @@ std::optional<qint64> numberOf(const QVariant& key)
 
 // The site's text as compared: case-folded first, because not every
 // collation backend honours case insensitivity.
-QString foldedText(const QVariant& key)
+QString foldedText(const QString& site)
 {
-    return key.toString().toCaseFolded();
+    return site.toCaseFolded();
 }
 
 } // namespace
@@ -107,7 +107,7 @@ bool ResultsSortProxy::lessThan(const QModelIndex& left, const QModelIndex& righ
     const QVariant leftKey = left.data(ScanResults::SortKeyRole);
     const QVariant rightKey = right.data(ScanResults::SortKeyRole);
     if (left.column() == ResultsColumns::domainName)
-        return m_collator.compare(foldedText(leftKey), foldedText(rightKey)) < 0;
+        return m_collator.compare(foldedText(leftKey.toString()), foldedText(rightKey.toString())) < 0;
     return numberLess(numberOf(leftKey), numberOf(rightKey));
 }
 
@@ -132,7 +132,7 @@ std::vector<int> ResultsSortProxy::textRanksOf(const QList<int>& sourceRows) con
     QStringList texts;
     texts.reserve(sourceRows.size());
     for (const int row : sourceRows)
-        texts << m_results->row(row).site.toCaseFolded();
+        texts << foldedText(m_results->row(row).site);
     // The collation keys take most of the time: a large table makes them
     // on two threads, each with a collator of its own.
     std::vector<std::optional<QCollatorSortKey>> collationKeys(static_cast<std::size_t>(texts.size()));

@@ -236,25 +236,20 @@ int ResultsView::widestValueWidth(int column) const
 {
     if (column == ResultsColumns::domainName)
         return 0;
-    // Counts are digits, as wide as each other in most fonts: only the
-    // longest few texts are measured, with their marks.
-    constexpr int measured = 8;
-    QList<QModelIndex> longest;
-    qsizetype longestLength = 0;
-    for (int row = 0; row < m_shown->rowCount(); ++row) {
-        const QModelIndex index = m_shown->index(row, column);
-        const qsizetype length = index.data(Qt::DisplayRole).toString().size();
-        if (length > longestLength) {
-            longestLength = length;
-            longest.clear();
+    // The largest number has the longest text, and digits are as wide as
+    // each other in most fonts: its cell alone is measured.
+    int widestRow = -1;
+    qint64 largest = -1;
+    for (int row = 0; row < m_results->rowCount(); ++row) {
+        const std::optional<qint64> number = m_results->row(row).columnNumber(column);
+        if (number && *number > largest) {
+            largest = *number;
+            widestRow = row;
         }
-        if (length == longestLength && length > 0 && longest.size() < measured)
-            longest << index;
     }
-    int widest = 0;
-    for (const QModelIndex& index : longest)
-        widest = std::max(widest, m_table->sizeHintForIndex(index).width());
-    return widest;
+    if (widestRow < 0)
+        return 0;
+    return m_table->sizeHintForIndex(m_shown->mapFromSource(m_results->index(widestRow, column))).width();
 }
 
 void ResultsView::sortByColumn(int column, Qt::SortOrder order)
