@@ -13,11 +13,13 @@
 #include <thread>
 #include <vector>
 
-// Reads a text file on a thread of its own, inflating it there, and hands
-// the text over in blocks of whole lines, so that the inflating on one core
-// and the caller's parsing on another go on at the same time. Every block
-// ends with '\n' (a file whose last line has none gets one), and at least
-// paddingBytes more bytes may be read after it.
+// Reads a text file, inflating it, and hands the text over in blocks of
+// whole lines. With buffers it reads on a thread of its own, so that the
+// inflating on one core and the caller's parsing on another go on at the
+// same time; without, it reads on the caller's thread as each block is
+// asked for, which suits work that only fills another loop's waits. Every
+// block ends with '\n' (a file whose last line has none gets one), and at
+// least paddingBytes more bytes may be read after it.
 class LineBlockReader
 {
 public:
@@ -27,7 +29,8 @@ public:
         const char* end = nullptr;
     };
 
-    // More buffers let the inflating run further ahead of the parsing.
+    // More buffers let the inflating run further ahead of the parsing;
+    // none reads on the caller's thread.
     LineBlockReader(const QString& path, const std::atomic<bool>& cancel,
                     GzipTextFile::Inflater inflater = GzipTextFile::fastestInflater(), int bufferCount = 4);
     ~LineBlockReader();
@@ -44,6 +47,10 @@ public:
     // The next block, valid until the next call; false at the end of the
     // file, on an error (errorString() says which) and once cancelled.
     bool next(Block& block);
+    // The blocks inflated and not yet taken: work the inflating has done
+    // ahead, which lets the caller turn to something else for a while.
+    int blocksAhead() const;
+    int bufferCount() const { return m_bufferCount; }
     QString errorString() const;
 
     // The largest line a block can hold.
@@ -53,11 +60,19 @@ public:
 private:
     struct Buffer
     {
-        std::unique_ptr<char[]> bytes;
+        char* bytes = nullptr;
         qsizetype size = 0;
     };
+    struct FreeBytes
+    {
+        void operator()(char* bytes) const;
+    };
+    enum class Fill { Block, Last, End, Failed };
 
     void inflateAll();
+    // Reads the next block into the buffer, after the part of a line the
+    // previous block could not hold.
+    Fill fill(Buffer& buffer, QString& error);
     // Waits for a free buffer; null once cancelled or stopped.
     Buffer* takeFreeBuffer();
     void hand(Buffer* buffer);
@@ -72,6 +87,9 @@ private:
     qint64 m_fileSize = 0;
     std::atomic<qint64> m_bytesRead{0};
 
+    std::unique_ptr<char[], FreeBytes> m_bytes;
+    std::unique_ptr<char[]> m_carry;
+    qsizetype m_carried = 0;
     std::vector<Buffer> m_buffers;
     mutable std::mutex m_mutex;
     std::condition_variable m_changed;

@@ -29,7 +29,8 @@ constexpr qint64 progressIntervalMs = 200;
 // Edges whose counters are fetched ahead together.
 constexpr qsizetype edgeBatch = 512;
 // Buffers of a MiB that the edges' inflating may fill ahead while the
-// vertices are parsed, which is slower than their inflating.
+// vertices are parsed, which is slower than their inflating. More would
+// cost more in memory first touched than they save.
 constexpr int edgeBuffers = 32;
 
 QString levelText(Level level)
@@ -38,6 +39,31 @@ QString levelText(Level level)
 }
 
 } // namespace
+
+struct WebGraphIndexBuilder::RanksReading
+{
+    // In the waits of another loop the ranks are inflated on its thread;
+    // else on one of their own.
+    RanksReading(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel, const VertexKeyTable& table,
+                 const VertexNames& names, quint64 vertexCount, bool inWaits)
+        : path(QDir::toNativeSeparators(request.ranks))
+        , reader(request.ranks, cancel, request.inflater, inWaits ? 0 : 4)
+        , placer(table, names, vertexCount)
+    {}
+
+    bool finish(Result failure, const QString& error = {})
+    {
+        outcome = {failure, error};
+        done = true;
+        return false;
+    }
+
+    const QString path;
+    LineBlockReader reader;
+    RankPlacer placer;
+    bool done = false;
+    StepOutcome outcome;
+};
 
 WebGraphIndexBuilder::WebGraphIndexBuilder(const WebGraphBuildRequest& request, const std::atomic<bool>& cancel,
                                            ProgressFunction progress)
@@ -68,6 +94,7 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::build()
         m_error = QStringLiteral("cancelled");
     }
     // The temporary file goes with the writer when the build failed.
+    m_ranks.reset();
     m_names.reset();
     m_table.reset();
     m_counts.reset();
@@ -157,23 +184,20 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     m_header.hasRanks = !m_request.ranks.isEmpty();
 
     // The edges need only the number of vertices: the names' table is
-    // sorted and written on a thread of its own while they are counted,
-    // and then the ranks are read there, using time the counting leaves on
-    // its core.
+    // sorted and written on a thread of its own while they are counted.
+    // Then the ranks are read in the waits of the count for the edges'
+    // text, when memory allows the positions and the counters side by side.
     beginStep(Step::Edges);
     m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
     m_tableFailed.store(false);
+    m_tableBuilt.store(false);
     m_stopTable.store(false);
-    m_stopRanks.store(false);
-    m_ranksBytesRead.store(0);
     const bool ranksBeside = m_header.hasRanks && m_header.vertexCount <= m_request.mostVerticesForRanksBeside;
     StepOutcome table;
-    StepOutcome ranks;
-    std::thread tableThread([this, &table, &ranks, ranksBeside, headerLines = m_headerLines] {
+    std::thread tableThread([this, &table, headerLines = m_headerLines] {
         table = buildTable(m_request.vertices, headerLines);
         m_tableFailed.store(table.failure != Result::Built);
-        if (table.failure == Result::Built && ranksBeside)
-            ranks = readRanks(m_stopRanks, {});
+        m_tableBuilt.store(table.failure == Result::Built, std::memory_order_release);
     });
     struct Joiner
     {
@@ -183,24 +207,25 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     bool counted = false;
     {
         const Joiner joiner{tableThread};
-        counted = readLines(edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); });
+        const auto ranksInWaits = [this] {
+            return m_tableBuilt.load(std::memory_order_acquire) && readRanksBlock();
+        };
+        counted = readLines(
+            edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); },
+            ranksBeside ? std::function<bool()>(ranksInWaits) : std::function<bool()>());
         // A cancelled count does not wait for the whole sort; a failed one
         // does, so that a name given twice is told whichever thread sees
-        // its fault first. The ranks, told after the edges, stop either way.
+        // its fault first.
         m_stopTable.store(!counted && m_cancel.load());
-        m_stopRanks.store(!counted || m_cancel.load());
     }
-    // A name given twice comes before any fault of the edges.
+    // A name given twice comes before any fault of the edges, and they
+    // before any of the ranks.
     if (table.failure != Result::Built && table.failure != Result::Cancelled)
         return failWith(table);
     if (!counted)
         return m_failure;
-    if (ranksBeside) {
-        if (ranks.failure != Result::Built)
-            return failWith(ranks);
-        m_progressState.bytesRead += m_ranksFileSize;
-        m_ranksBytesRead.store(0);
-    }
+    if (m_ranks && m_ranks->done && m_ranks->outcome.failure != Result::Built)
+        return failWith(m_ranks->outcome);
     beginStep(Step::Writing);
     if (!m_counts->write(*m_writer, &m_header.overflowCount)) {
         writeError();
@@ -210,15 +235,14 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     m_counts.reset();
 
     if (m_header.hasRanks) {
-        if (!ranksBeside) {
+        if (!m_ranks || !m_ranks->done) {
             beginStep(Step::Ranks);
-            const StepOutcome after = readRanks(m_cancel, [this] { reportProgress(0); });
-            if (after.failure != Result::Built)
-                return failWith(after);
-            m_progressState.bytesRead += m_ranksFileSize;
-            m_ranksBytesRead.store(0);
+            while (readRanksBlock())
+                reportProgress(0);
             beginStep(Step::Writing);
         }
+        if (m_ranks->outcome.failure != Result::Built)
+            return failWith(m_ranks->outcome);
         if (!writePositions())
             return m_failure;
     }
@@ -275,7 +299,8 @@ bool WebGraphIndexBuilder::readLines(const QString& path, Step step, ParseBlock 
 }
 
 template <typename ParseBlock>
-bool WebGraphIndexBuilder::readLines(LineBlockReader& reader, Step step, ParseBlock parseBlock)
+bool WebGraphIndexBuilder::readLines(LineBlockReader& reader, Step step, ParseBlock parseBlock,
+                                     const std::function<bool()>& waitWork)
 {
     m_path = reader.path();
     m_line = 0;
@@ -284,7 +309,13 @@ bool WebGraphIndexBuilder::readLines(LineBlockReader& reader, Step step, ParseBl
         return inputError(reader.errorString());
     m_progressState.step = step;
     LineBlockReader::Block block;
-    while (reader.next(block)) {
+    for (;;) {
+        if (waitWork) {
+            while (reader.blocksAhead() < reader.bufferCount() / 2 && waitWork()) {
+            }
+        }
+        if (!reader.next(block))
+            break;
         if (!parseBlock(block.begin, block.end))
             return false;
         reportProgress(reader.bytesRead());
@@ -300,40 +331,45 @@ bool WebGraphIndexBuilder::readLines(LineBlockReader& reader, Step step, ParseBl
     return true;
 }
 
-WebGraphIndexBuilder::StepOutcome WebGraphIndexBuilder::readRanks(const std::atomic<bool>& stop,
-                                                                  const std::function<void()>& afterBlock)
+bool WebGraphIndexBuilder::readRanksBlock()
 {
-    const QString path = QDir::toNativeSeparators(m_request.ranks);
-    LineBlockReader reader(m_request.ranks, stop, m_request.inflater);
-    if (!reader.start())
-        return {Result::BadInput, QStringLiteral("%1: %2").arg(path, reader.errorString())};
-    m_ranksFileSize = reader.fileSize();
-    RankPlacer placer(*m_table, *m_names, m_header.vertexCount);
+    if (!m_ranks) {
+        m_ranks = std::make_unique<RanksReading>(m_request, m_cancel, *m_table, *m_names, m_header.vertexCount,
+                                                 m_counts != nullptr);
+        if (!m_ranks->reader.start())
+            return m_ranks->finish(Result::BadInput,
+                                   QStringLiteral("%1: %2").arg(m_ranks->path, m_ranks->reader.errorString()));
+    }
+    if (m_ranks->done)
+        return false;
+    RanksReading& ranks = *m_ranks;
     LineBlockReader::Block block;
-    while (reader.next(block)) {
-        switch (placer.parse(block.begin, block.end)) {
-        case RankPlacer::Status::Ok:
-            break;
-        case RankPlacer::Status::BadLine:
-            return {Result::BadInput,
-                    QStringLiteral("%1, line %2: %3").arg(path).arg(placer.line()).arg(placer.problem())};
-        case RankPlacer::Status::NamesUnreadable:
-            return {Result::NotWritten, m_writer->errorString()};
+    if (!ranks.reader.next(block)) {
+        if (m_cancel.load())
+            return ranks.finish(Result::Cancelled);
+        const QString error = ranks.reader.errorString();
+        if (!error.isEmpty()) {
+            return ranks.finish(Result::BadInput,
+                                ranks.placer.line() == 0
+                                    ? QStringLiteral("%1: %2").arg(ranks.path, error)
+                                    : QStringLiteral("%1: %2, after line %3").arg(ranks.path, error).arg(ranks.placer.line()));
         }
-        m_ranksBytesRead.store(reader.bytesRead(), std::memory_order_relaxed);
-        if (afterBlock)
-            afterBlock();
+        m_progressState.bytesRead += ranks.reader.fileSize();
+        m_positions = ranks.placer.takePositions();
+        return ranks.finish(Result::Built);
     }
-    if (stop.load())
-        return {Result::Cancelled, {}};
-    if (!reader.errorString().isEmpty()) {
-        return {Result::BadInput,
-                placer.line() == 0
-                    ? QStringLiteral("%1: %2").arg(path, reader.errorString())
-                    : QStringLiteral("%1: %2, after line %3").arg(path, reader.errorString()).arg(placer.line())};
+    switch (ranks.placer.parse(block.begin, block.end)) {
+    case RankPlacer::Status::Ok:
+        return true;
+    case RankPlacer::Status::BadLine:
+        return ranks.finish(Result::BadInput, QStringLiteral("%1, line %2: %3")
+                                                  .arg(ranks.path)
+                                                  .arg(ranks.placer.line())
+                                                  .arg(ranks.placer.problem()));
+    case RankPlacer::Status::NamesUnreadable:
+        return ranks.finish(Result::NotWritten, m_writer->errorString());
     }
-    m_positions = placer.takePositions();
-    return {};
+    return true;
 }
 
 WebGraphIndexBuilder::Result WebGraphIndexBuilder::failWith(const StepOutcome& outcome)
@@ -605,7 +641,9 @@ void WebGraphIndexBuilder::reportProgress(qint64 bytesReadOfFile, bool always)
         return;
     m_lastReport = now;
     WebGraphBuildProgress progress = m_progressState;
-    progress.bytesRead += bytesReadOfFile + m_ranksBytesRead.load(std::memory_order_relaxed);
+    progress.bytesRead += bytesReadOfFile;
+    if (m_ranks && !m_ranks->done)
+        progress.bytesRead += m_ranks->reader.bytesRead();
     progress.elapsedMs = now;
     m_progress(progress);
 }

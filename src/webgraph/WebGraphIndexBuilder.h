@@ -54,8 +54,10 @@ struct WebGraphBuildProgress
 
 // Builds an index file from the graph's text files by streaming them: the
 // edges are never held, only fixed-size numbers per vertex (about 14 bytes)
-// while the names go to the index file straight away. Each file is inflated
-// on a thread of its own while the calling thread parses and counts. Runs on
+// while the names go to the index file straight away. The vertices and the
+// edges are inflated on threads of their own while the calling thread
+// parses and counts, and the ranks fill the time that thread would spend
+// waiting for the edges' text. Runs on
 // any thread; progress() is called on that thread every fifth of a second or
 // so, and setting `cancel` from elsewhere stops the build soon after. A build
 // that does not succeed leaves any earlier file at the output path as it was.
@@ -94,8 +96,12 @@ private:
 
     template <typename ParseBlock>
     bool readLines(const QString& path, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
+    // waitWork, if set, is called while the reader has less than half its
+    // buffers inflated ahead, until it returns false: work that fills the
+    // time the parse leaves over, since it is quicker than the inflating.
     template <typename ParseBlock>
-    bool readLines(LineBlockReader& reader, WebGraphBuildProgress::Step step, ParseBlock parseBlock);
+    bool readLines(LineBlockReader& reader, WebGraphBuildProgress::Step step, ParseBlock parseBlock,
+                   const std::function<bool()>& waitWork = {});
     bool parseVertices(const char* begin, const char* end);
     bool parseVertexLine(QByteArrayView line);
     bool parseEdges(const char* begin, const char* end);
@@ -113,11 +119,11 @@ private:
     // that follow the names. It may run beside the edges' count, so it
     // touches only the hashes, the table, the block starts and the writer.
     StepOutcome buildTable(const QString& path, quint64 headerLines);
-    // Reads the ranks file into m_positions, after the table. Beside the
-    // edges' count it touches only the table, the names, the writer (to
-    // read names back) and the positions; afterBlock, if set, runs after
-    // each block.
-    StepOutcome readRanks(const std::atomic<bool>& stop, const std::function<void()>& afterBlock);
+    // Reads and places one block of the ranks file, after the table: in the
+    // waits of the edges' count where memory allows both, else after it.
+    // False once there is no more to read; m_ranks->outcome then says how
+    // it ended, and m_positions holds the positions.
+    bool readRanksBlock();
     bool writePositions();
     bool writeHeader();
 
@@ -147,10 +153,10 @@ private:
     std::unique_ptr<VertexNames> m_names;
     std::unique_ptr<VertexKeyTable> m_table;
     std::atomic<bool> m_tableFailed{false};
+    std::atomic<bool> m_tableBuilt{false};
     std::atomic<bool> m_stopTable{false};
-    std::atomic<bool> m_stopRanks{false};
-    std::atomic<qint64> m_ranksBytesRead{0};
-    qint64 m_ranksFileSize = 0;
+    struct RanksReading;
+    std::unique_ptr<RanksReading> m_ranks;
     std::unique_ptr<InDegreeCounts> m_counts;
     GrowableArray<quint32> m_positions;
     bool m_thirdColumn = false;
