@@ -1,12 +1,10 @@
 #include "webgraph/LineBlockReader.h"
 
+#include "webgraph/GrowableArray.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <new>
-
-#ifdef Q_OS_LINUX
-#include <sys/mman.h>
-#endif
 
 namespace {
 
@@ -73,15 +71,12 @@ bool LineBlockReader::start()
     m_bytes.reset(static_cast<char*>(std::aligned_alloc(hugePage, bytes)));
     if (!m_bytes)
         throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-    madvise(m_bytes.get(), bytes, MADV_HUGEPAGE);
-#endif
+    adviseHugePages(m_bytes.get(), bytes);
     m_carry = std::make_unique_for_overwrite<char[]>(size_t(blockCapacity));
     m_buffers.resize(bufferCount);
     for (size_t i = 0; i < bufferCount; ++i) {
         Buffer& buffer = m_buffers[i];
         buffer.bytes = m_bytes.get() + i * stride;
-        std::memset(buffer.bytes + blockCapacity, 0, size_t(1 + paddingBytes));
         m_free.push_back(&buffer);
     }
     if (m_bufferCount > 0)
@@ -121,6 +116,11 @@ void LineBlockReader::finish(const QString& error)
 
 LineBlockReader::Fill LineBlockReader::fill(Buffer& buffer, QString& error)
 {
+    // Memory is first touched by the thread that fills it.
+    if (!buffer.padded) {
+        std::memset(buffer.bytes + blockCapacity, 0, size_t(1 + paddingBytes));
+        buffer.padded = true;
+    }
     std::memcpy(buffer.bytes, m_carry.get(), size_t(m_carried));
     const qsizetype read = m_file.read(buffer.bytes + m_carried, blockCapacity - m_carried);
     m_bytesRead.store(m_file.bytesRead(), std::memory_order_relaxed);

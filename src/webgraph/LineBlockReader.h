@@ -62,6 +62,7 @@ private:
     {
         char* bytes = nullptr;
         qsizetype size = 0;
+        bool padded = false;
     };
     struct FreeBytes
     {

@@ -1,3 +1,4 @@
+#include "webgraph/GrowableArray.h"
 #include "webgraph/GzipTextFile.h"
 #include "webgraph/WebGraphFields.h"
 #include "webgraph/WebGraphIndex.h"
@@ -576,6 +577,33 @@ private slots:
         const std::optional<quint64> parsed = WebGraphFields::parseWholeNumber(text);
         QCOMPARE(parsed ? qint64(*parsed) : qint64(-1), whole);
         QCOMPARE(WebGraphFields::isDecimalNumber(text), decimal);
+    }
+
+    // Growing past the size where the array maps pages of its own, then
+    // shrinking and moving it, keeps every value.
+    void growableArrayKeepsValues_data()
+    {
+        QTest::addColumn<quint64>("count");
+        QTest::newRow("small, in the heap") << quint64(3000);
+        QTest::newRow("grows into mapped pages") << quint64(400'000);
+        QTest::newRow("grows while mapped") << quint64(2'000'000);
+    }
+
+    void growableArrayKeepsValues()
+    {
+        QFETCH(quint64, count);
+        GrowableArray<quint64> values;
+        for (quint64 i = 0; i < count; ++i)
+            values.append(i * 2654435761u);
+        values.resize(count + 5);
+        values.shrinkToFit();
+        GrowableArray<quint64> moved = std::move(values);
+        QCOMPARE(moved.size(), count + 5);
+        quint64 wrong = 0;
+        for (quint64 i = 0; i < count; ++i)
+            wrong += moved[i] != i * 2654435761u;
+        QCOMPARE(wrong, quint64(0));
+        QCOMPARE(moved[count + 4], quint64(0));
     }
 };
 
