@@ -106,8 +106,9 @@ private:
 #ifdef Q_OS_LINUX
         if (m_mapped || bytes >= mappedFrom) {
             const size_t mappedBytes = (bytes + pageBytes - 1) / pageBytes * pageBytes;
-            void* data = m_mapped ? mremap(m_data, mappedSize(), mappedBytes, MREMAP_MAYMOVE)
-                                  : mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+            void* data = m_mapped
+                             ? mremap(m_data, mappedSize(), mappedBytes, MREMAP_MAYMOVE)
+                             : mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
             if (data == MAP_FAILED)
                 throw std::bad_alloc();
             if (!m_mapped) {

@@ -207,9 +207,7 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
     bool counted = false;
     {
         const Joiner joiner{tableThread};
-        const auto ranksInWaits = [this] {
-            return m_tableBuilt.load(std::memory_order_acquire) && readRanksBlock();
-        };
+        const auto ranksInWaits = [this] { return m_tableBuilt.load(std::memory_order_acquire) && readRanksBlock(); };
         counted = readLines(
             edges, Step::Edges, [this](const char* b, const char* e) { return parseEdges(b, e); },
             ranksBeside ? std::function<bool()>(ranksInWaits) : std::function<bool()>());
@@ -349,10 +347,11 @@ bool WebGraphIndexBuilder::readRanksBlock()
             return ranks.finish(Result::Cancelled);
         const QString error = ranks.reader.errorString();
         if (!error.isEmpty()) {
-            return ranks.finish(Result::BadInput,
-                                ranks.placer.line() == 0
-                                    ? QStringLiteral("%1: %2").arg(ranks.path, error)
-                                    : QStringLiteral("%1: %2, after line %3").arg(ranks.path, error).arg(ranks.placer.line()));
+            return ranks.finish(
+                Result::BadInput,
+                ranks.placer.line() == 0
+                    ? QStringLiteral("%1: %2").arg(ranks.path, error)
+                    : QStringLiteral("%1: %2, after line %3").arg(ranks.path, error).arg(ranks.placer.line()));
         }
         m_progressState.bytesRead += ranks.reader.fileSize();
         m_positions = ranks.placer.takePositions();
@@ -362,10 +361,9 @@ bool WebGraphIndexBuilder::readRanksBlock()
     case RankPlacer::Status::Ok:
         return true;
     case RankPlacer::Status::BadLine:
-        return ranks.finish(Result::BadInput, QStringLiteral("%1, line %2: %3")
-                                                  .arg(ranks.path)
-                                                  .arg(ranks.placer.line())
-                                                  .arg(ranks.placer.problem()));
+        return ranks.finish(
+            Result::BadInput,
+            QStringLiteral("%1, line %2: %3").arg(ranks.path).arg(ranks.placer.line()).arg(ranks.placer.problem()));
     case RankPlacer::Status::NamesUnreadable:
         return ranks.finish(Result::NotWritten, m_writer->errorString());
     }
