@@ -121,9 +121,9 @@ void MainStatusBar::startProgress(int steps)
     m_progress->setValue(0);
 }
 
-void MainStatusBar::stepProgress()
+void MainStatusBar::stepProgress(int steps)
 {
-    m_progress->setValue(m_progress->value() + 1);
+    m_progress->setValue(m_progress->value() + steps);
 }
 
 void MainStatusBar::endProgress()

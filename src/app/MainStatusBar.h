@@ -25,7 +25,7 @@ public:
     // The scan's progress over panel 2: shown at 0 of this many steps,
     // one step further, hidden.
     void startProgress(int steps);
-    void stepProgress();
+    void stepProgress(int steps = 1);
     void endProgress();
 
     // Panel 2's text about failed queries; the empty text for none.

@@ -285,7 +285,7 @@ void MainWindow::clearResults()
     if (m_scanController && m_scanController->isScanning())
         return;
     m_results->clear();
-    m_webViewPanel->resultsList()->clear();
+    m_webViewPanel->webResultsList()->removeAllRows();
     showSourceColumns();
     emit resultsCleared();
 }

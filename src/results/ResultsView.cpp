@@ -27,6 +27,53 @@ namespace {
 constexpr int columnWidths[] = {2750, 950, 950, 950, 950, 950, 950, 1100};
 constexpr int furtherColumnWidth = 950;
 
+// The table's column captions. The table asks for the header's height
+// whenever it lays out its rows, which a scan makes it do for every site
+// added, and the header works it out anew from every caption's text each
+// time; it is kept here until a caption, the columns, the font or the
+// style change.
+class ResultsHeader : public QHeaderView
+{
+public:
+    explicit ResultsHeader(QWidget* parent)
+        : QHeaderView(Qt::Horizontal, parent)
+    {
+        connect(this, &QHeaderView::sectionCountChanged, this, &ResultsHeader::forgetSizeHint);
+        connect(this, &QHeaderView::sectionResized, this, &ResultsHeader::forgetSizeHint);
+        connect(this, &QHeaderView::sortIndicatorChanged, this, &ResultsHeader::forgetSizeHint);
+    }
+
+    void setModel(QAbstractItemModel* model) override
+    {
+        if (this->model())
+            disconnect(this->model(), &QAbstractItemModel::headerDataChanged, this, &ResultsHeader::forgetSizeHint);
+        QHeaderView::setModel(model);
+        if (model)
+            connect(model, &QAbstractItemModel::headerDataChanged, this, &ResultsHeader::forgetSizeHint);
+        forgetSizeHint();
+    }
+
+    QSize sizeHint() const override
+    {
+        if (!m_sizeHint.isValid())
+            m_sizeHint = QHeaderView::sizeHint();
+        return m_sizeHint;
+    }
+
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            forgetSizeHint();
+        return QHeaderView::event(event);
+    }
+
+private:
+    void forgetSizeHint() { m_sizeHint = QSize(); }
+
+    mutable QSize m_sizeHint;
+};
+
 // The results as the table shows them: the pictures the results' roles
 // stand for, the rank as an icon before the site and a warning mark on a
 // cell whose query failed or found no count.
@@ -96,6 +143,7 @@ ResultsView::ResultsView(ScanResults* results, QWidget* parent)
     buttons->addStretch();
 
     m_table = new QTableView(this);
+    m_table->setHorizontalHeader(new ResultsHeader(m_table));
     m_table->setObjectName(QStringLiteral("ListView1"));
     m_table->setAccessibleName(tr("Results"));
     m_table->setModel(m_shown);

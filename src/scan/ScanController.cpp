@@ -18,12 +18,14 @@
 #include <QAction>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
-// How often the window is repainted at most while a scan runs: often
-// enough for the status text and the progress to look live, seldom enough
-// that painting the table (several milliseconds) costs little next to the
-// queries to a fast server.
+// How often the window is repainted, and the status text and the progress
+// follow the queries, at most while a scan runs: often enough to look live,
+// seldom enough that painting the table (several milliseconds) costs little
+// next to the queries to a fast server.
 constexpr int repaintIntervalMs = 100;
 
 } // namespace
@@ -44,6 +46,15 @@ ScanController::ScanController(const Controls& controls, AppContext& context, QO
     connect(m_driver, &ScanDriver::stopped, this, &ScanController::stopped);
     connect(m_driver, &ScanDriver::waiting, this,
             [this](int, const QString&, int engineNumber, int waitMs, int) { waiting(engineNumber, waitMs); });
+    m_showTicker = new QTimer(this);
+    m_showTicker->setSingleShot(true);
+    m_showTicker->setInterval(repaintIntervalMs);
+    connect(m_showTicker, &QTimer::timeout, this, [this] {
+        if (m_shown.steps > 0 || m_shown.engineNumber > 0) {
+            showQueries();
+            m_showTicker->start();
+        }
+    });
     m_waitTicker = new QTimer(this);
     m_waitTicker->setInterval(1000);
     connect(m_waitTicker, &QTimer::timeout, this, &ScanController::showWaiting);
@@ -72,7 +83,7 @@ void ScanController::start()
     const QStringList sites = m_controls.urlList->urls();
     if (sites.isEmpty()) {
         // Say why nothing happens, and take the user to where sites are added.
-        emit statusText(tr("Add sites to the URL list first."));
+        showStatus(tr("Add sites to the URL list first."));
         if (m_controls.addButton)
             m_controls.addButton->setFocus(Qt::OtherFocusReason);
         return;
@@ -83,7 +94,7 @@ void ScanController::start()
     reportInvalidSources(sources);
     const qsizetype sourceCount = sources.active().size();
     if (sourceCount == 0) {
-        emit statusText(tr("There is no source to ask."));
+        showStatus(tr("There is no source to ask."));
         m_context.prompts.information(tr("There is no source to ask: every search engine is hidden and "
                                          "no source of your own can be asked.\n\n"
                                          "Show an engine or add a source in Options > Sources."),
@@ -117,9 +128,9 @@ void ScanController::stop()
         return;
     }
     m_driver->requestStop();
-    emit progressEnded();
     const QString site = m_driver->siteAt(m_driver->currentSite());
-    emit statusText(tr("Stopping after %1... press Stop again to stop now").arg(site));
+    showStatus(tr("Stopping after %1... press Stop again to stop now").arg(site));
+    emit progressEnded();
 }
 
 void ScanController::stopForQuit()
@@ -157,21 +168,45 @@ void ScanController::showWaiting()
         m_waitTicker->stop();
         return;
     }
-    emit statusText(tr("Waiting %1 s: %2 asked to slow down").arg(secondsLeft).arg(m_waitingSource));
+    showStatus(tr("Waiting %1 s: %2 asked to slow down").arg(secondsLeft).arg(m_waitingSource));
 }
 
 void ScanController::engineDone(int, const QString& site, int engineNumber)
 {
     m_waitTicker->stop();
-    emit progressStepped();
+    ++m_shown.steps;
     // The stop's message stays until the scan ends.
-    if (!m_driver->isStopRequested())
-        emit statusText(tr("Scanning %1 on %2").arg(site, m_driver->source(engineNumber).statusName()));
+    if (!m_driver->isStopRequested()) {
+        m_shown.site = site;
+        m_shown.engineNumber = engineNumber;
+    }
+    // The first query of a tick shows at once, the last one at its end.
+    if (!m_showTicker->isActive()) {
+        showQueries();
+        m_showTicker->start();
+    }
+}
+
+void ScanController::showQueries()
+{
+    if (m_shown.steps > 0)
+        emit progressStepped(std::exchange(m_shown.steps, 0));
+    if (m_shown.engineNumber > 0) {
+        const int engineNumber = std::exchange(m_shown.engineNumber, 0);
+        emit statusText(tr("Scanning %1 on %2").arg(m_shown.site, m_driver->source(engineNumber).statusName()));
+    }
+}
+
+void ScanController::showStatus(const QString& text)
+{
+    m_shown.engineNumber = 0;
+    showQueries();
+    emit statusText(text);
 }
 
 void ScanController::finished(qint64 grandTotal)
 {
-    emit statusText(tr("Search Complete.  Found %1 links.").arg(grandTotal));
+    showStatus(tr("Search Complete.  Found %1 links.").arg(grandTotal));
     emit progressEnded();
     showScanning(false);
 
@@ -195,8 +230,8 @@ void ScanController::finished(qint64 grandTotal)
 void ScanController::stopped()
 {
     // No sort and no chart: the table shows what was scanned so far.
+    showStatus(tr("Scan stopped."));
     emit progressEnded();
-    emit statusText(tr("Scan stopped."));
     showScanning(false);
     emit scanEnded();
     if (!m_quitting)

@@ -21,7 +21,8 @@ class UrlListCommands;
 // The scan as the main window shows it: Start and "Start Scan" run a scan of
 // the URL list into the results; Stop and "Stop Scan" end it before its next
 // site, and pressed again, at once. The status text and the progress follow
-// every query (signals for the window's status bar). User sources that
+// the queries (signals for the window's status bar), at most once per
+// repaint of the window. User sources that
 // cannot be asked are named in a message, each once a session. At a normal end the
 // status text gives the grand total, the chart shows the results by total,
 // and the table is sorted by total. Failed queries are counted for the status bar's
@@ -68,10 +69,10 @@ public:
     void stopForQuit();
 
 signals:
-    // The scan's progress: shown with this many steps, one step further
-    // after every query, hidden at the end or at a stop.
+    // The scan's progress: shown with this many steps, a step further for
+    // every query answered, hidden at the end or at a stop.
     void progressStarted(int steps);
-    void progressStepped();
+    void progressStepped(int steps);
     void progressEnded();
     // The text that says what the scan is doing or has found.
     void statusText(const QString& text);
@@ -93,6 +94,11 @@ private:
     void engineDone(int index, const QString& site, int engineNumber);
     void finished(qint64 grandTotal);
     void stopped();
+    // Shows the queries answered since last shown: the progress and the
+    // status text of the latest.
+    void showQueries();
+    // A status text other than the latest query's, which is dropped.
+    void showStatus(const QString& text);
     void reportFailures();
     // The status counts down a wait for a source that asked to slow down.
     void waiting(int engineNumber, int waitMs);
@@ -113,6 +119,16 @@ private:
     bool m_scanning = false;
     bool m_quitting = false;
     QStringList m_reportedInvalidSources;
+    // The queries answered and not yet shown; engineNumber 0 when the
+    // status text is not to change.
+    struct ShownQueries
+    {
+        int steps = 0;
+        QString site;
+        int engineNumber = 0;
+    };
+    ShownQueries m_shown;
+    QTimer* m_showTicker;
     // Ticks every second while a source's query waits to be asked again.
     QTimer* m_waitTicker;
     QDeadlineTimer m_waitEnd;

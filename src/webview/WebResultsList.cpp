@@ -3,6 +3,7 @@
 #include "engines/Source.h"
 
 #include <QHeaderView>
+#include <QThreadPool>
 
 namespace {
 
@@ -74,6 +75,16 @@ void WebResultsList::addSiteRows(const QString& site, const QList<Source>& sourc
     addHomePageRow(site);
     for (qsizetype index = 0; index < sources.size(); ++index)
         addSourceRow(sources[index], static_cast<int>(index) + 1, site);
+}
+
+void WebResultsList::removeAllRows()
+{
+    // Deleting the rows of a scan of thousands of sites takes longer than
+    // the window may stand still. Taken out of the list they belong to
+    // nothing, so a worker deletes them.
+    const QList<QTreeWidgetItem*> rows = invisibleRootItem()->takeChildren();
+    if (!rows.isEmpty())
+        QThreadPool::globalInstance()->start([rows] { qDeleteAll(rows); });
 }
 
 std::optional<QString> WebResultsList::pageOf(const QTreeWidgetItem* row)

@@ -39,6 +39,8 @@ public:
     // The rows a scan adds for a site: "Home Page", then one per source in
     // the given order.
     void addSiteRows(const QString& site, const QList<Source>& sources);
+    // Empties the list at once, however long it is.
+    void removeAllRows();
 
     // The page a row opens: the empty text for the site's home page, else
     // the settings key of the source whose result page it is; nothing for a

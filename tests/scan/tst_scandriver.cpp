@@ -15,7 +15,9 @@
 #include <QTest>
 #include <QTimer>
 
+#include <chrono>
 #include <ctime>
+#include <filesystem>
 
 namespace {
 
@@ -368,6 +370,43 @@ private slots:
         QCOMPARE(results.row(0).engine(5).text(), QStringLiteral("0"));
         QCOMPARE(results.row(0).engine(5).outcome.kind, Kind::NoCount);
         QCOMPARE(results.row(0).engine(1).text(), server.expectedCell(site, 1));
+    }
+
+    // A source is read afresh before its query whenever settings.ini has
+    // changed, even to a file of the same size and time of change.
+    void sourceReadAgainWhenTheFileChanges_data()
+    {
+        QTest::addColumn<QByteArray>("changedAddress");
+        QTest::addColumn<bool>("sameTime");
+        QTest::newRow("longer") << QByteArray("https://bb.example/?q=") << false;
+        QTest::newRow("same size, later") << QByteArray("https://b.example/?q=") << false;
+        QTest::newRow("same size and time, another file") << QByteArray("https://b.example/?q=") << true;
+    }
+
+    void sourceReadAgainWhenTheFileChanges()
+    {
+        QFETCH(QByteArray, changedAddress);
+        QFETCH(bool, sameTime);
+        QTemporaryDir folder;
+        const QString ini = folder.filePath(QStringLiteral("settings.ini"));
+        const auto write = [](const QString& path, const QByteArray& address) {
+            QFile file(path);
+            return file.open(QIODevice::WriteOnly) &&
+                   file.write("[Source Alpha]\r\nQuery=" + address + "\r\nBefore=<b>\r\nAfter=</b>\r\n") > 0;
+        };
+        QVERIFY(write(ini, "https://a.example/?q="));
+        const std::filesystem::file_time_type written = std::filesystem::last_write_time(ini.toStdString());
+        const ScanDriver::SourceReader reader = ScanDriver::settingsOf(ini);
+        const Source alpha = reader.sources().last();
+        QCOMPARE(alpha.name, QStringLiteral("Alpha"));
+        QCOMPARE(reader.current(alpha).queryTemplate, QStringLiteral("https://a.example/?q="));
+
+        const QString replacement = folder.filePath(QStringLiteral("new.ini"));
+        QVERIFY(write(replacement, changedAddress));
+        std::filesystem::last_write_time(replacement.toStdString(),
+                                         sameTime ? written : written + std::chrono::seconds(2));
+        QVERIFY(QFile::remove(ini) && QFile::rename(replacement, ini));
+        QCOMPARE(reader.current(alpha).queryTemplate, QString::fromLatin1(changedAddress));
     }
 
     // The second stop does not wait for an engine that never answers: the
