@@ -50,7 +50,8 @@ inline quint64 leadingDigits(quint64 bytes, int digits)
 // moves past that byte.
 inline bool readNumber(const char*& at, char after, quint64& value)
 {
-    constexpr quint64 powersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
+    // Static, so that the table is not built on the stack at every call.
+    static constexpr quint64 powersOfTen[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000};
     quint64 number = 0;
     for (const char* word = at; word < at + 16; word += 8) {
         const quint64 bytes = qFromLittleEndian<quint64>(word);
