@@ -4,6 +4,7 @@
 #include "results/ScanResults.h"
 
 #include <QCollatorSortKey>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <algorithm>
@@ -42,9 +43,11 @@ class ResultsSortProxy::Keys
 public:
     bool less(int a, int b) const
     {
+        const auto left = static_cast<std::size_t>(a);
+        const auto right = static_cast<std::size_t>(b);
         if (m_isText)
-            return m_textRanks.at(a) < m_textRanks.at(b);
-        return numberLess(m_numbers.at(a), m_numbers.at(b));
+            return m_textRanks[left] < m_textRanks[right];
+        return numberLess(m_numbers[left], m_numbers[right]);
     }
 
     bool m_isText = false;
@@ -129,43 +132,48 @@ ResultsSortProxy::Keys ResultsSortProxy::keysOf(int column, const QList<int>& so
 
 std::vector<int> ResultsSortProxy::textRanksOf(const QList<int>& sourceRows) const
 {
-    QStringList texts;
-    texts.reserve(sourceRows.size());
-    for (const int row : sourceRows)
-        texts << foldedText(m_results->row(row).site);
-    // The collation keys take most of the time: a large table makes them
-    // on two threads, each with a collator of its own.
-    std::vector<std::optional<QCollatorSortKey>> collationKeys(static_cast<std::size_t>(texts.size()));
-    const auto makeKeys = [&texts, &collationKeys](const QCollator& collator, qsizetype from, qsizetype to) {
+    // Folding the sites, their collation keys and the keys' order take
+    // most of the time: a large table has them done in two halves on two
+    // threads, each with a collator of its own, and merges the halves.
+    const auto rowCount = static_cast<std::size_t>(sourceRows.size());
+    auto collationKeys = std::make_shared<std::vector<std::optional<QCollatorSortKey>>>(rowCount);
+    const auto keyLess = [&keys = *collationKeys](int a, int b) {
+        return keys[static_cast<std::size_t>(a)]->compare(*keys[static_cast<std::size_t>(b)]) < 0;
+    };
+    std::vector<int> order(rowCount);
+    std::iota(order.begin(), order.end(), 0);
+    const auto sortPart = [this, &sourceRows, &keys = *collationKeys, &order, &keyLess](const QCollator& collator,
+                                                                                        qsizetype from, qsizetype to) {
         for (qsizetype i = from; i < to; ++i)
-            collationKeys[static_cast<std::size_t>(i)] = collator.sortKey(texts.at(i));
+            keys[static_cast<std::size_t>(i)] = collator.sortKey(foldedText(m_results->row(sourceRows.at(i)).site));
+        std::sort(order.begin() + from, order.begin() + to, keyLess);
     };
     constexpr qsizetype rowsForTwoThreads = 4096;
-    const qsizetype half = texts.size() >= rowsForTwoThreads ? texts.size() / 2 : texts.size();
+    const qsizetype half = sourceRows.size() >= rowsForTwoThreads ? sourceRows.size() / 2 : sourceRows.size();
     std::optional<QCollator> secondCollator;
     std::thread second;
-    if (half < texts.size()) {
+    if (half < sourceRows.size()) {
         secondCollator.emplace(m_collator.locale());
         secondCollator->setCaseSensitivity(m_collator.caseSensitivity());
-        second = std::thread(makeKeys, std::cref(*secondCollator), half, texts.size());
+        second = std::thread(sortPart, std::cref(*secondCollator), half, sourceRows.size());
     }
-    makeKeys(m_collator, 0, half);
-    if (second.joinable())
+    sortPart(m_collator, 0, half);
+    if (second.joinable()) {
         second.join();
+        std::inplace_merge(order.begin(), order.begin() + half, order.end(), keyLess);
+    }
 
-    std::vector<int> order(static_cast<std::size_t>(texts.size()));
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&collationKeys](int a, int b) {
-        return collationKeys[static_cast<std::size_t>(a)]->compare(*collationKeys[static_cast<std::size_t>(b)]) < 0;
-    });
     std::vector<int> ranks(static_cast<std::size_t>(m_results->rowCount()), 0);
     int rank = 0;
     for (std::size_t i = 0; i < order.size(); ++i) {
-        if (i > 0 && collationKeys[static_cast<std::size_t>(order[i - 1])]->compare(
-                         *collationKeys[static_cast<std::size_t>(order[i])]) != 0)
+        if (i > 0 && keyLess(order[i - 1], order[i]))
             ++rank;
         ranks[static_cast<std::size_t>(sourceRows.at(order[i]))] = rank;
     }
+    // Freeing tens of thousands of keys takes milliseconds the sort need
+    // not wait for.
+    if (rowCount >= rowsForTwoThreads)
+        QThreadPool::globalInstance()->start([keys = std::move(collationKeys)]() mutable { keys.reset(); });
     return ranks;
 }
 

@@ -10,6 +10,14 @@ ScanResults::ScanResults(QObject* parent)
     : QAbstractTableModel(parent)
 {}
 
+QModelIndex ScanResults::index(int row, int column, const QModelIndex& parent) const
+{
+    if (parent.isValid() || row < 0 || column < 0 || row >= m_rows.size() ||
+        column >= ResultsColumns::firstEngine + m_columns.size())
+        return {};
+    return createIndex(row, column);
+}
+
 int ScanResults::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : static_cast<int>(m_rows.size());

@@ -30,6 +30,9 @@ public:
 
     explicit ScanResults(QObject* parent = nullptr);
 
+    // Asked twice for every comparison of a sort: a bounds check here, not
+    // the general way's calls of rowCount() and columnCount().
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
