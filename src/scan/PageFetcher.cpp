@@ -9,6 +9,7 @@
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QThreadPool>
 #include <QUrl>
 
 #if QT_CONFIG(ssl)
@@ -16,6 +17,7 @@
 #endif
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -46,28 +48,38 @@ QUrl redirectionTarget(const QNetworkReply& reply)
 
 // The proxies the desktop or the environment set for each server. Asking
 // the system goes through a proxy library's thread and costs more than a
-// query to a nearby server, so each server's answer serves the requests of
-// a few seconds; a change of the settings counts once that time is over.
+// query to a nearby server, tens of milliseconds at times, so each server's
+// answer serves the requests of a few seconds, and then the next request
+// still takes it while a worker asks the system again. A change of the
+// settings counts within those seconds and one request more.
 class SystemProxyFactory : public QNetworkProxyFactory
 {
 public:
-    SystemProxyFactory() { m_clock.start(); }
-
     QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override
     {
         constexpr qint64 keptMs = 10'000;
         constexpr qsizetype mostServers = 64;
         const QUrl& url = query.url();
         const QString server = url.scheme() + u' ' + url.host() + u' ' + QString::number(url.port());
-        const QMutexLocker lock(&m_mutex);
-        const qint64 now = m_clock.elapsed();
-        const auto kept = m_answers.constFind(server);
-        if (kept != m_answers.cend() && now - kept->askedAtMs < keptMs)
+        const QMutexLocker lock(&m_state->mutex);
+        const qint64 now = m_state->clock.elapsed();
+        const auto kept = m_state->answers.find(server);
+        if (kept != m_state->answers.end()) {
+            if (now - kept->askedAtMs >= keptMs && !kept->asking) {
+                kept->asking = true;
+                // The worker may outlive the factory, so it holds the answers.
+                QThreadPool::globalInstance()->start([state = m_state, server, query] {
+                    const QList<QNetworkProxy> proxies = systemProxyForQuery(query);
+                    const QMutexLocker answerLock(&state->mutex);
+                    state->answers.insert(server, {proxies, state->clock.elapsed(), false});
+                });
+            }
             return kept->proxies;
-        if (m_answers.size() >= mostServers)
-            m_answers.clear();
+        }
+        if (m_state->answers.size() >= mostServers)
+            m_state->answers.clear();
         const QList<QNetworkProxy> proxies = systemProxyForQuery(query);
-        m_answers.insert(server, {proxies, now});
+        m_state->answers.insert(server, {proxies, now, false});
         return proxies;
     }
 
@@ -76,11 +88,17 @@ private:
     {
         QList<QNetworkProxy> proxies;
         qint64 askedAtMs = 0;
+        bool asking = false;
     };
-    // Requests may be set off from more than one thread.
-    QMutex m_mutex;
-    QElapsedTimer m_clock;
-    QHash<QString, Answer> m_answers;
+    struct Answers
+    {
+        Answers() { clock.start(); }
+        // Requests may be set off from more than one thread.
+        QMutex mutex;
+        QElapsedTimer clock;
+        QHash<QString, Answer> answers;
+    };
+    const std::shared_ptr<Answers> m_state = std::make_shared<Answers>();
 };
 
 QNetworkProxy manualProxy(const NetworkSettings& settings)
