@@ -185,8 +185,9 @@ WebGraphIndexBuilder::Result WebGraphIndexBuilder::buildFromGraph()
 
     // The edges need only the number of vertices: the names' table is
     // sorted and written on a thread of its own while they are counted.
-    // Then the ranks are read in the waits of the count for the edges'
-    // text, when memory allows the positions and the counters side by side.
+    // Then the ranks are read in the time the count has to spare, as it is
+    // quicker than the edges' inflating, when memory allows the positions
+    // and the counters side by side.
     beginStep(Step::Edges);
     m_counts = std::make_unique<InDegreeCounts>(m_header.vertexCount);
     m_tableFailed.store(false);

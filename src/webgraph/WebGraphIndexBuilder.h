@@ -56,11 +56,11 @@ struct WebGraphBuildProgress
 // edges are never held, only fixed-size numbers per vertex (about 14 bytes)
 // while the names go to the index file straight away. The vertices and the
 // edges are inflated on threads of their own while the calling thread
-// parses and counts, and the ranks fill the time that thread would spend
-// waiting for the edges' text. Runs on
-// any thread; progress() is called on that thread every fifth of a second or
-// so, and setting `cancel` from elsewhere stops the build soon after. A build
-// that does not succeed leaves any earlier file at the output path as it was.
+// parses and counts, and the ranks fill the time that thread has to spare
+// while the edges are inflated. Runs on any thread; progress() is called on
+// that thread every fifth of a second or so, and setting `cancel` from
+// elsewhere stops the build soon after. A build that does not succeed leaves
+// any earlier file at the output path as it was.
 class WebGraphIndexBuilder
 {
 public:
@@ -119,8 +119,8 @@ private:
     // that follow the names. It may run beside the edges' count, so it
     // touches only the hashes, the table, the block starts and the writer.
     StepOutcome buildTable(const QString& path, quint64 headerLines);
-    // Reads and places one block of the ranks file, after the table: in the
-    // waits of the edges' count where memory allows both, else after it.
+    // Reads and places one block of the ranks file, after the table: while
+    // the edges are counted where memory allows both, else after them.
     // False once there is no more to read; m_ranks->outcome then says how
     // it ended, and m_positions holds the positions.
     bool readRanksBlock();
