@@ -55,9 +55,12 @@ QUrl redirectionTarget(const QNetworkReply& reply)
 class SystemProxyFactory : public QNetworkProxyFactory
 {
 public:
+    explicit SystemProxyFactory(qint64 keptMs)
+        : m_keptMs(keptMs)
+    {}
+
     QList<QNetworkProxy> queryProxy(const QNetworkProxyQuery& query) override
     {
-        constexpr qint64 keptMs = 10'000;
         constexpr qsizetype mostServers = 64;
         const QUrl& url = query.url();
         const QString server = url.scheme() + u' ' + url.host() + u' ' + QString::number(url.port());
@@ -65,7 +68,7 @@ public:
         const qint64 now = m_state->clock.elapsed();
         const auto kept = m_state->answers.find(server);
         if (kept != m_state->answers.end()) {
-            if (now - kept->askedAtMs >= keptMs && !kept->asking) {
+            if (now - kept->askedAtMs >= m_keptMs && !kept->asking) {
                 kept->asking = true;
                 // The worker may outlive the factory, so it holds the answers.
                 QThreadPool::globalInstance()->start([state = m_state, server, query] {
@@ -98,6 +101,7 @@ private:
         QElapsedTimer clock;
         QHash<QString, Answer> answers;
     };
+    const qint64 m_keptMs;
     const std::shared_ptr<Answers> m_state = std::make_shared<Answers>();
 };
 
@@ -205,7 +209,7 @@ void PageFetcher::setNetworkSettings(const NetworkSettings& settings)
     m_network = settings;
     switch (settings.proxy) {
     case NetworkSettings::ProxyChoice::System:
-        m_manager->setProxyFactory(new SystemProxyFactory);
+        m_manager->setProxyFactory(new SystemProxyFactory(m_limits.systemProxyKeptMs));
         break;
     case NetworkSettings::ProxyChoice::None:
         m_manager->setProxy(QNetworkProxy::NoProxy);

@@ -42,6 +42,7 @@ public:
         int totalTimeoutMs = 120000;       // a fetch ends this long after it began
         qint64 maxBytes = 8 * 1024 * 1024; // reading stops here, and the fetch fails
         int maxRedirects = 10;             // one more gives the empty text
+        int systemProxyKeptMs = 10000;     // the system's proxy for a server is asked again after this long
     };
 
     explicit PageFetcher(QObject* parent = nullptr);

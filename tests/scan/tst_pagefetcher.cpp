@@ -10,6 +10,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <optional>
+
 using Response = LoopbackHttpServer::Response;
 
 Q_DECLARE_METATYPE(NetworkSettings::ProxyChoice)
@@ -325,6 +327,33 @@ private slots:
             QCOMPARE(outcome.report.failure, FetchFailure::HostNotFound);
             QCOMPARE(proxy.requestCount(), 0);
         }
+    }
+
+    // The system's proxy for a server serves until its answer is old; the
+    // next request still takes that answer while the system is asked again,
+    // and the requests after it take the new one.
+    void systemProxyIsAskedAgain()
+    {
+        LoopbackHttpServer first;
+        first.setHandler([](const LoopbackHttpServer::Request&) { return Response::page("first"); });
+        LoopbackHttpServer second;
+        second.setHandler([](const LoopbackHttpServer::Request&) { return Response::page("second"); });
+        ScopedEnvironment noProxy("no_proxy", QByteArray());
+        std::optional<ScopedEnvironment> httpProxy;
+        httpProxy.emplace("http_proxy", "http://127.0.0.1:" + QByteArray::number(first.port()));
+        PageFetcher::Limits limits;
+        limits.systemProxyKeptMs = 0;
+        PageFetcher fetcher(limits);
+        fetcher.setNetworkSettings(proxyChoice(NetworkSettings::ProxyChoice::System));
+        const QString address = QStringLiteral("http://engine.invalid/");
+        FETCH(fetcher, address, asked);
+        QCOMPARE(asked.text, QStringLiteral("first"));
+
+        httpProxy.reset();
+        httpProxy.emplace("http_proxy", "http://127.0.0.1:" + QByteArray::number(second.port()));
+        FETCH(fetcher, address, kept);
+        QCOMPARE(kept.text, QStringLiteral("first"));
+        QTRY_COMPARE_WITH_TIMEOUT(fetchPage(fetcher, address).text, QStringLiteral("second"), 10000);
     }
 
     void refusingProxyIsNamed_data()
