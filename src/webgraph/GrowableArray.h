@@ -12,18 +12,24 @@
 #include <sys/mman.h>
 #endif
 
+constexpr size_t pageBytes = 4096;
+constexpr size_t hugePageBytes = size_t(2) << 20;
+
+constexpr size_t roundedUp(size_t bytes, size_t multiple)
+{
+    return (bytes + multiple - 1) / multiple * multiple;
+}
+
 // Asks for huge pages for a large block of memory where the system gives
 // them on request: every first touch of a page costs a fault, and in a
 // virtual machine a costly one, and a huge page takes 512 times fewer.
 inline void adviseHugePages(void* data, size_t bytes)
 {
 #if defined(Q_OS_LINUX) && defined(MADV_HUGEPAGE)
-    constexpr size_t page = 4096;
-    constexpr size_t hugePage = size_t(2) << 20;
-    if (bytes < 2 * hugePage)
+    if (bytes < 2 * hugePageBytes)
         return;
-    const auto begin = (reinterpret_cast<quintptr>(data) + page - 1) & ~quintptr(page - 1);
-    const auto end = (reinterpret_cast<quintptr>(data) + bytes) & ~quintptr(page - 1);
+    const auto begin = roundedUp(reinterpret_cast<quintptr>(data), pageBytes);
+    const auto end = (reinterpret_cast<quintptr>(data) + bytes) / pageBytes * pageBytes;
     madvise(reinterpret_cast<void*>(begin), size_t(end - begin), MADV_HUGEPAGE);
 #else
     Q_UNUSED(data);
@@ -95,7 +101,6 @@ public:
     void clear() { GrowableArray().swap(*this); }
 
 private:
-    static constexpr size_t pageBytes = 4096;
     static constexpr size_t mappedFrom = size_t(1) << 20;
 
     void reallocate(quint64 capacity)
@@ -105,7 +110,7 @@ private:
         const size_t bytes = size_t(capacity) * sizeof(T);
 #ifdef Q_OS_LINUX
         if (m_mapped || bytes >= mappedFrom) {
-            const size_t mappedBytes = (bytes + pageBytes - 1) / pageBytes * pageBytes;
+            const size_t mappedBytes = roundedUp(bytes, pageBytes);
             void* data = m_mapped
                              ? mremap(m_data, mappedSize(), mappedBytes, MREMAP_MAYMOVE)
                              : mmap(nullptr, mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -131,7 +136,7 @@ private:
 
     size_t mappedSize() const
     {
-        return (size_t(m_capacity) * sizeof(T) + pageBytes - 1) / pageBytes * pageBytes;
+        return roundedUp(size_t(m_capacity) * sizeof(T), pageBytes);
     }
 
     void release()

@@ -64,11 +64,10 @@ bool LineBlockReader::start()
     // block that a parser may read. The buffers share one block of memory
     // in huge pages, which the first filling faults in a few hundred times
     // more cheaply than in pages of 4 KiB.
-    constexpr size_t stride = (size_t(blockCapacity + 1 + paddingBytes) + 63) / 64 * 64;
-    constexpr size_t hugePage = size_t(2) << 20;
+    constexpr size_t stride = roundedUp(size_t(blockCapacity + 1 + paddingBytes), 64);
     const size_t bufferCount = size_t(qMax(m_bufferCount, 1));
-    const size_t bytes = (stride * bufferCount + hugePage - 1) / hugePage * hugePage;
-    m_bytes.reset(static_cast<char*>(std::aligned_alloc(hugePage, bytes)));
+    const size_t bytes = roundedUp(stride * bufferCount, hugePageBytes);
+    m_bytes.reset(static_cast<char*>(std::aligned_alloc(hugePageBytes, bytes)));
     if (!m_bytes)
         throw std::bad_alloc();
     adviseHugePages(m_bytes.get(), bytes);

@@ -333,8 +333,10 @@ bool WebGraphIndexBuilder::readLines(LineBlockReader& reader, Step step, ParseBl
 bool WebGraphIndexBuilder::readRanksBlock()
 {
     if (!m_ranks) {
+        // The counters are there while the edges are counted.
+        const bool whileCounting = m_counts != nullptr;
         m_ranks = std::make_unique<RanksReading>(m_request, m_cancel, *m_table, *m_names, m_header.vertexCount,
-                                                 m_counts != nullptr);
+                                                 whileCounting);
         if (!m_ranks->reader.start())
             return m_ranks->finish(Result::BadInput,
                                    QStringLiteral("%1: %2").arg(m_ranks->path, m_ranks->reader.errorString()));
